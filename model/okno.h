@@ -1,0 +1,87 @@
+#pragma once
+
+#include "katalog.h"
+
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+
+class TZestawienieStolarki;
+
+// Counts of one window: one row per level (basement, ground floor, attic,
+// then floors 1..n), one column per direction (0 N … 7 NW).
+using TWierszLiczby = std::array<int32_t, LICZBA_KIERUNKOW>;
+using TLiczbaOkien = QVector<TWierszLiczby>;
+
+// Level texts and their rows.
+inline const QString POZIOM_PODPIWNICZENIE = QStringLiteral("podpiwniczenie");
+inline const QString POZIOM_PARTER = QStringLiteral("parter");
+inline const QString POZIOM_PODDASZE = QStringLiteral("poddasze");
+constexpr int WIERSZ_PODPIWNICZENIA = 0;
+constexpr int WIERSZ_PARTERU = 1;
+constexpr int WIERSZ_PODDASZA = 2;
+constexpr int LICZBA_STALYCH_WIERSZY = 3;
+
+// Row of a level text: 0, 1, 2 for the three named levels (ignoring letter
+// case), k + 2 for a floor number k >= 1, -1 for anything else.
+int LevelIndex(const QString& poziom);
+// The level text of floor k.
+inline QString PoziomPietra(int k) { return QString::number(k); }
+
+// One window of a joinery schedule. The fields are the user's inputs; Uw and
+// the price are computed on demand. The symbol is changed only through the
+// project, which keeps its windows' symbols unique.
+class TOkno {
+public:
+    explicit TOkno(const QString& symbol);
+
+    const QString& Symbol() const { return Symbol_; }
+
+    double Szerokosc = 0; // mm
+    double Wysokosc = 0;  // mm
+    int32_t TypOkna = TYP_OKNA_DOMYSLNY;
+    int32_t MaterialRamy = MATERIAL_PCV;
+    std::array<int32_t, MAX_SKRZYDEL> RodzajSkrzydla{};
+    double Uf = 0;
+    uint8_t ZrodloUf = ZrodloInny;
+    int32_t RamaKodID = 0;
+    double Ug = 0;
+    uint8_t ZrodloUg = ZrodloInny;
+    int32_t SzkloKodID = 0;
+    double Psi_g = 0;
+    double dRamy = 0; // mm
+    double Lg = 0;    // mm; below 0: to be suggested again
+    double dR = 0;
+    TLiczbaOkien LiczbaOkien;
+    int32_t LiczbaNawiewnikow = 0;
+    int32_t SzerokoscNawiewnika = 0; // mm
+    double CenaOkna = 0;             // zł net; -1 for a list-priced window
+    QString Uwagi;                   // comma text
+    QString KomunikatWyceny;         // left by the last price calculation
+
+    QString TypOknaNazwa() const;
+    void SetTypOknaNazwa(const QString& nazwa);
+    QString RodzajSkrzydlaNazwa(int i) const;
+    void SetRodzajSkrzydlaNazwa(int i, const QString& nazwa);
+    QString MaterialRamyNazwa() const;
+    void SetMaterialRamyNazwa(const QString& nazwa);
+
+    int32_t GetLiczba(const QString& poziom, int kierunek) const;
+    void SetLiczba(const QString& poziom, int kierunek, int32_t n);
+    int32_t SumaOkien() const;
+
+    // Glazing and frame both from the manufacturer's range: priced from the list.
+    bool JestDV() const { return ZrodloUg == ZrodloDV && ZrodloUf == ZrodloDV; }
+
+    // Thermal transmittance Uw in W/(m²·K).
+    double Uw() const;
+
+    // Resizes the counts to `wiersze` rows, keeping the rows that remain.
+    void ZmienLiczbeWierszy(int wiersze);
+
+private:
+    friend class TZestawienieStolarki;
+    QString Symbol_;
+};

@@ -1,0 +1,85 @@
+#include "tekst.h"
+
+bool RowneBezWielkosci(const QString& a, const QString& b) {
+    return QString::compare(a, b, Qt::CaseInsensitive) == 0;
+}
+
+QString KluczBezWielkosci(const QString& s) { return s.toCaseFolded(); }
+
+namespace {
+
+constexpr QChar cudzyslow = QLatin1Char('"');
+constexpr QChar przecinek = QLatin1Char(',');
+
+bool JestOdstepem(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
+
+bool WymagaCudzyslowu(const QString& s) {
+    for (QChar c : s) {
+        if (c.unicode() <= 32 || c == cudzyslow || c == przecinek)
+            return true;
+    }
+    return false;
+}
+
+QString WCudzyslowie(const QString& s) {
+    QString w = s;
+    w.replace(cudzyslow, QStringLiteral("\"\""));
+    return cudzyslow + w + cudzyslow;
+}
+
+} // namespace
+
+QString ZlaczWiersze(const QStringList& wiersze) {
+    if (wiersze.size() == 1 && wiersze.first().isEmpty())
+        return QStringLiteral("\"\"");
+    QStringList czesci;
+    czesci.reserve(wiersze.size());
+    for (const QString& w : wiersze)
+        czesci << (WymagaCudzyslowu(w) ? WCudzyslowie(w) : w);
+    return czesci.join(przecinek);
+}
+
+QStringList RozdzielWiersze(const QString& tekst) {
+    QStringList wynik;
+    const qsizetype n = tekst.size();
+    qsizetype i = 0;
+    auto pominOdstepy = [&] {
+        while (i < n && JestOdstepem(tekst[i]))
+            ++i;
+    };
+    pominOdstepy();
+    while (i < n && tekst[i].unicode() != 0) {
+        QString element;
+        if (tekst[i] == cudzyslow) {
+            // Quoted item: runs to its closing quote, "" stands for one quote.
+            ++i;
+            while (i < n) {
+                if (tekst[i] == cudzyslow) {
+                    if (i + 1 < n && tekst[i + 1] == cudzyslow) {
+                        element += cudzyslow;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                element += tekst[i++];
+            }
+        } else {
+            const qsizetype start = i;
+            while (i < n && tekst[i].unicode() > 32 && tekst[i] != przecinek)
+                ++i;
+            element = tekst.mid(start, i - start);
+        }
+        wynik << element;
+        pominOdstepy();
+        if (i < n && tekst[i] == przecinek) {
+            if (i + 1 == n)
+                wynik << QString();
+            do
+                ++i;
+            while (i < n && JestOdstepem(tekst[i]));
+        }
+    }
+    return wynik;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Symbols and catalogue names are compared ignoring letter case. Case
+// folding covers every letter of the Polish alphabet (Ą/ą … Ż/ż).
+bool RowneBezWielkosci(const QString& a, const QString& b);
+// A key under which texts equal ignoring letter case coincide.
+QString KluczBezWielkosci(const QString& s);
+
+// Remarks are kept as one "comma text": lines joined by commas, a line that
+// holds a space, comma, double quote or control character enclosed in double
+// quotes with the inner quotes doubled; a single empty line is "".
+QString ZlaczWiersze(const QStringList& wiersze);
+QStringList RozdzielWiersze(const QString& tekst);

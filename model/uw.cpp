@@ -1,0 +1,63 @@
+// Thermal transmittance by the simplified method of PN-EN ISO 10077-1.
+
+#include "liczby.h"
+#include "powiadomienia.h"
+#include "zestawienie.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+void ZglosBrakAlgorytmu() {
+    Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+              QStringLiteral("Błąd krytyczny! Brak zdefiniowanego algorytmu dla Uw!")});
+}
+
+} // namespace
+
+double TOkno::Uw() const {
+    const double pole = Wysokosc * Szerokosc; // mm²
+    const double aw = pole / 1000000.0;       // m²
+    double f = 0;
+    double krawedz = 0;
+    if (pole > 0) {
+        TWspolczynnikiPrzeszklenia w{};
+        if (WspolczynnikiPrzeszklenia(TypOkna, &w)) {
+            // The glazed share of a window cannot exceed the whole window;
+            // the power law alone would pass 1 on large windows.
+            f = std::min(w.k * std::pow(aw, w.p), 1.0);
+        } else {
+            ZglosBrakAlgorytmu();
+        }
+        krawedz = (Lg / 1000.0) * Psi_g / aw;
+    }
+    const double u0 = f * Ug + (1 - f) * Uf + krawedz;
+    const double uw = u0 / (u0 * dR + 1);
+    // Only negative inputs can make the quotient undefined; such a window
+    // has no meaningful Uw and is reported as 0 rather than inf or NaN.
+    return std::isfinite(uw) ? uw : 0.0;
+}
+
+double TZestawienieStolarki::USrednie() {
+    double licznik = 0;
+    double mianownik = 0;
+    Przejdz([&](TOkno& o) {
+        const double u = o.Uw();
+        const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
+        const double n = o.SumaOkien();
+        licznik += n * a * u;
+        mianownik += n * a;
+    });
+    if (mianownik == 0)
+        return 0;
+    const double wynik = licznik / mianownik;
+    return std::isfinite(wynik) ? wynik : 0.0;
+}
+
+double TZestawienieStolarki::PowierzchniaOkien() const {
+    double suma = 0;
+    for (const auto& o : Okna_)
+        suma += o->SumaOkien() * o->Szerokosc * o->Wysokosc / 1000000.0;
+    return ZaokraglijDoSetnych(suma);
+}

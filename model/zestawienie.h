@@ -1,0 +1,115 @@
+#pragma once
+
+#include "okno.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Results of the project operations.
+constexpr int32_t WYNIK_OK = 0;
+constexpr int32_t WYNIK_BLAD = -1;
+constexpr int32_t WYNIK_DUPLIKAT = -2;
+
+// The most upper floors a building may have. Every level is a row of counts
+// in every window, so a damaged file must not be able to ask for millions.
+constexpr int32_t MAX_LICZBA_PIETER = 200;
+
+// A joinery schedule: the project's header, the building's levels, the
+// pricing options and the windows, which it owns.
+class TZestawienieStolarki {
+public:
+    TZestawienieStolarki();
+    ~TZestawienieStolarki();
+    TZestawienieStolarki(const TZestawienieStolarki&) = delete;
+    TZestawienieStolarki& operator=(const TZestawienieStolarki&) = delete;
+
+    QString Firma;
+    QString Projektant;
+    QString Obiekt;
+    QString TytulProjektu;
+    QDateTime Data;
+    QString Projekt;
+    QString Inwestor;
+    double DVPromocjaKlima = 30;      // %
+    double DVPromocjaKobaltowe = 30;  // %
+    double DVPromocjaDVline = 33;     // %
+    double DVPromocjaForma = 50;      // %
+    double RabatDodatkowy = 0;        // %
+    double KursEuro = 0;              // zł per euro
+    double StawkaVat = 0;             // %
+    int32_t IndeksIteracji = 0;       // cursor of FirstSymbol/NextSymbol
+    double CenaMontazuOkna = 0;       // zł net per metre of perimeter
+    QString ZakresCzynnosci;
+
+    bool Podpiwniczenie() const { return Podpiwniczenie_; }
+    bool Parter() const { return Parter_; }
+    bool Poddasze() const { return Poddasze_; }
+    int32_t LiczbaPieter() const { return LiczbaPieter_; }
+    void SetPodpiwniczenie(bool b);
+    void SetParter(bool b);
+    void SetPoddasze(bool b);
+    // Resizes every window's counts; n is kept within 0..MAX_LICZBA_PIETER.
+    void SetLiczbaPieter(int32_t n);
+    // The level texts of the levels the building has, basement first.
+    QStringList Poziomy() const;
+
+    // The windows in list order.
+    int LiczbaOkienWLiscie() const { return static_cast<int>(Okna_.size()); }
+    TOkno* Okno(int i) const { return Okna_.at(static_cast<std::size_t>(i)).get(); }
+    TOkno* BiezaceOkno() const { return BiezaceOkno_; }
+
+    int32_t CountSymbol(const QString& s) const;
+    int32_t AddOkno(const QString& s);
+    int32_t RenameOkno(const QString& stary, const QString& nowy);
+    int32_t FindOkno(const QString& s);
+    TOkno* GetOkno(const QString& s) const;
+    int32_t DelOkno(const QString& s);
+    QString FirstSymbol();
+    QString NextSymbol();
+    void ClearLevel(const QString& poziom);
+
+    void SetAllUg(double x);
+    void SetAllUf(double x);
+    void SetAllPsi_g(double x);
+    void SetAllDR(double x);
+    void SetAllDRamy(double x);
+    void SetAllZrodloUg(const QString& nazwa);
+    void SetAllZrodloUf(const QString& nazwa);
+    void SetAllTypOkna(const QString& nazwa);
+    void SetAllRodzajSkrzydla(const std::array<QString, MAX_SKRZYDEL>& nazwy);
+    void SetAllMaterialRamy(const QString& nazwa);
+    void SetAllRamaKodID(const QString& tekst);
+    void SetAllSzkloKodID(const QString& tekst);
+
+    void SortBySymbol();
+    void CopyOknoParams(const QString& z, const QString& do_);
+
+    // Area-weighted mean Uw of all windows, counting pieces.
+    double USrednie();
+    // Total window area in m², rounded to hundredths.
+    double PowierzchniaOkien() const;
+
+    // Visits every window the way the apply-to-all operations do: symbol by
+    // symbol from the first, making each the current window, until the first
+    // empty symbol; the iteration cursor is restored afterwards, the current
+    // window is left at the last one visited.
+    void Przejdz(const std::function<void(TOkno&)>& dzialanie);
+
+private:
+    void PrzebudujIndeks();
+
+    std::vector<std::unique_ptr<TOkno>> Okna_;
+    QHash<QString, TOkno*> Indeks_; // case-folded symbol -> window
+    TOkno* BiezaceOkno_ = nullptr;
+    bool Poddasze_ = false;
+    int32_t LiczbaPieter_ = 0;
+    bool Parter_ = false;
+    bool Podpiwniczenie_ = false;
+};

@@ -1,0 +1,97 @@
+#include "liczby.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <limits>
+
+class TestLiczby : public QObject {
+    Q_OBJECT
+
+    const QLocale pl{QLocale::Polish, QLocale::Poland};
+    const QLocale c{QLocale::C};
+
+private slots:
+    void ogolna_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("tekstPl");
+        QTest::addColumn<QString>("tekstC");
+        QTest::newRow("zero") << 0.0 << "0" << "0";
+        QTest::newRow("minus zero") << -0.0 << "0" << "0";
+        QTest::newRow("całkowita") << 1200.0 << "1200" << "1200";
+        QTest::newRow("ułamek") << 1.1 << "1,1" << "1.1";
+        QTest::newRow("ujemna") << -1.0 << "-1" << "-1";
+        QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0,3" << "0.3";
+        QTest::newRow("1/3") << 1.0 / 3 << "0,333333333333333" << "0.333333333333333";
+        QTest::newRow("2/3") << 2.0 / 3 << "0,666666666666667" << "0.666666666666667";
+        QTest::newRow("0.0001") << 0.0001 << "0,0001" << "0.0001";
+        QTest::newRow("0.00012") << 0.00012 << "0,00012" << "0.00012";
+        QTest::newRow("1E-5") << 0.00001 << "1E-5" << "1E-5";
+        QTest::newRow("-1.5E-7") << -1.5e-7 << "-1,5E-7" << "-1.5E-7";
+        QTest::newRow("poniżej 1E15") << 999999999999999.0 << "999999999999999"
+                                      << "999999999999999";
+        QTest::newRow("1E15") << 1e15 << "1E15" << "1E15";
+        QTest::newRow("1,5E20") << 1.5e20 << "1,5E20" << "1.5E20";
+        QTest::newRow("zaokrąglenie do 1E15") << 999999999999999.9 << "1E15" << "1E15";
+        QTest::newRow("15 cyfr") << 1.23456789012345678 << "1,23456789012346"
+                                 << "1.23456789012346";
+        QTest::newRow("duża z ułamkiem") << 12345.678 << "12345,678" << "12345.678";
+        QTest::newRow("1E-300") << 1e-300 << "1E-300" << "1E-300";
+    }
+    void ogolna() {
+        QFETCH(double, x);
+        QFETCH(QString, tekstPl);
+        QFETCH(QString, tekstC);
+        QCOMPARE(TekstOgolny(x, pl), tekstPl);
+        QCOMPARE(TekstOgolny(x, c), tekstC);
+    }
+
+    void nieskonczonosci() {
+        QCOMPARE(TekstOgolny(std::numeric_limits<double>::quiet_NaN(), pl), QStringLiteral("NAN"));
+        QCOMPARE(TekstOgolny(std::numeric_limits<double>::infinity(), pl), QStringLiteral("INF"));
+        QCOMPARE(TekstStaly(-std::numeric_limits<double>::infinity(), 4, 2, pl),
+                 QStringLiteral("-INF"));
+    }
+
+    void staly_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<int>("p");
+        QTest::addColumn<int>("d");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("Uw") << 1.35620 << 4 << 2 << "1,36";
+        QTest::newRow("zero") << 0.0 << 4 << 2 << "0,00";
+        QTest::newRow("mała ujemna") << -0.001 << 4 << 2 << "0,00";
+        QTest::newRow("dopełnienie zerami") << 2.5 << 12 << 2 << "2,50";
+        QTest::newRow("kwota") << 517.44 << 12 << 2 << "517,44";
+        QTest::newRow("4 cyfry całości") << 1234.567 << 4 << 2 << "1235,00";
+        QTest::newRow("5 cyfr całości") << 12345.6 << 4 << 2 << "1,235E4";
+        QTest::newRow("bez miejsc") << 2.6 << 4 << 0 << "3";
+        QTest::newRow("duża kwota, połowa do parzystej") << 123456789.125 << 12 << 2 << "123456789,12";
+    }
+    void staly() {
+        QFETCH(double, x);
+        QFETCH(int, p);
+        QFETCH(int, d);
+        QFETCH(QString, tekst);
+        QCOMPARE(TekstStaly(x, p, d, pl), tekst);
+    }
+
+    void setne_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("wynik");
+        QTest::newRow("w dół") << 1.234 << 1.23;
+        QTest::newRow("w górę") << 1.236 << 1.24;
+        QTest::newRow("połowa do parzystej w dół") << 0.125 << 0.12;
+        QTest::newRow("połowa do parzystej w górę") << 0.375 << 0.38;
+        QTest::newRow("ujemna") << -2.345 << -2.35;
+        QTest::newRow("całkowita") << 7.0 << 7.0;
+    }
+    void setne() {
+        QFETCH(double, x);
+        QFETCH(double, wynik);
+        QCOMPARE(ZaokraglijDoSetnych(x), wynik);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLiczby)
+#include "tst_liczby.moc"
