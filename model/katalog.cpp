@@ -72,16 +72,14 @@ QHash<int32_t, QVector<TKomorka>> ZbudujKomorki() {
     return wynik;
 }
 
-template <typename Rec>
-QVector<Rec> ZbudujNazwy(const char* const* nazwy, int liczba) {
+template <typename Rec> QVector<Rec> ZbudujNazwy(const char* const* nazwy, int liczba) {
     QVector<Rec> wynik;
     for (int i = 0; i < liczba; ++i)
         wynik.append({i, QString::fromUtf8(nazwy[i])});
     return wynik;
 }
 
-template <typename Rec>
-QString NazwaWedlugKodu(const QVector<Rec>& tabela, int32_t kod) {
+template <typename Rec> QString NazwaWedlugKodu(const QVector<Rec>& tabela, int32_t kod) {
     QString wynik;
     for (const Rec& r : tabela) {
         if (r.Kod == kod)
@@ -134,9 +132,15 @@ const QStringList& ZrodlaNazwy() {
     return nazwy;
 }
 
-QString NazwaTypuOkna(int32_t kod) { return NazwaWedlugKodu(TypyOkien(), kod); }
-QString NazwaRodzajuSkrzydla(int32_t kod) { return NazwaWedlugKodu(RodzajeSkrzydel(), kod); }
-QString NazwaMaterialuRamy(int32_t kod) { return NazwaWedlugKodu(MaterialyRamy(), kod); }
+QString NazwaTypuOkna(int32_t kod) {
+    return NazwaWedlugKodu(TypyOkien(), kod);
+}
+QString NazwaRodzajuSkrzydla(int32_t kod) {
+    return NazwaWedlugKodu(RodzajeSkrzydel(), kod);
+}
+QString NazwaMaterialuRamy(int32_t kod) {
+    return NazwaWedlugKodu(MaterialyRamy(), kod);
+}
 
 QString NazwaZrodla(int indeks) {
     return indeks >= 0 && indeks < LICZBA_ZRODEL ? ZrodlaNazwy().at(indeks) : QString();
@@ -163,7 +167,9 @@ int IndeksZrodla(const QString& nazwa) {
     return wynik;
 }
 
-int LiczbaSkrzydel(int32_t kod) { return kod / 1000; }
+int LiczbaSkrzydel(int32_t kod) {
+    return kod / 1000;
+}
 
 QVector<TKomorka> KomorkiSkrzydel(int32_t kod) {
     static const QHash<int32_t, QVector<TKomorka>> komorki = ZbudujKomorki();

@@ -12,14 +12,10 @@ const std::size_t liczbaRodzinTypow = sizeof(rodzinyTypow) / sizeof(rodzinyTypow
 // Types with names of their own; every other type is named by the rule
 // "<sashes> skrzydłowe (typ <code mod 1000 as three digits>)".
 const NazwaTypu nazwyWlasneTypow[] = {
-    {1001, "1 skrzydłowe"},
-    {2001, "2 skrzydłowe (poziome)"},
-    {2002, "2 skrzydłowe (pionowe)"},
-    {3001, "3 skrzydłowe (poziome)"},
-    {3002, "3 skrzydłowe (pionowe)"},
-    {3003, "3 skrzydłowe (typ E)"},
-    {3004, "3 skrzydłowe (typ 3)"},
-    {3005, "3 skrzydłowe (typ M)"},
+    {1001, "1 skrzydłowe"},           {2001, "2 skrzydłowe (poziome)"},
+    {2002, "2 skrzydłowe (pionowe)"}, {3001, "3 skrzydłowe (poziome)"},
+    {3002, "3 skrzydłowe (pionowe)"}, {3003, "3 skrzydłowe (typ E)"},
+    {3004, "3 skrzydłowe (typ 3)"},   {3005, "3 skrzydłowe (typ M)"},
     {3006, "3 skrzydłowe (typ W)"},
 };
 const std::size_t liczbaNazwWlasnychTypow = sizeof(nazwyWlasneTypow) / sizeof(nazwyWlasneTypow[0]);
@@ -130,8 +126,10 @@ const KomorkiTypu komorkiTypow[] = {
     {6002, "1/2 x 1/3; 2/2 x 1/3; 1/2 x 2/3; 2/2 x 2/3; 1/2 x 3/3; 2/2 x 3/3"},
     {7001, "1/2 x 1/3; 2/2 x 1/3; 1/3 x 2/3; 2/3 x 2/3; 3/3 x 2/3; 1/2 x 3/3; 2/2 x 3/3"},
     {7002, "1/3 x 1/2; 1/3 x 2/2; 2/3 x 1/3; 2/3 x 2/3; 2/3 x 3/3; 3/3 x 1/2; 3/3 x 2/2"},
-    {8001, "1/4 x 1/2; 2/4 x 1/2; 3/4 x 1/2; 4/4 x 1/2; 1/4 x 2/2; 2/4 x 2/2; 3/4 x 2/2; 4/4 x 2/2"},
-    {8002, "1/2 x 1/4; 2/2 x 1/4; 1/2 x 2/4; 2/2 x 2/4; 1/2 x 3/4; 2/2 x 3/4; 1/2 x 4/4; 2/2 x 4/4"},
+    {8001,
+     "1/4 x 1/2; 2/4 x 1/2; 3/4 x 1/2; 4/4 x 1/2; 1/4 x 2/2; 2/4 x 2/2; 3/4 x 2/2; 4/4 x 2/2"},
+    {8002,
+     "1/2 x 1/4; 2/2 x 1/4; 1/2 x 2/4; 2/2 x 2/4; 1/2 x 3/4; 2/2 x 3/4; 1/2 x 4/4; 2/2 x 4/4"},
 };
 const std::size_t liczbaKomorekTypow = sizeof(komorkiTypow) / sizeof(komorkiTypow[0]);
 

@@ -58,7 +58,9 @@ QString ZSeparatorem(const std::string& tekst, const QString& separator) {
 
 } // namespace
 
-double ZaokraglijDoSetnych(double x) { return std::nearbyint(x / 0.01) * 0.01; }
+double ZaokraglijDoSetnych(double x) {
+    return std::nearbyint(x / 0.01) * 0.01;
+}
 
 QString TekstOgolny(double x, const QLocale& locale) {
     if (!std::isfinite(x))

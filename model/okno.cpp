@@ -19,7 +19,9 @@ int LevelIndex(const QString& poziom) {
 TOkno::TOkno(const QString& symbol)
     : LiczbaOkien(LICZBA_STALYCH_WIERSZY, TWierszLiczby{}), Symbol_(symbol) {}
 
-QString TOkno::TypOknaNazwa() const { return NazwaTypuOkna(TypOkna); }
+QString TOkno::TypOknaNazwa() const {
+    return NazwaTypuOkna(TypOkna);
+}
 
 void TOkno::SetTypOknaNazwa(const QString& nazwa) {
     bool ok = false;
@@ -43,7 +45,9 @@ void TOkno::SetRodzajSkrzydlaNazwa(int i, const QString& nazwa) {
         RodzajSkrzydla[static_cast<std::size_t>(i)] = kod;
 }
 
-QString TOkno::MaterialRamyNazwa() const { return NazwaMaterialuRamy(MaterialRamy); }
+QString TOkno::MaterialRamyNazwa() const {
+    return NazwaMaterialuRamy(MaterialRamy);
+}
 
 void TOkno::SetMaterialRamyNazwa(const QString& nazwa) {
     bool ok = false;
@@ -61,8 +65,7 @@ int32_t TOkno::GetLiczba(const QString& poziom, int kierunek) const {
 
 void TOkno::SetLiczba(const QString& poziom, int kierunek, int32_t n) {
     const int w = LevelIndex(poziom);
-    if (n == -1 || w < 0 || w >= LiczbaOkien.size() || kierunek < 0 ||
-        kierunek >= LICZBA_KIERUNKOW)
+    if (n == -1 || w < 0 || w >= LiczbaOkien.size() || kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
         return;
     LiczbaOkien[w][static_cast<std::size_t>(kierunek)] = n;
 }

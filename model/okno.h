@@ -28,7 +28,9 @@ constexpr int LICZBA_STALYCH_WIERSZY = 3;
 // case), k + 2 for a floor number k >= 1, -1 for anything else.
 int LevelIndex(const QString& poziom);
 // The level text of floor k.
-inline QString PoziomPietra(int k) { return QString::number(k); }
+inline QString PoziomPietra(int k) {
+    return QString::number(k);
+}
 
 // One window of a joinery schedule. The fields are the user's inputs; Uw and
 // the price are computed on demand. The symbol is changed only through the

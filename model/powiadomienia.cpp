@@ -25,4 +25,6 @@ void Powiadom(const TKomunikat& k) {
 TOdbiorcaPowiadomien::TOdbiorcaPowiadomien(TOdbiorcaKomunikatow odbiorca)
     : poprzedni_(std::exchange(Biezacy(), std::move(odbiorca))) {}
 
-TOdbiorcaPowiadomien::~TOdbiorcaPowiadomien() { Biezacy() = std::move(poprzedni_); }
+TOdbiorcaPowiadomien::~TOdbiorcaPowiadomien() {
+    Biezacy() = std::move(poprzedni_);
+}

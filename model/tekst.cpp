@@ -4,14 +4,18 @@ bool RowneBezWielkosci(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;
 }
 
-QString KluczBezWielkosci(const QString& s) { return s.toCaseFolded(); }
+QString KluczBezWielkosci(const QString& s) {
+    return s.toCaseFolded();
+}
 
 namespace {
 
 constexpr QChar cudzyslow = QLatin1Char('"');
 constexpr QChar przecinek = QLatin1Char(',');
 
-bool JestOdstepem(QChar c) { return c.unicode() >= 1 && c.unicode() <= 32; }
+bool JestOdstepem(QChar c) {
+    return c.unicode() >= 1 && c.unicode() <= 32;
+}
 
 bool WymagaCudzyslowu(const QString& s) {
     for (QChar c : s) {

@@ -37,15 +37,15 @@ public:
     QDateTime Data;
     QString Projekt;
     QString Inwestor;
-    double DVPromocjaKlima = 30;      // %
-    double DVPromocjaKobaltowe = 30;  // %
-    double DVPromocjaDVline = 33;     // %
-    double DVPromocjaForma = 50;      // %
-    double RabatDodatkowy = 0;        // %
-    double KursEuro = 0;              // zł per euro
-    double StawkaVat = 0;             // %
-    int32_t IndeksIteracji = 0;       // cursor of FirstSymbol/NextSymbol
-    double CenaMontazuOkna = 0;       // zł net per metre of perimeter
+    double DVPromocjaKlima = 30;     // %
+    double DVPromocjaKobaltowe = 30; // %
+    double DVPromocjaDVline = 33;    // %
+    double DVPromocjaForma = 50;     // %
+    double RabatDodatkowy = 0;       // %
+    double KursEuro = 0;             // zł per euro
+    double StawkaVat = 0;            // %
+    int32_t IndeksIteracji = 0;      // cursor of FirstSymbol/NextSymbol
+    double CenaMontazuOkna = 0;      // zł net per metre of perimeter
     QString ZakresCzynnosci;
 
     bool Podpiwniczenie() const { return Podpiwniczenie_; }

@@ -9,8 +9,7 @@
 // messages instead of seeing them on stderr.
 class TZbieraczKomunikatow {
 public:
-    TZbieraczKomunikatow()
-        : odbiorca_([this](const TKomunikat& k) { komunikaty.append(k); }) {}
+    TZbieraczKomunikatow() : odbiorca_([this](const TKomunikat& k) { komunikaty.append(k); }) {}
 
     QList<TKomunikat> komunikaty;
 
@@ -21,4 +20,6 @@ private:
     TOdbiorcaPowiadomien odbiorca_;
 };
 
-inline QLocale PolskiLocale() { return QLocale(QLocale::Polish, QLocale::Poland); }
+inline QLocale PolskiLocale() {
+    return QLocale(QLocale::Polish, QLocale::Poland);
+}

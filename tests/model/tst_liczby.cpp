@@ -16,27 +16,44 @@ private slots:
         QTest::addColumn<double>("x");
         QTest::addColumn<QString>("tekstPl");
         QTest::addColumn<QString>("tekstC");
-        QTest::newRow("zero") << 0.0 << "0" << "0";
-        QTest::newRow("minus zero") << -0.0 << "0" << "0";
-        QTest::newRow("całkowita") << 1200.0 << "1200" << "1200";
-        QTest::newRow("ułamek") << 1.1 << "1,1" << "1.1";
-        QTest::newRow("ujemna") << -1.0 << "-1" << "-1";
-        QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0,3" << "0.3";
-        QTest::newRow("1/3") << 1.0 / 3 << "0,333333333333333" << "0.333333333333333";
-        QTest::newRow("2/3") << 2.0 / 3 << "0,666666666666667" << "0.666666666666667";
-        QTest::newRow("0.0001") << 0.0001 << "0,0001" << "0.0001";
-        QTest::newRow("0.00012") << 0.00012 << "0,00012" << "0.00012";
-        QTest::newRow("1E-5") << 0.00001 << "1E-5" << "1E-5";
-        QTest::newRow("-1.5E-7") << -1.5e-7 << "-1,5E-7" << "-1.5E-7";
+        QTest::newRow("zero") << 0.0 << "0"
+                              << "0";
+        QTest::newRow("minus zero") << -0.0 << "0"
+                                    << "0";
+        QTest::newRow("całkowita") << 1200.0 << "1200"
+                                   << "1200";
+        QTest::newRow("ułamek") << 1.1 << "1,1"
+                                << "1.1";
+        QTest::newRow("ujemna") << -1.0 << "-1"
+                                << "-1";
+        QTest::newRow("0.1+0.2") << 0.1 + 0.2 << "0,3"
+                                 << "0.3";
+        QTest::newRow("1/3") << 1.0 / 3 << "0,333333333333333"
+                             << "0.333333333333333";
+        QTest::newRow("2/3") << 2.0 / 3 << "0,666666666666667"
+                             << "0.666666666666667";
+        QTest::newRow("0.0001") << 0.0001 << "0,0001"
+                                << "0.0001";
+        QTest::newRow("0.00012") << 0.00012 << "0,00012"
+                                 << "0.00012";
+        QTest::newRow("1E-5") << 0.00001 << "1E-5"
+                              << "1E-5";
+        QTest::newRow("-1.5E-7") << -1.5e-7 << "-1,5E-7"
+                                 << "-1.5E-7";
         QTest::newRow("poniżej 1E15") << 999999999999999.0 << "999999999999999"
                                       << "999999999999999";
-        QTest::newRow("1E15") << 1e15 << "1E15" << "1E15";
-        QTest::newRow("1,5E20") << 1.5e20 << "1,5E20" << "1.5E20";
-        QTest::newRow("zaokrąglenie do 1E15") << 999999999999999.9 << "1E15" << "1E15";
+        QTest::newRow("1E15") << 1e15 << "1E15"
+                              << "1E15";
+        QTest::newRow("1,5E20") << 1.5e20 << "1,5E20"
+                                << "1.5E20";
+        QTest::newRow("zaokrąglenie do 1E15") << 999999999999999.9 << "1E15"
+                                              << "1E15";
         QTest::newRow("15 cyfr") << 1.23456789012345678 << "1,23456789012346"
                                  << "1.23456789012346";
-        QTest::newRow("duża z ułamkiem") << 12345.678 << "12345,678" << "12345.678";
-        QTest::newRow("1E-300") << 1e-300 << "1E-300" << "1E-300";
+        QTest::newRow("duża z ułamkiem") << 12345.678 << "12345,678"
+                                         << "12345.678";
+        QTest::newRow("1E-300") << 1e-300 << "1E-300"
+                                << "1E-300";
     }
     void ogolna() {
         QFETCH(double, x);
@@ -66,7 +83,8 @@ private slots:
         QTest::newRow("4 cyfry całości") << 1234.567 << 4 << 2 << "1235,00";
         QTest::newRow("5 cyfr całości") << 12345.6 << 4 << 2 << "1,235E4";
         QTest::newRow("bez miejsc") << 2.6 << 4 << 0 << "3";
-        QTest::newRow("duża kwota, połowa do parzystej") << 123456789.125 << 12 << 2 << "123456789,12";
+        QTest::newRow("duża kwota, połowa do parzystej")
+            << 123456789.125 << 12 << 2 << "123456789,12";
     }
     void staly() {
         QFETCH(double, x);

@@ -10,12 +10,18 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<bool>("rowne");
-        QTest::newRow("ASCII") << "O1" << "o1" << true;
-        QTest::newRow("Ł") << "ŁAZIENKA" << "łazienka" << true;
-        QTest::newRow("Ó Ś") << "ÓŚ" << "óś" << true;
-        QTest::newRow("Ą Ć Ę Ń Ź Ż") << "ĄĆĘŃŹŻ" << "ąćęńźż" << true;
-        QTest::newRow("litera bez ogonka") << "Ł1" << "L1" << false;
-        QTest::newRow("spacja na końcu") << "O1 " << "O1" << false;
+        QTest::newRow("ASCII") << "O1"
+                               << "o1" << true;
+        QTest::newRow("Ł") << "ŁAZIENKA"
+                           << "łazienka" << true;
+        QTest::newRow("Ó Ś") << "ÓŚ"
+                             << "óś" << true;
+        QTest::newRow("Ą Ć Ę Ń Ź Ż") << "ĄĆĘŃŹŻ"
+                                     << "ąćęńźż" << true;
+        QTest::newRow("litera bez ogonka") << "Ł1"
+                                           << "L1" << false;
+        QTest::newRow("spacja na końcu") << "O1 "
+                                         << "O1" << false;
     }
     void bezWielkosciLiter() {
         QFETCH(QString, a);

@@ -40,14 +40,27 @@ private slots:
         QTest::addColumn<int>("wynik");
         QTest::addColumn<QStringList>("symbole");
         // The project holds O1 and Ł2 before each row.
-        QTest::newRow("dodaj o1") << "dodaj" << "o1" << "" << -2 << QStringList{"O1", "Ł2"};
-        QTest::newRow("dodaj ł2") << "dodaj" << "ł2" << "" << -2 << QStringList{"O1", "Ł2"};
-        QTest::newRow("dodaj O3") << "dodaj" << "O3" << "" << 0
-                                  << QStringList{"O1", "Ł2", "O3"};
-        QTest::newRow("O1 na o1") << "zmień" << "O1" << "o1" << 0 << QStringList{"O1", "Ł2"};
-        QTest::newRow("O1 na ł2") << "zmień" << "O1" << "ł2" << -2 << QStringList{"O1", "Ł2"};
-        QTest::newRow("o1 na X") << "zmień" << "o1" << "X" << 0 << QStringList{"X", "Ł2"};
-        QTest::newRow("brak okna") << "zmień" << "Q" << "X" << 0 << QStringList{"O1", "Ł2"};
+        QTest::newRow("dodaj o1") << "dodaj"
+                                  << "o1"
+                                  << "" << -2 << QStringList{"O1", "Ł2"};
+        QTest::newRow("dodaj ł2") << "dodaj"
+                                  << "ł2"
+                                  << "" << -2 << QStringList{"O1", "Ł2"};
+        QTest::newRow("dodaj O3") << "dodaj"
+                                  << "O3"
+                                  << "" << 0 << QStringList{"O1", "Ł2", "O3"};
+        QTest::newRow("O1 na o1") << "zmień"
+                                  << "O1"
+                                  << "o1" << 0 << QStringList{"O1", "Ł2"};
+        QTest::newRow("O1 na ł2") << "zmień"
+                                  << "O1"
+                                  << "ł2" << -2 << QStringList{"O1", "Ł2"};
+        QTest::newRow("o1 na X") << "zmień"
+                                 << "o1"
+                                 << "X" << 0 << QStringList{"X", "Ł2"};
+        QTest::newRow("brak okna") << "zmień"
+                                   << "Q"
+                                   << "X" << 0 << QStringList{"O1", "Ł2"};
     }
     void dodajIZmienNazwe() {
         QFETCH(QString, operacja);
@@ -234,9 +247,8 @@ private slots:
 
     void sortowanieBajtowe() {
         TZestawienieStolarki p;
-        for (const QString& s : {QStringLiteral("a1"), QStringLiteral("O2"),
-                                 QStringLiteral("Z1"), QStringLiteral("O10"),
-                                 QStringLiteral("Ł1"), QStringLiteral("L1")})
+        for (const QString& s : {QStringLiteral("a1"), QStringLiteral("O2"), QStringLiteral("Z1"),
+                                 QStringLiteral("O10"), QStringLiteral("Ł1"), QStringLiteral("L1")})
             p.AddOkno(s);
         p.SortBySymbol();
         QStringList jest;
