@@ -1,0 +1,65 @@
+// termivo-cli: the command-line companion, for batch use and scripting.
+
+#include "plikprojektu.h"
+#include "podsumowanie.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace {
+
+constexpr int KOD_OK = 0;
+constexpr int KOD_BLAD_ODCZYTU = 1;
+constexpr int KOD_ZLE_UZYCIE = 2;
+
+const char* const pomoc =
+    "Usage: termivo-cli COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Commands:\n"
+    "  summary FILE.tmv   Read a Termivo project and print it as one JSON object\n"
+    "                     (UTF-8) on stdout: the project's header, levels and\n"
+    "                     pricing options, its mean U (USrednie) and window area\n"
+    "                     (PowierzchniaOkien), and every window with its fields,\n"
+    "                     counts per level and direction, SumaOkien and Uw.\n"
+    "                     Numbers are read with the user's locale, as the program\n"
+    "                     does. Messages of the model go to stderr.\n"
+    "  --help             Show this text.\n"
+    "\n"
+    "Exit status: 0 on success, 1 when the file cannot be read (the reason on\n"
+    "stderr), 2 for wrong usage.\n";
+
+void Wypisz(FILE* strumien, const QByteArray& tekst) {
+    std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
+}
+
+int ZleUzycie() {
+    std::fputs(pomoc, stderr);
+    return KOD_ZLE_UZYCIE;
+}
+
+int Podsumowanie(const QString& sciezka) {
+    TZestawienieStolarki projekt;
+    if (WczytajProjekt(projekt, sciezka) != WYNIK_OK) {
+        Wypisz(stderr, (KOMUNIKAT_BLAD_ODCZYTU + QLatin1Char('\n')).toUtf8());
+        return KOD_BLAD_ODCZYTU;
+    }
+    Wypisz(stdout, PodsumowanieJson(projekt));
+    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList argumenty = app.arguments().mid(1);
+    if (argumenty.size() == 1 &&
+        (argumenty[0] == QStringLiteral("--help") || argumenty[0] == QStringLiteral("-h"))) {
+        std::fputs(pomoc, stdout);
+        return KOD_OK;
+    }
+    if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("summary"))
+        return Podsumowanie(argumenty[1]);
+    return ZleUzycie();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "zestawienie.h"
+
+#include <QLocale>
+#include <QString>
+
+// Project files (.tmv): the whole project as a profile file.
+
+// Writes the project; 0 on success, -1 on any failure. The file is replaced
+// only once the new content is complete on disk: a failed save leaves the
+// old file as it was.
+int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
+                      const QLocale& locale = QLocale());
+
+// Reads a file into a freshly created project; 0 on success, -1 on failure.
+// A file of another program is reported through the notifier; every other
+// failure is for the caller to report.
+int32_t WczytajProjekt(TZestawienieStolarki& projekt, const QString& sciezka,
+                       const QLocale& locale = QLocale());
+
+// Decimal text of the file: the locale's separator, "," or "." alike, so files
+// written under either kind of locale read the same; false for anything else.
+bool CzytajLiczbeDziesietna(const QString& tekst, double* wynik, const QLocale& locale = QLocale());
+
+// The program's messages for a failed save or load.
+inline const QString KOMUNIKAT_BLAD_ZAPISU =
+    QStringLiteral("Wystąpił błąd podczas zapisu projektu do pliku!");
+inline const QString KOMUNIKAT_BLAD_ODCZYTU =
+    QStringLiteral("Wystąpił błąd podczas odczytu projektu z pliku!");
