@@ -1,0 +1,401 @@
+#include "kodowanie.h"
+#include "plikprojektu.h"
+#include "tekst.h"
+#include "zbieracz.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray Czytaj(const QString& sciezka) {
+    QFile f(sciezka);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool Zapisz(const QString& sciezka, const QByteArray& bajty) {
+    QFile f(sciezka);
+    return f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size();
+}
+
+QString Dane(const QString& nazwa) {
+    return qEnvironmentVariable("TERMIVO_TEST_DATA") + QStringLiteral("/model/dane/") + nazwa;
+}
+
+// A project with every field and every level set.
+void Wypelnij(TZestawienieStolarki& p) {
+    p.TytulProjektu = "Zestawienie stolarki okiennej";
+    p.Firma = "Pracownia „Łęg” Sp. z o.o.";
+    p.Projekt = "Dom jednorodzinny";
+    p.Obiekt = "ul. Źródlana 5, Łódź";
+    p.Inwestor = "Zofia Żółkiewska";
+    p.Projektant = "mgr inż. arch. Ścibor";
+    p.Data = QDateTime(QDate(2026, 12, 8), QTime(0, 0));
+    p.SetPodpiwniczenie(true);
+    p.SetParter(true);
+    p.SetLiczbaPieter(2);
+    p.SetPoddasze(true);
+    p.KursEuro = 4.2512;
+    p.StawkaVat = 23;
+    p.DVPromocjaKlima = 31.5;
+    p.DVPromocjaKobaltowe = 29;
+    p.DVPromocjaDVline = 0.00001;
+    p.DVPromocjaForma = 1e20;
+    p.RabatDodatkowy = 2.5;
+    p.CenaMontazuOkna = 45.9;
+    p.ZakresCzynnosci = "montaż, obróbki; \"ciepły\" montaż";
+    p.AddOkno("O1");
+    p.AddOkno("Ł2");
+    TOkno& o = *p.GetOkno("O1");
+    o.Szerokosc = 1200.5;
+    o.Wysokosc = 1500;
+    o.TypOkna = 5037;
+    for (int i = 0; i < MAX_SKRZYDEL; ++i)
+        o.RodzajSkrzydla[static_cast<std::size_t>(i)] = (i * 5) % 12;
+    o.MaterialRamy = 1;
+    o.Ug = 0.6;
+    o.ZrodloUg = 2;
+    o.SzkloKodID = 20;
+    o.Uf = 1.21;
+    o.ZrodloUf = 1;
+    o.RamaKodID = 10;
+    o.Psi_g = 0.04;
+    o.dRamy = 70.5;
+    o.Lg = -1;
+    o.dR = 0.15;
+    o.LiczbaNawiewnikow = 2;
+    o.SzerokoscNawiewnika = 353;
+    o.CenaOkna = -1;
+    o.Uwagi = "\"ala ma kota\",\"x,y\"";
+    o.KomunikatWyceny = "nie zapisywany";
+    int n = 1;
+    for (const QString& poziom : p.Poziomy())
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+            o.SetLiczba(poziom, d, n++);
+    TOkno& l = *p.GetOkno("Ł2");
+    l.TypOkna = 2001;
+    l.RodzajSkrzydla.fill(4); // slots 3 to 8 too
+    l.CenaOkna = 1234.56;
+}
+
+void PorownajOkna(const TOkno& a, const TOkno& b) {
+    QCOMPARE(a.Symbol(), b.Symbol());
+    QCOMPARE(a.Szerokosc, b.Szerokosc);
+    QCOMPARE(a.Wysokosc, b.Wysokosc);
+    QCOMPARE(a.TypOkna, b.TypOkna);
+    QCOMPARE(a.RodzajSkrzydla, b.RodzajSkrzydla);
+    QCOMPARE(a.MaterialRamy, b.MaterialRamy);
+    QCOMPARE(a.Ug, b.Ug);
+    QCOMPARE(a.ZrodloUg, b.ZrodloUg);
+    QCOMPARE(a.SzkloKodID, b.SzkloKodID);
+    QCOMPARE(a.Uf, b.Uf);
+    QCOMPARE(a.ZrodloUf, b.ZrodloUf);
+    QCOMPARE(a.RamaKodID, b.RamaKodID);
+    QCOMPARE(a.Psi_g, b.Psi_g);
+    QCOMPARE(a.dRamy, b.dRamy);
+    QCOMPARE(a.Lg, b.Lg);
+    QCOMPARE(a.dR, b.dR);
+    QCOMPARE(a.LiczbaNawiewnikow, b.LiczbaNawiewnikow);
+    QCOMPARE(a.SzerokoscNawiewnika, b.SzerokoscNawiewnika);
+    QCOMPARE(a.CenaOkna, b.CenaOkna);
+    QCOMPARE(a.LiczbaOkien, b.LiczbaOkien);
+    QCOMPARE(a.Uwagi, b.Uwagi);
+}
+
+void PorownajProjekty(TZestawienieStolarki& a, TZestawienieStolarki& b) {
+    QCOMPARE(a.TytulProjektu, b.TytulProjektu);
+    QCOMPARE(a.Firma, b.Firma);
+    QCOMPARE(a.Projekt, b.Projekt);
+    QCOMPARE(a.Obiekt, b.Obiekt);
+    QCOMPARE(a.Inwestor, b.Inwestor);
+    QCOMPARE(a.Projektant, b.Projektant);
+    QCOMPARE(a.Data.date(), b.Data.date());
+    QCOMPARE(a.Poziomy(), b.Poziomy());
+    QCOMPARE(a.KursEuro, b.KursEuro);
+    QCOMPARE(a.StawkaVat, b.StawkaVat);
+    QCOMPARE(a.DVPromocjaKlima, b.DVPromocjaKlima);
+    QCOMPARE(a.DVPromocjaKobaltowe, b.DVPromocjaKobaltowe);
+    QCOMPARE(a.DVPromocjaDVline, b.DVPromocjaDVline);
+    QCOMPARE(a.DVPromocjaForma, b.DVPromocjaForma);
+    QCOMPARE(a.RabatDodatkowy, b.RabatDodatkowy);
+    QCOMPARE(a.CenaMontazuOkna, b.CenaMontazuOkna);
+    QCOMPARE(a.ZakresCzynnosci, b.ZakresCzynnosci);
+    QCOMPARE(a.LiczbaOkienWLiscie(), b.LiczbaOkienWLiscie());
+    for (int i = 0; i < a.LiczbaOkienWLiscie(); ++i)
+        PorownajOkna(*a.Okno(i), *b.Okno(i));
+}
+
+// The version line changes with every release; the rest of a file does not.
+QByteArray BezWersji(QByteArray b) {
+    const qsizetype i = b.indexOf("Version=");
+    if (i >= 0)
+        b.remove(i, b.indexOf("\r\n", i) - i);
+    return b;
+}
+
+} // namespace
+
+class TestPlikProjektu : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir katalog;
+    QString Sciezka(const QString& nazwa) const { return katalog.filePath(nazwa); }
+
+    // Loads a file given as text (UTF-8 here, Windows-1250 on disk, CR LF).
+    int32_t WczytajTekst(TZestawienieStolarki& p, const QString& tekst) {
+        QString t = tekst;
+        t.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+        const QString s = Sciezka("tekst.tmv");
+        if (!Zapisz(s, DoCp1250(t)))
+            return -100;
+        return WczytajProjekt(p, s);
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(katalog.isValid());
+        QVERIFY(Cp1250Dostepne());
+    }
+    void init() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    void zapisIOdczyt_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("przecinek") << QLocale(QLocale::Polish, QLocale::Poland);
+        QTest::newRow("kropka") << QLocale(QLocale::English, QLocale::UnitedStates);
+    }
+    void zapisIOdczyt() {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki a;
+        Wypelnij(a);
+        const QString s = Sciezka("pelny.tmv");
+        QCOMPARE(ZapiszProjekt(a, s), 0);
+        TZestawienieStolarki b;
+        QCOMPARE(WczytajProjekt(b, s), 0);
+        PorownajProjekty(a, b);
+        QCOMPARE(b.Okno(0)->KomunikatWyceny, QString());
+        const QString s2 = Sciezka("pelny2.tmv");
+        QCOMPARE(ZapiszProjekt(b, s2), 0);
+        QCOMPARE(Czytaj(s2), Czytaj(s));
+        QCOMPARE(zbieracz.ile(), 0);
+    }
+
+    // The committed file: Windows-1250, CR LF, written on a Polish locale.
+    void plikWzorcowy() {
+        const QByteArray wzor = Czytaj(Dane("wzorcowy.tmv"));
+        QVERIFY(!wzor.isEmpty());
+        QVERIFY(wzor.contains("Firma=Pracownia \x84\xA3\xEAg\x94 Sp. z o.o.\r\n"));
+        QVERIFY(wzor.contains("Szerokosc=1200,5\r\n"));
+        QVERIFY(!wzor.contains("\n[") || wzor.count("\r\n[") == wzor.count("\n["));
+        TZestawienieStolarki a;
+        Wypelnij(a);
+        const QString s = Sciezka("wzorcowy.tmv");
+        QCOMPARE(ZapiszProjekt(a, s), 0);
+        QCOMPARE(BezWersji(Czytaj(s)), BezWersji(wzor));
+        TZestawienieStolarki b;
+        QCOMPARE(WczytajProjekt(b, Dane("wzorcowy.tmv")), 0);
+        PorownajProjekty(a, b);
+    }
+
+    void wersjaWInfo() {
+        TZestawienieStolarki a;
+        const QString s = Sciezka("wersja.tmv");
+        QCOMPARE(ZapiszProjekt(a, s), 0);
+        QVERIFY(QString::fromLatin1(Czytaj(s)).contains(
+            QRegularExpression(QStringLiteral("\\[Info\\]\r\nProgram=Termivo\r\n"
+                                              "Version=\\d+\\.\\d+\\.\\d+\\.\\d+\r\n"))));
+    }
+
+    void separatorDziesietny_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("ug");
+        QTest::newRow("kropka na polskim") << QLocale(QLocale::Polish, QLocale::Poland) << "1.1";
+        QTest::newRow("przecinek na polskim") << QLocale(QLocale::Polish, QLocale::Poland) << "1,1";
+        QTest::newRow("kropka na angielskim") << QLocale(QLocale::English) << "1.1";
+        QTest::newRow("przecinek na angielskim") << QLocale(QLocale::English) << "1,1";
+        QTest::newRow("wykładnik") << QLocale(QLocale::Polish, QLocale::Poland) << "11E-1";
+    }
+    void separatorDziesietny() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, ug);
+        QLocale::setDefault(locale);
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nDVPromocjaKlima=" + ug +
+                                     "\n[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\nUg=" + ug + "\n"),
+                 0);
+        QCOMPARE(p.Okno(0)->Ug, 1.1);
+        QCOMPARE(p.DVPromocjaKlima, 1.1);
+    }
+
+    void wartosciNiepoprawne() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nDVPromocjaForma=abc\nKursEuro=1.000,5\n"
+                                 "StawkaVat=nan\nRabatDodatkowy=inf\nData=jutro\n"
+                                 "[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\nTypOkna=10 skrzydłowe\n"
+                                 "MaterialRamy=stal\nZrodloUg=producent\nSzkloKodID=x\n"
+                                 "LiczbaNawiewnikow=1,5\n"),
+                 0);
+        QCOMPARE(p.DVPromocjaForma, 50.0);
+        QCOMPARE(p.KursEuro, 0.0);
+        QCOMPARE(p.StawkaVat, 0.0);
+        QCOMPARE(p.RabatDodatkowy, 0.0);
+        QVERIFY(qAbs(p.Data.secsTo(QDateTime::currentDateTime())) < 60);
+        const TOkno& o = *p.Okno(0);
+        QCOMPARE(o.TypOkna, 1001);
+        QCOMPARE(o.MaterialRamyNazwa(), QStringLiteral("PCV"));
+        QCOMPARE(o.ZrodloUg, uint8_t(0));
+        QCOMPARE(o.SzkloKodID, 0);
+        QCOMPARE(o.LiczbaNawiewnikow, 0);
+    }
+
+    void daty_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("ISO") << "2026-03-07";
+        QTest::newRow("krótka polska") << QLocale(QLocale::Polish, QLocale::Poland)
+                                              .toString(QDate(2026, 3, 7), QLocale::ShortFormat);
+    }
+    void daty() {
+        QFETCH(QString, tekst);
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nData=" + tekst + "\n"), 0);
+        QCOMPARE(p.Data.date(), QDate(2026, 3, 7));
+    }
+
+    void poziomy() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nParter=0\nLiczbaPieter=2\nPoddasze=0\n"
+                                 "[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\n"
+                                 "LiczbaNaParterNaStrone2=5\nLiczbaNaPietro2NaStrone7=3\n"
+                                 "LiczbaNaPietro3NaStrone0=9\nLiczbaNaPoddaszeNaStrone1=4\n"
+                                 "LiczbaNaPietro1NaStrone1=-1\nLiczbaNaPietro1NaStrone2=-2\n"),
+                 0);
+        QVERIFY(p.Parter());
+        const TOkno& o = *p.Okno(0);
+        QCOMPARE(o.GetLiczba("parter", 2), 5);
+        QCOMPARE(o.GetLiczba("2", 7), 3);
+        QCOMPARE(o.GetLiczba("poddasze", 1), 0);
+        QCOMPARE(o.GetLiczba("1", 1), 0);
+        QCOMPARE(o.GetLiczba("1", 2), -2);
+        QCOMPARE(o.SumaOkien(), 6);
+    }
+
+    void bezPoddaszaBezKluczy() {
+        TZestawienieStolarki p;
+        p.SetParter(true);
+        p.AddOkno("A");
+        const QString s = Sciezka("bez_poddasza.tmv");
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        const QByteArray b = Czytaj(s);
+        QCOMPARE(b.count("LiczbaNaParterNaStrone"), 8);
+        QVERIFY(!b.contains("Poddasze"
+                            "NaStrone"));
+        QVERIFY(!b.contains("Podpiwniczenie"
+                            "NaStrone"));
+        QVERIFY(!b.contains("LiczbaNaPietro"));
+    }
+
+    void sekcjeOkien() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=3\n[Okno2]\nSymbol=C\n[Okno0]\nSymbol=A\n"
+                                 "[Okno3]\nSymbol=D\n[Okno01]\nSymbol=E\n"),
+                 0);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 2);
+        QCOMPARE(p.Okno(0)->Symbol(), QStringLiteral("A"));
+        QCOMPARE(p.Okno(1)->Symbol(), QStringLiteral("C"));
+    }
+
+    void powtorzonySymbol() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=2\n[Okno0]\nSymbol=O1\nUg=1\n"
+                                 "[Okno1]\nSymbol=o1\nUg=2\n"),
+                 0);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 1);
+        QCOMPARE(p.Okno(0)->Ug, 1.0);
+    }
+
+    void innyProgram_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<int>("wynik");
+        QTest::newRow("Arvo-K") << "Arvo-K" << -1;
+        QTest::newRow("małe litery") << "termivo" << 0;
+        QTest::newRow("pusty") << "" << 0;
+    }
+    void innyProgram() {
+        QFETCH(QString, program);
+        QFETCH(int, wynik);
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Info]\nProgram=" + program +
+                                     "\n[Okna]\nLiczba=1\n"
+                                     "[Okno0]\nSymbol=A\n"),
+                 wynik);
+        QCOMPARE(zbieracz.ile(), wynik ? 1 : 0);
+        if (wynik) {
+            QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Error"));
+            QCOMPARE(zbieracz.ostatni(), QStringLiteral("Plik nie jest formatu Termivo!"));
+            QCOMPARE(p.LiczbaOkienWLiscie(), 0);
+        }
+    }
+
+    void plikNieczytelny() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajProjekt(p, Sciezka("nie_ma.tmv")), -1);
+        QCOMPARE(WczytajProjekt(p, katalog.path()), -1);
+    }
+
+    void zapisNadpisujeIZawodzi() {
+        const QString s = Sciezka("stary.tmv");
+        QVERIFY(Zapisz(s, "[Stara]\r\nKlucz=1\r\n[Okno7]\r\nSymbol=X\r\n"));
+        TZestawienieStolarki p;
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        const QByteArray b = Czytaj(s);
+        QVERIFY(!b.contains("Stara"));
+        QVERIFY(!b.contains("Okno7"));
+        QCOMPARE(ZapiszProjekt(p, Sciezka("brak/katalogu.tmv")), -1);
+        QVERIFY(!QFile::exists(Sciezka("brak/katalogu.tmv")));
+        QCOMPARE(ZapiszProjekt(p, katalog.path()), -1);
+    }
+
+    void uwagiZachowujaCudzyslowy() {
+        TZestawienieStolarki p;
+        p.AddOkno("A");
+        p.Okno(0)->Uwagi = ZlaczWiersze({"pierwsza", "druga linia"});
+        QCOMPARE(p.Okno(0)->Uwagi, QStringLiteral("pierwsza,\"druga linia\""));
+        p.AddOkno("B");
+        p.Okno(1)->Uwagi = "\"ala ma kota\",\"x,y\"";
+        const QString s = Sciezka("uwagi.tmv");
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        QVERIFY(Czytaj(s).contains("Uwagi=pierwsza,\"druga linia\"\r\n"));
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjekt(q, s), 0);
+        QCOMPARE(RozdzielWiersze(q.Okno(1)->Uwagi), (QStringList{"ala ma kota", "x,y"}));
+        QCOMPARE(q.Okno(0)->Uwagi, p.Okno(0)->Uwagi);
+    }
+
+    // Numbers that a damaged file may hold cost neither time nor memory.
+    void plikWrogi() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QElapsedTimer czas;
+        czas.start();
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nLiczbaPieter=2000000000\n"
+                                 "[Okna]\nLiczba=2147483647\n[Okno0]\nSymbol=A\n"
+                                 "[Okno2147483646]\nSymbol=B\n[Okno99999999999]\nSymbol=C\n"),
+                 0);
+        QVERIFY(czas.elapsed() < 5000);
+        QCOMPARE(p.LiczbaPieter(), MAX_LICZBA_PIETER);
+        QCOMPARE(zbieracz.ile(), 1);
+        QVERIFY(zbieracz.ostatni().contains("2000000000"));
+        QCOMPARE(p.LiczbaOkienWLiscie(), 2);
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajTekst(q, "[Projekt]\nLiczbaPieter=-4\n[Okna]\nLiczba=-1\n"
+                                 "[Okno0]\nSymbol=A\n"),
+                 0);
+        QCOMPARE(q.LiczbaPieter(), 0);
+        QCOMPARE(q.LiczbaOkienWLiscie(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPlikProjektu)
+#include "tst_plikprojektu.moc"
