@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <charconv>
 #include <cmath>
 
 void TJson::PrzedWartoscia() {
@@ -45,12 +46,33 @@ void TJson::Klucz(const QString& nazwa) {
     poKluczu_ = true;
 }
 
+void TJson::Klucz(QLatin1String nazwa) {
+    PrzedWartoscia();
+    wynik_ += '"';
+    wynik_.append(nazwa.data(), nazwa.size());
+    wynik_ += "\":";
+    poKluczu_ = true;
+}
+
 void TJson::Tekst(const QString& s) {
     PrzedWartoscia();
     DopiszTekst(s);
 }
 
 void TJson::DopiszTekst(const QString& s) {
+    bool zwykly = true;
+    for (QChar c : s) {
+        if (c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\')) {
+            zwykly = false;
+            break;
+        }
+    }
+    if (zwykly) {
+        wynik_ += '"';
+        wynik_ += s.toUtf8();
+        wynik_ += '"';
+        return;
+    }
     QString t;
     t.reserve(s.size() + 2);
     t += QLatin1Char('"');
@@ -81,12 +103,17 @@ void TJson::Liczba(double x) {
         return;
     }
     PrzedWartoscia();
-    wynik_ += QByteArray::number(x, 'g', QLocale::FloatingPointShortest);
+    // The shortest text that reads back as the same double.
+    char bufor[32];
+    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
+    wynik_.append(bufor, wynik.ptr - bufor);
 }
 
 void TJson::Calkowita(qint64 n) {
     PrzedWartoscia();
-    wynik_ += QByteArray::number(n);
+    char bufor[24];
+    const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, n);
+    wynik_.append(bufor, wynik.ptr - bufor);
 }
 
 void TJson::Logiczna(bool b) {

@@ -13,6 +13,8 @@ public:
     void PoczatekTablicy();
     void KoniecTablicy();
     void Klucz(const QString& nazwa);
+    // A key known to be plain ASCII without quotes or backslashes.
+    void Klucz(QLatin1String nazwa);
     void Tekst(const QString& s);
     // Shortest text that reads back as the same double; null when not finite.
     void Liczba(double x);
@@ -21,12 +23,13 @@ public:
     void Null();
 
     // Key and value together.
-    template <typename T> void Pole(const QString& nazwa, const T& wartosc) {
+    template <typename T> void Pole(QLatin1String nazwa, const T& wartosc) {
         Klucz(nazwa);
         Wartosc(wartosc);
     }
 
     const QByteArray& Wynik() const { return wynik_; }
+    void Zarezerwuj(qsizetype bajtow) { wynik_.reserve(bajtow); }
 
 private:
     void Wartosc(const QString& s) { Tekst(s); }

@@ -7,47 +7,50 @@ namespace {
 
 void OknoJson(TJson& j, const TOkno& o, const QStringList& poziomy) {
     j.PoczatekObiektu();
-    j.Pole(QStringLiteral("Symbol"), o.Symbol());
-    j.Pole(QStringLiteral("TypOkna"), o.TypOkna);
-    j.Pole(QStringLiteral("TypOknaNazwa"), o.TypOknaNazwa());
-    j.Pole(QStringLiteral("MaterialRamy"), o.MaterialRamyNazwa());
-    j.Pole(QStringLiteral("Szerokosc"), o.Szerokosc);
-    j.Pole(QStringLiteral("Wysokosc"), o.Wysokosc);
-    j.Klucz(QStringLiteral("RodzajSkrzydla"));
+    j.Pole(QLatin1String("Symbol"), o.Symbol());
+    j.Pole(QLatin1String("TypOkna"), o.TypOkna);
+    j.Pole(QLatin1String("TypOknaNazwa"), o.TypOknaNazwa());
+    j.Pole(QLatin1String("MaterialRamy"), o.MaterialRamyNazwa());
+    j.Pole(QLatin1String("Szerokosc"), o.Szerokosc);
+    j.Pole(QLatin1String("Wysokosc"), o.Wysokosc);
+    j.Klucz(QLatin1String("RodzajSkrzydla"));
     j.PoczatekTablicy();
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         j.Tekst(o.RodzajSkrzydlaNazwa(i));
     j.KoniecTablicy();
-    j.Pole(QStringLiteral("Ug"), o.Ug);
-    j.Pole(QStringLiteral("ZrodloUg"), NazwaZrodla(o.ZrodloUg));
-    j.Pole(QStringLiteral("SzkloKodID"), o.SzkloKodID);
-    j.Pole(QStringLiteral("Uf"), o.Uf);
-    j.Pole(QStringLiteral("ZrodloUf"), NazwaZrodla(o.ZrodloUf));
-    j.Pole(QStringLiteral("RamaKodID"), o.RamaKodID);
-    j.Pole(QStringLiteral("Psi_g"), o.Psi_g);
-    j.Pole(QStringLiteral("dRamy"), o.dRamy);
-    j.Pole(QStringLiteral("Lg"), o.Lg);
-    j.Pole(QStringLiteral("dR"), o.dR);
-    j.Pole(QStringLiteral("LiczbaNawiewnikow"), o.LiczbaNawiewnikow);
-    j.Pole(QStringLiteral("SzerokoscNawiewnika"), o.SzerokoscNawiewnika);
-    j.Pole(QStringLiteral("CenaOkna"), o.CenaOkna);
-    j.Klucz(QStringLiteral("Uwagi"));
+    j.Pole(QLatin1String("Ug"), o.Ug);
+    j.Pole(QLatin1String("ZrodloUg"), NazwaZrodla(o.ZrodloUg));
+    j.Pole(QLatin1String("SzkloKodID"), o.SzkloKodID);
+    j.Pole(QLatin1String("Uf"), o.Uf);
+    j.Pole(QLatin1String("ZrodloUf"), NazwaZrodla(o.ZrodloUf));
+    j.Pole(QLatin1String("RamaKodID"), o.RamaKodID);
+    j.Pole(QLatin1String("Psi_g"), o.Psi_g);
+    j.Pole(QLatin1String("dRamy"), o.dRamy);
+    j.Pole(QLatin1String("Lg"), o.Lg);
+    j.Pole(QLatin1String("dR"), o.dR);
+    j.Pole(QLatin1String("LiczbaNawiewnikow"), o.LiczbaNawiewnikow);
+    j.Pole(QLatin1String("SzerokoscNawiewnika"), o.SzerokoscNawiewnika);
+    j.Pole(QLatin1String("CenaOkna"), o.CenaOkna);
+    j.Klucz(QLatin1String("Uwagi"));
     j.PoczatekTablicy();
     for (const QString& w : RozdzielWiersze(o.Uwagi))
         j.Tekst(w);
     j.KoniecTablicy();
-    j.Klucz(QStringLiteral("LiczbaOkien"));
+    j.Klucz(QLatin1String("LiczbaOkien"));
     j.PoczatekObiektu();
     for (const QString& poziom : poziomy) {
         j.Klucz(poziom);
         j.PoczatekTablicy();
+        const int wiersz = LevelIndex(poziom);
         for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            j.Calkowita(o.GetLiczba(poziom, d));
+            j.Calkowita(wiersz >= 0 && wiersz < o.LiczbaOkien.size()
+                            ? o.LiczbaOkien[wiersz][static_cast<std::size_t>(d)]
+                            : 0);
         j.KoniecTablicy();
     }
     j.KoniecObiektu();
-    j.Pole(QStringLiteral("SumaOkien"), o.SumaOkien());
-    j.Pole(QStringLiteral("Uw"), o.Uw());
+    j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
+    j.Pole(QLatin1String("Uw"), o.Uw());
     j.KoniecObiektu();
 }
 
@@ -55,31 +58,32 @@ void OknoJson(TJson& j, const TOkno& o, const QStringList& poziomy) {
 
 QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
     TJson j;
+    j.Zarezerwuj(1024 + 1500 * static_cast<qsizetype>(p.LiczbaOkienWLiscie()));
     j.PoczatekObiektu();
-    j.Pole(QStringLiteral("TytulProjektu"), p.TytulProjektu);
-    j.Pole(QStringLiteral("Firma"), p.Firma);
-    j.Pole(QStringLiteral("Projekt"), p.Projekt);
-    j.Pole(QStringLiteral("Obiekt"), p.Obiekt);
-    j.Pole(QStringLiteral("Inwestor"), p.Inwestor);
-    j.Pole(QStringLiteral("Projektant"), p.Projektant);
-    j.Pole(QStringLiteral("Data"), p.Data.date().toString(QStringLiteral("yyyy-MM-dd")));
-    j.Pole(QStringLiteral("Podpiwniczenie"), p.Podpiwniczenie());
-    j.Pole(QStringLiteral("Parter"), p.Parter());
-    j.Pole(QStringLiteral("LiczbaPieter"), p.LiczbaPieter());
-    j.Pole(QStringLiteral("Poddasze"), p.Poddasze());
-    j.Pole(QStringLiteral("KursEuro"), p.KursEuro);
-    j.Pole(QStringLiteral("StawkaVat"), p.StawkaVat);
-    j.Pole(QStringLiteral("DVPromocjaKlima"), p.DVPromocjaKlima);
-    j.Pole(QStringLiteral("DVPromocjaKobaltowe"), p.DVPromocjaKobaltowe);
-    j.Pole(QStringLiteral("DVPromocjaDVline"), p.DVPromocjaDVline);
-    j.Pole(QStringLiteral("DVPromocjaForma"), p.DVPromocjaForma);
-    j.Pole(QStringLiteral("RabatDodatkowy"), p.RabatDodatkowy);
-    j.Pole(QStringLiteral("CenaMontazuOkna"), p.CenaMontazuOkna);
-    j.Pole(QStringLiteral("ZakresCzynnosci"), p.ZakresCzynnosci);
-    j.Pole(QStringLiteral("USrednie"), p.USrednie());
-    j.Pole(QStringLiteral("PowierzchniaOkien"), p.PowierzchniaOkien());
+    j.Pole(QLatin1String("TytulProjektu"), p.TytulProjektu);
+    j.Pole(QLatin1String("Firma"), p.Firma);
+    j.Pole(QLatin1String("Projekt"), p.Projekt);
+    j.Pole(QLatin1String("Obiekt"), p.Obiekt);
+    j.Pole(QLatin1String("Inwestor"), p.Inwestor);
+    j.Pole(QLatin1String("Projektant"), p.Projektant);
+    j.Pole(QLatin1String("Data"), p.Data.date().toString(QStringLiteral("yyyy-MM-dd")));
+    j.Pole(QLatin1String("Podpiwniczenie"), p.Podpiwniczenie());
+    j.Pole(QLatin1String("Parter"), p.Parter());
+    j.Pole(QLatin1String("LiczbaPieter"), p.LiczbaPieter());
+    j.Pole(QLatin1String("Poddasze"), p.Poddasze());
+    j.Pole(QLatin1String("KursEuro"), p.KursEuro);
+    j.Pole(QLatin1String("StawkaVat"), p.StawkaVat);
+    j.Pole(QLatin1String("DVPromocjaKlima"), p.DVPromocjaKlima);
+    j.Pole(QLatin1String("DVPromocjaKobaltowe"), p.DVPromocjaKobaltowe);
+    j.Pole(QLatin1String("DVPromocjaDVline"), p.DVPromocjaDVline);
+    j.Pole(QLatin1String("DVPromocjaForma"), p.DVPromocjaForma);
+    j.Pole(QLatin1String("RabatDodatkowy"), p.RabatDodatkowy);
+    j.Pole(QLatin1String("CenaMontazuOkna"), p.CenaMontazuOkna);
+    j.Pole(QLatin1String("ZakresCzynnosci"), p.ZakresCzynnosci);
+    j.Pole(QLatin1String("USrednie"), p.USrednie());
+    j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
     const QStringList poziomy = p.Poziomy();
-    j.Klucz(QStringLiteral("Okna"));
+    j.Klucz(QLatin1String("Okna"));
     j.PoczatekTablicy();
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
         OknoJson(j, *p.Okno(i), poziomy);

@@ -88,19 +88,20 @@ template <typename Rec> QString NazwaWedlugKodu(const QVector<Rec>& tabela, int3
     return wynik;
 }
 
-template <typename Rec>
-int32_t KodWedlugNazwy(const QVector<Rec>& tabela, const QString& nazwa, bool* ok) {
-    int32_t wynik = 0;
-    bool znaleziono = false;
-    for (const Rec& r : tabela) {
-        if (RowneBezWielkosci(r.Nazwa, nazwa)) {
-            wynik = r.Kod;
-            znaleziono = true;
-        }
-    }
+// Name (folded) to code; of equal names the last entry wins.
+template <typename Rec> QHash<QString, int32_t> IndeksNazw(const QVector<Rec>& tabela) {
+    QHash<QString, int32_t> indeks;
+    for (const Rec& r : tabela)
+        indeks.insert(KluczBezWielkosci(r.Nazwa), r.Kod);
+    return indeks;
+}
+
+int32_t KodWedlugNazwy(const QHash<QString, int32_t>& indeks, const QString& nazwa, bool* ok) {
+    const auto it = indeks.constFind(KluczBezWielkosci(nazwa));
+    const bool znaleziono = it != indeks.constEnd();
     if (ok)
         *ok = znaleziono;
-    return wynik;
+    return znaleziono ? it.value() : 0;
 }
 
 } // namespace
@@ -147,15 +148,18 @@ QString NazwaZrodla(int indeks) {
 }
 
 int32_t KodTypuOkna(const QString& nazwa, bool* ok) {
-    return KodWedlugNazwy(TypyOkien(), nazwa, ok);
+    static const QHash<QString, int32_t> indeks = IndeksNazw(TypyOkien());
+    return KodWedlugNazwy(indeks, nazwa, ok);
 }
 
 int32_t KodRodzajuSkrzydla(const QString& nazwa, bool* ok) {
-    return KodWedlugNazwy(RodzajeSkrzydel(), nazwa, ok);
+    static const QHash<QString, int32_t> indeks = IndeksNazw(RodzajeSkrzydel());
+    return KodWedlugNazwy(indeks, nazwa, ok);
 }
 
 int32_t KodMaterialuRamy(const QString& nazwa, bool* ok) {
-    return KodWedlugNazwy(MaterialyRamy(), nazwa, ok);
+    static const QHash<QString, int32_t> indeks = IndeksNazw(MaterialyRamy());
+    return KodWedlugNazwy(indeks, nazwa, ok);
 }
 
 int IndeksZrodla(const QString& nazwa) {

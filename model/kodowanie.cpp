@@ -4,8 +4,18 @@
 #include <QStringEncoder>
 
 namespace {
+
 constexpr const char* nazwaKodowania = "windows-1250";
+
+bool TylkoAscii(QByteArrayView b) {
+    for (char c : b) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return true;
 }
+
+} // namespace
 
 bool Cp1250Dostepne() {
     return QStringEncoder(nazwaKodowania).isValid() && QStringDecoder(nazwaKodowania).isValid();
@@ -18,8 +28,11 @@ QByteArray DoCp1250(const QString& s) {
     return koder.encode(s);
 }
 
-QString ZCp1250(const QByteArray& b) {
-    QStringDecoder dekoder(nazwaKodowania, QStringConverter::Flag::Stateless);
+QString ZCp1250(QByteArrayView b) {
+    // Most values are plain ASCII, where the code page changes nothing.
+    if (TylkoAscii(b))
+        return QString::fromLatin1(b);
+    thread_local QStringDecoder dekoder(nazwaKodowania, QStringConverter::Flag::Stateless);
     if (!dekoder.isValid())
         return QString::fromLatin1(b);
     return dekoder.decode(b);

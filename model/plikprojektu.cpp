@@ -1,15 +1,18 @@
 #include "plikprojektu.h"
 
+#include "kodowanie.h"
 #include "liczby.h"
 #include "plikprofilu.h"
 #include "powiadomienia.h"
 #include "wersja.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
+#include <QVector>
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <utility>
 #include <vector>
@@ -17,7 +20,7 @@
 namespace {
 
 // Larger files are refused rather than read into memory.
-constexpr qint64 MAX_ROZMIAR_PLIKU = 256LL * 1024 * 1024;
+constexpr qint64 MAX_ROZMIAR_PLIKU = TPlikProfilu::MAX_ROZMIAR;
 
 const QString INFO = QStringLiteral("Info");
 const QString PROJEKT = QStringLiteral("Projekt");
@@ -25,70 +28,102 @@ const QString OKNA = QStringLiteral("Okna");
 const QString PREFIKS_OKNA = QStringLiteral("Okno");
 const QString FORMAT_DATY = QStringLiteral("yyyy-MM-dd");
 
-QString KluczLiczby(const QString& poziom, int kierunek) {
-    QString nazwa;
+QByteArray KluczLiczby(const QString& poziom, int kierunek) {
+    QByteArray nazwa;
     if (poziom == POZIOM_PODPIWNICZENIE)
-        nazwa = QStringLiteral("LiczbaNaPodpiwniczenieNaStrone");
+        nazwa = "LiczbaNaPodpiwniczenieNaStrone";
     else if (poziom == POZIOM_PARTER)
-        nazwa = QStringLiteral("LiczbaNaParterNaStrone");
+        nazwa = "LiczbaNaParterNaStrone";
     else if (poziom == POZIOM_PODDASZE)
-        nazwa = QStringLiteral("LiczbaNaPoddaszeNaStrone");
+        nazwa = "LiczbaNaPoddaszeNaStrone";
     else
-        nazwa = QStringLiteral("LiczbaNaPietro") + poziom + QStringLiteral("NaStrone");
-    return nazwa + QString::number(kierunek);
+        nazwa = "LiczbaNaPietro" + poziom.toLatin1() + "NaStrone";
+    return nazwa + QByteArray::number(kierunek);
 }
 
-QString KluczSkrzydla(int i) {
-    return QStringLiteral("RodzajSkrzydlaNr%1").arg(i + 1);
+const QByteArray& KluczSkrzydla(int i) {
+    static const std::array<QByteArray, MAX_SKRZYDEL> klucze = [] {
+        std::array<QByteArray, MAX_SKRZYDEL> k;
+        for (int j = 0; j < MAX_SKRZYDEL; ++j)
+            k[static_cast<std::size_t>(j)] = "RodzajSkrzydlaNr" + QByteArray::number(j + 1);
+        return k;
+    }();
+    return klucze[static_cast<std::size_t>(i)];
 }
 
-void ZapiszOkno(TPlikProfilu& plik, const QString& sekcja, int numer, const TOkno& o,
-                const QStringList& poziomy, const QLocale& locale) {
+// The count keys of the project's levels, with the row each level has in
+// a window's counts.
+struct TPoziomPliku {
+    QString poziom;
+    int wiersz;
+    std::array<QByteArray, LICZBA_KIERUNKOW> klucze;
+};
+
+QVector<TPoziomPliku> PoziomyPliku(const TZestawienieStolarki& p) {
+    QVector<TPoziomPliku> wynik;
+    for (const QString& poziom : p.Poziomy()) {
+        TPoziomPliku pp{poziom, LevelIndex(poziom), {}};
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+            pp.klucze[static_cast<std::size_t>(d)] = KluczLiczby(poziom, d);
+        wynik.append(pp);
+    }
+    return wynik;
+}
+
+void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPoziomPliku>& poziomy,
+                const QLocale& locale) {
     auto liczba = [&](const char* klucz, double x) {
-        plik.Zapisz(sekcja, QLatin1String(klucz), TekstOgolny(x, locale));
+        z.Wartosc(QLatin1String(klucz), TekstOgolny(x, locale));
     };
     auto tekst = [&](const char* klucz, const QString& s) {
-        plik.Zapisz(sekcja, QLatin1String(klucz), s);
+        z.Wartosc(QLatin1String(klucz), s);
     };
-    plik.ZapiszLiczbe(sekcja, QStringLiteral("Numer"), numer);
+    auto calkowita = [&](const char* klucz, int64_t n) {
+        z.Liczba(QLatin1String(klucz), n);
+    };
+    z.Sekcja(PREFIKS_OKNA + QString::number(numer));
+    calkowita("Numer", numer);
     tekst("Symbol", o.Symbol());
     liczba("Szerokosc", o.Szerokosc);
     liczba("Wysokosc", o.Wysokosc);
     tekst("TypOkna", o.TypOknaNazwa());
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        plik.Zapisz(sekcja, KluczSkrzydla(i), o.RodzajSkrzydlaNazwa(i));
+        z.Wartosc(QString::fromLatin1(KluczSkrzydla(i)), o.RodzajSkrzydlaNazwa(i));
     liczba("Ug", o.Ug);
     tekst("ZrodloUg", NazwaZrodla(o.ZrodloUg));
-    plik.ZapiszLiczbe(sekcja, QStringLiteral("SzkloKodID"), o.SzkloKodID);
+    calkowita("SzkloKodID", o.SzkloKodID);
     liczba("Uf", o.Uf);
     tekst("ZrodloUf", NazwaZrodla(o.ZrodloUf));
-    plik.ZapiszLiczbe(sekcja, QStringLiteral("RamaKodID"), o.RamaKodID);
+    calkowita("RamaKodID", o.RamaKodID);
     tekst("MaterialRamy", o.MaterialRamyNazwa());
     liczba("Psi_g", o.Psi_g);
     liczba("dRamy", o.dRamy);
     liczba("Lg", o.Lg);
     liczba("dR", o.dR);
-    plik.ZapiszLiczbe(sekcja, QStringLiteral("LiczbaNawiewnikow"), o.LiczbaNawiewnikow);
-    plik.ZapiszLiczbe(sekcja, QStringLiteral("SzerokoscNawiewnika"), o.SzerokoscNawiewnika);
+    calkowita("LiczbaNawiewnikow", o.LiczbaNawiewnikow);
+    calkowita("SzerokoscNawiewnika", o.SzerokoscNawiewnika);
     liczba("CenaOkna", o.CenaOkna);
-    for (const QString& poziom : poziomy) {
+    for (const TPoziomPliku& pp : poziomy) {
         for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            plik.ZapiszLiczbe(sekcja, KluczLiczby(poziom, d), o.GetLiczba(poziom, d));
+            z.Liczba(QString::fromLatin1(pp.klucze[static_cast<std::size_t>(d)]),
+                     o.GetLiczba(pp.poziom, d));
     }
     tekst("Uwagi", o.Uwagi);
 }
 
-TPlikProfilu ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
-    TPlikProfilu plik;
-    plik.Zapisz(INFO, QStringLiteral("Program"), QStringLiteral("Termivo"));
-    plik.Zapisz(INFO, QStringLiteral("Version"), WersjaProgramu());
+QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
+    TZapisProfilu z;
+    z.Sekcja(INFO);
+    z.Wartosc(QStringLiteral("Program"), QStringLiteral("Termivo"));
+    z.Wartosc(QStringLiteral("Version"), WersjaProgramu());
 
     auto tekst = [&](const char* klucz, const QString& s) {
-        plik.Zapisz(PROJEKT, QLatin1String(klucz), s);
+        z.Wartosc(QLatin1String(klucz), s);
     };
     auto liczba = [&](const char* klucz, double x) {
-        plik.Zapisz(PROJEKT, QLatin1String(klucz), TekstOgolny(x, locale));
+        z.Wartosc(QLatin1String(klucz), TekstOgolny(x, locale));
     };
+    z.Sekcja(PROJEKT);
     tekst("TytulProjektu", p.TytulProjektu);
     tekst("Firma", p.Firma);
     tekst("Projekt", p.Projekt);
@@ -96,10 +131,10 @@ TPlikProfilu ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     tekst("Inwestor", p.Inwestor);
     tekst("Projektant", p.Projektant);
     tekst("Data", p.Data.date().toString(FORMAT_DATY));
-    plik.ZapiszFlage(PROJEKT, QStringLiteral("Podpiwniczenie"), p.Podpiwniczenie());
-    plik.ZapiszFlage(PROJEKT, QStringLiteral("Parter"), p.Parter());
-    plik.ZapiszLiczbe(PROJEKT, QStringLiteral("LiczbaPieter"), p.LiczbaPieter());
-    plik.ZapiszFlage(PROJEKT, QStringLiteral("Poddasze"), p.Poddasze());
+    z.Flaga(QStringLiteral("Podpiwniczenie"), p.Podpiwniczenie());
+    z.Flaga(QStringLiteral("Parter"), p.Parter());
+    z.Liczba(QStringLiteral("LiczbaPieter"), p.LiczbaPieter());
+    z.Flaga(QStringLiteral("Poddasze"), p.Poddasze());
     liczba("KursEuro", p.KursEuro);
     liczba("StawkaVat", p.StawkaVat);
     liczba("DVPromocjaKlima", p.DVPromocjaKlima);
@@ -110,23 +145,60 @@ TPlikProfilu ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     liczba("CenaMontazuOkna", p.CenaMontazuOkna);
     tekst("ZakresCzynnosci", p.ZakresCzynnosci);
 
-    plik.ZapiszLiczbe(OKNA, QStringLiteral("Liczba"), p.LiczbaOkienWLiscie());
-    const QStringList poziomy = p.Poziomy();
+    z.Sekcja(OKNA);
+    z.Liczba(QStringLiteral("Liczba"), p.LiczbaOkienWLiscie());
+    const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-        ZapiszOkno(plik, PREFIKS_OKNA + QString::number(i), i, *p.Okno(i), poziomy, locale);
-    return plik;
+        ZapiszOkno(z, i, *p.Okno(i), poziomy, locale);
+    return z.Bajty();
 }
 
-double CzytajDziesietna(const TPlikProfilu& plik, const QString& sekcja, const char* klucz,
-                        double domyslna, const QLocale& locale) {
+// Decimal value straight from the file's bytes: "," or "." alike, then the
+// locale's own separator for any other kind of locale.
+bool CzytajDziesietnaZBajtow(QByteArrayView t, double* wynik, const QLocale& locale) {
+    t = t.trimmed();
+    char bufor[64];
+    if (t.isEmpty() || t.size() >= static_cast<qsizetype>(sizeof bufor))
+        return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
+    qsizetype n = 0;
+    for (char c : t) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
+        bufor[n++] = c == ',' ? '.' : c;
+    }
+    const char* poczatek = bufor;
+    if (*poczatek == '+')
+        ++poczatek;
     double x = 0;
-    return CzytajLiczbeDziesietna(plik.CzytajTekst(sekcja, QLatin1String(klucz)), &x, locale)
-               ? x
-               : domyslna;
+    const auto [koniec, blad] = std::from_chars(poczatek, bufor + n, x);
+    if (blad != std::errc() || koniec != bufor + n || !std::isfinite(x))
+        return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
+    *wynik = x;
+    return true;
 }
 
-QDateTime CzytajDate(const TPlikProfilu& plik, const QLocale& locale) {
-    const QString tekst = plik.CzytajTekst(PROJEKT, QStringLiteral("Data"));
+double CzytajDziesietna(const TSekcjaProfilu* s, const char* klucz, double domyslna,
+                        const QLocale& locale) {
+    const auto w = s ? s->Surowa(klucz) : std::nullopt;
+    double x = 0;
+    return w && CzytajDziesietnaZBajtow(*w, &x, locale) ? x : domyslna;
+}
+
+QString CzytajTekst(const TSekcjaProfilu* s, const char* klucz,
+                    const QString& domyslny = QString()) {
+    return s ? s->Tekst(klucz, domyslny) : domyslny;
+}
+
+int32_t CzytajCalkowita(const TSekcjaProfilu* s, const char* klucz, int32_t domyslna) {
+    return s ? s->Liczba(klucz, domyslna) : domyslna;
+}
+
+bool CzytajFlage(const TSekcjaProfilu* s, const char* klucz) {
+    return s && s->Flaga(klucz, false);
+}
+
+QDateTime CzytajDate(const TSekcjaProfilu* s, const QLocale& locale) {
+    const QString tekst = CzytajTekst(s, "Data");
     QDate data = QDate::fromString(tekst, FORMAT_DATY);
     if (!data.isValid())
         data = locale.toDate(tekst, QLocale::ShortFormat);
@@ -135,57 +207,77 @@ QDateTime CzytajDate(const TPlikProfilu& plik, const QLocale& locale) {
     return QDateTime(data, QTime(0, 0));
 }
 
-// The window sections Okno0 … Okno(n−1) that the file really has, in order.
-std::vector<std::pair<int, QString>> SekcjeOkien(const TPlikProfilu& plik, int32_t n) {
-    static const QRegularExpression wzor(QStringLiteral("^okno(0|[1-9][0-9]{0,9})$"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    std::vector<std::pair<int, QString>> wynik;
-    for (const QString& nazwa : plik.Sekcje()) {
-        const auto m = wzor.match(nazwa);
-        if (!m.hasMatch())
-            continue;
-        bool ok = false;
-        const qlonglong i = m.captured(1).toLongLong(&ok);
-        if (ok && i < n)
-            wynik.emplace_back(static_cast<int>(i), nazwa);
+// Number i of a section named "Okno" + i, as the reader would name it; -1 for
+// any other name.
+qint64 NumerSekcjiOkna(QByteArrayView nazwa) {
+    if (nazwa.size() < 5 || nazwa.size() > 14 ||
+        !profil::RowneBezWielkosci()(nazwa.first(4), QByteArrayView("okno")))
+        return -1;
+    const QByteArrayView cyfry = nazwa.sliced(4);
+    if (cyfry.size() > 1 && cyfry[0] == '0')
+        return -1;
+    qint64 n = 0;
+    for (char c : cyfry) {
+        if (c < '0' || c > '9')
+            return -1;
+        n = n * 10 + (c - '0');
     }
-    std::sort(wynik.begin(), wynik.end());
+    return n;
+}
+
+// The window sections Okno0 … Okno(n−1) that the file really has, in order:
+// a count far beyond them costs nothing.
+std::vector<std::pair<qint64, const TSekcjaProfilu*>> SekcjeOkien(const TPlikProfilu& plik,
+                                                                  int32_t n) {
+    std::vector<std::pair<qint64, const TSekcjaProfilu*>> wynik;
+    for (int i = 0; i < plik.LiczbaSekcji(); ++i) {
+        const TSekcjaProfilu& s = plik.SekcjaNr(i);
+        const qint64 numer = NumerSekcjiOkna(s.SurowaNazwa());
+        if (numer >= 0 && numer < n)
+            wynik.emplace_back(numer, &s);
+    }
+    std::sort(wynik.begin(), wynik.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     return wynik;
 }
 
-void CzytajOkno(const TPlikProfilu& plik, const QString& s, TOkno& o, const QStringList& poziomy,
+void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const QVector<TPoziomPliku>& poziomy,
                 const QLocale& locale) {
     auto dziesietna = [&](const char* klucz, double domyslna) {
-        return CzytajDziesietna(plik, s, klucz, domyslna, locale);
+        return CzytajDziesietna(&s, klucz, domyslna, locale);
     };
-    auto tekst = [&](const char* klucz) {
-        return plik.CzytajTekst(s, QLatin1String(klucz));
+    auto calkowita = [&](const char* klucz) {
+        return CzytajCalkowita(&s, klucz, 0);
     };
     o.Szerokosc = dziesietna("Szerokosc", 0);
     o.Wysokosc = dziesietna("Wysokosc", 0);
-    o.SetTypOknaNazwa(plik.CzytajTekst(s, QStringLiteral("TypOkna"), NazwaTypuOkna(1001)));
+    o.SetTypOknaNazwa(CzytajTekst(&s, "TypOkna", NazwaTypuOkna(TYP_OKNA_DOMYSLNY)));
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        o.SetRodzajSkrzydlaNazwa(i, plik.CzytajTekst(s, KluczSkrzydla(i), NazwaRodzajuSkrzydla(0)));
+        o.SetRodzajSkrzydlaNazwa(i, s.Tekst(KluczSkrzydla(i), NazwaRodzajuSkrzydla(0)));
     o.Ug = dziesietna("Ug", 0);
-    o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(tekst("ZrodloUg")));
-    o.SzkloKodID = plik.CzytajLiczbe(s, QStringLiteral("SzkloKodID"), 0);
+    o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(CzytajTekst(&s, "ZrodloUg")));
+    o.SzkloKodID = calkowita("SzkloKodID");
     o.Uf = dziesietna("Uf", 0);
-    o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(tekst("ZrodloUf")));
-    o.RamaKodID = plik.CzytajLiczbe(s, QStringLiteral("RamaKodID"), 0);
-    o.SetMaterialRamyNazwa(
-        plik.CzytajTekst(s, QStringLiteral("MaterialRamy"), NazwaMaterialuRamy(MATERIAL_PCV)));
+    o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(CzytajTekst(&s, "ZrodloUf")));
+    o.RamaKodID = calkowita("RamaKodID");
+    o.SetMaterialRamyNazwa(CzytajTekst(&s, "MaterialRamy", NazwaMaterialuRamy(MATERIAL_PCV)));
     o.Psi_g = dziesietna("Psi_g", 0);
     o.dRamy = dziesietna("dRamy", 0);
     o.Lg = dziesietna("Lg", 0);
     o.dR = dziesietna("dR", 0);
-    o.LiczbaNawiewnikow = plik.CzytajLiczbe(s, QStringLiteral("LiczbaNawiewnikow"), 0);
-    o.SzerokoscNawiewnika = plik.CzytajLiczbe(s, QStringLiteral("SzerokoscNawiewnika"), 0);
+    o.LiczbaNawiewnikow = calkowita("LiczbaNawiewnikow");
+    o.SzerokoscNawiewnika = calkowita("SzerokoscNawiewnika");
     o.CenaOkna = dziesietna("CenaOkna", 0);
-    for (const QString& poziom : poziomy) {
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            o.SetLiczba(poziom, d, plik.CzytajLiczbe(s, KluczLiczby(poziom, d), 0));
+    for (const TPoziomPliku& pp : poziomy) {
+        if (pp.wiersz < 0 || pp.wiersz >= o.LiczbaOkien.size())
+            continue;
+        for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d) {
+            const int32_t n = s.Liczba(pp.klucze[d], 0);
+            if (n != -1) // a count of -1 is ignored, as SetLiczba does
+                o.LiczbaOkien[pp.wiersz][d] = n;
+        }
     }
-    o.Uwagi = tekst("Uwagi");
+    o.Uwagi = CzytajTekst(&s, "Uwagi");
 }
 
 void ZglosBlad(const QString& tytul, const QString& tresc) {
@@ -210,7 +302,7 @@ bool CzytajLiczbeDziesietna(const QString& tekst, double* wynik, const QLocale& 
 
 int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
                       const QLocale& locale) {
-    const QByteArray bajty = ZbudujPlik(projekt, locale).DoBajtow();
+    const QByteArray bajty = ZbudujPlik(projekt, locale);
     QSaveFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly))
         return WYNIK_BLAD;
@@ -233,25 +325,32 @@ int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QL
     const QByteArray bajty = f.read(MAX_ROZMIAR_PLIKU + 1);
     if (f.error() != QFileDevice::NoError || bajty.size() > MAX_ROZMIAR_PLIKU)
         return WYNIK_BLAD;
-    const TPlikProfilu plik = TPlikProfilu::ZBajtow(bajty);
+    return WczytajProjektZBajtow(p, bajty, locale);
+}
 
-    const QString program = plik.CzytajTekst(INFO, QStringLiteral("Program"));
+int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
+                              const QLocale& locale) {
+    const TPlikProfilu plik(bajty);
+    const TSekcjaProfilu* info = plik.Sekcja("Info");
+    const TSekcjaProfilu* projekt = plik.Sekcja("Projekt");
+
+    const QString program = CzytajTekst(info, "Program");
     if (!program.isEmpty() && program.compare(QStringLiteral("Termivo"), Qt::CaseInsensitive)) {
         ZglosBlad(QStringLiteral("Error"), QStringLiteral("Plik nie jest formatu Termivo!"));
         return WYNIK_BLAD;
     }
 
-    p.TytulProjektu = plik.CzytajTekst(PROJEKT, QStringLiteral("TytulProjektu"));
-    p.Firma = plik.CzytajTekst(PROJEKT, QStringLiteral("Firma"));
-    p.Projekt = plik.CzytajTekst(PROJEKT, QStringLiteral("Projekt"));
-    p.Obiekt = plik.CzytajTekst(PROJEKT, QStringLiteral("Obiekt"));
-    p.Inwestor = plik.CzytajTekst(PROJEKT, QStringLiteral("Inwestor"));
-    p.Projektant = plik.CzytajTekst(PROJEKT, QStringLiteral("Projektant"));
-    p.Data = CzytajDate(plik, locale);
+    p.TytulProjektu = CzytajTekst(projekt, "TytulProjektu");
+    p.Firma = CzytajTekst(projekt, "Firma");
+    p.Projekt = CzytajTekst(projekt, "Projekt");
+    p.Obiekt = CzytajTekst(projekt, "Obiekt");
+    p.Inwestor = CzytajTekst(projekt, "Inwestor");
+    p.Projektant = CzytajTekst(projekt, "Projektant");
+    p.Data = CzytajDate(projekt, locale);
 
-    p.SetPodpiwniczenie(plik.CzytajFlage(PROJEKT, QStringLiteral("Podpiwniczenie"), false));
-    p.SetParter(plik.CzytajFlage(PROJEKT, QStringLiteral("Parter"), false));
-    int32_t pietra = plik.CzytajLiczbe(PROJEKT, QStringLiteral("LiczbaPieter"), 0);
+    p.SetPodpiwniczenie(CzytajFlage(projekt, "Podpiwniczenie"));
+    p.SetParter(CzytajFlage(projekt, "Parter"));
+    int32_t pietra = CzytajCalkowita(projekt, "LiczbaPieter", 0);
     if (pietra > MAX_LICZBA_PIETER) {
         Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
                   QStringLiteral("Liczba pięter w pliku (%1) przekracza dopuszczalną wartość "
@@ -263,26 +362,26 @@ int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QL
     p.SetLiczbaPieter(pietra);
     if (p.LiczbaPieter() > 0)
         p.SetParter(true);
-    p.SetPoddasze(plik.CzytajFlage(PROJEKT, QStringLiteral("Poddasze"), false));
+    p.SetPoddasze(CzytajFlage(projekt, "Poddasze"));
 
-    p.KursEuro = CzytajDziesietna(plik, PROJEKT, "KursEuro", 0, locale);
-    p.StawkaVat = CzytajDziesietna(plik, PROJEKT, "StawkaVat", 0, locale);
-    p.DVPromocjaKlima = CzytajDziesietna(plik, PROJEKT, "DVPromocjaKlima", 30, locale);
-    p.DVPromocjaKobaltowe = CzytajDziesietna(plik, PROJEKT, "DVPromocjaKobaltowe", 30, locale);
-    p.DVPromocjaDVline = CzytajDziesietna(plik, PROJEKT, "DVPromocjaDVline", 33, locale);
-    p.DVPromocjaForma = CzytajDziesietna(plik, PROJEKT, "DVPromocjaForma", 50, locale);
-    p.RabatDodatkowy = CzytajDziesietna(plik, PROJEKT, "RabatDodatkowy", 0, locale);
-    p.CenaMontazuOkna = CzytajDziesietna(plik, PROJEKT, "CenaMontazuOkna", 0, locale);
-    p.ZakresCzynnosci = plik.CzytajTekst(PROJEKT, QStringLiteral("ZakresCzynnosci"));
+    p.KursEuro = CzytajDziesietna(projekt, "KursEuro", 0, locale);
+    p.StawkaVat = CzytajDziesietna(projekt, "StawkaVat", 0, locale);
+    p.DVPromocjaKlima = CzytajDziesietna(projekt, "DVPromocjaKlima", 30, locale);
+    p.DVPromocjaKobaltowe = CzytajDziesietna(projekt, "DVPromocjaKobaltowe", 30, locale);
+    p.DVPromocjaDVline = CzytajDziesietna(projekt, "DVPromocjaDVline", 33, locale);
+    p.DVPromocjaForma = CzytajDziesietna(projekt, "DVPromocjaForma", 50, locale);
+    p.RabatDodatkowy = CzytajDziesietna(projekt, "RabatDodatkowy", 0, locale);
+    p.CenaMontazuOkna = CzytajDziesietna(projekt, "CenaMontazuOkna", 0, locale);
+    p.ZakresCzynnosci = CzytajTekst(projekt, "ZakresCzynnosci");
 
-    const int32_t liczba = plik.CzytajLiczbe(OKNA, QStringLiteral("Liczba"), 0);
-    const QStringList poziomy = p.Poziomy();
+    const int32_t liczba = CzytajCalkowita(plik.Sekcja("Okna"), "Liczba", 0);
+    const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     for (const auto& numerISekcja : SekcjeOkien(plik, liczba)) {
-        const QString& sekcja = numerISekcja.second;
-        const QString symbol = plik.CzytajTekst(sekcja, QStringLiteral("Symbol"));
+        const TSekcjaProfilu& sekcja = *numerISekcja.second;
+        const QString symbol = sekcja.Tekst("Symbol");
         if (symbol.isEmpty() || p.AddOkno(symbol) != WYNIK_OK || p.FindOkno(symbol) != WYNIK_OK)
             continue;
-        CzytajOkno(plik, sekcja, *p.BiezaceOkno(), poziomy, locale);
+        CzytajOkno(sekcja, *p.BiezaceOkno(), poziomy, locale);
     }
     return WYNIK_OK;
 }

@@ -19,6 +19,10 @@ int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezk
 int32_t WczytajProjekt(TZestawienieStolarki& projekt, const QString& sciezka,
                        const QLocale& locale = QLocale());
 
+// The same for the file's content already in memory.
+int32_t WczytajProjektZBajtow(TZestawienieStolarki& projekt, const QByteArray& bajty,
+                              const QLocale& locale = QLocale());
+
 // Decimal text of the file: the locale's separator, "," or "." alike, so files
 // written under either kind of locale read the same; false for anything else.
 bool CzytajLiczbeDziesietna(const QString& tekst, double* wynik, const QLocale& locale = QLocale());

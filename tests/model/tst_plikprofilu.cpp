@@ -19,15 +19,17 @@ private slots:
                                  "[Okna\n"
                                  "[ Inna ]\r\n"
                                  "Puste=\r\n";
-        const TPlikProfilu p = TPlikProfilu::ZBajtow(bajty);
-        QCOMPARE(p.Sekcje(), (QStringList{"Projekt", "Inna"}));
+        const TPlikProfilu p(bajty);
+        QCOMPARE(p.LiczbaSekcji(), 2);
+        QCOMPARE(p.SekcjaNr(0).Nazwa(), QStringLiteral("Projekt"));
+        QCOMPARE(p.SekcjaNr(1).Nazwa(), QStringLiteral("Inna"));
         QCOMPARE(p.CzytajTekst("PROJEKT", "firma"), QStringLiteral("Ala ma kota"));
         QCOMPARE(p.CzytajTekst("Projekt", "Cytat"), QStringLiteral("\"ala ma kota\",\"x,y\""));
         QCOMPARE(p.CzytajTekst("Projekt", "Dopisany"), QStringLiteral("1"));
         QCOMPARE(p.CzytajTekst("Projekt", "klucz", "brak"), QStringLiteral("brak"));
         QCOMPARE(p.CzytajTekst("inna", "Puste", "brak"), QString());
-        QVERIFY(p.MaKlucz("inna", "puste"));
-        QVERIFY(!p.MaKlucz("Okna", "Liczba"));
+        QVERIFY(p.Sekcja("inna")->Surowa("puste"));
+        QCOMPARE(p.Sekcja("Okna"), nullptr);
     }
 
     void liczby_data() {
@@ -49,36 +51,37 @@ private slots:
     void liczby() {
         QFETCH(QString, tekst);
         QFETCH(int, wynik);
-        TPlikProfilu p;
-        p.Zapisz("S", "K", tekst);
+        TZapisProfilu z;
+        z.Sekcja("S");
+        z.Wartosc("K", tekst);
+        const TPlikProfilu p(z.Bajty());
         QCOMPARE(p.CzytajLiczbe("s", "k", 5), wynik);
     }
 
     void flagi() {
-        TPlikProfilu p;
-        p.Zapisz("S", "A", "2");
-        p.Zapisz("S", "B", "0");
-        p.Zapisz("S", "C", "tak");
-        QVERIFY(p.CzytajFlage("S", "A", false));
-        QVERIFY(!p.CzytajFlage("S", "B", true));
-        QVERIFY(!p.CzytajFlage("S", "C", false));
-        QVERIFY(p.CzytajFlage("S", "brak", true));
+        const TPlikProfilu p("[S]\nA=2\nB=0\nC=tak\nA=0\n");
+        const TSekcjaProfilu& s = *p.Sekcja("s");
+        QVERIFY(s.Flaga("A", false));
+        QVERIFY(!s.Flaga("B", true));
+        QVERIFY(!s.Flaga("C", false));
+        QVERIFY(s.Flaga("brak", true));
     }
 
     void zapis() {
-        TPlikProfilu p;
-        p.Zapisz("Info", "Program", "Termivo");
-        p.Zapisz("Projekt", "Firma", "Łódź – Żółć");
-        p.Zapisz("Projekt", "Obiekt", "linia 1\r\nKlucz=wstrzyknięty");
-        p.ZapiszLiczbe("Projekt", "N", -3);
-        p.Zapisz("info", "program", "Inny");
-        const QByteArray b = p.DoBajtow();
-        QCOMPARE(b, QByteArray("[Info]\r\nProgram=Inny\r\n[Projekt]\r\n"
+        TZapisProfilu p;
+        p.Sekcja("Info");
+        p.Wartosc("Program", "Termivo");
+        p.Sekcja("Projekt");
+        p.Wartosc("Firma", "Łódź – Żółć");
+        p.Wartosc("Obiekt", "linia 1\r\nKlucz=wstrzyknięty");
+        p.Liczba("N", -3);
+        const QByteArray b = p.Bajty();
+        QCOMPARE(b, QByteArray("[Info]\r\nProgram=Termivo\r\n[Projekt]\r\n"
                                "Firma=\xA3\xF3\x64\x9F \x96 \xAF\xF3\xB3\xE6\r\n"
                                "Obiekt=linia 1  Klucz=wstrzykni\xEAty\r\nN=-3\r\n"));
-        const TPlikProfilu z = TPlikProfilu::ZBajtow(b);
+        const TPlikProfilu z(b);
         QCOMPARE(z.CzytajTekst("Projekt", "Firma"), QStringLiteral("Łódź – Żółć"));
-        QVERIFY(!z.MaKlucz("Projekt", "Klucz"));
+        QVERIFY(!z.Sekcja("Projekt")->Surowa("Klucz"));
     }
 
     void dlugieIUszkodzone() {
@@ -90,7 +93,7 @@ private slots:
             smieci[i] = static_cast<char>((i * 7919) % 256);
         b += smieci;
         b += "\r\n[T]\r\nK=v\r\n";
-        const TPlikProfilu p = TPlikProfilu::ZBajtow(b);
+        const TPlikProfilu p(b);
         QCOMPARE(p.CzytajTekst("S", "Dlugi").size(), TPlikProfilu::MAX_DLUGOSC_WARTOSCI);
         QCOMPARE(p.CzytajLiczbe("S", "Po", 0), 1);
         QCOMPARE(p.CzytajTekst("T", "K"), QStringLiteral("v"));

@@ -1,0 +1,140 @@
+#include "json.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Wynik {
+    int kod = -1;
+    QByteArray wyjscie;
+    QString bledy;
+};
+
+Wynik Uruchom(const QStringList& argumenty, const QString& jezyk = QStringLiteral("pl_PL.UTF-8")) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), jezyk);
+    env.insert(QStringLiteral("LANG"), jezyk);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TERMIVO_CLI), argumenty);
+    Wynik w;
+    if (!p.waitForFinished(60000))
+        return w;
+    w.kod = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    w.wyjscie = p.readAllStandardOutput();
+    w.bledy = QString::fromUtf8(p.readAllStandardError());
+    return w;
+}
+
+QString Wzorcowy() {
+    return qEnvironmentVariable("TERMIVO_TEST_DATA") + QStringLiteral("/model/dane/wzorcowy.tmv");
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir katalog;
+
+private slots:
+    void json() {
+        TJson j;
+        j.PoczatekObiektu();
+        j.Pole(QLatin1String("b"), QStringLiteral("\"\\\n\x01ż"));
+        j.Pole(QLatin1String("a"), 0.1);
+        j.Klucz(QStringLiteral("t"));
+        j.PoczatekTablicy();
+        j.Liczba(qInf());
+        j.Logiczna(true);
+        j.Calkowita(-3);
+        j.KoniecTablicy();
+        j.KoniecObiektu();
+        QCOMPARE(j.Wynik(), QByteArray("{\"b\":\"\\\"\\\\\\n\\u0001\xC5\xBC\",\"a\":0.1,"
+                                       "\"t\":[null,true,-3]}"));
+    }
+
+    // The committed project read under either kind of locale gives the same summary.
+    void podsumowanie_data() {
+        QTest::addColumn<QString>("jezyk");
+        QTest::newRow("polski") << "pl_PL.UTF-8";
+        QTest::newRow("C") << "C.UTF-8";
+    }
+    void podsumowanie() {
+        QFETCH(QString, jezyk);
+        const Wynik w = Uruchom({QStringLiteral("summary"), Wzorcowy()}, jezyk);
+        QCOMPARE(w.kod, 0);
+        QJsonParseError blad{};
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie, &blad).object();
+        QCOMPARE(blad.error, QJsonParseError::NoError);
+        QCOMPARE(o.value("Firma").toString(), QStringLiteral("Pracownia „Łęg” Sp. z o.o."));
+        QCOMPARE(o.value("Data").toString(), QStringLiteral("2026-12-08"));
+        QCOMPARE(o.value("LiczbaPieter").toInt(), 2);
+        QCOMPARE(o.value("Poddasze").toBool(), true);
+        QCOMPARE(o.value("KursEuro").toDouble(), 4.2512);
+        QCOMPARE(o.value("DVPromocjaForma").toDouble(), 1e20);
+        const QJsonArray okna = o.value("Okna").toArray();
+        QCOMPARE(okna.size(), 2);
+        const QJsonObject o1 = okna[0].toObject();
+        QCOMPARE(o1.value("Symbol").toString(), QStringLiteral("O1"));
+        QCOMPARE(o1.value("TypOkna").toInt(), 5037);
+        QCOMPARE(o1.value("TypOknaNazwa").toString(), QStringLiteral("5 skrzydłowe (typ 037)"));
+        QCOMPARE(o1.value("MaterialRamy").toString(), QStringLiteral("drewno"));
+        QCOMPARE(o1.value("Szerokosc").toDouble(), 1200.5);
+        QCOMPARE(o1.value("RodzajSkrzydla").toArray().size(), 8);
+        QCOMPARE(o1.value("ZrodloUg").toString(), QStringLiteral("DV"));
+        QCOMPARE(o1.value("Uwagi").toArray(), (QJsonArray{"ala ma kota", "x,y"}));
+        const QJsonObject liczby = o1.value("LiczbaOkien").toObject();
+        QCOMPARE(liczby.keys().size(), 5);
+        QCOMPARE(liczby.value("2").toArray().at(7).toInt(), 32);
+        QCOMPARE(o1.value("SumaOkien").toInt(), 40 * 41 / 2);
+        QVERIFY(o1.value("Uw").toDouble() > 0);
+        QVERIFY(o.value("USrednie").toDouble() > 0);
+        QCOMPARE(okna[1].toObject().value("Symbol").toString(), QStringLiteral("Ł2"));
+    }
+
+    void kodyWyjscia_data() {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("naStderr");
+        QTest::newRow("pomoc") << QStringList{"--help"} << 0 << "";
+        QTest::newRow("bez argumentów") << QStringList{} << 2 << "Usage:";
+        QTest::newRow("nieznane polecenie") << QStringList{"print", "a.tmv"} << 2 << "Usage:";
+        QTest::newRow("brak pliku") << QStringList{"summary"} << 2 << "Usage:";
+        QTest::newRow("plik nie istnieje") << QStringList{"summary", "/nie/ma/takiego.tmv"} << 1
+                                           << "Wystąpił błąd podczas odczytu projektu z pliku!";
+    }
+    void kodyWyjscia() {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        QFETCH(QString, naStderr);
+        const Wynik w = Uruchom(argumenty);
+        QCOMPARE(w.kod, kod);
+        QVERIFY2(w.bledy.contains(naStderr), qPrintable(w.bledy));
+        if (kod != 0)
+            QVERIFY(w.wyjscie.isEmpty());
+        else
+            QVERIFY(w.wyjscie.contains("summary"));
+    }
+
+    void innyProgram() {
+        QVERIFY(katalog.isValid());
+        const QString s = katalog.filePath(QStringLiteral("obcy.tmv"));
+        QFile f(s);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Info]\r\nProgram=Arvo-K\r\n");
+        f.close();
+        const Wynik w = Uruchom({QStringLiteral("summary"), s});
+        QCOMPARE(w.kod, 1);
+        QVERIFY(w.bledy.contains(QStringLiteral("Plik nie jest formatu Termivo!")));
+        QVERIFY(w.wyjscie.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
