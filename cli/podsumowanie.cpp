@@ -5,7 +5,16 @@
 
 namespace {
 
-void OknoJson(TJson& j, const TOkno& o, const QStringList& poziomy) {
+// A price, or null where there is none (-1).
+void Cena(TJson& j, QLatin1String klucz, double cena) {
+    j.Klucz(klucz);
+    if (cena == -1)
+        j.Null();
+    else
+        j.Liczba(cena);
+}
+
+void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const QStringList& poziomy) {
     j.PoczatekObiektu();
     j.Pole(QLatin1String("Symbol"), o.Symbol());
     j.Pole(QLatin1String("TypOkna"), o.TypOkna);
@@ -51,6 +60,10 @@ void OknoJson(TJson& j, const TOkno& o, const QStringList& poziomy) {
     j.KoniecObiektu();
     j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
     j.Pole(QLatin1String("Uw"), o.Uw());
+    Cena(j, QLatin1String("CenaZCennika"), o.CenaZCennika());
+    const QString komunikat = o.KomunikatWyceny;
+    Cena(j, QLatin1String("CenaNetto"), p.CenaNetto(o));
+    j.Pole(QLatin1String("KomunikatWyceny"), komunikat);
     j.KoniecObiektu();
 }
 
@@ -82,11 +95,17 @@ QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
     j.Pole(QLatin1String("ZakresCzynnosci"), p.ZakresCzynnosci);
     j.Pole(QLatin1String("USrednie"), p.USrednie());
     j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
+    j.Pole(QLatin1String("SumaCenOkien"), p.SumaCenOkien());
+    j.Pole(QLatin1String("SumaCenOkienBrutto"), p.SumaCenOkienBrutto());
+    j.Pole(QLatin1String("SumaCenMontazu"), p.SumaCenMontazu());
+    j.Pole(QLatin1String("SumaCenMontazuBrutto"), p.SumaCenMontazuBrutto());
+    j.Pole(QLatin1String("CenaZaM2Netto"), p.CenaZaM2Netto());
+    j.Pole(QLatin1String("CenaZaM2Brutto"), p.CenaZaM2Brutto());
     const QStringList poziomy = p.Poziomy();
     j.Klucz(QLatin1String("Okna"));
     j.PoczatekTablicy();
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-        OknoJson(j, *p.Okno(i), poziomy);
+        OknoJson(j, p, *p.Okno(i), poziomy);
     j.KoniecTablicy();
     j.KoniecObiektu();
     return j.Wynik() + '\n';

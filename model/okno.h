@@ -80,6 +80,10 @@ public:
     // Thermal transmittance Uw in W/(m²·K).
     double Uw() const;
 
+    // List price in euro from the manufacturer's price list, or -1; leaves
+    // the reason for -1 in KomunikatWyceny.
+    double CenaZCennika();
+
     // Resizes the counts to `wiersze` rows, keeping the rows that remain.
     void ZmienLiczbeWierszy(int wiersze);
 

@@ -91,6 +91,18 @@ public:
     void SortBySymbol();
     void CopyOknoParams(const QString& z, const QString& do_);
 
+    // Net price in złoty of one piece of a list-priced window, or -1.
+    double CenaDV(TOkno& okno) const;
+    // CenaDV for a list-priced window, else the typed CenaOkna (maybe -1).
+    double CenaNetto(TOkno& okno) const;
+    // Totals in złoty, each rounded to hundredths.
+    double SumaCenOkien() const;
+    double SumaCenOkienBrutto() const;
+    double SumaCenMontazu() const;
+    double SumaCenMontazuBrutto() const;
+    double CenaZaM2Netto() const;
+    double CenaZaM2Brutto() const;
+
     // Area-weighted mean Uw of all windows, counting pieces.
     double USrednie();
     // Total window area in m², rounded to hundredths.

@@ -122,6 +122,42 @@ private slots:
             QVERIFY(w.wyjscie.contains("summary"));
     }
 
+    // The worked example of the price list, next to a window out of the list.
+    void ceny() {
+        QVERIFY(katalog.isValid());
+        const QString s = katalog.filePath(QStringLiteral("ceny.tmv"));
+        QFile f(s);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[Projekt]\r\nParter=1\r\nKursEuro=4\r\nStawkaVat=23\r\n"
+                "[Okna]\r\nLiczba=2\r\n"
+                "[Okno0]\r\nSymbol=DV\r\nSzerokosc=1000\r\nWysokosc=1400\r\n"
+                "RodzajSkrzydlaNr1=rozwierne (lewe) uchylne\r\nZrodloUg=DV\r\nZrodloUf=DV\r\n"
+                "SzkloKodID=21\r\nRamaKodID=20\r\nMaterialRamy=PCV\r\nCenaOkna=-1\r\n"
+                "LiczbaNaParterNaStrone0=2\r\n"
+                "[Okno1]\r\nSymbol=Male\r\nSzerokosc=200\r\nWysokosc=1400\r\n"
+                "ZrodloUg=DV\r\nZrodloUf=DV\r\nLiczbaNaParterNaStrone1=1\r\n");
+        f.close();
+        const Wynik w = Uruchom({QStringLiteral("summary"), s});
+        QCOMPARE(w.kod, 0);
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie).object();
+        const QJsonArray okna = o.value("Okna").toArray();
+        const QJsonObject dv = okna[0].toObject();
+        QCOMPARE(dv.value("CenaZCennika").toDouble(), 168.0);
+        QCOMPARE(dv.value("CenaNetto").toDouble(), 517.44);
+        QCOMPARE(dv.value("KomunikatWyceny").toString(), QString());
+        const QJsonObject male = okna[1].toObject();
+        QVERIFY(male.value("CenaZCennika").isNull());
+        QVERIFY(male.value("CenaNetto").isNull());
+        QCOMPARE(male.value("KomunikatWyceny").toString(),
+                 QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
+        QCOMPARE(o.value("SumaCenOkien").toDouble(), 1034.88);
+        QCOMPARE(o.value("SumaCenOkienBrutto").toDouble(), 1272.9);
+        QCOMPARE(o.value("SumaCenMontazu").toDouble(), 0.0);
+        QCOMPARE(o.value("SumaCenMontazuBrutto").toDouble(), 0.0);
+        QCOMPARE(o.value("CenaZaM2Netto").toDouble(), std::nearbyint(1034.88 / 3.08 / 0.01) * 0.01);
+        QCOMPARE(o.value("CenaZaM2Brutto").toDouble(), std::nearbyint(1272.9 / 3.08 / 0.01) * 0.01);
+    }
+
     void innyProgram() {
         QVERIFY(katalog.isValid());
         const QString s = katalog.filePath(QStringLiteral("obcy.tmv"));
