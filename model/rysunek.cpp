@@ -1,0 +1,168 @@
+#include "rysunek.h"
+
+#include "powiadomienia.h"
+#include "zestawienie.h"
+
+#include <QVector>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+struct Punkt {
+    int x, y;
+};
+
+void Lamana(TKanwa& k, std::initializer_list<Punkt> punkty) {
+    auto it = punkty.begin();
+    k.PrzesunDo(it->x, it->y);
+    for (++it; it != punkty.end(); ++it)
+        k.LiniaDo(it->x, it->y);
+}
+
+// trunc of a double that may lie far outside int: clamped, never undefined.
+int Obetnij(double x) {
+    if (!(x > INT_MIN / 2))
+        return INT_MIN / 2;
+    if (!(x < INT_MAX / 2))
+        return INT_MAX / 2;
+    return static_cast<int>(std::trunc(x));
+}
+
+} // namespace
+
+int Najblizsza(double x) {
+    const double n = std::nearbyint(x);
+    if (!(n > INT_MIN / 2))
+        return INT_MIN / 2;
+    if (!(n < INT_MAX / 2))
+        return INT_MAX / 2;
+    return static_cast<int>(n);
+}
+
+void RysujSkrzydlo(TKanwa& k, int l, int t, int r, int b, int rodzaj) {
+    k.Prostokat(l, t, r, b);
+    if (rodzaj < 0 || rodzaj > 11)
+        return;
+    const int cx = Najblizsza(l + (r - l) * 0.5);
+    const int cy = Najblizsza(t + (b - t) * 0.5);
+    switch (rodzaj) {
+    case 0:
+    case 1:
+        Lamana(k, {{Najblizsza(l + 0.4 * (r - l)), cy}, {Najblizsza(l + 0.6 * (r - l)), cy}});
+        Lamana(k, {{cx, Najblizsza(t + 0.4 * (b - t))}, {cx, Najblizsza(t + 0.6 * (b - t))}});
+        break;
+    case 2:
+        Lamana(k, {{l, t}, {r, cy}, {l, b}});
+        break;
+    case 3:
+        Lamana(k, {{r, t}, {l, cy}, {r, b}});
+        break;
+    case 4:
+        Lamana(k, {{l, b}, {cx, t}, {r, b}});
+        break;
+    case 5:
+        Lamana(k, {{l, t}, {r, cy}, {l, b}, {cx, t}, {r, b}});
+        break;
+    case 6:
+        Lamana(k, {{r, t}, {l, cy}, {r, b}, {cx, t}, {l, b}});
+        break;
+    case 7:
+        Lamana(k, {{cx, t}, {r, cy}, {cx, b}, {l, cy}, {cx, t}, {cx, b}});
+        break;
+    case 8:
+        Lamana(k, {{l, cy}, {cx, t}, {r, cy}, {cx, b}, {l, cy}, {r, cy}});
+        break;
+    case 9:
+        Lamana(k, {{l, t}, {cx, b}, {r, t}});
+        break;
+    case 10:
+        Lamana(k, {{r, t}, {cx, b}, {l, t}, {r, cy}, {l, b}});
+        break;
+    case 11:
+        Lamana(k, {{l, t}, {cx, b}, {r, t}, {l, cy}, {r, b}});
+        break;
+    default:
+        break;
+    }
+}
+
+void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
+    k.UstawPedzel(255, 255, 255);
+    k.WypelnijProstokat(0, 0, szerokosc, wysokosc);
+    const double W = o.Szerokosc;
+    const double H = o.Wysokosc;
+    // Only a window of positive size has a picture (a negative or undefined
+    // size would give a negative scale).
+    if (!(W > 0) || !(H > 0))
+        return;
+
+    const int mx = Najblizsza(0.1 * szerokosc);
+    const int my = Najblizsza(0.1 * wysokosc);
+    const double aw = szerokosc - 2 * mx;
+    const double ah = wysokosc - 2 * my;
+    double sw = 0, sh = 0;
+    if (aw * H >= ah * W) {
+        sh = ah;
+        sw = ah * W / H;
+    } else {
+        sw = aw;
+        sh = aw * H / W;
+    }
+    const int x0 = Najblizsza(szerokosc - sw) / 2;
+    const int y0 = Najblizsza(wysokosc - sh) / 2;
+    const int x1 = x0 + Najblizsza(sw);
+    const int y1 = y0 + Najblizsza(sh);
+    k.Prostokat(x0, y0, x1, y1);
+
+    const int f = std::min(Najblizsza(0.08 * sw), Najblizsza(0.08 * sh));
+
+    const int n = o.LiczbaNawiewnikow;
+    if (n >= 1) {
+        const int p = Obetnij(sw / n);
+        const int l = Obetnij(o.SzerokoscNawiewnika * sw / W);
+        const int wciecie = (p - l) / 2;
+        const int y = y0 + f / 2;
+        int x = x0;
+        // At most one stroke per pixel of the frame: more would only overdraw.
+        const int ile = std::min(n, std::max(1, Najblizsza(sw)));
+        for (int i = 0; i < ile; ++i, x += p) {
+            k.PrzesunDo(x + wciecie, y);
+            k.LiniaDo(x + p - wciecie, y);
+        }
+    }
+
+    const QVector<TKomorka> komorki = KomorkiSkrzydel(o.TypOkna);
+    if (komorki.isEmpty()) {
+        Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                  QStringLiteral("Brak zdefiniowanego algorytmu rysowania!")});
+    } else {
+        for (int i = 0; i < komorki.size(); ++i) {
+            const TPrzedzial& kx = komorki[i].kolumny;
+            const TPrzedzial& ky = komorki[i].wiersze;
+            const int lewa =
+                kx.od == 1 ? x0 + f : Najblizsza(x0 + sw * (kx.od - 1) / kx.n + f / 2.0);
+            const int prawa = kx.do_ == kx.n ? Najblizsza(x0 + sw - f)
+                                             : Najblizsza(x0 + sw * kx.do_ / kx.n - f / 2.0);
+            const int gora =
+                ky.od == 1 ? y0 + f : Najblizsza(y0 + sh * (ky.od - 1) / ky.n + f / 2.0);
+            const int dol = ky.do_ == ky.n ? Najblizsza(y0 + sh - f)
+                                           : Najblizsza(y0 + sh * ky.do_ / ky.n - f / 2.0);
+            RysujSkrzydlo(k, lewa, gora, prawa, dol, o.RodzajSkrzydla[static_cast<std::size_t>(i)]);
+        }
+    }
+    if (o.JestDV())
+        k.Tekst(5, 5, QStringLiteral("D&V"));
+}
+
+void RysujOkno(const TZestawienieStolarki& projekt, TKanwa& k, int szerokosc, int wysokosc) {
+    if (projekt.BiezaceOkno()) {
+        RysujOkno(*projekt.BiezaceOkno(), k, szerokosc, wysokosc);
+        return;
+    }
+    k.UstawPedzel(255, 255, 255);
+    k.WypelnijProstokat(0, 0, szerokosc, wysokosc);
+}
