@@ -84,6 +84,12 @@ int32_t TZestawienieStolarki::RenameOkno(const QString& stary, const QString& no
     return WYNIK_OK;
 }
 
+void TZestawienieStolarki::UstawWielkoscLiter(const QString& stary, const QString& nowy) {
+    TOkno* okno = GetOkno(stary);
+    if (okno && RowneBezWielkosci(stary, nowy))
+        okno->Symbol_ = nowy;
+}
+
 int32_t TZestawienieStolarki::FindOkno(const QString& s) {
     BiezaceOkno_ = GetOkno(s);
     return BiezaceOkno_ ? WYNIK_OK : WYNIK_BLAD;

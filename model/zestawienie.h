@@ -68,6 +68,9 @@ public:
     int32_t CountSymbol(const QString& s) const;
     int32_t AddOkno(const QString& s);
     int32_t RenameOkno(const QString& stary, const QString& nowy);
+    // Writes a symbol that differs from the window's only in letter case
+    // (RenameOkno leaves such a change alone); anything else is ignored.
+    void UstawWielkoscLiter(const QString& stary, const QString& nowy);
     int32_t FindOkno(const QString& s);
     TOkno* GetOkno(const QString& s) const;
     int32_t DelOkno(const QString& s);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "dialogi.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers the main window's dialogs from a script and records what was shown.
+class TDialogiSkrypt : public TDialogi {
+public:
+    struct Pokazany {
+        TRodzajKomunikatu rodzaj;
+        QString tytul;
+        QString tresc;
+    };
+
+    QList<Pokazany> komunikaty;
+    QStringList pytania; // "title: text" of every question asked
+    QList<Odpowiedz> odpowiedzi;
+    QList<std::optional<QString>> teksty;
+    QStringList pliki; // answers of the file dialogs, "" for Cancel
+    QStringList katalogiDialogow;
+    bool zakonczono = false;
+
+    QString OstatniKomunikat() const {
+        return komunikaty.isEmpty() ? QString() : komunikaty.last().tresc;
+    }
+
+    void Komunikat(QWidget*, TRodzajKomunikatu rodzaj, const QString& tytul,
+                   const QString& tresc) override {
+        komunikaty.append({rodzaj, tytul, tresc});
+    }
+    Odpowiedz Pytanie(QWidget*, const QString& tytul, const QString& tresc) override {
+        pytania << tytul + QStringLiteral(": ") + tresc;
+        return odpowiedzi.isEmpty() ? Odpowiedz::Nie : odpowiedzi.takeFirst();
+    }
+    Odpowiedz Potwierdzenie(QWidget*, const QString& tytul, const QString& tresc) override {
+        pytania << tytul + QStringLiteral(": ") + tresc;
+        return odpowiedzi.isEmpty() ? Odpowiedz::Anuluj : odpowiedzi.takeFirst();
+    }
+    std::optional<QString> Tekst(QWidget*, const QString& tytul, const QString& etykieta,
+                                 const QString&, int) override {
+        pytania << tytul + QStringLiteral(": ") + etykieta;
+        return teksty.isEmpty() ? std::nullopt : teksty.takeFirst();
+    }
+    QString PlikDoOtwarcia(QWidget*, const QString&, const QString& katalog) override {
+        katalogiDialogow << katalog;
+        return pliki.isEmpty() ? QString() : pliki.takeFirst();
+    }
+    QString PlikDoZapisu(QWidget*, const QString&, const QString& sciezka,
+                         const QString&) override {
+        katalogiDialogow << sciezka;
+        return pliki.isEmpty() ? QString() : pliki.takeFirst();
+    }
+    bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
+    void Zakoncz() override { zakonczono = true; }
+};

@@ -1,0 +1,393 @@
+#include "dialogiskrypt.h"
+#include "edytorokna.h"
+#include "glowna.h"
+#include "kanwaqpainter.h"
+#include "panelprojektu.h"
+#include "plikprojektu.h"
+#include "siatkapieter.h"
+#include "zestawienie.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using O = TDialogi::Odpowiedz;
+
+QStringList Dzieci(const QTreeWidget* t) {
+    QStringList l;
+    const QTreeWidgetItem* k = t->topLevelItem(0);
+    for (int i = 0; k && i < k->childCount(); ++i)
+        l << k->child(i)->text(0);
+    return l;
+}
+
+} // namespace
+
+class TestGlowna : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialogiSkrypt> d;
+    std::unique_ptr<TMainForm> f;
+    QTemporaryDir katalog;
+
+    // A new project with the given windows.
+    void NowyZOknami(const QStringList& symbole) {
+        f->Nowy();
+        for (const QString& s : symbole) {
+            d->teksty << s;
+            f->DodajOkno();
+        }
+    }
+    void Wybierz(const QString& tekst) {
+        QTreeWidgetItem* k = f->StolarkaTree->topLevelItem(0);
+        if (k->text(0) == tekst) {
+            f->StolarkaTree->setCurrentItem(k);
+        } else {
+            for (int i = 0; i < k->childCount(); ++i)
+                if (k->child(i)->text(0) == tekst)
+                    f->StolarkaTree->setCurrentItem(k->child(i));
+        }
+        f->ObsluzWybor();
+    }
+    bool PanelProjektuWidoczny() const { return f->StolarkaPanel->isVisibleTo(f.get()); }
+    bool EdytorWidoczny() const { return f->ElementStolarkiPanel->isVisibleTo(f.get()); }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QVERIFY(katalog.isValid());
+    }
+    void init() {
+        d = std::make_unique<TDialogiSkrypt>();
+        f = std::make_unique<TMainForm>(*d);
+    }
+    void cleanup() {
+        f.reset();
+        d.reset();
+    }
+
+    void stanBezProjektu() {
+        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        QVERIFY(!PanelProjektuWidoczny());
+        QVERIFY(!EdytorWidoczny());
+        for (QAction* a : {f->FileNewTA, f->FileOpenTA, f->FileImportArvoKTA, f->FilePageSetup1,
+                           f->FileExitTA, f->HelpAbout1})
+            QVERIFY(a->isEnabled());
+        for (QAction* a : {f->FileSaveTA, f->FileSaveAsTA, f->FileCloseTA, f->AddStolarkaTA,
+                           f->DelStolarkaTA, f->MulStolarkaTA, f->FilePrintPreviewTA})
+            QVERIFY(!a->isEnabled());
+        QCOMPARE(f->FileSaveAsTA->toolTip(), QStringLiteral("Zapisz jako"));
+        QCOMPARE(f->FileSaveAsTA->statusTip(),
+                 QStringLiteral("Zapisuje bieżący projekt pod nową nazwą"));
+        QCOMPARE(f->UkladStrony().pageSize().id(), QPageSize::A4);
+        QCOMPARE(f->UkladStrony().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+    }
+
+    void nowyProjekt() {
+        f->Nowy();
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->StolarkaTree->topLevelItem(0)->text(0), QStringLiteral("bez nazwy"));
+        QVERIFY(PanelProjektuWidoczny());
+        QVERIFY(!f->FileNewTA->isEnabled());
+        QVERIFY(f->AddStolarkaTA->isEnabled());
+        QVERIFY(!f->DelStolarkaTA->isEnabled());
+        QCOMPARE(f->StolarkaPanel->KursEd->text(), QStringLiteral("0"));
+        QCOMPARE(f->StolarkaPanel->PromoKlimaEd->text(), QStringLiteral("30"));
+    }
+
+    void dodawanieIKolejnosc() {
+        NowyZOknami({"O2", "O10", "A1"});
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1", "O10", "O2"}));
+        QVERIFY(EdytorWidoczny());
+        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("A1"));
+        QVERIFY(f->DelStolarkaTA->isEnabled());
+        QCOMPARE(d->komunikaty.size(), 0);
+
+        d->teksty << QStringLiteral("o2");
+        f->DodajOkno();
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Istnieje już okno o podanej nazwie!"));
+        QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Błąd"));
+        d->teksty << QStringLiteral("  \t ");
+        f->DodajOkno();
+        d->teksty << std::nullopt;
+        f->DodajOkno();
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 3);
+        d->teksty << QStringLiteral("  Ł1 ");
+        f->DodajOkno();
+        QVERIFY(Dzieci(f->StolarkaTree).contains(QStringLiteral("Ł1")));
+    }
+
+    void siatkaPieter() {
+        NowyZOknami({"O1"});
+        Wybierz("O1");
+        TSiatkaPieter* s = f->ElementStolarkiPanel->OknaNaKondSG;
+        QVERIFY(!s->isEnabled());
+        QCOMPARE(s->rowCount(), 1);
+        QCOMPARE(s->horizontalHeaderItem(1)->text(), QStringLiteral(" N"));
+        QCOMPARE(s->horizontalHeaderItem(8)->text(), QStringLiteral(" NW"));
+        Wybierz("bez nazwy");
+        f->StolarkaPanel->PodpiwniczenieCB->setChecked(true);
+        f->StolarkaPanel->LiczbaPieterSpinEd->setValue(2);
+        f->StolarkaPanel->PoddaszeCB->setChecked(true);
+        QVERIFY(f->StolarkaPanel->ParterCB->isChecked());
+        Wybierz("O1");
+        QVERIFY(s->isEnabled());
+        QStringList wiersze;
+        for (int w = 0; w < s->rowCount(); ++w)
+            wiersze << s->item(w, 0)->text();
+        QCOMPARE(wiersze, (QStringList{"podpiwniczenie", "parter", "1", "2", "poddasze"}));
+        // "  Przelicz Uw" stores what was typed; a negative count stores 0.
+        s->item(1, 3)->setText(QStringLiteral("4"));
+        s->item(3, 8)->setText(QStringLiteral("-3"));
+        s->item(4, 1)->setText(QStringLiteral("x"));
+        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        const TOkno& o = *f->Projekt()->GetOkno("O1");
+        QCOMPARE(o.GetLiczba("parter", 2), 4);
+        QCOMPARE(o.GetLiczba("2", 7), 0);
+        QCOMPARE(o.SumaOkien(), 4);
+        QCOMPARE(s->item(3, 8)->text(), QStringLiteral("0"));
+    }
+
+    void przeliczUwISumy() {
+        NowyZOknami({"O1"});
+        Wybierz("bez nazwy");
+        f->StolarkaPanel->ParterCB->setChecked(true);
+        Wybierz("O1");
+        TOkno& o = *f->Projekt()->GetOkno("O1");
+        o.Szerokosc = 1200;
+        o.Wysokosc = 1500;
+        o.Ug = 1.1;
+        o.Uf = 1.3;
+        o.Psi_g = 0.08;
+        o.Lg = 4520;
+        Wybierz("O1");
+        QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,36"));
+        f->ElementStolarkiPanel->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2"));
+        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        Wybierz("bez nazwy");
+        QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,36"));
+        QCOMPARE(f->StolarkaPanel->LacznePolePowOkienEd->text(), QStringLiteral("3,60"));
+        f->StolarkaPanel->CenaMontazEd->setText(QStringLiteral("10"));
+        f->StolarkaPanel->PrzeliczCenyBBtn->click();
+        QCOMPARE(f->StolarkaPanel->SumaCenaMontazEd->text(), QStringLiteral("108,00"));
+    }
+
+    void regulyParteru() {
+        f->Nowy();
+        TPanelProjektu* p = f->StolarkaPanel;
+        p->LiczbaPieterSpinEd->setValue(1);
+        QVERIFY(p->ParterCB->isChecked());
+        p->ParterCB->click();
+        QVERIFY(p->ParterCB->isChecked());
+        p->LiczbaPieterSpinEd->setValue(0);
+        p->ParterCB->click();
+        QVERIFY(!p->ParterCB->isChecked());
+        p->PoddaszeCB->setChecked(true);
+        QVERIFY(p->ParterCB->isChecked());
+    }
+
+    void polaLiczbowe_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("pokazane");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("kurs abc") << "KursEd"
+                                  << "abc"
+                                  << "0"
+                                  << "";
+        QTest::newRow("kurs -1") << "KursEd"
+                                 << "-1"
+                                 << "-1"
+                                 << "Podana wartość nie może być mniejsza od 0!";
+        QTest::newRow("kurs 4,25") << "KursEd"
+                                   << " 4,250 "
+                                   << "4,25"
+                                   << "";
+        QTest::newRow("VAT 150") << "StawkaVatEd"
+                                 << "150"
+                                 << "150"
+                                 << "Podana wartość musi być w zakresie od 0% do 100%!";
+        QTest::newRow("rabat -0,5") << "RabatDodEd"
+                                    << "-0,5"
+                                    << "-0,5"
+                                    << "Podana wartość musi być w zakresie od 0% do 100%!";
+        QTest::newRow("promocja 100") << "PromoFormaEd"
+                                      << "100"
+                                      << "100"
+                                      << "";
+    }
+    void polaLiczbowe() {
+        QFETCH(QString, pole);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, pokazane);
+        QFETCH(QString, komunikat);
+        f->Nowy();
+        auto* e = f->StolarkaPanel->findChild<QLineEdit*>(pole);
+        QVERIFY(e);
+        e->setText(wpisane);
+        emit e->editingFinished();
+        QCOMPARE(e->text(), pokazane);
+        QCOMPARE(d->OstatniKomunikat(), komunikat);
+    }
+
+    void zapisZamknijOtworz() {
+        const QString plik = katalog.filePath(QStringLiteral("dom.tmv"));
+        NowyZOknami({"O2", "O10", "A1"});
+        Wybierz("bez nazwy");
+        f->StolarkaPanel->FirmaEd->setText(QStringLiteral("Pracownia Łęg"));
+        d->pliki << plik;
+        f->Zapisz(); // unnamed: Save As
+        QCOMPARE(f->NazwaPliku(), plik);
+        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [dom.tmv]"));
+        QCOMPARE(f->StolarkaTree->topLevelItem(0)->text(0), QStringLiteral("dom.tmv"));
+        QVERIFY(QFile::exists(plik));
+
+        // Closing right after saving still asks; Yes saves again.
+        QFile::remove(plik);
+        d->odpowiedzi << O::Tak;
+        QVERIFY(f->Zamknij());
+        QCOMPARE(d->pytania.last(),
+                 QStringLiteral("Confirm: Czy chcesz zapisać zmiany wprowadzone do projektu?"));
+        QVERIFY(QFile::exists(plik));
+        QVERIFY(!f->Projekt());
+        QVERIFY(f->FileOpenTA->isEnabled());
+
+        d->pliki << plik;
+        f->Otworz();
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->Projekt()->Firma, QStringLiteral("Pracownia Łęg"));
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1", "O10", "O2"}));
+        QVERIFY(f->StolarkaTree->topLevelItem(0)->isExpanded());
+        QVERIFY(PanelProjektuWidoczny());
+        QCOMPARE(f->StolarkaPanel->FirmaEd->text(), QStringLiteral("Pracownia Łęg"));
+    }
+
+    void anulowanieZamykania() {
+        NowyZOknami({"O1"});
+        d->odpowiedzi << O::Anuluj;
+        QVERIFY(!f->Zamknij());
+        QVERIFY(f->Projekt());
+        // Unnamed, Yes, then Save As cancelled: the project and the window stay.
+        f->show();
+        d->odpowiedzi << O::Tak;
+        d->pliki << QString();
+        QVERIFY(!f->close());
+        QVERIFY(f->isVisible());
+        QVERIFY(f->Projekt());
+        // No: discarded and closed.
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->close());
+        QVERIFY(!f->Projekt());
+    }
+
+    // A save that fails keeps the project open instead of losing its work.
+    void nieudanyZapisNieZamyka() {
+        NowyZOknami({"O1"});
+        d->pliki << katalog.filePath(QStringLiteral("nie/ma/katalogu.tmv"));
+        d->odpowiedzi << O::Tak;
+        QVERIFY(!f->Zamknij());
+        QCOMPARE(d->OstatniKomunikat(), KOMUNIKAT_BLAD_ZAPISU);
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+    }
+
+    void nieudaneOtwarcie() {
+        d->pliki << katalog.filePath(QStringLiteral("brak.tmv"));
+        f->Otworz();
+        QCOMPARE(d->OstatniKomunikat(), KOMUNIKAT_BLAD_ODCZYTU);
+        QVERIFY(!f->Projekt());
+        QVERIFY(f->FileNewTA->isEnabled() && f->FileOpenTA->isEnabled() &&
+                f->FileImportArvoKTA->isEnabled());
+        // The wrong program's file: the reader's message first, then ours.
+        const QString obcy = katalog.filePath(QStringLiteral("obcy.tmv"));
+        QFile p(obcy);
+        QVERIFY(p.open(QIODevice::WriteOnly));
+        p.write("[Info]\r\nProgram=Arvo-K\r\n");
+        p.close();
+        d->komunikaty.clear();
+        d->pliki << obcy;
+        f->Otworz();
+        QCOMPARE(d->komunikaty.size(), 2);
+        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Error"));
+        QCOMPARE(d->komunikaty[0].tresc, QStringLiteral("Plik nie jest formatu Termivo!"));
+        QCOMPARE(d->komunikaty[1].tresc, KOMUNIKAT_BLAD_ODCZYTU);
+    }
+
+    void zmianaSymbolu() {
+        NowyZOknami({"O1", "O2"});
+        Wybierz("O1");
+        d->teksty << QStringLiteral("o2");
+        f->ZmienSymbol();
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Istnieje już okno o podanej nazwie!"));
+        d->teksty << QStringLiteral("  ");
+        f->ZmienSymbol();
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Symbol okna nie może pozostać pusty!"));
+        d->teksty << QStringLiteral("A7");
+        f->ZmienSymbol();
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A7", "O2"}));
+        QVERIFY(f->Projekt()->GetOkno("A7"));
+        // Letter case only: written by the next commit.
+        d->teksty << QStringLiteral("a7");
+        f->ZmienSymbol();
+        QCOMPARE(f->Projekt()->GetOkno("A7")->Symbol(), QStringLiteral("A7"));
+        f->ObsluzWybor();
+        QCOMPARE(f->Projekt()->GetOkno("A7")->Symbol(), QStringLiteral("a7"));
+        QVERIFY(!d->zakonczono);
+    }
+
+    void usuwanieIPowielanie() {
+        NowyZOknami({"O1"});
+        Wybierz("bez nazwy");
+        f->StolarkaPanel->ParterCB->setChecked(true);
+        Wybierz("O1");
+        f->ElementStolarkiPanel->OknaNaKondSG->item(0, 5)->setText(QStringLiteral("3"));
+        d->teksty << QStringLiteral("O9");
+        f->PowielOkno();
+        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("O9"));
+        QCOMPARE(f->Projekt()->GetOkno("O9")->GetLiczba("parter", 4), 3);
+        d->odpowiedzi << O::Nie;
+        f->UsunOkno();
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 2);
+        QCOMPARE(d->pytania.last(), QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?"));
+        d->odpowiedzi << O::Tak;
+        f->UsunOkno();
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+        QCOMPARE(Dzieci(f->StolarkaTree), QStringList{"O1"});
+        QVERIFY(f->StolarkaTree->currentItem());
+        QVERIFY(!d->zakonczono);
+    }
+
+    // A few pixels of the drawing through the QPainter canvas.
+    void rysunekNaObrazie() {
+        TOkno o("O1");
+        o.Szerokosc = 1500;
+        o.Wysokosc = 1000;
+        QImage obraz(300, 200, QImage::Format_RGB32);
+        obraz.fill(Qt::red);
+        {
+            QPainter p(&obraz);
+            TKanwaQPainter k(p);
+            RysujOkno(o, k, 300, 200);
+        }
+        QCOMPARE(obraz.pixel(0, 0), qRgb(255, 255, 255));
+        QCOMPARE(obraz.pixel(30, 20), qRgb(0, 0, 0));   // outer frame
+        QCOMPARE(obraz.pixel(269, 179), qRgb(0, 0, 0)); // its last pixel
+        QCOMPARE(obraz.pixel(270, 180), qRgb(255, 255, 255));
+        QCOMPARE(obraz.pixel(43, 33), qRgb(0, 0, 0));   // the sash
+        QCOMPARE(obraz.pixel(140, 100), qRgb(0, 0, 0)); // its fixed-glazing cross
+        QCOMPARE(obraz.pixel(100, 60), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TestGlowna)
+#include "tst_glowna.moc"

@@ -1,0 +1,614 @@
+#include "glowna.h"
+
+#include "edytorokna.h"
+#include "panelprojektu.h"
+#include "plikprojektu.h"
+#include "zestawienie.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCollator>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+namespace {
+
+const QString BEZ_NAZWY = QStringLiteral("bez nazwy");
+const QString FILTR_OTWIERANIA =
+    QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*)");
+const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*)");
+
+// Spaces and control characters at both ends go.
+QString Przytnij(const QString& s) {
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a].unicode() <= 32)
+        ++a;
+    while (b > a && s[b - 1].unicode() <= 32)
+        --b;
+    return s.mid(a, b - a);
+}
+
+QString BezKatalogu(const QString& sciezka) {
+    return QFileInfo(sciezka).fileName();
+}
+
+} // namespace
+
+TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
+    : QMainWindow(rodzic), dialogi_(dialogi), odbiorca_([this](const TKomunikat& k) {
+          dialogi_.Komunikat(this, k.rodzaj, k.tytul, k.tresc);
+      }),
+      katalogOtwierania_(QCoreApplication::applicationDirPath()),
+      ukladStrony_(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                   QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0)) {
+    setObjectName(QStringLiteral("MainForm"));
+    UtworzPolecenia();
+    UtworzMenuIPasek();
+    UtworzPanele();
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(SZEROKOSC_KLIENTA, WYSOKOSC_KLIENTA + menuBar()->sizeHint().height());
+    if (const QScreen* ekran = QGuiApplication::primaryScreen())
+        move(ekran->availableGeometry().center() - rect().center());
+    connect(qApp, &QApplication::focusChanged, this, &TMainForm::UstawSchowek);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UstawSchowek);
+    StanBezProjektu();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::UtworzPolecenia() {
+    // The hint's part before the bar is the tooltip, the part after it goes
+    // to the status bar.
+    auto polecenie = [this](const char* nazwa, const QString& tytul, const QString& podpowiedz,
+                            QKeySequence skrot = QKeySequence(),
+                            QStyle::StandardPixmap ikona = QStyle::SP_CustomBase) {
+        auto* a = new QAction(tytul, this);
+        a->setObjectName(QLatin1String(nazwa));
+        const qsizetype kreska = podpowiedz.indexOf(QLatin1Char('|'));
+        a->setToolTip(kreska < 0 ? podpowiedz : podpowiedz.left(kreska));
+        a->setStatusTip(kreska < 0 ? podpowiedz : podpowiedz.mid(kreska + 1));
+        a->setShortcut(skrot);
+        if (ikona != QStyle::SP_CustomBase)
+            a->setIcon(style()->standardIcon(ikona));
+        return a;
+    };
+    FileNewTA =
+        polecenie("FileNewTA", QStringLiteral("&Nowy"), QStringLiteral("Nowy|Tworzy nowy projekt"),
+                  QKeySequence(QStringLiteral("Ctrl+N")), QStyle::SP_FileIcon);
+    FileOpenTA = polecenie("FileOpenTA", QStringLiteral("&Otwórz..."),
+                           QStringLiteral("Otwórz|Otwiera projekt z dysku"),
+                           QKeySequence(QStringLiteral("Ctrl+O")), QStyle::SP_DialogOpenButton);
+    FileSaveTA = polecenie("FileSaveTA", QStringLiteral("&Zapisz"),
+                           QStringLiteral("Zapisz|Zapisuje bieżący projekt"),
+                           QKeySequence(QStringLiteral("Ctrl+S")), QStyle::SP_DialogSaveButton);
+    FileSaveAsTA = polecenie("FileSaveAsTA", QStringLiteral("Zapisz &jako..."),
+                             QStringLiteral("Zapisz jako|Zapisuje bieżący projekt pod nową nazwą"));
+    FileCloseTA = polecenie("FileCloseTA", QStringLiteral("Za&mknij"),
+                            QStringLiteral("Zamknij|Zamyka aktualnie otwarty projekt"),
+                            QKeySequence(), QStyle::SP_DialogCloseButton);
+    FileImportArvoKTA = polecenie(
+        "FileImportArvoKTA", QStringLiteral("Import z Arvo-K..."),
+        QStringLiteral("Import z Arvo-K|Import pliku projektu z programu Arvo-K Kalkulator "
+                       "powierzchni ścian, okien i drzwi"),
+        QKeySequence(QStringLiteral("Ctrl+I")), QStyle::SP_ArrowDown);
+    FilePageSetup1 = polecenie("FilePageSetup1", QStringLiteral("&Ustawienia strony..."),
+                               QStringLiteral("Ustawienia strony"));
+    FilePrintPreviewTA = polecenie("FilePrintPreviewTA", QStringLiteral("Podgląd wydruku..."),
+                                   QStringLiteral("Podgląd wydruku"), QKeySequence(),
+                                   QStyle::SP_FileDialogContentsView);
+    PrintDlgTA = polecenie("PrintDlgTA", QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj"),
+                           QKeySequence(QStringLiteral("Ctrl+P")));
+    PrintDlgTA->setVisible(false);
+    FileExitTA = polecenie("FileExitTA", QStringLiteral("&Koniec"),
+                           QStringLiteral("Koniec|Koniec pracy z programem"),
+                           QKeySequence(QStringLiteral("Ctrl+K")));
+    EditCut1 = polecenie("EditCut1", QStringLiteral("&Wytnij"),
+                         QStringLiteral("Wytnij|Wycina zaznaczenie i umieszcza je w schowku"),
+                         QKeySequence(QStringLiteral("Ctrl+X")));
+    EditCopy1 =
+        polecenie("EditCopy1", QStringLiteral("&Kopiuj"),
+                  QStringLiteral("Kopiuj|Kopiuje zaznaczony fragment i umieszcza go w schowku"),
+                  QKeySequence(QStringLiteral("Ctrl+C")));
+    EditPaste1 = polecenie("EditPaste1", QStringLiteral("W&klej"),
+                           QStringLiteral("Wklej|Wstawia zawartość schowka"),
+                           QKeySequence(QStringLiteral("Ctrl+V")));
+    AddStolarkaTA =
+        polecenie("AddStolarkaTA", QStringLiteral("&Dodaj"),
+                  QStringLiteral("Dodaj okno|Dodaje nowe okno do zestawienia stolarki"),
+                  QKeySequence(QStringLiteral("Ctrl+D")), QStyle::SP_FileDialogNewFolder);
+    DelStolarkaTA = polecenie("DelStolarkaTA", QStringLiteral("&Usuń"),
+                              QStringLiteral("Usuń okno|Usuwa wybrane okno z zestawienia stolarki"),
+                              QKeySequence(QStringLiteral("Ctrl+U")), QStyle::SP_TrashIcon);
+    MulStolarkaTA = polecenie(
+        "MulStolarkaTA", QStringLiteral("&Powiel"),
+        QStringLiteral("Powiel okno|Powiela wybrane okno tworząc nowe okno z identycznymi "
+                       "parametrami"),
+        QKeySequence(QStringLiteral("Ctrl+M")), QStyle::SP_FileDialogDetailedView);
+    CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
+                            QKeySequence(), QStyle::SP_ComputerIcon);
+    HelpContents1 =
+        polecenie("HelpContents1", QStringLiteral("&Pomoc"), QStringLiteral("Pomoc do programu"),
+                  QKeySequence(QStringLiteral("F1")));
+    HelpContents1->setVisible(false);
+    HelpContents1->setEnabled(false);
+    HelpWord1 = polecenie("HelpWord1", QStringLiteral("Opis programu - MS Word"),
+                          QStringLiteral("Opis programu - MS Word"));
+    HelpPdf1 = polecenie("HelpPdf1", QStringLiteral("Opis programu - Adobe Acrobat"),
+                         QStringLiteral("Opis programu - Adobe Acrobat"));
+    HelpAbout1 = polecenie(
+        "HelpAbout1", QStringLiteral("&O programie..."),
+        QStringLiteral("O programie|Wyświetla informacje o programie, numer wersji i prawa "
+                       "autorskie"));
+
+    connect(FileNewTA, &QAction::triggered, this, &TMainForm::Nowy);
+    connect(FileOpenTA, &QAction::triggered, this, &TMainForm::Otworz);
+    connect(FileSaveTA, &QAction::triggered, this, &TMainForm::Zapisz);
+    connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
+    connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
+    connect(FilePageSetup1, &QAction::triggered, this, &TMainForm::UstawieniaStrony);
+    connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
+    connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
+    connect(FileExitTA, &QAction::triggered, this, &QWidget::close);
+    connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
+    connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
+    connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
+    connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
+    connect(EditCut1, &QAction::triggered, this, [] {
+        QWidget* w = QApplication::focusWidget();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->cut();
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+            t->cut();
+        else if (auto* r = qobject_cast<QTextEdit*>(w))
+            r->cut();
+    });
+    connect(EditCopy1, &QAction::triggered, this, [] {
+        QWidget* w = QApplication::focusWidget();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->copy();
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+            t->copy();
+        else if (auto* r = qobject_cast<QTextEdit*>(w))
+            r->copy();
+    });
+    connect(EditPaste1, &QAction::triggered, this, [] {
+        QWidget* w = QApplication::focusWidget();
+        if (auto* e = qobject_cast<QLineEdit*>(w))
+            e->paste();
+        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+            t->paste();
+        else if (auto* r = qobject_cast<QTextEdit*>(w))
+            r->paste();
+    });
+}
+
+void TMainForm::UtworzMenuIPasek() {
+    QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
+    plik->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileSaveAsTA, FileCloseTA});
+    plik->addSeparator();
+    plik->addAction(FileImportArvoKTA);
+    plik->addSeparator();
+    plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
+    plik->addSeparator();
+    plik->addAction(FileExitTA);
+    QMenu* edycja = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    edycja->addActions({EditCut1, EditCopy1, EditPaste1});
+    QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
+    stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
+    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Po&moc"));
+    pomoc->addActions({HelpContents1, HelpWord1, HelpPdf1});
+    pomoc->addSeparator();
+    pomoc->addAction(HelpAbout1);
+
+    QToolBar* pasek = addToolBar(QStringLiteral("ToolBar1"));
+    pasek->setObjectName(QStringLiteral("ToolBar1"));
+    pasek->setMovable(false);
+    pasek->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileCloseTA});
+    pasek->addSeparator();
+    pasek->addAction(FileImportArvoKTA);
+    pasek->addSeparator();
+    pasek->addActions({FilePrintPreviewTA, PrintDlgTA});
+    pasek->addSeparator();
+    pasek->addActions({EditCut1, EditCopy1, EditPaste1});
+    pasek->addSeparator();
+    pasek->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
+    pasek->addSeparator();
+    pasek->addActions({CalcStartTA, HelpContents1});
+}
+
+void TMainForm::UtworzPanele() {
+    auto* srodek = new QWidget(this);
+    auto* uklad = new QHBoxLayout(srodek);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    StolarkaTree = new QTreeWidget(srodek);
+    StolarkaTree->setObjectName(QStringLiteral("StolarkaTree"));
+    StolarkaTree->setFixedWidth(137);
+    StolarkaTree->setHeaderHidden(true);
+    StolarkaTree->setIndentation(15);
+    StolarkaTree->setMouseTracking(true);
+    StolarkaTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StolarkaTree->installEventFilter(this);
+    connect(StolarkaTree, &QTreeWidget::itemClicked, this, &TMainForm::ObsluzWybor);
+    uklad->addWidget(StolarkaTree);
+
+    StolarkaPanel = new TPanelProjektu(dialogi_);
+    ElementStolarkiPanel = new TEdytorOkna;
+    for (QWidget* panel :
+         {static_cast<QWidget*>(StolarkaPanel), static_cast<QWidget*>(ElementStolarkiPanel)}) {
+        auto* przewijanie = new QScrollArea(srodek);
+        przewijanie->setWidgetResizable(true);
+        przewijanie->setWidget(panel);
+        przewijanie->setVisible(false);
+        uklad->addWidget(przewijanie);
+    }
+    connect(StolarkaPanel, &TPanelProjektu::przeliczCeny, this, &TMainForm::ObsluzWybor);
+    connect(ElementStolarkiPanel, &TEdytorOkna::przeliczUw, this, &TMainForm::ObsluzWybor);
+    connect(ElementStolarkiPanel, &TEdytorOkna::zmienSymbol, this, &TMainForm::ZmienSymbol);
+    setCentralWidget(srodek);
+}
+
+// Arrow keys released in the tree select like a click.
+bool TMainForm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == StolarkaTree && zdarzenie->type() == QEvent::KeyRelease) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Left || klawisz == Qt::Key_Up || klawisz == Qt::Key_Right ||
+            klawisz == Qt::Key_Down)
+            ObsluzWybor();
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+void TMainForm::UstawStan() {
+    const bool jest = projekt_ != nullptr;
+    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
+        a->setEnabled(!jest);
+    for (QAction* a :
+         {FileSaveTA, FileSaveAsTA, FileCloseTA, AddStolarkaTA, FilePrintPreviewTA, PrintDlgTA})
+        a->setEnabled(jest);
+    const QTreeWidgetItem* wezel = StolarkaTree->currentItem();
+    const bool okno = jest && wezel && wezel->parent();
+    DelStolarkaTA->setEnabled(okno);
+    MulStolarkaTA->setEnabled(okno);
+    const QString nazwa = nazwaPliku_.isEmpty() ? BEZ_NAZWY : BezKatalogu(nazwaPliku_);
+    setWindowTitle(
+        QStringLiteral("Termivo - [%1]").arg(nazwaPliku_ == BEZ_NAZWY ? BEZ_NAZWY : nazwa));
+}
+
+void TMainForm::StanBezProjektu() {
+    projekt_.reset();
+    poprzedni_ = nullptr;
+    wynik_ = Wynik::Brak;
+    nazwaPliku_ = BEZ_NAZWY;
+    StolarkaTree->clear();
+    StolarkaPanel->parentWidget()->parentWidget()->setVisible(false);
+    ElementStolarkiPanel->parentWidget()->parentWidget()->setVisible(false);
+    StolarkaPanel->Resetuj();
+    ElementStolarkiPanel->Resetuj();
+    UstawStan();
+}
+
+void TMainForm::Blad(const QString& tresc) {
+    dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
+}
+
+void TMainForm::BladFatalny() {
+    Blad(QStringLiteral("Błąd fatalny! Nie znaleziono okna o podanym symbolu!"));
+    dialogi_.Zakoncz();
+}
+
+TOkno* TMainForm::OknoWezla(QTreeWidgetItem* wezel) {
+    TOkno* okno = projekt_->GetOkno(wezel->text(0));
+    if (!okno)
+        BladFatalny();
+    return okno;
+}
+
+void TMainForm::Zatwierdz(QTreeWidgetItem* wezel) {
+    if (!wezel->parent()) {
+        StolarkaPanel->Zatwierdz(*projekt_);
+    } else if (TOkno* okno = OknoWezla(wezel)) {
+        ElementStolarkiPanel->Zatwierdz(*projekt_, *okno);
+    }
+}
+
+void TMainForm::Pokaz(QTreeWidgetItem* wezel) {
+    if (!wezel->parent()) {
+        StolarkaPanel->Pokaz(*projekt_);
+    } else if (TOkno* okno = OknoWezla(wezel)) {
+        ElementStolarkiPanel->Pokaz(*projekt_, *okno);
+    }
+}
+
+void TMainForm::ObsluzWybor() {
+    QTreeWidgetItem* wezel = StolarkaTree->currentItem();
+    if (!wezel || !projekt_)
+        return;
+    if (poprzedni_)
+        Zatwierdz(poprzedni_);
+    poprzedni_ = wezel;
+    const bool korzen = wezel->parent() == nullptr;
+    StolarkaPanel->parentWidget()->parentWidget()->setVisible(korzen);
+    ElementStolarkiPanel->parentWidget()->parentWidget()->setVisible(!korzen);
+    UstawStan();
+    Pokaz(wezel);
+}
+
+void TMainForm::SortujWezly() {
+    QTreeWidgetItem* korzen = StolarkaTree->topLevelItem(0);
+    if (!korzen)
+        return;
+    QTreeWidgetItem* biezacy = StolarkaTree->currentItem();
+    QList<QTreeWidgetItem*> dzieci = korzen->takeChildren();
+    QCollator porownanie;
+    porownanie.setCaseSensitivity(Qt::CaseSensitive);
+    porownanie.setNumericMode(false);
+    std::stable_sort(dzieci.begin(), dzieci.end(),
+                     [&porownanie](const QTreeWidgetItem* a, const QTreeWidgetItem* b) {
+                         return porownanie.compare(a->text(0), b->text(0)) < 0;
+                     });
+    korzen->addChildren(dzieci);
+    korzen->setExpanded(true);
+    if (biezacy)
+        StolarkaTree->setCurrentItem(biezacy);
+}
+
+QTreeWidgetItem* TMainForm::DodajWezel(const QString& symbol) {
+    auto* wezel = new QTreeWidgetItem(StolarkaTree->topLevelItem(0), {symbol});
+    return wezel;
+}
+
+void TMainForm::Nowy() {
+    if (projekt_)
+        return;
+    katalogZapisu_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (katalogZapisu_.isEmpty())
+        katalogZapisu_ = QDir::currentPath();
+    nazwaPliku_ = BEZ_NAZWY;
+    projekt_ = std::make_unique<TZestawienieStolarki>();
+    auto* korzen = new QTreeWidgetItem(StolarkaTree, {BEZ_NAZWY});
+    StolarkaTree->setCurrentItem(korzen);
+    UstawStan();
+    ObsluzWybor();
+}
+
+void TMainForm::Otworz() {
+    if (projekt_)
+        return;
+    const QString sciezka = dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, katalogOtwierania_);
+    if (sciezka.isEmpty())
+        return;
+    katalogOtwierania_.clear();
+    OtworzPlik(sciezka);
+}
+
+bool TMainForm::OtworzPlik(const QString& sciezka) {
+    if (projekt_)
+        return false;
+    auto projekt = std::make_unique<TZestawienieStolarki>();
+    if (WczytajProjekt(*projekt, sciezka) != WYNIK_OK) {
+        Blad(KOMUNIKAT_BLAD_ODCZYTU);
+        StanBezProjektu();
+        nazwaPliku_.clear();
+        return false;
+    }
+    projekt_ = std::move(projekt);
+    nazwaPliku_ = sciezka;
+    auto* korzen = new QTreeWidgetItem(StolarkaTree, {BezKatalogu(sciezka)});
+    for (int i = 0; i < projekt_->LiczbaOkienWLiscie(); ++i)
+        DodajWezel(projekt_->Okno(i)->Symbol());
+    StolarkaTree->expandAll();
+    StolarkaTree->setCurrentItem(korzen);
+    SortujWezly();
+    UstawStan();
+    ObsluzWybor();
+    return true;
+}
+
+void TMainForm::ZapiszDoPliku() {
+    if (ZapiszProjekt(*projekt_, nazwaPliku_) != WYNIK_OK) {
+        Blad(KOMUNIKAT_BLAD_ZAPISU);
+        wynik_ = Wynik::Nieudany;
+    }
+}
+
+void TMainForm::Zapisz() {
+    if (!projekt_)
+        return;
+    if (nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()) {
+        ZapiszJako();
+        return;
+    }
+    ObsluzWybor();
+    ZapiszDoPliku();
+}
+
+void TMainForm::ZapiszJako() {
+    if (!projekt_)
+        return;
+    wynik_ = Wynik::ZapiszJakoAnulowane;
+    const QString poczatkowa = nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()
+                                   ? QDir(katalogZapisu_).filePath(BEZ_NAZWY)
+                                   : nazwaPliku_;
+    const QString sciezka =
+        dialogi_.PlikDoZapisu(this, FILTR_ZAPISU, poczatkowa, QStringLiteral("tmv"));
+    if (sciezka.isEmpty())
+        return;
+    wynik_ = Wynik::Tak;
+    nazwaPliku_ = sciezka;
+    if (QTreeWidgetItem* korzen = StolarkaTree->topLevelItem(0))
+        korzen->setText(0, BezKatalogu(sciezka));
+    UstawStan();
+    ObsluzWybor();
+    ZapiszDoPliku();
+}
+
+bool TMainForm::Zamknij() {
+    if (!projekt_)
+        return true;
+    const TDialogi::Odpowiedz odp = dialogi_.Potwierdzenie(
+        this, QStringLiteral("Confirm"),
+        QStringLiteral("Czy chcesz zapisać zmiany wprowadzone do projektu?"));
+    if (odp == TDialogi::Odpowiedz::Anuluj) {
+        wynik_ = Wynik::Anuluj;
+        return false;
+    }
+    if (odp == TDialogi::Odpowiedz::Tak) {
+        wynik_ = Wynik::Brak;
+        Zapisz();
+        // A save that did not happen keeps the project and its work open.
+        if (wynik_ == Wynik::ZapiszJakoAnulowane || wynik_ == Wynik::Nieudany)
+            return false;
+    }
+    StanBezProjektu();
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
+    if (projekt_ && !Zamknij()) {
+        zdarzenie->ignore();
+        return;
+    }
+    zdarzenie->accept();
+}
+
+void TMainForm::DodajLubPowiel(bool powiel) {
+    if (!projekt_)
+        return;
+    const std::optional<QString> odp =
+        dialogi_.Tekst(this, QStringLiteral("Symbol okna"),
+                       QStringLiteral("Podaj symbol nowego okna:"), QString(), 255);
+    if (!odp)
+        return;
+    const QString symbol = Przytnij(*odp);
+    if (symbol.isEmpty())
+        return;
+    ObsluzWybor();
+    QString zrodlo;
+    if (powiel) {
+        const QTreeWidgetItem* wezel = StolarkaTree->currentItem();
+        if (!wezel || !wezel->parent())
+            return;
+        zrodlo = wezel->text(0);
+    }
+    const int32_t wynik = projekt_->AddOkno(symbol);
+    if (wynik == WYNIK_DUPLIKAT) {
+        Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+        return;
+    }
+    if (wynik != WYNIK_OK) {
+        Blad(QStringLiteral("Wystąpił nieznany błąd podczas tworzenia nowego okna!"));
+        return;
+    }
+    if (powiel)
+        projekt_->CopyOknoParams(zrodlo, symbol);
+    QTreeWidgetItem* wezel = DodajWezel(symbol);
+    StolarkaTree->setCurrentItem(wezel);
+    SortujWezly();
+    ObsluzWybor();
+}
+
+void TMainForm::DodajOkno() {
+    DodajLubPowiel(false);
+}
+
+void TMainForm::PowielOkno() {
+    DodajLubPowiel(true);
+}
+
+void TMainForm::UsunOkno() {
+    QTreeWidgetItem* wezel = StolarkaTree->currentItem();
+    if (!projekt_ || !wezel || !wezel->parent())
+        return;
+    if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+                         QStringLiteral("Czy chcesz usunąć wybrane okno?")) !=
+        TDialogi::Odpowiedz::Tak)
+        return;
+    if (projekt_->DelOkno(wezel->text(0)) != WYNIK_OK) {
+        BladFatalny();
+        return;
+    }
+    if (poprzedni_ == wezel)
+        poprzedni_ = nullptr;
+    delete wezel;
+    poprzedni_ = nullptr;
+    if (!StolarkaTree->currentItem())
+        StolarkaTree->setCurrentItem(StolarkaTree->topLevelItem(0));
+    ObsluzWybor();
+}
+
+void TMainForm::ZmienSymbol() {
+    if (!projekt_ || !poprzedni_ || !poprzedni_->parent())
+        return;
+    const QString stary = ElementStolarkiPanel->SymbolOknaEd->text();
+    const std::optional<QString> odp = dialogi_.Tekst(
+        this, QStringLiteral("Symbol okna"), QStringLiteral("Podaj nowy symbol okna:"), stary, 255);
+    if (!odp)
+        return;
+    const QString nowy = Przytnij(*odp);
+    if (nowy.isEmpty()) {
+        Blad(QStringLiteral("Symbol okna nie może pozostać pusty!"));
+        return;
+    }
+    if (projekt_->RenameOkno(stary, nowy) == WYNIK_DUPLIKAT) {
+        Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+        return;
+    }
+    ElementStolarkiPanel->SymbolOknaEd->setText(nowy);
+    poprzedni_->setText(0, nowy);
+    SortujWezly();
+}
+
+void TMainForm::UstawieniaStrony() {
+    dialogi_.UstawieniaStrony(this, ukladStrony_);
+}
+
+void TMainForm::UruchomKalkulator() {
+    for (const char* program :
+         {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
+        const QString sciezka = QStandardPaths::findExecutable(QLatin1String(program));
+        if (!sciezka.isEmpty()) {
+            QProcess::startDetached(sciezka, {});
+            return;
+        }
+    }
+}
+
+void TMainForm::UstawSchowek() {
+    QWidget* w = QApplication::focusWidget();
+    bool zaznaczenie = false, edycja = false;
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        zaznaczenie = e->hasSelectedText();
+        edycja = !e->isReadOnly();
+        connect(e, &QLineEdit::selectionChanged, this, &TMainForm::UstawSchowek,
+                Qt::UniqueConnection);
+    } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+        zaznaczenie = t->textCursor().hasSelection();
+        edycja = !t->isReadOnly();
+    }
+    const bool tekstWSchowku = !QGuiApplication::clipboard()->text().isEmpty();
+    EditCut1->setEnabled(zaznaczenie && edycja);
+    EditCopy1->setEnabled(zaznaczenie);
+    EditPaste1->setEnabled(edycja && tekstWSchowku);
+}

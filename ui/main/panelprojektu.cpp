@@ -1,0 +1,257 @@
+#include "panelprojektu.h"
+
+#include "dialogi.h"
+#include "liczby.h"
+#include "polaliczbowe.h"
+#include "zestawienie.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit* PoleSumy(QWidget* rodzic) {
+    auto* e = new QLineEdit(rodzic);
+    e->setReadOnly(true);
+    QFont f = e->font();
+    f.setBold(true);
+    e->setFont(f);
+    e->setStyleSheet(QStringLiteral("background-color: #FFFFE1;"));
+    e->setAlignment(Qt::AlignRight);
+    return e;
+}
+
+// A field with a unit after it.
+QWidget* ZJednostka(QWidget* pole, const QString& jednostka, const QString& przed = QString()) {
+    auto* w = new QWidget;
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    if (!przed.isEmpty())
+        l->addWidget(new QLabel(przed));
+    l->addWidget(pole);
+    l->addWidget(new QLabel(jednostka));
+    return w;
+}
+
+QString Staly(double x, int p) {
+    return TekstStaly(x, p, 2);
+}
+
+} // namespace
+
+TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rodzic) {
+    setObjectName(QStringLiteral("StolarkaPanel"));
+    auto* glowny = new QVBoxLayout(this);
+
+    auto* stopka = new QGroupBox(QStringLiteral(" Dane do nagłówka "), this);
+    stopka->setObjectName(QStringLiteral("StopkaGB"));
+    auto* fs = new QFormLayout(stopka);
+    auto tekst = [&](const char* nazwa, const QString& etykieta) {
+        auto* e = new QLineEdit(stopka);
+        e->setObjectName(QLatin1String(nazwa));
+        fs->addRow(etykieta, e);
+        return e;
+    };
+    TytulProjEd = tekst("TytulProjEd", QStringLiteral("Tytuł projektu:"));
+    FirmaEd = tekst("FirmaEd", QStringLiteral("Firma:"));
+    ProjektEd = tekst("ProjektEd", QStringLiteral("Projekt:"));
+    ObiektEd = tekst("ObiektEd", QStringLiteral("Obiekt:"));
+    InwestorEd = tekst("InwestorEd", QStringLiteral("Inwestor:"));
+    ProjektantEd = tekst("ProjektantEd", QStringLiteral("Opracował:"));
+    DataTP = new QDateEdit(stopka);
+    DataTP->setObjectName(QStringLiteral("DataTP"));
+    DataTP->setCalendarPopup(true);
+    fs->addRow(QStringLiteral("Data:"), DataTP);
+
+    auto* budynek = new QGroupBox(QStringLiteral(" Dane budynku "), this);
+    budynek->setObjectName(QStringLiteral("DaneBudynkuGB"));
+    auto* fb = new QHBoxLayout(budynek);
+    PodpiwniczenieCB = new QCheckBox(QStringLiteral("Podpiwniczenie"), budynek);
+    PodpiwniczenieCB->setObjectName(QStringLiteral("PodpiwniczenieCB"));
+    ParterCB = new QCheckBox(QStringLiteral("Parter"), budynek);
+    ParterCB->setObjectName(QStringLiteral("ParterCB"));
+    LiczbaPieterSpinEd = new QSpinBox(budynek);
+    LiczbaPieterSpinEd->setObjectName(QStringLiteral("LiczbaPieterSpinEd"));
+    LiczbaPieterSpinEd->setRange(0, MAX_LICZBA_PIETER);
+    PoddaszeCB = new QCheckBox(QStringLiteral("Poddasze"), budynek);
+    PoddaszeCB->setObjectName(QStringLiteral("PoddaszeCB"));
+    fb->addWidget(PodpiwniczenieCB);
+    fb->addWidget(ParterCB);
+    fb->addWidget(new QLabel(QStringLiteral("Liczba pięter:"), budynek));
+    fb->addWidget(LiczbaPieterSpinEd);
+    fb->addWidget(PoddaszeCB);
+    fb->addStretch();
+
+    auto liczba = [&](const char* nazwa, TZakresPola zakres) {
+        auto* e = new QLineEdit;
+        e->setObjectName(QLatin1String(nazwa));
+        e->setAlignment(Qt::AlignRight);
+        e->setMaximumWidth(80);
+        PilnujPolaLiczbowego(e, zakres, dialogi);
+        return e;
+    };
+    auto* opcje = new QGroupBox(QStringLiteral("Opcje projektu"), this);
+    opcje->setObjectName(QStringLiteral("OpcjePanel"));
+    auto* fo = new QFormLayout(opcje);
+    KursEd = liczba("KursEd", TZakresPola::NieUjemna);
+    fo->addRow(QStringLiteral("Kurs EURO:"),
+               ZJednostka(KursEd, QStringLiteral("zł"), QStringLiteral("1 EUR =")));
+    StawkaVatEd = liczba("StawkaVatEd", TZakresPola::Procent);
+    fo->addRow(QStringLiteral("Stawka VAT:"), ZJednostka(StawkaVatEd, QStringLiteral("%")));
+    RabatDodEd = liczba("RabatDodEd", TZakresPola::Procent);
+    fo->addRow(QStringLiteral("Rabat dodatkowy:"), ZJednostka(RabatDodEd, QStringLiteral("%")));
+    CenaMontazEd = liczba("CenaMontazEd", TZakresPola::NieUjemna);
+    fo->addRow(QStringLiteral("Cena netto montażu okna za metr bieżący obwodu:"),
+               ZJednostka(CenaMontazEd, QStringLiteral("zł")));
+    ZakresCzynnosciEd = new QLineEdit(opcje);
+    ZakresCzynnosciEd->setObjectName(QStringLiteral("ZakresCzynnosciEd"));
+    fo->addRow(QStringLiteral("Zakres czynności objętych wyceną:"), ZakresCzynnosciEd);
+
+    auto* promocje = new QGroupBox(QStringLiteral("Promocje D&&V"), this);
+    promocje->setObjectName(QStringLiteral("DVPromocjePanel"));
+    auto* fp = new QFormLayout(promocje);
+    PromoKlimaEd = liczba("PromoKlimaEd", TZakresPola::Procent);
+    fp->addRow(QStringLiteral("Okna klima PCV:"), ZJednostka(PromoKlimaEd, QStringLiteral("%")));
+    PromoKobaltEd = liczba("PromoKobaltEd", TZakresPola::Procent);
+    fp->addRow(QStringLiteral("Okna KOBALTOWE PCV:"),
+               ZJednostka(PromoKobaltEd, QStringLiteral("%")));
+    PromoDVLineEd = liczba("PromoDVLineEd", TZakresPola::Procent);
+    fp->addRow(QStringLiteral("Okna DVline PCV:"), ZJednostka(PromoDVLineEd, QStringLiteral("%")));
+    PromoFormaEd = liczba("PromoFormaEd", TZakresPola::Procent);
+    fp->addRow(QStringLiteral("Okna forma PCV:"), ZJednostka(PromoFormaEd, QStringLiteral("%")));
+
+    auto* opcjeIPromocje = new QHBoxLayout;
+    opcjeIPromocje->addWidget(opcje, 3);
+    opcjeIPromocje->addWidget(promocje, 2);
+
+    auto* sumy = new QGridLayout;
+    auto suma = [&](int wiersz, const char* nazwa, const QString& opis, const QString& jednostka) {
+        QLineEdit* e = PoleSumy(this);
+        e->setObjectName(QLatin1String(nazwa));
+        sumy->addWidget(new QLabel(opis, this), wiersz, 0);
+        sumy->addWidget(e, wiersz, 1);
+        sumy->addWidget(new QLabel(jednostka, this), wiersz, 2);
+        return e;
+    };
+    SredniWazonyUEd = suma(0, "SredniWazonyUEd",
+                           QStringLiteral("Średni ważony współczynnik przenikania\nciepła dla "
+                                          "całego projektu   Uśr ="),
+                           QStringLiteral("W/m²K"));
+    SumaCenaOkienEd = suma(1, "SumaCenaOkienEd",
+                           QStringLiteral("Łączna cena netto wszystkich wycenionych\nokien dla "
+                                          "całego projektu"),
+                           QStringLiteral("zł"));
+    SumaCenaMontazEd = suma(2, "SumaCenaMontazEd",
+                            QStringLiteral("Łączna cena netto montażu wszystkich\nokien dla "
+                                           "całego projektu"),
+                            QStringLiteral("zł"));
+    LacznePolePowOkienEd = suma(3, "LacznePolePowOkienEd",
+                                QStringLiteral("Łączne pole powierzchni wszystkich\nokien dla "
+                                               "całego projektu"),
+                                QStringLiteral("m²"));
+    CenaZaMetrKwEd = suma(4, "CenaZaMetrKwEd",
+                          QStringLiteral("Cena netto za metr kwadratowy okna\n(z montażem)"),
+                          QStringLiteral("zł/m²"));
+    PrzeliczCenyBBtn = new QPushButton(QStringLiteral("   Przelicz ceny"), this);
+    PrzeliczCenyBBtn->setObjectName(QStringLiteral("PrzeliczCenyBBtn"));
+    QFont pogrubiona = PrzeliczCenyBBtn->font();
+    pogrubiona.setBold(true);
+    PrzeliczCenyBBtn->setFont(pogrubiona);
+    sumy->addWidget(PrzeliczCenyBBtn, 5, 1);
+    connect(PrzeliczCenyBBtn, &QPushButton::clicked, this, &TPanelProjektu::przeliczCeny);
+
+    glowny->addWidget(stopka);
+    glowny->addWidget(budynek);
+    glowny->addLayout(opcjeIPromocje);
+    glowny->addLayout(sumy);
+    glowny->addStretch();
+
+    connect(LiczbaPieterSpinEd, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TPanelProjektu::RegulyBudynku);
+    connect(PoddaszeCB, &QCheckBox::toggled, this, &TPanelProjektu::RegulyBudynku);
+    connect(ParterCB, &QCheckBox::toggled, this, &TPanelProjektu::RegulyBudynku);
+}
+
+// The ground floor stays while there are floors or an attic above it.
+void TPanelProjektu::RegulyBudynku() {
+    if ((LiczbaPieterSpinEd->value() >= 1 || PoddaszeCB->isChecked()) && !ParterCB->isChecked())
+        ParterCB->setChecked(true);
+}
+
+void TPanelProjektu::Pokaz(TZestawienieStolarki& p) {
+    TytulProjEd->setText(p.TytulProjektu);
+    FirmaEd->setText(p.Firma);
+    ProjektEd->setText(p.Projekt);
+    ObiektEd->setText(p.Obiekt);
+    InwestorEd->setText(p.Inwestor);
+    ProjektantEd->setText(p.Projektant);
+    DataTP->setDate(p.Data.date());
+    PodpiwniczenieCB->setChecked(p.Podpiwniczenie());
+    ParterCB->setChecked(p.Parter());
+    LiczbaPieterSpinEd->setValue(p.LiczbaPieter());
+    PoddaszeCB->setChecked(p.Poddasze());
+    RegulyBudynku();
+    KursEd->setText(TekstOgolny(p.KursEuro));
+    StawkaVatEd->setText(TekstOgolny(p.StawkaVat));
+    RabatDodEd->setText(TekstOgolny(p.RabatDodatkowy));
+    CenaMontazEd->setText(TekstOgolny(p.CenaMontazuOkna));
+    ZakresCzynnosciEd->setText(p.ZakresCzynnosci);
+    PromoKlimaEd->setText(TekstOgolny(p.DVPromocjaKlima));
+    PromoKobaltEd->setText(TekstOgolny(p.DVPromocjaKobaltowe));
+    PromoDVLineEd->setText(TekstOgolny(p.DVPromocjaDVline));
+    PromoFormaEd->setText(TekstOgolny(p.DVPromocjaForma));
+    SredniWazonyUEd->setText(Staly(p.USrednie(), 4));
+    SumaCenaOkienEd->setText(Staly(p.SumaCenOkien(), 12));
+    SumaCenaMontazEd->setText(Staly(p.SumaCenMontazu(), 12));
+    LacznePolePowOkienEd->setText(Staly(p.PowierzchniaOkien(), 12));
+    CenaZaMetrKwEd->setText(Staly(p.CenaZaM2Netto(), 12));
+}
+
+void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
+    p.TytulProjektu = TytulProjEd->text();
+    p.Firma = FirmaEd->text();
+    p.Projekt = ProjektEd->text();
+    p.Obiekt = ObiektEd->text();
+    p.Inwestor = InwestorEd->text();
+    p.Projektant = ProjektantEd->text();
+    p.Data = QDateTime(DataTP->date(), p.Data.time());
+    // In this order a level switched off loses its counts and a level
+    // switched on starts from zero.
+    p.SetPoddasze(PoddaszeCB->isChecked());
+    p.SetLiczbaPieter(LiczbaPieterSpinEd->value());
+    p.SetParter(ParterCB->isChecked());
+    p.SetPodpiwniczenie(PodpiwniczenieCB->isChecked());
+    p.KursEuro = LiczbaZPola(KursEd->text());
+    p.StawkaVat = LiczbaZPola(StawkaVatEd->text());
+    p.RabatDodatkowy = LiczbaZPola(RabatDodEd->text());
+    p.CenaMontazuOkna = LiczbaZPola(CenaMontazEd->text());
+    p.ZakresCzynnosci = ZakresCzynnosciEd->text();
+    p.DVPromocjaKlima = LiczbaZPola(PromoKlimaEd->text());
+    p.DVPromocjaKobaltowe = LiczbaZPola(PromoKobaltEd->text());
+    p.DVPromocjaDVline = LiczbaZPola(PromoDVLineEd->text());
+    p.DVPromocjaForma = LiczbaZPola(PromoFormaEd->text());
+}
+
+void TPanelProjektu::Resetuj() {
+    for (QLineEdit* e :
+         {TytulProjEd, FirmaEd, ProjektEd, ObiektEd, InwestorEd, ProjektantEd, ZakresCzynnosciEd,
+          SredniWazonyUEd, SumaCenaOkienEd, SumaCenaMontazEd, LacznePolePowOkienEd, CenaZaMetrKwEd})
+        e->clear();
+    DataTP->setDate(QDate::currentDate());
+    PoddaszeCB->setChecked(false);
+    LiczbaPieterSpinEd->setValue(0);
+    ParterCB->setChecked(false);
+    PodpiwniczenieCB->setChecked(false);
+    for (QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, PromoKlimaEd, PromoKobaltEd,
+                         PromoDVLineEd, PromoFormaEd})
+        e->setText(QStringLiteral("0"));
+}

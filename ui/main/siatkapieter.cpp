@@ -1,0 +1,81 @@
+#include "siatkapieter.h"
+
+#include "zestawienie.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QValidator>
+
+namespace {
+
+const char* const naglowki[] = {" N", " NE", " E", " SE", " S", " SW", " W", " NW"};
+
+// Cells take digits only: a count is a whole number of 0 or more.
+class TDelegatLiczby : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem& opcje,
+                          const QModelIndex& indeks) const override {
+        QWidget* edytor = QStyledItemDelegate::createEditor(rodzic, opcje, indeks);
+        if (auto* pole = qobject_cast<QLineEdit*>(edytor))
+            pole->setValidator(new QIntValidator(0, INT32_MAX, pole));
+        return edytor;
+    }
+};
+
+int32_t LiczbaKomorki(const QTableWidgetItem* k) {
+    if (!k)
+        return 0;
+    bool ok = false;
+    const int n = k->text().trimmed().toInt(&ok);
+    return ok && n >= 0 ? n : 0;
+}
+
+} // namespace
+
+TSiatkaPieter::TSiatkaPieter(QWidget* rodzic) : QTableWidget(rodzic) {
+    setObjectName(QStringLiteral("OknaNaKondSG"));
+    setToolTip(QStringLiteral("Liczba okien przypadająca na daną kondygnację z podziałem na "
+                              "strony świata"));
+    setColumnCount(1 + LICZBA_KIERUNKOW);
+    QStringList h{QStringLiteral("Kondygnacja")};
+    for (const char* n : naglowki)
+        h << QLatin1String(n);
+    setHorizontalHeaderLabels(h);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(18);
+    setColumnWidth(0, 83);
+    for (int c = 1; c <= LICZBA_KIERUNKOW; ++c)
+        setColumnWidth(c, 35);
+    setItemDelegate(new TDelegatLiczby(this));
+    Resetuj();
+}
+
+void TSiatkaPieter::Resetuj() {
+    clearContents();
+    setRowCount(1);
+    setEnabled(false);
+}
+
+void TSiatkaPieter::Pokaz(const TZestawienieStolarki& p, const TOkno& o) {
+    const QStringList poziomy = p.Poziomy();
+    clearContents();
+    setRowCount(std::max<int>(1, static_cast<int>(poziomy.size())));
+    setEnabled(!poziomy.isEmpty());
+    for (int w = 0; w < poziomy.size(); ++w) {
+        auto* nazwa = new QTableWidgetItem(poziomy[w]);
+        nazwa->setFlags(Qt::ItemIsEnabled);
+        setItem(w, 0, nazwa);
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+            setItem(w, d + 1, new QTableWidgetItem(QString::number(o.GetLiczba(poziomy[w], d))));
+    }
+}
+
+void TSiatkaPieter::Zatwierdz(const TZestawienieStolarki& p, TOkno& o) const {
+    const QStringList poziomy = p.Poziomy();
+    for (int w = 0; w < poziomy.size() && w < rowCount(); ++w) {
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+            o.SetLiczba(poziomy[w], d, LiczbaKomorki(item(w, d + 1)));
+    }
+}
