@@ -259,6 +259,7 @@ void TMainForm::UtworzPanele() {
          {static_cast<QWidget*>(StolarkaPanel), static_cast<QWidget*>(ElementStolarkiPanel)}) {
         auto* przewijanie = new QScrollArea(srodek);
         przewijanie->setWidgetResizable(true);
+        przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         przewijanie->setWidget(panel);
         przewijanie->setVisible(false);
         uklad->addWidget(przewijanie);

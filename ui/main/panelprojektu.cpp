@@ -52,9 +52,12 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     setObjectName(QStringLiteral("StolarkaPanel"));
     auto* glowny = new QVBoxLayout(this);
 
+    glowny->setContentsMargins(4, 4, 4, 4);
+    glowny->setSpacing(4);
     auto* stopka = new QGroupBox(QStringLiteral(" Dane do nagłówka "), this);
     stopka->setObjectName(QStringLiteral("StopkaGB"));
     auto* fs = new QFormLayout(stopka);
+    fs->setVerticalSpacing(2);
     auto tekst = [&](const char* nazwa, const QString& etykieta) {
         auto* e = new QLineEdit(stopka);
         e->setObjectName(QLatin1String(nazwa));
@@ -95,13 +98,14 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
         auto* e = new QLineEdit;
         e->setObjectName(QLatin1String(nazwa));
         e->setAlignment(Qt::AlignRight);
-        e->setMaximumWidth(80);
+        e->setMaximumWidth(70);
         PilnujPolaLiczbowego(e, zakres, dialogi);
         return e;
     };
     auto* opcje = new QGroupBox(QStringLiteral("Opcje projektu"), this);
     opcje->setObjectName(QStringLiteral("OpcjePanel"));
     auto* fo = new QFormLayout(opcje);
+    fo->setVerticalSpacing(2);
     KursEd = liczba("KursEd", TZakresPola::NieUjemna);
     fo->addRow(QStringLiteral("Kurs EURO:"),
                ZJednostka(KursEd, QStringLiteral("zł"), QStringLiteral("1 EUR =")));
@@ -110,15 +114,20 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     RabatDodEd = liczba("RabatDodEd", TZakresPola::Procent);
     fo->addRow(QStringLiteral("Rabat dodatkowy:"), ZJednostka(RabatDodEd, QStringLiteral("%")));
     CenaMontazEd = liczba("CenaMontazEd", TZakresPola::NieUjemna);
-    fo->addRow(QStringLiteral("Cena netto montażu okna za metr bieżący obwodu:"),
-               ZJednostka(CenaMontazEd, QStringLiteral("zł")));
+    auto* montaz =
+        new QLabel(QStringLiteral("Cena netto montażu okna za metr bieżący obwodu:"), opcje);
+    montaz->setWordWrap(true);
+    fo->addRow(montaz, ZJednostka(CenaMontazEd, QStringLiteral("zł")));
     ZakresCzynnosciEd = new QLineEdit(opcje);
     ZakresCzynnosciEd->setObjectName(QStringLiteral("ZakresCzynnosciEd"));
-    fo->addRow(QStringLiteral("Zakres czynności objętych wyceną:"), ZakresCzynnosciEd);
+    auto* zakres = new QLabel(QStringLiteral("Zakres czynności objętych wyceną:"), opcje);
+    zakres->setWordWrap(true);
+    fo->addRow(zakres, ZakresCzynnosciEd);
 
     auto* promocje = new QGroupBox(QStringLiteral("Promocje D&&V"), this);
     promocje->setObjectName(QStringLiteral("DVPromocjePanel"));
     auto* fp = new QFormLayout(promocje);
+    fp->setVerticalSpacing(2);
     PromoKlimaEd = liczba("PromoKlimaEd", TZakresPola::Procent);
     fp->addRow(QStringLiteral("Okna klima PCV:"), ZJednostka(PromoKlimaEd, QStringLiteral("%")));
     PromoKobaltEd = liczba("PromoKobaltEd", TZakresPola::Procent);
@@ -134,6 +143,7 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     opcjeIPromocje->addWidget(promocje, 2);
 
     auto* sumy = new QGridLayout;
+    sumy->setVerticalSpacing(2);
     auto suma = [&](int wiersz, const char* nazwa, const QString& opis, const QString& jednostka) {
         QLineEdit* e = PoleSumy(this);
         e->setObjectName(QLatin1String(nazwa));
