@@ -1,22 +1,106 @@
 #include "edytorokna.h"
 
+#include "dialogi.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "podpowiedzi.h"
+#include "polaliczbowe.h"
 #include "siatkapieter.h"
+#include "tekst.h"
 #include "zestawienie.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
-TEdytorOkna::TEdytorOkna(QWidget* rodzic) : QWidget(rodzic) {
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int MAX_NAWIEWNIKOW = 20;
+
+QLineEdit* PoleLiczby(const char* nazwa, const QString& podpowiedz, QWidget* rodzic) {
+    auto* e = new QLineEdit(rodzic);
+    e->setObjectName(QLatin1String(nazwa));
+    e->setToolTip(podpowiedz);
+    e->setAlignment(Qt::AlignRight);
+    e->setMaximumWidth(70);
+    return e;
+}
+
+QPushButton* Przycisk(const char* nazwa, const QString& tytul, const QString& podpowiedz,
+                      QWidget* rodzic) {
+    auto* b = new QPushButton(tytul, rodzic);
+    b->setObjectName(QLatin1String(nazwa));
+    b->setToolTip(podpowiedz);
+    return b;
+}
+
+// The manufacturer's mark beside a list price.
+QPixmap LogoDV() {
+    QPixmap obraz(48, 24);
+    obraz.fill(Qt::white);
+    QPainter p(&obraz);
+    p.setPen(QPen(QColor(0, 51, 153), 2));
+    p.drawRect(1, 1, 45, 21);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(13);
+    p.setFont(f);
+    p.drawText(obraz.rect(), Qt::AlignCenter, QStringLiteral("D&V"));
+    return obraz;
+}
+
+// The value of a whole-number field, or nothing when its text is not one.
+std::optional<int64_t> Calkowita(const QLineEdit* e) {
+    bool ok = false;
+    const qlonglong n = e->text().trimmed().toLongLong(&ok);
+    return ok ? std::optional<int64_t>(n) : std::nullopt;
+}
+
+// A code or count from its text: a 32-bit whole number, 0 when it is not one.
+int32_t Int32ZTekstu(const QString& tekst) {
+    bool ok = false;
+    const int n = tekst.trimmed().toInt(&ok);
+    return ok ? n : 0;
+}
+
+QStringList WierszeNotatki(const QString& tekst) {
+    if (tekst.isEmpty())
+        return {};
+    QStringList wiersze = tekst.split(QLatin1Char('\n'));
+    if (wiersze.size() > 1 && wiersze.last().isEmpty())
+        wiersze.removeLast();
+    return wiersze;
+}
+
+} // namespace
+
+TEdytorOkna::TEdytorOkna(TDialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), dialogi_(dialogi) {
     setObjectName(QStringLiteral("ElementStolarkiPanel"));
+    UtworzPola();
+    Polacz();
+    Resetuj();
+}
+
+void TEdytorOkna::UtworzPola() {
     auto* glowny = new QVBoxLayout(this);
+    glowny->setContentsMargins(4, 4, 4, 4);
+    glowny->setSpacing(4);
 
     auto* symbol = new QHBoxLayout;
     symbol->addWidget(new QLabel(QStringLiteral("Symbol okna:"), this));
@@ -26,24 +110,25 @@ TEdytorOkna::TEdytorOkna(QWidget* rodzic) : QWidget(rodzic) {
     SymbolOknaEd->setToolTip(
         QStringLiteral("Niepowtarzalny symbol okna w ramach zestawienia stolarki"));
     symbol->addWidget(SymbolOknaEd);
-    ZmSymbBitBtn = new QPushButton(QStringLiteral("Zmień symbol"), this);
-    ZmSymbBitBtn->setObjectName(QStringLiteral("ZmSymbBitBtn"));
-    ZmSymbBitBtn->setToolTip(QStringLiteral("Zmiana symbolu bieżącego okna"));
+    ZmSymbBitBtn = Przycisk("ZmSymbBitBtn", QStringLiteral("Zmień symbol"),
+                            QStringLiteral("Zmiana symbolu bieżącego okna"), this);
     symbol->addWidget(ZmSymbBitBtn);
     symbol->addStretch();
     glowny->addLayout(symbol);
 
+    // Picture, Uw and price on the left; size, type and sashes on the right.
+    auto* gora = new QHBoxLayout;
+    auto* lewa = new QVBoxLayout;
     OknoImage = new QLabel(this);
     OknoImage->setObjectName(QStringLiteral("OknoImage"));
     OknoImage->setFixedSize(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
-    glowny->addWidget(OknoImage);
-
+    lewa->addWidget(OknoImage);
     auto* uw = new QHBoxLayout;
     uw->addWidget(new QLabel(QStringLiteral("Uw ="), this));
     UwOknaEd = new QLineEdit(this);
     UwOknaEd->setObjectName(QStringLiteral("UwOknaEd"));
     UwOknaEd->setReadOnly(true);
-    UwOknaEd->setMaximumWidth(80);
+    UwOknaEd->setMaximumWidth(70);
     QFont pogrubiona = UwOknaEd->font();
     pogrubiona.setBold(true);
     UwOknaEd->setFont(pogrubiona);
@@ -51,23 +136,449 @@ TEdytorOkna::TEdytorOkna(QWidget* rodzic) : QWidget(rodzic) {
         QStringLiteral("Wypadkowy współczynnik przenikania ciepła przez projektowane okno"));
     uw->addWidget(UwOknaEd);
     uw->addWidget(new QLabel(QStringLiteral("W/m²K"), this));
-    RefreshUwOkna = new QPushButton(QStringLiteral("  Przelicz Uw"), this);
-    RefreshUwOkna->setObjectName(QStringLiteral("RefreshUwOkna"));
-    RefreshUwOkna->setToolTip(QStringLiteral(
-        "Przelicza wypadkowy współczynnik przenikania ciepła przez projektowane okno"));
+    RefreshUwOkna = Przycisk(
+        "RefreshUwOkna", QStringLiteral("  Przelicz Uw"),
+        QStringLiteral("Przelicza wypadkowy współczynnik przenikania ciepła przez projektowane "
+                       "okno"),
+        this);
     uw->addWidget(RefreshUwOkna);
     uw->addStretch();
-    glowny->addLayout(uw);
+    lewa->addLayout(uw);
+
+    WycenaPanel = new QWidget(this);
+    WycenaPanel->setObjectName(QStringLiteral("WycenaPanel"));
+    auto* wycena = new QHBoxLayout(WycenaPanel);
+    wycena->setContentsMargins(0, 0, 0, 0);
+    wycena->addWidget(new QLabel(QStringLiteral("Szacunkowa cena"), WycenaPanel));
+    CenaEd = PoleLiczby("CenaEd", QStringLiteral("Szacunkowa cena okna (zł netto)"), WycenaPanel);
+    CenaEd->setMaximumWidth(90);
+    wycena->addWidget(CenaEd);
+    wycena->addWidget(new QLabel(QStringLiteral("zł netto"), WycenaPanel));
+    BrakWycenyBBtn = Przycisk("BrakWycenyBBtn", QStringLiteral("?"), QString(), WycenaPanel);
+    BrakWycenyBBtn->setFixedWidth(24);
+    wycena->addWidget(BrakWycenyBBtn);
+    DVImage = new QLabel(WycenaPanel);
+    DVImage->setObjectName(QStringLiteral("DVImage"));
+    DVImage->setPixmap(LogoDV());
+    wycena->addWidget(DVImage);
+    wycena->addStretch();
+    lewa->addWidget(WycenaPanel);
+    gora->addLayout(lewa);
+    gora->addWidget(UtworzWymiaryITyp(), 1);
+    glowny->addLayout(gora);
+
+    glowny->addWidget(UtworzParametry());
+    glowny->addWidget(UtworzNawiewniki());
 
     glowny->addWidget(new QLabel(QStringLiteral("Podaj liczbę okien przypadającą na "
                                                 "kondygnację zależnie od strony świata:"),
                                  this));
     OknaNaKondSG = new TSiatkaPieter(this);
+    OknaNaKondSG->setMinimumHeight(110);
     glowny->addWidget(OknaNaKondSG);
 
+    glowny->addWidget(new QLabel(QStringLiteral("Wpisz uwagi:"), this));
+    UwagiMemo = new QPlainTextEdit(this);
+    UwagiMemo->setObjectName(QStringLiteral("UwagiMemo"));
+    UwagiMemo->setToolTip(QStringLiteral("Uwagi dodatkowe dotyczące projektowanego okna"));
+    UwagiMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    UwagiMemo->setMinimumHeight(70);
+    glowny->addWidget(UwagiMemo);
+}
+
+QWidget* TEdytorOkna::UtworzWymiaryITyp() {
+    auto* w = new QWidget(this);
+    auto* uklad = new QGridLayout(w);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setVerticalSpacing(2);
+    uklad->addWidget(new QLabel(QStringLiteral("Podaj wymiary zewnętrzne okna:"), w), 0, 0, 1, 4);
+    SzerokoscEd =
+        PoleLiczby("SzerokoscEd", QStringLiteral("Szerokość projektowanego okna w milimetrach"), w);
+    WysokoscEd =
+        PoleLiczby("WysokoscEd", QStringLiteral("Wysokość projektowanego okna w milimetrach"), w);
+    uklad->addWidget(new QLabel(QStringLiteral("szerokość:"), w), 1, 0);
+    uklad->addWidget(SzerokoscEd, 1, 1);
+    uklad->addWidget(new QLabel(QStringLiteral("mm"), w), 1, 2);
+    uklad->addWidget(new QLabel(QStringLiteral("wysokość:"), w), 2, 0);
+    uklad->addWidget(WysokoscEd, 2, 1);
+    uklad->addWidget(new QLabel(QStringLiteral("mm"), w), 2, 2);
+
+    uklad->addWidget(new QLabel(QStringLiteral("Wybierz typ okna:"), w), 3, 0, 1, 4);
+    TypOknaCB = new QComboBox(w);
+    TypOknaCB->setObjectName(QStringLiteral("TypOknaCB"));
+    TypOknaCB->setToolTip(QStringLiteral("Typ projektowanego okna"));
+    TypOknaCB->setMaxVisibleItems(10);
+    uklad->addWidget(TypOknaCB, 4, 0, 1, 2);
+    WybierzTypOknaBBtn =
+        Przycisk("WybierzTypOknaBBtn", QStringLiteral("Wybierz"), QStringLiteral("Wybierz"), w);
+    uklad->addWidget(WybierzTypOknaBBtn, 4, 2);
+    SetAllTypOknaBBtn =
+        Przycisk("SetAllTypOknaBBtn", QStringLiteral("Przypisz\nwszystkim"),
+                 QStringLiteral("Ustawia bieżący typ okna dla wszystkich okien w projekcie"), w);
+    uklad->addWidget(SetAllTypOknaBBtn, 4, 3);
+
+    uklad->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 5, 0, 1,
+                     4);
+    SkrzydlaVLE = new QTableWidget(MAX_SKRZYDEL, 2, w);
+    SkrzydlaVLE->setObjectName(QStringLiteral("SkrzydlaVLE"));
+    SkrzydlaVLE->setToolTip(QStringLiteral("Sposób otwierania poszczególnych skrzydeł"));
+    SkrzydlaVLE->setHorizontalHeaderLabels(
+        {QStringLiteral("Skrzydło"), QStringLiteral("Sposób otwierania")});
+    SkrzydlaVLE->verticalHeader()->hide();
+    SkrzydlaVLE->verticalHeader()->setDefaultSectionSize(18);
+    SkrzydlaVLE->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SkrzydlaVLE->setColumnWidth(0, 55);
+    SkrzydlaVLE->horizontalHeader()->setStretchLastSection(true);
+    SkrzydlaVLE->setFixedHeight(18 * MAX_SKRZYDEL +
+                                SkrzydlaVLE->horizontalHeader()->sizeHint().height() + 4);
+    for (int i = 0; i < MAX_SKRZYDEL; ++i) {
+        auto* klucz = new QTableWidgetItem(QString::number(i + 1));
+        klucz->setFlags(Qt::ItemIsEnabled);
+        SkrzydlaVLE->setItem(i, 0, klucz);
+        SkrzydlaVLE->setItem(i, 1, new QTableWidgetItem);
+    }
+    uklad->addWidget(SkrzydlaVLE, 6, 0, 1, 3);
+    SetAllOtwSkrzBBtn = Przycisk(
+        "SetAllOtwSkrzBBtn", QStringLiteral("Przypisz\nwszystkim"),
+        QStringLiteral("Ustawia bieżące sposoby otwierania skrzydeł dla wszystkich okien w "
+                       "projekcie"),
+        w);
+    uklad->addWidget(SetAllOtwSkrzBBtn, 6, 3, Qt::AlignTop);
+
+    // The in-place editor of the opening kinds, laid over a cell when needed.
+    SkrzydloCB = new QComboBox(SkrzydlaVLE->viewport());
+    SkrzydloCB->setObjectName(QStringLiteral("SkrzydloCB"));
+    SkrzydloCB->setMaxVisibleItems(12);
+    SkrzydloCB->hide();
+    return w;
+}
+
+QWidget* TEdytorOkna::UtworzParametry() {
+    auto* g = new QGroupBox(QStringLiteral("Określ parametry okna:"), this);
+    auto* uklad = new QGridLayout(g);
+    uklad->setVerticalSpacing(2);
+    auto pomocnicze = [g](const char* nazwa, const QString& podpowiedz) {
+        return Przycisk(nazwa, QStringLiteral("Wartości\npomocnicze"), podpowiedz, g);
+    };
+    auto wszystkim = [g](const char* nazwa, const QString& podpowiedz) {
+        return Przycisk(nazwa, QStringLiteral("Przypisz\nwszystkim"), podpowiedz, g);
+    };
+    auto zrodlo = [g](const char* nazwa) {
+        auto* l = new QLabel(g);
+        l->setObjectName(QLatin1String(nazwa));
+        l->setStyleSheet(QStringLiteral("color: blue;"));
+        return l;
+    };
+    auto ukryta = [g](const char* nazwa) {
+        auto* l = new QLabel(g);
+        l->setObjectName(QLatin1String(nazwa));
+        l->hide();
+        return l;
+    };
+    int w = 0;
+    auto wiersz = [&](const QString& etykieta, QLineEdit* pole, const QString& jednostka,
+                      QWidget* opis, QPushButton* b1, QPushButton* b2) {
+        uklad->addWidget(new QLabel(etykieta, g), w, 0);
+        uklad->addWidget(pole, w, 1);
+        uklad->addWidget(new QLabel(jednostka, g), w, 2);
+        if (opis)
+            uklad->addWidget(opis, w, 3);
+        if (b1)
+            uklad->addWidget(b1, w, 4);
+        if (b2)
+            uklad->addWidget(b2, w, 5);
+        ++w;
+    };
+
+    UgEd = PoleLiczby("UgEd",
+                      QStringLiteral("Współczynnik przenikania ciepła przez oszklenie bez "
+                                     "uwzględnienia wpływu liniowych mostków termicznych"),
+                      g);
+    DostawcaUgST = zrodlo("DostawcaUgST");
+    SzkloKodIdST = ukryta("SzkloKodIdST");
+    UgBBtn = pomocnicze("UgBBtn", QStringLiteral("Wybrane współczynniki przenikania ciepła Ug "
+                                                 "podwójnego i potrójnego oszklenia wypełnionego "
+                                                 "różnymi gazami"));
+    SetAllUgBBtn = wszystkim(
+        "SetAllUgBBtn", QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
+                                       "ciepła Ug dla oszklenia dla wszystkich okien w projekcie"));
+    wiersz(QStringLiteral("Ug"), UgEd, QStringLiteral("W/m²K"), DostawcaUgST, UgBBtn, SetAllUgBBtn);
+
+    UfEd = PoleLiczby("UfEd",
+                      QStringLiteral("Współczynnik przenikania ciepła przez skrzydła ram i "
+                                     "ościeżnicę"),
+                      g);
+    DostawcaUfST = zrodlo("DostawcaUfST");
+    RamaKodIdST = ukryta("RamaKodIdST");
+    UfBBtn = pomocnicze("UfBBtn", QStringLiteral("Wybrane współczynniki przenikania ciepła Uf "
+                                                 "dla ram"));
+    SetAllUfBBtn = wszystkim("SetAllUfBBtn",
+                             QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
+                                            "ciepła Uf dla ram dla wszystkich okien w projekcie"));
+    wiersz(QStringLiteral("Uf"), UfEd, QStringLiteral("W/m²K"), DostawcaUfST, UfBBtn, SetAllUfBBtn);
+
+    MaterialRamyCB = new QComboBox(g);
+    MaterialRamyCB->setObjectName(QStringLiteral("MaterialRamyCB"));
+    MaterialRamyCB->setToolTip(QStringLiteral("Materiał z jakiego wykonana jest rama okna"));
+    uklad->addWidget(new QLabel(QStringLiteral("Materiał ramy:"), g), w, 0);
+    uklad->addWidget(MaterialRamyCB, w, 1, 1, 3);
+    ++w;
+
+    PsiGEd = PoleLiczby("PsiGEd",
+                        QStringLiteral("Liniowy współczynnik przenikania ciepła przez opaskę "
+                                       "zespalającą szyby oraz ich styk z ramą okienną"),
+                        g);
+    Psi_gBBtn = pomocnicze("Psi_gBBtn",
+                           QStringLiteral("Wybrane wartości liniowego współczynnika przenikania "
+                                          "ciepła Psi_g dla rozpórek szyb z aluminium i stali"));
+    SetAllPsigBBtn = wszystkim("SetAllPsigBBtn",
+                               QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
+                                              "ciepła Psi_g dla rozpórek dla wszystkich okien w "
+                                              "projekcie"));
+    wiersz(QStringLiteral("Psi_g"), PsiGEd, QStringLiteral("W/mK"), nullptr, Psi_gBBtn,
+           SetAllPsigBBtn);
+
+    dRamyEd = PoleLiczby("dRamyEd", QStringLiteral("Szerokość profilu"), g);
+    SetAlldRamyBBtn = wszystkim("SetAlldRamyBBtn",
+                                QStringLiteral("Ustawia bieżącą wartość szerokości profilu d dla "
+                                               "wszystkich okien w projekcie"));
+    wiersz(QStringLiteral("d"), dRamyEd, QStringLiteral("mm"), nullptr, nullptr, SetAlldRamyBBtn);
+
+    LgEd = PoleLiczby("LgEd",
+                      QStringLiteral("Łączna długość krawędzi tafli oszklenia, czyli długość "
+                                     "liniowego mostka termicznego"),
+                      g);
+    PodpowLgBBtn = Przycisk(
+        "PodpowLgBBtn", QStringLiteral("Podpowiedz\nwartość Lg"),
+        QStringLiteral("Autoobliczenie łącznej długości krawędzi tafli oszklenia na podstawie "
+                       "wybranego typu okna oraz średniej szerokości profilu"),
+        g);
+    wiersz(QStringLiteral("Lg"), LgEd, QStringLiteral("mm"), nullptr, PodpowLgBBtn, nullptr);
+
+    dREd = PoleLiczby("dREd", QStringLiteral("Dodatkowy opór cieplny dR żaluzji/rolety"), g);
+    dRBBtn = pomocnicze("dRBBtn", QStringLiteral("Wybrane współczynniki dodatkowego oporu "
+                                                 "cieplnego dR żaluzji/rolet"));
+    SetAlldRBBtn = wszystkim(
+        "SetAlldRBBtn", QStringLiteral("Ustawia bieżącą wartość dodatkowego oporu cieplnego dR "
+                                       "żaluzji/rolet dla wszystkich okien w projekcie"));
+    uklad->addWidget(new QLabel(QStringLiteral("Określ parametry żaluzji/rolet:"), g), w, 0, 1, 4);
+    ++w;
+    wiersz(QStringLiteral("dR"), dREd, QStringLiteral("m²K/W"), nullptr, dRBBtn, SetAlldRBBtn);
+    uklad->setColumnStretch(3, 1);
+    return g;
+}
+
+QWidget* TEdytorOkna::UtworzNawiewniki() {
+    auto* g = new QGroupBox(QStringLiteral("Podaj parametry nawiewników:"), this);
+    auto* uklad = new QHBoxLayout(g);
+    uklad->addWidget(new QLabel(QStringLiteral("liczba:"), g));
+    LiczbaNawiewnikowSE = new QSpinBox(g);
+    LiczbaNawiewnikowSE->setObjectName(QStringLiteral("LiczbaNawiewnikowSE"));
+    LiczbaNawiewnikowSE->setRange(0, MAX_NAWIEWNIKOW);
+    LiczbaNawiewnikowSE->setToolTip(
+        QStringLiteral("Liczba nawiewników do zamontowania w projektowanym oknie"));
+    uklad->addWidget(LiczbaNawiewnikowSE);
+    uklad->addWidget(new QLabel(QStringLiteral("szerokość:"), g));
+    SzerokoscNawiewnikaED = PoleLiczby("SzerokoscNawiewnikaED",
+                                       QStringLiteral("Szerokość pojedynczego nawiewnika w mm"), g);
+    uklad->addWidget(SzerokoscNawiewnikaED);
+    uklad->addWidget(new QLabel(QStringLiteral("mm"), g));
+    SzerNawiewLabHelp = new QLabel(
+        QStringLiteral("Maksymalna szerokość nawiewnika nie może przekroczyć wartości równej "
+                       "(SzerokośćOkna-2*SzerokoscProfilu)/LiczbaNawiewników"),
+        g);
+    SzerNawiewLabHelp->setObjectName(QStringLiteral("SzerNawiewLabHelp"));
+    SzerNawiewLabHelp->setWordWrap(true);
+    SzerNawiewLabHelp->setAlignment(Qt::AlignCenter);
+    SzerNawiewLabHelp->setStyleSheet(QStringLiteral(
+        "background-color: yellow; color: blue; font-weight: bold; font-size: 8pt;"));
+    SzerNawiewLabHelp->hide();
+    uklad->addWidget(SzerNawiewLabHelp, 1);
+    uklad->addStretch();
+    return g;
+}
+
+void TEdytorOkna::Polacz() {
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd, CenaEd})
+        PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi_);
+    // Only what the user types marks a field as edited, not what the program fills in.
+    connect(UgEd, &QLineEdit::textEdited, this, [this] { ugEdytowane_ = true; });
+    connect(UfEd, &QLineEdit::textEdited, this, [this] { ufEdytowane_ = true; });
+    connect(dRamyEd, &QLineEdit::textEdited, this, [this] { dRamyEdytowane_ = true; });
+    connect(UgEd, &QLineEdit::editingFinished, this, [this] {
+        if (!ugEdytowane_)
+            return;
+        DostawcaUgST->setText(NazwaZrodla(ZrodloInny));
+        SzkloKodIdST->setText(QStringLiteral("0"));
+        ugEdytowane_ = false;
+    });
+    connect(UfEd, &QLineEdit::editingFinished, this, [this] {
+        if (!ufEdytowane_)
+            return;
+        DostawcaUfST->setText(NazwaZrodla(ZrodloInny));
+        RamaKodIdST->setText(QStringLiteral("0"));
+        ufEdytowane_ = false;
+    });
+    connect(MaterialRamyCB, qOverload<int>(&QComboBox::activated), this, [this] {
+        DostawcaUfST->setText(NazwaZrodla(ZrodloInny));
+        RamaKodIdST->setText(QStringLiteral("0"));
+    });
+    connect(dRamyEd, &QLineEdit::editingFinished, this, [this] {
+        RegulaNawiewnikow();
+        if (!dRamyEdytowane_)
+            return;
+        dRamyEdytowane_ = false;
+        PodpowiedzLg();
+    });
+    connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
+    connect(SkrzydlaVLE, &QTableWidget::cellClicked, this, &TEdytorOkna::PokazRozwijanaSkrzydel);
+    connect(SkrzydloCB, qOverload<int>(&QComboBox::activated), this, [this] {
+        WybierzRodzajSkrzydla(SkrzydlaVLE->currentRow(), SkrzydloCB->currentText());
+    });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
+        if (stary == SkrzydloCB && nowy && nowy != SkrzydloCB && !SkrzydloCB->isAncestorOf(nowy))
+            SkrzydloCB->hide();
+    });
+    connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
+            &TEdytorOkna::RegulaNawiewnikow);
+    SzerokoscNawiewnikaED->installEventFilter(this);
+    connect(PodpowLgBBtn, &QPushButton::clicked, this, &TEdytorOkna::PodpowiedzLg);
+    connect(BrakWycenyBBtn, &QPushButton::clicked, this, [this] {
+        dialogi_.Komunikat(window(), TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
+                           BrakWycenyBBtn->toolTip());
+    });
     connect(ZmSymbBitBtn, &QPushButton::clicked, this, &TEdytorOkna::zmienSymbol);
     connect(RefreshUwOkna, &QPushButton::clicked, this, &TEdytorOkna::przeliczUw);
-    Resetuj();
+    connect(UgBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeleUg);
+    connect(UfBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeleUf);
+    connect(Psi_gBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabelePsig);
+    connect(dRBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeledR);
+    connect(WybierzTypOknaBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazWyborTypu);
+    const std::array<QPushButton*, 7> wszystkim = {
+        SetAllUgBBtn,      SetAllUfBBtn,      SetAllPsigBBtn, SetAlldRBBtn,
+        SetAllTypOknaBBtn, SetAllOtwSkrzBBtn, SetAlldRamyBBtn};
+    for (std::size_t i = 0; i < wszystkim.size(); ++i) {
+        const int znacznik = static_cast<int>(i) + 1;
+        connect(wszystkim[i], &QPushButton::clicked, this,
+                [this, znacznik] { PrzypiszWszystkim(znacznik); });
+    }
+}
+
+// Entering the vent width shows the help; leaving it applies the rule.
+bool TEdytorOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == SzerokoscNawiewnikaED) {
+        if (zdarzenie->type() == QEvent::FocusIn) {
+            SzerNawiewLabHelp->show();
+        } else if (zdarzenie->type() == QEvent::FocusOut) {
+            RegulaNawiewnikow();
+            SzerNawiewLabHelp->hide();
+        }
+    }
+    return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+void TEdytorOkna::PokazRozwijanaSkrzydel(int wiersz, int kolumna) {
+    if (kolumna != 1)
+        return;
+    const QRect komorka = SkrzydlaVLE->visualItemRect(SkrzydlaVLE->item(wiersz, 1));
+    SkrzydloCB->setGeometry(komorka.left() + 2, komorka.top(), SkrzydlaVLE->columnWidth(1) + 1,
+                            std::max(komorka.height(), SkrzydloCB->sizeHint().height()));
+    SkrzydloCB->setCurrentIndex(SkrzydloCB->findText(SkrzydlaVLE->item(wiersz, 1)->text()));
+    SkrzydloCB->raise();
+    SkrzydloCB->show();
+    SkrzydloCB->setFocus();
+}
+
+void TEdytorOkna::WybierzRodzajSkrzydla(int wiersz, const QString& nazwa) {
+    if (wiersz < 0 || wiersz >= MAX_SKRZYDEL)
+        return;
+    SkrzydlaVLE->item(wiersz, 1)->setText(nazwa);
+    SkrzydloCB->hide();
+    emit zmienionoTyp();
+}
+
+void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
+    static const char* const pytania[] = {
+        "Czy chcesz ustawić bieżącą wartość Ug dla wszystkich okien w projekcie?",
+        "Czy chcesz ustawić bieżącą wartość Uf oraz materiał ramy dla wszystkich okien w "
+        "projekcie?",
+        "Czy chcesz ustawić bieżącą wartość Psi_g dla wszystkich okien w projekcie?",
+        "Czy chcesz ustawić bieżącą wartość dR dla wszystkich okien w projekcie?",
+        "Czy chcesz ustawić bieżący typ okna dla wszystkich okien w projekcie?",
+        "Czy chcesz ustawić bieżące sposoby otwierania skrzydeł dla wszystkich okien w "
+        "projekcie?",
+        "Czy chcesz ustawić bieżącą wartość d dla wszystkich okien w projekcie?",
+    };
+    if (!projekt_ || znacznik < 1 || znacznik > 7)
+        return;
+    if (dialogi_.Pytanie(window(), QStringLiteral("Czy chcesz...?"),
+                         QString::fromUtf8(pytania[znacznik - 1])) != TDialogi::Odpowiedz::Tak)
+        return;
+    TZestawienieStolarki& p = *projekt_;
+    switch (znacznik) {
+    case 1:
+        p.SetAllUg(LiczbaZPola(UgEd->text()));
+        p.SetAllZrodloUg(DostawcaUgST->text());
+        p.SetAllSzkloKodID(SzkloKodIdST->text());
+        break;
+    case 2:
+        p.SetAllUf(LiczbaZPola(UfEd->text()));
+        p.SetAllZrodloUf(DostawcaUfST->text());
+        p.SetAllRamaKodID(RamaKodIdST->text());
+        p.SetAllMaterialRamy(MaterialRamyCB->currentText());
+        break;
+    case 3:
+        p.SetAllPsi_g(LiczbaZPola(PsiGEd->text()));
+        break;
+    case 4:
+        p.SetAllDR(LiczbaZPola(dREd->text()));
+        break;
+    case 5:
+        p.SetAllTypOkna(TypOknaCB->currentText());
+        break;
+    case 6: {
+        std::array<QString, MAX_SKRZYDEL> nazwy;
+        for (int i = 0; i < MAX_SKRZYDEL; ++i)
+            nazwy[static_cast<std::size_t>(i)] = SkrzydlaVLE->item(i, 1)->text();
+        p.SetAllRodzajSkrzydla(nazwy);
+        break;
+    }
+    case 7:
+        p.SetAllDRamy(LiczbaZPola(dRamyEd->text()));
+        break;
+    default:
+        break;
+    }
+}
+
+void TEdytorOkna::PodpowiedzLg() {
+    const int64_t w = Calkowita(SzerokoscEd).value_or(0);
+    const int64_t h = Calkowita(WysokoscEd).value_or(0);
+    const std::optional<int64_t> d = Calkowita(dRamyEd);
+    if (!d) {
+        LgEd->setText(QStringLiteral("0"));
+        dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           QStringLiteral("Podana wartość szerokości profilu nie jest prawidłową "
+                                          "liczbą!"));
+        return;
+    }
+    bool jest = false;
+    const int32_t typ = KodTypuOkna(TypOknaCB->currentText(), &jest);
+    int64_t lg = 0;
+    if (!jest || !::PodpowiedzLg(typ, w, h, *d, &lg)) {
+        dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           QStringLiteral("Brak zdefiniowanego algorytmu!"));
+        return;
+    }
+    LgEd->setText(QString::number(lg));
+}
+
+void TEdytorOkna::RegulaNawiewnikow() {
+    const int64_t c = Calkowita(SzerokoscNawiewnikaED).value_or(0);
+    const int64_t szerokosc =
+        RegulaNawiewnika(LiczbaZPola(SzerokoscEd->text()), LiczbaZPola(dRamyEd->text()),
+                         LiczbaNawiewnikowSE->value(), c);
+    SzerokoscNawiewnikaED->setText(QString::number(szerokosc));
 }
 
 void TEdytorOkna::Rysuj(const TZestawienieStolarki& projekt) {
@@ -80,22 +591,104 @@ void TEdytorOkna::Rysuj(const TZestawienieStolarki& projekt) {
     OknoImage->setPixmap(obraz);
 }
 
+void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
+    BrakWycenyBBtn->setEnabled(false);
+    BrakWycenyBBtn->setToolTip(QString());
+    const bool dv = okno.JestDV();
+    DVImage->setVisible(dv);
+    CenaEd->setReadOnly(dv);
+    const double cena = projekt.CenaNetto(okno);
+    CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : QStringLiteral("brak"));
+    if (dv) {
+        BrakWycenyBBtn->setEnabled(RowneBezWielkosci(CenaEd->text(), QStringLiteral("brak")));
+        BrakWycenyBBtn->setToolTip(okno.KomunikatWyceny);
+    }
+}
+
 void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
+    projekt_ = &projekt;
     SymbolOknaEd->setText(okno.Symbol());
-    UwOknaEd->setText(TekstStaly(okno.Uw(), 4, 2));
+    SzerokoscEd->setText(TekstOgolny(okno.Szerokosc));
+    WysokoscEd->setText(TekstOgolny(okno.Wysokosc));
+    TypOknaCB->setCurrentIndex(TypOknaCB->findText(okno.TypOknaNazwa()));
+    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findText(okno.MaterialRamyNazwa()));
+    UgEd->setText(TekstOgolny(okno.Ug));
+    DostawcaUgST->setText(NazwaZrodla(okno.ZrodloUg));
+    UfEd->setText(TekstOgolny(okno.Uf));
+    DostawcaUfST->setText(NazwaZrodla(okno.ZrodloUf));
+    RamaKodIdST->setText(QString::number(okno.RamaKodID));
+    SzkloKodIdST->setText(QString::number(okno.SzkloKodID));
+    PsiGEd->setText(TekstOgolny(okno.Psi_g));
+    dRamyEd->setText(TekstOgolny(okno.dRamy));
+    LgEd->setText(TekstOgolny(okno.Lg));
+    dREd->setText(TekstOgolny(okno.dR));
+    for (int i = 0; i < MAX_SKRZYDEL; ++i)
+        SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
+    SkrzydloCB->hide();
+    SzerokoscNawiewnikaED->setText(QString::number(okno.SzerokoscNawiewnika));
+    LiczbaNawiewnikowSE->setValue(okno.LiczbaNawiewnikow);
     OknaNaKondSG->Pokaz(projekt, okno);
+    UwagiMemo->clear();
+    UwagiMemo->setPlainText(RozdzielWiersze(okno.Uwagi).join(QLatin1Char('\n')));
+    ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
+
+    UwOknaEd->setText(TekstStaly(okno.Uw(), 4, 2));
+    PokazCene(projekt, okno);
     if (projekt.FindOkno(okno.Symbol()) == WYNIK_OK)
         Rysuj(projekt);
+    if (!(okno.Lg >= 0)) {
+        PodpowiedzLg();
+        RegulaNawiewnikow();
+    }
 }
 
 void TEdytorOkna::Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const {
     projekt.UstawWielkoscLiter(okno.Symbol(), SymbolOknaEd->text());
+    // A name that is not in a list leaves the window's value as it was.
+    if (TypOknaCB->currentIndex() >= 0)
+        okno.SetTypOknaNazwa(TypOknaCB->currentText());
+    if (MaterialRamyCB->currentIndex() >= 0)
+        okno.SetMaterialRamyNazwa(MaterialRamyCB->currentText());
+    for (int i = 0; i < MAX_SKRZYDEL; ++i)
+        okno.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
+    okno.Szerokosc = LiczbaZPola(SzerokoscEd->text());
+    okno.Wysokosc = LiczbaZPola(WysokoscEd->text());
+    okno.Ug = LiczbaZPola(UgEd->text());
+    okno.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
+    okno.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
+    okno.Uf = LiczbaZPola(UfEd->text());
+    okno.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
+    okno.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
+    okno.Psi_g = LiczbaZPola(PsiGEd->text());
+    okno.dRamy = LiczbaZPola(dRamyEd->text());
+    okno.Lg = LiczbaZPola(LgEd->text());
+    okno.dR = LiczbaZPola(dREd->text());
+    okno.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
+    okno.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
     OknaNaKondSG->Zatwierdz(projekt, okno);
+    okno.CenaOkna = okno.JestDV() ? -1 : LiczbaZPola(CenaEd->text());
+    okno.Uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
 }
 
 void TEdytorOkna::Resetuj() {
+    projekt_ = nullptr;
+    if (TypOknaCB->count() == 0) {
+        for (const TTypOknaRec& t : TypyOkien())
+            TypOknaCB->addItem(t.Nazwa);
+        for (const TRodzajSkrzydlaRec& r : RodzajeSkrzydel())
+            SkrzydloCB->addItem(r.Nazwa);
+        for (const TMaterialyRamy& m : MaterialyRamy())
+            MaterialRamyCB->addItem(m.Nazwa);
+    }
+    TypOknaCB->setCurrentIndex(0);
+    SkrzydloCB->setCurrentIndex(0);
+    SkrzydloCB->hide();
+    MaterialRamyCB->setCurrentIndex(0);
     SymbolOknaEd->clear();
-    UwOknaEd->setText(QStringLiteral("0"));
+    UwagiMemo->clear();
+    for (QLineEdit* e :
+         {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, UwOknaEd, dREd})
+        e->setText(QStringLiteral("0"));
     OknaNaKondSG->Resetuj();
     QPixmap pusty(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
     pusty.fill(Qt::white);

@@ -2,20 +2,26 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
+class QTableWidget;
+class TDialogi;
 class TOkno;
 class TSiatkaPieter;
 class TZestawienieStolarki;
 
 // ElementStolarkiPanel: the editor of one window. A buffer like the project
-// panel: Pokaz fills it from the window, Zatwierdz writes it back.
+// panel: Pokaz fills it from the window, Zatwierdz writes it back; what the
+// user types reaches the window only then.
 class TEdytorOkna : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TEdytorOkna(QWidget* rodzic = nullptr);
+    explicit TEdytorOkna(TDialogi& dialogi, QWidget* rodzic = nullptr);
 
     void Pokaz(TZestawienieStolarki& projekt, TOkno& okno);
     void Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const;
@@ -23,8 +29,36 @@ public:
     // Redraws the picture of the project's current window.
     void Rysuj(const TZestawienieStolarki& projekt);
 
+    // The Lg suggestion and the vent rule on the editor's fields.
+    void PodpowiedzLg();
+    void RegulaNawiewnikow();
+    // Chooses the opening kind of row `wiersz` (0–7) as the drop-down does.
+    void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);
+
     QLineEdit* SymbolOknaEd;
     QPushButton* ZmSymbBitBtn;
+    QLineEdit *SzerokoscEd, *WysokoscEd;
+    QComboBox* TypOknaCB;
+    QPushButton* WybierzTypOknaBBtn;
+    QTableWidget* SkrzydlaVLE;
+    QComboBox* SkrzydloCB;
+    QLineEdit* UgEd;
+    QLabel *DostawcaUgST, *SzkloKodIdST;
+    QLineEdit* UfEd;
+    QLabel *DostawcaUfST, *RamaKodIdST;
+    QComboBox* MaterialRamyCB;
+    QLineEdit *PsiGEd, *dRamyEd, *LgEd, *dREd;
+    QPushButton *UgBBtn, *UfBBtn, *Psi_gBBtn, *dRBBtn, *PodpowLgBBtn;
+    QPushButton *SetAllUgBBtn, *SetAllUfBBtn, *SetAllPsigBBtn, *SetAlldRBBtn, *SetAllTypOknaBBtn,
+        *SetAllOtwSkrzBBtn, *SetAlldRamyBBtn;
+    QSpinBox* LiczbaNawiewnikowSE;
+    QLineEdit* SzerokoscNawiewnikaED;
+    QLabel* SzerNawiewLabHelp;
+    QWidget* WycenaPanel;
+    QLineEdit* CenaEd;
+    QPushButton* BrakWycenyBBtn;
+    QLabel* DVImage;
+    QPlainTextEdit* UwagiMemo;
     QLabel* OknoImage;
     QLineEdit* UwOknaEd;
     QPushButton* RefreshUwOkna;
@@ -34,7 +68,34 @@ public:
     static constexpr int WYSOKOSC_RYSUNKU = 145;
 
 signals:
-    // "Zmień symbol" and "  Przelicz Uw", carried out by the main window.
+    // Carried out by the main window: rename, commit and show, and the
+    // commit and show that a change of type or opening kind asks for.
     void zmienSymbol();
     void przeliczUw();
+    void zmienionoTyp();
+    // The reference dialogs and the type chooser.
+    void pokazTabeleUg();
+    void pokazTabeleUf();
+    void pokazTabelePsig();
+    void pokazTabeledR();
+    void pokazWyborTypu();
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void UtworzPola();
+    QWidget* UtworzWymiaryITyp();
+    QWidget* UtworzParametry();
+    QWidget* UtworzNawiewniki();
+    void Polacz();
+    void PrzypiszWszystkim(int znacznik);
+    void PokazCene(TZestawienieStolarki& projekt, TOkno& okno);
+    void PokazRozwijanaSkrzydel(int wiersz, int kolumna);
+
+    TDialogi& dialogi_;
+    TZestawienieStolarki* projekt_ = nullptr;
+    bool ugEdytowane_ = false;
+    bool ufEdytowane_ = false;
+    bool dRamyEdytowane_ = false;
 };

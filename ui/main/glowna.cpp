@@ -254,7 +254,7 @@ void TMainForm::UtworzPanele() {
     uklad->addWidget(StolarkaTree);
 
     StolarkaPanel = new TPanelProjektu(dialogi_);
-    ElementStolarkiPanel = new TEdytorOkna;
+    ElementStolarkiPanel = new TEdytorOkna(dialogi_);
     for (QWidget* panel :
          {static_cast<QWidget*>(StolarkaPanel), static_cast<QWidget*>(ElementStolarkiPanel)}) {
         auto* przewijanie = new QScrollArea(srodek);
@@ -267,6 +267,12 @@ void TMainForm::UtworzPanele() {
     connect(StolarkaPanel, &TPanelProjektu::przeliczCeny, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::przeliczUw, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienSymbol, this, &TMainForm::ZmienSymbol);
+    // A new type or opening kind is stored, recomputed and drawn at once.
+    connect(ElementStolarkiPanel, &TEdytorOkna::zmienionoTyp, this, [this] {
+        ObsluzWybor();
+        if (projekt_)
+            ElementStolarkiPanel->Rysuj(*projekt_);
+    });
     setCentralWidget(srodek);
 }
 

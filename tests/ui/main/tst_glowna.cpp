@@ -163,14 +163,15 @@ private slots:
         Wybierz("bez nazwy");
         f->StolarkaPanel->ParterCB->setChecked(true);
         Wybierz("O1");
-        TOkno& o = *f->Projekt()->GetOkno("O1");
-        o.Szerokosc = 1200;
-        o.Wysokosc = 1500;
-        o.Ug = 1.1;
-        o.Uf = 1.3;
-        o.Psi_g = 0.08;
-        o.Lg = 4520;
-        Wybierz("O1");
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        e->SzerokoscEd->setText("1200");
+        e->WysokoscEd->setText("1500");
+        e->UgEd->setText("1,1");
+        e->UfEd->setText("1,3");
+        e->PsiGEd->setText("0,08");
+        e->LgEd->setText("4520");
+        QCOMPARE(e->UwOknaEd->text(), QStringLiteral("0,00")); // not before a recalculation
+        e->RefreshUwOkna->click();
         QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,36"));
         f->ElementStolarkiPanel->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2"));
         f->ElementStolarkiPanel->RefreshUwOkna->click();
