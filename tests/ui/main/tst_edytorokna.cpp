@@ -1,0 +1,362 @@
+#include "dialogiskrypt.h"
+#include "edytorokna.h"
+#include "glowna.h"
+#include "zestawienie.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+using O = TDialogi::Odpowiedz;
+}
+
+class TestEdytorOkna : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialogiSkrypt> d;
+    std::unique_ptr<TMainForm> f;
+    TEdytorOkna* e = nullptr;
+
+    void Wybierz(const QString& tekst) {
+        QTreeWidgetItem* k = f->StolarkaTree->topLevelItem(0);
+        QTreeWidgetItem* cel = k;
+        for (int i = 0; i < k->childCount(); ++i)
+            if (k->child(i)->text(0) == tekst)
+                cel = k->child(i);
+        f->StolarkaTree->setCurrentItem(cel);
+        f->ObsluzWybor();
+    }
+    // Types into a field and leaves it.
+    static void Wpisz(QLineEdit* pole, const QString& tekst) {
+        pole->setText(tekst);
+        emit pole->textEdited(tekst);
+        emit pole->editingFinished();
+    }
+    TOkno& Okno(const QString& s) { return *f->Projekt()->GetOkno(s); }
+    void WybierzTyp(const QString& nazwa) {
+        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText(nazwa));
+        emit e->TypOknaCB->activated(e->TypOknaCB->currentIndex());
+    }
+    // The fields of the manufacturer's glazing and frame, as the dialogs fill them.
+    void KatalogDV() {
+        e->UgEd->setText("1");
+        e->DostawcaUgST->setText("DV");
+        e->SzkloKodIdST->setText("21");
+        e->UfEd->setText("1,21");
+        e->DostawcaUfST->setText("DV");
+        e->RamaKodIdST->setText("20");
+    }
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+    void init() {
+        d = std::make_unique<TDialogiSkrypt>();
+        f = std::make_unique<TMainForm>(*d);
+        e = f->ElementStolarkiPanel;
+        f->Nowy();
+        for (const char* s : {"O1", "O2"}) {
+            d->teksty << QString::fromLatin1(s);
+            f->DodajOkno();
+        }
+        Wybierz("O1");
+        d->komunikaty.clear();
+    }
+    void cleanup() {
+        f.reset();
+        d.reset();
+    }
+
+    void listyPoResecie() {
+        QCOMPARE(e->TypOknaCB->count(), 82);
+        QCOMPARE(e->TypOknaCB->itemText(0), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(e->SkrzydloCB->count(), 12);
+        QCOMPARE(e->MaterialRamyCB->count(), 4);
+        QCOMPARE(e->MaterialRamyCB->itemText(3), QStringLiteral("PCV"));
+        QCOMPARE(e->SkrzydlaVLE->rowCount(), 8);
+        QCOMPARE(e->UgBBtn->text(), QStringLiteral("Wartości\npomocnicze"));
+        QCOMPARE(e->SetAlldRamyBBtn->text(), QStringLiteral("Przypisz\nwszystkim"));
+        QCOMPARE(e->PodpowLgBBtn->text(), QStringLiteral("Podpowiedz\nwartość Lg"));
+    }
+
+    void cenaOknaDV() {
+        e->SzerokoscEd->setText("1000");
+        e->WysokoscEd->setText("1400");
+        f->Projekt()->KursEuro = 4;
+        e->WybierzRodzajSkrzydla(0, "rozwierne (lewe) uchylne"); // commits and shows
+        KatalogDV();
+        e->RefreshUwOkna->click();
+        QVERIFY(e->DVImage->isVisibleTo(e));
+        QVERIFY(e->CenaEd->isReadOnly());
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("517,44"));
+        QVERIFY(!e->BrakWycenyBBtn->isEnabled());
+        QCOMPARE(Okno("O1").CenaOkna, -1.0);
+        // Ug typed by hand: the source becomes "Inny"; after commit and show the
+        // price is a manual one, keeping the list price last shown.
+        Wpisz(e->UgEd, "0,9");
+        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("Inny"));
+        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("0"));
+        e->RefreshUwOkna->click();
+        QVERIFY(!e->CenaEd->isReadOnly());
+        QVERIFY(!e->DVImage->isVisibleTo(e));
+        QCOMPARE(Okno("O1").CenaOkna, 517.44);
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("517,44"));
+    }
+
+    void brakCeny() {
+        e->SzerokoscEd->setText("200");
+        e->WysokoscEd->setText("1400");
+        KatalogDV();
+        e->RefreshUwOkna->click();
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
+        QVERIFY(e->BrakWycenyBBtn->isEnabled());
+        QCOMPARE(e->BrakWycenyBBtn->toolTip(),
+                 QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
+        e->BrakWycenyBBtn->click();
+        QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Informacja"));
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
+        // No longer list-priced: "brak" is stored as 0.
+        Wpisz(e->UfEd, "1,3");
+        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("Inny"));
+        e->RefreshUwOkna->click();
+        QCOMPARE(Okno("O1").CenaOkna, 0.0);
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("0,00"));
+    }
+
+    void materialOdczepiaRame() {
+        KatalogDV();
+        e->MaterialRamyCB->setCurrentIndex(1);
+        emit e->MaterialRamyCB->activated(1);
+        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("Inny"));
+        QCOMPARE(e->RamaKodIdST->text(), QStringLiteral("0"));
+        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("DV"));
+    }
+
+    void zmianaTypuOdRazu() {
+        e->SzerokoscEd->setText("1200");
+        e->WysokoscEd->setText("1500");
+        e->UgEd->setText("1,1");
+        e->UfEd->setText("1,3");
+        e->RefreshUwOkna->click();
+        const QString uw1001 = e->UwOknaEd->text();
+        const QPixmap przed = e->OknoImage->pixmap();
+        WybierzTyp("2 skrzydłowe (pionowe)");
+        QCOMPARE(Okno("O1").TypOkna, 2002);
+        QVERIFY(e->UwOknaEd->text() != uw1001);
+        QVERIFY(e->OknoImage->pixmap().toImage() != przed.toImage());
+        // A new width waits for a recalculation.
+        const QString uw = e->UwOknaEd->text();
+        e->SzerokoscEd->setText("2400");
+        emit e->SzerokoscEd->editingFinished();
+        QCOMPARE(e->UwOknaEd->text(), uw);
+        QCOMPARE(Okno("O1").Szerokosc, 1200.0);
+    }
+
+    void szesciuSkrzydelJednegoOkna() {
+        e->WybierzRodzajSkrzydla(5, "uchylne");
+        e->WybierzRodzajSkrzydla(7, "odchylne");
+        QCOMPARE(Okno("O1").RodzajSkrzydla[5], 4);
+        QCOMPARE(Okno("O1").RodzajSkrzydla[7], 9);
+        Wybierz("O2");
+        Wybierz("O1");
+        QCOMPARE(e->SkrzydlaVLE->item(5, 1)->text(), QStringLiteral("uchylne"));
+    }
+
+    void rozwijanaSkrzydel() {
+        f->show();
+        e->SkrzydlaVLE->setCurrentCell(2, 1);
+        emit e->SkrzydlaVLE->cellClicked(2, 1);
+        QVERIFY(e->SkrzydloCB->isVisible());
+        QCOMPARE(e->SkrzydloCB->currentText(), QStringLiteral("stałe w ramie"));
+        e->SkrzydloCB->setCurrentIndex(7);
+        emit e->SkrzydloCB->activated(7);
+        QVERIFY(!e->SkrzydloCB->isVisible());
+        QCOMPARE(Okno("O1").RodzajSkrzydla[2], 7);
+        emit e->SkrzydlaVLE->cellClicked(1, 0); // the key column does nothing
+        QVERIFY(!e->SkrzydloCB->isVisible());
+    }
+
+    void uwagi() {
+        e->UwagiMemo->setPlainText("ala ma kota\nx,y");
+        e->RefreshUwOkna->click();
+        QCOMPARE(Okno("O1").Uwagi, QStringLiteral("\"ala ma kota\",\"x,y\""));
+        Wybierz("O2");
+        QCOMPARE(e->UwagiMemo->toPlainText(), QString());
+        Wybierz("O1");
+        QCOMPARE(e->UwagiMemo->toPlainText(), QStringLiteral("ala ma kota\nx,y"));
+    }
+
+    void przypiszDWszystkim() {
+        e->dRamyEd->setText("70");
+        d->odpowiedzi << O::Tak;
+        e->SetAlldRamyBBtn->click();
+        QCOMPARE(d->pytania.last(),
+                 QStringLiteral("Czy chcesz...?: Czy chcesz ustawić bieżącą wartość d dla "
+                                "wszystkich okien w projekcie?"));
+        QCOMPARE(Okno("O2").Lg, -1.0);
+        Wybierz("O2"); // commits O1 (its Lg stays), shows O2 with a fresh Lg
+        QCOMPARE(Okno("O1").Lg, 0.0);
+        QCOMPARE(e->dRamyEd->text(), QStringLiteral("70"));
+        QCOMPARE(e->LgEd->text(), QStringLiteral("-560")); // 0 × 0 window: 2·0 + 2·0 − 8·70
+        // No: nothing written.
+        e->UgEd->setText("2");
+        d->odpowiedzi << O::Nie;
+        e->SetAllUgBBtn->click();
+        QCOMPARE(Okno("O1").Ug, 0.0);
+    }
+
+    void przypiszPozostale() {
+        e->UfEd->setText("1,5");
+        e->DostawcaUfST->setText("PolskaNorma");
+        e->RamaKodIdST->setText("10");
+        e->MaterialRamyCB->setCurrentIndex(1);
+        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText("3 skrzydłowe (typ M)"));
+        e->SkrzydlaVLE->item(0, 1)->setText("uchylne");
+        e->PsiGEd->setText("0,04");
+        e->dREd->setText("0,1");
+        d->odpowiedzi << O::Tak << O::Tak << O::Tak << O::Tak << O::Tak;
+        for (QPushButton* b : {e->SetAllUfBBtn, e->SetAllPsigBBtn, e->SetAlldRBBtn,
+                               e->SetAllTypOknaBBtn, e->SetAllOtwSkrzBBtn})
+            b->click();
+        const TOkno& o2 = Okno("O2");
+        QCOMPARE(o2.Uf, 1.5);
+        QCOMPARE(o2.ZrodloUf, uint8_t(1));
+        QCOMPARE(o2.RamaKodID, 10);
+        QCOMPARE(o2.MaterialRamy, 1);
+        QCOMPARE(o2.Psi_g, 0.04);
+        QCOMPARE(o2.dR, 0.1);
+        QCOMPARE(o2.TypOkna, 3005);
+        QCOMPARE(o2.RodzajSkrzydla[0], 4);
+    }
+
+    void podpowiedzLg_data() {
+        QTest::addColumn<QString>("typ");
+        QTest::addColumn<QString>("w");
+        QTest::addColumn<QString>("h");
+        QTest::addColumn<QString>("dr");
+        QTest::addColumn<QString>("lg");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("4840") << "1 skrzydłowe"
+                              << "1200"
+                              << "1500"
+                              << "70"
+                              << "4840"
+                              << "";
+        QTest::newRow("6940") << "4 skrzydłowe (typ 004)"
+                              << "1000"
+                              << "1000"
+                              << "70"
+                              << "6940"
+                              << "";
+        QTest::newRow("10472") << "5 skrzydłowe (typ 003)"
+                               << "1001"
+                               << "1000"
+                               << "1"
+                               << "10472"
+                               << "";
+        QTest::newRow("10474") << "5 skrzydłowe (typ 003)"
+                               << "1002"
+                               << "1000"
+                               << "1"
+                               << "10474"
+                               << "";
+        QTest::newRow("d 70,5") << "1 skrzydłowe"
+                                << "1200"
+                                << "1500"
+                                << "70,5"
+                                << "0"
+                                << "Podana wartość szerokości profilu nie jest prawidłową liczbą!";
+        QTest::newRow("W 1200,5") << "1 skrzydłowe"
+                                  << "1200,5"
+                                  << "1500"
+                                  << "70"
+                                  << "2440"
+                                  << "";
+    }
+    void podpowiedzLg() {
+        QFETCH(QString, typ);
+        QFETCH(QString, w);
+        QFETCH(QString, h);
+        QFETCH(QString, dr);
+        QFETCH(QString, lg);
+        QFETCH(QString, komunikat);
+        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText(typ));
+        e->SzerokoscEd->setText(w);
+        e->WysokoscEd->setText(h);
+        e->dRamyEd->setText(dr);
+        e->LgEd->setText("123");
+        e->PodpowLgBBtn->click();
+        QCOMPARE(e->LgEd->text(), lg);
+        QCOMPARE(d->OstatniKomunikat(), komunikat);
+    }
+
+    void lgPoEdycjiD() {
+        e->SzerokoscEd->setText("1200");
+        e->WysokoscEd->setText("1500");
+        Wpisz(e->dRamyEd, "70");
+        QCOMPARE(e->LgEd->text(), QStringLiteral("4840"));
+        e->LgEd->setText("1");
+        emit e->dRamyEd->editingFinished(); // not edited again: no new suggestion
+        QCOMPARE(e->LgEd->text(), QStringLiteral("1"));
+    }
+
+    void nawiewniki_data() {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("szerokosc");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("400") << 3 << "400"
+                             << "353";
+        QTest::newRow("300") << 3 << "300"
+                             << "300";
+        QTest::newRow("0") << 3 << "0"
+                           << "353";
+        QTest::newRow("tekst") << 3 << "abc"
+                               << "353";
+        QTest::newRow("bez nawiewników") << 0 << "300"
+                                         << "0";
+    }
+    void nawiewniki() {
+        QFETCH(int, n);
+        QFETCH(QString, szerokosc);
+        QFETCH(QString, wynik);
+        e->SzerokoscEd->setText("1200");
+        e->dRamyEd->setText("70");
+        e->LiczbaNawiewnikowSE->setValue(n == 0 ? 1 : 0);
+        e->SzerokoscNawiewnikaED->setText(szerokosc);
+        e->LiczbaNawiewnikowSE->setValue(n);
+        QCOMPARE(e->SzerokoscNawiewnikaED->text(), wynik);
+    }
+
+    void nawiewnikiNowegoOkna() {
+        Okno("O2").Szerokosc = 1200;
+        Okno("O2").dRamy = 70;
+        Okno("O2").LiczbaNawiewnikow = 3;
+        Okno("O2").SzerokoscNawiewnika = 500;
+        Wybierz("O2");
+        QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("353"));
+        // A window narrower than its profiles takes no vent.
+        e->SzerokoscEd->setText("100");
+        e->LiczbaNawiewnikowSE->setValue(1);
+        QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("0"));
+    }
+
+    void ujemnaSzerokosc() {
+        Wpisz(e->SzerokoscEd, "-5");
+        QCOMPARE(d->OstatniKomunikat(),
+                 QStringLiteral("Podana wartość nie może być mniejsza od 0!"));
+        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("-5"));
+        Wpisz(e->PsiGEd, "x");
+        QCOMPARE(e->PsiGEd->text(), QStringLiteral("0"));
+    }
+};
+
+QTEST_MAIN(TestEdytorOkna)
+#include "tst_edytorokna.moc"
