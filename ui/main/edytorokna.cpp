@@ -208,16 +208,19 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
     TypOknaCB->setObjectName(QStringLiteral("TypOknaCB"));
     TypOknaCB->setToolTip(QStringLiteral("Typ projektowanego okna"));
     TypOknaCB->setMaxVisibleItems(10);
-    uklad->addWidget(TypOknaCB, 4, 0, 1, 2);
+    uklad->addWidget(TypOknaCB, 4, 0, 1, 4);
     WybierzTypOknaBBtn =
         Przycisk("WybierzTypOknaBBtn", QStringLiteral("Wybierz"), QStringLiteral("Wybierz"), w);
-    uklad->addWidget(WybierzTypOknaBBtn, 4, 2);
+    auto* przyciskiTypu = new QHBoxLayout;
+    przyciskiTypu->addWidget(WybierzTypOknaBBtn);
     SetAllTypOknaBBtn =
         Przycisk("SetAllTypOknaBBtn", QStringLiteral("Przypisz\nwszystkim"),
                  QStringLiteral("Ustawia bieżący typ okna dla wszystkich okien w projekcie"), w);
-    uklad->addWidget(SetAllTypOknaBBtn, 4, 3);
+    przyciskiTypu->addWidget(SetAllTypOknaBBtn);
+    przyciskiTypu->addStretch();
+    uklad->addLayout(przyciskiTypu, 5, 0, 1, 4);
 
-    uklad->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 5, 0, 1,
+    uklad->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 6, 0, 1,
                      4);
     SkrzydlaVLE = new QTableWidget(MAX_SKRZYDEL, 2, w);
     SkrzydlaVLE->setObjectName(QStringLiteral("SkrzydlaVLE"));
@@ -237,13 +240,14 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
         SkrzydlaVLE->setItem(i, 0, klucz);
         SkrzydlaVLE->setItem(i, 1, new QTableWidgetItem);
     }
-    uklad->addWidget(SkrzydlaVLE, 6, 0, 1, 3);
+    uklad->addWidget(SkrzydlaVLE, 7, 0, 1, 4);
     SetAllOtwSkrzBBtn = Przycisk(
         "SetAllOtwSkrzBBtn", QStringLiteral("Przypisz\nwszystkim"),
         QStringLiteral("Ustawia bieżące sposoby otwierania skrzydeł dla wszystkich okien w "
                        "projekcie"),
         w);
-    uklad->addWidget(SetAllOtwSkrzBBtn, 6, 3, Qt::AlignTop);
+    uklad->addWidget(SetAllOtwSkrzBBtn, 8, 0, 1, 2, Qt::AlignLeft);
+    w->setMaximumWidth(320);
 
     // The in-place editor of the opening kinds, laid over a cell when needed.
     SkrzydloCB = new QComboBox(SkrzydlaVLE->viewport());
