@@ -1,5 +1,6 @@
 // termivo-cli: the command-line companion, for batch use and scripting.
 
+#include "importavk.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
 
@@ -30,10 +31,14 @@ const char* const pomoc =
     "                     null when there is none) and KomunikatWyceny.\n"
     "                     Numbers are read with the user's locale, as the program\n"
     "                     does. Messages of the model go to stderr.\n"
+    "  import-avk IN.avk OUT.tmv\n"
+    "                     Import an Arvo-K project (walls, windows and doors) as a\n"
+    "                     new Termivo project with a ground floor, and save it.\n"
+    "                     On failure nothing is written.\n"
     "  --help             Show this text.\n"
     "\n"
-    "Exit status: 0 on success, 1 when the file cannot be read (the reason on\n"
-    "stderr), 2 for wrong usage.\n";
+    "Exit status: 0 on success, 1 when a file cannot be read or written (the\n"
+    "reason on stderr), 2 for wrong usage.\n";
 
 void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
@@ -54,6 +59,20 @@ int Podsumowanie(const QString& sciezka) {
     return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
 }
 
+int ImportAvk(const QString& wejscie, const QString& wyjscie) {
+    TZestawienieStolarki projekt;
+    projekt.SetParter(true);
+    if (ImportujArvoKZPliku(projekt, wejscie) != WYNIK_OK) {
+        Wypisz(stderr, (KOMUNIKAT_IMPORT_NIEUDANY + QLatin1Char('\n')).toUtf8());
+        return KOD_BLAD_ODCZYTU;
+    }
+    if (ZapiszProjekt(projekt, wyjscie) != WYNIK_OK) {
+        Wypisz(stderr, (KOMUNIKAT_BLAD_ZAPISU + QLatin1Char('\n')).toUtf8());
+        return KOD_BLAD_ODCZYTU;
+    }
+    return KOD_OK;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -66,5 +85,7 @@ int main(int argc, char* argv[]) {
     }
     if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("summary"))
         return Podsumowanie(argumenty[1]);
+    if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("import-avk"))
+        return ImportAvk(argumenty[1], argumenty[2]);
     return ZleUzycie();
 }

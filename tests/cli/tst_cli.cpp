@@ -158,6 +158,36 @@ private slots:
         QCOMPARE(o.value("CenaZaM2Brutto").toDouble(), std::nearbyint(1272.9 / 3.08 / 0.01) * 0.01);
     }
 
+    void importAvk() {
+        QVERIFY(katalog.isValid());
+        const QString avk = katalog.filePath(QStringLiteral("dom.avk"));
+        const QString tmv = katalog.filePath(QStringLiteral("dom.tmv"));
+        QFile f(avk);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("ARVO\r\n1\r\n-\r\na\r\nb\r\nc\r\nd\r\nS\r\n1\r\n-\r\n"
+                "o\r\nO1\r\n1,5\r\n1,2\r\n2\r\nFALSE\r\na\r\nb\r\nc\r\nx\r\ny\r\nz\r\n");
+        f.close();
+        Wynik w = Uruchom({QStringLiteral("import-avk"), avk, tmv});
+        QCOMPARE(w.kod, 0);
+        w = Uruchom({QStringLiteral("summary"), tmv});
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie).object();
+        QVERIFY(o.value("Parter").toBool());
+        const QJsonObject o1 = o.value("Okna").toArray().at(0).toObject();
+        QCOMPARE(o1.value("Symbol").toString(), QStringLiteral("O1"));
+        QCOMPARE(o1.value("Szerokosc").toDouble(), 1200.0);
+        QCOMPARE(o1.value("LiczbaOkien").toObject().value("parter").toArray().at(4).toInt(), 2);
+
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("ARVO\r\ndwa\r\n");
+        f.close();
+        const QString zly = katalog.filePath(QStringLiteral("zly.tmv"));
+        w = Uruchom({QStringLiteral("import-avk"), avk, zly});
+        QCOMPARE(w.kod, 1);
+        QVERIFY(w.bledy.contains(
+            QStringLiteral("Próba importu projektu z pliku zakończyła się niepowodzeniem.")));
+        QVERIFY(!QFile::exists(zly));
+    }
+
     void innyProgram() {
         QVERIFY(katalog.isValid());
         const QString s = katalog.filePath(QStringLiteral("obcy.tmv"));
