@@ -70,8 +70,11 @@ std::optional<QString> TDialogiQt::Tekst(QWidget* rodzic, const QString& tytul,
     return pole->text();
 }
 
-QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const QString& filtry, const QString& katalog) {
+QString TDialogiQt::PlikDoOtwarcia(QWidget* rodzic, const QString& filtry, const QString& wybrany,
+                                   const QString& katalog) {
     QFileDialog okno(rodzic, QString(), katalog, filtry);
+    if (!wybrany.isEmpty())
+        okno.selectNameFilter(wybrany);
     okno.setAcceptMode(QFileDialog::AcceptOpen);
     okno.setFileMode(QFileDialog::ExistingFile);
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())

@@ -30,8 +30,9 @@ public:
     virtual std::optional<QString> Tekst(QWidget* rodzic, const QString& tytul,
                                          const QString& etykieta, const QString& poczatkowy,
                                          int maxDlugosc) = 0;
-    // An existing file to open; empty for Cancel. `filtry` in Qt's form.
-    virtual QString PlikDoOtwarcia(QWidget* rodzic, const QString& filtry,
+    // An existing file to open; empty for Cancel. `filtry` in Qt's form,
+    // `wybrany` the one selected at first (the first when empty).
+    virtual QString PlikDoOtwarcia(QWidget* rodzic, const QString& filtry, const QString& wybrany,
                                    const QString& katalog) = 0;
     // A file to save to, asking before overwriting; empty for Cancel. The
     // default suffix is added when the user types none.
@@ -52,7 +53,8 @@ public:
     Odpowiedz Potwierdzenie(QWidget* rodzic, const QString& tytul, const QString& tresc) override;
     std::optional<QString> Tekst(QWidget* rodzic, const QString& tytul, const QString& etykieta,
                                  const QString& poczatkowy, int maxDlugosc) override;
-    QString PlikDoOtwarcia(QWidget* rodzic, const QString& filtry, const QString& katalog) override;
+    QString PlikDoOtwarcia(QWidget* rodzic, const QString& filtry, const QString& wybrany,
+                           const QString& katalog) override;
     QString PlikDoZapisu(QWidget* rodzic, const QString& filtry, const QString& sciezka,
                          const QString& rozszerzenie) override;
     bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) override;

@@ -1,6 +1,7 @@
 #include "glowna.h"
 
 #include "edytorokna.h"
+#include "importavk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "zestawienie.h"
@@ -8,6 +9,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCollator>
@@ -35,6 +37,7 @@ namespace {
 const QString BEZ_NAZWY = QStringLiteral("bez nazwy");
 const QString FILTR_OTWIERANIA =
     QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*)");
+const QString FILTR_AVK = QStringLiteral("Projekt Arvo-K (*.avk)");
 const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*)");
 
 // Spaces and control characters at both ends go.
@@ -167,6 +170,7 @@ void TMainForm::UtworzPolecenia() {
     connect(FileSaveTA, &QAction::triggered, this, &TMainForm::Zapisz);
     connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
     connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
+    connect(FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
     connect(FilePageSetup1, &QAction::triggered, this, &TMainForm::UstawieniaStrony);
     connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
     connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
@@ -403,7 +407,8 @@ void TMainForm::Nowy() {
 void TMainForm::Otworz() {
     if (projekt_)
         return;
-    const QString sciezka = dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, katalogOtwierania_);
+    const QString sciezka =
+        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, QString(), katalogOtwierania_);
     if (sciezka.isEmpty())
         return;
     katalogOtwierania_.clear();
@@ -429,6 +434,35 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
     StolarkaTree->setCurrentItem(korzen);
     SortujWezly();
     UstawStan();
+    ObsluzWybor();
+    return true;
+}
+
+void TMainForm::Importuj() {
+    if (projekt_)
+        return;
+    const QString sciezka =
+        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, FILTR_AVK, katalogOtwierania_);
+    if (!sciezka.isEmpty())
+        ImportujPlik(sciezka);
+}
+
+bool TMainForm::ImportujPlik(const QString& sciezka) {
+    if (projekt_)
+        return false;
+    Nowy();
+    projekt_->SetParter(true);
+    StolarkaPanel->ParterCB->setChecked(true);
+    if (ImportujArvoKZPliku(*projekt_, sciezka) != WYNIK_OK) {
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_NIEUDANY);
+        StanBezProjektu();
+        return false;
+    }
+    dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_UDANY);
+    for (QString s = projekt_->FirstSymbol(); !s.isEmpty(); s = projekt_->NextSymbol())
+        DodajWezel(s);
+    StolarkaTree->expandAll();
+    SortujWezly();
     ObsluzWybor();
     return true;
 }

@@ -38,6 +38,9 @@ public:
     void Otworz();
     // Opens the given file as the open command does after its dialog.
     bool OtworzPlik(const QString& sciezka);
+    // Imports an Arvo-K project as a new, unnamed project.
+    void Importuj();
+    bool ImportujPlik(const QString& sciezka);
     void Zapisz();
     void ZapiszJako();
     // False when the project stays open (Cancel, or the save did not happen).

@@ -43,7 +43,8 @@ public:
         pytania << tytul + QStringLiteral(": ") + etykieta;
         return teksty.isEmpty() ? std::nullopt : teksty.takeFirst();
     }
-    QString PlikDoOtwarcia(QWidget*, const QString&, const QString& katalog) override {
+    QString PlikDoOtwarcia(QWidget*, const QString&, const QString&,
+                           const QString& katalog) override {
         katalogiDialogow << katalog;
         return pliki.isEmpty() ? QString() : pliki.takeFirst();
     }

@@ -368,6 +368,45 @@ private slots:
         QVERIFY(!d->zakonczono);
     }
 
+    void importArvoK() {
+        const QString avk = katalog.filePath(QStringLiteral("dom.avk"));
+        QFile p(avk);
+        QVERIFY(p.open(QIODevice::WriteOnly));
+        p.write("ARVO\r\n1\r\n-\r\na\r\nb\r\nc\r\nd\r\nS\r\n2\r\n-\r\n"
+                "o\r\nO2\r\n1,5\r\n1,2\r\n2\r\nFALSE\r\na\r\nb\r\nc\r\n"
+                "o\r\nA1\r\n2\r\n1\r\n1\r\nTRUE\r\na\r\nb\r\nc\r\nx\r\ny\r\nz\r\n");
+        p.close();
+        d->pliki << avk;
+        f->FileImportArvoKTA->trigger();
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Import z ARVO K"));
+        QCOMPARE(d->komunikaty[0].rodzaj, TRodzajKomunikatu::Informacja);
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Projekt został pomyślnie zaimportowany z "
+                                                       "pliku.\r\nWczytano wszystkie okna."));
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1 (drzwi)", "O2"}));
+        QVERIFY(PanelProjektuWidoczny());
+        QVERIFY(f->StolarkaPanel->ParterCB->isChecked());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        QCOMPARE(f->Projekt()->GetOkno("O2")->GetLiczba("parter", 4), 2);
+
+        QVERIFY(f->Zamknij() == false); // Cancel keeps it
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        QVERIFY(p.open(QIODevice::WriteOnly));
+        p.write("ARVO\r\ndwa\r\n");
+        p.close();
+        d->komunikaty.clear();
+        d->pliki << avk;
+        f->Importuj();
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(d->komunikaty[0].rodzaj, TRodzajKomunikatu::Blad);
+        QCOMPARE(d->OstatniKomunikat(),
+                 QStringLiteral("Próba importu projektu z pliku zakończyła się niepowodzeniem."));
+        QVERIFY(!f->Projekt());
+        QVERIFY(f->StolarkaTree->topLevelItemCount() == 0);
+        QVERIFY(f->FileImportArvoKTA->isEnabled());
+    }
+
     // A few pixels of the drawing through the QPainter canvas.
     void rysunekNaObrazie() {
         TOkno o("O1");
