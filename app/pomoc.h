@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The program's description documents, kept beside its executable.
+inline const QString DOKUMENT_WORD = QStringLiteral("Opis programu Termivo.doc");
+inline const QString DOKUMENT_PDF = QStringLiteral("Opis programu Termivo.pdf");
+
+// Opens a document of the program's folder with the desktop's program for
+// it; a missing document does nothing (false).
+bool OtworzDokument(const QString& nazwa);
