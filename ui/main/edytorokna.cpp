@@ -3,6 +3,7 @@
 #include "dialogi.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "listaskrzydel.h"
 #include "podpowiedzi.h"
 #include "polaliczbowe.h"
 #include "siatkapieter.h"
@@ -222,24 +223,8 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
 
     uklad->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 6, 0, 1,
                      4);
-    SkrzydlaVLE = new QTableWidget(MAX_SKRZYDEL, 2, w);
-    SkrzydlaVLE->setObjectName(QStringLiteral("SkrzydlaVLE"));
-    SkrzydlaVLE->setToolTip(QStringLiteral("Sposób otwierania poszczególnych skrzydeł"));
-    SkrzydlaVLE->setHorizontalHeaderLabels(
-        {QStringLiteral("Skrzydło"), QStringLiteral("Sposób otwierania")});
-    SkrzydlaVLE->verticalHeader()->hide();
-    SkrzydlaVLE->verticalHeader()->setDefaultSectionSize(18);
-    SkrzydlaVLE->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SkrzydlaVLE->setColumnWidth(0, 55);
-    SkrzydlaVLE->horizontalHeader()->setStretchLastSection(true);
-    SkrzydlaVLE->setFixedHeight(18 * MAX_SKRZYDEL +
-                                SkrzydlaVLE->horizontalHeader()->sizeHint().height() + 4);
-    for (int i = 0; i < MAX_SKRZYDEL; ++i) {
-        auto* klucz = new QTableWidgetItem(QString::number(i + 1));
-        klucz->setFlags(Qt::ItemIsEnabled);
-        SkrzydlaVLE->setItem(i, 0, klucz);
-        SkrzydlaVLE->setItem(i, 1, new QTableWidgetItem);
-    }
+    SkrzydlaVLE = new TListaSkrzydel(55, w);
+    SkrzydloCB = SkrzydlaVLE->SkrzydloCB;
     uklad->addWidget(SkrzydlaVLE, 7, 0, 1, 4);
     SetAllOtwSkrzBBtn = Przycisk(
         "SetAllOtwSkrzBBtn", QStringLiteral("Przypisz\nwszystkim"),
@@ -249,11 +234,6 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
     uklad->addWidget(SetAllOtwSkrzBBtn, 8, 0, 1, 2, Qt::AlignLeft);
     w->setMaximumWidth(320);
 
-    // The in-place editor of the opening kinds, laid over a cell when needed.
-    SkrzydloCB = new QComboBox(SkrzydlaVLE->viewport());
-    SkrzydloCB->setObjectName(QStringLiteral("SkrzydloCB"));
-    SkrzydloCB->setMaxVisibleItems(12);
-    SkrzydloCB->hide();
     return w;
 }
 
@@ -435,14 +415,8 @@ void TEdytorOkna::Polacz() {
         PodpowiedzLg();
     });
     connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
-    connect(SkrzydlaVLE, &QTableWidget::cellClicked, this, &TEdytorOkna::PokazRozwijanaSkrzydel);
-    connect(SkrzydloCB, qOverload<int>(&QComboBox::activated), this, [this] {
-        WybierzRodzajSkrzydla(SkrzydlaVLE->currentRow(), SkrzydloCB->currentText());
-    });
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
-        if (stary == SkrzydloCB && nowy && nowy != SkrzydloCB && !SkrzydloCB->isAncestorOf(nowy))
-            SkrzydloCB->hide();
-    });
+    // A kind picked for a sash is stored, recomputed and drawn at once.
+    connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, &TEdytorOkna::zmienionoTyp);
     connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
             &TEdytorOkna::RegulaNawiewnikow);
     SzerokoscNawiewnikaED->installEventFilter(this);
@@ -481,24 +455,8 @@ bool TEdytorOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     return QWidget::eventFilter(obiekt, zdarzenie);
 }
 
-void TEdytorOkna::PokazRozwijanaSkrzydel(int wiersz, int kolumna) {
-    if (kolumna != 1)
-        return;
-    const QRect komorka = SkrzydlaVLE->visualItemRect(SkrzydlaVLE->item(wiersz, 1));
-    SkrzydloCB->setGeometry(komorka.left() + 2, komorka.top(), SkrzydlaVLE->columnWidth(1) + 1,
-                            std::max(komorka.height(), SkrzydloCB->sizeHint().height()));
-    SkrzydloCB->setCurrentIndex(SkrzydloCB->findText(SkrzydlaVLE->item(wiersz, 1)->text()));
-    SkrzydloCB->raise();
-    SkrzydloCB->show();
-    SkrzydloCB->setFocus();
-}
-
 void TEdytorOkna::WybierzRodzajSkrzydla(int wiersz, const QString& nazwa) {
-    if (wiersz < 0 || wiersz >= MAX_SKRZYDEL)
-        return;
-    SkrzydlaVLE->item(wiersz, 1)->setText(nazwa);
-    SkrzydloCB->hide();
-    emit zmienionoTyp();
+    SkrzydlaVLE->Wybierz(wiersz, nazwa);
 }
 
 void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
@@ -679,8 +637,6 @@ void TEdytorOkna::Resetuj() {
     if (TypOknaCB->count() == 0) {
         for (const TTypOknaRec& t : TypyOkien())
             TypOknaCB->addItem(t.Nazwa);
-        for (const TRodzajSkrzydlaRec& r : RodzajeSkrzydel())
-            SkrzydloCB->addItem(r.Nazwa);
         for (const TMaterialyRamy& m : MaterialyRamy())
             MaterialRamyCB->addItem(m.Nazwa);
     }

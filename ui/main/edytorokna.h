@@ -10,6 +10,7 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 class TDialogi;
+class TListaSkrzydel;
 class TOkno;
 class TSiatkaPieter;
 class TZestawienieStolarki;
@@ -40,7 +41,7 @@ public:
     QLineEdit *SzerokoscEd, *WysokoscEd;
     QComboBox* TypOknaCB;
     QPushButton* WybierzTypOknaBBtn;
-    QTableWidget* SkrzydlaVLE;
+    TListaSkrzydel* SkrzydlaVLE;
     QComboBox* SkrzydloCB;
     QLineEdit* UgEd;
     QLabel *DostawcaUgST, *SzkloKodIdST;
@@ -91,7 +92,6 @@ private:
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
     void PokazCene(TZestawienieStolarki& projekt, TOkno& okno);
-    void PokazRozwijanaSkrzydel(int wiersz, int kolumna);
 
     TDialogi& dialogi_;
     TZestawienieStolarki* projekt_ = nullptr;

@@ -1,6 +1,7 @@
 #include "dialogiskrypt.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "listaskrzydel.h"
 #include "zestawienie.h"
 
 #include <QComboBox>

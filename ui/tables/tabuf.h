@@ -1,0 +1,63 @@
+#pragma once
+
+#include "dialogtabeli.h"
+
+#include <QChartView>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QRadioButton;
+class QScatterSeries;
+
+// A chart of Uf over a frame dimension whose marked points can be clicked.
+class TWykresUf : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit TWykresUf(QWidget* rodzic = nullptr);
+    // Adds a line with square markers; `wLegendzie` false keeps it off the legend.
+    void DodajSerie(const QString& nazwa, QColor kolor, const double* x, const double* y, int n,
+                    bool wLegendzie);
+    // Where point `punkt` of series `seria` lies in the view's coordinates.
+    QPoint PozycjaPunktu(int seria, int punkt) const;
+
+signals:
+    // A click on a marked point gives its Uf; anywhere else, nothing.
+    void kliknietoPunkt(double uf);
+    void kliknietoTlo();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
+
+private:
+    QList<QScatterSeries*> punkty_;
+};
+
+// TUfTabForm: Uf of frames from the standard (fixed values and two charts)
+// or the manufacturer's nine frame systems, with the frame's material.
+class TUfTabForm : public TDialogTabeli {
+    Q_OBJECT
+
+public:
+    explicit TUfTabForm(QWidget* rodzic = nullptr);
+
+    // The frame material name of the choice ("aluminium", "drewno", "metal", "PCV").
+    const QString& WybranyMaterial() const { return material_; }
+
+    QButtonGroup *RodzajRamyGB, *SztuczneMatTypRG, *MetalPrzeklTermGb, *RamyDV;
+    QGroupBox *SztuczneRamka, *MetalRamka;
+    TWykresUf *DrewnianaChart, *MetalowaChart;
+    QLabel* PodpowiedzST;
+
+protected:
+    void PrzeliczStrone(Strona s) override;
+
+private:
+    void RodzajRamy();
+    void Sztuczne();
+    void Przekladka();
+    void PrzyciskiDV();
+
+    QString material_;
+};

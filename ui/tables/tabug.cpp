@@ -1,0 +1,149 @@
+#include "tabug.h"
+
+#include "grupy.h"
+#include "katalog.h"
+#include "tabele_dane.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList szklaPodwojne = {QStringLiteral("szkło niepokryte (zwykłe) - emisyjność 0.89"),
+                                   QStringLiteral("jedna szyba pokryta - emisyjność <=0.4"),
+                                   QStringLiteral("jedna szyba pokryta - emisyjność <=0.2"),
+                                   QStringLiteral("jedna szyba pokryta - emisyjność <=0.1"),
+                                   QStringLiteral("jedna szyba pokryta - emisyjność <=0.05")};
+const QStringList szklaPotrojne = {QStringLiteral("szkło niepokryte (zwykłe) - emisyjność 0.89"),
+                                   QStringLiteral("dwie szyby pokryte - emisyjność <=0.4"),
+                                   QStringLiteral("dwie szyby pokryte - emisyjność <=0.2"),
+                                   QStringLiteral("dwie szyby pokryte - emisyjność <=0.1"),
+                                   QStringLiteral("dwie szyby pokryte - emisyjność <=0.05")};
+const QStringList wymiaryPodwojne = {QStringLiteral("4 -  6 - 4"), QStringLiteral("4 -  9 - 4"),
+                                     QStringLiteral("4 - 12 - 4"), QStringLiteral("4 - 15 - 4"),
+                                     QStringLiteral("4 - 20 - 4")};
+const QStringList wymiaryPotrojne = {QStringLiteral("4 -  6 - 4 -  6 - 4"),
+                                     QStringLiteral("4 -  9 - 4 -  9 - 4"),
+                                     QStringLiteral("4 - 12 - 4 - 12 - 4"), QString(), QString()};
+
+const char* const uwagaNormy =
+    "UWAGA: Powyższe wartości współczynnika przenikania ciepła obliczono z zastosowaniem EN 673 "
+    "\"Glass in building - Determination of thermal transmittance (U value) - Calculation "
+    "method\". Wartości dotyczą podanych emisyjności i stężeń gazu; mogą one zmieniać się z "
+    "czasem. Procedury starzeniowe podano w prEN 1279-1 \"Glass in building - Insulating glass "
+    "units - Part 1: Generalities and dimensional tolerances\" i prEN 1279-3 \"Glass in "
+    "building - Insulating glass units - Part 3: Long term test method and requirements for gas "
+    "leakage rate and for gas concentration tolerances\".\n"
+    "--------------------------------------------------------------------------------\n"
+    "Wszystkie informacje zgodne są z załącznikiem C Polskiej Normy PN-EN ISO 10077-1 "
+    "\"Cieplne właściwości użytkowe okien, drzwi i żaluzji - Obliczanie współczynnika "
+    "przenikania ciepła - Część 1: Metoda uproszczona\"";
+
+} // namespace
+
+TUgTabForm::TUgTabForm(QWidget* rodzic)
+    : TDialogTabeli(QStringLiteral("Współczynnik przenikania ciepła Ug oszklenia"),
+                    QStringLiteral("Ug ="),
+                    QStringLiteral("Współczynnik przenikania ciepła Ug podwójnego i potrójnego "
+                                   "oszklenia wypełnionego różnymi gazami"),
+                    rodzic) {
+    setObjectName(QStringLiteral("UgTabForm"));
+    QWidget* norma = Strony->widget(PolskaNorma);
+    QVBoxLayout* u = UkladStrony(PolskaNorma);
+    TypOszkleniaUgRG = GrupaOpcji(
+        QStringLiteral(" Typ oszklenia"),
+        {QStringLiteral("oszklenie podwójne"), QStringLiteral("oszklenie potrójne")}, true, norma);
+    SzkloEmisyjnoscUgRG =
+        GrupaOpcji(QStringLiteral(" Szkło/Emisyjność normalna "), szklaPodwojne, false, norma);
+    WymiaryUgRG = GrupaOpcji(QStringLiteral(" Wymiary (mm) "), wymiaryPodwojne, false, norma);
+    RodzajGazuUgRG =
+        GrupaOpcji(QStringLiteral(" Rodzaj przestrzeni gazowej (stężenie gazu >=90%) "),
+                   {QStringLiteral("powietrze"), QStringLiteral("argon"), QStringLiteral("krypton"),
+                    QStringLiteral("SF6")},
+                   true, norma);
+    auto* srodek = new QHBoxLayout;
+    srodek->addWidget(qobject_cast<QWidget*>(SzkloEmisyjnoscUgRG->parent()), 2);
+    srodek->addWidget(qobject_cast<QWidget*>(WymiaryUgRG->parent()), 1);
+    u->addWidget(qobject_cast<QWidget*>(TypOszkleniaUgRG->parent()));
+    u->addLayout(srodek);
+    u->addWidget(qobject_cast<QWidget*>(RodzajGazuUgRG->parent()));
+    u->addWidget(Uwaga(QString::fromUtf8(uwagaNormy), norma));
+
+    QWidget* dv = Strony->widget(OknaDV);
+    auto* grupa = new QGroupBox(QStringLiteral(" Szyby termoizolacyjne D&&V "), dv);
+    auto* ug = new QVBoxLayout(grupa);
+    RadioButton1 = new QRadioButton(
+        QStringLiteral("szyba klima 1.0 - oszklenie podwójne, wypełnienie argonem, jedna szyba "
+                       "pokryta powłoką ciepłochronną, wymiary 4-16-4 (mm)"),
+        grupa);
+    RadioButton2 = new QRadioButton(
+        QStringLiteral("szyba SUPER klima 0.6 - oszklenie potrójne, wypełnienie argonem, szyby "
+                       "skrajne pokryte powłoką ciepłochronną, wymiary 4-14-4-14-4 (mm)"),
+        grupa);
+    RadioButton1->setChecked(true);
+    ug->addWidget(RadioButton1);
+    ug->addWidget(RadioButton2);
+    UkladStrony(OknaDV)->addWidget(grupa);
+    UkladStrony(OknaDV)->addStretch();
+
+    connect(TypOszkleniaUgRG, &QButtonGroup::idClicked, this, &TUgTabForm::UstawPozycjeOszklenia);
+    connect(SzkloEmisyjnoscUgRG, &QButtonGroup::idClicked, this, &TUgTabForm::PrzeliczUg);
+    connect(RodzajGazuUgRG, &QButtonGroup::idClicked, this, &TUgTabForm::PrzeliczUg);
+    connect(WymiaryUgRG, &QButtonGroup::idClicked, this, [this](int wiersz) {
+        // Triple glazing has no fourth and fifth dimension rows.
+        if (TypOszkleniaUgRG->checkedId() == 1 && wiersz >= 3)
+            WymiaryUgRG->button(0)->setChecked(true);
+        PrzeliczUg();
+    });
+    connect(RadioButton1, &QRadioButton::clicked, this, &TUgTabForm::PrzyciskiDV);
+    connect(RadioButton2, &QRadioButton::clicked, this, &TUgTabForm::PrzyciskiDV);
+}
+
+void TUgTabForm::PrzeliczStrone(Strona s) {
+    if (s == PolskaNorma) {
+        UstawPozycjeOszklenia();
+        zrodlo_ = ZrodloPolskaNorma;
+        kod_ = 10;
+    } else {
+        PrzyciskiDV();
+        zrodlo_ = ZrodloDV;
+    }
+}
+
+void TUgTabForm::UstawPozycjeOszklenia() {
+    const bool potrojne = TypOszkleniaUgRG->checkedId() == 1;
+    for (int i = 0; i < 5; ++i) {
+        SzkloEmisyjnoscUgRG->button(i)->setText(potrojne ? szklaPotrojne[i] : szklaPodwojne[i]);
+        WymiaryUgRG->button(i)->setText(potrojne ? wymiaryPotrojne[i] : wymiaryPodwojne[i]);
+    }
+    SzkloEmisyjnoscUgRG->button(0)->setChecked(true);
+    WymiaryUgRG->button(0)->setChecked(true);
+    PrzeliczUg();
+}
+
+void TUgTabForm::PrzeliczUg() {
+    const int typ = TypOszkleniaUgRG->checkedId();
+    const int szklo = SzkloEmisyjnoscUgRG->checkedId();
+    const int wymiar = WymiaryUgRG->checkedId();
+    const int gaz = RodzajGazuUgRG->checkedId();
+    if (typ < 0 || szklo < 0 || wymiar < 0 || gaz < 0) {
+        UstawWartoscTekst(QStringLiteral("0"));
+        return;
+    }
+    UstawWartosc(tabele_dane::TablicaUg[typ * 100 + szklo * 20 + wymiar * 4 + gaz]);
+}
+
+void TUgTabForm::PrzyciskiDV() {
+    kod_ = 0;
+    if (RadioButton1->isChecked()) {
+        UstawWartosc(1.0);
+        kod_ = 21;
+    } else if (RadioButton2->isChecked()) {
+        UstawWartosc(0.6);
+        kod_ = 20;
+    }
+}
