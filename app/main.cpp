@@ -5,6 +5,11 @@
 #include "oprogramie.h"
 #include "pomoc.h"
 #include "splash.h"
+#include "tabdr.h"
+#include "tabpsig.h"
+#include "tabuf.h"
+#include "tabug.h"
+#include "typokna.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,6 +23,12 @@ int main(int argc, char* argv[]) {
     TDialogiQt dialogi;
     TMainForm okno(dialogi);
     TAboutBox oProgramie(&okno);
+    TUgTabForm tabelaUg(&okno);
+    TUfTabForm tabelaUf(&okno);
+    TPsigTabForm tabelaPsig(&okno);
+    TdRTabForm tabeladR(&okno);
+    TFTypOkna typOkna(&okno);
+    okno.UstawTabele({&tabelaUg, &tabelaUf, &tabelaPsig, &tabeladR, &typOkna});
     QObject::connect(okno.HelpAbout1, &QAction::triggered, &oProgramie, &QDialog::exec);
     QObject::connect(okno.HelpWord1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_WORD); });
     QObject::connect(okno.HelpPdf1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });

@@ -30,7 +30,7 @@ private slots:
         QElapsedTimer czas;
         czas.start();
         s.show();
-        QTRY_VERIFY_WITH_TIMEOUT(!s.isVisible(), 6000);
+        QTRY_VERIFY_WITH_TIMEOUT(!s.isVisible(), 15000);
         QVERIFY(czas.elapsed() >= 3400);
     }
 

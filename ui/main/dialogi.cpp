@@ -104,6 +104,10 @@ bool TDialogiQt::UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) {
     return true;
 }
 
+bool TDialogiQt::Pokaz(QDialog& okno) {
+    return okno.exec() == QDialog::Accepted;
+}
+
 void TDialogiQt::Zakoncz() {
     std::exit(EXIT_FAILURE);
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class QDialog;
 class QWidget;
 
 // Every message box, question, input box, file dialog and the page setup of
@@ -40,6 +41,8 @@ public:
                                  const QString& rozszerzenie) = 0;
     // The page setup in millimetres; false for Cancel.
     virtual bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) = 0;
+    // Shows a dialog modally; true when it closed with OK.
+    virtual bool Pokaz(QDialog& okno) = 0;
     // Ends the application after a fatal inconsistency.
     virtual void Zakoncz() = 0;
 };
@@ -58,5 +61,6 @@ public:
     QString PlikDoZapisu(QWidget* rodzic, const QString& filtry, const QString& sciezka,
                          const QString& rozszerzenie) override;
     bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) override;
+    bool Pokaz(QDialog& okno) override;
     void Zakoncz() override;
 };

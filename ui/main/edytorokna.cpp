@@ -7,7 +7,12 @@
 #include "podpowiedzi.h"
 #include "polaliczbowe.h"
 #include "siatkapieter.h"
+#include "tabdr.h"
+#include "tabpsig.h"
+#include "tabuf.h"
+#include "tabug.h"
 #include "tekst.h"
+#include "typokna.h"
 #include "zestawienie.h"
 
 #include <QApplication>
@@ -427,11 +432,11 @@ void TEdytorOkna::Polacz() {
     });
     connect(ZmSymbBitBtn, &QPushButton::clicked, this, &TEdytorOkna::zmienSymbol);
     connect(RefreshUwOkna, &QPushButton::clicked, this, &TEdytorOkna::przeliczUw);
-    connect(UgBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeleUg);
-    connect(UfBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeleUf);
-    connect(Psi_gBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabelePsig);
-    connect(dRBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazTabeledR);
-    connect(WybierzTypOknaBBtn, &QPushButton::clicked, this, &TEdytorOkna::pokazWyborTypu);
+    connect(UgBBtn, &QPushButton::clicked, this, &TEdytorOkna::WartosciUg);
+    connect(UfBBtn, &QPushButton::clicked, this, &TEdytorOkna::WartosciUf);
+    connect(Psi_gBBtn, &QPushButton::clicked, this, &TEdytorOkna::WartosciPsig);
+    connect(dRBBtn, &QPushButton::clicked, this, &TEdytorOkna::WartoscidR);
+    connect(WybierzTypOknaBBtn, &QPushButton::clicked, this, &TEdytorOkna::WybierzTyp);
     const std::array<QPushButton*, 7> wszystkim = {
         SetAllUgBBtn,      SetAllUfBBtn,      SetAllPsigBBtn, SetAlldRBBtn,
         SetAllTypOknaBBtn, SetAllOtwSkrzBBtn, SetAlldRamyBBtn};
@@ -453,6 +458,61 @@ bool TEdytorOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         }
     }
     return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+void TEdytorOkna::UstawTabele(const TTabele& tabele) {
+    tabele_ = tabele;
+    if (tabele_.typ)
+        connect(tabele_.typ, &TFTypOkna::blad, this, [this](const QString& tresc) {
+            dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
+        });
+}
+
+// Values from the dialogs land in the fields only; the window gets them at
+// the next commit. Filling a field is not the user's edit.
+void TEdytorOkna::WartosciUg() {
+    if (!tabele_.ug || !dialogi_.Pokaz(*tabele_.ug))
+        return;
+    UgEd->setText(tabele_.ug->Wartosc());
+    SzkloKodIdST->setText(QString::number(tabele_.ug->KodID()));
+    DostawcaUgST->setText(NazwaZrodla(tabele_.ug->ZrodloWartosci()));
+    ugEdytowane_ = false;
+}
+
+void TEdytorOkna::WartosciUf() {
+    if (!tabele_.uf || !dialogi_.Pokaz(*tabele_.uf))
+        return;
+    UfEd->setText(tabele_.uf->Wartosc());
+    DostawcaUfST->setText(NazwaZrodla(tabele_.uf->ZrodloWartosci()));
+    RamaKodIdST->setText(QString::number(tabele_.uf->KodID()));
+    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findText(tabele_.uf->WybranyMaterial()));
+    ufEdytowane_ = false;
+}
+
+void TEdytorOkna::WartosciPsig() {
+    if (tabele_.psig && dialogi_.Pokaz(*tabele_.psig))
+        PsiGEd->setText(tabele_.psig->Wartosc());
+}
+
+void TEdytorOkna::WartoscidR() {
+    if (tabele_.dr && dialogi_.Pokaz(*tabele_.dr))
+        dREd->setText(tabele_.dr->Wartosc());
+}
+
+// The chosen type is selected without a recalculation: that waits for the
+// next commit and show.
+void TEdytorOkna::WybierzTyp() {
+    if (!tabele_.typ)
+        return;
+    for (int i = 1; i <= MAX_SKRZYDEL; ++i)
+        tabele_.typ->SetSkrzydlo(QString::number(i), SkrzydlaVLE->GetSkrzydlo(QString::number(i)));
+    if (!dialogi_.Pokaz(*tabele_.typ))
+        return;
+    for (int i = 1; i <= MAX_SKRZYDEL; ++i)
+        SkrzydlaVLE->SetSkrzydlo(QString::number(i), tabele_.typ->GetSkrzydlo(QString::number(i)));
+    const QString nazwa = NazwaTypuOkna(tabele_.typ->WybranyTyp());
+    if (!nazwa.isEmpty())
+        TypOknaCB->setCurrentIndex(TypOknaCB->findText(nazwa));
 }
 
 void TEdytorOkna::WybierzRodzajSkrzydla(int wiersz, const QString& nazwa) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tabele.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -33,6 +35,15 @@ public:
     // The Lg suggestion and the vent rule on the editor's fields.
     void PodpowiedzLg();
     void RegulaNawiewnikow();
+    // The reference dialogs that the editor's buttons open.
+    void UstawTabele(const TTabele& tabele);
+    // The buttons' actions: a dialog, and on OK its values into the fields.
+    void WartosciUg();
+    void WartosciUf();
+    void WartosciPsig();
+    void WartoscidR();
+    void WybierzTyp();
+
     // Chooses the opening kind of row `wiersz` (0–7) as the drop-down does.
     void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);
 
@@ -74,12 +85,6 @@ signals:
     void zmienSymbol();
     void przeliczUw();
     void zmienionoTyp();
-    // The reference dialogs and the type chooser.
-    void pokazTabeleUg();
-    void pokazTabeleUf();
-    void pokazTabelePsig();
-    void pokazTabeledR();
-    void pokazWyborTypu();
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -94,6 +99,7 @@ private:
     void PokazCene(TZestawienieStolarki& projekt, TOkno& okno);
 
     TDialogi& dialogi_;
+    TTabele tabele_;
     TZestawienieStolarki* projekt_ = nullptr;
     bool ugEdytowane_ = false;
     bool ufEdytowane_ = false;

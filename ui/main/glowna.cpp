@@ -621,6 +621,10 @@ void TMainForm::ZmienSymbol() {
     SortujWezly();
 }
 
+void TMainForm::UstawTabele(const TTabele& tabele) {
+    ElementStolarkiPanel->UstawTabele(tabele);
+}
+
 void TMainForm::UstawieniaStrony() {
     dialogi_.UstawieniaStrony(this, ukladStrony_);
 }

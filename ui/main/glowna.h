@@ -2,6 +2,7 @@
 
 #include "dialogi.h"
 #include "powiadomienia.h"
+#include "tabele.h"
 
 #include <QMainWindow>
 #include <QPageLayout>
@@ -50,6 +51,8 @@ public:
     void UsunOkno();
     void ZmienSymbol();
     void UstawieniaStrony();
+    // The reference dialogs opened from the window editor.
+    void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.
     void ObsluzWybor();
 

@@ -32,7 +32,8 @@ int Bok(int podzialow) {
 
 // Pictures drawn at their own, more compact sizes.
 const QMap<int, QSize>& WlasneRozmiary() {
-    static const QMap<int, QSize> rozmiary = {{3003, {41, 41}}, {5037, {59, 65}}};
+    static const QMap<int, QSize> rozmiary = {
+        {3003, {41, 41}}, {5037, {59, 65}}, {8001, {79, 41}}, {8002, {41, 79}}};
     return rozmiary;
 }
 

@@ -2,8 +2,11 @@
 
 #include "dialogi.h"
 
+#include <QDialog>
 #include <QList>
+
 #include <QStringList>
+#include <functional>
 
 // Answers the main window's dialogs from a script and records what was shown.
 class TDialogiSkrypt : public TDialogi {
@@ -54,5 +57,15 @@ public:
         return pliki.isEmpty() ? QString() : pliki.takeFirst();
     }
     bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
+    // Shown dialogs: shown (so they recompute), handed to the script, closed.
+    std::function<bool(QDialog&)> przyOknie = [](QDialog&) {
+        return false;
+    };
+    bool Pokaz(QDialog& okno) override {
+        okno.show();
+        const bool ok = przyOknie(okno);
+        okno.hide();
+        return ok;
+    }
     void Zakoncz() override { zakonczono = true; }
 };

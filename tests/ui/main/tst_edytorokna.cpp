@@ -2,7 +2,15 @@
 #include "edytorokna.h"
 #include "glowna.h"
 #include "listaskrzydel.h"
+#include "tabdr.h"
+#include "tabpsig.h"
+#include "tabuf.h"
+#include "tabug.h"
+#include "typokna.h"
 #include "zestawienie.h"
+
+#include <QButtonGroup>
+#include <QRadioButton>
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,6 +34,11 @@ class TestEdytorOkna : public QObject {
     std::unique_ptr<TDialogiSkrypt> d;
     std::unique_ptr<TMainForm> f;
     TEdytorOkna* e = nullptr;
+    std::unique_ptr<TUgTabForm> tabUg;
+    std::unique_ptr<TUfTabForm> tabUf;
+    std::unique_ptr<TPsigTabForm> tabPsig;
+    std::unique_ptr<TdRTabForm> tabDr;
+    std::unique_ptr<TFTypOkna> tabTyp;
 
     void Wybierz(const QString& tekst) {
         QTreeWidgetItem* k = f->StolarkaTree->topLevelItem(0);
@@ -63,6 +76,12 @@ private slots:
         d = std::make_unique<TDialogiSkrypt>();
         f = std::make_unique<TMainForm>(*d);
         e = f->ElementStolarkiPanel;
+        tabUg = std::make_unique<TUgTabForm>();
+        tabUf = std::make_unique<TUfTabForm>();
+        tabPsig = std::make_unique<TPsigTabForm>();
+        tabDr = std::make_unique<TdRTabForm>();
+        tabTyp = std::make_unique<TFTypOkna>();
+        f->UstawTabele({tabUg.get(), tabUf.get(), tabPsig.get(), tabDr.get(), tabTyp.get()});
         f->Nowy();
         for (const char* s : {"O1", "O2"}) {
             d->teksty << QString::fromLatin1(s);
@@ -73,6 +92,11 @@ private slots:
     }
     void cleanup() {
         f.reset();
+        tabUg.reset();
+        tabUf.reset();
+        tabPsig.reset();
+        tabDr.reset();
+        tabTyp.reset();
         d.reset();
     }
 
@@ -347,6 +371,81 @@ private slots:
         e->SzerokoscEd->setText("100");
         e->LiczbaNawiewnikowSE->setValue(1);
         QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("0"));
+    }
+
+    void wartosciZTabel() {
+        d->przyOknie = [](QDialog&) {
+            return true;
+        };
+        e->UgBBtn->click();
+        QCOMPARE(e->UgEd->text(), QStringLiteral("1"));
+        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("DV"));
+        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("21"));
+        d->przyOknie = [this](QDialog&) {
+            tabUf->RamyDV->button(8)->click();
+            return true;
+        };
+        e->UfBBtn->click();
+        QCOMPARE(e->UfEd->text(), QStringLiteral("1,5"));
+        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("DV"));
+        QCOMPARE(e->RamaKodIdST->text(), QStringLiteral("24"));
+        QCOMPARE(e->MaterialRamyCB->currentText(), QStringLiteral("drewno"));
+        e->Psi_gBBtn->click();
+        e->dRBBtn->click();
+        QCOMPARE(e->dREd->text(), QStringLiteral("0,1927"));
+        QCOMPARE(Okno("O1").Ug, 0.0); // only at the next commit
+        e->RefreshUwOkna->click();
+        QCOMPARE(Okno("O1").SzkloKodID, 21);
+        QCOMPARE(Okno("O1").MaterialRamy, 1);
+        QVERIFY(Okno("O1").JestDV());
+        // Cancel takes nothing.
+        d->przyOknie = [this](QDialog&) {
+            tabUg->RadioButton2->click();
+            return false;
+        };
+        e->UgBBtn->click();
+        QCOMPARE(e->UgEd->text(), QStringLiteral("1"));
+        // The standard's page: source "PolskaNorma" and code 10.
+        d->przyOknie = [this](QDialog&) {
+            tabUg->Strony->setCurrentIndex(0);
+            return true;
+        };
+        e->UgBBtn->click();
+        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("PolskaNorma"));
+        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("10"));
+        QCOMPARE(e->UgEd->text(), QStringLiteral("3,3"));
+    }
+
+    void wyborTypu() {
+        e->WybierzRodzajSkrzydla(0, "uchylne");
+        // First "Ok" without a click: the sashes come back, the type stays.
+        d->przyOknie = [](QDialog&) {
+            return true;
+        };
+        e->WybierzTypOknaBBtn->click();
+        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("1"), QStringLiteral("uchylne"));
+        // 5037 then "Anuluj": nothing changes.
+        d->przyOknie = [this](QDialog&) {
+            tabTyp->KliknijObraz(5037);
+            tabTyp->SetSkrzydlo("3", "odchylne");
+            return false;
+        };
+        e->WybierzTypOknaBBtn->click();
+        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("stałe w ramie"));
+        // "Ok" on the next opening selects 5037 without recomputing.
+        d->przyOknie = [this](QDialog&) {
+            tabTyp->SetSkrzydlo("3", "odchylne");
+            return true;
+        };
+        e->WybierzTypOknaBBtn->click();
+        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
+        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
+        QCOMPARE(Okno("O1").TypOkna, 1001);
+        e->RefreshUwOkna->click();
+        QCOMPARE(Okno("O1").TypOkna, 5037);
+        QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
     }
 
     void ujemnaSzerokosc() {

@@ -1,0 +1,231 @@
+#include "listaskrzydel.h"
+#include "tabdr.h"
+#include "tabpsig.h"
+#include "tabuf.h"
+#include "tabug.h"
+#include "typokna.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QtTest>
+
+namespace {
+
+void Klik(QButtonGroup* g, int id) {
+    g->button(id)->click();
+}
+
+} // namespace
+
+class TestTabele : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    void ugNormy() {
+        TUgTabForm f;
+        QCOMPARE(f.Strony->currentIndex(), 1); // the first opening: the manufacturer's page
+        f.show();
+        QCOMPARE(f.Wartosc(), QStringLiteral("1"));
+        QCOMPARE(f.ZrodloWartosci(), 2);
+        QCOMPARE(f.KodID(), 21);
+        f.RadioButton2->click();
+        QCOMPARE(f.Wartosc(), QStringLiteral("0,6"));
+        QCOMPARE(f.KodID(), 20);
+
+        f.Strony->setCurrentIndex(0);
+        QCOMPARE(f.ZrodloWartosci(), 1);
+        QCOMPARE(f.KodID(), 10);
+        Klik(f.SzkloEmisyjnoscUgRG, 2);
+        Klik(f.WymiaryUgRG, 2);
+        Klik(f.RodzajGazuUgRG, 1);
+        QCOMPARE(f.Wartosc(), QStringLiteral("1,7"));
+        QCOMPARE(f.WymiaryUgRG->button(2)->text(), QStringLiteral("4 - 12 - 4"));
+        // Double to triple with dimension row 5: row 1 and its triple value.
+        Klik(f.WymiaryUgRG, 4);
+        Klik(f.TypOszkleniaUgRG, 1);
+        QCOMPARE(f.WymiaryUgRG->checkedId(), 0);
+        QCOMPARE(f.SzkloEmisyjnoscUgRG->button(1)->text(),
+                 QStringLiteral("dwie szyby pokryte - emisyjność <=0.4"));
+        QCOMPARE(f.Wartosc(), QStringLiteral("2,1"));
+        Klik(f.SzkloEmisyjnoscUgRG, 4);
+        Klik(f.WymiaryUgRG, 2);
+        Klik(f.RodzajGazuUgRG, 2);
+        QCOMPARE(f.Wartosc(), QStringLiteral("0,5"));
+        // The empty fourth row of triple glazing falls back to row 1.
+        Klik(f.WymiaryUgRG, 3);
+        QCOMPARE(f.WymiaryUgRG->checkedId(), 0);
+        QCOMPARE(f.WymiaryUgRG->button(3)->text(), QString());
+        // Reopening resets glass and dimensions, keeps the gas.
+        Klik(f.SzkloEmisyjnoscUgRG, 3);
+        f.hide();
+        f.show();
+        QCOMPARE(f.SzkloEmisyjnoscUgRG->checkedId(), 0);
+        QCOMPARE(f.WymiaryUgRG->checkedId(), 0);
+        QCOMPARE(f.RodzajGazuUgRG->checkedId(), 2);
+        QCOMPARE(f.Strony->currentIndex(), 0);
+    }
+
+    void ufDrewnoIMetal() {
+        TUfTabForm f;
+        f.resize(900, 700);
+        f.show();
+        QCOMPARE(f.Wartosc(), QStringLiteral("1,21"));
+        QCOMPARE(f.KodID(), 20);
+        QCOMPARE(f.WybranyMaterial(), QStringLiteral("PCV"));
+        Klik(f.RamyDV, 8);
+        QCOMPARE(f.Wartosc(), QStringLiteral("1,5"));
+        QCOMPARE(f.KodID(), 24);
+        QCOMPARE(f.WybranyMaterial(), QStringLiteral("drewno"));
+
+        f.Strony->setCurrentIndex(0);
+        Klik(f.SztuczneMatTypRG, 1);
+        QCOMPARE(f.Wartosc(), QStringLiteral("2,2"));
+        Klik(f.RodzajRamyGB, 1);
+        QCOMPARE(f.Wartosc(), QStringLiteral("0"));
+        QVERIFY(f.DrewnianaChart->isVisible());
+        QTest::qWait(50);
+        // Softwood (series 2) at 60 mm.
+        QTest::mouseClick(f.DrewnianaChart->viewport(), Qt::LeftButton, {},
+                          f.DrewnianaChart->PozycjaPunktu(1, 3));
+        QCOMPARE(f.Wartosc(), QStringLiteral("1,88"));
+        QCOMPARE(f.ZrodloWartosci(), 1);
+        QCOMPARE(f.KodID(), 10);
+        QCOMPARE(f.WybranyMaterial(), QStringLiteral("drewno"));
+
+        Klik(f.RodzajRamyGB, 2);
+        QCOMPARE(f.Wartosc(), QStringLiteral("5,9"));
+        QVERIFY(!f.MetalowaChart->isVisible());
+        QVERIFY(!f.PodpowiedzST->isVisible());
+        QCOMPARE(f.WybranyMaterial(), QStringLiteral("metal"));
+        Klik(f.MetalPrzeklTermGb, 1);
+        QVERIFY(f.MetalowaChart->isVisible());
+        QTest::qWait(50);
+        QTest::mouseClick(f.MetalowaChart->viewport(), Qt::LeftButton, {},
+                          f.MetalowaChart->PozycjaPunktu(0, 16));
+        QCOMPARE(f.Wartosc(), QStringLiteral("2,48"));
+        QTest::mouseClick(f.MetalowaChart->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(f.Wartosc(), QStringLiteral("0"));
+        Klik(f.RodzajRamyGB, 0);
+        QCOMPARE(f.Wartosc(), QStringLiteral("2,2"));
+        QCOMPARE(f.WybranyMaterial(), QStringLiteral("PCV"));
+        // A wood value is not kept across openings.
+        Klik(f.RodzajRamyGB, 1);
+        QTest::mouseClick(f.DrewnianaChart->viewport(), Qt::LeftButton, {},
+                          f.DrewnianaChart->PozycjaPunktu(0, 0));
+        QCOMPARE(f.Wartosc(), QStringLiteral("2,7"));
+        f.hide();
+        f.show();
+        QCOMPARE(f.Wartosc(), QStringLiteral("0"));
+    }
+
+    void psig_data() {
+        QTest::addColumn<int>("strona");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::addColumn<QString>("wartosc");
+        QTest::newRow("metal bez przekładki, niepokryte") << 0 << 2 << 0 << "0";
+        QTest::newRow("z przekładką, potrójne niskoemisyjne") << 0 << 1 << 2 << "0,08";
+        QTest::newRow("drewno, niepokryte") << 0 << 0 << 0 << "0,04";
+        QTest::newRow("PCV, polimery") << 1 << 1 << 2 << "0,04";
+        QTest::newRow("aluminiowa, stalowa") << 1 << 2 << 1 << "0,12";
+    }
+    void psig() {
+        QFETCH(int, strona);
+        QFETCH(int, a);
+        QFETCH(int, b);
+        QFETCH(QString, wartosc);
+        TPsigTabForm f;
+        f.show();
+        f.Strony->setCurrentIndex(strona);
+        if (strona == 0) {
+            Klik(f.MaterialRamyGB, a);
+            Klik(f.OszklenieGB, b);
+        } else {
+            Klik(f.RodzajRamyDVGB, a);
+            Klik(f.RamkaDVRG, b);
+        }
+        QCOMPARE(f.Wartosc(), wartosc);
+        // Switching pages and back keeps each page's selections.
+        f.Strony->setCurrentIndex(1 - strona);
+        f.Strony->setCurrentIndex(strona);
+        QCOMPARE(f.Wartosc(), wartosc);
+    }
+
+    void dR() {
+        const char* const oczekiwane[5][4] = {{"0,08", "0,08", "0,08", "0,08"},
+                                              {"0,0925", "0,115", "0,1275", "0,14"},
+                                              {"0,1155", "0,165", "0,1925", "0,22"},
+                                              {"0,148", "0,22", "0,26", "0,3"},
+                                              {"0,1795", "0,265", "0,3125", "0,36"}};
+        TdRTabForm f;
+        f.show();
+        QCOMPARE(f.Wartosc(), QStringLiteral("0,1927"));
+        f.Strony->setCurrentIndex(0);
+        for (int k = 0; k < 5; ++k) {
+            Klik(f.KategorieGB, k);
+            for (int t = 0; t < 4; ++t) {
+                Klik(f.TypZaluzjiRG, t);
+                QCOMPARE(f.Wartosc(), QString::fromLatin1(oczekiwane[k][t]));
+            }
+        }
+        f.Strony->setCurrentIndex(1);
+        QCOMPARE(f.Wartosc(), QStringLiteral("0,1927"));
+    }
+
+    void typOkna() {
+        TFTypOkna f;
+        QCOMPARE(f.LiczbaSkrzydelPC->count(), 8);
+        QCOMPARE(f.LiczbaSkrzydelPC->tabText(4), QStringLiteral("5-skrzydłowe"));
+        QCOMPARE(f.findChildren<QLabel*>(QRegularExpression("^skrz\\dImg\\d{3}$")).size(), 82);
+        QCOMPARE(f.WybranyTyp(), 0);
+        auto* obraz = f.findChild<QLabel*>("skrz5Img037");
+        QVERIFY(obraz);
+        QCOMPARE(obraz->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(obraz, Qt::LeftButton);
+        QCOMPARE(f.WybranyTyp(), 5037);
+        QCOMPARE(f.WybranyIMG->pixmap().size(), QSize(59, 65));
+        QSignalSpy bledy(&f, &TFTypOkna::blad);
+        f.KliknijObraz(9001);
+        QCOMPARE(f.WybranyTyp(), 1001);
+        QCOMPARE(bledy.count(), 1);
+        QCOMPARE(bledy.first().first().toString(),
+                 QStringLiteral("Brak zdefiniowanego kodu dla wybranego typu okna!"));
+        f.SetSkrzydlo("3", "odchylne");
+        QCOMPARE(f.GetSkrzydlo("3"), QStringLiteral("odchylne"));
+        // A row without a kind name opens the drop-down with nothing selected.
+        f.show();
+        f.SkrzydlaVLE->setCurrentCell(1, 1);
+        emit f.SkrzydlaVLE->cellClicked(1, 1);
+        QCOMPARE(f.SkrzydlaVLE->SkrzydloCB->currentIndex(), -1);
+    }
+
+    void obrazyTypow_data() {
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QSize>("rozmiar");
+        QTest::newRow("1001") << 1001 << QSize(41, 41);
+        QTest::newRow("3003") << 3003 << QSize(41, 41);
+        QTest::newRow("2001") << 2001 << QSize(52, 41);
+        QTest::newRow("3001") << 3001 << QSize(65, 41);
+        QTest::newRow("5001") << 5001 << QSize(90, 41);
+        QTest::newRow("5002") << 5002 << QSize(41, 90);
+        QTest::newRow("5037") << 5037 << QSize(59, 65);
+        QTest::newRow("8001") << 8001 << QSize(79, 41);
+    }
+    void obrazyTypow() {
+        QFETCH(int, kod);
+        QFETCH(QSize, rozmiar);
+        const QImage obraz = ObrazTypuOkna(kod).toImage();
+        QCOMPARE(obraz.size(), rozmiar);
+        QCOMPARE(obraz.pixel(1, 1), qRgb(0, 0, 0));
+        QCOMPARE(obraz.pixel(4, 4), qRgb(255, 255, 255));
+    }
+};
+
+QTEST_MAIN(TestTabele)
+#include "tst_tabele.moc"
