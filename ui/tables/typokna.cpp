@@ -107,7 +107,7 @@ TFTypOkna::TFTypOkna(QWidget* rodzic) : QDialog(rodzic) {
     lewa->addWidget(new QLabel(QStringLiteral("Wybierz typ okna:"), this));
     LiczbaSkrzydelPC = new QTabWidget(this);
     LiczbaSkrzydelPC->setObjectName(QStringLiteral("LiczbaSkrzydelPC"));
-    LiczbaSkrzydelPC->setUsesScrollButtons(false);
+    LiczbaSkrzydelPC->setUsesScrollButtons(true);
     for (int n = 1; n <= MAX_SKRZYDEL; ++n) {
         auto* strona = new QWidget;
         strona->setObjectName(QStringLiteral("skrz%1TS").arg(n));
