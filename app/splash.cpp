@@ -22,6 +22,7 @@ TSplashForm::TSplashForm(QWidget* rodzic)
     CloseTimer->setObjectName(QStringLiteral("CloseTimer"));
     CloseTimer->setInterval(CZAS_MS);
     CloseTimer->setSingleShot(true);
+    CloseTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 5 % early
     connect(CloseTimer, &QTimer::timeout, this, &QDialog::close);
     if (const QScreen* ekran = QGuiApplication::primaryScreen())
         move(ekran->availableGeometry().center() - rect().center());
