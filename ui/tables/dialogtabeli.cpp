@@ -108,6 +108,15 @@ QPlainTextEdit* TDialogTabeli::Uwaga(const QString& tekst, QWidget* rodzic) {
     return u;
 }
 
+QString TDialogTabeli::ZgodnoscZNorma(QChar zalacznik) {
+    return QString(80, QLatin1Char('-')) +
+           QStringLiteral("\nWszystkie informacje zgodne są z załącznikiem %1 Polskiej Normy "
+                          "PN-EN ISO 10077-1 \"Cieplne właściwości użytkowe okien, drzwi i "
+                          "żaluzji - Obliczanie współczynnika przenikania ciepła - Część 1: "
+                          "Metoda uproszczona\"")
+               .arg(zalacznik);
+}
+
 QString TDialogTabeli::Wartosc() const {
     return WybranaWartoscEd->text();
 }

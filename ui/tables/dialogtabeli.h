@@ -36,6 +36,9 @@ protected:
     // The pages' contents go into these layouts.
     QVBoxLayout* UkladStrony(Strona s) const;
     static QPlainTextEdit* Uwaga(const QString& tekst, QWidget* rodzic);
+    // The closing lines of a note on the standard's page: which annex of the
+    // standard the values come from.
+    static QString ZgodnoscZNorma(QChar zalacznik);
 
     // Recomputes the value from the selections of the given page.
     virtual void PrzeliczStrone(Strona s) = 0;

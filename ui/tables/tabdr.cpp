@@ -10,12 +10,6 @@
 
 namespace {
 
-const char* const uwagaNormy =
-    "--------------------------------------------------------------------------------\n"
-    "Wszystkie informacje zgodne są z załącznikiem G Polskiej Normy PN-EN ISO 10077-1 "
-    "\"Cieplne właściwości użytkowe okien, drzwi i żaluzji - Obliczanie współczynnika "
-    "przenikania ciepła - Część 1: Metoda uproszczona\"";
-
 // dR = a · Rsh + b by air-permeability category, very high to tight.
 struct Wzor {
     double a, b;
@@ -54,7 +48,7 @@ TdRTabForm::TdRTabForm(QWidget* rodzic)
     QVBoxLayout* u = UkladStrony(PolskaNorma);
     u->addWidget(qobject_cast<QWidget*>(TypZaluzjiRG->parent()));
     u->addWidget(qobject_cast<QWidget*>(KategorieGB->parent()));
-    u->addWidget(Uwaga(QString::fromUtf8(uwagaNormy), norma));
+    u->addWidget(Uwaga(ZgodnoscZNorma(QLatin1Char('G')), norma));
 
     QWidget* dv = Strony->widget(OknaDV);
     RoletyDVRG =

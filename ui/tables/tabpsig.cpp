@@ -13,11 +13,7 @@ namespace {
 const char* const uwagaNormy =
     "Wartości dla rozpórek nieujętych w tablicy mogą być wyznaczone na podstawie obliczeń "
     "komputerowych zgodnie z prEN ISO 10077-2 \"Thermal performance of windows, doors and "
-    "shutters - Calculation of thermal transmittance - Part 2: Numerical method for frames\".\n"
-    "--------------------------------------------------------------------------------\n"
-    "Wszystkie informacje zgodne są z załącznikiem E Polskiej Normy PN-EN ISO 10077-1 "
-    "\"Cieplne właściwości użytkowe okien, drzwi i żaluzji - Obliczanie współczynnika "
-    "przenikania ciepła - Część 1: Metoda uproszczona\"";
+    "shutters - Calculation of thermal transmittance - Part 2: Numerical method for frames\".\n";
 
 const char* const uwagaDV =
     "Liniowy współczynnik przenikania ciepła Psi_g ramki dystansowej może przyjmować wartości "
@@ -55,7 +51,9 @@ TPsigTabForm::TPsigTabForm(QWidget* rodzic)
     QVBoxLayout* u = UkladStrony(PolskaNorma);
     u->addWidget(qobject_cast<QWidget*>(MaterialRamyGB->parent()));
     u->addWidget(qobject_cast<QWidget*>(OszklenieGB->parent()));
-    u->addWidget(Uwaga(QString::fromUtf8(uwagaNormy), norma));
+    u->addWidget(
+        Uwaga(QString::fromUtf8(uwagaNormy) + QLatin1Char('\n') + ZgodnoscZNorma(QLatin1Char('E')),
+              norma));
 
     QWidget* dv = Strony->widget(OknaDV);
     QVBoxLayout* d = UkladStrony(OknaDV);

@@ -62,11 +62,7 @@ constexpr double ZASIEG_KLIKNIECIA = 8;
 const char* const uwagaNormy =
     "Wszystkie wartości dotyczą wyłącznie położenia pionowego. Wartości te mogą być stosowane, "
     "gdy brak jest danych pomiarowych lub obliczeniowych dla danej ramy. Oparto je na wielu "
-    "wartościach zmierzonych i obliczonych; uwzględniają wpływ powierzchni rozwiniętych.\n"
-    "--------------------------------------------------------------------------------\n"
-    "Wszystkie informacje zgodne są z załącznikiem D Polskiej Normy PN-EN ISO 10077-1 "
-    "\"Cieplne właściwości użytkowe okien, drzwi i żaluzji - Obliczanie współczynnika "
-    "przenikania ciepła - Część 1: Metoda uproszczona\"";
+    "wartościach zmierzonych i obliczonych; uwzględniają wpływ powierzchni rozwiniętych.\n";
 
 QValueAxis* Os(double od, double do_, double krok, const QString& tytul, bool formatUf) {
     auto* os = new QValueAxis;
@@ -219,7 +215,9 @@ TUfTabForm::TUfTabForm(QWidget* rodzic)
     wykresy->addWidget(MetalowaChart, 1);
     wykresy->addWidget(PodpowiedzST);
     u->addLayout(wykresy, 1);
-    u->addWidget(Uwaga(QString::fromUtf8(uwagaNormy), norma));
+    u->addWidget(
+        Uwaga(QString::fromUtf8(uwagaNormy) + QLatin1Char('\n') + ZgodnoscZNorma(QLatin1Char('D')),
+              norma));
 
     QWidget* dv = Strony->widget(OknaDV);
     QStringList opisy;

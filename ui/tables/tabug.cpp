@@ -37,11 +37,7 @@ const char* const uwagaNormy =
     "czasem. Procedury starzeniowe podano w prEN 1279-1 \"Glass in building - Insulating glass "
     "units - Part 1: Generalities and dimensional tolerances\" i prEN 1279-3 \"Glass in "
     "building - Insulating glass units - Part 3: Long term test method and requirements for gas "
-    "leakage rate and for gas concentration tolerances\".\n"
-    "--------------------------------------------------------------------------------\n"
-    "Wszystkie informacje zgodne są z załącznikiem C Polskiej Normy PN-EN ISO 10077-1 "
-    "\"Cieplne właściwości użytkowe okien, drzwi i żaluzji - Obliczanie współczynnika "
-    "przenikania ciepła - Część 1: Metoda uproszczona\"";
+    "leakage rate and for gas concentration tolerances\".\n";
 
 } // namespace
 
@@ -71,7 +67,9 @@ TUgTabForm::TUgTabForm(QWidget* rodzic)
     u->addWidget(qobject_cast<QWidget*>(TypOszkleniaUgRG->parent()));
     u->addLayout(srodek);
     u->addWidget(qobject_cast<QWidget*>(RodzajGazuUgRG->parent()));
-    u->addWidget(Uwaga(QString::fromUtf8(uwagaNormy), norma));
+    u->addWidget(
+        Uwaga(QString::fromUtf8(uwagaNormy) + QLatin1Char('\n') + ZgodnoscZNorma(QLatin1Char('C')),
+              norma));
 
     QWidget* dv = Strony->widget(OknaDV);
     auto* grupa = new QGroupBox(QStringLiteral(" Szyby termoizolacyjne D&&V "), dv);
