@@ -54,6 +54,17 @@ QString BezKatalogu(const QString& sciezka) {
     return QFileInfo(sciezka).fileName();
 }
 
+// The clipboard commands act on the focused text field, whatever its kind.
+template <typename Dzialanie> void NaPoluTekstowym(Dzialanie dzialanie) {
+    QWidget* w = QApplication::focusWidget();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        dzialanie(e);
+    else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+        dzialanie(t);
+    else if (auto* r = qobject_cast<QTextEdit*>(w))
+        dzialanie(r);
+}
+
 } // namespace
 
 TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
@@ -179,33 +190,12 @@ void TMainForm::UtworzPolecenia() {
     connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
     connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
     connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
-    connect(EditCut1, &QAction::triggered, this, [] {
-        QWidget* w = QApplication::focusWidget();
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->cut();
-        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
-            t->cut();
-        else if (auto* r = qobject_cast<QTextEdit*>(w))
-            r->cut();
-    });
-    connect(EditCopy1, &QAction::triggered, this, [] {
-        QWidget* w = QApplication::focusWidget();
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->copy();
-        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
-            t->copy();
-        else if (auto* r = qobject_cast<QTextEdit*>(w))
-            r->copy();
-    });
-    connect(EditPaste1, &QAction::triggered, this, [] {
-        QWidget* w = QApplication::focusWidget();
-        if (auto* e = qobject_cast<QLineEdit*>(w))
-            e->paste();
-        else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
-            t->paste();
-        else if (auto* r = qobject_cast<QTextEdit*>(w))
-            r->paste();
-    });
+    connect(EditCut1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->cut(); }); });
+    connect(EditCopy1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->copy(); }); });
+    connect(EditPaste1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->paste(); }); });
 }
 
 void TMainForm::UtworzMenuIPasek() {
