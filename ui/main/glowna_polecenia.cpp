@@ -1,0 +1,200 @@
+// The main window's commands: their captions, hints and shortcuts, the menus
+// and the toolbar, and the commands that need no project.
+
+#include "glowna.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+
+namespace {
+
+// The clipboard commands act on the focused text field, whatever its kind.
+template <typename Dzialanie> void NaPoluTekstowym(Dzialanie dzialanie) {
+    QWidget* w = QApplication::focusWidget();
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        dzialanie(e);
+    else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+        dzialanie(t);
+    else if (auto* r = qobject_cast<QTextEdit*>(w))
+        dzialanie(r);
+}
+
+} // namespace
+
+void TMainForm::UtworzPolecenia() {
+    // The hint's part before the bar is the tooltip, the part after it goes
+    // to the status bar.
+    auto polecenie = [this](const char* nazwa, const QString& tytul, const QString& podpowiedz,
+                            QKeySequence skrot = QKeySequence(),
+                            QStyle::StandardPixmap ikona = QStyle::SP_CustomBase) {
+        auto* a = new QAction(tytul, this);
+        a->setObjectName(QLatin1String(nazwa));
+        const qsizetype kreska = podpowiedz.indexOf(QLatin1Char('|'));
+        a->setToolTip(kreska < 0 ? podpowiedz : podpowiedz.left(kreska));
+        a->setStatusTip(kreska < 0 ? podpowiedz : podpowiedz.mid(kreska + 1));
+        a->setShortcut(skrot);
+        if (ikona != QStyle::SP_CustomBase)
+            a->setIcon(style()->standardIcon(ikona));
+        return a;
+    };
+    FileNewTA =
+        polecenie("FileNewTA", QStringLiteral("&Nowy"), QStringLiteral("Nowy|Tworzy nowy projekt"),
+                  QKeySequence(QStringLiteral("Ctrl+N")), QStyle::SP_FileIcon);
+    FileOpenTA = polecenie("FileOpenTA", QStringLiteral("&Otwórz..."),
+                           QStringLiteral("Otwórz|Otwiera projekt z dysku"),
+                           QKeySequence(QStringLiteral("Ctrl+O")), QStyle::SP_DialogOpenButton);
+    FileSaveTA = polecenie("FileSaveTA", QStringLiteral("&Zapisz"),
+                           QStringLiteral("Zapisz|Zapisuje bieżący projekt"),
+                           QKeySequence(QStringLiteral("Ctrl+S")), QStyle::SP_DialogSaveButton);
+    FileSaveAsTA = polecenie("FileSaveAsTA", QStringLiteral("Zapisz &jako..."),
+                             QStringLiteral("Zapisz jako|Zapisuje bieżący projekt pod nową nazwą"));
+    FileCloseTA = polecenie("FileCloseTA", QStringLiteral("Za&mknij"),
+                            QStringLiteral("Zamknij|Zamyka aktualnie otwarty projekt"),
+                            QKeySequence(), QStyle::SP_DialogCloseButton);
+    FileImportArvoKTA = polecenie(
+        "FileImportArvoKTA", QStringLiteral("Import z Arvo-K..."),
+        QStringLiteral("Import z Arvo-K|Import pliku projektu z programu Arvo-K Kalkulator "
+                       "powierzchni ścian, okien i drzwi"),
+        QKeySequence(QStringLiteral("Ctrl+I")), QStyle::SP_ArrowDown);
+    FilePageSetup1 = polecenie("FilePageSetup1", QStringLiteral("&Ustawienia strony..."),
+                               QStringLiteral("Ustawienia strony"));
+    FilePrintPreviewTA = polecenie("FilePrintPreviewTA", QStringLiteral("Podgląd wydruku..."),
+                                   QStringLiteral("Podgląd wydruku"), QKeySequence(),
+                                   QStyle::SP_FileDialogContentsView);
+    PrintDlgTA = polecenie("PrintDlgTA", QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj"),
+                           QKeySequence(QStringLiteral("Ctrl+P")));
+    PrintDlgTA->setVisible(false);
+    FileExitTA = polecenie("FileExitTA", QStringLiteral("&Koniec"),
+                           QStringLiteral("Koniec|Koniec pracy z programem"),
+                           QKeySequence(QStringLiteral("Ctrl+K")));
+    EditCut1 = polecenie("EditCut1", QStringLiteral("&Wytnij"),
+                         QStringLiteral("Wytnij|Wycina zaznaczenie i umieszcza je w schowku"),
+                         QKeySequence(QStringLiteral("Ctrl+X")));
+    EditCopy1 =
+        polecenie("EditCopy1", QStringLiteral("&Kopiuj"),
+                  QStringLiteral("Kopiuj|Kopiuje zaznaczony fragment i umieszcza go w schowku"),
+                  QKeySequence(QStringLiteral("Ctrl+C")));
+    EditPaste1 = polecenie("EditPaste1", QStringLiteral("W&klej"),
+                           QStringLiteral("Wklej|Wstawia zawartość schowka"),
+                           QKeySequence(QStringLiteral("Ctrl+V")));
+    AddStolarkaTA =
+        polecenie("AddStolarkaTA", QStringLiteral("&Dodaj"),
+                  QStringLiteral("Dodaj okno|Dodaje nowe okno do zestawienia stolarki"),
+                  QKeySequence(QStringLiteral("Ctrl+D")), QStyle::SP_FileDialogNewFolder);
+    DelStolarkaTA = polecenie("DelStolarkaTA", QStringLiteral("&Usuń"),
+                              QStringLiteral("Usuń okno|Usuwa wybrane okno z zestawienia stolarki"),
+                              QKeySequence(QStringLiteral("Ctrl+U")), QStyle::SP_TrashIcon);
+    MulStolarkaTA = polecenie(
+        "MulStolarkaTA", QStringLiteral("&Powiel"),
+        QStringLiteral("Powiel okno|Powiela wybrane okno tworząc nowe okno z identycznymi "
+                       "parametrami"),
+        QKeySequence(QStringLiteral("Ctrl+M")), QStyle::SP_FileDialogDetailedView);
+    CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
+                            QKeySequence(), QStyle::SP_ComputerIcon);
+    HelpContents1 =
+        polecenie("HelpContents1", QStringLiteral("&Pomoc"), QStringLiteral("Pomoc do programu"),
+                  QKeySequence(QStringLiteral("F1")));
+    HelpContents1->setVisible(false);
+    HelpContents1->setEnabled(false);
+    HelpWord1 = polecenie("HelpWord1", QStringLiteral("Opis programu - MS Word"),
+                          QStringLiteral("Opis programu - MS Word"));
+    HelpPdf1 = polecenie("HelpPdf1", QStringLiteral("Opis programu - Adobe Acrobat"),
+                         QStringLiteral("Opis programu - Adobe Acrobat"));
+    HelpAbout1 = polecenie(
+        "HelpAbout1", QStringLiteral("&O programie..."),
+        QStringLiteral("O programie|Wyświetla informacje o programie, numer wersji i prawa "
+                       "autorskie"));
+
+    connect(FileNewTA, &QAction::triggered, this, &TMainForm::Nowy);
+    connect(FileOpenTA, &QAction::triggered, this, &TMainForm::Otworz);
+    connect(FileSaveTA, &QAction::triggered, this, &TMainForm::Zapisz);
+    connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
+    connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
+    connect(FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
+    connect(FilePageSetup1, &QAction::triggered, this, &TMainForm::UstawieniaStrony);
+    connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
+    connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
+    connect(FileExitTA, &QAction::triggered, this, &QWidget::close);
+    connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
+    connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
+    connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
+    connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
+    connect(EditCut1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->cut(); }); });
+    connect(EditCopy1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->copy(); }); });
+    connect(EditPaste1, &QAction::triggered, this,
+            [] { NaPoluTekstowym([](auto* pole) { pole->paste(); }); });
+}
+
+void TMainForm::UtworzMenuIPasek() {
+    QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
+    plik->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileSaveAsTA, FileCloseTA});
+    plik->addSeparator();
+    plik->addAction(FileImportArvoKTA);
+    plik->addSeparator();
+    plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
+    plik->addSeparator();
+    plik->addAction(FileExitTA);
+    QMenu* edycja = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    edycja->addActions({EditCut1, EditCopy1, EditPaste1});
+    QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
+    stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
+    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Po&moc"));
+    pomoc->addActions({HelpContents1, HelpWord1, HelpPdf1});
+    pomoc->addSeparator();
+    pomoc->addAction(HelpAbout1);
+
+    QToolBar* pasek = addToolBar(QStringLiteral("ToolBar1"));
+    pasek->setObjectName(QStringLiteral("ToolBar1"));
+    pasek->setMovable(false);
+    pasek->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileCloseTA});
+    pasek->addSeparator();
+    pasek->addAction(FileImportArvoKTA);
+    pasek->addSeparator();
+    pasek->addActions({FilePrintPreviewTA, PrintDlgTA});
+    pasek->addSeparator();
+    pasek->addActions({EditCut1, EditCopy1, EditPaste1});
+    pasek->addSeparator();
+    pasek->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
+    pasek->addSeparator();
+    pasek->addActions({CalcStartTA, HelpContents1});
+}
+
+void TMainForm::UruchomKalkulator() {
+    for (const char* program :
+         {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
+        const QString sciezka = QStandardPaths::findExecutable(QLatin1String(program));
+        if (!sciezka.isEmpty()) {
+            QProcess::startDetached(sciezka, {});
+            return;
+        }
+    }
+}
+
+void TMainForm::UstawSchowek() {
+    QWidget* w = QApplication::focusWidget();
+    bool zaznaczenie = false, edycja = false;
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        zaznaczenie = e->hasSelectedText();
+        edycja = !e->isReadOnly();
+        connect(e, &QLineEdit::selectionChanged, this, &TMainForm::UstawSchowek,
+                Qt::UniqueConnection);
+    } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
+        zaznaczenie = t->textCursor().hasSelection();
+        edycja = !t->isReadOnly();
+    }
+    const bool tekstWSchowku = !QGuiApplication::clipboard()->text().isEmpty();
+    EditCut1->setEnabled(zaznaczenie && edycja);
+    EditCopy1->setEnabled(zaznaczenie);
+    EditPaste1->setEnabled(edycja && tekstWSchowku);
+}
