@@ -13,11 +13,28 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QProxyStyle>
 #include <QTimer>
+
+namespace {
+
+// Tooltips show after a pause of one second.
+class TStylTermivo : public QProxyStyle {
+public:
+    int styleHint(StyleHint podpowiedz, const QStyleOption* opcja, const QWidget* widzet,
+                  QStyleHintReturn* wynik) const override {
+        if (podpowiedz == QStyle::SH_ToolTip_WakeUpDelay)
+            return 1000;
+        return QProxyStyle::styleHint(podpowiedz, opcja, widzet, wynik);
+    }
+};
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Termivo"));
+    QApplication::setStyle(new TStylTermivo);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/grafika/termivo.png")));
 
     TDialogiQt dialogi;
