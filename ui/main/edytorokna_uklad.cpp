@@ -124,6 +124,7 @@ void TEdytorOkna::UtworzPola() {
     wycena->addWidget(DVImage);
     wycena->addStretch();
     lewa->addWidget(WycenaPanel);
+    lewa->addStretch();
     gora->addLayout(lewa);
     gora->addWidget(UtworzWymiaryITyp(), 1);
     glowny->addLayout(gora);
