@@ -1,0 +1,18 @@
+// libFuzzer target: any bytes as an Arvo-K project to import. The import
+// must neither crash nor hang, whatever counts the file claims.
+
+#include "importavk.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
+    const QByteArray bajty(reinterpret_cast<const char*>(dane), static_cast<qsizetype>(rozmiar));
+    TZestawienieStolarki projekt;
+    projekt.SetParter(true);
+    ImportujArvoK(projekt, bajty, QLocale(QLocale::Polish, QLocale::Poland));
+    projekt.USrednie();
+    return 0;
+}
