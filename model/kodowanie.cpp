@@ -22,7 +22,8 @@ bool Cp1250Dostepne() {
 }
 
 QByteArray DoCp1250(const QString& s) {
-    QStringEncoder koder(nazwaKodowania, QStringConverter::Flag::Stateless);
+    // One converter for all calls: sorting encodes every symbol.
+    thread_local QStringEncoder koder(nazwaKodowania, QStringConverter::Flag::Stateless);
     if (!koder.isValid())
         return s.toLatin1();
     return koder.encode(s);

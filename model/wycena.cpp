@@ -163,38 +163,45 @@ double TZestawienieStolarki::CenaNetto(TOkno& okno) const {
     return okno.JestDV() ? CenaDV(okno) : okno.CenaOkna;
 }
 
-double TZestawienieStolarki::SumaCenOkien() const {
-    double suma = 0;
+TSumyCen TZestawienieStolarki::SumyCen() const {
+    double okna = 0;
+    double montaz = 0;
     for (const auto& o : Okna_) {
         const double cena = CenaNetto(*o);
         if (cena != -1)
-            suma += cena * o->SumaOkien();
+            okna += cena * o->SumaOkien();
+        montaz += o->SumaOkien() * 2 * (o->Szerokosc + o->Wysokosc) * CenaMontazuOkna;
     }
-    return ZaokraglijDoSetnych(suma);
+    TSumyCen s;
+    s.SumaCenOkien = ZaokraglijDoSetnych(okna);
+    s.SumaCenOkienBrutto = ZaokraglijDoSetnych(s.SumaCenOkien * (StawkaVat + 100) / 100);
+    s.SumaCenMontazu = ZaokraglijDoSetnych(montaz / 1000);
+    s.SumaCenMontazuBrutto = ZaokraglijDoSetnych(s.SumaCenMontazu * (StawkaVat + 100) / 100);
+    // The price per square metre counts the area of unpriced windows too.
+    const double pole = PowierzchniaOkien();
+    if (pole != 0) {
+        s.CenaZaM2Netto = ZaokraglijDoSetnych((s.SumaCenMontazu + s.SumaCenOkien) / pole);
+        s.CenaZaM2Brutto =
+            ZaokraglijDoSetnych((s.SumaCenMontazuBrutto + s.SumaCenOkienBrutto) / pole);
+    }
+    return s;
 }
 
+double TZestawienieStolarki::SumaCenOkien() const {
+    return SumyCen().SumaCenOkien;
+}
 double TZestawienieStolarki::SumaCenOkienBrutto() const {
-    return ZaokraglijDoSetnych(SumaCenOkien() * (StawkaVat + 100) / 100);
+    return SumyCen().SumaCenOkienBrutto;
 }
-
 double TZestawienieStolarki::SumaCenMontazu() const {
-    double suma = 0;
-    for (const auto& o : Okna_)
-        suma += o->SumaOkien() * 2 * (o->Szerokosc + o->Wysokosc) * CenaMontazuOkna;
-    return ZaokraglijDoSetnych(suma / 1000);
+    return SumyCen().SumaCenMontazu;
 }
-
 double TZestawienieStolarki::SumaCenMontazuBrutto() const {
-    return ZaokraglijDoSetnych(SumaCenMontazu() * (StawkaVat + 100) / 100);
+    return SumyCen().SumaCenMontazuBrutto;
 }
-
 double TZestawienieStolarki::CenaZaM2Netto() const {
-    const double pole = PowierzchniaOkien();
-    return pole == 0 ? 0 : ZaokraglijDoSetnych((SumaCenMontazu() + SumaCenOkien()) / pole);
+    return SumyCen().CenaZaM2Netto;
 }
-
 double TZestawienieStolarki::CenaZaM2Brutto() const {
-    const double pole = PowierzchniaOkien();
-    return pole == 0 ? 0
-                     : ZaokraglijDoSetnych((SumaCenMontazuBrutto() + SumaCenOkienBrutto()) / pole);
+    return SumyCen().CenaZaM2Brutto;
 }

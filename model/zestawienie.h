@@ -17,6 +17,16 @@ constexpr int32_t WYNIK_OK = 0;
 constexpr int32_t WYNIK_BLAD = -1;
 constexpr int32_t WYNIK_DUPLIKAT = -2;
 
+// The project's price totals in złoty, each rounded to hundredths.
+struct TSumyCen {
+    double SumaCenOkien = 0;
+    double SumaCenOkienBrutto = 0;
+    double SumaCenMontazu = 0;
+    double SumaCenMontazuBrutto = 0;
+    double CenaZaM2Netto = 0;
+    double CenaZaM2Brutto = 0;
+};
+
 // The most upper floors a building may have. Every level is a row of counts
 // in every window, so a damaged file must not be able to ask for millions.
 constexpr int32_t MAX_LICZBA_PIETER = 200;
@@ -98,7 +108,9 @@ public:
     double CenaDV(TOkno& okno) const;
     // CenaDV for a list-priced window, else the typed CenaOkna (maybe -1).
     double CenaNetto(TOkno& okno) const;
-    // Totals in złoty, each rounded to hundredths.
+    // All price totals from one pass over the windows.
+    TSumyCen SumyCen() const;
+    // The totals one by one (each a pass of its own).
     double SumaCenOkien() const;
     double SumaCenOkienBrutto() const;
     double SumaCenMontazu() const;

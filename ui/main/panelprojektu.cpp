@@ -220,10 +220,11 @@ void TPanelProjektu::Pokaz(TZestawienieStolarki& p) {
     PromoDVLineEd->setText(TekstOgolny(p.DVPromocjaDVline));
     PromoFormaEd->setText(TekstOgolny(p.DVPromocjaForma));
     SredniWazonyUEd->setText(Staly(p.USrednie(), 4));
-    SumaCenaOkienEd->setText(Staly(p.SumaCenOkien(), 12));
-    SumaCenaMontazEd->setText(Staly(p.SumaCenMontazu(), 12));
+    const TSumyCen sumy = p.SumyCen();
+    SumaCenaOkienEd->setText(Staly(sumy.SumaCenOkien, 12));
+    SumaCenaMontazEd->setText(Staly(sumy.SumaCenMontazu, 12));
     LacznePolePowOkienEd->setText(Staly(p.PowierzchniaOkien(), 12));
-    CenaZaMetrKwEd->setText(Staly(p.CenaZaM2Netto(), 12));
+    CenaZaMetrKwEd->setText(Staly(sumy.CenaZaM2Netto, 12));
 }
 
 void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
