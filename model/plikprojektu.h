@@ -23,10 +23,6 @@ int32_t WczytajProjekt(TZestawienieStolarki& projekt, const QString& sciezka,
 int32_t WczytajProjektZBajtow(TZestawienieStolarki& projekt, const QByteArray& bajty,
                               const QLocale& locale = QLocale());
 
-// Decimal text of the file: the locale's separator, "," or "." alike, so files
-// written under either kind of locale read the same; false for anything else.
-bool CzytajLiczbeDziesietna(const QString& tekst, double* wynik, const QLocale& locale = QLocale());
-
 // The program's messages for a failed save or load.
 inline const QString KOMUNIKAT_BLAD_ZAPISU =
     QStringLiteral("Wystąpił błąd podczas zapisu projektu do pliku!");

@@ -140,7 +140,8 @@ void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
         Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                   QStringLiteral("Brak zdefiniowanego algorytmu rysowania!")});
     } else {
-        for (int i = 0; i < komorki.size(); ++i) {
+        // Cells beyond the eight stored sash kinds have no kind to draw.
+        for (int i = 0; i < komorki.size() && i < MAX_SKRZYDEL; ++i) {
             const TPrzedzial& kx = komorki[i].kolumny;
             const TPrzedzial& ky = komorki[i].wiersze;
             const int lewa =

@@ -8,6 +8,15 @@ QString KluczBezWielkosci(const QString& s) {
     return s.toCaseFolded();
 }
 
+QString PrzytnijSymbol(const QString& s) {
+    qsizetype a = 0, b = s.size();
+    while (a < b && s[a].unicode() <= 32)
+        ++a;
+    while (b > a && s[b - 1].unicode() <= 32)
+        --b;
+    return a == 0 && b == s.size() ? s : s.mid(a, b - a);
+}
+
 namespace {
 
 constexpr QChar cudzyslow = QLatin1Char('"');

@@ -9,6 +9,10 @@ bool RowneBezWielkosci(const QString& a, const QString& b);
 // A key under which texts equal ignoring letter case coincide.
 QString KluczBezWielkosci(const QString& s);
 
+// A window symbol as the project keeps it: blanks and control characters
+// at both ends removed (a file could not give them back).
+QString PrzytnijSymbol(const QString& s);
+
 // Remarks are kept as one "comma text": lines joined by commas, a line that
 // holds a space, comma, double quote or control character enclosed in double
 // quotes with the inner quotes doubled; a single empty line is "".

@@ -51,19 +51,37 @@ QStringList TZestawienieStolarki::Poziomy() const {
     return poziomy;
 }
 
+namespace {
+
+// Symbols are found ignoring letter case and the blanks a file drops.
+QString KluczSymbolu(const QString& s) {
+    return KluczBezWielkosci(PrzytnijSymbol(s));
+}
+
+} // namespace
+
 int32_t TZestawienieStolarki::CountSymbol(const QString& s) const {
-    return Indeks_.contains(KluczBezWielkosci(s)) ? 1 : 0;
+    return Indeks_.contains(KluczSymbolu(s)) ? 1 : 0;
 }
 
 int32_t TZestawienieStolarki::AddOkno(const QString& s) {
-    if (CountSymbol(s) > 0)
+    const QString symbol = PrzytnijSymbol(s);
+    // A window without a symbol could be neither found nor saved.
+    if (symbol.isEmpty())
+        return WYNIK_BLAD;
+    if (CountSymbol(symbol) > 0)
         return WYNIK_DUPLIKAT;
     try {
-        auto okno = std::make_unique<TOkno>(s);
+        auto okno = std::make_unique<TOkno>(symbol);
         okno->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
-        Okna_.reserve(Okna_.size() + 1);
-        Indeks_.insert(KluczBezWielkosci(s), okno.get());
+        TOkno* wskaznik = okno.get();
         Okna_.push_back(std::move(okno));
+        try {
+            Indeks_.insert(KluczSymbolu(symbol), wskaznik);
+        } catch (const std::bad_alloc&) {
+            Okna_.pop_back();
+            throw;
+        }
     } catch (const std::bad_alloc&) {
         PrzebudujIndeks();
         return WYNIK_BLAD;
@@ -72,22 +90,26 @@ int32_t TZestawienieStolarki::AddOkno(const QString& s) {
 }
 
 int32_t TZestawienieStolarki::RenameOkno(const QString& stary, const QString& nowy) {
-    if (RowneBezWielkosci(stary, nowy))
+    const QString symbol = PrzytnijSymbol(nowy);
+    if (RowneBezWielkosci(PrzytnijSymbol(stary), symbol))
         return WYNIK_OK;
-    if (CountSymbol(nowy) > 0)
+    if (symbol.isEmpty())
+        return WYNIK_BLAD;
+    if (CountSymbol(symbol) > 0)
         return WYNIK_DUPLIKAT;
-    TOkno* okno = Indeks_.take(KluczBezWielkosci(stary));
+    TOkno* okno = Indeks_.take(KluczSymbolu(stary));
     if (okno) {
-        okno->Symbol_ = nowy;
-        Indeks_.insert(KluczBezWielkosci(nowy), okno);
+        okno->Symbol_ = symbol;
+        Indeks_.insert(KluczSymbolu(symbol), okno);
     }
     return WYNIK_OK;
 }
 
 void TZestawienieStolarki::UstawWielkoscLiter(const QString& stary, const QString& nowy) {
     TOkno* okno = GetOkno(stary);
-    if (okno && RowneBezWielkosci(stary, nowy))
-        okno->Symbol_ = nowy;
+    const QString symbol = PrzytnijSymbol(nowy);
+    if (okno && RowneBezWielkosci(okno->Symbol(), symbol))
+        okno->Symbol_ = symbol;
 }
 
 int32_t TZestawienieStolarki::FindOkno(const QString& s) {
@@ -96,14 +118,14 @@ int32_t TZestawienieStolarki::FindOkno(const QString& s) {
 }
 
 TOkno* TZestawienieStolarki::GetOkno(const QString& s) const {
-    return Indeks_.value(KluczBezWielkosci(s), nullptr);
+    return Indeks_.value(KluczSymbolu(s), nullptr);
 }
 
 int32_t TZestawienieStolarki::DelOkno(const QString& s) {
     if (FindOkno(s) != WYNIK_OK)
         return WYNIK_BLAD;
     TOkno* okno = BiezaceOkno_;
-    Indeks_.remove(KluczBezWielkosci(okno->Symbol()));
+    Indeks_.remove(KluczSymbolu(okno->Symbol()));
     Okna_.erase(std::find_if(Okna_.begin(), Okna_.end(),
                              [okno](const auto& o) { return o.get() == okno; }));
     BiezaceOkno_ = nullptr;
@@ -234,7 +256,7 @@ void TZestawienieStolarki::CopyOknoParams(const QString& z, const QString& do_) 
 void TZestawienieStolarki::PrzebudujIndeks() {
     Indeks_.clear();
     for (const auto& okno : Okna_) {
-        const QString klucz = KluczBezWielkosci(okno->Symbol());
+        const QString klucz = KluczSymbolu(okno->Symbol());
         if (!Indeks_.contains(klucz))
             Indeks_.insert(klucz, okno.get());
     }

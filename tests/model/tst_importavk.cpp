@@ -76,8 +76,9 @@ private slots:
                      Plik({{"N", {Okno("O1"), drzwi, Okno("o1", "3"), Okno("O1 "), Okno("Ł2")}}}),
                      pl),
                  0);
-        QCOMPARE(Symbole(p), (QStringList{"O1", "O1 (drzwi)", "O1 ", "Ł2"}));
-        QCOMPARE(p.GetOkno("O1")->GetLiczba("parter", 0), 5);
+        // "O1 " cannot survive a project file as a symbol of its own: it is O1.
+        QCOMPARE(Symbole(p), (QStringList{"O1", "O1 (drzwi)", "Ł2"}));
+        QCOMPARE(p.GetOkno("O1")->GetLiczba("parter", 0), 7);
         QCOMPARE(p.GetOkno("O1 (drzwi)")->GetLiczba("parter", 0), 1);
     }
 

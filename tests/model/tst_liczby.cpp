@@ -109,6 +109,46 @@ private slots:
         QFETCH(double, wynik);
         QCOMPARE(ZaokraglijDoSetnych(x), wynik);
     }
+
+    // One reading for fields, files and imports: a comma or a point on every
+    // locale, no thousands separators.
+    void czytanie_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("liczba");
+        QTest::addColumn<double>("wartosc");
+        QTest::newRow("przecinek") << "1,5" << true << 1.5;
+        QTest::newRow("kropka") << "1.5" << true << 1.5;
+        QTest::newRow("nie tysiące") << "1.500" << true << 1.5;
+        QTest::newRow("kropka po polsku") << "1.1" << true << 1.1;
+        QTest::newRow("minus, odstępy") << "  -2,25 " << true << -2.25;
+        QTest::newRow("plus") << "+7" << true << 7.0;
+        QTest::newRow("wykładnik") << "1,5E20" << true << 1.5e20;
+        QTest::newRow("mały") << "1E-5" << true << 1e-5;
+        QTest::newRow("grupy") << "1 500" << false << 0.0;
+        QTest::newRow("grupy i ułamek") << "1.500,25" << false << 0.0;
+        QTest::newRow("spacja twarda") << "1\u00A0500" << false << 0.0;
+        QTest::newRow("tekst") << "abc" << false << 0.0;
+        QTest::newRow("pusty") << "" << false << 0.0;
+        QTest::newRow("nieskończoność") << "inf" << false << 0.0;
+        QTest::newRow("poza zakresem") << "1E999" << false << 0.0;
+        QTest::newRow("dwa znaki") << "+-1" << false << 0.0;
+    }
+    void czytanie() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, liczba);
+        QFETCH(double, wartosc);
+        for (const QLocale& l : {pl, QLocale(QLocale::English, QLocale::UnitedStates),
+                                 QLocale(QLocale::German, QLocale::Germany)}) {
+            double x = -99;
+            QCOMPARE(CzytajLiczbe(tekst, &x, l), liczba);
+            QCOMPARE(LiczbaZTekstu(tekst, l), wartosc);
+            if (liczba)
+                QCOMPARE(x, wartosc);
+        }
+        const QByteArray ascii = tekst.toUtf8();
+        double y = 0;
+        QCOMPARE(CzytajLiczbe(QByteArrayView(ascii), &y), liczba);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLiczby)

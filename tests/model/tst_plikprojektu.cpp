@@ -1,4 +1,5 @@
 #include "kodowanie.h"
+#include "plikprofilu.h"
 #include "plikprojektu.h"
 #include "tekst.h"
 #include "zbieracz.h"
@@ -355,6 +356,84 @@ private slots:
         QCOMPARE(ZapiszProjekt(p, Sciezka("brak/katalogu.tmv")), -1);
         QVERIFY(!QFile::exists(Sciezka("brak/katalogu.tmv")));
         QCOMPARE(ZapiszProjekt(p, katalog.path()), -1);
+    }
+
+    // Every Polish letter and "€" survive a file; a character the code page
+    // lacks stops the save before anything is written, naming where it is.
+    void znakiDoZapisu_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("zapisane");
+        QTest::addColumn<QString>("gdzie");
+        const QString litery = QStringLiteral("aąbcćdeęfghijklłmnńoóprsśtuwyzźż "
+                                              "AĄBCĆDEĘFGHIJKLŁMNŃOÓPRSŚTUWYZŹŻ €");
+        QTest::newRow("litery w firmie") << "Firma" << litery << true << "";
+        QTest::newRow("litery w uwagach") << "Uwagi" << litery << true << "";
+        QTest::newRow("litery w symbolu") << "Symbol"
+                                          << "Łąka-Źż€" << true << "";
+        QTest::newRow("cyrylica w symbolu") << "Symbol"
+                                            << "Ж1" << false << "symbol okna „Ж1”";
+        QTest::newRow("emoji w uwagach") << "Uwagi"
+                                         << "dom 🏠" << false << "pole „Uwagi” okna „O1”";
+        QTest::newRow("cyrylica w firmie") << "Firma"
+                                           << "Я" << false << "pole „Firma” projektu";
+    }
+    void znakiDoZapisu() {
+        QFETCH(QString, pole);
+        QFETCH(QString, tekst);
+        QFETCH(bool, zapisane);
+        QFETCH(QString, gdzie);
+        const QString s = Sciezka("znaki.tmv");
+        const QByteArray stary("[Info]\r\nProgram=Termivo\r\n[Okna]\r\nLiczba=0\r\n");
+        QVERIFY(Zapisz(s, stary));
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        p.AddOkno(pole == "Symbol" ? tekst : QStringLiteral("O1"));
+        p.AddOkno(QStringLiteral("Я1"));
+        p.DelOkno(QStringLiteral("Я1")); // only what the project holds counts
+        if (pole == "Firma")
+            p.Firma = tekst;
+        if (pole == "Uwagi")
+            p.Okno(0)->Uwagi = tekst;
+        if (!zapisane) {
+            QCOMPARE(ZapiszProjekt(p, s), -1);
+            QCOMPARE(Czytaj(s), stary);
+            QCOMPARE(zbieracz.ile(), 1);
+            QVERIFY2(zbieracz.ostatni().contains(gdzie), qPrintable(zbieracz.ostatni()));
+            return;
+        }
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjekt(q, s), 0);
+        PorownajProjekty(p, q);
+        QCOMPARE(zbieracz.ile(), 0);
+    }
+
+    // The new content goes to a temporary file beside the old one; when that
+    // cannot be made (here: its name would be too long) the old file stays.
+    void nieudanyZapisZostawiaStaryPlik() {
+        const QString s = Sciezka(QString(250, QLatin1Char('d')));
+        const QByteArray stary("[Info]\r\nProgram=Termivo\r\n");
+        QVERIFY(Zapisz(s, stary));
+        TZestawienieStolarki p;
+        p.AddOkno(QStringLiteral("O1"));
+        QCOMPARE(ZapiszProjekt(p, s), -1);
+        QCOMPARE(Czytaj(s), stary);
+    }
+
+    void plikZbytDuzy() {
+        const QString s = Sciezka("duzy.tmv");
+        {
+            QFile f(s);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(TPlikProfilu::MAX_ROZMIAR + 1));
+        }
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajProjekt(p, s), -1);
+        QCOMPARE(zbieracz.ostatni(),
+                 QStringLiteral("Plik jest zbyt duży, by mógł być projektem Termivo!"));
+        QFile::remove(s);
     }
 
     void uwagiZachowujaCudzyslowy() {

@@ -120,14 +120,22 @@ private slots:
     }
 
     // A window with an empty symbol ends every walk.
-    void przejscieKonczyPustySymbol() {
+    // Blanks and control characters at the ends of a symbol do not survive a
+    // file, so the project never keeps them; a symbol of nothing else is none.
+    void symbolePrzyciete() {
         TZestawienieStolarki p;
-        p.AddOkno(QStringLiteral("A"));
-        p.AddOkno(QString());
-        p.AddOkno(QStringLiteral("C"));
-        p.SetAllUf(2.0);
-        QCOMPARE(p.Okno(0)->Uf, 2.0);
-        QCOMPARE(p.Okno(2)->Uf, 0.0);
+        QCOMPARE(p.AddOkno(QStringLiteral(" O1\t")), WYNIK_OK);
+        QCOMPARE(p.Okno(0)->Symbol(), QStringLiteral("O1"));
+        QCOMPARE(p.AddOkno(QStringLiteral("O1 ")), WYNIK_DUPLIKAT);
+        QCOMPARE(p.AddOkno(QStringLiteral(" \r\n")), WYNIK_BLAD);
+        QCOMPARE(p.AddOkno(QString()), WYNIK_BLAD);
+        QCOMPARE(p.AddOkno(QStringLiteral("O2")), WYNIK_OK);
+        QCOMPARE(p.RenameOkno(QStringLiteral("O2"), QStringLiteral("O1\n")), WYNIK_DUPLIKAT);
+        QCOMPARE(p.RenameOkno(QStringLiteral("O2"), QStringLiteral("  ")), WYNIK_BLAD);
+        QCOMPARE(p.RenameOkno(QStringLiteral("O2"), QStringLiteral(" O3 ")), WYNIK_OK);
+        QCOMPARE(p.Okno(1)->Symbol(), QStringLiteral("O3"));
+        QCOMPARE(p.LiczbaOkienWLiscie(), 2);
+        QVERIFY(p.GetOkno(QStringLiteral("o3")));
     }
 
     void poziomy_data() {

@@ -1,5 +1,7 @@
 #include "dialogi.h"
 
+#include "znaki.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -59,6 +61,15 @@ std::optional<QString> TDialogiQt::Tekst(QWidget* rodzic, const QString& tytul,
     auto* pole = new QLineEdit(poczatkowy, &okno);
     pole->setMaxLength(maxDlugosc);
     uklad->addWidget(pole);
+    // The box has no status bar: a refused character is explained under the field.
+    auto* powod = new QLabel(&okno);
+    powod->setWordWrap(true);
+    powod->hide();
+    uklad->addWidget(powod);
+    PilnujZnakow(pole, [powod](const QString& tekst) {
+        powod->setText(tekst);
+        powod->show();
+    });
     auto* przyciski = new QDialogButtonBox(&okno);
     przyciski->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
     przyciski->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);

@@ -221,21 +221,21 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
     TZestawienieStolarki& p = *projekt_;
     switch (znacznik) {
     case 1:
-        p.SetAllUg(LiczbaZPola(UgEd->text()));
+        p.SetAllUg(LiczbaZTekstu(UgEd->text()));
         p.SetAllZrodloUg(DostawcaUgST->text());
         p.SetAllSzkloKodID(SzkloKodIdST->text());
         break;
     case 2:
-        p.SetAllUf(LiczbaZPola(UfEd->text()));
+        p.SetAllUf(LiczbaZTekstu(UfEd->text()));
         p.SetAllZrodloUf(DostawcaUfST->text());
         p.SetAllRamaKodID(RamaKodIdST->text());
         p.SetAllMaterialRamy(MaterialRamyCB->currentText());
         break;
     case 3:
-        p.SetAllPsi_g(LiczbaZPola(PsiGEd->text()));
+        p.SetAllPsi_g(LiczbaZTekstu(PsiGEd->text()));
         break;
     case 4:
-        p.SetAllDR(LiczbaZPola(dREd->text()));
+        p.SetAllDR(LiczbaZTekstu(dREd->text()));
         break;
     case 5:
         p.SetAllTypOkna(TypOknaCB->currentText());
@@ -248,7 +248,7 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
         break;
     }
     case 7:
-        p.SetAllDRamy(LiczbaZPola(dRamyEd->text()));
+        p.SetAllDRamy(LiczbaZTekstu(dRamyEd->text()));
         break;
     default:
         break;
@@ -280,7 +280,7 @@ void TEdytorOkna::PodpowiedzLg() {
 void TEdytorOkna::RegulaNawiewnikow() {
     const int64_t c = Calkowita(SzerokoscNawiewnikaED).value_or(0);
     const int64_t szerokosc =
-        RegulaNawiewnika(LiczbaZPola(SzerokoscEd->text()), LiczbaZPola(dRamyEd->text()),
+        RegulaNawiewnika(LiczbaZTekstu(SzerokoscEd->text()), LiczbaZTekstu(dRamyEd->text()),
                          LiczbaNawiewnikowSE->value(), c);
     SzerokoscNawiewnikaED->setText(QString::number(szerokosc));
 }
@@ -355,22 +355,22 @@ void TEdytorOkna::Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const {
         okno.SetMaterialRamyNazwa(MaterialRamyCB->currentText());
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         okno.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
-    okno.Szerokosc = LiczbaZPola(SzerokoscEd->text());
-    okno.Wysokosc = LiczbaZPola(WysokoscEd->text());
-    okno.Ug = LiczbaZPola(UgEd->text());
+    okno.Szerokosc = LiczbaZTekstu(SzerokoscEd->text());
+    okno.Wysokosc = LiczbaZTekstu(WysokoscEd->text());
+    okno.Ug = LiczbaZTekstu(UgEd->text());
     okno.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
     okno.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
-    okno.Uf = LiczbaZPola(UfEd->text());
+    okno.Uf = LiczbaZTekstu(UfEd->text());
     okno.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
     okno.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
-    okno.Psi_g = LiczbaZPola(PsiGEd->text());
-    okno.dRamy = LiczbaZPola(dRamyEd->text());
-    okno.Lg = LiczbaZPola(LgEd->text());
-    okno.dR = LiczbaZPola(dREd->text());
+    okno.Psi_g = LiczbaZTekstu(PsiGEd->text());
+    okno.dRamy = LiczbaZTekstu(dRamyEd->text());
+    okno.Lg = LiczbaZTekstu(LgEd->text());
+    okno.dR = LiczbaZTekstu(dREd->text());
     okno.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
     okno.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
     OknaNaKondSG->Zatwierdz(projekt, okno);
-    okno.CenaOkna = okno.JestDV() ? -1 : LiczbaZPola(CenaEd->text());
+    okno.CenaOkna = okno.JestDV() ? -1 : LiczbaZTekstu(CenaEd->text());
     okno.Uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
 }
 

@@ -4,7 +4,9 @@
 #include "importavk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
+#include "tekst.h"
 #include "zestawienie.h"
+#include "znaki.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QCollator>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -23,6 +26,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
@@ -39,16 +43,6 @@ const QString FILTR_OTWIERANIA =
     QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*)");
 const QString FILTR_AVK = QStringLiteral("Projekt Arvo-K (*.avk)");
 const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*)");
-
-// Spaces and control characters at both ends go.
-QString Przytnij(const QString& s) {
-    qsizetype a = 0, b = s.size();
-    while (a < b && s[a].unicode() <= 32)
-        ++a;
-    while (b > a && s[b - 1].unicode() <= 32)
-        --b;
-    return s.mid(a, b - a);
-}
 
 QString BezKatalogu(const QString& sciezka) {
     return QFileInfo(sciezka).fileName();
@@ -92,8 +86,15 @@ void TMainForm::UtworzPanele() {
     StolarkaTree->setIndentation(15);
     StolarkaTree->setMouseTracking(true);
     StolarkaTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StolarkaTree->installEventFilter(this);
-    connect(StolarkaTree, &QTreeWidget::itemClicked, this, &TMainForm::ObsluzWybor);
+    // Whatever moves the current node (a click, any key, type-ahead) commits
+    // the shown panel and shows the new node, once per change. A click on the
+    // node already shown commits and shows it again.
+    connect(StolarkaTree, &QTreeWidget::currentItemChanged, this, &TMainForm::ObsluzWybor);
+    StolarkaTree->viewport()->installEventFilter(this);
+    connect(StolarkaTree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* wezel) {
+        if (wezel == wezelPrzedKliknieciem_)
+            ObsluzWybor();
+    });
     uklad->addWidget(StolarkaTree);
 
     StolarkaPanel = new TPanelProjektu(dialogi_);
@@ -117,15 +118,42 @@ void TMainForm::UtworzPanele() {
             ElementStolarkiPanel->Rysuj(*projekt_);
     });
     setCentralWidget(srodek);
+
+    auto naPasek = [this](const QString& powod) {
+        statusBar()->showMessage(powod, 5000);
+    };
+    for (QWidget* panel :
+         {static_cast<QWidget*>(StolarkaPanel), static_cast<QWidget*>(ElementStolarkiPanel)}) {
+        for (QLineEdit* e : panel->findChildren<QLineEdit*>()) {
+            // The line edits inside spin fields and lists check their own text.
+            if (!qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
+                !qobject_cast<QComboBox*>(e->parentWidget()))
+                PilnujZnakow(e, naPasek);
+        }
+        for (QPlainTextEdit* t : panel->findChildren<QPlainTextEdit*>())
+            PilnujZnakow(t, naPasek);
+        // The wheel over a list or spin field that the user is not editing
+        // scrolls the panel instead of changing the value.
+        for (QWidget* w : panel->findChildren<QWidget*>()) {
+            if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)) {
+                w->setFocusPolicy(Qt::StrongFocus);
+                w->installEventFilter(this);
+            }
+        }
+    }
 }
 
-// Arrow keys released in the tree select like a click.
 bool TMainForm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == StolarkaTree && zdarzenie->type() == QEvent::KeyRelease) {
-        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
-        if (klawisz == Qt::Key_Left || klawisz == Qt::Key_Up || klawisz == Qt::Key_Right ||
-            klawisz == Qt::Key_Down)
-            ObsluzWybor();
+    if (obiekt == StolarkaTree->viewport() && zdarzenie->type() == QEvent::MouseButtonPress)
+        wezelPrzedKliknieciem_ = StolarkaTree->currentItem();
+    if (zdarzenie->type() == QEvent::Wheel) {
+        auto* w = qobject_cast<QWidget*>(obiekt);
+        if (w && !w->hasFocus() &&
+            (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w))) {
+            // Ignored and filtered: the event goes on to the scrolling panel.
+            zdarzenie->ignore();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }
@@ -151,6 +179,7 @@ void TMainForm::StanBezProjektu() {
     poprzedni_ = nullptr;
     wynik_ = Wynik::Brak;
     nazwaPliku_ = BEZ_NAZWY;
+    wezelPrzedKliknieciem_ = nullptr;
     StolarkaTree->clear();
     StolarkaPanel->parentWidget()->parentWidget()->setVisible(false);
     ElementStolarkiPanel->parentWidget()->parentWidget()->setVisible(false);
@@ -209,6 +238,9 @@ void TMainForm::SortujWezly() {
     QTreeWidgetItem* korzen = StolarkaTree->topLevelItem(0);
     if (!korzen)
         return;
+    // Taking the nodes out moves the current node for a moment: that is no
+    // selection of the user's.
+    const QSignalBlocker cisza(StolarkaTree);
     QTreeWidgetItem* biezacy = StolarkaTree->currentItem();
     QList<QTreeWidgetItem*> dzieci = korzen->takeChildren();
     QCollator porownanie;
@@ -237,8 +269,11 @@ void TMainForm::Nowy() {
         katalogZapisu_ = QDir::currentPath();
     nazwaPliku_ = BEZ_NAZWY;
     projekt_ = std::make_unique<TZestawienieStolarki>();
-    auto* korzen = new QTreeWidgetItem(StolarkaTree, {BEZ_NAZWY});
-    StolarkaTree->setCurrentItem(korzen);
+    {
+        const QSignalBlocker cisza(StolarkaTree); // the nodes are built first, then shown once
+        auto* korzen = new QTreeWidgetItem(StolarkaTree, {BEZ_NAZWY});
+        StolarkaTree->setCurrentItem(korzen);
+    }
     UstawStan();
     ObsluzWybor();
 }
@@ -266,12 +301,15 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
     }
     projekt_ = std::move(projekt);
     nazwaPliku_ = sciezka;
-    auto* korzen = new QTreeWidgetItem(StolarkaTree, {BezKatalogu(sciezka)});
-    for (int i = 0; i < projekt_->LiczbaOkienWLiscie(); ++i)
-        DodajWezel(projekt_->Okno(i)->Symbol());
-    StolarkaTree->expandAll();
-    StolarkaTree->setCurrentItem(korzen);
-    SortujWezly();
+    {
+        const QSignalBlocker cisza(StolarkaTree);
+        auto* korzen = new QTreeWidgetItem(StolarkaTree, {BezKatalogu(sciezka)});
+        for (int i = 0; i < projekt_->LiczbaOkienWLiscie(); ++i)
+            DodajWezel(projekt_->Okno(i)->Symbol());
+        StolarkaTree->expandAll();
+        StolarkaTree->setCurrentItem(korzen);
+        SortujWezly();
+    }
     UstawStan();
     ObsluzWybor();
     return true;
@@ -298,10 +336,13 @@ bool TMainForm::ImportujPlik(const QString& sciezka) {
         return false;
     }
     dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_UDANY);
-    for (QString s = projekt_->FirstSymbol(); !s.isEmpty(); s = projekt_->NextSymbol())
-        DodajWezel(s);
-    StolarkaTree->expandAll();
-    SortujWezly();
+    {
+        const QSignalBlocker cisza(StolarkaTree);
+        for (QString s = projekt_->FirstSymbol(); !s.isEmpty(); s = projekt_->NextSymbol())
+            DodajWezel(s);
+        StolarkaTree->expandAll();
+        SortujWezly();
+    }
     ObsluzWybor();
     return true;
 }
@@ -381,7 +422,7 @@ void TMainForm::DodajLubPowiel(bool powiel) {
                        QStringLiteral("Podaj symbol nowego okna:"), QString(), 255);
     if (!odp)
         return;
-    const QString symbol = Przytnij(*odp);
+    const QString symbol = PrzytnijSymbol(*odp);
     if (symbol.isEmpty())
         return;
     ObsluzWybor();
@@ -403,9 +444,12 @@ void TMainForm::DodajLubPowiel(bool powiel) {
     }
     if (powiel)
         projekt_->CopyOknoParams(zrodlo, symbol);
-    QTreeWidgetItem* wezel = DodajWezel(symbol);
-    StolarkaTree->setCurrentItem(wezel);
-    SortujWezly();
+    {
+        const QSignalBlocker cisza(StolarkaTree);
+        QTreeWidgetItem* wezel = DodajWezel(symbol);
+        StolarkaTree->setCurrentItem(wezel);
+        SortujWezly();
+    }
     ObsluzWybor();
 }
 
@@ -418,7 +462,8 @@ void TMainForm::PowielOkno() {
 }
 
 void TMainForm::UsunOkno() {
-    QTreeWidgetItem* wezel = StolarkaTree->currentItem();
+    // The window whose editor is shown is the one deleted.
+    QTreeWidgetItem* wezel = poprzedni_;
     if (!projekt_ || !wezel || !wezel->parent())
         return;
     if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
@@ -429,11 +474,16 @@ void TMainForm::UsunOkno() {
         BladFatalny();
         return;
     }
-    // Nothing is committed for the deleted window.
-    delete wezel;
+    // Nothing is committed for the deleted window; the tree picks a
+    // neighbour, which is then shown once.
     poprzedni_ = nullptr;
-    if (!StolarkaTree->currentItem())
-        StolarkaTree->setCurrentItem(StolarkaTree->topLevelItem(0));
+    wezelPrzedKliknieciem_ = nullptr;
+    {
+        const QSignalBlocker cisza(StolarkaTree);
+        delete wezel;
+        if (!StolarkaTree->currentItem())
+            StolarkaTree->setCurrentItem(StolarkaTree->topLevelItem(0));
+    }
     ObsluzWybor();
 }
 
@@ -445,7 +495,7 @@ void TMainForm::ZmienSymbol() {
         this, QStringLiteral("Symbol okna"), QStringLiteral("Podaj nowy symbol okna:"), stary, 255);
     if (!odp)
         return;
-    const QString nowy = Przytnij(*odp);
+    const QString nowy = PrzytnijSymbol(*odp);
     if (nowy.isEmpty()) {
         Blad(QStringLiteral("Symbol okna nie może pozostać pusty!"));
         return;

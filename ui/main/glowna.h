@@ -96,6 +96,7 @@ private:
     std::unique_ptr<TZestawienieStolarki> projekt_;
     QString nazwaPliku_;
     QTreeWidgetItem* poprzedni_ = nullptr;
+    QTreeWidgetItem* wezelPrzedKliknieciem_ = nullptr;
     Wynik wynik_ = Wynik::Brak;
     QString katalogOtwierania_;
     QString katalogZapisu_;

@@ -241,15 +241,15 @@ void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
     p.SetLiczbaPieter(LiczbaPieterSpinEd->value());
     p.SetParter(ParterCB->isChecked());
     p.SetPodpiwniczenie(PodpiwniczenieCB->isChecked());
-    p.KursEuro = LiczbaZPola(KursEd->text());
-    p.StawkaVat = LiczbaZPola(StawkaVatEd->text());
-    p.RabatDodatkowy = LiczbaZPola(RabatDodEd->text());
-    p.CenaMontazuOkna = LiczbaZPola(CenaMontazEd->text());
+    p.KursEuro = LiczbaZTekstu(KursEd->text());
+    p.StawkaVat = LiczbaZTekstu(StawkaVatEd->text());
+    p.RabatDodatkowy = LiczbaZTekstu(RabatDodEd->text());
+    p.CenaMontazuOkna = LiczbaZTekstu(CenaMontazEd->text());
     p.ZakresCzynnosci = ZakresCzynnosciEd->text();
-    p.DVPromocjaKlima = LiczbaZPola(PromoKlimaEd->text());
-    p.DVPromocjaKobaltowe = LiczbaZPola(PromoKobaltEd->text());
-    p.DVPromocjaDVline = LiczbaZPola(PromoDVLineEd->text());
-    p.DVPromocjaForma = LiczbaZPola(PromoFormaEd->text());
+    p.DVPromocjaKlima = LiczbaZTekstu(PromoKlimaEd->text());
+    p.DVPromocjaKobaltowe = LiczbaZTekstu(PromoKobaltEd->text());
+    p.DVPromocjaDVline = LiczbaZTekstu(PromoDVLineEd->text());
+    p.DVPromocjaForma = LiczbaZTekstu(PromoFormaEd->text());
 }
 
 void TPanelProjektu::Resetuj() {

@@ -4,16 +4,7 @@
 #include "liczby.h"
 
 #include <QLineEdit>
-#include <QLocale>
 #include <QPointer>
-
-#include <cmath>
-
-double LiczbaZPola(const QString& tekst) {
-    bool ok = false;
-    const double x = QLocale().toDouble(tekst.trimmed(), &ok);
-    return ok && std::isfinite(x) ? x : 0.0;
-}
 
 void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi) {
     QObject::connect(pole, &QLineEdit::editingFinished, pole, [pole, zakres, &dialogi] {
@@ -22,7 +13,7 @@ void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi
         static bool wTrakcie = false;
         if (wTrakcie)
             return;
-        const double x = LiczbaZPola(pole->text());
+        const double x = LiczbaZTekstu(pole->text());
         pole->setText(TekstOgolny(x));
         QString blad;
         if (zakres == TZakresPola::NieUjemna && x < 0)

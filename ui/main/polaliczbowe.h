@@ -6,12 +6,10 @@ class QLineEdit;
 class TDialogi;
 
 // The number field rules of the main window. On leaving a field its text is
-// read as a decimal number in the user's notation (0 when it is not one) and
-// written back in the general form; a value out of range brings a message
-// and the focus back to the field, keeping the value as written back.
-
-// The number a field holds, 0 when its text is not a number.
-double LiczbaZPola(const QString& tekst);
+// read as a decimal number (LiczbaZTekstu: a comma or a point, whatever the
+// locale; 0 when it is not a number) and written back in the general form; a
+// value out of range brings a message and the focus back to the field,
+// keeping the value as written back.
 
 enum class TZakresPola { NieUjemna, Procent };
 

@@ -2,16 +2,22 @@
 #include "edytorokna.h"
 #include "glowna.h"
 #include "kanwaqpainter.h"
+#include "liczby.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "siatkapieter.h"
+#include "zdarzenia.h"
 #include "zestawienie.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -42,6 +48,12 @@ class TestGlowna : public QObject {
     // A new project with the given windows.
     void NowyZOknami(const QStringList& symbole) {
         f->Nowy();
+        for (const QString& s : symbole) {
+            d->teksty << s;
+            f->DodajOkno();
+        }
+    }
+    void NowyZOknamiBezNowego(const QStringList& symbole) {
         for (const QString& s : symbole) {
             d->teksty << s;
             f->DodajOkno();
@@ -426,6 +438,132 @@ private slots:
         QCOMPARE(obraz.pixel(43, 33), qRgb(0, 0, 0));   // the sash
         QCOMPARE(obraz.pixel(140, 100), qRgb(0, 0, 0)); // its fixed-glazing cross
         QCOMPARE(obraz.pixel(100, 60), qRgb(255, 255, 255));
+    }
+
+    // Whatever moves the current node commits the edit first; Delete then
+    // removes the window that is shown.
+    void klawiszeDrzewaNieGubiaEdycji_data() {
+        QTest::addColumn<int>("klawisz");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("nastepny");
+        QTest::newRow("End") << int(Qt::Key_End) << ""
+                             << "C1";
+        QTest::newRow("Home") << int(Qt::Key_Home) << ""
+                              << "bez nazwy";
+        QTest::newRow("Page Down") << int(Qt::Key_PageDown) << ""
+                                   << "C1";
+        QTest::newRow("szukanie") << 0 << "c"
+                                  << "C1";
+    }
+    void klawiszeDrzewaNieGubiaEdycji() {
+        QFETCH(int, klawisz);
+        QFETCH(QString, tekst);
+        QFETCH(QString, nastepny);
+        NowyZOknami({"A1", "B1", "C1"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QTreeWidget* t = f->StolarkaTree;
+        QTreeWidgetItem* b1 = t->topLevelItem(0)->child(1);
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(b1).center());
+        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("B1"));
+        QLineEdit* szer = f->ElementStolarkiPanel->SzerokoscEd;
+        szer->setFocus();
+        szer->selectAll();
+        QTest::keyClicks(szer, QStringLiteral("1234"));
+        t->setFocus();
+        if (klawisz)
+            QTest::keyClick(t, Qt::Key(klawisz));
+        else
+            QTest::keyClicks(t, tekst);
+        QCOMPARE(t->currentItem()->text(0), nastepny);
+        QCOMPARE(f->Projekt()->GetOkno("B1")->Szerokosc, 1234.0);
+        if (nastepny == QLatin1String("bez nazwy"))
+            return;
+        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), nastepny);
+        d->odpowiedzi << O::Tak;
+        QTest::keyClick(f.get(), Qt::Key_U, Qt::ControlModifier);
+        QCOMPARE(Dzieci(t), (QStringList{"A1", "B1"}));
+        QVERIFY(!f->Projekt()->GetOkno(nastepny));
+        QCOMPARE(f->Projekt()->GetOkno("B1")->Szerokosc, 1234.0);
+    }
+
+    // The wheel over a closed list or a spin field that is not being edited
+    // scrolls the panel; only a focused control takes it.
+    void kolkoNiezmieniaWartosci() {
+        NowyZOknami({"O1"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        f->StolarkaTree->setFocus();
+        for (QWidget* w :
+             {static_cast<QWidget*>(e->TypOknaCB), static_cast<QWidget*>(e->MaterialRamyCB),
+              static_cast<QWidget*>(e->LiczbaNawiewnikowSE)}) {
+            const QString przed =
+                w->property("currentText").toString() + w->property("value").toString();
+            Kolko(w, w->rect().center(), -120);
+            Kolko(w, w->rect().center(), -120);
+            QCOMPARE(w->property("currentText").toString() + w->property("value").toString(),
+                     przed);
+            QVERIFY(!w->hasFocus());
+        }
+        e->MaterialRamyCB->setFocus();
+        const int przed = e->MaterialRamyCB->currentIndex();
+        Kolko(e->MaterialRamyCB, e->MaterialRamyCB->rect().center(), 120);
+        QCOMPARE(e->MaterialRamyCB->currentIndex(), przed - 1);
+    }
+
+    // What the file cannot store is refused as it is typed, with the reason
+    // in the status bar; the rest of the text goes in.
+    void znakiSpozaStronyKodowej() {
+        f->Nowy();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        firma->setFocus();
+        Pisz(firma, QStringLiteral("Łąka Ж€"));
+        QCOMPARE(firma->text(), QStringLiteral("Łąka €"));
+        QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("„Ж”")));
+        NowyZOknamiBezNowego({"O1"});
+        QPlainTextEdit* uwagi = f->ElementStolarkiPanel->UwagiMemo;
+        uwagi->setFocus();
+        QTest::keyClicks(uwagi, QStringLiteral("ok"));
+        QApplication::clipboard()->setText(QStringLiteral("a🏠b\nć"));
+        QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(uwagi->toPlainText(), QStringLiteral("okab\nć"));
+        QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("🏠")));
+        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        QCOMPARE(ZapiszProjekt(*f->Projekt(), katalog.filePath("znaki.tmv")), 0);
+    }
+
+    // The editor reads a comma or a point on every locale, and no thousands
+    // separators.
+    void liczbyWpisane_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("polski") << QLocale(QLocale::Polish, QLocale::Poland);
+        QTest::newRow("angielski") << QLocale(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("niemiecki") << QLocale(QLocale::German, QLocale::Germany);
+    }
+    void liczbyWpisane() {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        NowyZOknami({"O1"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const QList<std::pair<QLineEdit*, QString>> wpisy = {
+            {e->SzerokoscEd, "1.500"}, {e->WysokoscEd, "1,1"}, {e->UgEd, "1 100"}};
+        for (const auto& [pole, tekst] : wpisy) {
+            pole->setFocus();
+            pole->selectAll();
+            QTest::keyClicks(pole, tekst);
+        }
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        const TOkno& o = *f->Projekt()->GetOkno("O1");
+        QCOMPARE(o.Szerokosc, 1.5);
+        QCOMPARE(o.Wysokosc, 1.1);
+        QCOMPARE(o.Ug, 0.0);
+        QCOMPARE(e->SzerokoscEd->text(), TekstOgolny(1.5, locale));
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
 };
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+// A mouse wheel turned over a shown widget, delivered as the platform
+// delivers it (spontaneous, so it propagates like a real one; buttons held
+// with QTest::mousePress count). A positive delta turns away from the user.
+inline void Kolko(QWidget* w, QPoint pozycja, int delta,
+                  Qt::KeyboardModifiers klawisze = Qt::NoModifier) {
+    QWidget* okno = w->window();
+    const QPoint wOknie = w->mapTo(okno, pozycja);
+    QWindowSystemInterface::handleWheelEvent(okno->windowHandle(), QPointF(wOknie),
+                                             QPointF(w->mapToGlobal(pozycja)), QPoint(),
+                                             QPoint(0, delta), klawisze);
+    QWindowSystemInterface::flushWindowSystemEvents();
+    QCoreApplication::processEvents();
+}
+
+// Typing any text, letter by letter, as key events carrying the character
+// (QTest::keyClicks knows only ASCII keys).
+inline void Pisz(QWidget* w, const QString& tekst) {
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const qsizetype n = tekst[i].isHighSurrogate() && i + 1 < tekst.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, tekst.mid(i, n), Qt::NoModifier);
+        i += n - 1;
+    }
+}
