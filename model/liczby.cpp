@@ -185,3 +185,9 @@ double LiczbaZTekstu(QStringView tekst, const QLocale& locale) {
     double x = 0;
     return CzytajLiczbe(tekst, &x, locale) ? x : 0.0;
 }
+
+QString TekstDaty(const QDate& data, const QLocale& locale) {
+    if (locale.language() == QLocale::Polish)
+        return data.toString(QStringLiteral("yyyy-MM-dd"));
+    return locale.toString(data, QLocale::ShortFormat);
+}

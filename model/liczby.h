@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -29,3 +30,7 @@ bool CzytajLiczbe(QStringView tekst, double* wynik, const QLocale& locale = QLoc
 bool CzytajLiczbe(QByteArrayView ascii, double* wynik);
 // The same, 0 when the text is not a number.
 double LiczbaZTekstu(QStringView tekst, const QLocale& locale = QLocale());
+
+// A date as the program shows and prints it: the locale's short form, which
+// for Polish is year-month-day with hyphens, as the project files hold it.
+QString TekstDaty(const QDate& data, const QLocale& locale = QLocale());

@@ -77,8 +77,12 @@ public:
     // Glazing and frame both from the manufacturer's range: priced from the list.
     bool JestDV() const { return ZrodloUg == ZrodloDV && ZrodloUf == ZrodloDV; }
 
-    // Thermal transmittance Uw in W/(m²·K).
+    // Thermal transmittance Uw in W/(m²·K), with LgObliczeniowe.
     double Uw() const;
+    // Lg as the calculations take it: an undetermined Lg (below 0) is what
+    // the Lg suggestion gives for the window's type, W, H and d as the
+    // editor would read them (whole millimetres), 0 when it gives none.
+    double LgObliczeniowe() const;
 
     // List price in euro from the manufacturer's price list, or -1; leaves
     // the reason for -1 in KomunikatWyceny.

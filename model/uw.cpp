@@ -30,7 +30,7 @@ double TOkno::Uw() const {
         } else {
             ZglosBrakAlgorytmu();
         }
-        krawedz = (Lg / 1000.0) * Psi_g / aw;
+        krawedz = (LgObliczeniowe() / 1000.0) * Psi_g / aw;
     }
     const double u0 = f * Ug + (1 - f) * Uf + krawedz;
     const double uw = u0 / (u0 * dR + 1);

@@ -9,6 +9,7 @@
 #include <QMetaMethod>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollBar>
@@ -553,4 +554,33 @@ bool TPageView::Print(QPrinter& drukarka) {
     p.end();
     emit OnAfterPrint();
     return !przerwano;
+}
+
+bool TPageView::SaveToPdf(QIODevice& wyjscie, const QString& tytul) {
+    const int liczba = strony_.Count();
+    if (liczba == 0 || stan_ != TRecordingState::Idle)
+        return false;
+    QSize portret(szer_, wys_);
+    if (orientacja_ == Qt::Horizontal)
+        portret.transpose();
+    const QSizeF mm(ConvertX(portret.width(), jednostki_, mmHiMetric) / 100.0,
+                    ConvertY(portret.height(), jednostki_, mmHiMetric) / 100.0);
+    QPdfWriter pdf(&wyjscie);
+    pdf.setPageLayout(
+        QPageLayout(QPageSize(mm, QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch),
+                    orientacja_ == Qt::Horizontal ? QPageLayout::Landscape : QPageLayout::Portrait,
+                    QMarginsF(0, 0, 0, 0)));
+    pdf.setResolution(EkranPpiY());
+    pdf.setCreator(QStringLiteral("Termivo"));
+    pdf.setTitle(tytul);
+    QPainter p;
+    if (!p.begin(&pdf))
+        return false;
+    const QRectF cel(QPointF(0, 0), QSizeF(PagePixels()));
+    for (int n = 1; n <= liczba; ++n) {
+        if (n > 1 && !pdf.newPage())
+            return false;
+        RysujStrone(p, n, cel);
+    }
+    return p.end();
 }

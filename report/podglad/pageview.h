@@ -100,6 +100,9 @@ public:
     // printer, or a PDF file through a printer in PDF mode; false when it
     // could not start or was aborted.
     bool Print(QPrinter& drukarka);
+    // Writes every recorded page into a PDF file: the same pictures, text as
+    // text. False when the device cannot take it.
+    bool SaveToPdf(QIODevice& wyjscie, const QString& tytul = QString());
 
     // Zoom.
     int Zoom() const { return zoom_; }

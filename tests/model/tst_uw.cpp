@@ -167,6 +167,35 @@ private slots:
         }
         QCOMPARE(p.PowierzchniaOkien(), 3.01);
     }
+
+    // An undetermined Lg (as "apply d to all" leaves it) is calculated with
+    // the suggested length, not with -1 mm.
+    void lgNieustalone_data() {
+        QTest::addColumn<double>("szerokosc");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<double>("lg");
+        QTest::newRow("sugestia") << 1200.0 << 70.0 << 4840.0;
+        QTest::newRow("d nie całkowite") << 1200.0 << 70.5 << 0.0;
+        QTest::newRow("W nie całkowite") << 1200.5 << 70.0 << 2440.0;
+    }
+    void lgNieustalone() {
+        QFETCH(double, szerokosc);
+        QFETCH(double, d);
+        QFETCH(double, lg);
+        TZestawienieStolarki p;
+        p.SetParter(true);
+        p.AddOkno("A");
+        TOkno& a = *p.GetOkno("A");
+        Ustaw(a, 1001, szerokosc, 1500, 1.1, 1.3, 0.08, 0, 0);
+        a.SetLiczba("parter", 0, 2);
+        p.SetAllDRamy(d);
+        QCOMPARE(a.Lg, -1.0);
+        QCOMPARE(a.LgObliczeniowe(), lg);
+        TOkno b("B");
+        Ustaw(b, 1001, szerokosc, 1500, 1.1, 1.3, 0.08, lg, 0);
+        QCOMPARE(a.Uw(), b.Uw());
+        QCOMPARE(p.USrednie(), b.Uw());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestUw)

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -113,6 +114,11 @@ bool TDialogiQt::UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) {
     uklad = drukarka.pageLayout();
     uklad.setUnits(QPageLayout::Millimeter);
     return true;
+}
+
+bool TDialogiQt::Drukuj(QWidget* rodzic, QPrinter& drukarka) {
+    QPrintDialog okno(&drukarka, rodzic);
+    return okno.exec() == QDialog::Accepted;
 }
 
 bool TDialogiQt::Pokaz(QDialog& okno) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 // Every message box, question, input box, file dialog and the page setup of
@@ -41,6 +42,8 @@ public:
                                  const QString& rozszerzenie) = 0;
     // The page setup in millimetres; false for Cancel.
     virtual bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) = 0;
+    // The print dialog for this printer; false for Cancel.
+    virtual bool Drukuj(QWidget* rodzic, QPrinter& drukarka) = 0;
     // Shows a dialog modally; true when it closed with OK.
     virtual bool Pokaz(QDialog& okno) = 0;
     // Ends the application after a fatal inconsistency.
@@ -61,6 +64,7 @@ public:
     QString PlikDoZapisu(QWidget* rodzic, const QString& filtry, const QString& sciezka,
                          const QString& rozszerzenie) override;
     bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) override;
+    bool Drukuj(QWidget* rodzic, QPrinter& drukarka) override;
     bool Pokaz(QDialog& okno) override;
     void Zakoncz() override;
 };

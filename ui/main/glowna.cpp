@@ -4,6 +4,7 @@
 #include "importavk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
+#include "prnprvform.h"
 #include "tekst.h"
 #include "zestawienie.h"
 #include "znaki.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
@@ -513,6 +515,38 @@ void TMainForm::UstawTabele(const TTabele& tabele) {
     ElementStolarkiPanel->UstawTabele(tabele);
 }
 
-void TMainForm::UstawieniaStrony() {
-    dialogi_.UstawieniaStrony(this, ukladStrony_);
+bool TMainForm::UstawieniaStrony() {
+    return dialogi_.UstawieniaStrony(this, ukladStrony_);
+}
+
+void TMainForm::PodgladWydruku() {
+    if (!projekt_)
+        return;
+    ObsluzWybor();
+    projekt_->SortBySymbol();
+    TPrnPrvForm okno(dialogi_, this);
+    okno.UstawPolecenieDrukowania(PrintDlgTA);
+    okno.UstawUstawieniaStrony([this] { return UstawieniaStrony(); },
+                               [this] { return ukladStrony_; });
+    okno.UstawProjekt(projekt_.get());
+    okno.UstawNazwePliku(BezKatalogu(nazwaPliku_));
+    const QString projekt = nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()
+                                ? QDir(katalogZapisu_).filePath(BEZ_NAZWY)
+                                : nazwaPliku_;
+    const QFileInfo info(projekt);
+    okno.UstawProponowanyPdf(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
+    dialogi_.Pokaz(okno);
+}
+
+void TMainForm::DrukujZestawienie() {
+    if (!projekt_)
+        return;
+    ObsluzWybor();
+    projekt_->SortBySymbol();
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageLayout(ukladStrony_);
+    drukarka.setDocName(TPrnPrvForm::TYTUL_ZADANIA);
+    if (!dialogi_.Drukuj(this, drukarka))
+        return;
+    TPrnPrvForm::DrukujRaport(*projekt_, ukladStrony_, drukarka);
 }

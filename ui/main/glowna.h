@@ -50,7 +50,12 @@ public:
     void PowielOkno();
     void UsunOkno();
     void ZmienSymbol();
-    void UstawieniaStrony();
+    // The page setup; true when the user confirmed it.
+    bool UstawieniaStrony();
+    // Commit, sort, and the report's preview window, modal.
+    void PodgladWydruku();
+    // Commit, sort, the print dialog, and the report printed.
+    void DrukujZestawienie();
     // The reference dialogs opened from the window editor.
     void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextEdit>
@@ -120,9 +121,16 @@ void TMainForm::UtworzPolecenia() {
     connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
     connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
     connect(FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
-    connect(FilePageSetup1, &QAction::triggered, this, &TMainForm::UstawieniaStrony);
-    connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
-    connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::ObsluzWybor);
+    connect(FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
+    connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
+    connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);
+    // The print command stays out of the menu and the toolbar, so its hidden
+    // action takes no shortcut: Ctrl+P is given here.
+    auto* ctrlP = new QShortcut(PrintDlgTA->shortcut(), this);
+    connect(ctrlP, &QShortcut::activated, this, [this] {
+        if (PrintDlgTA->isEnabled())
+            PrintDlgTA->trigger();
+    });
     connect(FileExitTA, &QAction::triggered, this, &QWidget::close);
     connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
     connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);

@@ -56,7 +56,15 @@ public:
         katalogiDialogow << sciezka;
         return pliki.isEmpty() ? QString() : pliki.takeFirst();
     }
-    bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
+    // The page setup and print dialogs: answered by these, when set.
+    std::function<bool(QPageLayout&)> przyUstawieniach;
+    std::function<bool(QPrinter&)> przyDrukowaniu;
+    bool UstawieniaStrony(QWidget*, QPageLayout& uklad) override {
+        return przyUstawieniach && przyUstawieniach(uklad);
+    }
+    bool Drukuj(QWidget*, QPrinter& drukarka) override {
+        return przyDrukowaniu && przyDrukowaniu(drukarka);
+    }
     // Shown dialogs: shown (so they recompute), handed to the script, closed.
     std::function<bool(QDialog&)> przyOknie = [](QDialog&) {
         return false;

@@ -1,0 +1,404 @@
+#include "prnprvform.h"
+
+#include "dialogi.h"
+#include "dokumentpodgladu.h"
+#include "pageview.h"
+#include "raport.h"
+#include "thumbnailstrip.h"
+#include "zestawienie.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+const QString TPrnPrvForm::TYTUL_ZADANIA = QStringLiteral("Termivo - zestawienie stolarki");
+
+namespace {
+
+const QStringList POZYCJE_ZOOMU = {QStringLiteral("%50"),
+                                   QStringLiteral("%100"),
+                                   QStringLiteral("%150"),
+                                   QStringLiteral("%200"),
+                                   QStringLiteral("Szerokość strony"),
+                                   QStringLiteral("Wysokość strony"),
+                                   QStringLiteral("Cała strona")};
+constexpr int ZOOMY[] = {50, 100, 150, 200};
+
+QFrame* Kreska(QWidget* rodzic) {
+    auto* k = new QFrame(rodzic);
+    k->setFrameShape(QFrame::VLine);
+    k->setFrameShadow(QFrame::Sunken);
+    return k;
+}
+
+} // namespace
+
+TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), dialogi_(dialogi) {
+    setObjectName(QStringLiteral("PrnPrvForm"));
+    setWindowTitle(QStringLiteral("Podgląd wydruku"));
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    setWindowState(Qt::WindowMaximized);
+    QFont czcionka(QStringLiteral("Arial"));
+    czcionka.setPixelSize(11);
+    setFont(czcionka);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    UtworzPasek();
+
+    Podzial = new QSplitter(Qt::Horizontal, this);
+    ThumbnailStrip = new TThumbnailStrip(Podzial);
+    ThumbnailStrip->setObjectName(QStringLiteral("ThumbnailStrip"));
+    ThumbnailStrip->setMinimumWidth(30);
+    auto* prawa = new QWidget(Podzial);
+    auto* up = new QVBoxLayout(prawa);
+    up->setContentsMargins(0, 0, 0, 0);
+    up->setSpacing(0);
+    PageView = new TPageView(prawa);
+    PageView->setObjectName(QStringLiteral("PageView"));
+    PageNavigator = new QTabBar(prawa);
+    PageNavigator->setObjectName(QStringLiteral("PageNavigator"));
+    QFont zakladki(QStringLiteral("Arial"));
+    zakladki.setPixelSize(12);
+    zakladki.setBold(true);
+    PageNavigator->setFont(zakladki);
+    PageNavigator->setUsesScrollButtons(true);
+    PageNavigator->setExpanding(false);
+    PageNavigator->setShape(QTabBar::RoundedSouth);
+    up->addWidget(PageView, 1);
+    up->addWidget(PageNavigator);
+    Podzial->addWidget(ThumbnailStrip);
+    Podzial->addWidget(prawa);
+    Podzial->setStretchFactor(1, 1);
+    Podzial->setSizes({150, 1000});
+    Podzial->setCollapsible(0, false);
+    uklad->addWidget(Podzial, 1);
+    ThumbnailStrip->SetPageView(PageView);
+
+    // The component as the report needs it.
+    PageView->SetUsePrinterOptions(false);
+    PageView->SetUnits(mmPixel);
+    PageView->SetAnnotation(false);
+    PageView->SetFastPrint(false);
+    PageView->SetZoom(100);
+    PageView->SetPrintJobTitle(TYTUL_ZADANIA);
+    OdbijZoom();
+    dokument_ = std::make_unique<TDokumentPodgladu>(*PageView);
+
+    connect(PageView, &TPageView::OnZoomChange, this, &TPrnPrvForm::OdbijZoom);
+    connect(PageView, &TPageView::OnChange, this, &TPrnPrvForm::OdbijStrony);
+    connect(PageView, &TPageView::OnBeginDoc, this, [this] {
+        setWindowTitle(Tytul() + QStringLiteral(" - Tworzenie podglądu..."));
+        DrukujBtn->setEnabled(false);
+        ZapiszPdfBtn->setEnabled(false);
+    });
+    connect(PageView, &TPageView::OnEndDoc, this, [this] {
+        setWindowTitle(Tytul());
+        UstawDrukuj();
+    });
+    connect(PageView, &TPageView::OnBeforePrint, this, [this] {
+        setWindowTitle(Tytul() + QStringLiteral(" - Przygotowywanie wydruku..."));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        DrukujBtn->setEnabled(false);
+    });
+    connect(PageView, &TPageView::OnPrintProgress, this, [this](int strona, int procent, bool*) {
+        setWindowTitle(QStringLiteral("%1 - Drukowanie strony %2 z %3 (wykonano %%4)...")
+                           .arg(Tytul())
+                           .arg(strona)
+                           .arg(PageView->PageCount())
+                           .arg(procent));
+        repaint();
+    });
+    connect(PageView, &TPageView::OnAfterPrint, this, [this] {
+        setWindowTitle(Tytul());
+        QApplication::restoreOverrideCursor();
+        UstawDrukuj();
+    });
+    connect(PageView, &TPageView::OnError, this, [this](const QString& tresc) {
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
+    });
+    connect(PageNavigator, &QTabBar::currentChanged, this, [this](int i) {
+        if (i >= 0)
+            PageView->SetCurrentPage(i + 1);
+    });
+}
+
+TPrnPrvForm::~TPrnPrvForm() = default;
+
+void TPrnPrvForm::UtworzPasek() {
+    auto* pasek = new QFrame(this);
+    pasek->setObjectName(QStringLiteral("Pasek"));
+    pasek->setFixedHeight(100);
+    pasek->setFrameShape(QFrame::StyledPanel);
+    auto* l = new QHBoxLayout(pasek);
+    l->setContentsMargins(8, 4, 8, 4);
+
+    auto przycisk = [&](const char* nazwa, const QString& tekst) {
+        auto* b = new QPushButton(tekst, pasek);
+        b->setObjectName(QLatin1String(nazwa));
+        b->setAutoDefault(false);
+        return b;
+    };
+    UstStronyBtn = przycisk("UstStronyBtn", QStringLiteral("Ustawienia strony"));
+    DrukujBtn = przycisk("DrukujBtn", QStringLiteral("Drukuj..."));
+    ZapiszPdfBtn = przycisk("ZapiszPdfBtn", QStringLiteral("Zapisz PDF..."));
+    DrukujBtn->setEnabled(false);
+    ZapiszPdfBtn->setEnabled(false);
+    auto* przyciski = new QVBoxLayout;
+    przyciski->setSpacing(2);
+    for (QPushButton* b : {UstStronyBtn, DrukujBtn, ZapiszPdfBtn})
+        przyciski->addWidget(b);
+    l->addLayout(przyciski);
+    l->addWidget(Kreska(pasek));
+
+    auto* wybory = new QGridLayout;
+    ZoomComboBox = new QComboBox(pasek);
+    ZoomComboBox->setObjectName(QStringLiteral("ZoomComboBox"));
+    ZoomComboBox->addItems(POZYCJE_ZOOMU);
+    FontCB = new QComboBox(pasek);
+    FontCB->setObjectName(QStringLiteral("FontCB"));
+    const QStringList rodziny = QFontDatabase::families();
+    FontCB->addItems(rodziny);
+    FontCB->setCurrentIndex(FontCB->findText(DomyslnaCzcionkaRaportu()));
+    FontCB->setMinimumContentsLength(18);
+    FontCB->setMaxVisibleItems(15);
+    wybory->addWidget(new QLabel(QStringLiteral("Powiększenie:"), pasek), 0, 0);
+    wybory->addWidget(ZoomComboBox, 0, 1);
+    wybory->addWidget(new QLabel(QStringLiteral("Czcionka:"), pasek), 1, 0);
+    wybory->addWidget(FontCB, 1, 1);
+    l->addLayout(wybory);
+    l->addWidget(Kreska(pasek));
+
+    auto pole = [&](const char* nazwa, const QString& tekst) {
+        auto* c = new QCheckBox(tekst, pasek);
+        c->setObjectName(QLatin1String(nazwa));
+        connect(c, &QCheckBox::clicked, this, &TPrnPrvForm::GenerujRaport);
+        return c;
+    };
+    DodajWyceneCB =
+        pole("DodajWyceneCB",
+             QStringLiteral("Dodaj informacje o wycenie każdego okna i całego projektu"));
+    DodajCeneMontazuCB = pole(
+        "DodajCeneMontazuCB",
+        QStringLiteral("Dodaj informacje o łącznej cenie montażu wszystkich okien w projekcie"));
+    DodajCeneM2CB =
+        pole("DodajCeneM2CB",
+             QStringLiteral("Dodaj informacje o cenie za metr kwadratowy okna (z montażem)"));
+    auto* opcje = new QVBoxLayout;
+    opcje->setSpacing(0);
+    for (QCheckBox* c : {DodajWyceneCB, DodajCeneMontazuCB, DodajCeneM2CB})
+        opcje->addWidget(c);
+    l->addLayout(opcje);
+    l->addStretch();
+    ZamknijBtn = przycisk("ZamknijBtn", QStringLiteral("Zamknij"));
+    l->addWidget(ZamknijBtn);
+    layout()->addWidget(pasek);
+
+    connect(UstStronyBtn, &QPushButton::clicked, this, [this] {
+        if (ustawieniaStrony_ && ustawieniaStrony_()) {
+            AktualizujParametryDrukarki();
+            GenerujRaport();
+        }
+    });
+    connect(DrukujBtn, &QPushButton::clicked, this, &TPrnPrvForm::Drukuj);
+    connect(ZapiszPdfBtn, &QPushButton::clicked, this, &TPrnPrvForm::ZapiszPdf);
+    connect(ZamknijBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(FontCB, qOverload<int>(&QComboBox::activated), this, &TPrnPrvForm::GenerujRaport);
+    connect(ZoomComboBox, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        if (i >= 0 && i < 4)
+            PageView->SetZoom(ZOOMY[i]);
+        else if (i == 4)
+            PageView->SetZoomState(zsZoomToWidth);
+        else if (i == 5)
+            PageView->SetZoomState(zsZoomToHeight);
+        else if (i == 6)
+            PageView->SetZoomState(zsZoomToFit);
+    });
+}
+
+void TPrnPrvForm::UstawUstawieniaStrony(std::function<bool()> polecenie,
+                                        std::function<QPageLayout()> uklad) {
+    ustawieniaStrony_ = std::move(polecenie);
+    ukladStrony_ = std::move(uklad);
+}
+
+QString TPrnPrvForm::Tytul() const {
+    const QWidget* glowne = parentWidget() ? parentWidget()->window() : nullptr;
+    return glowne && !glowne->windowTitle().isEmpty() ? glowne->windowTitle()
+                                                      : QGuiApplication::applicationDisplayName();
+}
+
+void TPrnPrvForm::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    if (pierwszaAktywacja_)
+        QTimer::singleShot(0, this, &TPrnPrvForm::PierwszaAktywacja);
+}
+
+void TPrnPrvForm::PierwszaAktywacja() {
+    if (!pierwszaAktywacja_)
+        return;
+    pierwszaAktywacja_ = false;
+    AktualizujParametryDrukarki();
+    GenerujRaport();
+}
+
+void TPrnPrvForm::UstawPapier(TPageView& widok, const QPageLayout& uklad) {
+    widok.SetOrientation(uklad.orientation() == QPageLayout::Landscape ? Qt::Horizontal
+                                                                       : Qt::Vertical);
+    // The paper by its form name; a size of its own where it has no name.
+    widok.SetPrinterFormName(uklad.pageSize().name());
+    const QSizeF mm = uklad.pageSize().size(QPageSize::Millimeter);
+    QSize rozmiar(
+        ConvertX(static_cast<int>(std::lround(mm.width() * 100)), mmHiMetric, widok.Units()),
+        ConvertY(static_cast<int>(std::lround(mm.height() * 100)), mmHiMetric, widok.Units()));
+    if (uklad.orientation() == QPageLayout::Landscape)
+        rozmiar.transpose();
+    if (widok.PageBounds().size() != rozmiar)
+        widok.SetPaperSize(rozmiar.width(), rozmiar.height());
+}
+
+QPageLayout TPrnPrvForm::Uklad() const {
+    return ukladStrony_ ? ukladStrony_()
+                        : QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+}
+
+void TPrnPrvForm::AktualizujParametryDrukarki() {
+    UstawPapier(*PageView, Uklad());
+}
+
+bool TPrnPrvForm::DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout& uklad,
+                               QPrinter& drukarka) {
+    TPageView widok;
+    widok.SetUnits(mmPixel);
+    widok.SetPrintJobTitle(TYTUL_ZADANIA);
+    UstawPapier(widok, uklad);
+    TDokumentPodgladu dokument(widok);
+    TRaport raport(projekt, dokument);
+    raport.Czcionka = DomyslnaCzcionkaRaportu();
+    raport.UstawMarginesy(uklad.margins(QPageLayout::Millimeter));
+    raport.GenerujRaport();
+    return widok.Print(drukarka);
+}
+
+void TPrnPrvForm::GenerujRaport() {
+    if (!projekt_)
+        return;
+    if (budowanie_) {
+        // The build under way stops at its next window and starts again.
+        ponownie_ = true;
+        dokument_->Przerwij();
+        return;
+    }
+    budowanie_ = true;
+    do {
+        ponownie_ = false;
+        TRaport raport(*projekt_, *dokument_);
+        raport.Czcionka = FontCB->currentText();
+        raport.DodajWycene = DodajWyceneCB->isChecked();
+        raport.DodajCeneMontazu = DodajCeneMontazuCB->isChecked();
+        raport.DodajCeneM2 = DodajCeneM2CB->isChecked();
+        raport.UstawMarginesy(Uklad().margins(QPageLayout::Millimeter));
+        raport.GenerujRaport();
+    } while (ponownie_ && !zamykanie_);
+    budowanie_ = false;
+    OdbijStrony();
+    if (zamykanie_)
+        QDialog::reject();
+}
+
+void TPrnPrvForm::reject() {
+    if (budowanie_) {
+        // Closed while building: the build stops, then the window closes.
+        zamykanie_ = true;
+        dokument_->Przerwij();
+        return;
+    }
+    QDialog::reject();
+}
+
+void TPrnPrvForm::OdbijZoom() {
+    int i = -1;
+    switch (PageView->ZoomState()) {
+    case zsZoomToWidth:
+        i = 4;
+        break;
+    case zsZoomToHeight:
+        i = 5;
+        break;
+    case zsZoomToFit:
+        i = 6;
+        break;
+    default:
+        for (int j = 0; j < 4; ++j)
+            if (PageView->Zoom() == ZOOMY[j])
+                i = j;
+    }
+    ZoomComboBox->setCurrentIndex(i);
+}
+
+void TPrnPrvForm::OdbijStrony() {
+    const int strony = PageView->PageCount();
+    {
+        const QSignalBlocker cisza(PageNavigator);
+        while (PageNavigator->count() < strony)
+            PageNavigator->addTab(QString::number(PageNavigator->count() + 1));
+        while (PageNavigator->count() > strony)
+            PageNavigator->removeTab(PageNavigator->count() - 1);
+        PageNavigator->setCurrentIndex(PageView->CurrentPage() - 1);
+    }
+    if (PageView->RecordingState() == TRecordingState::Recording)
+        QCoreApplication::processEvents(); // the window stays responsive while it builds
+    else
+        UstawDrukuj();
+}
+
+void TPrnPrvForm::UstawDrukuj() {
+    const bool strony = PageView->PageCount() > 0 && !budowanie_;
+    DrukujBtn->setEnabled(strony && TPageView::PrinterInstalled());
+    ZapiszPdfBtn->setEnabled(strony);
+}
+
+void TPrnPrvForm::Drukuj() {
+    if (PageView->PageCount() == 0)
+        return;
+    QPrinter drukarka(QPrinter::HighResolution);
+    PageView->ApplyPaperToPrinter(drukarka);
+    drukarka.setDocName(TYTUL_ZADANIA);
+    drukarka.setFromTo(1, PageView->PageCount());
+    if (!dialogi_.Drukuj(this, drukarka))
+        return;
+    PageView->Print(drukarka);
+}
+
+void TPrnPrvForm::ZapiszPdf() {
+    if (PageView->PageCount() == 0)
+        return;
+    const QString sciezka = dialogi_.PlikDoZapisu(this, QStringLiteral("Dokument PDF (*.pdf)"),
+                                                  proponowanyPdf_, QStringLiteral("pdf"));
+    if (sciezka.isEmpty())
+        return;
+    // The file appears only when whole.
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly) || !PageView->SaveToPdf(plik, TYTUL_ZADANIA) ||
+        !plik.commit()) {
+        plik.cancelWriting();
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           QStringLiteral("Nie udało się zapisać pliku PDF!"));
+    }
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QDialog>
+#include <QPageLayout>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QPrinter;
+class QPushButton;
+class QSplitter;
+class QTabBar;
+class TDialogi;
+class TDokumentPodgladu;
+class TPageView;
+class TThumbnailStrip;
+class TZestawienieStolarki;
+
+// TPrnPrvForm: the report of the project page by page before it is printed,
+// with the choices that shape it (font, price options, page setup); the
+// report is built again whenever one of them changes.
+class TPrnPrvForm : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic = nullptr);
+    ~TPrnPrvForm() override;
+
+    // What the main window hands over before the window is shown.
+    void UstawProjekt(TZestawienieStolarki* projekt) { projekt_ = projekt; }
+    // The page-setup command (true when the user confirmed it) and the page
+    // setup it keeps.
+    void UstawUstawieniaStrony(std::function<bool()> polecenie, std::function<QPageLayout()> uklad);
+    void UstawPolecenieDrukowania(QAction* polecenie) { polecenieDrukowania_ = polecenie; }
+    void UstawNazwePliku(const QString& nazwa) { nazwaPliku_ = nazwa; }
+    // Where "Zapisz PDF..." offers to save.
+    void UstawProponowanyPdf(const QString& sciezka) { proponowanyPdf_ = sciezka; }
+
+    // Builds the report into the preview.
+    void GenerujRaport();
+    // Paper, orientation and margins from the page setup.
+    void AktualizujParametryDrukarki();
+    void Drukuj();
+    void ZapiszPdf();
+
+    QPushButton *UstStronyBtn, *DrukujBtn, *ZapiszPdfBtn, *ZamknijBtn;
+    QComboBox *ZoomComboBox, *FontCB;
+    QCheckBox *DodajWyceneCB, *DodajCeneMontazuCB, *DodajCeneM2CB;
+    TThumbnailStrip* ThumbnailStrip;
+    TPageView* PageView;
+    QTabBar* PageNavigator;
+    QSplitter* Podzial;
+
+    // The paper and orientation of a page setup on a page view.
+    static void UstawPapier(TPageView& widok, const QPageLayout& uklad);
+    // The report with the window's options at opening, printed without
+    // showing it (the main window's print command).
+    static bool DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout& uklad,
+                             QPrinter& drukarka);
+
+    // The job title of what this window prints.
+    static const QString TYTUL_ZADANIA;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void reject() override;
+
+private:
+    void UtworzPasek();
+    void OdbijZoom();
+    void OdbijStrony();
+    void UstawDrukuj();
+    QString Tytul() const;
+    QPageLayout Uklad() const;
+    void PierwszaAktywacja();
+
+    TDialogi& dialogi_;
+    TZestawienieStolarki* projekt_ = nullptr;
+    std::function<bool()> ustawieniaStrony_;
+    std::function<QPageLayout()> ukladStrony_;
+    QAction* polecenieDrukowania_ = nullptr;
+    QString nazwaPliku_;
+    QString proponowanyPdf_;
+    std::unique_ptr<TDokumentPodgladu> dokument_;
+    bool pierwszaAktywacja_ = true;
+    bool budowanie_ = false;
+    bool ponownie_ = false;
+    bool zamykanie_ = false;
+};

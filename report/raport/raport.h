@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMarginsF>
+#include <QRect>
+#include <QString>
+
+class TDokument;
+class TZestawienieStolarki;
+
+// The printed joinery schedule: a summary page, then one block of fixed
+// height per window, drawn page by page onto a document.
+class TRaport {
+public:
+    TRaport(TZestawienieStolarki& projekt, TDokument& dokument);
+
+    // Options of the preview window.
+    QString Czcionka;              // font family; empty: the platform's default
+    bool DodajWycene = false;      // prices of every window and the project
+    bool DodajCeneMontazu = false; // installation totals and scope of work
+    bool DodajCeneM2 = false;      // price per square metre
+    // The page frame and the content rectangle, in the document's units.
+    QRect RamkaStrony;
+    QRect ObszarTresci;
+
+    // The frame: the page less the margins, given in millimetres.
+    void UstawMarginesy(const QMarginsF& mm);
+    // Builds the whole report. False when the page cannot hold a window
+    // block: the message has been given and only the summary page is built.
+    bool GenerujRaport();
+    // The heading of every page, and on page 1 the project summary.
+    void PageViewNewPage();
+    // The block of the project's current window at the content top.
+    void RysujBlokOkna();
+    // A text word-wrapped in a rectangle (inset 2.0 mm left and right, 0.5 mm
+    // at top and bottom), optionally framed; the height of the text drawn.
+    int RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysokosc,
+                   const QString& tekst, int punkty);
+
+    static const QString KOMUNIKAT_ZA_MALA_STRONA;
+
+private:
+    int MmX(int dziesiate) const;
+    int MmY(int dziesiate) const;
+    void Linia(int y);
+    int Podsumowanie(int y);
+
+    TZestawienieStolarki& projekt_;
+    TDokument& dokument_;
+};
+
+// The program's own fixed texts follow the mnemonic rule ("&&" prints as
+// "&", a lone "&" is dropped); what the user typed prints as typed.
+QString BezPrefiksow(const QString& tekst);
+
+// The report's font at first: Tahoma where it is installed, else the
+// platform's own family.
+QString DomyslnaCzcionkaRaportu();

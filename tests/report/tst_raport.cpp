@@ -1,0 +1,242 @@
+#include "dokumenttestowy.h"
+#include "raport.h"
+#include "zbieracz.h"
+#include "zestawienie.h"
+
+#include <QtTest>
+
+namespace {
+
+// A project with n windows O1 … On, each of them the same.
+void Okna(TZestawienieStolarki& p, int n) {
+    p.SetParter(true);
+    for (int i = 1; i <= n; ++i) {
+        const QString s = QStringLiteral("O%1").arg(i);
+        p.AddOkno(s);
+        TOkno& o = *p.GetOkno(s);
+        o.Szerokosc = 1200;
+        o.Wysokosc = 1500;
+        o.Ug = 1.1;
+        o.Uf = 1.3;
+        o.Psi_g = 0.08;
+        o.Lg = 4520;
+        o.SetLiczba(POZIOM_PARTER, 0, 1);
+    }
+    p.SortBySymbol();
+}
+
+// Equal to within a pixel of the page (2.6 tenths of a millimetre).
+bool Blisko(int mm, int oczekiwane) {
+    return qAbs(mm - oczekiwane) <= 3;
+}
+bool Blisko(QPoint mm, QPoint oczekiwane) {
+    return Blisko(mm.x(), oczekiwane.x()) && Blisko(mm.y(), oczekiwane.y());
+}
+
+int Bloki(const TDokumentTestowy& d, int strona) {
+    int n = 0;
+    for (const auto& t : d.NaStronie(strona))
+        n += t.punkty == 14;
+    return n;
+}
+
+} // namespace
+
+class TestRaport : public QObject {
+    Q_OBJECT
+
+    QMarginsF dwadziescia{20, 20, 20, 20};
+
+private slots:
+    void initTestCase() { QLocale::setDefault(PolskiLocale()); }
+
+    void pustyProjekt() {
+        TZestawienieStolarki p;
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        QVERIFY(r.GenerujRaport());
+        QCOMPARE(d.GotoweStrony(), 1);
+        QVERIFY(d.Znajdz(QStringLiteral("Średni ważony współczynnik przenikania ciepła dla całego "
+                                        "projektu: 0,00 W/m2K")));
+        QVERIFY(d.Znajdz(QStringLiteral("Łączne pole powierzchni wszystkich okien dla całego "
+                                        "projektu: 0,00 m2")));
+        QVERIFY(!d.Znajdz(QStringLiteral("Opcje projektu:")));
+    }
+
+    // A4 with 20 mm margins: a frame of 170.0 × 257.0 mm, four blocks a page
+    // after the summary, whatever the font; every page numbered twice.
+    void dziewiecOkien_data() {
+        QTest::addColumn<QString>("czcionka");
+        QTest::newRow("domyślna") << QString();
+        QTest::newRow("DejaVu Serif") << QStringLiteral("DejaVu Serif");
+    }
+    void dziewiecOkien() {
+        QFETCH(QString, czcionka);
+        TZestawienieStolarki p;
+        Okna(p, 9);
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.Czcionka = czcionka;
+        r.UstawMarginesy(dwadziescia);
+        QVERIFY(Blisko(TDokumentTestowy::Mm(r.RamkaStrony.width()), 1700));
+        QVERIFY(Blisko(TDokumentTestowy::Mm(r.RamkaStrony.height()), 2570));
+        QVERIFY(r.GenerujRaport());
+        QCOMPARE(d.GotoweStrony(), 4);
+        QCOMPARE(Bloki(d, 1), 0);
+        QCOMPARE(Bloki(d, 2), 4);
+        QCOMPARE(Bloki(d, 3), 4);
+        QCOMPARE(Bloki(d, 4), 1);
+        for (int n = 1; n <= 4; ++n) {
+            QVERIFY(
+                d.Znajdz(QStringLiteral("ZESTAWIENIE STOLARKI OKIENNEJ  --  strona %1").arg(n), n));
+            const auto* numer = d.Znajdz(QStringLiteral("Strona %1").arg(n), n);
+            QVERIFY(numer);
+            // Just below the frame, its right end at the frame's.
+            QCOMPARE(numer->prostokat.top(), r.RamkaStrony.top() + r.RamkaStrony.height());
+            QCOMPARE(numer->prostokat.left() + numer->prostokat.width(),
+                     r.RamkaStrony.left() + r.RamkaStrony.width());
+        }
+        QCOMPARE(d.Znajdz(QStringLiteral("O9"))->strona, 4);
+    }
+
+    // The columns of a block, in tenths of a millimetre from its corner.
+    void ukladBloku() {
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        TOkno& o = *p.GetOkno("O1");
+        o.dR = 0.1;
+        o.Lg = -1; // undetermined: printed as suggested
+        o.dRamy = 70;
+        o.CenaOkna = -1; // no price
+        o.Uwagi = QStringLiteral("pierwsza,\"druga linia\"");
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.DodajWycene = true;
+        r.GenerujRaport();
+        const auto* symbol = d.Znajdz(QStringLiteral("O1"), 2);
+        QVERIFY(symbol);
+        const QPoint rog = symbol->prostokat.topLeft();
+        auto przesuniecie = [&](const QString& poczatek) {
+            const auto* t = d.Znajdz(poczatek, 2);
+            return t ? QPoint(TDokumentTestowy::Mm(t->prostokat.left() - rog.x()),
+                              TDokumentTestowy::Mm(t->prostokat.top() - rog.y()))
+                     : QPoint(-1, -1);
+        };
+        QVERIFY(Blisko(przesuniecie(QStringLiteral(" Wymiary:")), QPoint(500, 80)));
+        QVERIFY(Blisko(przesuniecie(QStringLiteral(" Łączna liczba okien")), QPoint(850, 80)));
+        QVERIFY(Blisko(przesuniecie(QStringLiteral("Uwagi:")), QPoint(1200, 80)));
+        QVERIFY(Blisko(
+            TDokumentTestowy::Mm(d.Znajdz(QStringLiteral(" Wymiary:"))->prostokat.width()), 1150));
+        QCOMPARE(d.Znajdz(QStringLiteral("(PCV"))->tresc, QStringLiteral("(PCV + żaluzja/roleta)"));
+        QVERIFY(d.Znajdz(QStringLiteral(" Wymiary:"))
+                    ->tresc.contains(QStringLiteral(" Lg: 4840 mm\r\n")));
+        QVERIFY(d.Znajdz(QStringLiteral(" Wymiary:"))
+                    ->tresc.endsWith(QStringLiteral(" netto okna:\r\n     brak")));
+        QCOMPARE(d.Znajdz(QStringLiteral("Uwagi:"))->tresc,
+                 QStringLiteral("Uwagi:\r\npierwsza\r\ndruga linia\r\n"));
+        QVERIFY(d.Znajdz(QStringLiteral(" Uw okna:")));
+        QCOMPARE(d.Znajdz(QStringLiteral(" 1,"), 2)->punkty, 12);
+    }
+
+    void kondygnacje_data() {
+        QTest::addColumn<bool>("piwnica");
+        QTest::addColumn<int>("pietra");
+        QTest::addColumn<bool>("poddasze");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("2 piętra") << false << 2 << true << "parter; 2 piętra; poddasze; ";
+        QTest::newRow("5 pięter") << false << 5 << false << "parter; 5 pięter; ";
+        QTest::newRow("1 piętro") << true << 1 << false << "podpiwniczenie; parter; 1 piętro; ";
+    }
+    void kondygnacje() {
+        QFETCH(bool, piwnica);
+        QFETCH(int, pietra);
+        QFETCH(bool, poddasze);
+        QFETCH(QString, tekst);
+        TZestawienieStolarki p;
+        p.SetPodpiwniczenie(piwnica);
+        p.SetParter(true);
+        p.SetLiczbaPieter(pietra);
+        p.SetPoddasze(poddasze);
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.GenerujRaport();
+        const auto* etykieta = d.Znajdz(QStringLiteral("Kondygnacje: "));
+        const auto* wartosc = d.Znajdz(tekst);
+        QVERIFY(etykieta && wartosc);
+        QCOMPARE(wartosc->prostokat.top(), etykieta->prostokat.top());
+        QVERIFY(Blisko(TDokumentTestowy::Mm(wartosc->prostokat.left() - etykieta->prostokat.left()),
+                       300));
+    }
+
+    // Only what is ticked is printed; an empty value moves on by its label.
+    void podsumowanieWedlugOpcji_data() {
+        QTest::addColumn<bool>("wycena");
+        QTest::addColumn<bool>("montaz");
+        QTest::addColumn<bool>("m2");
+        QTest::addColumn<QStringList>("sa");
+        QTest::addColumn<QStringList>("nieMa");
+        const QStringList wszystkie = {
+            "Łączna cena wszystkich", "Łączna cena montażu", "Cena za metr",
+            "Opcje projektu:",        "Opcje D&V:",          "Zakres czynności"};
+        QTest::newRow("nic") << false << false << false << QStringList() << wszystkie;
+        QTest::newRow("za m²") << false << false << true << QStringList{"Cena za metr"}
+                               << QStringList{"Opcje projektu:", "Zakres czynności", "Łączna cena"};
+        QTest::newRow("montaż") << false << true << false
+                                << QStringList{"Łączna cena montażu",
+                                               "Opcje projektu:", "Zakres czynności"}
+                                << QStringList{"Opcje D&V:", "Cena za metr"};
+        QTest::newRow("wycena") << true << false << false
+                                << QStringList{"Łączna cena wszystkich",
+                                               "Opcje projektu:", "Opcje D&V:"}
+                                << QStringList{"Zakres czynności", "Łączna cena montażu"};
+    }
+    void podsumowanieWedlugOpcji() {
+        QFETCH(bool, wycena);
+        QFETCH(bool, montaz);
+        QFETCH(bool, m2);
+        QFETCH(QStringList, sa);
+        QFETCH(QStringList, nieMa);
+        TZestawienieStolarki p;
+        p.Firma.clear();
+        p.Projekt = QStringLiteral("Nowak & Syn");
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.DodajWycene = wycena;
+        r.DodajCeneMontazu = montaz;
+        r.DodajCeneM2 = m2;
+        r.GenerujRaport();
+        for (const QString& s : sa)
+            QVERIFY2(d.Znajdz(s), qPrintable(s));
+        for (const QString& s : nieMa)
+            QVERIFY2(!d.Znajdz(s), qPrintable(s));
+        const auto* firma = d.Znajdz(QStringLiteral("Firma: "));
+        const auto* projekt = d.Znajdz(QStringLiteral("Projekt: "));
+        const auto* obiekt = d.Znajdz(QStringLiteral("Obiekt: "));
+        QVERIFY(d.Znajdz(QStringLiteral("Nowak & Syn"))); // as typed
+        QVERIFY(projekt->prostokat.top() > firma->prostokat.top());
+        QCOMPARE(projekt->prostokat.top() - firma->prostokat.top(),
+                 obiekt->prostokat.top() - projekt->prostokat.top());
+    }
+
+    void stronaZaMala() {
+        TZestawienieStolarki p;
+        Okna(p, 3);
+        TZbieraczKomunikatow zbieracz;
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(QMarginsF(60, 20, 60, 20));
+        QVERIFY(Blisko(TDokumentTestowy::Mm(r.RamkaStrony.width()), 900));
+        QVERIFY(!r.GenerujRaport());
+        QCOMPARE(d.GotoweStrony(), 1);
+        QCOMPARE(zbieracz.ostatni(),
+                 QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!"));
+        QCOMPARE(zbieracz.komunikaty.last().tytul, QStringLiteral("Błąd"));
+    }
+};
+
+QTEST_MAIN(TestRaport)
+#include "tst_raport.moc"

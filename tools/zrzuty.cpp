@@ -1,0 +1,203 @@
+// termivo-zrzuty OUT_DIR: renders every state of the program worth looking
+// at into PNG files, off screen, with the Polish locale and the fonts of the
+// system, so that anyone can see the windows as a user does.
+
+#include "dialogi.h"
+#include "edytorokna.h"
+#include "glowna.h"
+#include "pageview.h"
+#include "panelprojektu.h"
+#include "prnprvform.h"
+#include "tekst.h"
+#include "zestawienie.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QPainter>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+
+// Dialogs that answer nothing: the tool only looks.
+class TDialogiCiche : public TDialogi {
+public:
+    void Komunikat(QWidget*, TRodzajKomunikatu, const QString&, const QString& t) override {
+        std::fprintf(stderr, "komunikat: %s\n", t.toUtf8().constData());
+    }
+    Odpowiedz Pytanie(QWidget*, const QString&, const QString&) override { return Odpowiedz::Nie; }
+    Odpowiedz Potwierdzenie(QWidget*, const QString&, const QString&) override {
+        return Odpowiedz::Nie;
+    }
+    std::optional<QString> Tekst(QWidget*, const QString&, const QString&, const QString&,
+                                 int) override {
+        return symbole.isEmpty() ? std::nullopt : std::optional<QString>(symbole.takeFirst());
+    }
+    QString PlikDoOtwarcia(QWidget*, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    QString PlikDoZapisu(QWidget*, const QString&, const QString&, const QString&) override {
+        return QString();
+    }
+    bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
+    bool Drukuj(QWidget*, QPrinter&) override { return false; }
+    bool Pokaz(QDialog& okno) override {
+        okno.show();
+        return przyOknie ? przyOknie(okno) : false;
+    }
+    void Zakoncz() override {}
+
+    QStringList symbole;
+    std::function<bool(QDialog&)> przyOknie;
+};
+
+QString katalog;
+int zapisane = 0;
+
+void Zapisz(QWidget* w, const QString& nazwa) {
+    QCoreApplication::processEvents();
+    const QString sciezka = QDir(katalog).filePath(nazwa + QStringLiteral(".png"));
+    if (w->grab().save(sciezka)) {
+        ++zapisane;
+        std::printf("%s\n", sciezka.toUtf8().constData());
+    } else {
+        std::fprintf(stderr, "nie zapisano %s\n", sciezka.toUtf8().constData());
+    }
+}
+
+// Sample windows: one, three and eight sashes, a D&V window, vents and remarks.
+void Przyklady(TZestawienieStolarki& p) {
+    p.TytulProjektu = QStringLiteral("Dom jednorodzinny „Pod Lipami”");
+    p.Firma = QStringLiteral("Pracownia Projektowa Łęg & Syn");
+    p.Projekt = QStringLiteral("Projekt wykonawczy");
+    p.Obiekt = QStringLiteral("ul. Źródlana 5, Łódź");
+    p.Inwestor = QStringLiteral("Zofia Żółkiewska");
+    p.Projektant = QStringLiteral("mgr inż. arch. Ścibor");
+    p.SetParter(true);
+    p.SetLiczbaPieter(1);
+    p.SetPoddasze(true);
+    p.KursEuro = 4.3;
+    p.StawkaVat = 8;
+    p.CenaMontazuOkna = 45;
+    p.ZakresCzynnosci = QStringLiteral("montaż, obróbki, parapety");
+    struct Wzor {
+        const char* symbol;
+        int typ;
+        double w, h;
+        bool dv;
+        int nawiewniki;
+        const char* uwagi;
+    };
+    const Wzor wzory[] = {
+        {"O1", 1001, 900, 1500, false, 0, ""},
+        {"O2", 3001, 2100, 1500, false, 2, "okno salonu,szyba bezpieczna"},
+        {"O3", 8001, 3600, 2200, false, 0, ""},
+        {"DV1", 2001, 1500, 1500, true, 1, "okno z katalogu D&V"},
+    };
+    for (const Wzor& w : wzory) {
+        const QString s = QString::fromUtf8(w.symbol);
+        p.AddOkno(s);
+        TOkno& o = *p.GetOkno(s);
+        o.TypOkna = w.typ;
+        o.Szerokosc = w.w;
+        o.Wysokosc = w.h;
+        for (int k = 0; k < MAX_SKRZYDEL; ++k)
+            o.RodzajSkrzydla[static_cast<std::size_t>(k)] = (k * 5 + 3) % LICZBA_RODZAJOW_SKRZYDEL;
+        o.Ug = w.dv ? 0.6 : 1.1;
+        o.Uf = w.dv ? 1.21 : 1.3;
+        o.Psi_g = 0.04;
+        o.dRamy = 70;
+        o.Lg = 4520;
+        o.LiczbaNawiewnikow = w.nawiewniki;
+        o.SzerokoscNawiewnika = w.nawiewniki ? 350 : 0;
+        if (w.dv) {
+            o.ZrodloUg = o.ZrodloUf = ZrodloDV;
+            o.SzkloKodID = 20;
+            o.RamaKodID = 20;
+            o.CenaOkna = -1;
+        }
+        o.Uwagi =
+            ZlaczWiersze(QString::fromUtf8(w.uwagi).split(QLatin1Char(','), Qt::SkipEmptyParts));
+        o.SetLiczba(POZIOM_PARTER, 0, 2);
+        o.SetLiczba(QStringLiteral("1"), 4, 1);
+    }
+}
+
+void Wybierz(TMainForm& f, const QString& tekst) {
+    QTreeWidgetItem* k = f.StolarkaTree->topLevelItem(0);
+    if (k->text(0) == tekst)
+        f.StolarkaTree->setCurrentItem(k);
+    for (int i = 0; i < k->childCount(); ++i)
+        if (k->child(i)->text(0) == tekst)
+            f.StolarkaTree->setCurrentItem(k->child(i));
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Termivo"));
+    QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    if (argc != 2) {
+        std::fprintf(stderr, "Usage: termivo-zrzuty OUT_DIR\n");
+        return 2;
+    }
+    katalog = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(katalog)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    TDialogiCiche dialogi;
+    TMainForm f(dialogi);
+    f.show();
+    Zapisz(&f, QStringLiteral("glowne_bez_projektu"));
+
+    f.Nowy();
+    Przyklady(*f.Projekt());
+    // The sample windows get their nodes as a loaded project's do.
+    for (int i = 0; i < f.Projekt()->LiczbaOkienWLiscie(); ++i)
+        new QTreeWidgetItem(f.StolarkaTree->topLevelItem(0), {f.Projekt()->Okno(i)->Symbol()});
+    f.StolarkaTree->expandAll();
+    f.StolarkaPanel->Pokaz(*f.Projekt());
+    Zapisz(&f, QStringLiteral("panel_projektu"));
+    for (const char* s : {"O1", "O2", "O3", "DV1"}) {
+        Wybierz(f, QString::fromUtf8(s));
+        Zapisz(&f, QStringLiteral("edytor_%1").arg(QString::fromUtf8(s)));
+    }
+
+    dialogi.przyOknie = [](QDialog& okno) {
+        auto* podglad = qobject_cast<TPrnPrvForm*>(&okno);
+        if (!podglad)
+            return false;
+        okno.setWindowState(Qt::WindowNoState);
+        okno.resize(1280, 1000);
+        QCoreApplication::processEvents();
+        podglad->GenerujRaport();
+        // Every page as the printer gets it.
+        for (int n = 1; n <= podglad->PageView->PageCount(); ++n) {
+            QImage strona(podglad->PageView->PagePixels(), QImage::Format_RGB32);
+            strona.fill(Qt::white);
+            QPainter p(&strona);
+            podglad->PageView->RysujStrone(p, n, QRectF(strona.rect()));
+            p.end();
+            strona.save(QDir(katalog).filePath(QStringLiteral("raport_strona%1.png").arg(n)));
+        }
+        Zapisz(&okno, QStringLiteral("podglad_strona1"));
+        podglad->PageView->SetCurrentPage(2);
+        Zapisz(&okno, QStringLiteral("podglad_strona2"));
+        podglad->DodajWyceneCB->setChecked(true);
+        podglad->DodajCeneMontazuCB->setChecked(true);
+        podglad->DodajCeneM2CB->setChecked(true);
+        podglad->GenerujRaport();
+        podglad->PageView->SetZoomState(zsZoomToWidth);
+        Zapisz(&okno, QStringLiteral("podglad_opcje"));
+        return false;
+    };
+    f.PodgladWydruku();
+    std::printf("%d obrazów\n", zapisane);
+    return zapisane > 0 ? 0 : 1;
+}
