@@ -3,11 +3,16 @@
 #include "importavk.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
+#include "raportpdf.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
 #include <QStringList>
+#include <memory>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -35,6 +40,7 @@ const char* const pomoc =
     "                     Import an Arvo-K project (walls, windows and doors) as a\n"
     "                     new Termivo project with a ground floor, and save it.\n"
     "                     On failure nothing is written.\n"
+    "%s"
     "  --help             Show this text.\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written (the\n"
@@ -44,8 +50,12 @@ void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
 }
 
+void Pomoc(FILE* strumien) {
+    std::fprintf(strumien, pomoc, POMOC_RAPORTU);
+}
+
 int ZleUzycie() {
-    std::fputs(pomoc, stderr);
+    Pomoc(stderr);
     return KOD_ZLE_UZYCIE;
 }
 
@@ -76,12 +86,25 @@ int ImportAvk(const QString& wejscie, const QString& wyjscie) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const QStringList argumenty = app.arguments().mid(1);
+    // Drawing the report needs fonts, not a display: a script on a server
+    // has none, so the report is drawn off screen.
+    const bool raport = argc > 1 && std::string(argv[1]) == "report";
+    if (raport && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> app;
+    if (raport)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    const QStringList argumenty = QCoreApplication::arguments().mid(1);
     if (argumenty.size() == 1 &&
         (argumenty[0] == QStringLiteral("--help") || argumenty[0] == QStringLiteral("-h"))) {
-        std::fputs(pomoc, stdout);
+        Pomoc(stdout);
         return KOD_OK;
+    }
+    if (raport) {
+        const int kod = RaportPdf(argumenty.mid(1));
+        return kod == KOD_ZLE_UZYCIE ? ZleUzycie() : kod;
     }
     if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("summary"))
         return Podsumowanie(argumenty[1]);

@@ -18,6 +18,10 @@ struct Wynik {
 Wynik Uruchom(const QStringList& argumenty, const QString& jezyk = QStringLiteral("pl_PL.UTF-8")) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // As in a script on a server: no display, no platform chosen.
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
     env.insert(QStringLiteral("LC_ALL"), jezyk);
     env.insert(QStringLiteral("LANG"), jezyk);
     p.setProcessEnvironment(env);
@@ -29,6 +33,13 @@ Wynik Uruchom(const QStringList& argumenty, const QString& jezyk = QStringLitera
     w.wyjscie = p.readAllStandardOutput();
     w.bledy = QString::fromUtf8(p.readAllStandardError());
     return w;
+}
+
+// What a poppler tool says of a PDF file.
+QString Poppler(const QString& narzedzie, const QStringList& argumenty) {
+    QProcess p;
+    p.start(narzedzie, argumenty);
+    return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
 
 QString Wzorcowy() {
@@ -199,6 +210,50 @@ private slots:
         QCOMPARE(w.kod, 1);
         QVERIFY(w.bledy.contains(QStringLiteral("Plik nie jest formatu Termivo!")));
         QVERIFY(w.wyjscie.isEmpty());
+    }
+
+    // The report as PDF: pages, real text in an embedded font, and nothing
+    // left behind when it cannot be made.
+    void raport_data() {
+        QTest::addColumn<QStringList>("opcje");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<int>("strony");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("domyślnie") << QStringList() << 0 << 2 << "ZESTAWIENIE STOLARKI OKIENNEJ";
+        QTest::newRow("ceny i papier")
+            << QStringList{"--prices",    "--per-m2",  "--paper",    "A5",
+                           "--landscape", "--margins", "10,10,10,10"}
+            << 0 << 3 << "Szacunkowa cena";
+        QTest::newRow("strona za mała") << QStringList{"--margins", "60"} << 1 << 0 << "";
+        QTest::newRow("marginesy nie liczby")
+            << QStringList{"--margins", "a,b,c,d"} << 2 << 0 << "";
+        QTest::newRow("nieznana opcja") << QStringList{"--kolor"} << 2 << 0 << "";
+        QTest::newRow("nieznany papier") << QStringList{"--paper", "B7"} << 2 << 0 << "";
+    }
+    void raport() {
+        QFETCH(QStringList, opcje);
+        QFETCH(int, kod);
+        QFETCH(int, strony);
+        QFETCH(QString, tekst);
+        const QString pdf = katalog.filePath(QStringLiteral("raport.pdf"));
+        QFile::remove(pdf);
+        const Wynik w = Uruchom(QStringList{"report", Wzorcowy(), pdf} + opcje);
+        QCOMPARE(w.kod, kod);
+        QCOMPARE(QFile::exists(pdf), kod == 0);
+        if (kod == 1)
+            QVERIFY(w.bledy.contains(
+                QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!")));
+        if (kod != 0)
+            return;
+        const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(strony))),
+                 qPrintable(info));
+        const QString tresc = Poppler(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY2(tresc.contains(tekst), qPrintable(tresc));
+        QVERIFY(tresc.contains(QStringLiteral("Pracownia „Łęg”")));
+        const QString czcionki = Poppler(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(czcionki.contains(QRegularExpression(QStringLiteral("TrueType.*yes"))),
+                 qPrintable(czcionki));
     }
 };
 
