@@ -124,13 +124,10 @@ void TMainForm::UtworzPolecenia() {
     connect(FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
     connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);
-    // The print command stays out of the menu and the toolbar, so its hidden
-    // action takes no shortcut: Ctrl+P is given here.
+    // The print command stays out of the menu and the toolbar; a hidden
+    // action is also a disabled one, so Ctrl+P is given here, with a project.
     auto* ctrlP = new QShortcut(PrintDlgTA->shortcut(), this);
-    connect(ctrlP, &QShortcut::activated, this, [this] {
-        if (PrintDlgTA->isEnabled())
-            PrintDlgTA->trigger();
-    });
+    connect(ctrlP, &QShortcut::activated, this, &TMainForm::DrukujZestawienie);
     connect(FileExitTA, &QAction::triggered, this, &QWidget::close);
     connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
     connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
