@@ -218,7 +218,7 @@ QPainter* TPageView::Canvas() const {
 }
 
 int TPageView::PageCount() const {
-    return stan_ == TRecordingState::Printing ? wyslane_ : strony_.Count();
+    return bezposrednio_ ? wyslane_ : strony_.Count();
 }
 
 const QPicture* TPageView::PageMetafile(int n) {
@@ -242,6 +242,7 @@ void TPageView::SetCurrentPage(int n) {
 }
 
 void TPageView::ListaZmieniona() {
+    const int poprzednia = biezaca_;
     if (strony_.Count() == 0) {
         biezaca_ = 0;
         arkusz_->hide();
@@ -252,7 +253,9 @@ void TPageView::ListaZmieniona() {
     }
     biezaca_ = std::min(biezaca_, strony_.Count());
     OdswiezAdnotacje();
-    arkusz_->Invalidate();
+    // Pages appended behind the shown one leave its picture as it is.
+    if (biezaca_ != poprzednia || biezaca_ == 0)
+        arkusz_->Invalidate();
     for (TThumbnailStrip* p : paski_)
         p->Przebuduj();
     emit OnChange();

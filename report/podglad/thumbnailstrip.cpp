@@ -123,10 +123,13 @@ void TThumbnailStrip::Przebuduj() {
     const int liczba = widok ? widok->PageCount() : 0;
     while (Count() > liczba)
         delete miniatury_.takeLast();
+    // A page once recorded does not change (a change comes through
+    // OdswiezStrone): only a new paper size draws the thumbnails again.
     const QSize papier = RozmiarArkusza();
     for (TThumbnail* m : miniatury_) {
-        m->Sheet()->SetPaperSize(papier.width(), papier.height());
-        m->Sheet()->Invalidate();
+        const TPaperSheet* a = m->Sheet();
+        if (a->PaperWidth() != papier.width() || a->PaperHeight() != papier.height())
+            m->Sheet()->SetPaperSize(papier.width(), papier.height());
     }
     while (Count() < liczba) {
         auto* m = new TThumbnail(*this, Count() + 1, tresc_);

@@ -118,11 +118,10 @@ int TRaport::RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysok
     constexpr int flagi = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     // drawText clips to the rectangle itself. A recorded page does not give
     // back the clip it had before, so clipping is switched off again.
-    p->drawText(wnetrze, flagi, t);
+    QRect calosc;
+    p->drawText(wnetrze, flagi, t, &calosc); // the whole text's size, also where clipped
     p->setClipping(false);
-    // The whole text's height, also where it was clipped.
-    return p->boundingRect(QRect(wnetrze.topLeft(), QSize(wnetrze.width(), 1 << 24)), flagi, t)
-        .height();
+    return calosc.height();
 }
 
 void TRaport::Linia(int y) {

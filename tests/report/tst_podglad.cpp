@@ -494,6 +494,22 @@ private slots:
         postep.clear();
         QVERIFY(!v.Print(drukarka));
         QCOMPARE(postep, (QList<int>{1, 33, 2, 66}));
+
+        // The direct mode sends every page to the printer as it is drawn.
+        TPageView bezposrednio;
+        bezposrednio.SetDirectPrint(true);
+        bezposrednio.SetPrintJobTitle(QStringLiteral("Termivo - zestawienie stolarki"));
+        const QString wprost = katalog.filePath(QStringLiteral("wprost.pdf"));
+        bezposrednio.Printer().setOutputFormat(QPrinter::PdfFormat);
+        bezposrednio.Printer().setOutputFileName(wprost);
+        Nagraj(bezposrednio, 2);
+        QCOMPARE(bezposrednio.PageCount(), 2);
+        QCOMPARE(bezposrednio.Printer().docName(),
+                 QStringLiteral("Termivo - zestawienie stolarki"));
+        info.start(QStringLiteral("pdfinfo"), {wprost});
+        QVERIFY(info.waitForFinished());
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
     }
 };
 

@@ -1,0 +1,150 @@
+// The print preview with a report of 1,000 windows (251 pages of about 40
+// texts, 10 lines and 4 window drawings each): recording, memory, paging,
+// thumbnails and the whole preview window's build.
+
+#include "dialogi.h"
+#include "dokumentpodgladu.h"
+#include "generator.h"
+#include "pageview.h"
+#include "papersheet.h"
+#include "prnprvform.h"
+#include "raport.h"
+#include "thumbnailstrip.h"
+
+#include <QApplication>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int OKIEN = 1000;
+
+TZestawienieStolarki& Projekt() {
+    static std::unique_ptr<TZestawienieStolarki> p = [] {
+        auto q = std::make_unique<TZestawienieStolarki>();
+        GenerujProjekt(*q, OKIEN);
+        q->SortBySymbol();
+        return q;
+    }();
+    return *p;
+}
+
+// Resident memory of the process in MB.
+double PamiecMB() {
+    QFile f(QStringLiteral("/proc/self/statm"));
+    if (!f.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> pola = f.readAll().split(' ');
+    return pola.size() > 1 ? pola[1].toDouble() * 4096 / 1e6 : 0;
+}
+
+void Buduj(TPageView& widok) {
+    TDokumentPodgladu dokument(widok);
+    TRaport raport(Projekt(), dokument);
+    raport.UstawMarginesy(QMarginsF(20, 20, 20, 20));
+    raport.GenerujRaport();
+}
+
+void BM_NagranieStron(benchmark::State& stan) {
+    Projekt();
+    const double przed = PamiecMB();
+    TPageView widok;
+    widok.SetUnits(mmPixel);
+    widok.SetUseTempFile(stan.range(0) != 0);
+    double przyrost = -1;
+    for (auto _ : stan) {
+        Buduj(widok);
+        // What the pages hold in memory: measured once, the first time.
+        if (przyrost < 0)
+            przyrost = PamiecMB() - przed;
+    }
+    stan.counters["strony"] = widok.PageCount();
+    stan.counters["strumien_MB"] = static_cast<double>(widok.Store().StreamSize()) / 1e6;
+    stan.counters["przyrost_pamieci_MB"] = przyrost;
+}
+BENCHMARK(BM_NagranieStron)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Another page shown at 100 %: fetched from the stream and painted.
+void BM_InnaStrona(benchmark::State& stan) {
+    TPageView widok;
+    widok.SetUnits(mmPixel);
+    widok.resize(1000, 800);
+    Buduj(widok);
+    widok.SetZoom(100);
+    widok.show();
+    int n = 1;
+    for (auto _ : stan) {
+        n = n % widok.PageCount() + 7;
+        widok.SetCurrentPage(n);
+        benchmark::DoNotOptimize(widok.Sheet()->grab());
+    }
+}
+BENCHMARK(BM_InnaStrona)->Unit(benchmark::kMillisecond);
+
+void BM_PasekMiniatur(benchmark::State& stan) {
+    TPageView widok;
+    widok.SetUnits(mmPixel);
+    Buduj(widok);
+    for (auto _ : stan) {
+        TThumbnailStrip pasek;
+        pasek.resize(150, 800);
+        pasek.SetPageView(&widok);
+        pasek.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(pasek.Count());
+    }
+}
+BENCHMARK(BM_PasekMiniatur)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+class TDialogiBezOdpowiedzi : public TDialogi {
+public:
+    void Komunikat(QWidget*, TRodzajKomunikatu, const QString&, const QString&) override {}
+    Odpowiedz Pytanie(QWidget*, const QString&, const QString&) override { return Odpowiedz::Nie; }
+    Odpowiedz Potwierdzenie(QWidget*, const QString&, const QString&) override {
+        return Odpowiedz::Anuluj;
+    }
+    std::optional<QString> Tekst(QWidget*, const QString&, const QString&, const QString&,
+                                 int) override {
+        return std::nullopt;
+    }
+    QString PlikDoOtwarcia(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    QString PlikDoZapisu(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+    bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
+    bool Drukuj(QWidget*, QPrinter&) override { return false; }
+    bool Pokaz(QDialog&) override { return false; }
+    void Zakoncz() override {}
+};
+
+// The whole preview window: pages, thumbnails and tabs, with events
+// processed after every page.
+void BM_OknoPodgladu(benchmark::State& stan) {
+    TDialogiBezOdpowiedzi dialogi;
+    TPrnPrvForm okno(dialogi);
+    okno.setWindowState(Qt::WindowNoState);
+    okno.resize(1280, 1000);
+    okno.UstawProjekt(&Projekt());
+    okno.show();
+    QCoreApplication::processEvents();
+    for (auto _ : stan)
+        okno.GenerujRaport();
+    stan.counters["strony"] = okno.PageView->PageCount();
+}
+BENCHMARK(BM_OknoPodgladu)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
