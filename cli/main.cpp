@@ -1,6 +1,7 @@
 // termivo-cli: the command-line companion, for batch use and scripting.
 
 #include "importavk.h"
+#include "orientacjejson.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
 #include "raportpdf.h"
@@ -36,6 +37,13 @@ const char* const pomoc =
     "                     null when there is none) and KomunikatWyceny.\n"
     "                     Numbers are read with the user's locale, as the program\n"
     "                     does. Messages of the model go to stderr.\n"
+    "  orientations FILE.tmv [--csv]\n"
+    "                     The windows by storey and compass direction: for every\n"
+    "                     storey and direction N ... NW the pieces (Sztuk), area\n"
+    "                     in m2 (Pole) and area-weighted mean Uw (null without\n"
+    "                     area), per storey, per direction and for the building,\n"
+    "                     as one JSON object; with --csv as CSV for a Polish\n"
+    "                     spreadsheet (UTF-8 with BOM, CR LF, \";\", decimal comma).\n"
     "  import-avk IN.avk OUT.tmv\n"
     "                     Import an Arvo-K project (walls, windows and doors) as a\n"
     "                     new Termivo project with a ground floor, and save it.\n"
@@ -66,6 +74,17 @@ int Podsumowanie(const QString& sciezka) {
         return KOD_BLAD_ODCZYTU;
     }
     Wypisz(stdout, PodsumowanieJson(projekt));
+    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
+}
+
+int Orientacje(const QString& sciezka, bool csv) {
+    TZestawienieStolarki projekt;
+    if (WczytajProjekt(projekt, sciezka) != WYNIK_OK) {
+        Wypisz(stderr, (KOMUNIKAT_BLAD_ODCZYTU + QLatin1Char('\n')).toUtf8());
+        return KOD_BLAD_ODCZYTU;
+    }
+    const TZestawienieStron z = ZestawienieWgStron(projekt);
+    Wypisz(stdout, csv ? ZestawienieWgStronCsv(z) : OrientacjeJson(z));
     return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
 }
 
@@ -108,6 +127,10 @@ int main(int argc, char* argv[]) {
     }
     if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("summary"))
         return Podsumowanie(argumenty[1]);
+    if (argumenty.value(0) == QStringLiteral("orientations") &&
+        (argumenty.size() == 2 ||
+         (argumenty.size() == 3 && argumenty[2] == QStringLiteral("--csv"))))
+        return Orientacje(argumenty[1], argumenty.size() == 3);
     if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("import-avk"))
         return ImportAvk(argumenty[1], argumenty[2]);
     return ZleUzycie();

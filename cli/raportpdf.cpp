@@ -15,12 +15,13 @@
 const char* const POMOC_RAPORTU =
     "  report PROJECT.tmv OUT.pdf [--prices] [--installation] [--per-m2]\n"
     "         [--font FAMILY] [--paper A4|A3|A5|Letter|Legal] [--landscape]\n"
-    "         [--margins MM | --margins LEFT,TOP,RIGHT,BOTTOM]\n"
+    "         [--margins MM | --margins LEFT,TOP,RIGHT,BOTTOM] [--orientations]\n"
     "                     Write the schedule report of a project as a PDF file,\n"
     "                     the pages the print preview shows. --prices,\n"
     "                     --installation and --per-m2 add the price of every\n"
     "                     window and the project, the installation totals, and\n"
-    "                     the price per square metre. Defaults: Tahoma (or the\n"
+    "                     the price per square metre; --orientations the tables\n"
+    "                     of windows by storey and direction. Defaults: Tahoma (or the\n"
     "                     default family), A4 portrait, margins of 20 mm. No\n"
     "                     display is needed.\n";
 
@@ -72,7 +73,7 @@ int RaportPdf(const QStringList& argumenty) {
         return KOD_ZLE_UZYCIE;
     const QString projektPlik = argumenty[0];
     const QString pdfPlik = argumenty[1];
-    bool wycena = false, montaz = false, m2 = false, poziomo = false;
+    bool wycena = false, montaz = false, m2 = false, poziomo = false, orientacje = false;
     QString czcionka = DomyslnaCzcionkaRaportu();
     QPageSize papier(QPageSize::A4);
     QMarginsF marginesy(20, 20, 20, 20);
@@ -85,6 +86,8 @@ int RaportPdf(const QStringList& argumenty) {
             montaz = true;
         } else if (a == QLatin1String("--per-m2")) {
             m2 = true;
+        } else if (a == QLatin1String("--orientations")) {
+            orientacje = true;
         } else if (a == QLatin1String("--landscape")) {
             poziomo = true;
         } else if (a == QLatin1String("--font") && jestWartosc) {
@@ -127,6 +130,7 @@ int RaportPdf(const QStringList& argumenty) {
         raport.DodajWycene = wycena;
         raport.DodajCeneMontazu = montaz;
         raport.DodajCeneM2 = m2;
+        raport.DodajOrientacje = orientacje;
         raport.UstawMarginesy(marginesy);
         // The message of a page too small goes to stderr by the notifier.
         miesci = raport.GenerujRaport();

@@ -126,6 +126,21 @@ void Przyklady(TZestawienieStolarki& p) {
     }
 }
 
+// Every page as the printer gets it.
+void ZapiszStrony(TPageView& widok, const QString& nazwa) {
+    for (int n = 1; n <= widok.PageCount(); ++n) {
+        QImage strona(widok.PagePixels(), QImage::Format_RGB32);
+        strona.fill(Qt::white);
+        QPainter p(&strona);
+        widok.RysujStrone(p, n, QRectF(strona.rect()));
+        p.end();
+        const QString sciezka =
+            QDir(katalog).filePath(QStringLiteral("%1_strona%2.png").arg(nazwa).arg(n));
+        if (strona.save(sciezka))
+            ++zapisane;
+    }
+}
+
 void Wybierz(TMainForm& f, const QString& tekst) {
     QTreeWidgetItem* k = f.StolarkaTree->topLevelItem(0);
     if (k->text(0) == tekst)
@@ -177,27 +192,28 @@ int main(int argc, char* argv[]) {
         okno.resize(1280, 1000);
         QCoreApplication::processEvents();
         podglad->GenerujRaport();
-        // Every page as the printer gets it.
-        for (int n = 1; n <= podglad->PageView->PageCount(); ++n) {
-            QImage strona(podglad->PageView->PagePixels(), QImage::Format_RGB32);
-            strona.fill(Qt::white);
-            QPainter p(&strona);
-            podglad->PageView->RysujStrone(p, n, QRectF(strona.rect()));
-            p.end();
-            strona.save(QDir(katalog).filePath(QStringLiteral("raport_strona%1.png").arg(n)));
-        }
+        ZapiszStrony(*podglad->PageView, QStringLiteral("raport"));
         Zapisz(&okno, QStringLiteral("podglad_strona1"));
         podglad->PageView->SetCurrentPage(2);
         Zapisz(&okno, QStringLiteral("podglad_strona2"));
         podglad->DodajWyceneCB->setChecked(true);
         podglad->DodajCeneMontazuCB->setChecked(true);
         podglad->DodajCeneM2CB->setChecked(true);
+        podglad->DodajOrientacjeCB->setChecked(true);
         podglad->GenerujRaport();
+        ZapiszStrony(*podglad->PageView, QStringLiteral("raport_opcje"));
         podglad->PageView->SetZoomState(zsZoomToWidth);
         Zapisz(&okno, QStringLiteral("podglad_opcje"));
         return false;
     };
     f.PodgladWydruku();
+    dialogi.przyOknie = [](QDialog& okno) {
+        if (okno.objectName() != QLatin1String("OrientacjeForm"))
+            return false;
+        Zapisz(&okno, QStringLiteral("zestawienie_wg_stron"));
+        return false;
+    };
+    f.ZestawienieWgStron();
     std::printf("%d obrazów\n", zapisane);
     return zapisane > 0 ? 0 : 1;
 }

@@ -199,9 +199,11 @@ void TPrnPrvForm::UtworzPasek() {
     DodajCeneM2CB =
         pole("DodajCeneM2CB",
              QStringLiteral("Dodaj informacje o cenie za metr kwadratowy okna (z montażem)"));
+    DodajOrientacjeCB =
+        pole("DodajOrientacjeCB", QStringLiteral("Dodaj zestawienie wg stron świata"));
     auto* opcje = new QVBoxLayout;
     opcje->setSpacing(0);
-    for (QCheckBox* c : {DodajWyceneCB, DodajCeneMontazuCB, DodajCeneM2CB})
+    for (QCheckBox* c : {DodajWyceneCB, DodajCeneMontazuCB, DodajCeneM2CB, DodajOrientacjeCB})
         opcje->addWidget(c);
     l->addLayout(opcje);
     l->addStretch();
@@ -313,6 +315,7 @@ void TPrnPrvForm::GenerujRaport() {
         raport.DodajWycene = DodajWyceneCB->isChecked();
         raport.DodajCeneMontazu = DodajCeneMontazuCB->isChecked();
         raport.DodajCeneM2 = DodajCeneM2CB->isChecked();
+        raport.DodajOrientacje = DodajOrientacjeCB->isChecked();
         raport.UstawMarginesy(Uklad().margins(QPageLayout::Millimeter));
         raport.GenerujRaport();
     } while (ponownie_ && !zamykanie_);

@@ -48,7 +48,7 @@ public:
 
     QPushButton *UstStronyBtn, *DrukujBtn, *ZapiszPdfBtn, *ZamknijBtn;
     QComboBox *ZoomComboBox, *FontCB;
-    QCheckBox *DodajWyceneCB, *DodajCeneMontazuCB, *DodajCeneM2CB;
+    QCheckBox *DodajWyceneCB, *DodajCeneMontazuCB, *DodajCeneM2CB, *DodajOrientacjeCB;
     TThumbnailStrip* ThumbnailStrip;
     TPageView* PageView;
     QTabBar* PageNavigator;

@@ -3,6 +3,7 @@
 #include "dokument.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "orientacje.h"
 #include "powiadomienia.h"
 #include "rysunek.h"
 #include "tekst.h"
@@ -14,6 +15,7 @@
 #include <QPainter>
 
 #include <cmath>
+#include <functional>
 
 const QString TRaport::KOMUNIKAT_ZA_MALA_STRONA =
     QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!");
@@ -139,6 +141,8 @@ bool TRaport::GenerujRaport() {
         Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), KOMUNIKAT_ZA_MALA_STRONA});
         miesci = false;
     } else {
+        if (DodajOrientacje)
+            RysujOrientacje();
         for (QString s = projekt_.FirstSymbol(); !s.isEmpty(); s = projekt_.NextSymbol()) {
             if (dokument_.Przerwany())
                 break;
@@ -371,4 +375,84 @@ QString DomyslnaCzcionkaRaportu() {
     const QString tahoma = QStringLiteral("Tahoma");
     return QFontDatabase::families().contains(tahoma) ? tahoma
                                                       : QFontInfo(QGuiApplication::font()).family();
+}
+
+void TRaport::RysujOrientacje() {
+    const TZestawienieStron z = ZestawienieWgStron(projekt_);
+    const int wiersz = MmY(50);
+    const int pierwsza = MmX(280);
+    const int lewa = RamkaStrony.left();
+    const int kolumna = (RamkaStrony.width() - pierwsza) / (LICZBA_KIERUNKOW + 1);
+    dokument_.NowaStrona();
+    int y = ObszarTresci.top();
+    auto dol = [this] {
+        return ObszarTresci.top() + ObszarTresci.height();
+    };
+    auto miejsce = [&](int potrzeba) {
+        if (y + potrzeba > dol()) {
+            dokument_.NowaStrona();
+            y = ObszarTresci.top();
+        }
+    };
+    y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y,
+                    QStringLiteral("Zestawienie okien wg kondygnacji i stron świata"), 12) +
+         MmY(20);
+    auto komorki = [&](const QString& pierwszy, const std::function<QString(int)>& tekst,
+                       bool ramka) {
+        RysujTekst(ramka, lewa, y, pierwsza, wiersz, pierwszy, 8);
+        for (int d = 0; d <= LICZBA_KIERUNKOW; ++d)
+            RysujTekst(ramka, lewa + pierwsza + d * kolumna, y, kolumna, wiersz, tekst(d), 8);
+        y += wiersz;
+    };
+    auto naglowek = [&] {
+        komorki(
+            QStringLiteral("Kondygnacja"),
+            [](int d) {
+                return d < LICZBA_KIERUNKOW ? SKROTY_KIERUNKOW[static_cast<std::size_t>(d)]
+                                            : QStringLiteral("razem");
+            },
+            true);
+    };
+    using TPokaz = std::function<QString(const TKomorkaStron&)>;
+    const std::pair<QString, TPokaz> tabele[] = {
+        {QStringLiteral("Liczba sztuk"),
+         [](const TKomorkaStron& k) {
+             return QString::number(k.Sztuk);
+         }},
+        {QStringLiteral("Pole powierzchni [m2]"),
+         [](const TKomorkaStron& k) {
+             return Stala(k.Pole, 12);
+         }},
+        {QStringLiteral("Średni Uw [W/m2K]"),
+         [](const TKomorkaStron& k) {
+             return k.Uw ? Stala(*k.Uw, 4) : QString();
+         }},
+    };
+    for (const auto& [tytul, pokaz] : tabele) {
+        miejsce(3 * wiersz + MmY(60));
+        y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y, tytul, 10);
+        naglowek();
+        auto rzad = [&](const QString& nazwa,
+                        const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony,
+                        const TKomorkaStron& razem) {
+            if (y + wiersz > dol()) {
+                dokument_.NowaStrona();
+                y = ObszarTresci.top();
+                naglowek(); // the table goes on with its heading
+            }
+            komorki(
+                nazwa,
+                [&](int d) {
+                    return pokaz(d < LICZBA_KIERUNKOW ? strony[static_cast<std::size_t>(d)]
+                                                      : razem);
+                },
+                true);
+        };
+        for (const TWierszStron& w : z.Kondygnacje)
+            rzad(w.Kondygnacja, w.Strony, w.Razem);
+        rzad(QStringLiteral("razem"), z.Strony, z.Razem);
+        y += MmY(60);
+    }
+    // The windows start on a page of their own.
+    ObszarTresci.setTop(dol());
 }

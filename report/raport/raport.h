@@ -18,6 +18,7 @@ public:
     bool DodajWycene = false;      // prices of every window and the project
     bool DodajCeneMontazu = false; // installation totals and scope of work
     bool DodajCeneM2 = false;      // price per square metre
+    bool DodajOrientacje = false;  // windows by storey and direction, after the summary
     // The page frame and the content rectangle, in the document's units.
     QRect RamkaStrony;
     QRect ObszarTresci;
@@ -31,6 +32,9 @@ public:
     void PageViewNewPage();
     // The block of the project's current window at the content top.
     void RysujBlokOkna();
+    // The three tables of pieces, area and mean Uw by storey and direction,
+    // from a new page on; the windows then begin on a page of their own.
+    void RysujOrientacje();
     // A text word-wrapped in a rectangle (inset 2.0 mm left and right, 0.5 mm
     // at top and bottom), optionally framed; the height of the text drawn.
     int RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysokosc,

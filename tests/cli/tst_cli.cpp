@@ -255,6 +255,33 @@ private slots:
         QVERIFY2(czcionki.contains(QRegularExpression(QStringLiteral("TrueType.*yes"))),
                  qPrintable(czcionki));
     }
+
+    // The table of storeys and directions adds up to the project's totals.
+    void orientacje() {
+        const Wynik podsumowanie = Uruchom({"summary", Wzorcowy()});
+        const QJsonObject projekt = QJsonDocument::fromJson(podsumowanie.wyjscie).object();
+        const Wynik w = Uruchom({"orientations", Wzorcowy()});
+        QCOMPARE(w.kod, 0);
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie).object();
+        const QJsonArray kondygnacje = o.value("Kondygnacje").toArray();
+        QCOMPARE(kondygnacje.size(), 5); // basement, ground floor, 2 floors, attic
+        QCOMPARE(kondygnacje[2].toObject().value("Kondygnacja").toString(), QStringLiteral("1"));
+        const QJsonObject razem = o.value("Razem").toObject();
+        QVERIFY(qFuzzyCompare(razem.value("Pole").toDouble(),
+                              projekt.value("PowierzchniaOkien").toDouble()));
+        QCOMPARE(razem.value("Uw").toDouble(), projekt.value("USrednie").toDouble());
+        QCOMPARE(razem.value("Strony").toObject().keys().size(), 8);
+        int sztuk = 0;
+        for (const QJsonValue k : kondygnacje)
+            sztuk += k.toObject().value("Sztuk").toInt();
+        QCOMPARE(razem.value("Sztuk").toInt(), sztuk);
+        const Wynik csv = Uruchom({"orientations", Wzorcowy(), "--csv"}, QStringLiteral("C"));
+        QCOMPARE(csv.kod, 0);
+        QVERIFY(csv.wyjscie.startsWith(
+            "\xEF\xBB\xBFKondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n"));
+        QVERIFY(csv.wyjscie.contains("\r\nrazem;razem;"));
+        QCOMPARE(Uruchom({"orientations", Wzorcowy(), "--json"}).kod, 2);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -186,6 +186,14 @@ private slots:
             QTest::mouseClick(p.DodajCeneMontazuCB, Qt::LeftButton);
             QCOMPARE(budowy.count(), 2);
             QVERIFY(p.PageView->PageMetafile(1)->size() > zM2);
+            QCOMPARE(p.PageView->PageCount(), 2);
+            QTest::mouseClick(p.DodajOrientacjeCB, Qt::LeftButton); // one page of tables more
+            QCOMPARE(p.PageView->PageCount(), 3);
+            QTest::mouseClick(p.DodajOrientacjeCB, Qt::LeftButton);
+            QCOMPARE(p.PageView->PageCount(), 2);
+            // The two rebuilds for the tables are left out of the count below.
+            budowy.removeLast();
+            budowy.removeLast();
             WybierzZListy(p.FontCB, QStringLiteral("DejaVu Serif"));
             QCOMPARE(budowy.count(), 3);
             d->przyUstawieniach = [](QPageLayout&) {

@@ -236,6 +236,46 @@ private slots:
                  QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!"));
         QCOMPARE(zbieracz.komunikaty.last().tytul, QStringLiteral("Błąd"));
     }
+
+    // The tables by storey and direction: a page of their own after the
+    // summary, more when the storeys do not fit; without the option the
+    // report is as it was.
+    void orientacje_data() {
+        QTest::addColumn<bool>("zaznaczone");
+        QTest::addColumn<int>("pietra");
+        QTest::addColumn<int>("stronTabel");
+        QTest::newRow("bez") << false << 1 << 0;
+        QTest::newRow("jedna strona") << true << 1 << 1;
+        QTest::newRow("80 pięter") << true << 80 << 6;
+    }
+    void orientacje() {
+        QFETCH(bool, zaznaczone);
+        QFETCH(int, pietra);
+        QFETCH(int, stronTabel);
+        TZestawienieStolarki p;
+        Okna(p, 5);
+        p.SetLiczbaPieter(pietra);
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.DodajOrientacje = zaznaczone;
+        r.GenerujRaport();
+        QCOMPARE(d.GotoweStrony(), 1 + stronTabel + 2);
+        QCOMPARE(d.Znajdz(QStringLiteral("O1"))->strona, 2 + stronTabel);
+        if (!zaznaczone) {
+            QVERIFY(!d.Znajdz(QStringLiteral("Zestawienie okien wg")));
+            return;
+        }
+        QCOMPARE(
+            d.Znajdz(QStringLiteral("Zestawienie okien wg kondygnacji i stron świata"))->strona, 2);
+        for (const char* t : {"Liczba sztuk", "Pole powierzchni [m2]", "Średni Uw [W/m2K]"})
+            QVERIFY(d.Znajdz(QString::fromUtf8(t)));
+        // Every table page starts with the column headings.
+        for (int s = 2; s < 2 + stronTabel; ++s)
+            QVERIFY(d.Znajdz(QStringLiteral("Kondygnacja"), s));
+        // Ground floor: five windows facing north, 9,00 m².
+        QVERIFY(d.Znajdz(QStringLiteral("9,00")));
+    }
 };
 
 QTEST_MAIN(TestRaport)

@@ -2,6 +2,7 @@
 
 #include "edytorokna.h"
 #include "importavk.h"
+#include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "prnprvform.h"
@@ -164,8 +165,8 @@ void TMainForm::UstawStan() {
     const bool jest = projekt_ != nullptr;
     for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
         a->setEnabled(!jest);
-    for (QAction* a :
-         {FileSaveTA, FileSaveAsTA, FileCloseTA, AddStolarkaTA, FilePrintPreviewTA, PrintDlgTA})
+    for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, AddStolarkaTA, OrientacjeTA,
+                       FilePrintPreviewTA, PrintDlgTA})
         a->setEnabled(jest);
     const QTreeWidgetItem* wezel = StolarkaTree->currentItem();
     const bool okno = jest && wezel && wezel->parent();
@@ -530,11 +531,24 @@ void TMainForm::PodgladWydruku() {
                                [this] { return ukladStrony_; });
     okno.UstawProjekt(projekt_.get());
     okno.UstawNazwePliku(BezKatalogu(nazwaPliku_));
+    okno.UstawProponowanyPdf(ObokProjektu(QStringLiteral("pdf")));
+    dialogi_.Pokaz(okno);
+}
+
+QString TMainForm::ObokProjektu(const QString& rozszerzenie) const {
     const QString projekt = nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()
                                 ? QDir(katalogZapisu_).filePath(BEZ_NAZWY)
                                 : nazwaPliku_;
     const QFileInfo info(projekt);
-    okno.UstawProponowanyPdf(info.dir().filePath(info.completeBaseName() + QStringLiteral(".pdf")));
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + rozszerzenie);
+}
+
+void TMainForm::ZestawienieWgStron() {
+    if (!projekt_)
+        return;
+    ObsluzWybor();
+    TOrientacjeForm okno(::ZestawienieWgStron(*projekt_), dialogi_,
+                         ObokProjektu(QStringLiteral("csv")), this);
     dialogi_.Pokaz(okno);
 }
 

@@ -56,6 +56,8 @@ public:
     void PodgladWydruku();
     // Commit, sort, the print dialog, and the report printed.
     void DrukujZestawienie();
+    // Commit, and the table of windows by storey and direction.
+    void ZestawienieWgStron();
     // The reference dialogs opened from the window editor.
     void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.
@@ -68,7 +70,7 @@ public:
     QAction *FileNewTA, *FileOpenTA, *FileSaveTA, *FileSaveAsTA, *FileCloseTA, *FileImportArvoKTA,
         *FilePageSetup1, *FilePrintPreviewTA, *PrintDlgTA, *FileExitTA;
     QAction *EditCut1, *EditCopy1, *EditPaste1;
-    QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *CalcStartTA;
+    QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *OrientacjeTA, *CalcStartTA;
     QAction *HelpContents1, *HelpWord1, *HelpPdf1, *HelpAbout1;
 
 protected:
@@ -105,5 +107,8 @@ private:
     Wynik wynik_ = Wynik::Brak;
     QString katalogOtwierania_;
     QString katalogZapisu_;
+    // The project's path with another extension, in the save dialog's folder
+    // for an unnamed project.
+    QString ObokProjektu(const QString& rozszerzenie) const;
     QPageLayout ukladStrony_;
 };

@@ -99,6 +99,10 @@ void TMainForm::UtworzPolecenia() {
         QStringLiteral("Powiel okno|Powiela wybrane okno tworząc nowe okno z identycznymi "
                        "parametrami"),
         QKeySequence(QStringLiteral("Ctrl+M")), QStyle::SP_FileDialogDetailedView);
+    OrientacjeTA = polecenie(
+        "OrientacjeTA", QStringLiteral("Zestawienie wg stron świata..."),
+        QStringLiteral("Zestawienie wg stron świata|Liczba okien, ich pole i średni Uw według "
+                       "kondygnacji i stron świata"));
     CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
                             QKeySequence(), QStyle::SP_ComputerIcon);
     HelpContents1 =
@@ -132,6 +136,7 @@ void TMainForm::UtworzPolecenia() {
     connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
     connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
     connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
+    connect(OrientacjeTA, &QAction::triggered, this, &TMainForm::ZestawienieWgStron);
     connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
     connect(EditCut1, &QAction::triggered, this,
             [] { NaPoluTekstowym([](auto* pole) { pole->cut(); }); });
@@ -154,6 +159,8 @@ void TMainForm::UtworzMenuIPasek() {
     edycja->addActions({EditCut1, EditCopy1, EditPaste1});
     QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
     stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
+    stolarka->addSeparator();
+    stolarka->addAction(OrientacjeTA);
     QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Po&moc"));
     pomoc->addActions({HelpContents1, HelpWord1, HelpPdf1});
     pomoc->addSeparator();

@@ -3,6 +3,7 @@
 #include "glowna.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "siatkapieter.h"
@@ -14,10 +15,14 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -564,6 +569,55 @@ private slots:
         QCOMPARE(o.Ug, 0.0);
         QCOMPARE(e->SzerokoscEd->text(), TekstOgolny(1.5, locale));
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    }
+
+    // The table by storey and direction, opened from the menu as a user
+    // does, commits what the editor holds and saves the CSV.
+    void zestawienieWgStron() {
+        NowyZOknami({"O1"});
+        Wybierz("bez nazwy");
+        f->StolarkaPanel->ParterCB->setChecked(true);
+        Wybierz("O1");
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        for (auto [pole, tekst] :
+             {std::pair{e->SzerokoscEd, "1200"}, std::pair{e->WysokoscEd, "1500"}}) {
+            pole->setFocus();
+            pole->selectAll();
+            QTest::keyClicks(pole, QLatin1String(tekst));
+        }
+        e->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2")); // typed, not committed yet
+        const QString csv = katalog.filePath(QStringLiteral("strony.csv"));
+        d->pliki << csv;
+        QString pole, sztuk;
+        d->przyOknie = [&](QDialog& okno) {
+            auto* z = qobject_cast<TOrientacjeForm*>(&okno);
+            if (!z)
+                return false;
+            sztuk = z->TabelaSG->item(0, 0)->text();
+            QTest::mouseClick(z->PoleRB, Qt::LeftButton);
+            pole = z->TabelaSG->item(1, 8)->text();
+            QTest::mouseClick(z->ZapiszCsvBtn, Qt::LeftButton);
+            QTest::mouseClick(z->ZamknijBtn, Qt::LeftButton);
+            return true;
+        };
+        QMenuBar* menu = f->menuBar();
+        QAction* stolarka = nullptr;
+        for (QAction* a : menu->actions())
+            if (a->text() == QStringLiteral("&Stolarka"))
+                stolarka = a;
+        QVERIFY(stolarka);
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(stolarka).center());
+        QMenu* rozwiniete = stolarka->menu();
+        QVERIFY(QTest::qWaitForWindowExposed(rozwiniete));
+        QTest::mouseClick(rozwiniete, Qt::LeftButton, {},
+                          rozwiniete->actionGeometry(f->OrientacjeTA).center());
+        QTRY_COMPARE(sztuk, QStringLiteral("2"));
+        QCOMPARE(pole, QStringLiteral("3,60"));
+        QFile plik(csv);
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        QVERIFY(plik.readAll().startsWith("\xEF\xBB\xBFKondygnacja;Strona;"));
     }
 };
 

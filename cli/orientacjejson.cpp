@@ -1,0 +1,58 @@
+#include "orientacjejson.h"
+
+#include "json.h"
+
+namespace {
+
+// An area rounded to hundredths, written as the hundredths it stands for
+// (1.63, not the 1.6300000000000001 that rounding by 0.01 leaves).
+double Setne(double x) {
+    return QString::number(x, 'g', 15).toDouble();
+}
+
+void Komorka(TJson& j, const TKomorkaStron& k) {
+    j.Klucz(QLatin1String("Sztuk"));
+    j.Calkowita(k.Sztuk);
+    j.Pole(QLatin1String("Pole"), Setne(k.Pole));
+    j.Klucz(QLatin1String("Uw"));
+    if (k.Uw)
+        j.Liczba(*k.Uw);
+    else
+        j.Null();
+}
+
+void Strony(TJson& j, const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony) {
+    j.Klucz(QLatin1String("Strony"));
+    j.PoczatekObiektu();
+    for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d) {
+        j.Klucz(SKROTY_KIERUNKOW[d]);
+        j.PoczatekObiektu();
+        Komorka(j, strony[d]);
+        j.KoniecObiektu();
+    }
+    j.KoniecObiektu();
+}
+
+} // namespace
+
+QByteArray OrientacjeJson(const TZestawienieStron& z) {
+    TJson j;
+    j.PoczatekObiektu();
+    j.Klucz(QLatin1String("Kondygnacje"));
+    j.PoczatekTablicy();
+    for (const TWierszStron& w : z.Kondygnacje) {
+        j.PoczatekObiektu();
+        j.Pole(QLatin1String("Kondygnacja"), w.Kondygnacja);
+        Strony(j, w.Strony);
+        Komorka(j, w.Razem);
+        j.KoniecObiektu();
+    }
+    j.KoniecTablicy();
+    j.Klucz(QLatin1String("Razem"));
+    j.PoczatekObiektu();
+    Strony(j, z.Strony);
+    Komorka(j, z.Razem);
+    j.KoniecObiektu();
+    j.KoniecObiektu();
+    return j.Wynik() + '\n';
+}

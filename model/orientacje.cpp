@@ -1,0 +1,96 @@
+#include "orientacje.h"
+
+#include "liczby.h"
+
+#include <cmath>
+
+namespace {
+
+// Sums of one cell before rounding: pieces, Σ n·A and Σ n·A·Uw.
+struct TSumy {
+    int64_t sztuk = 0;
+    double pole = 0;
+    double poleRazyUw = 0;
+
+    void Dodaj(int64_t n, double a, double uw) {
+        sztuk += n;
+        pole += n * a;
+        poleRazyUw += n * a * uw;
+    }
+    TKomorkaStron Komorka() const {
+        TKomorkaStron k;
+        k.Sztuk = sztuk;
+        k.Pole = ZaokraglijDoSetnych(pole);
+        if (pole != 0) {
+            const double uw = poleRazyUw / pole;
+            if (std::isfinite(uw))
+                k.Uw = uw;
+        }
+        return k;
+    }
+};
+
+} // namespace
+
+TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
+    const QStringList poziomy = p.Poziomy();
+    QVector<std::array<TSumy, LICZBA_KIERUNKOW>> komorki(poziomy.size());
+    QVector<TSumy> kondygnacje(poziomy.size());
+    std::array<TSumy, LICZBA_KIERUNKOW> strony;
+    TSumy razem;
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+        const TOkno& o = *p.Okno(i);
+        const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
+        const double uw = o.Uw();
+        for (int k = 0; k < poziomy.size(); ++k) {
+            for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
+                const int32_t n = o.GetLiczba(poziomy[k], d);
+                if (n == 0)
+                    continue;
+                komorki[k][static_cast<std::size_t>(d)].Dodaj(n, a, uw);
+                kondygnacje[k].Dodaj(n, a, uw);
+                strony[static_cast<std::size_t>(d)].Dodaj(n, a, uw);
+            }
+        }
+        // The whole building as the project's totals count it: every piece
+        // of the window at once.
+        razem.Dodaj(o.SumaOkien(), a, uw);
+    }
+    TZestawienieStron z;
+    for (int k = 0; k < poziomy.size(); ++k) {
+        TWierszStron w;
+        w.Kondygnacja = poziomy[k];
+        for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+            w.Strony[d] = komorki[k][d].Komorka();
+        w.Razem = kondygnacje[k].Komorka();
+        z.Kondygnacje.append(w);
+    }
+    for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+        z.Strony[d] = strony[d].Komorka();
+    z.Razem = razem.Komorka();
+    z.Razem.Pole = p.PowierzchniaOkien(); // summed window by window, as there
+    return z;
+}
+
+QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z) {
+    const QLocale przecinek(QLocale::Polish, QLocale::Poland);
+    QString csv = QStringLiteral("Kondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n");
+    auto wiersz = [&](const QString& kondygnacja, const QString& strona, const TKomorkaStron& k) {
+        csv += kondygnacja + QLatin1Char(';') + strona + QLatin1Char(';') +
+               QString::number(k.Sztuk) + QLatin1Char(';') + TekstStaly(k.Pole, 12, 2, przecinek) +
+               QLatin1Char(';') + (k.Uw ? TekstStaly(*k.Uw, 12, 2, przecinek) : QString()) +
+               QStringLiteral("\r\n");
+    };
+    const QString razem = QStringLiteral("razem");
+    for (const TWierszStron& w : z.Kondygnacje) {
+        for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+            if (w.Strony[d].Sztuk > 0)
+                wiersz(w.Kondygnacja, SKROTY_KIERUNKOW[d], w.Strony[d]);
+        wiersz(w.Kondygnacja, razem, w.Razem);
+    }
+    for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+        if (z.Strony[d].Sztuk > 0)
+            wiersz(razem, SKROTY_KIERUNKOW[d], z.Strony[d]);
+    wiersz(razem, razem, z.Razem);
+    return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
+}

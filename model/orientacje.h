@@ -1,0 +1,45 @@
+#pragma once
+
+#include "zestawienie.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QString>
+#include <QVector>
+
+#include <array>
+#include <optional>
+
+// The windows by storey and compass direction: what a heat-load or energy
+// certificate calculation takes, storey by storey and side by side.
+
+// The directions by their short names, in the order of the counts (0 N … 7 NW).
+inline const std::array<QString, LICZBA_KIERUNKOW> SKROTY_KIERUNKOW = {
+    QStringLiteral("N"), QStringLiteral("NE"), QStringLiteral("E"), QStringLiteral("SE"),
+    QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"), QStringLiteral("NW")};
+
+// One cell: the pieces, their area in m² (rounded to hundredths once, at
+// the end) and their area-weighted mean Uw (not rounded; none without area).
+struct TKomorkaStron {
+    int64_t Sztuk = 0;
+    double Pole = 0;
+    std::optional<double> Uw;
+};
+
+struct TWierszStron {
+    QString Kondygnacja; // as the storey grid names it
+    std::array<TKomorkaStron, LICZBA_KIERUNKOW> Strony;
+    TKomorkaStron Razem;
+};
+
+struct TZestawienieStron {
+    QVector<TWierszStron> Kondygnacje;                  // basement, ground floor, floors, attic
+    std::array<TKomorkaStron, LICZBA_KIERUNKOW> Strony; // every storey together
+    TKomorkaStron Razem; // the whole building: PowierzchniaOkien and USrednie
+};
+
+TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& projekt);
+
+// As a Polish spreadsheet opens it directly: UTF-8 with a byte-order mark,
+// CR LF, ";" between fields, the decimal comma whatever the locale.
+QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z);
