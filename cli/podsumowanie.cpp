@@ -1,6 +1,7 @@
 #include "podsumowanie.h"
 
 #include "json.h"
+#include "polaokna.h"
 #include "tekst.h"
 
 namespace {
@@ -14,56 +15,72 @@ void Cena(TJson& j, QLatin1String klucz, double cena) {
         j.Liczba(cena);
 }
 
+// The window's fields as the file holds them (PolaOkna), with the JSON's
+// own forms: the type also by its code, the sash kinds as one list, the
+// remarks as their lines, the counts by level; then what is computed.
 void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const QStringList& poziomy) {
     j.PoczatekObiektu();
-    j.Pole(QLatin1String("Symbol"), o.Symbol());
-    j.Pole(QLatin1String("TypOkna"), o.TypOkna);
-    j.Pole(QLatin1String("TypOknaNazwa"), o.TypOknaNazwa());
-    j.Pole(QLatin1String("MaterialRamy"), o.MaterialRamyNazwa());
-    j.Pole(QLatin1String("Szerokosc"), o.Szerokosc);
-    j.Pole(QLatin1String("Wysokosc"), o.Wysokosc);
-    j.Klucz(QLatin1String("RodzajSkrzydla"));
-    j.PoczatekTablicy();
-    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        j.Tekst(o.RodzajSkrzydlaNazwa(i));
-    j.KoniecTablicy();
-    j.Pole(QLatin1String("Ug"), o.Ug);
-    j.Pole(QLatin1String("ZrodloUg"), NazwaZrodla(o.ZrodloUg));
-    j.Pole(QLatin1String("SzkloKodID"), o.SzkloKodID);
-    j.Pole(QLatin1String("Uf"), o.Uf);
-    j.Pole(QLatin1String("ZrodloUf"), NazwaZrodla(o.ZrodloUf));
-    j.Pole(QLatin1String("RamaKodID"), o.RamaKodID);
-    j.Pole(QLatin1String("Psi_g"), o.Psi_g);
-    j.Pole(QLatin1String("dRamy"), o.dRamy);
-    j.Pole(QLatin1String("Lg"), o.Lg);
-    j.Pole(QLatin1String("dR"), o.dR);
-    j.Pole(QLatin1String("LiczbaNawiewnikow"), o.LiczbaNawiewnikow);
-    j.Pole(QLatin1String("SzerokoscNawiewnika"), o.SzerokoscNawiewnika);
-    j.Pole(QLatin1String("CenaOkna"), o.CenaOkna);
-    j.Klucz(QLatin1String("Uwagi"));
-    j.PoczatekTablicy();
-    for (const QString& w : RozdzielWiersze(o.Uwagi))
-        j.Tekst(w);
-    j.KoniecTablicy();
-    j.Klucz(QLatin1String("LiczbaOkien"));
-    j.PoczatekObiektu();
-    for (const QString& poziom : poziomy) {
-        j.Klucz(poziom);
-        j.PoczatekTablicy();
-        const int wiersz = LevelIndex(poziom);
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            j.Calkowita(wiersz >= 0 && wiersz < o.LiczbaOkien.size()
-                            ? o.LiczbaOkien[wiersz][static_cast<std::size_t>(d)]
-                            : 0);
-        j.KoniecTablicy();
+    bool skrzydla = false;
+    for (const TPoleOkna& pole : PolaOkna()) {
+        const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
+        switch (pole.rodzaj) {
+        case TRodzajPola::Dziesietna:
+            j.Pole(klucz, pole.liczba(o));
+            break;
+        case TRodzajPola::Calkowita:
+            j.Klucz(klucz);
+            j.Calkowita(static_cast<qint64>(pole.liczba(o)));
+            break;
+        case TRodzajPola::Tekst:
+            j.Pole(klucz, pole.tekst(o));
+            break;
+        case TRodzajPola::Wiersze:
+            j.Klucz(klucz);
+            j.PoczatekTablicy();
+            for (const QString& w : RozdzielWiersze(pole.tekst(o)))
+                j.Tekst(w);
+            j.KoniecTablicy();
+            break;
+        case TRodzajPola::Nazwa:
+            if (pole.klucz.startsWith("RodzajSkrzydlaNr")) {
+                if (!skrzydla) {
+                    skrzydla = true;
+                    j.Klucz(QLatin1String("RodzajSkrzydla"));
+                    j.PoczatekTablicy();
+                    for (int i = 0; i < MAX_SKRZYDEL; ++i)
+                        j.Tekst(o.RodzajSkrzydlaNazwa(i));
+                    j.KoniecTablicy();
+                }
+            } else if (pole.klucz == "TypOkna") {
+                j.Pole(klucz, o.TypOkna);
+                j.Pole(QLatin1String("TypOknaNazwa"), pole.tekst(o));
+            } else {
+                j.Pole(klucz, pole.tekst(o));
+            }
+            break;
+        case TRodzajPola::Liczby:
+            j.Klucz(QLatin1String("LiczbaOkien"));
+            j.PoczatekObiektu();
+            for (const QString& poziom : poziomy) {
+                j.Klucz(poziom);
+                j.PoczatekTablicy();
+                const int wiersz = LevelIndex(poziom);
+                for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+                    j.Calkowita(wiersz >= 0 && wiersz < o.LiczbaOkien.size()
+                                    ? o.LiczbaOkien[wiersz][static_cast<std::size_t>(d)]
+                                    : 0);
+                j.KoniecTablicy();
+            }
+            j.KoniecObiektu();
+            break;
+        }
     }
-    j.KoniecObiektu();
     j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
     j.Pole(QLatin1String("Uw"), o.Uw());
-    Cena(j, QLatin1String("CenaZCennika"), o.CenaZCennika());
-    const QString komunikat = o.KomunikatWyceny;
-    Cena(j, QLatin1String("CenaNetto"), p.CenaNetto(o));
-    j.Pole(QLatin1String("KomunikatWyceny"), komunikat);
+    const TWycena zCennika = o.CenaZCennika();
+    Cena(j, QLatin1String("CenaZCennika"), zCennika.Cena);
+    Cena(j, QLatin1String("CenaNetto"), p.CenaNetto(o).Cena);
+    j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
     j.KoniecObiektu();
 }
 

@@ -19,7 +19,9 @@ struct Dziesietnie {
 
 Dziesietnie Rozloz(double x, int cyfry) {
     char bufor[64];
-    std::snprintf(bufor, sizeof bufor, "%.*e", cyfry - 1, x);
+    const auto wynik =
+        std::to_chars(bufor, bufor + sizeof bufor - 1, x, std::chars_format::scientific, cyfry - 1);
+    *wynik.ptr = 0;
     Dziesietnie d;
     const char* p = bufor;
     if (*p == '-') {

@@ -10,6 +10,12 @@
 
 class TZestawienieStolarki;
 
+// A price, or -1 with the reason why there is none (for KomunikatWyceny).
+struct TWycena {
+    double Cena = -1;
+    QString Komunikat;
+};
+
 // Counts of one window: one row per level (basement, ground floor, attic,
 // then floors 1..n), one column per direction (0 N … 7 NW).
 using TWierszLiczby = std::array<int32_t, LICZBA_KIERUNKOW>;
@@ -61,7 +67,7 @@ public:
     int32_t SzerokoscNawiewnika = 0; // mm
     double CenaOkna = 0;             // zł net; -1 for a list-priced window
     QString Uwagi;                   // comma text
-    QString KomunikatWyceny;         // left by the last price calculation
+    QString KomunikatWyceny;         // the reason of the last price shown, stored by the caller
 
     QString TypOknaNazwa() const;
     void SetTypOknaNazwa(const QString& nazwa);
@@ -84,9 +90,9 @@ public:
     // editor would read them (whole millimetres), 0 when it gives none.
     double LgObliczeniowe() const;
 
-    // List price in euro from the manufacturer's price list, or -1; leaves
-    // the reason for -1 in KomunikatWyceny.
-    double CenaZCennika();
+    // List price in euro from the manufacturer's price list, or -1 with
+    // the reason.
+    TWycena CenaZCennika() const;
 
     // Resizes the counts to `wiersze` rows, keeping the rows that remain.
     void ZmienLiczbeWierszy(int wiersze);

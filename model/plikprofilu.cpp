@@ -3,6 +3,7 @@
 #include "kodowanie.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -118,8 +119,23 @@ QString TSekcjaProfilu::Nazwa() const {
     return ZCp1250(nazwa_.toByteArray());
 }
 
+QByteArrayView TSekcjaProfilu::Klucz(int i) const {
+    const TPlikProfilu::Wpis& w = plik_->wpisy_[static_cast<std::size_t>(od_ + i)];
+    return QByteArrayView(plik_->dane_).sliced(w.kluczOd, w.kluczDl);
+}
+
+QByteArrayView TSekcjaProfilu::Wartosc(int i) const {
+    const TPlikProfilu::Wpis& w = plik_->wpisy_[static_cast<std::size_t>(od_ + i)];
+    return QByteArrayView(plik_->dane_).sliced(w.wartoscOd, w.wartoscDl);
+}
+
 std::optional<QByteArrayView> TSekcjaProfilu::Surowa(QByteArrayView klucz) const {
-    return plik_->Znajdz(numer_, klucz);
+    const profil::RowneBezWielkosci rowne;
+    for (int i = 0; i < ile_; ++i) {
+        if (rowne(Klucz(i), klucz))
+            return Wartosc(i);
+    }
+    return std::nullopt;
 }
 
 QString TSekcjaProfilu::Tekst(QByteArrayView klucz, const QString& domyslny) const {
@@ -137,58 +153,12 @@ bool TSekcjaProfilu::Flaga(QByteArrayView klucz, bool domyslna) const {
     return Liczba(klucz, domyslna ? 1 : 0) != 0;
 }
 
-uint32_t TPlikProfilu::HashWpisu(int32_t sekcja, QByteArrayView klucz) {
-    uint64_t h = profil::HashBezWielkosci()(klucz) ^ (static_cast<uint64_t>(sekcja) << 20);
-    h *= 0xFF51AFD7ED558CCDULL;
-    return static_cast<uint32_t>(h ^ (h >> 33));
-}
-
-QByteArrayView TPlikProfilu::Klucz(const Wpis& w) const {
-    return QByteArrayView(dane_).sliced(w.kluczOd, w.kluczDl);
-}
-
-std::optional<QByteArrayView> TPlikProfilu::Znajdz(int32_t sekcja, QByteArrayView klucz) const {
-    if (wpisy_.empty())
-        return std::nullopt;
-    const uint32_t h = HashWpisu(sekcja, klucz);
-    for (std::size_t i = h & maskaWpisow_;; i = (i + 1) & maskaWpisow_) {
-        const Wpis& w = wpisy_[i];
-        if (w.sekcja < 0)
-            return std::nullopt;
-        if (w.hash == h && w.sekcja == sekcja && profil::RowneBezWielkosci()(Klucz(w), klucz))
-            return QByteArrayView(dane_).sliced(w.wartoscOd, w.wartoscDl);
-    }
-}
-
-void TPlikProfilu::Dodaj(int32_t sekcja, QByteArrayView klucz, QByteArrayView wartosc) {
-    const uint32_t h = HashWpisu(sekcja, klucz);
-    for (std::size_t i = h & maskaWpisow_;; i = (i + 1) & maskaWpisow_) {
-        Wpis& w = wpisy_[i];
-        if (w.sekcja < 0) {
-            const char* poczatek = dane_.constData();
-            w = {h,
-                 sekcja,
-                 static_cast<uint32_t>(klucz.data() - poczatek),
-                 static_cast<uint32_t>(wartosc.data() - poczatek),
-                 static_cast<uint16_t>(klucz.size()),
-                 static_cast<uint16_t>(wartosc.size())};
-            return;
-        }
-        if (w.hash == h && w.sekcja == sekcja && profil::RowneBezWielkosci()(Klucz(w), klucz))
-            return; // the first of repeated keys counts
-    }
-}
-
 TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMIAR)) {
     const QByteArrayView dane(dane_);
-    // Every key has its "=": a table half as large again never fills up.
-    const auto klucze = static_cast<std::size_t>(std::count(dane.begin(), dane.end(), '='));
-    std::size_t rozmiar = 16;
-    while (rozmiar < klucze + klucze / 2)
-        rozmiar *= 2;
-    wpisy_.resize(rozmiar);
-    maskaWpisow_ = rozmiar - 1;
-
+    const char* poczatek = dane.data();
+    // About one line in thirty is a section header in a project file.
+    wpisy_.reserve(static_cast<std::size_t>(dane.size() / 24));
+    bool powtorzona = false;
     int32_t biezaca = -1;
     qsizetype start = 0;
     while (start <= dane.size()) {
@@ -205,18 +175,16 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
             if (zamkniecie < 0)
                 continue;
             const QByteArrayView nazwa = BezBialych(l.sliced(1, zamkniecie - 1));
-            const auto it = indeks_.find(nazwa);
-            if (it != indeks_.end()) {
-                biezaca = static_cast<int32_t>(it->second);
-            } else {
-                biezaca = static_cast<int32_t>(sekcje_.size());
-                indeks_.emplace(nazwa, sekcje_.size());
+            const auto [it, nowa] = indeks_.emplace(nazwa, sekcje_.size());
+            if (nowa) {
                 TSekcjaProfilu s;
                 s.plik_ = this;
-                s.numer_ = biezaca;
                 s.nazwa_ = nazwa;
                 sekcje_.push_back(s);
+            } else {
+                powtorzona = true;
             }
+            biezaca = static_cast<int32_t>(it->second);
             continue;
         }
         const qsizetype rownasie = l.indexOf('=');
@@ -225,7 +193,25 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
         QByteArrayView wartosc = BezBialych(l.sliced(rownasie + 1));
         if (wartosc.size() > MAX_DLUGOSC_WARTOSCI)
             wartosc.truncate(MAX_DLUGOSC_WARTOSCI);
-        Dodaj(biezaca, BezBialych(l.first(rownasie)), wartosc);
+        const QByteArrayView klucz = BezBialych(l.first(rownasie));
+        wpisy_.push_back({static_cast<uint32_t>(klucz.data() - poczatek),
+                          static_cast<uint32_t>(wartosc.data() - poczatek),
+                          static_cast<uint16_t>(klucz.size()),
+                          static_cast<uint16_t>(wartosc.size()), biezaca});
+    }
+    // A repeated section continues the first: its lines are brought together,
+    // in file order.
+    if (powtorzona)
+        std::stable_sort(wpisy_.begin(), wpisy_.end(),
+                         [](const Wpis& a, const Wpis& b) { return a.sekcja < b.sekcja; });
+    for (std::size_t i = 0; i < wpisy_.size();) {
+        std::size_t j = i;
+        while (j < wpisy_.size() && wpisy_[j].sekcja == wpisy_[i].sekcja)
+            ++j;
+        TSekcjaProfilu& s = sekcje_[static_cast<std::size_t>(wpisy_[i].sekcja)];
+        s.od_ = static_cast<int32_t>(i);
+        s.ile_ = static_cast<int32_t>(j - i);
+        i = j;
     }
 }
 
@@ -246,36 +232,82 @@ int32_t TPlikProfilu::CzytajLiczbe(QByteArrayView sekcja, QByteArrayView klucz,
     return s ? s->Liczba(klucz, domyslna) : domyslna;
 }
 
-void TZapisProfilu::Dopisz(const QString& s) {
-    const qsizetype poczatek = tekst_.size();
-    tekst_ += s;
-    for (qsizetype i = poczatek; i < tekst_.size(); ++i) {
-        if (LamieLinie(tekst_[i]))
-            tekst_[i] = QLatin1Char(' ');
+void TZapisProfilu::Dolacz(const char* dane, qsizetype n) {
+    // Straight into the reserved space: append and insert move far more.
+    const qsizetype poczatek = bajty_.size();
+    bajty_.resize(poczatek + n);
+    std::memcpy(bajty_.data() + poczatek, dane, static_cast<std::size_t>(n));
+}
+
+void TZapisProfilu::Dopisz(QByteArrayView tekst) {
+    const qsizetype poczatek = bajty_.size();
+    Dolacz(tekst.data(), tekst.size());
+    char* p = bajty_.data() + poczatek;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (p[i] == '\r' || p[i] == '\n' || p[i] == 0)
+            p[i] = ' ';
     }
 }
 
+void TZapisProfilu::Dopisz(const QString& tekst) {
+    // Plain ASCII, the usual case, goes straight in.
+    bool ascii = true;
+    for (QChar c : tekst) {
+        if (c.unicode() >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii) {
+        const qsizetype poczatek = bajty_.size();
+        bajty_.resize(poczatek + tekst.size());
+        char* cel = bajty_.data() + poczatek;
+        for (QChar c : tekst) {
+            const char z = static_cast<char>(c.unicode());
+            *cel++ = z == '\r' || z == '\n' || z == 0 ? ' ' : z;
+        }
+        return;
+    }
+    QString t = tekst;
+    for (QChar& c : t) {
+        if (LamieLinie(c))
+            c = QLatin1Char(' ');
+    }
+    const QByteArray zakodowany = DoCp1250(t);
+    Dolacz(zakodowany.constData(), zakodowany.size());
+}
+
 void TZapisProfilu::Sekcja(const QString& nazwa) {
-    tekst_ += QLatin1Char('[');
+    Dolacz("[", 1);
     Dopisz(nazwa);
-    tekst_ += QLatin1String("]\r\n");
+    Dolacz("]\r\n", 3);
 }
 
-void TZapisProfilu::Wartosc(const QString& klucz, const QString& wartosc) {
+void TZapisProfilu::Wartosc(QByteArrayView klucz, const QString& wartosc) {
     Dopisz(klucz);
-    tekst_ += QLatin1Char('=');
+    Dolacz("=", 1);
     Dopisz(wartosc);
-    tekst_ += QLatin1String("\r\n");
+    Dolacz("\r\n", 2);
 }
 
-void TZapisProfilu::Liczba(const QString& klucz, int64_t n) {
-    Wartosc(klucz, QString::number(n));
+void TZapisProfilu::Liczba(QByteArrayView klucz, int64_t n) {
+    // The most frequent line of a project: key, "=", digits and the line end
+    // go in with one copy.
+    char bufor[1100];
+    if (klucz.size() > 1024) {
+        Dopisz(klucz);
+        klucz = {};
+    }
+    std::memcpy(bufor, klucz.data(), static_cast<std::size_t>(klucz.size()));
+    char* p = bufor + klucz.size();
+    *p++ = '=';
+    p = std::to_chars(p, p + 24, n).ptr;
+    *p++ = '\r';
+    *p++ = '\n';
+    Dolacz(bufor, p - bufor);
 }
 
-void TZapisProfilu::Flaga(const QString& klucz, bool b) {
-    Wartosc(klucz, b ? QStringLiteral("1") : QStringLiteral("0"));
-}
-
-QByteArray TZapisProfilu::Bajty() const {
-    return DoCp1250(tekst_);
+void TZapisProfilu::Flaga(QByteArrayView klucz, bool b) {
+    Dopisz(klucz);
+    Dolacz(b ? "=1\r\n" : "=0\r\n", 4);
 }

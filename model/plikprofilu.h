@@ -33,21 +33,28 @@ bool CzytajLiczbeCalkowita(QByteArrayView tekst, int32_t* wynik);
 
 class TPlikProfilu;
 
-// One section as read: its keys with their values.
+// One section as read: its key=value lines in file order.
 class TSekcjaProfilu {
 public:
     QString Nazwa() const;
     QByteArrayView SurowaNazwa() const { return nazwa_; }
-    // The raw value, or nothing when the key is missing.
+    // The raw value of the first line with that key, or nothing when the key
+    // is missing. Sections are short: the lines are looked through in order.
     std::optional<QByteArrayView> Surowa(QByteArrayView klucz) const;
     QString Tekst(QByteArrayView klucz, const QString& domyslny = QString()) const;
     int32_t Liczba(QByteArrayView klucz, int32_t domyslna) const;
     bool Flaga(QByteArrayView klucz, bool domyslna) const;
 
+    // The lines themselves, for a reader that takes them one by one.
+    int LiczbaWpisow() const { return ile_; }
+    QByteArrayView Klucz(int i) const;
+    QByteArrayView Wartosc(int i) const;
+
 private:
     friend class TPlikProfilu;
     const TPlikProfilu* plik_ = nullptr;
-    int32_t numer_ = 0;
+    int32_t od_ = 0;  // first line in the file's list
+    int32_t ile_ = 0; // lines of the section
     QByteArrayView nazwa_;
 };
 
@@ -80,20 +87,14 @@ public:
 
 private:
     friend class TSekcjaProfilu;
-    // Every key of every section in one open-addressing table; keys and
-    // values are offsets into the file's bytes, which keeps a slot small.
+    // One key=value line: offsets into the file's bytes, which keeps it small.
     struct Wpis {
-        uint32_t hash = 0;
-        int32_t sekcja = -1; // -1: empty slot
         uint32_t kluczOd = 0;
         uint32_t wartoscOd = 0;
         uint16_t kluczDl = 0;
         uint16_t wartoscDl = 0;
+        int32_t sekcja = 0;
     };
-    static uint32_t HashWpisu(int32_t sekcja, QByteArrayView klucz);
-    QByteArrayView Klucz(const Wpis& w) const;
-    std::optional<QByteArrayView> Znajdz(int32_t sekcja, QByteArrayView klucz) const;
-    void Dodaj(int32_t sekcja, QByteArrayView klucz, QByteArrayView wartosc);
 
     QByteArray dane_;
     std::vector<TSekcjaProfilu> sekcje_;
@@ -101,22 +102,25 @@ private:
                        profil::RowneBezWielkosci>
         indeks_;
     std::vector<Wpis> wpisy_;
-    std::size_t maskaWpisow_ = 0;
 };
 
-// Writes a profile file section by section, in the order of the calls.
+// Writes a profile file section by section, in the order of the calls,
+// straight into the bytes of the file (Windows-1250).
 class TZapisProfilu {
 public:
     void Sekcja(const QString& nazwa);
-    // Line breaks in a key or value would start new lines of the file, so
-    // they are written as spaces.
-    void Wartosc(const QString& klucz, const QString& wartosc);
-    void Liczba(const QString& klucz, int64_t n);
-    void Flaga(const QString& klucz, bool b);
-    // The whole file in Windows-1250.
-    QByteArray Bajty() const;
+    // Line breaks in a value would start new lines of the file, so they are
+    // written as spaces. Keys are the program's own ASCII names.
+    void Wartosc(QByteArrayView klucz, const QString& wartosc);
+    void Liczba(QByteArrayView klucz, int64_t n);
+    void Flaga(QByteArrayView klucz, bool b);
+    // The whole file.
+    const QByteArray& Bajty() const { return bajty_; }
+    void Zarezerwuj(qsizetype n) { bajty_.reserve(n); }
 
 private:
-    void Dopisz(const QString& s);
-    QString tekst_;
+    void Dolacz(const char* dane, qsizetype n);
+    void Dopisz(QByteArrayView tekst);
+    void Dopisz(const QString& tekst);
+    QByteArray bajty_;
 };

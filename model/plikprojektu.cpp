@@ -3,6 +3,7 @@
 #include "kodowanie.h"
 #include "liczby.h"
 #include "plikprofilu.h"
+#include "polaokna.h"
 #include "powiadomienia.h"
 #include "wersja.h"
 
@@ -14,6 +15,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -27,29 +29,6 @@ const QString PROJEKT = QStringLiteral("Projekt");
 const QString OKNA = QStringLiteral("Okna");
 const QString PREFIKS_OKNA = QStringLiteral("Okno");
 const QString FORMAT_DATY = QStringLiteral("yyyy-MM-dd");
-
-QByteArray KluczLiczby(const QString& poziom, int kierunek) {
-    QByteArray nazwa;
-    if (poziom == POZIOM_PODPIWNICZENIE)
-        nazwa = "LiczbaNaPodpiwniczenieNaStrone";
-    else if (poziom == POZIOM_PARTER)
-        nazwa = "LiczbaNaParterNaStrone";
-    else if (poziom == POZIOM_PODDASZE)
-        nazwa = "LiczbaNaPoddaszeNaStrone";
-    else
-        nazwa = "LiczbaNaPietro" + poziom.toLatin1() + "NaStrone";
-    return nazwa + QByteArray::number(kierunek);
-}
-
-const QByteArray& KluczSkrzydla(int i) {
-    static const std::array<QByteArray, MAX_SKRZYDEL> klucze = [] {
-        std::array<QByteArray, MAX_SKRZYDEL> k;
-        for (int j = 0; j < MAX_SKRZYDEL; ++j)
-            k[static_cast<std::size_t>(j)] = "RodzajSkrzydlaNr" + QByteArray::number(j + 1);
-        return k;
-    }();
-    return klucze[static_cast<std::size_t>(i)];
-}
 
 // The count keys of the project's levels, with the row each level has in
 // a window's counts.
@@ -72,56 +51,44 @@ QVector<TPoziomPliku> PoziomyPliku(const TZestawienieStolarki& p) {
 
 void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPoziomPliku>& poziomy,
                 const QLocale& locale) {
-    auto liczba = [&](const char* klucz, double x) {
-        z.Wartosc(QLatin1String(klucz), TekstOgolny(x, locale));
-    };
-    auto tekst = [&](const char* klucz, const QString& s) {
-        z.Wartosc(QLatin1String(klucz), s);
-    };
-    auto calkowita = [&](const char* klucz, int64_t n) {
-        z.Liczba(QLatin1String(klucz), n);
-    };
     z.Sekcja(PREFIKS_OKNA + QString::number(numer));
-    calkowita("Numer", numer);
-    tekst("Symbol", o.Symbol());
-    liczba("Szerokosc", o.Szerokosc);
-    liczba("Wysokosc", o.Wysokosc);
-    tekst("TypOkna", o.TypOknaNazwa());
-    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        z.Wartosc(QString::fromLatin1(KluczSkrzydla(i)), o.RodzajSkrzydlaNazwa(i));
-    liczba("Ug", o.Ug);
-    tekst("ZrodloUg", NazwaZrodla(o.ZrodloUg));
-    calkowita("SzkloKodID", o.SzkloKodID);
-    liczba("Uf", o.Uf);
-    tekst("ZrodloUf", NazwaZrodla(o.ZrodloUf));
-    calkowita("RamaKodID", o.RamaKodID);
-    tekst("MaterialRamy", o.MaterialRamyNazwa());
-    liczba("Psi_g", o.Psi_g);
-    liczba("dRamy", o.dRamy);
-    liczba("Lg", o.Lg);
-    liczba("dR", o.dR);
-    calkowita("LiczbaNawiewnikow", o.LiczbaNawiewnikow);
-    calkowita("SzerokoscNawiewnika", o.SzerokoscNawiewnika);
-    liczba("CenaOkna", o.CenaOkna);
-    for (const TPoziomPliku& pp : poziomy) {
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            z.Liczba(QString::fromLatin1(pp.klucze[static_cast<std::size_t>(d)]),
-                     o.GetLiczba(pp.poziom, d));
+    z.Liczba("Numer", numer);
+    for (const TPoleOkna& pole : PolaOkna()) {
+        switch (pole.rodzaj) {
+        case TRodzajPola::Dziesietna:
+            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(o), locale));
+            break;
+        case TRodzajPola::Calkowita:
+            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(o)));
+            break;
+        case TRodzajPola::Nazwa:
+        case TRodzajPola::Tekst:
+        case TRodzajPola::Wiersze:
+            z.Wartosc(pole.klucz, pole.tekst(o));
+            break;
+        case TRodzajPola::Liczby:
+            for (const TPoziomPliku& pp : poziomy) {
+                const bool jest = pp.wiersz >= 0 && pp.wiersz < o.LiczbaOkien.size();
+                for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+                    z.Liczba(pp.klucze[d], jest ? o.LiczbaOkien[pp.wiersz][d] : 0);
+            }
+            break;
+        }
     }
-    tekst("Uwagi", o.Uwagi);
 }
 
 QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     TZapisProfilu z;
+    z.Zarezerwuj(1024 + 2200 * static_cast<qsizetype>(p.LiczbaOkienWLiscie()));
     z.Sekcja(INFO);
-    z.Wartosc(QStringLiteral("Program"), QStringLiteral("Termivo"));
-    z.Wartosc(QStringLiteral("Version"), WersjaProgramu());
+    z.Wartosc("Program", QStringLiteral("Termivo"));
+    z.Wartosc("Version", WersjaProgramu());
 
     auto tekst = [&](const char* klucz, const QString& s) {
-        z.Wartosc(QLatin1String(klucz), s);
+        z.Wartosc(klucz, s);
     };
     auto liczba = [&](const char* klucz, double x) {
-        z.Wartosc(QLatin1String(klucz), TekstOgolny(x, locale));
+        z.Wartosc(klucz, TekstOgolny(x, locale));
     };
     z.Sekcja(PROJEKT);
     tekst("TytulProjektu", p.TytulProjektu);
@@ -131,10 +98,10 @@ QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     tekst("Inwestor", p.Inwestor);
     tekst("Projektant", p.Projektant);
     tekst("Data", p.Data.date().toString(FORMAT_DATY));
-    z.Flaga(QStringLiteral("Podpiwniczenie"), p.Podpiwniczenie());
-    z.Flaga(QStringLiteral("Parter"), p.Parter());
-    z.Liczba(QStringLiteral("LiczbaPieter"), p.LiczbaPieter());
-    z.Flaga(QStringLiteral("Poddasze"), p.Poddasze());
+    z.Flaga("Podpiwniczenie", p.Podpiwniczenie());
+    z.Flaga("Parter", p.Parter());
+    z.Liczba("LiczbaPieter", p.LiczbaPieter());
+    z.Flaga("Poddasze", p.Poddasze());
     liczba("KursEuro", p.KursEuro);
     liczba("StawkaVat", p.StawkaVat);
     liczba("DVPromocjaKlima", p.DVPromocjaKlima);
@@ -146,7 +113,7 @@ QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     tekst("ZakresCzynnosci", p.ZakresCzynnosci);
 
     z.Sekcja(OKNA);
-    z.Liczba(QStringLiteral("Liczba"), p.LiczbaOkienWLiscie());
+    z.Liczba("Liczba", p.LiczbaOkienWLiscie());
     const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
         ZapiszOkno(z, i, *p.Okno(i), poziomy, locale);
@@ -223,43 +190,101 @@ std::vector<std::pair<qint64, const TSekcjaProfilu*>> SekcjeOkien(const TPlikPro
     return wynik;
 }
 
-void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const QVector<TPoziomPliku>& poziomy,
-                const QLocale& locale) {
-    auto dziesietna = [&](const char* klucz, double domyslna) {
-        return CzytajDziesietna(&s, klucz, domyslna, locale);
-    };
-    auto calkowita = [&](const char* klucz) {
-        return CzytajCalkowita(&s, klucz, 0);
-    };
-    o.Szerokosc = dziesietna("Szerokosc", 0);
-    o.Wysokosc = dziesietna("Wysokosc", 0);
-    o.SetTypOknaNazwa(CzytajTekst(&s, "TypOkna", NazwaTypuOkna(TYP_OKNA_DOMYSLNY)));
-    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        o.SetRodzajSkrzydlaNazwa(i, s.Tekst(KluczSkrzydla(i), NazwaRodzajuSkrzydla(0)));
-    o.Ug = dziesietna("Ug", 0);
-    o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(CzytajTekst(&s, "ZrodloUg")));
-    o.SzkloKodID = calkowita("SzkloKodID");
-    o.Uf = dziesietna("Uf", 0);
-    o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(CzytajTekst(&s, "ZrodloUf")));
-    o.RamaKodID = calkowita("RamaKodID");
-    o.SetMaterialRamyNazwa(CzytajTekst(&s, "MaterialRamy", NazwaMaterialuRamy(MATERIAL_PCV)));
-    o.Psi_g = dziesietna("Psi_g", 0);
-    o.dRamy = dziesietna("dRamy", 0);
-    o.Lg = dziesietna("Lg", 0);
-    o.dR = dziesietna("dR", 0);
-    o.LiczbaNawiewnikow = calkowita("LiczbaNawiewnikow");
-    o.SzerokoscNawiewnika = calkowita("SzerokoscNawiewnika");
-    o.CenaOkna = dziesietna("CenaOkna", 0);
+// What a key of a window section stands for: a field of the table, or the
+// count of a level's row and a direction.
+struct TZnaczenieKlucza {
+    int pole = -1;   // index in PolaOkna(), or -1
+    int wiersz = -1; // count: the level's row
+    int kierunek = 0;
+};
+
+using TIndeksKluczy = std::unordered_map<QByteArrayView, TZnaczenieKlucza, profil::HashBezWielkosci,
+                                         profil::RowneBezWielkosci>;
+
+TIndeksKluczy IndeksKluczy(const QVector<TPoziomPliku>& poziomy) {
+    TIndeksKluczy indeks;
+    const std::vector<TPoleOkna>& pola = PolaOkna();
+    for (std::size_t i = 0; i < pola.size(); ++i) {
+        if (pola[i].czytane && pola[i].rodzaj != TRodzajPola::Liczby)
+            indeks.emplace(pola[i].klucz, TZnaczenieKlucza{static_cast<int>(i)});
+    }
     for (const TPoziomPliku& pp : poziomy) {
-        if (pp.wiersz < 0 || pp.wiersz >= o.LiczbaOkien.size())
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+            indeks.emplace(pp.klucze[static_cast<std::size_t>(d)],
+                           TZnaczenieKlucza{-1, pp.wiersz, d});
+    }
+    return indeks;
+}
+
+// The section's lines one by one, each looked up once; of repeated keys the
+// first counts. What the section lacks keeps the new window's default.
+// The last name each field met and its code.
+struct TZnanaNazwa {
+    QByteArrayView surowa;
+    int32_t kod = 0;
+    bool ok = false;
+    bool jest = false;
+};
+
+void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
+                std::vector<TZnanaNazwa>& nazwy, const QLocale& locale) {
+    const std::vector<TPoleOkna>& pola = PolaOkna();
+    std::vector<bool> przeczytane(pola.size());
+    std::vector<bool> liczby(static_cast<std::size_t>(o.LiczbaOkien.size()) * LICZBA_KIERUNKOW);
+    for (int i = 0; i < s.LiczbaWpisow(); ++i) {
+        const auto it = indeks.find(s.Klucz(i));
+        if (it == indeks.end())
             continue;
-        for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d) {
-            const int32_t n = s.Liczba(pp.klucze[d], 0);
-            if (n != -1) // a count of -1 is ignored, as SetLiczba does
-                o.LiczbaOkien[pp.wiersz][d] = n;
+        const TZnaczenieKlucza& z = it->second;
+        const QByteArrayView wartosc = s.Wartosc(i);
+        if (z.pole < 0) {
+            const std::size_t nr =
+                static_cast<std::size_t>(z.wiersz) * LICZBA_KIERUNKOW + z.kierunek;
+            if (z.wiersz < 0 || z.wiersz >= o.LiczbaOkien.size() || liczby[nr])
+                continue;
+            liczby[nr] = true;
+            int32_t n = 0;
+            // A count of -1 is ignored, as SetLiczba does.
+            if (CzytajLiczbeCalkowita(wartosc, &n) && n != -1)
+                o.LiczbaOkien[z.wiersz][static_cast<std::size_t>(z.kierunek)] = n;
+            continue;
+        }
+        const auto nr = static_cast<std::size_t>(z.pole);
+        if (przeczytane[nr])
+            continue;
+        przeczytane[nr] = true;
+        const TPoleOkna& pole = pola[nr];
+        switch (pole.rodzaj) {
+        case TRodzajPola::Dziesietna: {
+            double x = 0;
+            pole.ustawLiczbe(o, CzytajDziesietnaZBajtow(wartosc, &x, locale) ? x : pole.domyslna);
+            break;
+        }
+        case TRodzajPola::Calkowita: {
+            int32_t n = 0;
+            pole.ustawLiczbe(o, CzytajLiczbeCalkowita(wartosc, &n) ? n : pole.domyslna);
+            break;
+        }
+        case TRodzajPola::Nazwa: {
+            // Names repeat from window to window: each is looked up once.
+            TZnanaNazwa& znana = nazwy[nr];
+            if (!znana.jest || znana.surowa != wartosc) {
+                znana.surowa = wartosc;
+                znana.kod = pole.kod(ZCp1250(wartosc), &znana.ok);
+                znana.jest = true;
+            }
+            if (znana.ok) // a name that matches none leaves the value as it was
+                pole.ustawKod(o, znana.kod);
+            break;
+        }
+        case TRodzajPola::Tekst:
+        case TRodzajPola::Wiersze:
+            pole.ustawTekst(o, ZCp1250(wartosc));
+            break;
+        case TRodzajPola::Liczby:
+            break;
         }
     }
-    o.Uwagi = CzytajTekst(&s, "Uwagi");
 }
 
 void ZglosBlad(const QString& tytul, const QString& tresc) {
@@ -391,12 +416,17 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
 
     const int32_t liczba = CzytajCalkowita(plik.Sekcja("Okna"), "Liczba", 0);
     const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
-    for (const auto& numerISekcja : SekcjeOkien(plik, liczba)) {
+    const TIndeksKluczy indeks = IndeksKluczy(poziomy);
+    std::vector<TZnanaNazwa> nazwy(PolaOkna().size());
+    const auto sekcje = SekcjeOkien(plik, liczba);
+    p.Zarezerwuj(static_cast<int>(sekcje.size()));
+    for (const auto& numerISekcja : sekcje) {
         const TSekcjaProfilu& sekcja = *numerISekcja.second;
         const QString symbol = sekcja.Tekst("Symbol");
-        if (symbol.isEmpty() || p.AddOkno(symbol) != WYNIK_OK || p.FindOkno(symbol) != WYNIK_OK)
+        if (symbol.isEmpty() || p.AddOkno(symbol) != WYNIK_OK)
             continue;
-        CzytajOkno(sekcja, *p.BiezaceOkno(), poziomy, locale);
+        // The window just added is the last one.
+        CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, locale);
     }
     return WYNIK_OK;
 }

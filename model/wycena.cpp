@@ -3,17 +3,12 @@
 
 #include "cennikidv.h"
 #include "liczby.h"
+#include "produktydv.h"
 #include "zestawienie.h"
 
 #include <cmath>
 
 namespace {
-
-constexpr int32_t MATERIAL_ALUMINIUM = 0;
-constexpr int32_t MATERIAL_DREWNO = 1;
-constexpr double DOPLATA_KLIMA = 1.1;
-constexpr double DOPLATA_SZYBA_EURO_M2 = 18;
-constexpr int32_t SZKLO_SUPER_KLIMA = 20;
 
 const char* const rzymskie[MAX_SKRZYDEL] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
 
@@ -43,16 +38,16 @@ int LiczbaSkrzydelTypu(int32_t kod) {
 
 } // namespace
 
-double TOkno::CenaZCennika() {
-    KomunikatWyceny.clear();
+TWycena TOkno::CenaZCennika() const {
+    auto brak = [](const QString& powod) {
+        return TWycena{-1, powod};
+    };
     if (!JestDV()) {
-        KomunikatWyceny = QStringLiteral("Okno nie ma wybranej szyby i/lub ramy produkcji D&V!");
-        return -1;
+        return brak(QStringLiteral("Okno nie ma wybranej szyby i/lub ramy produkcji D&V!"));
     }
     const QVector<TKomorka> komorki = KomorkiSkrzydel(TypOkna);
     if (komorki.isEmpty()) {
-        KomunikatWyceny = QStringLiteral("Brak algorytmu wyceny dla wybranego typu okna!");
-        return -1;
+        return brak(QStringLiteral("Brak algorytmu wyceny dla wybranego typu okna!"));
     }
     int klasySzer[MAX_SKRZYDEL] = {};
     int klasyWys[MAX_SKRZYDEL] = {};
@@ -64,50 +59,35 @@ double TOkno::CenaZCennika() {
     }
     const int skrzydel = LiczbaSkrzydelTypu(TypOkna);
     if (skrzydel == 0) {
-        KomunikatWyceny =
-            QStringLiteral("Brak okreslenia liczby skrzydel dla wybranego typu okna!");
-        return -1;
+        return brak(QStringLiteral("Brak okreslenia liczby skrzydel dla wybranego typu okna!"));
     }
     if (MaterialRamy != MATERIAL_ALUMINIUM && MaterialRamy != MATERIAL_DREWNO &&
         MaterialRamy != MATERIAL_PCV) {
-        KomunikatWyceny = QStringLiteral("Brak ceny dla wybranego materiału ramy D&V!");
-        return -1;
+        return brak(QStringLiteral("Brak ceny dla wybranego materiału ramy D&V!"));
     }
     for (int n = 0; n < skrzydel; ++n) {
         if (klasySzer[n] < TCennikiDV::MIN_KLASA_SZER ||
             klasySzer[n] > TCennikiDV::MAX_KLASA_SZER || klasyWys[n] < TCennikiDV::MIN_KLASA_WYS ||
             klasyWys[n] > TCennikiDV::MAX_KLASA_WYS) {
-            KomunikatWyceny = PozaCennikiem(n);
-            return -1;
+            return brak(PozaCennikiem(n));
         }
     }
+    // PVC and wood have one table each; an aluminium frame is priced from the
+    // table of its product, and one of none at 0.
     bool jestTabela = true;
     TCennikiDV::Tabela tabela = TCennikiDV::PCV;
     if (MaterialRamy == MATERIAL_DREWNO) {
         tabela = TCennikiDV::Drewno;
     } else if (MaterialRamy == MATERIAL_ALUMINIUM) {
-        switch (RamaKodID) {
-        case 25:
-            tabela = TCennikiDV::Aluminium25;
-            break;
-        case 26:
-            tabela = TCennikiDV::Aluminium26;
-            break;
-        case 27:
-            tabela = TCennikiDV::Aluminium27;
-            break;
-        case 28:
-            tabela = TCennikiDV::Aluminium28;
-            break;
-        default:
-            jestTabela = false;
-        }
+        const TRamaDV* rama = RamaDV(RamaKodID);
+        jestTabela = rama && rama->material == MATERIAL_ALUMINIUM;
+        if (jestTabela)
+            tabela = rama->tabela;
     }
     const TCennikiDV& cenniki = TCennikiDV::Wbudowane();
     if (jestTabela && !cenniki.Gotowe()) {
         // A damaged list must never yield a price.
-        KomunikatWyceny = cenniki.Blad();
-        return -1;
+        return brak(cenniki.Blad());
     }
     double suma = 0;
     QString brakujace;
@@ -122,52 +102,42 @@ double TOkno::CenaZCennika() {
             suma += p;
     }
     if (!brakujace.isEmpty()) {
-        KomunikatWyceny = QStringLiteral("Brak wyspecyfikowanej ceny w cenniku dla:") + brakujace;
-        return -1;
+        return brak(QStringLiteral("Brak wyspecyfikowanej ceny w cenniku dla:") + brakujace);
     }
-    return suma;
+    return {suma, QString()};
 }
 
-double TZestawienieStolarki::CenaDV(TOkno& okno) const {
-    const double a = okno.CenaZCennika();
-    if (a == -1 || !okno.JestDV())
-        return -1;
+TWycena TZestawienieStolarki::CenaDV(const TOkno& okno) const {
+    TWycena w = okno.CenaZCennika();
+    if (w.Cena == -1 || !okno.JestDV())
+        return {-1, w.Komunikat};
+    const double a = w.Cena;
     const double g = (100 - RabatDodatkowy) / 100;
     const double k = KursEuro;
     double cena = a * g * k;
-    if (okno.MaterialRamy == MATERIAL_PCV) {
-        switch (okno.RamaKodID) {
-        case 20:
-            cena = ((100 - DVPromocjaKlima) / 100 * a) * DOPLATA_KLIMA * g * k;
-            break;
-        case 21:
-            cena = ((100 - DVPromocjaKobaltowe) / 100 * a) * g * k;
-            break;
-        case 22:
-            cena = ((100 - DVPromocjaDVline) / 100 * a) * g * k;
-            break;
-        case 23:
-            cena = ((100 - DVPromocjaForma) / 100 * a) * g * k;
-            break;
-        default:
-            break;
-        }
+    // The PVC lines have their promotions.
+    const TRamaDV* rama = RamaDV(okno.RamaKodID);
+    if (okno.MaterialRamy == MATERIAL_PCV && rama && rama->promocja != TLiniaPromocji::Brak) {
+        const double promocje[] = {0, DVPromocjaKlima, DVPromocjaKobaltowe, DVPromocjaDVline,
+                                   DVPromocjaForma};
+        const double promocja = promocje[static_cast<int>(rama->promocja)];
+        cena = ((100 - promocja) / 100 * a) * rama->doplata * g * k;
     }
-    // The triple-glazing surcharge gets neither promotion nor discount.
-    if (okno.SzkloKodID == SZKLO_SUPER_KLIMA)
-        cena += okno.Szerokosc * okno.Wysokosc / 1000000.0 * DOPLATA_SZYBA_EURO_M2 * k;
-    return ZaokraglijDoSetnych(cena);
+    // A glass surcharge gets neither promotion nor discount.
+    if (const TSzkloDV* szklo = SzkloDV(okno.SzkloKodID))
+        cena += okno.Szerokosc * okno.Wysokosc / 1000000.0 * szklo->doplataEuroM2 * k;
+    return {ZaokraglijDoSetnych(cena), QString()};
 }
 
-double TZestawienieStolarki::CenaNetto(TOkno& okno) const {
-    return okno.JestDV() ? CenaDV(okno) : okno.CenaOkna;
+TWycena TZestawienieStolarki::CenaNetto(const TOkno& okno) const {
+    return okno.JestDV() ? CenaDV(okno) : TWycena{okno.CenaOkna, QString()};
 }
 
 TSumyCen TZestawienieStolarki::SumyCen() const {
     double okna = 0;
     double montaz = 0;
     for (const auto& o : Okna_) {
-        const double cena = CenaNetto(*o);
+        const double cena = CenaNetto(*o).Cena;
         if (cena != -1)
             okna += cena * o->SumaOkien();
         montaz += o->SumaOkien() * 2 * (o->Szerokosc + o->Wysokosc) * CenaMontazuOkna;

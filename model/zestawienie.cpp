@@ -60,6 +60,13 @@ QString KluczSymbolu(const QString& s) {
 
 } // namespace
 
+void TZestawienieStolarki::Zarezerwuj(int n) {
+    if (n <= 0)
+        return;
+    Okna_.reserve(static_cast<std::size_t>(n));
+    Indeks_.reserve(n);
+}
+
 int32_t TZestawienieStolarki::CountSymbol(const QString& s) const {
     return Indeks_.contains(KluczSymbolu(s)) ? 1 : 0;
 }
@@ -69,7 +76,8 @@ int32_t TZestawienieStolarki::AddOkno(const QString& s) {
     // A window without a symbol could be neither found nor saved.
     if (symbol.isEmpty())
         return WYNIK_BLAD;
-    if (CountSymbol(symbol) > 0)
+    const QString klucz = KluczBezWielkosci(symbol);
+    if (Indeks_.contains(klucz))
         return WYNIK_DUPLIKAT;
     try {
         auto okno = std::make_unique<TOkno>(symbol);
@@ -77,7 +85,7 @@ int32_t TZestawienieStolarki::AddOkno(const QString& s) {
         TOkno* wskaznik = okno.get();
         Okna_.push_back(std::move(okno));
         try {
-            Indeks_.insert(KluczSymbolu(symbol), wskaznik);
+            Indeks_.insert(klucz, wskaznik);
         } catch (const std::bad_alloc&) {
             Okna_.pop_back();
             throw;

@@ -75,6 +75,8 @@ public:
     TOkno* Okno(int i) const { return Okna_.at(static_cast<std::size_t>(i)).get(); }
     TOkno* BiezaceOkno() const { return BiezaceOkno_; }
 
+    // Room for n windows in all, so that a file read adds them without regrowing.
+    void Zarezerwuj(int n);
     int32_t CountSymbol(const QString& s) const;
     int32_t AddOkno(const QString& s);
     int32_t RenameOkno(const QString& stary, const QString& nowy);
@@ -104,10 +106,11 @@ public:
     void SortBySymbol();
     void CopyOknoParams(const QString& z, const QString& do_);
 
-    // Net price in złoty of one piece of a list-priced window, or -1.
-    double CenaDV(TOkno& okno) const;
+    // Net price in złoty of one piece of a list-priced window, or -1 with
+    // the reason.
+    TWycena CenaDV(const TOkno& okno) const;
     // CenaDV for a list-priced window, else the typed CenaOkna (maybe -1).
-    double CenaNetto(TOkno& okno) const;
+    TWycena CenaNetto(const TOkno& okno) const;
     // All price totals from one pass over the windows.
     TSumyCen SumyCen() const;
     // The totals one by one (each a pass of its own).

@@ -339,7 +339,7 @@ void TRaport::RysujBlokOkna() {
                        Ogolna(o.LgObliczeniowe()) + QStringLiteral(" mm") + NL +
                        QStringLiteral(" dR: ") + Ogolna(o.dR) + QStringLiteral(" m2K/W") + NL;
     if (DodajWycene) {
-        const double cena = projekt_.CenaNetto(*okno);
+        const double cena = projekt_.CenaNetto(*okno).Cena;
         wartosci +=
             NL + QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") + NL +
             (cena == -1

@@ -36,15 +36,15 @@ private slots:
         p.KursEuro = 4;
         TOkno& o = OknoDV(p, "O1", 1001, 1000, 1400);
         o.RodzajSkrzydla[0] = 5;
-        QCOMPARE(o.CenaZCennika(), 168.0);
-        QCOMPARE(o.KomunikatWyceny, QString());
-        QCOMPARE(p.CenaDV(o), 517.44);
+        QCOMPARE(o.CenaZCennika().Cena, 168.0);
+        QCOMPARE(o.CenaZCennika().Komunikat, QString());
+        QCOMPARE(p.CenaDV(o).Cena, 517.44);
         o.SzkloKodID = 20;
-        QCOMPARE(p.CenaDV(o), 618.24);
+        QCOMPARE(p.CenaDV(o).Cena, 618.24);
         TOkno& d = OknoDV(p, "O2", 2001, 1000, 1400);
         d.RodzajSkrzydla[0] = 0;
         d.RodzajSkrzydla[1] = 5;
-        QCOMPARE(d.CenaZCennika(), 198.0);
+        QCOMPARE(d.CenaZCennika().Cena, 198.0);
     }
 
     void komunikaty_data() {
@@ -107,8 +107,8 @@ private slots:
         o.MaterialRamy = material;
         o.RamaKodID = rama;
         o.RodzajSkrzydla.fill(rodzaj);
-        QCOMPARE(o.CenaZCennika(), cena);
-        QCOMPARE(o.KomunikatWyceny, komunikat);
+        QCOMPARE(o.CenaZCennika().Cena, cena);
+        QCOMPARE(o.CenaZCennika().Komunikat, komunikat);
     }
 
     void tylkoOknaDV() {
@@ -116,12 +116,11 @@ private slots:
         TOkno& o = OknoDV(p, "O1", 1001, 1000, 1000);
         o.ZrodloUf = ZrodloPolskaNorma;
         o.CenaOkna = 350;
-        o.KomunikatWyceny = "stary";
-        QCOMPARE(o.CenaZCennika(), -1.0);
-        QCOMPARE(o.KomunikatWyceny,
+        QCOMPARE(o.CenaZCennika().Cena, -1.0);
+        QCOMPARE(o.CenaZCennika().Komunikat,
                  QStringLiteral("Okno nie ma wybranej szyby i/lub ramy produkcji D&V!"));
-        QCOMPARE(p.CenaDV(o), -1.0);
-        QCOMPARE(p.CenaNetto(o), 350.0);
+        QCOMPARE(p.CenaDV(o).Cena, -1.0);
+        QCOMPARE(p.CenaNetto(o).Cena, 350.0);
     }
 
     void cenaDV_data() {
@@ -162,8 +161,8 @@ private slots:
         o.MaterialRamy = material;
         o.RamaKodID = rama;
         o.SzkloKodID = szklo;
-        QCOMPARE(p.CenaDV(o), std::nearbyint(cena / 0.01) * 0.01);
-        QCOMPARE(p.CenaNetto(o), p.CenaDV(o));
+        QCOMPARE(p.CenaDV(o).Cena, std::nearbyint(cena / 0.01) * 0.01);
+        QCOMPARE(p.CenaNetto(o).Cena, p.CenaDV(o).Cena);
     }
 
     // A list-priced, a typed and an unpriced window, with pieces.
@@ -186,7 +185,7 @@ private slots:
         p.AddOkno("Puste"); // no pieces
         p.GetOkno("Puste")->CenaOkna = 99;
 
-        QCOMPARE(p.CenaNetto(bez), -1.0);
+        QCOMPARE(p.CenaNetto(bez).Cena, -1.0);
         QCOMPARE(p.SumaCenOkien(), 2 * 517.44 + 1000);
         QCOMPARE(p.SumaCenOkienBrutto(), 2502.9); // 2034.88 × 1.23 = 2502.9024
         QCOMPARE(p.SumaCenMontazu(), (2 * 4.8 + 4.0 + 3 * 2.4) * 50);

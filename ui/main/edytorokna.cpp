@@ -167,7 +167,7 @@ void TEdytorOkna::WartosciUf() {
     UfEd->setText(tabele_.uf->Wartosc());
     DostawcaUfST->setText(NazwaZrodla(tabele_.uf->ZrodloWartosci()));
     RamaKodIdST->setText(QString::number(tabele_.uf->KodID()));
-    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findText(tabele_.uf->WybranyMaterial()));
+    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findData(tabele_.uf->WybranyMaterial()));
     ufEdytowane_ = false;
 }
 
@@ -301,7 +301,9 @@ void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
     const bool dv = okno.JestDV();
     DVImage->setVisible(dv);
     CenaEd->setReadOnly(dv);
-    const double cena = projekt.CenaNetto(okno);
+    const TWycena wycena = projekt.CenaNetto(okno);
+    okno.KomunikatWyceny = wycena.Komunikat;
+    const double cena = wycena.Cena;
     CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : QStringLiteral("brak"));
     if (dv) {
         BrakWycenyBBtn->setEnabled(RowneBezWielkosci(CenaEd->text(), QStringLiteral("brak")));
@@ -380,7 +382,7 @@ void TEdytorOkna::Resetuj() {
         for (const TTypOknaRec& t : TypyOkien())
             TypOknaCB->addItem(t.Nazwa);
         for (const TMaterialyRamy& m : MaterialyRamy())
-            MaterialRamyCB->addItem(m.Nazwa);
+            MaterialRamyCB->addItem(m.Nazwa, m.Kod);
     }
     TypOknaCB->setCurrentIndex(0);
     SkrzydloCB->setCurrentIndex(0);

@@ -2,6 +2,7 @@
 
 #include "grupy.h"
 #include "katalog.h"
+#include "produktydv.h"
 #include "tabele_dane.h"
 
 #include <QButtonGroup>
@@ -24,36 +25,6 @@
 
 namespace {
 
-struct RamaDV {
-    const char* opis;
-    double uf;
-    int kod;
-    const char* material;
-};
-
-// Top to bottom as the page lists them.
-const RamaDV ramyDV[9] = {
-    {"okna 'klima PCV' - rama PCV, szeroki profil 5-komorowy 73mm w systemie Brügman AD, "
-     "Wzmocnienie Termiczne DV",
-     1.21, 20, "PCV"},
-    {"okna 'KOBALTOWE PCV' - rama PCV, szeroki profil 5-komorowy 73mm w systemie Brügman AD, "
-     "wzmocnienia stalowe",
-     1.58, 21, "PCV"},
-    {"okna 'DVline PCV' - rama PCV, szeroki profil 5-komorowy 73 mm w systemie Brügman AD, "
-     "wzmocnienie stalowe",
-     1.58, 22, "PCV"},
-    {"okna 'forma PCV' - rama PCV, szeroki profil 3-komorowy 73 mm w systemie Brügman AD, "
-     "wzmocnienie stalowe",
-     1.95, 23, "PCV"},
-    {"rama aluminiowa, profil z przekładką termiczną TM74, szerokość: ramy 74 mm, skrzydła 83 mm",
-     2.0, 25, "aluminium"},
-    {"rama aluminiowa, profil z przekładką termiczną TM62, szerokość: ramy 62 mm, skrzydła 72 mm",
-     2.5, 26, "aluminium"},
-    {"rama aluminiowa, profil z przekładką termiczną PI50, szerokość: ramy 50 mm, skrzydła 57 mm",
-     2.8, 27, "aluminium"},
-    {"rama aluminiowa, profil z przekładką termiczną PBI40", 4.0, 28, "aluminium"},
-    {"rama drewniana jednoramowa systemu JV68", 1.5, 24, "drewno"},
-};
 const double ufSztuczne[3] = {2.8, 2.2, 2.0};
 constexpr double UF_METAL_BEZ_PRZEKLADKI = 5.9;
 // A click this close to a marker takes its value.
@@ -221,8 +192,8 @@ TUfTabForm::TUfTabForm(QWidget* rodzic)
 
     QWidget* dv = Strony->widget(OknaDV);
     QStringList opisy;
-    for (const RamaDV& r : ramyDV)
-        opisy << QString::fromUtf8(r.opis);
+    for (const TRamaDV& r : ::RamyDV())
+        opisy << r.opis;
     RamyDV = GrupaOpcji(QStringLiteral(" Ramy okienne D&&V "), opisy, false, dv);
     UkladStrony(OknaDV)->addWidget(qobject_cast<QWidget*>(RamyDV->parent()));
     UkladStrony(OknaDV)->addStretch();
@@ -258,13 +229,13 @@ void TUfTabForm::RodzajRamy() {
     MetalowaChart->setVisible(false);
     if (rodzaj == 0) {
         Sztuczne();
-        material_ = QStringLiteral("PCV");
+        material_ = MATERIAL_PCV;
     } else if (rodzaj == 1) {
         UstawWartosc(0);
-        material_ = QStringLiteral("drewno");
+        material_ = MATERIAL_DREWNO;
     } else if (rodzaj == 2) {
         Przekladka();
-        material_ = QStringLiteral("metal");
+        material_ = MATERIAL_METAL;
     }
 }
 
@@ -284,9 +255,10 @@ void TUfTabForm::Przekladka() {
 void TUfTabForm::PrzyciskiDV() {
     kod_ = 0;
     const int i = RamyDV->checkedId();
-    if (i < 0 || i >= 9)
+    if (i < 0 || i >= ::RamyDV().size())
         return;
-    UstawWartosc(ramyDV[i].uf);
-    kod_ = ramyDV[i].kod;
-    material_ = QString::fromLatin1(ramyDV[i].material);
+    const TRamaDV& rama = ::RamyDV()[i];
+    UstawWartosc(rama.uf);
+    kod_ = rama.kod;
+    material_ = rama.material;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "dialogtabeli.h"
+#include "katalog.h"
+#include "produktydv.h"
 
 #include <QChartView>
 
@@ -43,7 +45,8 @@ public:
     explicit TUfTabForm(QWidget* rodzic = nullptr);
 
     // The frame material name of the choice ("aluminium", "drewno", "metal", "PCV").
-    const QString& WybranyMaterial() const { return material_; }
+    // The frame material of the value chosen (a code of MaterialyRamy).
+    int32_t WybranyMaterial() const { return material_; }
 
     QButtonGroup *RodzajRamyGB, *SztuczneMatTypRG, *MetalPrzeklTermGb, *RamyDV;
     QGroupBox *SztuczneRamka, *MetalRamka;
@@ -59,5 +62,5 @@ private:
     void Przekladka();
     void PrzyciskiDV();
 
-    QString material_;
+    int32_t material_ = MATERIAL_PCV;
 };

@@ -2,6 +2,7 @@
 
 #include "grupy.h"
 #include "katalog.h"
+#include "produktydv.h"
 #include "tabele_dane.h"
 
 #include <QButtonGroup>
@@ -74,14 +75,9 @@ TUgTabForm::TUgTabForm(QWidget* rodzic)
     QWidget* dv = Strony->widget(OknaDV);
     auto* grupa = new QGroupBox(QStringLiteral(" Szyby termoizolacyjne D&&V "), dv);
     auto* ug = new QVBoxLayout(grupa);
-    RadioButton1 = new QRadioButton(
-        QStringLiteral("szyba klima 1.0 - oszklenie podwójne, wypełnienie argonem, jedna szyba "
-                       "pokryta powłoką ciepłochronną, wymiary 4-16-4 (mm)"),
-        grupa);
-    RadioButton2 = new QRadioButton(
-        QStringLiteral("szyba SUPER klima 0.6 - oszklenie potrójne, wypełnienie argonem, szyby "
-                       "skrajne pokryte powłoką ciepłochronną, wymiary 4-14-4-14-4 (mm)"),
-        grupa);
+    // The manufacturer's glass, in the order of the catalogue.
+    RadioButton1 = new QRadioButton(SzklaDV().at(0).opis, grupa);
+    RadioButton2 = new QRadioButton(SzklaDV().at(1).opis, grupa);
     RadioButton1->setChecked(true);
     ug->addWidget(RadioButton1);
     ug->addWidget(RadioButton2);
@@ -137,11 +133,9 @@ void TUgTabForm::PrzeliczUg() {
 
 void TUgTabForm::PrzyciskiDV() {
     kod_ = 0;
-    if (RadioButton1->isChecked()) {
-        UstawWartosc(1.0);
-        kod_ = 21;
-    } else if (RadioButton2->isChecked()) {
-        UstawWartosc(0.6);
-        kod_ = 20;
-    }
+    const int i = RadioButton1->isChecked() ? 0 : RadioButton2->isChecked() ? 1 : -1;
+    if (i < 0)
+        return;
+    UstawWartosc(SzklaDV().at(i).ug);
+    kod_ = SzklaDV().at(i).kod;
 }

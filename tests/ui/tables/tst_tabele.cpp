@@ -5,12 +5,16 @@
 #include "tabug.h"
 #include "typokna.h"
 
+#include "produktydv.h"
+#include "zestawienie.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+
+#include <QRadioButton>
 #include <QtTest>
 
 namespace {
@@ -77,11 +81,11 @@ private slots:
         f.show();
         QCOMPARE(f.Wartosc(), QStringLiteral("1,21"));
         QCOMPARE(f.KodID(), 20);
-        QCOMPARE(f.WybranyMaterial(), QStringLiteral("PCV"));
+        QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("PCV"));
         Klik(f.RamyDV, 8);
         QCOMPARE(f.Wartosc(), QStringLiteral("1,5"));
         QCOMPARE(f.KodID(), 24);
-        QCOMPARE(f.WybranyMaterial(), QStringLiteral("drewno"));
+        QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("drewno"));
 
         f.Strony->setCurrentIndex(0);
         Klik(f.SztuczneMatTypRG, 1);
@@ -96,13 +100,13 @@ private slots:
         QCOMPARE(f.Wartosc(), QStringLiteral("1,88"));
         QCOMPARE(f.ZrodloWartosci(), 1);
         QCOMPARE(f.KodID(), 10);
-        QCOMPARE(f.WybranyMaterial(), QStringLiteral("drewno"));
+        QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("drewno"));
 
         Klik(f.RodzajRamyGB, 2);
         QCOMPARE(f.Wartosc(), QStringLiteral("5,9"));
         QVERIFY(!f.MetalowaChart->isVisible());
         QVERIFY(!f.PodpowiedzST->isVisible());
-        QCOMPARE(f.WybranyMaterial(), QStringLiteral("metal"));
+        QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("metal"));
         Klik(f.MetalPrzeklTermGb, 1);
         QVERIFY(f.MetalowaChart->isVisible());
         QTest::qWait(50);
@@ -113,7 +117,7 @@ private slots:
         QCOMPARE(f.Wartosc(), QStringLiteral("0"));
         Klik(f.RodzajRamyGB, 0);
         QCOMPARE(f.Wartosc(), QStringLiteral("2,2"));
-        QCOMPARE(f.WybranyMaterial(), QStringLiteral("PCV"));
+        QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("PCV"));
         // A wood value is not kept across openings.
         Klik(f.RodzajRamyGB, 1);
         QTest::mouseClick(f.DrewnianaChart->viewport(), Qt::LeftButton, {},
@@ -224,6 +228,54 @@ private slots:
         QCOMPARE(obraz.size(), rozmiar);
         QCOMPARE(obraz.pixel(1, 1), qRgb(0, 0, 0));
         QCOMPARE(obraz.pixel(4, 4), qRgb(255, 255, 255));
+    }
+
+    // Every glass and frame the manufacturer's pages offer, as the buttons
+    // give them, can be priced from the list.
+    void produktyDVMajaCene() {
+        TUgTabForm ug;
+        TUfTabForm uf;
+        ug.show();
+        uf.show();
+        QList<std::pair<int, double>> szkla;
+        for (QRadioButton* b : {ug.RadioButton1, ug.RadioButton2}) {
+            QTest::mouseClick(b, Qt::LeftButton);
+            szkla << std::pair{ug.KodID(), ug.Wartosc().replace(',', '.').toDouble()};
+        }
+        QCOMPARE(szkla.size(), SzklaDV().size());
+        QCOMPARE(uf.RamyDV->buttons().size(), RamyDV().size());
+        TZestawienieStolarki p;
+        p.KursEuro = 4.3;
+        for (int i = 0; i < uf.RamyDV->buttons().size(); ++i) {
+            Klik(uf.RamyDV, i);
+            for (const auto& [kodSzkla, ugDV] : szkla) {
+                TOkno o("O");
+                o.TypOkna = 1001;
+                o.Szerokosc = 1000;
+                o.Wysokosc = 1400;
+                o.ZrodloUg = o.ZrodloUf = ZrodloDV;
+                o.Ug = ugDV;
+                o.SzkloKodID = kodSzkla;
+                o.RamaKodID = uf.KodID();
+                o.MaterialRamy = uf.WybranyMaterial();
+                // Not every opening kind is offered in every line: one is enough.
+                TWycena w;
+                for (int rodzaj = 0; rodzaj < LICZBA_RODZAJOW_SKRZYDEL && w.Cena <= 0; ++rodzaj) {
+                    o.RodzajSkrzydla[0] = rodzaj;
+                    w = p.CenaDV(o);
+                }
+                // The TM74 aluminium frame (25) has its table, but the list prices
+                // no size of it.
+                const bool bezCen =
+                    o.RamaKodID == 25 &&
+                    w.Komunikat.startsWith(QStringLiteral("Brak wyspecyfikowanej ceny"));
+                QVERIFY2(w.Cena > 0 || bezCen, qPrintable(QStringLiteral("%1/%2: %3")
+                                                              .arg(o.RamaKodID)
+                                                              .arg(kodSzkla)
+                                                              .arg(w.Komunikat)));
+                QVERIFY(RamaDV(o.RamaKodID) && SzkloDV(kodSzkla));
+            }
+        }
     }
 };
 

@@ -1,0 +1,130 @@
+#include "polaokna.h"
+
+namespace {
+
+TPoleOkna Liczbowe(const char* klucz, TRodzajPola rodzaj, double (*liczba)(const TOkno&),
+                   void (*ustaw)(TOkno&, double), double domyslna = 0) {
+    TPoleOkna p;
+    p.klucz = klucz;
+    p.rodzaj = rodzaj;
+    p.liczba = liczba;
+    p.ustawLiczbe = ustaw;
+    p.domyslna = domyslna;
+    return p;
+}
+
+// A member as a field of the table.
+#define DZIESIETNA(pole, domyslna_)                                                                \
+    Liczbowe(                                                                                      \
+        #pole, TRodzajPola::Dziesietna, [](const TOkno& o) { return double(o.pole); },             \
+        [](TOkno& o, double x) { o.pole = x; }, domyslna_)
+#define CALKOWITA(pole)                                                                            \
+    Liczbowe(                                                                                      \
+        #pole, TRodzajPola::Calkowita, [](const TOkno& o) { return double(o.pole); },              \
+        [](TOkno& o, double x) { o.pole = static_cast<int32_t>(x); })
+
+TPoleOkna Tekstowe(const char* klucz, TRodzajPola rodzaj, QString (*tekst)(const TOkno&),
+                   void (*ustaw)(TOkno&, const QString&), const QString& domyslny = QString()) {
+    TPoleOkna p;
+    p.klucz = klucz;
+    p.rodzaj = rodzaj;
+    p.tekst = tekst;
+    p.ustawTekst = ustaw;
+    p.domyslnyTekst = domyslny;
+    return p;
+}
+
+TPoleOkna Nazwowe(const char* klucz, QString (*tekst)(const TOkno&),
+                  int32_t (*kod)(const QString&, bool*), void (*ustawKod)(TOkno&, int32_t),
+                  const QString& domyslny) {
+    TPoleOkna p = Tekstowe(klucz, TRodzajPola::Nazwa, tekst, nullptr, domyslny);
+    p.kod = kod;
+    p.ustawKod = ustawKod;
+    return p;
+}
+
+// A source name that matches none is "Inny".
+int32_t KodZrodla(const QString& nazwa, bool* ok) {
+    *ok = true;
+    return IndeksZrodla(nazwa);
+}
+
+template <int I> TPoleOkna Skrzydlo() {
+    return Nazwowe(
+        QByteArray("RodzajSkrzydlaNr" + QByteArray::number(I + 1)).constData(),
+        [](const TOkno& o) { return o.RodzajSkrzydlaNazwa(I); }, KodRodzajuSkrzydla,
+        [](TOkno& o, int32_t k) { o.RodzajSkrzydla[I] = k; }, NazwaRodzajuSkrzydla(0));
+}
+
+std::vector<TPoleOkna> Zbuduj() {
+    std::vector<TPoleOkna> p;
+    TPoleOkna symbol = Tekstowe(
+        "Symbol", TRodzajPola::Tekst, [](const TOkno& o) { return o.Symbol(); }, nullptr);
+    symbol.czytane = false;
+    p.push_back(symbol);
+    p.push_back(DZIESIETNA(Szerokosc, 0));
+    p.push_back(DZIESIETNA(Wysokosc, 0));
+    p.push_back(Nazwowe(
+        "TypOkna", [](const TOkno& o) { return o.TypOknaNazwa(); }, KodTypuOkna,
+        [](TOkno& o, int32_t k) { o.TypOkna = k; }, NazwaTypuOkna(TYP_OKNA_DOMYSLNY)));
+    p.push_back(Skrzydlo<0>());
+    p.push_back(Skrzydlo<1>());
+    p.push_back(Skrzydlo<2>());
+    p.push_back(Skrzydlo<3>());
+    p.push_back(Skrzydlo<4>());
+    p.push_back(Skrzydlo<5>());
+    p.push_back(Skrzydlo<6>());
+    p.push_back(Skrzydlo<7>());
+    p.push_back(DZIESIETNA(Ug, 0));
+    p.push_back(Nazwowe(
+        "ZrodloUg", [](const TOkno& o) { return NazwaZrodla(o.ZrodloUg); }, KodZrodla,
+        [](TOkno& o, int32_t k) { o.ZrodloUg = static_cast<uint8_t>(k); },
+        NazwaZrodla(ZrodloInny)));
+    p.push_back(CALKOWITA(SzkloKodID));
+    p.push_back(DZIESIETNA(Uf, 0));
+    p.push_back(Nazwowe(
+        "ZrodloUf", [](const TOkno& o) { return NazwaZrodla(o.ZrodloUf); }, KodZrodla,
+        [](TOkno& o, int32_t k) { o.ZrodloUf = static_cast<uint8_t>(k); },
+        NazwaZrodla(ZrodloInny)));
+    p.push_back(CALKOWITA(RamaKodID));
+    p.push_back(Nazwowe(
+        "MaterialRamy", [](const TOkno& o) { return o.MaterialRamyNazwa(); }, KodMaterialuRamy,
+        [](TOkno& o, int32_t k) { o.MaterialRamy = k; }, NazwaMaterialuRamy(MATERIAL_PCV)));
+    p.push_back(DZIESIETNA(Psi_g, 0));
+    p.push_back(DZIESIETNA(dRamy, 0));
+    p.push_back(DZIESIETNA(Lg, 0));
+    p.push_back(DZIESIETNA(dR, 0));
+    p.push_back(CALKOWITA(LiczbaNawiewnikow));
+    p.push_back(CALKOWITA(SzerokoscNawiewnika));
+    p.push_back(DZIESIETNA(CenaOkna, 0));
+    TPoleOkna liczby;
+    liczby.rodzaj = TRodzajPola::Liczby;
+    p.push_back(liczby);
+    p.push_back(Tekstowe(
+        "Uwagi", TRodzajPola::Wiersze, [](const TOkno& o) { return o.Uwagi; },
+        [](TOkno& o, const QString& s) { o.Uwagi = s; }));
+    return p;
+}
+
+#undef DZIESIETNA
+#undef CALKOWITA
+
+} // namespace
+
+const std::vector<TPoleOkna>& PolaOkna() {
+    static const std::vector<TPoleOkna> pola = Zbuduj();
+    return pola;
+}
+
+QByteArray KluczLiczby(const QString& poziom, int kierunek) {
+    QByteArray nazwa;
+    if (poziom == POZIOM_PODPIWNICZENIE)
+        nazwa = "LiczbaNaPodpiwniczenieNaStrone";
+    else if (poziom == POZIOM_PARTER)
+        nazwa = "LiczbaNaParterNaStrone";
+    else if (poziom == POZIOM_PODDASZE)
+        nazwa = "LiczbaNaPoddaszeNaStrone";
+    else
+        nazwa = "LiczbaNaPietro" + poziom.toLatin1() + "NaStrone";
+    return nazwa + QByteArray::number(kierunek);
+}
