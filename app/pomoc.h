@@ -6,6 +6,6 @@
 inline const QString DOKUMENT_WORD = QStringLiteral("Opis programu Termivo.doc");
 inline const QString DOKUMENT_PDF = QStringLiteral("Opis programu Termivo.pdf");
 
-// Opens a document of the program's folder with the desktop's program for
-// it; a missing document does nothing (false).
-bool OtworzDokument(const QString& nazwa);
+// Opens a document of the program's folder (or of `katalog`) with the
+// desktop's program for it; a missing document does nothing (false).
+bool OtworzDokument(const QString& nazwa, const QString& katalog = QString());

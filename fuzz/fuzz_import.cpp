@@ -2,6 +2,7 @@
 // must neither crash nor hang, whatever counts the file claims.
 
 #include "importavk.h"
+#include "powiadomienia.h"
 
 #include <QByteArray>
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
+    static TOdbiorcaPowiadomien cisza([](const TKomunikat&) {});
     const QByteArray bajty(reinterpret_cast<const char*>(dane), static_cast<qsizetype>(rozmiar));
     TZestawienieStolarki projekt;
     projekt.SetParter(true);

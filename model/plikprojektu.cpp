@@ -325,22 +325,29 @@ bool TekstyDoZapisania(const TZestawienieStolarki& p) {
 
 } // namespace
 
-int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
-                      const QLocale& locale) {
-    // Nothing is written, and the old file stays, unless every text survives.
+std::optional<QByteArray> ZapiszProjektDoBajtow(const TZestawienieStolarki& projekt,
+                                                const QLocale& locale) {
+    // Nothing is made unless every text survives.
     if (!Cp1250Dostepne()) {
         ZglosBlad(QStringLiteral("Błąd"),
                   QStringLiteral("Brak konwersji tekstu na stronę kodową Windows-1250: projektu "
                                  "nie można zapisać."));
-        return WYNIK_BLAD;
+        return std::nullopt;
     }
     if (!TekstyDoZapisania(projekt))
-        return WYNIK_BLAD;
-    const QByteArray bajty = ZbudujPlik(projekt, locale);
+        return std::nullopt;
+    return ZbudujPlik(projekt, locale);
+}
+
+int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
+                      const QLocale& locale) {
+    const std::optional<QByteArray> bajty = ZapiszProjektDoBajtow(projekt, locale);
+    if (!bajty)
+        return WYNIK_BLAD; // and the old file stays
     QSaveFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly))
         return WYNIK_BLAD;
-    if (plik.write(bajty) != bajty.size()) {
+    if (plik.write(*bajty) != bajty->size()) {
         plik.cancelWriting();
         return WYNIK_BLAD;
     }

@@ -2,8 +2,11 @@
 
 #include "zestawienie.h"
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
+
+#include <optional>
 
 // Project files (.tmv): the whole project as a profile file.
 
@@ -12,6 +15,11 @@
 // old file as it was.
 int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
                       const QLocale& locale = QLocale());
+
+// The file's content, or nothing (with a message) when a text cannot be
+// stored.
+std::optional<QByteArray> ZapiszProjektDoBajtow(const TZestawienieStolarki& projekt,
+                                                const QLocale& locale = QLocale());
 
 // Reads a file into a freshly created project; 0 on success, -1 on failure.
 // A file of another program is reported through the notifier; every other

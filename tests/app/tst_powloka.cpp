@@ -3,9 +3,22 @@
 #include "splash.h"
 #include "wersja.h"
 
+#include <QDesktopServices>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+// What the desktop was asked to open.
+class TOtwarte : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> adresy;
+
+public slots:
+    void Otworz(const QUrl& adres) { adresy << adres; }
+};
 
 class TestPowloka : public QObject {
     Q_OBJECT
@@ -56,9 +69,21 @@ private slots:
         QCOMPARE(o.WWWLab->cursor().shape(), Qt::PointingHandCursor);
     }
 
-    void brakDokumentu() {
-        QVERIFY(!OtworzDokument(DOKUMENT_PDF));
-        QVERIFY(!OtworzDokument(DOKUMENT_WORD));
+    // A document present is handed to the desktop; one absent is not.
+    void dokumenty() {
+        QTemporaryDir katalog;
+        QVERIFY(katalog.isValid());
+        TOtwarte otwarte;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &otwarte, "Otworz");
+        QVERIFY(!OtworzDokument(DOKUMENT_PDF, katalog.path()));
+        QVERIFY(otwarte.adresy.isEmpty());
+        QFile plik(katalog.filePath(DOKUMENT_PDF));
+        QVERIFY(plik.open(QIODevice::WriteOnly));
+        plik.close();
+        QVERIFY(OtworzDokument(DOKUMENT_PDF, katalog.path()));
+        QVERIFY(!OtworzDokument(DOKUMENT_WORD, katalog.path()));
+        QCOMPARE(otwarte.adresy, QList<QUrl>{QUrl::fromLocalFile(plik.fileName())});
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 };
 

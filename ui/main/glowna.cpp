@@ -76,7 +76,12 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
     StanBezProjektu();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Hiding the window on its way out moves the focus: that must not reach
+    // a window half destroyed.
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+}
 
 void TMainForm::UtworzPanele() {
     auto* srodek = new QWidget(this);

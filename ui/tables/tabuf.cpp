@@ -50,11 +50,12 @@ QValueAxis* Os(double od, double do_, double krok, const QString& tytul, bool fo
 
 } // namespace
 
-TWykresUf::TWykresUf(QWidget* rodzic) : QChartView(rodzic) {
-    auto* wykres = new QChart;
+// The view is made with its chart: a chart set later leaves the view's own
+// first chart to whoever replaced it.
+TWykresUf::TWykresUf(QWidget* rodzic) : QChartView(new QChart, rodzic) {
+    QChart* wykres = chart();
     wykres->setBackgroundBrush(Qt::white);
     wykres->legend()->setAlignment(Qt::AlignBottom);
-    setChart(wykres);
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setMinimumSize(420, 280);
