@@ -4,6 +4,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
+
+void TJson::Dolacz(const char* dane, qsizetype n) {
+    wynik_.append(dane, static_cast<std::size_t>(n));
+}
+
+void TJson::Dolacz(char c) {
+    wynik_.push_back(c);
+}
 
 void TJson::PrzedWartoscia() {
     if (poKluczu_) {
@@ -12,45 +21,45 @@ void TJson::PrzedWartoscia() {
     }
     if (!pierwszy_.isEmpty()) {
         if (!pierwszy_.last())
-            wynik_ += ',';
+            Dolacz(',');
         pierwszy_.last() = false;
     }
 }
 
 void TJson::PoczatekObiektu() {
     PrzedWartoscia();
-    wynik_ += '{';
+    Dolacz('{');
     pierwszy_.append(true);
 }
 
 void TJson::KoniecObiektu() {
     pierwszy_.removeLast();
-    wynik_ += '}';
+    Dolacz('}');
 }
 
 void TJson::PoczatekTablicy() {
     PrzedWartoscia();
-    wynik_ += '[';
+    Dolacz('[');
     pierwszy_.append(true);
 }
 
 void TJson::KoniecTablicy() {
     pierwszy_.removeLast();
-    wynik_ += ']';
+    Dolacz(']');
 }
 
 void TJson::Klucz(const QString& nazwa) {
     PrzedWartoscia();
     DopiszTekst(nazwa);
-    wynik_ += ':';
+    Dolacz(':');
     poKluczu_ = true;
 }
 
 void TJson::Klucz(QLatin1String nazwa) {
     PrzedWartoscia();
-    wynik_ += '"';
-    wynik_.append(nazwa.data(), nazwa.size());
-    wynik_ += "\":";
+    Dolacz('"');
+    Dolacz(nazwa.data(), nazwa.size());
+    Dolacz("\":", 2);
     poKluczu_ = true;
 }
 
@@ -59,18 +68,43 @@ void TJson::Tekst(const QString& s) {
     DopiszTekst(s);
 }
 
+void TJson::Nazwa(const QString& s) {
+    PrzedWartoscia();
+    auto it = nazwy_.find(s.constData());
+    if (it == nazwy_.end()) {
+        TJson j;
+        j.DopiszTekst(s);
+        it = nazwy_.insert(s.constData(), j.Wynik());
+    }
+    Dolacz(it->constData(), it->size());
+}
+
 void TJson::DopiszTekst(const QString& s) {
     bool zwykly = true;
+    bool ascii = true;
     for (QChar c : s) {
         if (c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\')) {
             zwykly = false;
             break;
         }
+        ascii = ascii && c.unicode() < 0x80;
+    }
+    if (zwykly && ascii) {
+        // The usual case: plain ASCII goes in as it is.
+        const std::size_t poczatek = wynik_.size();
+        wynik_.resize(poczatek + static_cast<std::size_t>(s.size()) + 2);
+        char* p = wynik_.data() + poczatek;
+        *p++ = '"';
+        for (QChar c : s)
+            *p++ = static_cast<char>(c.unicode());
+        *p = '"';
+        return;
     }
     if (zwykly) {
-        wynik_ += '"';
-        wynik_ += s.toUtf8();
-        wynik_ += '"';
+        Dolacz('"');
+        const QByteArray utf8 = s.toUtf8();
+        Dolacz(utf8.constData(), utf8.size());
+        Dolacz('"');
         return;
     }
     QString t;
@@ -94,7 +128,8 @@ void TJson::DopiszTekst(const QString& s) {
         }
     }
     t += QLatin1Char('"');
-    wynik_ += t.toUtf8();
+    const QByteArray utf8 = t.toUtf8();
+    Dolacz(utf8.constData(), utf8.size());
 }
 
 void TJson::Liczba(double x) {
@@ -106,22 +141,22 @@ void TJson::Liczba(double x) {
     // The shortest text that reads back as the same double.
     char bufor[32];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
-    wynik_.append(bufor, wynik.ptr - bufor);
+    Dolacz(bufor, wynik.ptr - bufor);
 }
 
 void TJson::Calkowita(qint64 n) {
     PrzedWartoscia();
     char bufor[24];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, n);
-    wynik_.append(bufor, wynik.ptr - bufor);
+    Dolacz(bufor, wynik.ptr - bufor);
 }
 
 void TJson::Logiczna(bool b) {
     PrzedWartoscia();
-    wynik_ += b ? "true" : "false";
+    Dolacz(b ? "true" : "false", b ? 4 : 5);
 }
 
 void TJson::Null() {
     PrzedWartoscia();
-    wynik_ += "null";
+    Dolacz("null", 4);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVector>
+
+#include <string>
 
 // A small JSON writer that keeps keys in the order they are added (the
 // summary lists them in the model's order, which QJsonObject would sort).
@@ -16,6 +19,9 @@ public:
     // A key known to be plain ASCII without quotes or backslashes.
     void Klucz(QLatin1String nazwa);
     void Tekst(const QString& s);
+    // A catalogue name: such texts live as long as the program, so their
+    // JSON form is made once per text and kept.
+    void Nazwa(const QString& s);
     // Shortest text that reads back as the same double; null when not finite.
     void Liczba(double x);
     void Calkowita(qint64 n);
@@ -28,18 +34,28 @@ public:
         Wartosc(wartosc);
     }
 
-    const QByteArray& Wynik() const { return wynik_; }
-    void Zarezerwuj(qsizetype bajtow) { wynik_.reserve(bajtow); }
+    QByteArray Wynik() const {
+        return QByteArray(wynik_.data(), static_cast<qsizetype>(wynik_.size()));
+    }
+    QByteArrayView Widok() const {
+        return QByteArrayView(wynik_.data(), static_cast<qsizetype>(wynik_.size()));
+    }
+    // Forgets what was written (given away), keeping the open containers.
+    void Wyczysc() { wynik_.clear(); }
+    void Zarezerwuj(qsizetype bajtow) { wynik_.reserve(static_cast<std::size_t>(bajtow)); }
 
 private:
     void Wartosc(const QString& s) { Tekst(s); }
     void Wartosc(double x) { Liczba(x); }
     void Wartosc(int n) { Calkowita(n); }
     void Wartosc(bool b) { Logiczna(b); }
+    void Dolacz(const char* dane, qsizetype n);
+    void Dolacz(char c);
     void PrzedWartoscia();
     void DopiszTekst(const QString& s);
 
-    QByteArray wynik_;
+    std::string wynik_; // appends stay inline, unlike QByteArray's
+    QHash<const QChar*, QByteArray> nazwy_;
     QVector<bool> pierwszy_; // per open container: nothing written in it yet
     bool poKluczu_ = false;
 };

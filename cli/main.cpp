@@ -73,7 +73,9 @@ int Podsumowanie(const QString& sciezka) {
         Wypisz(stderr, (KOMUNIKAT_BLAD_ODCZYTU + QLatin1Char('\n')).toUtf8());
         return KOD_BLAD_ODCZYTU;
     }
-    Wypisz(stdout, PodsumowanieJson(projekt));
+    PodsumowanieJson(projekt, [](QByteArrayView kawalek) {
+        std::fwrite(kawalek.data(), 1, static_cast<std::size_t>(kawalek.size()), stdout);
+    });
     return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
 }
 

@@ -18,7 +18,10 @@ void Cena(TJson& j, QLatin1String klucz, double cena) {
 // The window's fields as the file holds them (PolaOkna), with the JSON's
 // own forms: the type also by its code, the sash kinds as one list, the
 // remarks as their lines, the counts by level; then what is computed.
-void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const QStringList& poziomy) {
+// The project's levels with their rows, worked out once for all windows.
+using TPoziomy = QVector<std::pair<QString, int>>;
+
+void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const TPoziomy& poziomy) {
     j.PoczatekObiektu();
     bool skrzydla = false;
     for (const TPoleOkna& pole : PolaOkna()) {
@@ -48,23 +51,24 @@ void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const QStringList& po
                     j.Klucz(QLatin1String("RodzajSkrzydla"));
                     j.PoczatekTablicy();
                     for (int i = 0; i < MAX_SKRZYDEL; ++i)
-                        j.Tekst(o.RodzajSkrzydlaNazwa(i));
+                        j.Nazwa(o.RodzajSkrzydlaNazwa(i));
                     j.KoniecTablicy();
                 }
             } else if (pole.klucz == "TypOkna") {
                 j.Pole(klucz, o.TypOkna);
-                j.Pole(QLatin1String("TypOknaNazwa"), pole.tekst(o));
+                j.Klucz(QLatin1String("TypOknaNazwa"));
+                j.Nazwa(pole.tekst(o));
             } else {
-                j.Pole(klucz, pole.tekst(o));
+                j.Klucz(klucz);
+                j.Nazwa(pole.tekst(o));
             }
             break;
         case TRodzajPola::Liczby:
             j.Klucz(QLatin1String("LiczbaOkien"));
             j.PoczatekObiektu();
-            for (const QString& poziom : poziomy) {
+            for (const auto& [poziom, wiersz] : poziomy) {
                 j.Klucz(poziom);
                 j.PoczatekTablicy();
-                const int wiersz = LevelIndex(poziom);
                 for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
                     j.Calkowita(wiersz >= 0 && wiersz < o.LiczbaOkien.size()
                                     ? o.LiczbaOkien[wiersz][static_cast<std::size_t>(d)]
@@ -79,16 +83,20 @@ void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const QStringList& po
     j.Pole(QLatin1String("Uw"), o.Uw());
     const TWycena zCennika = o.CenaZCennika();
     Cena(j, QLatin1String("CenaZCennika"), zCennika.Cena);
-    Cena(j, QLatin1String("CenaNetto"), p.CenaNetto(o).Cena);
+    Cena(j, QLatin1String("CenaNetto"),
+         o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna); // the list read once
     j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
     j.KoniecObiektu();
 }
 
 } // namespace
 
-QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
+void PodsumowanieJson(TZestawienieStolarki& p, const std::function<void(QByteArrayView)>& wypisz) {
+    // Given away in pieces of about a megabyte: a large project's text never
+    // lies in memory whole.
+    constexpr qsizetype KAWALEK = 1 << 20;
     TJson j;
-    j.Zarezerwuj(1024 + 1500 * static_cast<qsizetype>(p.LiczbaOkienWLiscie()));
+    j.Zarezerwuj(KAWALEK + 64 * 1024);
     j.PoczatekObiektu();
     j.Pole(QLatin1String("TytulProjektu"), p.TytulProjektu);
     j.Pole(QLatin1String("Firma"), p.Firma);
@@ -119,12 +127,26 @@ QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
     j.Pole(QLatin1String("SumaCenMontazuBrutto"), sumy.SumaCenMontazuBrutto);
     j.Pole(QLatin1String("CenaZaM2Netto"), sumy.CenaZaM2Netto);
     j.Pole(QLatin1String("CenaZaM2Brutto"), sumy.CenaZaM2Brutto);
-    const QStringList poziomy = p.Poziomy();
+    TPoziomy poziomy;
+    for (const QString& poziom : p.Poziomy())
+        poziomy.append({poziom, LevelIndex(poziom)});
     j.Klucz(QLatin1String("Okna"));
     j.PoczatekTablicy();
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         OknoJson(j, p, *p.Okno(i), poziomy);
+        if (j.Widok().size() >= KAWALEK) {
+            wypisz(j.Widok());
+            j.Wyczysc();
+        }
+    }
     j.KoniecTablicy();
     j.KoniecObiektu();
-    return j.Wynik() + '\n';
+    wypisz(j.Widok());
+    wypisz("\n");
+}
+
+QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
+    QByteArray wynik;
+    PodsumowanieJson(p, [&wynik](QByteArrayView kawalek) { wynik += kawalek; });
+    return wynik;
 }

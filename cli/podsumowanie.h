@@ -3,6 +3,12 @@
 #include "zestawienie.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
+
+#include <functional>
 
 // The project as one JSON object (UTF-8), keys named as in the model.
 QByteArray PodsumowanieJson(TZestawienieStolarki& projekt);
+// The same, handed to `wypisz` piece by piece as it is made.
+void PodsumowanieJson(TZestawienieStolarki& projekt,
+                      const std::function<void(QByteArrayView)>& wypisz);

@@ -198,22 +198,46 @@ struct TZnaczenieKlucza {
     int kierunek = 0;
 };
 
-using TIndeksKluczy = std::unordered_map<QByteArrayView, TZnaczenieKlucza, profil::HashBezWielkosci,
-                                         profil::RowneBezWielkosci>;
+using TMapaKluczy = std::unordered_map<QByteArrayView, TZnaczenieKlucza, profil::HashBezWielkosci,
+                                       profil::RowneBezWielkosci>;
+
+// The keys of a window section: in the order the writer puts them, where a
+// file of this program has them, and by name for any other order.
+struct TIndeksKluczy {
+    std::vector<std::pair<QByteArrayView, TZnaczenieKlucza>> kolejno;
+    TMapaKluczy mapa;
+};
 
 TIndeksKluczy IndeksKluczy(const QVector<TPoziomPliku>& poziomy) {
     TIndeksKluczy indeks;
+    auto dodaj = [&indeks](QByteArrayView klucz, TZnaczenieKlucza z) {
+        indeks.kolejno.emplace_back(klucz, z);
+        indeks.mapa.emplace(klucz, z);
+    };
+    dodaj("Numer", TZnaczenieKlucza{}); // written, never read
     const std::vector<TPoleOkna>& pola = PolaOkna();
     for (std::size_t i = 0; i < pola.size(); ++i) {
-        if (pola[i].czytane && pola[i].rodzaj != TRodzajPola::Liczby)
-            indeks.emplace(pola[i].klucz, TZnaczenieKlucza{static_cast<int>(i)});
-    }
-    for (const TPoziomPliku& pp : poziomy) {
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            indeks.emplace(pp.klucze[static_cast<std::size_t>(d)],
-                           TZnaczenieKlucza{-1, pp.wiersz, d});
+        if (pola[i].rodzaj == TRodzajPola::Liczby) {
+            for (const TPoziomPliku& pp : poziomy) {
+                for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+                    dodaj(pp.klucze[static_cast<std::size_t>(d)],
+                          TZnaczenieKlucza{-1, pp.wiersz, d});
+            }
+        } else {
+            dodaj(pola[i].klucz, TZnaczenieKlucza{pola[i].czytane ? static_cast<int>(i) : -1});
+        }
     }
     return indeks;
+}
+
+// What a key of the section stands for: the next key in the writer's order
+// is compared byte by byte, any other is looked up by name.
+const TZnaczenieKlucza* Znaczenie(const TIndeksKluczy& indeks, QByteArrayView klucz,
+                                  std::size_t& nastepny) {
+    if (nastepny < indeks.kolejno.size() && indeks.kolejno[nastepny].first == klucz)
+        return &indeks.kolejno[nastepny++].second;
+    const auto it = indeks.mapa.find(klucz);
+    return it == indeks.mapa.end() ? nullptr : &it->second;
 }
 
 // The section's lines one by one, each looked up once; of repeated keys the
@@ -227,22 +251,25 @@ struct TZnanaNazwa {
 };
 
 void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
-                std::vector<TZnanaNazwa>& nazwy, const QLocale& locale) {
+                std::vector<TZnanaNazwa>& nazwy, std::vector<char>& przeczytane,
+                std::vector<char>& liczby, const QLocale& locale) {
     const std::vector<TPoleOkna>& pola = PolaOkna();
-    std::vector<bool> przeczytane(pola.size());
-    std::vector<bool> liczby(static_cast<std::size_t>(o.LiczbaOkien.size()) * LICZBA_KIERUNKOW);
+    // Which fields and counts this section gave already (made once for all).
+    przeczytane.assign(pola.size(), 0);
+    liczby.assign(static_cast<std::size_t>(o.LiczbaOkien.size()) * LICZBA_KIERUNKOW, 0);
+    std::size_t nastepny = 0;
     for (int i = 0; i < s.LiczbaWpisow(); ++i) {
-        const auto it = indeks.find(s.Klucz(i));
-        if (it == indeks.end())
-            continue;
-        const TZnaczenieKlucza& z = it->second;
+        const TZnaczenieKlucza* znaczenie = Znaczenie(indeks, s.Klucz(i), nastepny);
+        if (!znaczenie || (znaczenie->pole < 0 && znaczenie->wiersz < 0))
+            continue; // unknown, or a key that is not read
+        const TZnaczenieKlucza& z = *znaczenie;
         const QByteArrayView wartosc = s.Wartosc(i);
         if (z.pole < 0) {
             const std::size_t nr =
                 static_cast<std::size_t>(z.wiersz) * LICZBA_KIERUNKOW + z.kierunek;
             if (z.wiersz < 0 || z.wiersz >= o.LiczbaOkien.size() || liczby[nr])
                 continue;
-            liczby[nr] = true;
+            liczby[nr] = 1;
             int32_t n = 0;
             // A count of -1 is ignored, as SetLiczba does.
             if (CzytajLiczbeCalkowita(wartosc, &n) && n != -1)
@@ -252,7 +279,7 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
         const auto nr = static_cast<std::size_t>(z.pole);
         if (przeczytane[nr])
             continue;
-        przeczytane[nr] = true;
+        przeczytane[nr] = 1;
         const TPoleOkna& pole = pola[nr];
         switch (pole.rodzaj) {
         case TRodzajPola::Dziesietna: {
@@ -425,6 +452,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
     const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     const TIndeksKluczy indeks = IndeksKluczy(poziomy);
     std::vector<TZnanaNazwa> nazwy(PolaOkna().size());
+    std::vector<char> przeczytane, liczby;
     const auto sekcje = SekcjeOkien(plik, liczba);
     p.Zarezerwuj(static_cast<int>(sekcje.size()));
     for (const auto& numerISekcja : sekcje) {
@@ -433,7 +461,8 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         if (symbol.isEmpty() || p.AddOkno(symbol) != WYNIK_OK)
             continue;
         // The window just added is the last one.
-        CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, locale);
+        CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane, liczby,
+                   locale);
     }
     return WYNIK_OK;
 }

@@ -108,7 +108,10 @@ TWycena TOkno::CenaZCennika() const {
 }
 
 TWycena TZestawienieStolarki::CenaDV(const TOkno& okno) const {
-    TWycena w = okno.CenaZCennika();
+    return CenaDV(okno, okno.CenaZCennika());
+}
+
+TWycena TZestawienieStolarki::CenaDV(const TOkno& okno, const TWycena& w) const {
     if (w.Cena == -1 || !okno.JestDV())
         return {-1, w.Komunikat};
     const double a = w.Cena;

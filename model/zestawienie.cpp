@@ -153,10 +153,14 @@ QString TZestawienieStolarki::NextSymbol() {
 }
 
 void TZestawienieStolarki::Przejdz(const std::function<void(TOkno&)>& dzialanie) {
+    // Symbol by symbol as FirstSymbol/NextSymbol give them; symbols are
+    // unique and never empty, so the window at each place is the one
+    // FindOkno would find, without looking it up.
     const int32_t zapamietany = IndeksIteracji;
-    for (QString s = FirstSymbol(); !s.isEmpty(); s = NextSymbol()) {
-        if (FindOkno(s) == WYNIK_OK)
-            dzialanie(*BiezaceOkno_);
+    for (std::size_t i = 0; i < Okna_.size(); ++i) {
+        IndeksIteracji = static_cast<int32_t>(i);
+        BiezaceOkno_ = Okna_[i].get();
+        dzialanie(*BiezaceOkno_);
     }
     IndeksIteracji = zapamietany;
 }

@@ -109,6 +109,8 @@ public:
     // Net price in złoty of one piece of a list-priced window, or -1 with
     // the reason.
     TWycena CenaDV(const TOkno& okno) const;
+    // The same from the window's list price already found.
+    TWycena CenaDV(const TOkno& okno, const TWycena& zCennika) const;
     // CenaDV for a list-priced window, else the typed CenaOkna (maybe -1).
     TWycena CenaNetto(const TOkno& okno) const;
     // All price totals from one pass over the windows.
