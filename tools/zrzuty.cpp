@@ -5,16 +5,25 @@
 #include "dialogi.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "oprogramie.h"
 #include "pageview.h"
 #include "panelprojektu.h"
 #include "prnprvform.h"
+#include "tabdr.h"
+#include "tabpsig.h"
+#include "tabuf.h"
+#include "tabug.h"
 #include "tekst.h"
+#include "typokna.h"
 #include "zestawienie.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -214,6 +223,42 @@ int main(int argc, char* argv[]) {
         return false;
     };
     f.ZestawienieWgStron();
+    // The reference dialogs, every page, and the type chooser, every tab.
+    TUgTabForm ug(&f);
+    TUfTabForm uf(&f);
+    TPsigTabForm psig(&f);
+    TdRTabForm dr(&f);
+    TFTypOkna typ(&f);
+    const std::pair<TDialogTabeli*, const char*> tabele[] = {
+        {&ug, "tabela_ug"}, {&uf, "tabela_uf"}, {&psig, "tabela_psig"}, {&dr, "tabela_dr"}};
+    for (const auto& [okno, nazwa] : tabele) {
+        okno->show();
+        for (int i = 0; i < okno->Strony->count(); ++i) {
+            okno->Strony->setCurrentIndex(i);
+            Zapisz(okno, QStringLiteral("%1_strona%2").arg(QLatin1String(nazwa)).arg(i + 1));
+        }
+        okno->hide();
+    }
+    // The wood and metal charts of the frame table.
+    uf.show();
+    uf.Strony->setCurrentIndex(TDialogTabeli::PolskaNorma);
+    uf.RodzajRamyGB->button(1)->click();
+    Zapisz(&uf, QStringLiteral("tabela_uf_drewno"));
+    uf.RodzajRamyGB->button(2)->click();
+    uf.MetalPrzeklTermGb->button(1)->click();
+    Zapisz(&uf, QStringLiteral("tabela_uf_metal"));
+    uf.hide();
+    typ.show();
+    for (int i = 0; i < typ.LiczbaSkrzydelPC->count(); ++i) {
+        typ.LiczbaSkrzydelPC->setCurrentIndex(i);
+        Zapisz(&typ, QStringLiteral("typ_okna_%1").arg(i + 1));
+    }
+    typ.hide();
+    TAboutBox oProgramie(&f);
+    oProgramie.show();
+    Zapisz(&oProgramie, QStringLiteral("o_programie"));
+    oProgramie.hide();
+
     std::printf("%d obrazów\n", zapisane);
     return zapisane > 0 ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -104,7 +105,7 @@ QPlainTextEdit* TDialogTabeli::Uwaga(const QString& tekst, QWidget* rodzic) {
     QFont f = u->font();
     f.setPixelSize(9);
     u->setFont(f);
-    u->setMaximumHeight(90);
+    u->setMaximumHeight(72);
     return u;
 }
 
@@ -131,5 +132,8 @@ void TDialogTabeli::UstawWartoscTekst(const QString& tekst) {
 
 void TDialogTabeli::showEvent(QShowEvent* zdarzenie) {
     PrzeliczStrone(static_cast<Strona>(Strony->currentIndex()));
+    // Room for both pages as they would be laid out, wrapped texts included.
+    if (!zdarzenie->spontaneous())
+        resize(size().expandedTo(sizeHint()));
     QDialog::showEvent(zdarzenie);
 }

@@ -2,9 +2,11 @@
 
 #include "katalog.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 
 TListaSkrzydel::TListaSkrzydel(int szerokoscKlucza, QWidget* rodzic)
     : QTableWidget(MAX_SKRZYDEL, 2, rodzic) {
@@ -14,7 +16,10 @@ TListaSkrzydel::TListaSkrzydel(int szerokoscKlucza, QWidget* rodzic)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setColumnWidth(0, szerokoscKlucza);
+    // The key column at least as wide as its caption.
+    const int naglowek =
+        horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Skrzydło")) + 14;
+    setColumnWidth(0, std::max(szerokoscKlucza, naglowek));
     horizontalHeader()->setStretchLastSection(true);
     setFixedHeight(18 * MAX_SKRZYDEL + horizontalHeader()->sizeHint().height() + 4);
     for (int i = 0; i < MAX_SKRZYDEL; ++i) {
@@ -33,13 +38,46 @@ TListaSkrzydel::TListaSkrzydel(int szerokoscKlucza, QWidget* rodzic)
     SkrzydloCB->setCurrentIndex(0);
     SkrzydloCB->hide();
 
+    // A value cell made current, by the mouse or the keyboard, gets the list.
     connect(this, &QTableWidget::cellClicked, this, &TListaSkrzydel::PokazRozwijana);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int wiersz, int kolumna) { PokazRozwijana(wiersz, kolumna); });
     connect(SkrzydloCB, qOverload<int>(&QComboBox::activated), this,
             [this] { Wybierz(currentRow(), SkrzydloCB->currentText()); });
+    // Leaving the list hides it; its own open list, a window of its own,
+    // is no leaving.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* stary, QWidget* nowy) {
-        if (stary == SkrzydloCB && nowy && nowy != SkrzydloCB && !SkrzydloCB->isAncestorOf(nowy))
+        if (!SkrzydloCB->isVisible() || !nowy || nowy == SkrzydloCB ||
+            SkrzydloCB->isAncestorOf(nowy) || nowy->window() == SkrzydloCB->view()->window())
+            return;
+        if (stary == SkrzydloCB || SkrzydloCB->isAncestorOf(stary) ||
+            (stary && stary->window() == SkrzydloCB->view()->window()))
             SkrzydloCB->hide();
     });
+    SkrzydloCB->installEventFilter(this);
+}
+
+// Over the list, Up and Down move to the next sash as they do in the grid,
+// instead of changing this sash's kind; Escape puts the list away.
+bool TListaSkrzydel::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == SkrzydloCB && zdarzenie->type() == QEvent::KeyPress) {
+        const auto* k = static_cast<QKeyEvent*>(zdarzenie);
+        const bool alt = k->modifiers() & Qt::AltModifier;
+        if (!alt && (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down)) {
+            const int wiersz =
+                std::clamp(currentRow() + (k->key() == Qt::Key_Up ? -1 : 1), 0, MAX_SKRZYDEL - 1);
+            setFocus();
+            setCurrentCell(wiersz, 1);
+            PokazRozwijana(wiersz, 1);
+            return true;
+        }
+        if (k->key() == Qt::Key_Escape) {
+            SkrzydloCB->hide();
+            setFocus();
+            return true;
+        }
+    }
+    return QTableWidget::eventFilter(obiekt, zdarzenie);
 }
 
 QString TListaSkrzydel::GetSkrzydlo(const QString& klucz) const {
@@ -56,11 +94,12 @@ void TListaSkrzydel::SetSkrzydlo(const QString& klucz, const QString& nazwa) {
 }
 
 void TListaSkrzydel::PokazRozwijana(int wiersz, int kolumna) {
-    if (kolumna != 1)
+    if (kolumna != 1 || wiersz < 0 || wiersz >= MAX_SKRZYDEL)
         return;
     const QRect komorka = visualItemRect(item(wiersz, 1));
+    // Exactly as high as the row it covers.
     SkrzydloCB->setGeometry(komorka.left() + 2, komorka.top(), columnWidth(1) + 1,
-                            std::max(komorka.height(), SkrzydloCB->sizeHint().height()));
+                            komorka.height());
     // No selection when the cell holds no kind name.
     SkrzydloCB->setCurrentIndex(SkrzydloCB->findText(item(wiersz, 1)->text()));
     SkrzydloCB->raise();

@@ -24,6 +24,9 @@ signals:
     // A kind was picked in the drop-down and written into row `wiersz`.
     void wybrano(int wiersz);
 
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
 private:
     void PokazRozwijana(int wiersz, int kolumna);
 };

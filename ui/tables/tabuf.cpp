@@ -13,6 +13,7 @@
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -35,16 +36,19 @@ const char* const uwagaNormy =
     "gdy brak jest danych pomiarowych lub obliczeniowych dla danej ramy. Oparto je na wielu "
     "wartościach zmierzonych i obliczonych; uwzględniają wpływ powierzchni rozwiniętych.\n";
 
-QValueAxis* Os(double od, double do_, double krok, const QString& tytul, bool formatUf) {
+// An axis over od … do_ with a tick every `krok` from `kotwica` (ticks where
+// the data has its values).
+QValueAxis* Os(double od, double do_, double kotwica, double krok, const QString& tytul,
+               bool formatUf) {
     auto* os = new QValueAxis;
     os->setRange(od, do_);
     os->setTitleText(tytul);
     if (krok > 0) {
         os->setTickType(QValueAxis::TicksDynamic);
-        os->setTickAnchor(od);
+        os->setTickAnchor(kotwica);
         os->setTickInterval(krok);
     }
-    os->setLabelFormat(formatUf ? QStringLiteral("%.1f") : QStringLiteral("%g"));
+    os->setLabelFormat(formatUf ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
     return os;
 }
 
@@ -55,10 +59,19 @@ QValueAxis* Os(double od, double do_, double krok, const QString& tytul, bool fo
 TWykresUf::TWykresUf(QWidget* rodzic) : QChartView(new QChart, rodzic) {
     QChart* wykres = chart();
     wykres->setBackgroundBrush(Qt::white);
-    wykres->legend()->setAlignment(Qt::AlignBottom);
+    // Numbers on the axes in the user's notation (a decimal comma in Polish).
+    wykres->setLocalizeNumbers(true);
+    wykres->setLocale(QLocale());
+    // The chart's own legend cuts long names short: the names are listed
+    // whole under the chart instead.
+    wykres->legend()->hide();
+    legenda_ = new QLabel(this); // moved under the chart by the dialog's layout
+    legenda_->setWordWrap(true);
+    legenda_->setTextFormat(Qt::RichText);
+    legenda_->hide();
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
-    setMinimumSize(420, 280);
+    setMinimumSize(360, 210);
 }
 
 void TWykresUf::DodajSerie(const QString& nazwa, QColor kolor, const double* x, const double* y,
@@ -83,13 +96,23 @@ void TWykresUf::DodajSerie(const QString& nazwa, QColor kolor, const double* x, 
         for (QAbstractAxis* os : w->axes())
             s->attachAxis(os);
     }
-    w->legend()->markers(znaczniki).first()->setVisible(false);
-    if (!wLegendzie)
-        w->legend()->markers(linia).first()->setVisible(false);
+    if (wLegendzie) {
+        QString tekst = legenda_->text();
+        if (!tekst.isEmpty())
+            tekst += QStringLiteral("<br>");
+        tekst += QStringLiteral("<span style=\"color:%1\">&#9632;</span> %2")
+                     .arg(kolor.name(), nazwa.toHtmlEscaped());
+        legenda_->setText(tekst);
+    }
     connect(znaczniki, &QScatterSeries::hovered, this, [this](const QPointF&, bool nad) {
         viewport()->setCursor(nad ? Qt::PointingHandCursor : Qt::ArrowCursor);
     });
     punkty_.append(znaczniki);
+}
+
+void TWykresUf::setVisible(bool widoczny) {
+    QChartView::setVisible(widoczny);
+    legenda_->setVisible(widoczny && !legenda_->text().isEmpty());
 }
 
 QPoint TWykresUf::PozycjaPunktu(int seria, int punkt) const {
@@ -152,9 +175,9 @@ TUfTabForm::TUfTabForm(QWidget* rodzic)
     DrewnianaChart->chart()->setTitle(
         QStringLiteral("Współczynnik przenikania ciepła ram drewnianych<br>i ram "
                        "metalowo-drewnianych w zależności od grubości ramy df"));
-    DrewnianaChart->chart()->addAxis(Os(25, 175, 0, QStringLiteral("Grubość ramy df w mm"), false),
-                                     Qt::AlignBottom);
-    DrewnianaChart->chart()->addAxis(Os(0.9, 2.85, 0.2, QStringLiteral("Uf (W/m2K)"), true),
+    DrewnianaChart->chart()->addAxis(
+        Os(25, 175, 30, 20, QStringLiteral("Grubość ramy df w mm"), false), Qt::AlignBottom);
+    DrewnianaChart->chart()->addAxis(Os(0.9, 2.85, 0.9, 0.2, QStringLiteral("Uf (W/m2K)"), true),
                                      Qt::AlignLeft);
     DrewnianaChart->DodajSerie(
         QStringLiteral("drewno twarde (gęstość 700 kg/m3) lambda=0,18 W/(mK)"), Qt::red,
@@ -167,11 +190,11 @@ TUfTabForm::TUfTabForm(QWidget* rodzic)
     MetalowaChart->chart()->setTitle(
         QStringLiteral("Wartości Uf dla ram metalowych z przekładką termiczną"));
     MetalowaChart->chart()->addAxis(
-        Os(3, 37, 4,
+        Os(3, 37, 4, 4,
            QStringLiteral("Najmniejsza odl. pomiędzy przeciwnymi profilami metalowymi w mm"),
            false),
         Qt::AlignBottom);
-    MetalowaChart->chart()->addAxis(Os(2.4, 4.1, 0.2, QStringLiteral("Uf (W/m2K)"), true),
+    MetalowaChart->chart()->addAxis(Os(2.4, 4.1, 2.4, 0.2, QStringLiteral("Uf (W/m2K)"), true),
                                     Qt::AlignLeft);
     MetalowaChart->DodajSerie(QStringLiteral("Uf"), Qt::red, td::UfMetalX, td::UfMetalPrzekladka,
                               17, false);
@@ -183,8 +206,12 @@ TUfTabForm::TUfTabForm(QWidget* rodzic)
     PodpowiedzST->setStyleSheet(QStringLiteral("color: red; font-size: 15px;"));
     PodpowiedzST->setMaximumWidth(130);
     auto* wykresy = new QHBoxLayout;
-    wykresy->addWidget(DrewnianaChart, 1);
-    wykresy->addWidget(MetalowaChart, 1);
+    auto* drewno = new QVBoxLayout;
+    // No stretch factors: a chart that is hidden leaves no empty half behind.
+    drewno->addWidget(DrewnianaChart, 1);
+    drewno->addWidget(DrewnianaChart->Legenda());
+    wykresy->addLayout(drewno);
+    wykresy->addWidget(MetalowaChart);
     wykresy->addWidget(PodpowiedzST);
     u->addLayout(wykresy, 1);
     u->addWidget(

@@ -5,6 +5,7 @@
 #include "produktydv.h"
 
 #include <QChartView>
+#include <QLabel>
 
 class QButtonGroup;
 class QGroupBox;
@@ -23,6 +24,10 @@ public:
                     bool wLegendzie);
     // Where point `punkt` of series `seria` lies in the view's coordinates.
     QPoint PozycjaPunktu(int seria, int punkt) const;
+    // The names of the series in the legend, whole, for beneath the chart;
+    // shown and hidden with the chart.
+    QLabel* Legenda() const { return legenda_; }
+    void setVisible(bool widoczny) override;
 
 signals:
     // A click on a marked point gives its Uf; anywhere else, nothing.
@@ -34,6 +39,7 @@ protected:
 
 private:
     QList<QScatterSeries*> punkty_;
+    QLabel* legenda_ = nullptr;
 };
 
 // TUfTabForm: Uf of frames from the standard (fixed values and two charts)

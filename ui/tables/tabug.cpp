@@ -73,14 +73,15 @@ TUgTabForm::TUgTabForm(QWidget* rodzic)
               norma));
 
     QWidget* dv = Strony->widget(OknaDV);
-    auto* grupa = new QGroupBox(QStringLiteral(" Szyby termoizolacyjne D&&V "), dv);
-    auto* ug = new QVBoxLayout(grupa);
     // The manufacturer's glass, in the order of the catalogue.
-    RadioButton1 = new QRadioButton(SzklaDV().at(0).opis, grupa);
-    RadioButton2 = new QRadioButton(SzklaDV().at(1).opis, grupa);
-    RadioButton1->setChecked(true);
-    ug->addWidget(RadioButton1);
-    ug->addWidget(RadioButton2);
+    QStringList szkla;
+    for (const TSzkloDV& s : SzklaDV())
+        szkla << s.opis;
+    QGroupBox* grupa = nullptr;
+    QButtonGroup* szklaDV =
+        GrupaOpcji(QStringLiteral(" Szyby termoizolacyjne D&&V "), szkla, false, dv, &grupa);
+    RadioButton1 = qobject_cast<QRadioButton*>(szklaDV->button(0));
+    RadioButton2 = qobject_cast<QRadioButton*>(szklaDV->button(1));
     UkladStrony(OknaDV)->addWidget(grupa);
     UkladStrony(OknaDV)->addStretch();
 

@@ -3,6 +3,7 @@
 #include "katalog.h"
 #include "listaskrzydel.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -14,7 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <numeric>
@@ -63,6 +66,9 @@ private:
 
 } // namespace
 
+// Pictures per row: the widest (90 pixels) four to a row fit the page.
+constexpr int KOLUMNY = 4;
+
 QPixmap ObrazTypuOkna(int kod) {
     const QVector<TKomorka> komorki = KomorkiSkrzydel(kod);
     int kolumny = 1, wiersze = 1;
@@ -107,7 +113,13 @@ TFTypOkna::TFTypOkna(QWidget* rodzic) : QDialog(rodzic) {
     lewa->addWidget(new QLabel(QStringLiteral("Wybierz typ okna:"), this));
     LiczbaSkrzydelPC = new QTabWidget(this);
     LiczbaSkrzydelPC->setObjectName(QStringLiteral("LiczbaSkrzydelPC"));
-    LiczbaSkrzydelPC->setUsesScrollButtons(true);
+    // The eight tabs in two rows, all in sight: the page control's own bar
+    // would hide some behind arrows.
+    LiczbaSkrzydelPC->tabBar()->hide();
+    auto* zakladki = new QGridLayout;
+    zakladki->setSpacing(0);
+    auto* grupaZakladek = new QButtonGroup(this);
+    grupaZakladek->setExclusive(true);
     for (int n = 1; n <= MAX_SKRZYDEL; ++n) {
         auto* strona = new QWidget;
         strona->setObjectName(QStringLiteral("skrz%1TS").arg(n));
@@ -116,10 +128,11 @@ TFTypOkna::TFTypOkna(QWidget* rodzic) : QDialog(rodzic) {
         for (const TTypOknaRec& t : TypyOkien()) {
             if (t.Kod / 1000 != n)
                 continue;
-            siatka->addWidget(new TObrazTypu(t.Kod, this, strona), i / 6, i % 6, Qt::AlignCenter);
+            siatka->addWidget(new TObrazTypu(t.Kod, this, strona), i / KOLUMNY, i % KOLUMNY,
+                              Qt::AlignCenter);
             ++i;
         }
-        siatka->setRowStretch(i / 6 + 1, 1);
+        siatka->setRowStretch(i / KOLUMNY + 1, 1);
         QWidget* zawartosc = strona;
         if (n == 5) {
             // The five-sash pictures do not fit the page: they scroll.
@@ -129,16 +142,33 @@ TFTypOkna::TFTypOkna(QWidget* rodzic) : QDialog(rodzic) {
             przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             zawartosc = przewijanie;
         }
-        LiczbaSkrzydelPC->addTab(zawartosc, QStringLiteral("%1-skrzydłowe").arg(n));
+        const QString tytul = QStringLiteral("%1-skrzydłowe").arg(n);
+        LiczbaSkrzydelPC->addTab(zawartosc, tytul);
+        auto* zakladka = new QToolButton(this);
+        zakladka->setObjectName(QStringLiteral("skrz%1Tab").arg(n));
+        zakladka->setText(tytul);
+        zakladka->setCheckable(true);
+        zakladka->setAutoRaise(false);
+        zakladka->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        grupaZakladek->addButton(zakladka, n - 1);
+        zakladki->addWidget(zakladka, (n - 1) / 4, (n - 1) % 4);
     }
     LiczbaSkrzydelPC->setCurrentIndex(0);
+    grupaZakladek->button(0)->setChecked(true);
+    connect(grupaZakladek, &QButtonGroup::idClicked, LiczbaSkrzydelPC,
+            &QTabWidget::setCurrentIndex);
+    connect(LiczbaSkrzydelPC, &QTabWidget::currentChanged, grupaZakladek, [grupaZakladek](int i) {
+        if (QAbstractButton* b = grupaZakladek->button(i))
+            b->setChecked(true);
+    });
+    lewa->addLayout(zakladki);
     lewa->addWidget(LiczbaSkrzydelPC);
     glowny->addLayout(lewa, 1);
 
     auto* prawa = new QVBoxLayout;
     prawa->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), this));
     SkrzydlaVLE = new TListaSkrzydel(45, this);
-    SkrzydlaVLE->setFixedWidth(45 + 166 + 4);
+    SkrzydlaVLE->setFixedWidth(SkrzydlaVLE->columnWidth(0) + 166 + 4);
     prawa->addWidget(SkrzydlaVLE);
     prawa->addWidget(new QLabel(QStringLiteral("Wybrany typ:"), this));
     WybranyIMG = new QLabel(this);
