@@ -9,6 +9,7 @@
 #include "tabpsig.h"
 #include "tabuf.h"
 #include "tabug.h"
+#include "tlumaczenia.h"
 #include "typokna.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ public:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Termivo"));
+    ZaladujTlumaczeniaQt(app);
     QApplication::setStyle(new TStylTermivo);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/grafika/termivo.png")));
 

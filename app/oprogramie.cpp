@@ -13,8 +13,10 @@
 namespace {
 
 // The publisher shown in the box.
+constexpr int SZEROKOSC_NAPISOW = 180;
 const char* const WYDAWCA = "Termivo Sp. z o.o.";
-const char* const ADRES = "ul. Okienna 12, 00-950 Warszawa";
+const char* const ULICA = "ul. Okienna 12";
+const char* const MIASTO = "00-950 Warszawa";
 const char* const TELEFON_1 = "tel. +48 22 100 20 30";
 const char* const TELEFON_2 = "tel. +48 601 100 200";
 const char* const STRONA = "www.termivo.pl";
@@ -80,8 +82,12 @@ TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
     obraz->setObjectName(QStringLiteral("Image1"));
     obraz->setFixedSize(337, 160);
     obraz->setPixmap(QPixmap(QStringLiteral(":/grafika/o_programie.jpg")));
+    // The lines stay in the plain left part of the picture, clear of the
+    // window drawn on its right.
     auto* dane = new QVBoxLayout(obraz);
-    for (const char* t : {WYDAWCA, ADRES, TELEFON_1, TELEFON_2})
+    dane->setContentsMargins(10, 6, obraz->width() - SZEROKOSC_NAPISOW, 6);
+    dane->setSpacing(0);
+    for (const char* t : {WYDAWCA, ULICA, MIASTO, TELEFON_1, TELEFON_2})
         dane->addWidget(new QLabel(QString::fromUtf8(t), obraz));
     WWWLab = new TLink(QString::fromLatin1(STRONA), QStringLiteral("http://"), obraz);
     WWWLab->setObjectName(QStringLiteral("WWWLab"));

@@ -1,6 +1,9 @@
 // termivo-zrzuty OUT_DIR: renders every state of the program worth looking
 // at into PNG files, off screen, with the Polish locale and the fonts of the
 // system, so that anyone can see the windows as a user does.
+// Exits with 3 when the project panel or the window editor needs a scroll bar
+// or shows a control outside the main window's client area, or a dialog does
+// not fit a 1024 × 768 screen.
 
 #include "dialogi.h"
 #include "edytorokna.h"
@@ -14,6 +17,7 @@
 #include "tabuf.h"
 #include "tabug.h"
 #include "tekst.h"
+#include "tlumaczenia.h"
 #include "typokna.h"
 #include "zestawienie.h"
 
@@ -23,6 +27,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPainter>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -65,6 +71,18 @@ public:
 
 QString katalog;
 int zapisane = 0;
+int niezapisane = 0;
+int niemieszczace = 0;
+
+// A dialog, with a title bar of up to 30 pixels, fits a 1024 × 768 screen.
+void NaEkranie(QWidget* okno, const QString& nazwa) {
+    QCoreApplication::processEvents();
+    if (okno->width() > 1024 || okno->height() > 768 - 30) {
+        std::fprintf(stderr, "%s: %d×%d nie mieści się na ekranie 1024×768\n", qPrintable(nazwa),
+                     okno->width(), okno->height());
+        ++niemieszczace;
+    }
+}
 
 void Zapisz(QWidget* w, const QString& nazwa) {
     QCoreApplication::processEvents();
@@ -74,6 +92,7 @@ void Zapisz(QWidget* w, const QString& nazwa) {
         std::printf("%s\n", sciezka.toUtf8().constData());
     } else {
         std::fprintf(stderr, "nie zapisano %s\n", sciezka.toUtf8().constData());
+        ++niezapisane;
     }
 }
 
@@ -145,9 +164,47 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
         p.end();
         const QString sciezka =
             QDir(katalog).filePath(QStringLiteral("%1_strona%2.png").arg(nazwa).arg(n));
-        if (strona.save(sciezka))
+        if (strona.save(sciezka)) {
             ++zapisane;
+        } else {
+            std::fprintf(stderr, "nie zapisano %s\n", sciezka.toUtf8().constData());
+            ++niezapisane;
+        }
     }
+}
+
+// Counts, and names on stderr, what does not fit a shown panel: a scroll bar
+// it needs, or a shown control lying outside the client area or outside the
+// part of the panel in view.
+int Niemieszczace(TMainForm& f, QWidget* panel, const QString& nazwa) {
+    QCoreApplication::processEvents();
+    int n = 0;
+    auto* przewijanie = qobject_cast<QScrollArea*>(panel->parentWidget()->parentWidget());
+    if (!przewijanie || !panel->isVisible())
+        return 0;
+    if (przewijanie->verticalScrollBar()->isVisible() ||
+        przewijanie->horizontalScrollBar()->isVisible()) {
+        std::fprintf(stderr, "%s: potrzebny pasek przewijania (%d×%d, widać %d×%d)\n",
+                     qPrintable(nazwa), panel->minimumSizeHint().width(),
+                     panel->minimumSizeHint().height(), przewijanie->viewport()->width(),
+                     przewijanie->viewport()->height());
+        ++n;
+    }
+    const QRect klient(0, 0, TMainForm::SZEROKOSC_KLIENTA, f.height());
+    const QRect widac(przewijanie->viewport()->mapTo(&f, QPoint(0, 0)),
+                      przewijanie->viewport()->size());
+    for (QWidget* w : panel->findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(panel) || w->isWindow() || w->size().isEmpty())
+            continue;
+        const QRect r(w->mapTo(&f, QPoint(0, 0)), w->size());
+        if (!klient.contains(r) || !widac.contains(r)) {
+            std::fprintf(stderr, "%s: %s %s poza oknem (%d,%d %d×%d)\n", qPrintable(nazwa),
+                         w->metaObject()->className(), qPrintable(w->objectName()), r.x(), r.y(),
+                         r.width(), r.height());
+            ++n;
+        }
+    }
+    return n;
 }
 
 void Wybierz(TMainForm& f, const QString& tekst) {
@@ -166,6 +223,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Termivo"));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    ZaladujTlumaczeniaQt(app);
     if (argc != 2) {
         std::fprintf(stderr, "Usage: termivo-zrzuty OUT_DIR\n");
         return 2;
@@ -188,11 +246,13 @@ int main(int argc, char* argv[]) {
     f.StolarkaTree->expandAll();
     f.StolarkaPanel->Pokaz(*f.Projekt());
     Zapisz(&f, QStringLiteral("panel_projektu"));
+    niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu"));
     for (const char* s : {"O1", "O2", "O3", "DV1"}) {
         Wybierz(f, QString::fromUtf8(s));
         Zapisz(&f, QStringLiteral("edytor_%1").arg(QString::fromUtf8(s)));
+        niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel,
+                                       QStringLiteral("edytor ") + QString::fromUtf8(s));
     }
-
     dialogi.przyOknie = [](QDialog& okno) {
         auto* podglad = qobject_cast<TPrnPrvForm*>(&okno);
         if (!podglad)
@@ -220,6 +280,7 @@ int main(int argc, char* argv[]) {
         if (okno.objectName() != QLatin1String("OrientacjeForm"))
             return false;
         Zapisz(&okno, QStringLiteral("zestawienie_wg_stron"));
+        NaEkranie(&okno, okno.objectName());
         return false;
     };
     f.ZestawienieWgStron();
@@ -236,6 +297,7 @@ int main(int argc, char* argv[]) {
         for (int i = 0; i < okno->Strony->count(); ++i) {
             okno->Strony->setCurrentIndex(i);
             Zapisz(okno, QStringLiteral("%1_strona%2").arg(QLatin1String(nazwa)).arg(i + 1));
+            NaEkranie(okno, QLatin1String(nazwa));
         }
         okno->hide();
     }
@@ -247,11 +309,13 @@ int main(int argc, char* argv[]) {
     uf.RodzajRamyGB->button(2)->click();
     uf.MetalPrzeklTermGb->button(1)->click();
     Zapisz(&uf, QStringLiteral("tabela_uf_metal"));
+    NaEkranie(&uf, QStringLiteral("tabela_uf"));
     uf.hide();
     typ.show();
     for (int i = 0; i < typ.LiczbaSkrzydelPC->count(); ++i) {
         typ.LiczbaSkrzydelPC->setCurrentIndex(i);
         Zapisz(&typ, QStringLiteral("typ_okna_%1").arg(i + 1));
+        NaEkranie(&typ, QStringLiteral("typ okna"));
     }
     typ.hide();
     TAboutBox oProgramie(&f);
@@ -260,5 +324,7 @@ int main(int argc, char* argv[]) {
     oProgramie.hide();
 
     std::printf("%d obrazów\n", zapisane);
-    return zapisane > 0 ? 0 : 1;
+    if (niemieszczace > 0)
+        return 3;
+    return zapisane > 0 && niezapisane == 0 ? 0 : 1;
 }

@@ -31,8 +31,8 @@ void TDialogiQt::Komunikat(QWidget* rodzic, TRodzajKomunikatu rodzaj, const QStr
 TDialogi::Odpowiedz TDialogiQt::Pytanie(QWidget* rodzic, const QString& tytul,
                                         const QString& tresc) {
     QMessageBox okno(QMessageBox::Question, tytul, tresc, QMessageBox::NoButton, rodzic);
-    QPushButton* tak = okno.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    okno.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+    QPushButton* tak = okno.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+    okno.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
     okno.exec();
     return okno.clickedButton() == tak ? Odpowiedz::Tak : Odpowiedz::Nie;
 }

@@ -133,6 +133,12 @@ void TEdytorOkna::Polacz() {
 bool TEdytorOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt == SzerokoscNawiewnikaED) {
         if (zdarzenie->type() == QEvent::FocusIn) {
+            // Over the picture, just above the vent fields.
+            const QRect obraz(OknoImage->mapTo(this, QPoint(0, 0)), OknoImage->size());
+            SzerNawiewLabHelp->setFixedWidth(obraz.width());
+            SzerNawiewLabHelp->adjustSize();
+            SzerNawiewLabHelp->move(obraz.left(), obraz.bottom() - SzerNawiewLabHelp->height());
+            SzerNawiewLabHelp->raise();
             SzerNawiewLabHelp->show();
         } else if (zdarzenie->type() == QEvent::FocusOut) {
             RegulaNawiewnikow();
@@ -298,6 +304,7 @@ void TEdytorOkna::Rysuj(const TZestawienieStolarki& projekt) {
 void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
     BrakWycenyBBtn->setEnabled(false);
     BrakWycenyBBtn->setToolTip(QString());
+    BrakWycenyBBtn->setStatusTip(QString());
     const bool dv = okno.JestDV();
     DVImage->setVisible(dv);
     CenaEd->setReadOnly(dv);
@@ -308,6 +315,7 @@ void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
     if (dv) {
         BrakWycenyBBtn->setEnabled(RowneBezWielkosci(CenaEd->text(), QStringLiteral("brak")));
         BrakWycenyBBtn->setToolTip(okno.KomunikatWyceny);
+        BrakWycenyBBtn->setStatusTip(okno.KomunikatWyceny);
     }
 }
 

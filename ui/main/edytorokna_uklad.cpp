@@ -4,6 +4,7 @@
 #include "edytorokna.h"
 
 #include "listaskrzydel.h"
+#include "logodv.h"
 #include "siatkapieter.h"
 
 #include <QComboBox>
@@ -41,27 +42,15 @@ QPushButton* Przycisk(const char* nazwa, const QString& tytul, const QString& po
     return b;
 }
 
-// The manufacturer's mark beside a list price.
-QPixmap LogoDV() {
-    QPixmap obraz(48, 24);
-    obraz.fill(Qt::white);
-    QPainter p(&obraz);
-    p.setPen(QPen(QColor(0, 51, 153), 2));
-    p.drawRect(1, 1, 45, 21);
-    QFont f = p.font();
-    f.setBold(true);
-    f.setPixelSize(13);
-    p.setFont(f);
-    p.drawText(obraz.rect(), Qt::AlignCenter, QStringLiteral("D&V"));
-    return obraz;
-}
-
 } // namespace
 
+// The editor as a designer's form: the picture with Uw, price and vents
+// beside dimensions, type and sashes; the thermal values in two columns;
+// the storey grid and the remarks side by side at the bottom.
 void TEdytorOkna::UtworzPola() {
     auto* glowny = new QVBoxLayout(this);
-    glowny->setContentsMargins(4, 4, 4, 4);
-    glowny->setSpacing(4);
+    glowny->setContentsMargins(4, 2, 4, 2);
+    glowny->setSpacing(2);
 
     auto* symbol = new QHBoxLayout;
     symbol->addWidget(new QLabel(QStringLiteral("Symbol okna:"), this));
@@ -70,6 +59,7 @@ void TEdytorOkna::UtworzPola() {
     SymbolOknaEd->setReadOnly(true);
     SymbolOknaEd->setToolTip(
         QStringLiteral("Niepowtarzalny symbol okna w ramach zestawienia stolarki"));
+    SymbolOknaEd->setMaximumWidth(200);
     symbol->addWidget(SymbolOknaEd);
     ZmSymbBitBtn = Przycisk("ZmSymbBitBtn", QStringLiteral("Zmień symbol"),
                             QStringLiteral("Zmiana symbolu bieżącego okna"), this);
@@ -77,9 +67,10 @@ void TEdytorOkna::UtworzPola() {
     symbol->addStretch();
     glowny->addLayout(symbol);
 
-    // Picture, Uw and price on the left; size, type and sashes on the right.
     auto* gora = new QHBoxLayout;
+    gora->setSpacing(6);
     auto* lewa = new QVBoxLayout;
+    lewa->setSpacing(2);
     OknoImage = new QLabel(this);
     OknoImage->setObjectName(QStringLiteral("OknoImage"));
     OknoImage->setFixedSize(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
@@ -121,97 +112,140 @@ void TEdytorOkna::UtworzPola() {
     DVImage = new QLabel(WycenaPanel);
     DVImage->setObjectName(QStringLiteral("DVImage"));
     DVImage->setPixmap(LogoDV());
+    DVImage->setFixedSize(DVImage->pixmap().size());
+    // The logo's place stays when it is hidden: nothing moves under the mouse.
+    QSizePolicy miejsce = DVImage->sizePolicy();
+    miejsce.setRetainSizeWhenHidden(true);
+    DVImage->setSizePolicy(miejsce);
     wycena->addWidget(DVImage);
     wycena->addStretch();
     lewa->addWidget(WycenaPanel);
+    lewa->addWidget(UtworzNawiewniki());
     lewa->addStretch();
     gora->addLayout(lewa);
     gora->addWidget(UtworzWymiaryITyp(), 1);
     glowny->addLayout(gora);
 
     glowny->addWidget(UtworzParametry());
-    glowny->addWidget(UtworzNawiewniki());
 
-    glowny->addWidget(new QLabel(QStringLiteral("Podaj liczbę okien przypadającą na "
-                                                "kondygnację zależnie od strony świata:"),
-                                 this));
+    auto* dol = new QGridLayout;
+    dol->setVerticalSpacing(1);
+    // One line: the grid's label may reach over the remarks' column, whose
+    // own label stands at its right.
+    auto* etykiety = new QHBoxLayout;
+    etykiety->addWidget(new QLabel(QStringLiteral("Podaj liczbę okien przypadającą na "
+                                                  "kondygnację zależnie od strony świata:"),
+                                   this));
+    etykiety->addStretch();
+    etykiety->addWidget(new QLabel(QStringLiteral("Wpisz uwagi:"), this));
+    dol->addLayout(etykiety, 0, 0, 1, 2);
     OknaNaKondSG = new TSiatkaPieter(this);
-    OknaNaKondSG->setMinimumHeight(110);
-    glowny->addWidget(OknaNaKondSG);
-
-    glowny->addWidget(new QLabel(QStringLiteral("Wpisz uwagi:"), this));
+    dol->addWidget(OknaNaKondSG, 1, 0);
     UwagiMemo = new QPlainTextEdit(this);
     UwagiMemo->setObjectName(QStringLiteral("UwagiMemo"));
     UwagiMemo->setToolTip(QStringLiteral("Uwagi dodatkowe dotyczące projektowanego okna"));
     UwagiMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    UwagiMemo->setMinimumHeight(70);
-    glowny->addWidget(UwagiMemo);
+    dol->addWidget(UwagiMemo, 1, 1);
+    dol->setColumnStretch(1, 1);
+    dol->setRowStretch(1, 1);
+    glowny->addLayout(dol, 1);
 }
 
 QWidget* TEdytorOkna::UtworzWymiaryITyp() {
     auto* w = new QWidget(this);
-    auto* uklad = new QGridLayout(w);
+    auto* uklad = new QVBoxLayout(w);
     uklad->setContentsMargins(0, 0, 0, 0);
-    uklad->setVerticalSpacing(2);
-    uklad->addWidget(new QLabel(QStringLiteral("Podaj wymiary zewnętrzne okna:"), w), 0, 0, 1, 4);
+    uklad->setSpacing(2);
+    uklad->addWidget(new QLabel(QStringLiteral("Podaj wymiary zewnętrzne okna:"), w));
     SzerokoscEd =
         PoleLiczby("SzerokoscEd", QStringLiteral("Szerokość projektowanego okna w milimetrach"), w);
     WysokoscEd =
         PoleLiczby("WysokoscEd", QStringLiteral("Wysokość projektowanego okna w milimetrach"), w);
-    uklad->addWidget(new QLabel(QStringLiteral("szerokość:"), w), 1, 0);
-    uklad->addWidget(SzerokoscEd, 1, 1);
-    uklad->addWidget(new QLabel(QStringLiteral("mm"), w), 1, 2);
-    uklad->addWidget(new QLabel(QStringLiteral("wysokość:"), w), 2, 0);
-    uklad->addWidget(WysokoscEd, 2, 1);
-    uklad->addWidget(new QLabel(QStringLiteral("mm"), w), 2, 2);
+    SzerokoscEd->setMaximumWidth(60);
+    WysokoscEd->setMaximumWidth(60);
+    auto* wymiary = new QHBoxLayout;
+    wymiary->addWidget(new QLabel(QStringLiteral("szerokość:"), w));
+    wymiary->addWidget(SzerokoscEd);
+    wymiary->addWidget(new QLabel(QStringLiteral("mm"), w));
+    wymiary->addSpacing(4);
+    wymiary->addWidget(new QLabel(QStringLiteral("wysokość:"), w));
+    wymiary->addWidget(WysokoscEd);
+    wymiary->addWidget(new QLabel(QStringLiteral("mm"), w));
+    wymiary->addStretch();
+    uklad->addLayout(wymiary);
 
-    uklad->addWidget(new QLabel(QStringLiteral("Wybierz typ okna:"), w), 3, 0, 1, 4);
+    auto* typ = new QHBoxLayout;
+    typ->addWidget(new QLabel(QStringLiteral("Wybierz typ okna:"), w));
     TypOknaCB = new QComboBox(w);
     TypOknaCB->setObjectName(QStringLiteral("TypOknaCB"));
     TypOknaCB->setToolTip(QStringLiteral("Typ projektowanego okna"));
     TypOknaCB->setMaxVisibleItems(10);
-    uklad->addWidget(TypOknaCB, 4, 0, 1, 4);
+    // Ten rows open, whatever the style would do with a short list.
+    TypOknaCB->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    typ->addWidget(TypOknaCB, 1);
+    uklad->addLayout(typ);
+    auto* przyciskiTypu = new QHBoxLayout;
     WybierzTypOknaBBtn =
         Przycisk("WybierzTypOknaBBtn", QStringLiteral("Wybierz"), QStringLiteral("Wybierz"), w);
-    auto* przyciskiTypu = new QHBoxLayout;
     przyciskiTypu->addWidget(WybierzTypOknaBBtn);
     SetAllTypOknaBBtn =
         Przycisk("SetAllTypOknaBBtn", QStringLiteral("Przypisz\nwszystkim"),
                  QStringLiteral("Ustawia bieżący typ okna dla wszystkich okien w projekcie"), w);
     przyciskiTypu->addWidget(SetAllTypOknaBBtn);
     przyciskiTypu->addStretch();
-    uklad->addLayout(przyciskiTypu, 5, 0, 1, 4);
+    uklad->addLayout(przyciskiTypu);
 
-    uklad->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 6, 0, 1,
-                     4);
-    SkrzydlaVLE = new TListaSkrzydel(55, w);
-    SkrzydloCB = SkrzydlaVLE->SkrzydloCB;
-    uklad->addWidget(SkrzydlaVLE, 7, 0, 1, 4);
+    // The sash list keeps the column's whole width for the kinds' names.
+    auto* skrzydla = new QHBoxLayout;
+    skrzydla->addWidget(new QLabel(QStringLiteral("Określ sposób otwierania skrzydeł:"), w), 1,
+                        Qt::AlignBottom);
     SetAllOtwSkrzBBtn = Przycisk(
         "SetAllOtwSkrzBBtn", QStringLiteral("Przypisz\nwszystkim"),
         QStringLiteral("Ustawia bieżące sposoby otwierania skrzydeł dla wszystkich okien w "
                        "projekcie"),
         w);
-    uklad->addWidget(SetAllOtwSkrzBBtn, 8, 0, 1, 2, Qt::AlignLeft);
-    w->setMaximumWidth(320);
-
+    skrzydla->addWidget(SetAllOtwSkrzBBtn);
+    uklad->addLayout(skrzydla);
+    SkrzydlaVLE = new TListaSkrzydel(55, w);
+    SkrzydloCB = SkrzydlaVLE->SkrzydloCB;
+    uklad->addWidget(SkrzydlaVLE);
+    uklad->addStretch();
     return w;
 }
 
 QWidget* TEdytorOkna::UtworzParametry() {
     auto* g = new QGroupBox(QStringLiteral("Określ parametry okna:"), this);
     auto* uklad = new QGridLayout(g);
-    uklad->setVerticalSpacing(2);
-    auto pomocnicze = [g](const char* nazwa, const QString& podpowiedz) {
-        return Przycisk(nazwa, QStringLiteral("Wartości\npomocnicze"), podpowiedz, g);
+    uklad->setContentsMargins(6, 2, 6, 4);
+    uklad->setVerticalSpacing(1);
+    uklad->setHorizontalSpacing(4);
+    // The two-line buttons in a smaller type, as low as their two lines need:
+    // two columns of rows then fit the panel.
+    QFont drobna = font();
+    drobna.setPointSizeF(drobna.pointSizeF() * 0.85);
+    const int wysokosc = QFontMetrics(drobna).lineSpacing() * 2 + 6;
+    auto przycisk = [g, wysokosc, drobna](const char* nazwa, const QString& tytul,
+                                          const QString& podpowiedz) {
+        QPushButton* b = Przycisk(nazwa, tytul, podpowiedz, g);
+        b->setFont(drobna);
+        b->setFixedHeight(wysokosc);
+        return b;
     };
-    auto wszystkim = [g](const char* nazwa, const QString& podpowiedz) {
-        return Przycisk(nazwa, QStringLiteral("Przypisz\nwszystkim"), podpowiedz, g);
+    auto pomocnicze = [&](const char* nazwa, const QString& podpowiedz) {
+        return przycisk(nazwa, QStringLiteral("Wartości\npomocnicze"), podpowiedz);
     };
-    auto zrodlo = [g](const char* nazwa) {
+    auto wszystkim = [&](const char* nazwa, const QString& podpowiedz) {
+        return przycisk(nazwa, QStringLiteral("Przypisz\nwszystkim"), podpowiedz);
+    };
+    auto waskie = [](QLineEdit* e) {
+        e->setMaximumWidth(56);
+        return e;
+    };
+    auto zrodlo = [g, drobna](const char* nazwa) {
         auto* l = new QLabel(g);
         l->setObjectName(QLatin1String(nazwa));
         l->setStyleSheet(QStringLiteral("color: blue;"));
+        l->setFont(drobna);
         return l;
     };
     auto ukryta = [g](const char* nazwa) {
@@ -220,18 +254,30 @@ QWidget* TEdytorOkna::UtworzParametry() {
         l->hide();
         return l;
     };
-    int w = 0;
-    auto wiersz = [&](const QString& etykieta, QLineEdit* pole, const QString& jednostka,
+    // Two columns of rows: label, field, unit, source, two buttons each.
+    constexpr int KOLUMN = 6;
+    int wiersze[2] = {0, 0};
+    auto wiersz = [&](int strona, const QString& etykieta, QWidget* pole, const QString& jednostka,
                       QWidget* opis, QPushButton* b1, QPushButton* b2) {
-        uklad->addWidget(new QLabel(etykieta, g), w, 0);
-        uklad->addWidget(pole, w, 1);
-        uklad->addWidget(new QLabel(jednostka, g), w, 2);
-        if (opis)
-            uklad->addWidget(opis, w, 3);
+        const int k = strona * KOLUMN;
+        int& w = wiersze[strona];
+        uklad->addWidget(new QLabel(etykieta, g), w, k);
+        // The value's source in small blue type under its field.
+        if (opis) {
+            auto* pod = new QVBoxLayout;
+            pod->setSpacing(0);
+            pod->addWidget(pole);
+            pod->addWidget(opis);
+            uklad->addLayout(pod, w, k + 1);
+        } else {
+            uklad->addWidget(pole, w, k + 1);
+        }
+        if (!jednostka.isEmpty())
+            uklad->addWidget(new QLabel(jednostka, g), w, k + 2, Qt::AlignTop | Qt::AlignLeft);
         if (b1)
-            uklad->addWidget(b1, w, 4);
+            uklad->addWidget(b1, w, k + 3);
         if (b2)
-            uklad->addWidget(b2, w, 5);
+            uklad->addWidget(b2, w, k + 4);
         ++w;
     };
 
@@ -247,7 +293,9 @@ QWidget* TEdytorOkna::UtworzParametry() {
     SetAllUgBBtn = wszystkim(
         "SetAllUgBBtn", QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
                                        "ciepła Ug dla oszklenia dla wszystkich okien w projekcie"));
-    wiersz(QStringLiteral("Ug"), UgEd, QStringLiteral("W/m²K"), DostawcaUgST, UgBBtn, SetAllUgBBtn);
+    waskie(UgEd);
+    wiersz(0, QStringLiteral("Ug"), UgEd, QStringLiteral("W/m²K"), DostawcaUgST, UgBBtn,
+           SetAllUgBBtn);
 
     UfEd = PoleLiczby("UfEd",
                       QStringLiteral("Współczynnik przenikania ciepła przez skrzydła ram i "
@@ -260,14 +308,16 @@ QWidget* TEdytorOkna::UtworzParametry() {
     SetAllUfBBtn = wszystkim("SetAllUfBBtn",
                              QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
                                             "ciepła Uf dla ram dla wszystkich okien w projekcie"));
-    wiersz(QStringLiteral("Uf"), UfEd, QStringLiteral("W/m²K"), DostawcaUfST, UfBBtn, SetAllUfBBtn);
+    waskie(UfEd);
+    wiersz(0, QStringLiteral("Uf"), UfEd, QStringLiteral("W/m²K"), DostawcaUfST, UfBBtn,
+           SetAllUfBBtn);
 
     MaterialRamyCB = new QComboBox(g);
     MaterialRamyCB->setObjectName(QStringLiteral("MaterialRamyCB"));
     MaterialRamyCB->setToolTip(QStringLiteral("Materiał z jakiego wykonana jest rama okna"));
-    uklad->addWidget(new QLabel(QStringLiteral("Materiał ramy:"), g), w, 0);
-    uklad->addWidget(MaterialRamyCB, w, 1, 1, 3);
-    ++w;
+    uklad->addWidget(new QLabel(QStringLiteral("Materiał ramy:"), g), wiersze[0], 0, 1, 2);
+    uklad->addWidget(MaterialRamyCB, wiersze[0], 2, 1, 2);
+    ++wiersze[0];
 
     PsiGEd = PoleLiczby("PsiGEd",
                         QStringLiteral("Liniowy współczynnik przenikania ciepła przez opaskę "
@@ -280,25 +330,31 @@ QWidget* TEdytorOkna::UtworzParametry() {
                                QStringLiteral("Ustawia bieżącą wartość współczynnika przenikania "
                                               "ciepła Psi_g dla rozpórek dla wszystkich okien w "
                                               "projekcie"));
-    wiersz(QStringLiteral("Psi_g"), PsiGEd, QStringLiteral("W/mK"), nullptr, Psi_gBBtn,
+    waskie(PsiGEd);
+    wiersz(1, QStringLiteral("Psi_g"), PsiGEd, QStringLiteral("W/mK"), nullptr, Psi_gBBtn,
            SetAllPsigBBtn);
 
     dRamyEd = PoleLiczby("dRamyEd", QStringLiteral("Szerokość profilu"), g);
     SetAlldRamyBBtn = wszystkim("SetAlldRamyBBtn",
                                 QStringLiteral("Ustawia bieżącą wartość szerokości profilu d dla "
                                                "wszystkich okien w projekcie"));
-    wiersz(QStringLiteral("d"), dRamyEd, QStringLiteral("mm"), nullptr, nullptr, SetAlldRamyBBtn);
-
     LgEd = PoleLiczby("LgEd",
                       QStringLiteral("Łączna długość krawędzi tafli oszklenia, czyli długość "
                                      "liniowego mostka termicznego"),
                       g);
-    PodpowLgBBtn = Przycisk(
+    PodpowLgBBtn = przycisk(
         "PodpowLgBBtn", QStringLiteral("Podpowiedz\nwartość Lg"),
         QStringLiteral("Autoobliczenie łącznej długości krawędzi tafli oszklenia na podstawie "
-                       "wybranego typu okna oraz średniej szerokości profilu"),
-        g);
-    wiersz(QStringLiteral("Lg"), LgEd, QStringLiteral("mm"), nullptr, PodpowLgBBtn, nullptr);
+                       "wybranego typu okna oraz średniej szerokości profilu"));
+    waskie(dRamyEd);
+    waskie(LgEd);
+    // d above Lg: the Lg suggestion is worked out from d.
+    uklad->addWidget(new QLabel(QStringLiteral("d"), g), wiersze[1], KOLUMN);
+    uklad->addWidget(dRamyEd, wiersze[1], KOLUMN + 1);
+    uklad->addWidget(new QLabel(QStringLiteral("mm"), g), wiersze[1], KOLUMN + 2);
+    uklad->addWidget(SetAlldRamyBBtn, wiersze[1], KOLUMN + 4);
+    ++wiersze[1];
+    wiersz(1, QStringLiteral("Lg"), LgEd, QStringLiteral("mm"), nullptr, PodpowLgBBtn, nullptr);
 
     dREd = PoleLiczby("dREd", QStringLiteral("Dodatkowy opór cieplny dR żaluzji/rolety"), g);
     dRBBtn = pomocnicze("dRBBtn", QStringLiteral("Wybrane współczynniki dodatkowego oporu "
@@ -306,16 +362,20 @@ QWidget* TEdytorOkna::UtworzParametry() {
     SetAlldRBBtn = wszystkim(
         "SetAlldRBBtn", QStringLiteral("Ustawia bieżącą wartość dodatkowego oporu cieplnego dR "
                                        "żaluzji/rolet dla wszystkich okien w projekcie"));
-    uklad->addWidget(new QLabel(QStringLiteral("Określ parametry żaluzji/rolet:"), g), w, 0, 1, 4);
-    ++w;
-    wiersz(QStringLiteral("dR"), dREd, QStringLiteral("m²K/W"), nullptr, dRBBtn, SetAlldRBBtn);
-    uklad->setColumnStretch(3, 1);
+    auto* zaluzje = new QLabel(QStringLiteral("Określ parametry żaluzji/rolet:"), g);
+    uklad->addWidget(zaluzje, wiersze[0], 0, 1, 4, Qt::AlignBottom);
+    ++wiersze[0];
+    waskie(dREd);
+    wiersz(0, QStringLiteral("dR"), dREd, QStringLiteral("m²K/W"), nullptr, dRBBtn, SetAlldRBBtn);
+    uklad->setColumnMinimumWidth(KOLUMN - 1, 10);
+    uklad->setColumnStretch(KOLUMN - 1, 1);
     return g;
 }
 
 QWidget* TEdytorOkna::UtworzNawiewniki() {
     auto* g = new QGroupBox(QStringLiteral("Podaj parametry nawiewników:"), this);
     auto* uklad = new QHBoxLayout(g);
+    uklad->setContentsMargins(6, 2, 6, 4);
     uklad->addWidget(new QLabel(QStringLiteral("liczba:"), g));
     LiczbaNawiewnikowSE = new QSpinBox(g);
     LiczbaNawiewnikowSE->setObjectName(QStringLiteral("LiczbaNawiewnikowSE"));
@@ -328,17 +388,18 @@ QWidget* TEdytorOkna::UtworzNawiewniki() {
                                        QStringLiteral("Szerokość pojedynczego nawiewnika w mm"), g);
     uklad->addWidget(SzerokoscNawiewnikaED);
     uklad->addWidget(new QLabel(QStringLiteral("mm"), g));
+    uklad->addStretch();
+    // The help floats over the picture above the vents instead of pushing
+    // the fields down under the mouse (placed when shown).
     SzerNawiewLabHelp = new QLabel(
         QStringLiteral("Maksymalna szerokość nawiewnika nie może przekroczyć wartości równej "
                        "(SzerokośćOkna-2*SzerokoscProfilu)/LiczbaNawiewników"),
-        g);
+        this);
     SzerNawiewLabHelp->setObjectName(QStringLiteral("SzerNawiewLabHelp"));
     SzerNawiewLabHelp->setWordWrap(true);
     SzerNawiewLabHelp->setAlignment(Qt::AlignCenter);
     SzerNawiewLabHelp->setStyleSheet(QStringLiteral(
         "background-color: yellow; color: blue; font-weight: bold; font-size: 8pt;"));
     SzerNawiewLabHelp->hide();
-    uklad->addWidget(SzerNawiewLabHelp, 1);
-    uklad->addStretch();
     return g;
 }

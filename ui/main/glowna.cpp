@@ -43,9 +43,9 @@ namespace {
 
 const QString BEZ_NAZWY = QStringLiteral("bez nazwy");
 const QString FILTR_OTWIERANIA =
-    QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*)");
+    QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*.*)");
 const QString FILTR_AVK = QStringLiteral("Projekt Arvo-K (*.avk)");
-const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*)");
+const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*.*)");
 
 QString BezKatalogu(const QString& sciezka) {
     return QFileInfo(sciezka).fileName();
@@ -65,6 +65,7 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
     UtworzMenuIPasek();
     UtworzPanele();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false); // the window keeps its size
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -74,6 +75,7 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
     connect(qApp, &QApplication::focusChanged, this, &TMainForm::UstawSchowek);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &TMainForm::UstawSchowek);
     StanBezProjektu();
+    UstawSchowek();
 }
 
 TMainForm::~TMainForm() {
@@ -114,8 +116,10 @@ void TMainForm::UtworzPanele() {
         przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         przewijanie->setWidget(panel);
         przewijanie->setVisible(false);
-        uklad->addWidget(przewijanie);
+        uklad->addWidget(przewijanie, 1);
     }
+    // With neither panel shown the tree stays at the left edge.
+    uklad->addStretch(0);
     connect(StolarkaPanel, &TPanelProjektu::przeliczCeny, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::przeliczUw, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienSymbol, this, &TMainForm::ZmienSymbol);
@@ -143,6 +147,9 @@ void TMainForm::UtworzPanele() {
         // The wheel over a list or spin field that the user is not editing
         // scrolls the panel instead of changing the value.
         for (QWidget* w : panel->findChildren<QWidget*>()) {
+            // A control's hint also goes to the status bar while the mouse is over it.
+            if (w->statusTip().isEmpty())
+                w->setStatusTip(w->toolTip());
             if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)) {
                 w->setFocusPolicy(Qt::StrongFocus);
                 w->installEventFilter(this);

@@ -3,6 +3,8 @@
 
 #include "glowna.h"
 
+#include "ikony.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,6 +17,8 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QToolBar>
+
+#include <optional>
 
 namespace {
 
@@ -36,41 +40,41 @@ void TMainForm::UtworzPolecenia() {
     // to the status bar.
     auto polecenie = [this](const char* nazwa, const QString& tytul, const QString& podpowiedz,
                             QKeySequence skrot = QKeySequence(),
-                            QStyle::StandardPixmap ikona = QStyle::SP_CustomBase) {
+                            std::optional<TIkona> ikona = std::nullopt) {
         auto* a = new QAction(tytul, this);
         a->setObjectName(QLatin1String(nazwa));
         const qsizetype kreska = podpowiedz.indexOf(QLatin1Char('|'));
         a->setToolTip(kreska < 0 ? podpowiedz : podpowiedz.left(kreska));
         a->setStatusTip(kreska < 0 ? podpowiedz : podpowiedz.mid(kreska + 1));
         a->setShortcut(skrot);
-        if (ikona != QStyle::SP_CustomBase)
-            a->setIcon(style()->standardIcon(ikona));
+        if (ikona)
+            a->setIcon(IkonaPolecenia(*ikona));
         return a;
     };
     FileNewTA =
         polecenie("FileNewTA", QStringLiteral("&Nowy"), QStringLiteral("Nowy|Tworzy nowy projekt"),
-                  QKeySequence(QStringLiteral("Ctrl+N")), QStyle::SP_FileIcon);
+                  QKeySequence(QStringLiteral("Ctrl+N")), TIkona::Nowy);
     FileOpenTA = polecenie("FileOpenTA", QStringLiteral("&Otwórz..."),
                            QStringLiteral("Otwórz|Otwiera projekt z dysku"),
-                           QKeySequence(QStringLiteral("Ctrl+O")), QStyle::SP_DialogOpenButton);
+                           QKeySequence(QStringLiteral("Ctrl+O")), TIkona::Otworz);
     FileSaveTA = polecenie("FileSaveTA", QStringLiteral("&Zapisz"),
                            QStringLiteral("Zapisz|Zapisuje bieżący projekt"),
-                           QKeySequence(QStringLiteral("Ctrl+S")), QStyle::SP_DialogSaveButton);
+                           QKeySequence(QStringLiteral("Ctrl+S")), TIkona::Zapisz);
     FileSaveAsTA = polecenie("FileSaveAsTA", QStringLiteral("Zapisz &jako..."),
                              QStringLiteral("Zapisz jako|Zapisuje bieżący projekt pod nową nazwą"));
     FileCloseTA = polecenie("FileCloseTA", QStringLiteral("Za&mknij"),
                             QStringLiteral("Zamknij|Zamyka aktualnie otwarty projekt"),
-                            QKeySequence(), QStyle::SP_DialogCloseButton);
+                            QKeySequence(), TIkona::Zamknij);
     FileImportArvoKTA = polecenie(
         "FileImportArvoKTA", QStringLiteral("Import z Arvo-K..."),
         QStringLiteral("Import z Arvo-K|Import pliku projektu z programu Arvo-K Kalkulator "
                        "powierzchni ścian, okien i drzwi"),
-        QKeySequence(QStringLiteral("Ctrl+I")), QStyle::SP_ArrowDown);
+        QKeySequence(QStringLiteral("Ctrl+I")), TIkona::Import);
     FilePageSetup1 = polecenie("FilePageSetup1", QStringLiteral("&Ustawienia strony..."),
                                QStringLiteral("Ustawienia strony"));
-    FilePrintPreviewTA = polecenie("FilePrintPreviewTA", QStringLiteral("Podgląd wydruku..."),
-                                   QStringLiteral("Podgląd wydruku"), QKeySequence(),
-                                   QStyle::SP_FileDialogContentsView);
+    FilePrintPreviewTA =
+        polecenie("FilePrintPreviewTA", QStringLiteral("Podgląd wydruku..."),
+                  QStringLiteral("Podgląd wydruku"), QKeySequence(), TIkona::Podglad);
     PrintDlgTA = polecenie("PrintDlgTA", QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj"),
                            QKeySequence(QStringLiteral("Ctrl+P")));
     PrintDlgTA->setVisible(false);
@@ -79,32 +83,31 @@ void TMainForm::UtworzPolecenia() {
                            QKeySequence(QStringLiteral("Ctrl+K")));
     EditCut1 = polecenie("EditCut1", QStringLiteral("&Wytnij"),
                          QStringLiteral("Wytnij|Wycina zaznaczenie i umieszcza je w schowku"),
-                         QKeySequence(QStringLiteral("Ctrl+X")));
+                         QKeySequence(QStringLiteral("Ctrl+X")), TIkona::Wytnij);
     EditCopy1 =
         polecenie("EditCopy1", QStringLiteral("&Kopiuj"),
                   QStringLiteral("Kopiuj|Kopiuje zaznaczony fragment i umieszcza go w schowku"),
-                  QKeySequence(QStringLiteral("Ctrl+C")));
+                  QKeySequence(QStringLiteral("Ctrl+C")), TIkona::Kopiuj);
     EditPaste1 = polecenie("EditPaste1", QStringLiteral("W&klej"),
                            QStringLiteral("Wklej|Wstawia zawartość schowka"),
-                           QKeySequence(QStringLiteral("Ctrl+V")));
-    AddStolarkaTA =
-        polecenie("AddStolarkaTA", QStringLiteral("&Dodaj"),
-                  QStringLiteral("Dodaj okno|Dodaje nowe okno do zestawienia stolarki"),
-                  QKeySequence(QStringLiteral("Ctrl+D")), QStyle::SP_FileDialogNewFolder);
+                           QKeySequence(QStringLiteral("Ctrl+V")), TIkona::Wklej);
+    AddStolarkaTA = polecenie("AddStolarkaTA", QStringLiteral("&Dodaj"),
+                              QStringLiteral("Dodaj okno|Dodaje nowe okno do zestawienia stolarki"),
+                              QKeySequence(QStringLiteral("Ctrl+D")), TIkona::DodajOkno);
     DelStolarkaTA = polecenie("DelStolarkaTA", QStringLiteral("&Usuń"),
                               QStringLiteral("Usuń okno|Usuwa wybrane okno z zestawienia stolarki"),
-                              QKeySequence(QStringLiteral("Ctrl+U")), QStyle::SP_TrashIcon);
+                              QKeySequence(QStringLiteral("Ctrl+U")), TIkona::UsunOkno);
     MulStolarkaTA = polecenie(
         "MulStolarkaTA", QStringLiteral("&Powiel"),
         QStringLiteral("Powiel okno|Powiela wybrane okno tworząc nowe okno z identycznymi "
                        "parametrami"),
-        QKeySequence(QStringLiteral("Ctrl+M")), QStyle::SP_FileDialogDetailedView);
+        QKeySequence(QStringLiteral("Ctrl+M")), TIkona::PowielOkno);
     OrientacjeTA = polecenie(
         "OrientacjeTA", QStringLiteral("Zestawienie wg stron świata..."),
         QStringLiteral("Zestawienie wg stron świata|Liczba okien, ich pole i średni Uw według "
                        "kondygnacji i stron świata"));
     CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
-                            QKeySequence(), QStyle::SP_ComputerIcon);
+                            QKeySequence(), TIkona::Kalkulator);
     HelpContents1 =
         polecenie("HelpContents1", QStringLiteral("&Pomoc"), QStringLiteral("Pomoc do programu"),
                   QKeySequence(QStringLiteral("F1")));

@@ -2,6 +2,7 @@
 
 #include "dialogi.h"
 #include "liczby.h"
+#include "logodv.h"
 #include "polaliczbowe.h"
 #include "zestawienie.h"
 
@@ -52,28 +53,38 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     setObjectName(QStringLiteral("StolarkaPanel"));
     auto* glowny = new QVBoxLayout(this);
 
-    glowny->setContentsMargins(4, 4, 4, 4);
-    glowny->setSpacing(4);
+    glowny->setContentsMargins(4, 2, 4, 2);
+    glowny->setSpacing(2);
     auto* stopka = new QGroupBox(QStringLiteral(" Dane do nagłówka "), this);
     stopka->setObjectName(QStringLiteral("StopkaGB"));
-    auto* fs = new QFormLayout(stopka);
+    // The title and the company across the group, the shorter texts in
+    // two columns.
+    auto* fs = new QGridLayout(stopka);
+    fs->setContentsMargins(6, 2, 6, 4);
     fs->setVerticalSpacing(2);
-    auto tekst = [&](const char* nazwa, const QString& etykieta) {
+    auto tekst = [&](const char* nazwa, const QString& etykieta, int wiersz, int kolumna,
+                     int kolumn) {
         auto* e = new QLineEdit(stopka);
         e->setObjectName(QLatin1String(nazwa));
-        fs->addRow(etykieta, e);
+        fs->addWidget(new QLabel(etykieta, stopka), wiersz, kolumna);
+        fs->addWidget(e, wiersz, kolumna + 1, 1, kolumn);
         return e;
     };
-    TytulProjEd = tekst("TytulProjEd", QStringLiteral("Tytuł projektu:"));
-    FirmaEd = tekst("FirmaEd", QStringLiteral("Firma:"));
-    ProjektEd = tekst("ProjektEd", QStringLiteral("Projekt:"));
-    ObiektEd = tekst("ObiektEd", QStringLiteral("Obiekt:"));
-    InwestorEd = tekst("InwestorEd", QStringLiteral("Inwestor:"));
-    ProjektantEd = tekst("ProjektantEd", QStringLiteral("Opracował:"));
+    TytulProjEd = tekst("TytulProjEd", QStringLiteral("Tytuł projektu:"), 0, 0, 3);
+    FirmaEd = tekst("FirmaEd", QStringLiteral("Firma:"), 1, 0, 3);
+    ProjektEd = tekst("ProjektEd", QStringLiteral("Projekt:"), 2, 0, 1);
+    ObiektEd = tekst("ObiektEd", QStringLiteral("Obiekt:"), 2, 2, 1);
+    InwestorEd = tekst("InwestorEd", QStringLiteral("Inwestor:"), 3, 0, 1);
+    ProjektantEd = tekst("ProjektantEd", QStringLiteral("Opracował:"), 3, 2, 1);
     DataTP = new QDateEdit(stopka);
     DataTP->setObjectName(QStringLiteral("DataTP"));
     DataTP->setCalendarPopup(true);
-    fs->addRow(QStringLiteral("Data:"), DataTP);
+    // As the project files hold it: year-month-day.
+    DataTP->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    fs->addWidget(new QLabel(QStringLiteral("Data:"), stopka), 4, 0);
+    fs->addWidget(DataTP, 4, 1);
+    fs->setColumnStretch(1, 1);
+    fs->setColumnStretch(3, 1);
 
     auto* budynek = new QGroupBox(QStringLiteral(" Dane budynku "), this);
     budynek->setObjectName(QStringLiteral("DaneBudynkuGB"));
@@ -114,20 +125,25 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     RabatDodEd = liczba("RabatDodEd", TZakresPola::Procent);
     fo->addRow(QStringLiteral("Rabat dodatkowy:"), ZJednostka(RabatDodEd, QStringLiteral("%")));
     CenaMontazEd = liczba("CenaMontazEd", TZakresPola::NieUjemna);
-    auto* montaz =
-        new QLabel(QStringLiteral("Cena netto montażu okna za metr bieżący obwodu:"), opcje);
-    montaz->setWordWrap(true);
-    fo->addRow(montaz, ZJednostka(CenaMontazEd, QStringLiteral("zł")));
+    // Long labels broken by hand: word-wrapped ones would make the scrolling
+    // panel take its preferred height and show a scroll bar it does not need.
+    fo->addRow(
+        new QLabel(QStringLiteral("Cena netto montażu okna\nza metr bieżący obwodu:"), opcje),
+        ZJednostka(CenaMontazEd, QStringLiteral("zł")));
     ZakresCzynnosciEd = new QLineEdit(opcje);
     ZakresCzynnosciEd->setObjectName(QStringLiteral("ZakresCzynnosciEd"));
-    auto* zakres = new QLabel(QStringLiteral("Zakres czynności objętych wyceną:"), opcje);
-    zakres->setWordWrap(true);
-    fo->addRow(zakres, ZakresCzynnosciEd);
+    // The scope of work takes the group's whole width under its label.
+    fo->addRow(new QLabel(QStringLiteral("Zakres czynności objętych wyceną:"), opcje));
+    fo->addRow(ZakresCzynnosciEd);
 
     auto* promocje = new QGroupBox(QStringLiteral("Promocje D&&V"), this);
     promocje->setObjectName(QStringLiteral("DVPromocjePanel"));
     auto* fp = new QFormLayout(promocje);
     fp->setVerticalSpacing(2);
+    auto* logo = new QLabel(promocje);
+    logo->setObjectName(QStringLiteral("DVLogoPromocji"));
+    logo->setPixmap(LogoDV());
+    fp->addRow(logo);
     PromoKlimaEd = liczba("PromoKlimaEd", TZakresPola::Procent);
     fp->addRow(QStringLiteral("Okna klima PCV:"), ZJednostka(PromoKlimaEd, QStringLiteral("%")));
     PromoKobaltEd = liczba("PromoKobaltEd", TZakresPola::Procent);

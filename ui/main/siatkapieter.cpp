@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QValidator>
 
@@ -45,9 +46,16 @@ TSiatkaPieter::TSiatkaPieter(QWidget* rodzic) : QTableWidget(rodzic) {
     setHorizontalHeaderLabels(h);
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
-    setColumnWidth(0, 83);
+    // The storey names whole ("podpiwniczenie" is the longest).
+    setColumnWidth(0, std::max(83, fontMetrics().horizontalAdvance(POZIOM_PODPIWNICZENIE) + 10));
     for (int c = 1; c <= LICZBA_KIERUNKOW; ++c)
         setColumnWidth(c, 35);
+    // All nine columns in sight; rows beyond the height scroll.
+    int szerokosc = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c <= LICZBA_KIERUNKOW; ++c)
+        szerokosc += columnWidth(c);
+    setMinimumWidth(szerokosc);
+    setMinimumHeight(horizontalHeader()->sizeHint().height() + 2 * 18 + 2 * frameWidth());
     setItemDelegate(new TDelegatLiczby(this));
     Resetuj();
 }

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+
+// The toolbar's and menus' pictures, drawn by the program itself so that they
+// read the same on every desktop: in colour when a command can be used and in
+// flat grey when it cannot.
+enum class TIkona {
+    Nowy,
+    Otworz,
+    Zapisz,
+    Zamknij,
+    Import,
+    Podglad,
+    Wytnij,
+    Kopiuj,
+    Wklej,
+    DodajOkno,
+    UsunOkno,
+    PowielOkno,
+    Kalkulator,
+};
+
+QIcon IkonaPolecenia(TIkona ikona);
