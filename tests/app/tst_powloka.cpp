@@ -1,13 +1,19 @@
 #include "oprogramie.h"
 #include "pomoc.h"
 #include "splash.h"
+#include "tlumaczenia.h"
 #include "wersja.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 // What the desktop was asked to open.
 class TOtwarte : public QObject {
@@ -67,6 +73,38 @@ private slots:
         QCOMPARE(o.findChild<QLabel*>("StaticText1")->text(),
                  QStringLiteral("Is fecit cui prodest."));
         QCOMPARE(o.WWWLab->cursor().shape(), Qt::PointingHandCursor);
+        // The publisher's lines end left of the first column the picture draws on.
+        o.show();
+        auto* obraz = o.findChild<QLabel*>("Image1");
+        const QImage tlo = obraz->pixmap().toImage();
+        int tloMin = 255, rysunek = tlo.width();
+        for (int y = 0; y < tlo.height(); ++y)
+            tloMin = std::min(tloMin, qGray(tlo.pixel(0, y)));
+        for (int x = 0; x < tlo.width() && rysunek == tlo.width(); ++x)
+            for (int y = 0; y < tlo.height(); ++y)
+                if (qGray(tlo.pixel(x, y)) < tloMin - 20)
+                    rysunek = x;
+        const QList<QLabel*> napisy = obraz->findChildren<QLabel*>();
+        QCOMPARE(napisy.size(), 7);
+        for (QLabel* l : napisy) {
+            QVERIFY(l->geometry().bottom() < obraz->height());
+            const int koniec =
+                l->x() + l->contentsRect().left() + l->fontMetrics().horizontalAdvance(l->text());
+            QVERIFY2(koniec < rysunek, qPrintable(l->text()));
+        }
+    }
+
+    // Qt's own dialogs and menus speak Polish.
+    void polskieTekstyQt() {
+        QVERIFY(ZaladujTlumaczeniaQt(*QCoreApplication::instance()));
+        QLineEdit pole;
+        std::unique_ptr<QMenu> menu(pole.createStandardContextMenu());
+        QStringList teksty;
+        for (QAction* a : menu->actions())
+            teksty << a->text();
+        QVERIFY(teksty.contains(QStringLiteral("S&kopiuj\tCtrl+C")));
+        QFileDialog plik;
+        QCOMPARE(plik.labelText(QFileDialog::Reject), QStringLiteral("Anuluj"));
     }
 
     // A document present is handed to the desktop; one absent is not.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
@@ -28,4 +31,19 @@ inline void Pisz(QWidget* w, const QString& tekst) {
         QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, tekst.mid(i, n), Qt::NoModifier);
         i += n - 1;
     }
+}
+
+// Opens a shown list with the mouse and clicks the item `tekst` in its popup.
+inline void WybierzZListy(QComboBox* lista, const QString& tekst) {
+    QTest::mouseClick(lista, Qt::LeftButton);
+    QAbstractItemView* widok = lista->view();
+    QVERIFY(QTest::qWaitForWindowExposed(widok->window()));
+    // A list takes no click within a double-click time of opening.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const int wiersz = lista->findText(tekst);
+    QVERIFY2(wiersz >= 0, qPrintable(tekst));
+    const QModelIndex i = lista->model()->index(wiersz, 0);
+    widok->scrollTo(i);
+    QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(i).center());
+    QTRY_VERIFY(!widok->window()->isVisible());
 }

@@ -36,20 +36,6 @@ int StronyPdf(const QString& pdf) {
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// Picks an item of a closed drop-down as a user does: opens its list with
-// the mouse and clicks the item.
-void WybierzZListy(QComboBox* lista, const QString& tekst) {
-    QTest::mouseClick(lista, Qt::LeftButton);
-    QAbstractItemView* widok = lista->view();
-    QVERIFY(QTest::qWaitForWindowExposed(widok->window()));
-    // A list takes no click within a double-click time of opening.
-    QTest::qWait(QApplication::doubleClickInterval() + 50);
-    const QModelIndex i = lista->model()->index(lista->findText(tekst), 0);
-    widok->scrollTo(i);
-    QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(i).center());
-    QTRY_VERIFY(!widok->window()->isVisible());
-}
-
 } // namespace
 
 class TestOknoPodgladu : public QObject {

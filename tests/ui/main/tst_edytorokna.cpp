@@ -7,14 +7,17 @@
 #include "tabuf.h"
 #include "tabug.h"
 #include "typokna.h"
+#include "zdarzenia.h"
 #include "zestawienie.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QRadioButton>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -136,6 +139,33 @@ private slots:
         QCOMPARE(e->CenaEd->text(), QStringLiteral("517,44"));
     }
 
+    // Neither the D&V logo nor the vent help moves a control under the mouse.
+    void bezSkokow() {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto uklad = [this] {
+            QCoreApplication::processEvents();
+            QMap<QString, QRect> m;
+            for (QWidget* w : e->findChildren<QWidget*>())
+                if (!w->objectName().isEmpty() && w != e->DVImage && w != e->SzerNawiewLabHelp &&
+                    w != e->SkrzydloCB)
+                    m[w->objectName()] = QRect(w->mapTo(e, QPoint(0, 0)), w->size());
+            return m;
+        };
+        const QMap<QString, QRect> przed = uklad();
+        QVERIFY(przed.size() > 30);
+        QTest::mouseClick(e->SzerokoscNawiewnikaED, Qt::LeftButton);
+        QTRY_VERIFY(e->SzerNawiewLabHelp->isVisible());
+        QCOMPARE(uklad(), przed);
+        KatalogDV();
+        e->SzerokoscEd->setText("1000");
+        e->WysokoscEd->setText("1400");
+        e->RefreshUwOkna->click();
+        QVERIFY(e->DVImage->isVisible());
+        QCOMPARE(uklad(), przed);
+    }
+
     void brakCeny() {
         e->SzerokoscEd->setText("200");
         e->WysokoscEd->setText("1400");
@@ -197,16 +227,32 @@ private slots:
 
     void rozwijanaSkrzydel() {
         f->show();
-        e->SkrzydlaVLE->setCurrentCell(2, 1);
-        emit e->SkrzydlaVLE->cellClicked(2, 1);
-        QVERIFY(e->SkrzydloCB->isVisible());
-        QCOMPARE(e->SkrzydloCB->currentText(), QStringLiteral("stałe w ramie"));
-        e->SkrzydloCB->setCurrentIndex(7);
-        emit e->SkrzydloCB->activated(7);
-        QVERIFY(!e->SkrzydloCB->isVisible());
-        QCOMPARE(Okno("O1").RodzajSkrzydla[2], 7);
-        emit e->SkrzydlaVLE->cellClicked(1, 0); // the key column does nothing
-        QVERIFY(!e->SkrzydloCB->isVisible());
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        TListaSkrzydel* l = e->SkrzydlaVLE;
+        QComboBox* cb = e->SkrzydloCB;
+        const QRect komorka = l->visualItemRect(l->item(2, 1));
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, komorka.center());
+        QVERIFY(cb->isVisible());
+        QCOMPARE(cb->geometry().top(), komorka.top());
+        QCOMPARE(cb->height(), komorka.height());
+        QCOMPARE(cb->currentText(), QStringLiteral("stałe w ramie"));
+        // The list opened over the cell takes the click on an item.
+        WybierzZListy(cb, QStringLiteral("uchylne"));
+        QCOMPARE(Okno("O1").RodzajSkrzydla[2], 4);
+        QCOMPARE(l->item(2, 1)->text(), QStringLiteral("uchylne"));
+        QVERIFY(!cb->isVisible());
+        // Down from there brings the list to the next sash; the key column does nothing.
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, komorka.center());
+        QTest::keyClick(cb, Qt::Key_Down);
+        QCOMPARE(l->currentRow(), 3);
+        QVERIFY(cb->isVisible());
+        QCOMPARE(cb->geometry().top(), l->visualItemRect(l->item(3, 1)).top());
+        QTest::keyClick(cb, Qt::Key_Escape);
+        QVERIFY(!cb->isVisible());
+        QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                          l->visualItemRect(l->item(1, 0)).center());
+        QVERIFY(!cb->isVisible());
     }
 
     void uwagi() {
@@ -414,6 +460,25 @@ private slots:
         QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("PolskaNorma"));
         QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("10"));
         QCOMPARE(e->UgEd->text(), QStringLiteral("3,3"));
+    }
+
+    void listaTypow() {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        // The open list shows ten types and scrolls to the rest.
+        QTest::mouseClick(e->TypOknaCB, Qt::LeftButton);
+        QAbstractItemView* widok = e->TypOknaCB->view();
+        QVERIFY(QTest::qWaitForWindowExposed(widok->window()));
+        const int wysokosc = widok->viewport()->height();
+        QCOMPARE(widok->indexAt(QPoint(2, wysokosc - 2)).row() -
+                     widok->indexAt(QPoint(2, 2)).row() + 1,
+                 10);
+        QTest::keyClick(widok, Qt::Key_Escape);
+        QTRY_VERIFY(!widok->window()->isVisible());
+        const QString dalszy = e->TypOknaCB->itemText(40);
+        WybierzZListy(e->TypOknaCB, dalszy);
+        QCOMPARE(Okno("O1").TypOknaNazwa(), dalszy);
     }
 
     void wyborTypu() {

@@ -107,6 +107,10 @@ private slots:
                  QStringLiteral("Zapisuje bieżący projekt pod nową nazwą"));
         QCOMPARE(f->UkladStrony().pageSize().id(), QPageSize::A4);
         QCOMPARE(f->UkladStrony().margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+        // The empty tree stays at the left edge.
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QCOMPARE(f->StolarkaTree->mapTo(f.get(), QPoint(0, 0)).x(), 0);
     }
 
     void nowyProjekt() {
@@ -515,6 +519,36 @@ private slots:
         const int przed = e->MaterialRamyCB->currentIndex();
         Kolko(e->MaterialRamyCB, e->MaterialRamyCB->rect().center(), 120);
         QCOMPARE(e->MaterialRamyCB->currentIndex(), przed - 1);
+    }
+
+    // Cut, Copy and Paste follow the focused text field from the start; a
+    // panel control's hint shows in the status bar under the mouse.
+    void schowekIPodpowiedzi() {
+        for (QAction* a : {f->EditCut1, f->EditCopy1, f->EditPaste1})
+            QVERIFY(!a->isEnabled());
+        NowyZOknami({"O1"});
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QApplication::clipboard()->setText(QStringLiteral("x"));
+        const QPoint korzen =
+            f->StolarkaTree->visualItemRect(f->StolarkaTree->topLevelItem(0)).center();
+        QTest::mouseClick(f->StolarkaTree->viewport(), Qt::LeftButton, {}, korzen);
+        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        QTest::mouseClick(firma, Qt::LeftButton);
+        QTRY_VERIFY(firma->hasFocus());
+        QVERIFY(f->EditPaste1->isEnabled() && !f->EditCopy1->isEnabled());
+        QTest::keyClicks(firma, QStringLiteral("abc"));
+        QTest::keyClick(firma, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(f->EditCut1->isEnabled() && f->EditCopy1->isEnabled());
+        QTest::mouseClick(f->StolarkaTree->viewport(), Qt::LeftButton, {}, korzen);
+        for (QAction* a : {f->EditCut1, f->EditCopy1, f->EditPaste1})
+            QVERIFY(!a->isEnabled());
+        Wybierz("O1");
+        QWidget* typ = f->ElementStolarkiPanel->TypOknaCB;
+        QTest::mouseMove(typ);
+        QTRY_COMPARE(f->statusBar()->currentMessage(), typ->toolTip());
+        QVERIFY(!f->statusBar()->currentMessage().isEmpty());
     }
 
     // What the file cannot store is refused as it is typed, with the reason
