@@ -144,12 +144,12 @@ void TMainForm::UtworzPanele() {
         }
         for (QPlainTextEdit* t : panel->findChildren<QPlainTextEdit*>())
             PilnujZnakow(t, naPasek);
-        // The wheel over a list or spin field that the user is not editing
-        // scrolls the panel instead of changing the value.
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             // A control's hint also goes to the status bar while the mouse is over it.
             if (w->statusTip().isEmpty())
                 w->setStatusTip(w->toolTip());
+            // The wheel over a list or spin field that the user is not editing
+            // scrolls the panel instead of changing the value.
             if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)) {
                 w->setFocusPolicy(Qt::StrongFocus);
                 w->installEventFilter(this);
