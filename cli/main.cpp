@@ -5,6 +5,7 @@
 #include "plikprojektu.h"
 #include "podsumowanie.h"
 #include "raportpdf.h"
+#include "wspolne.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,10 +17,6 @@
 #include <string>
 
 namespace {
-
-constexpr int KOD_OK = 0;
-constexpr int KOD_BLAD_ODCZYTU = 1;
-constexpr int KOD_ZLE_UZYCIE = 2;
 
 const char* const pomoc =
     "Usage: termivo-cli COMMAND [ARGUMENTS]\n"
@@ -69,37 +66,33 @@ int ZleUzycie() {
 
 int Podsumowanie(const QString& sciezka) {
     TZestawienieStolarki projekt;
-    if (WczytajProjekt(projekt, sciezka) != WYNIK_OK) {
-        Wypisz(stderr, (KOMUNIKAT_BLAD_ODCZYTU + QLatin1Char('\n')).toUtf8());
-        return KOD_BLAD_ODCZYTU;
-    }
+    if (!WczytajLubZglos(projekt, sciezka))
+        return KOD_BLAD;
     PodsumowanieJson(projekt, [](QByteArrayView kawalek) {
         std::fwrite(kawalek.data(), 1, static_cast<std::size_t>(kawalek.size()), stdout);
     });
-    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
+    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD;
 }
 
 int Orientacje(const QString& sciezka, bool csv) {
     TZestawienieStolarki projekt;
-    if (WczytajProjekt(projekt, sciezka) != WYNIK_OK) {
-        Wypisz(stderr, (KOMUNIKAT_BLAD_ODCZYTU + QLatin1Char('\n')).toUtf8());
-        return KOD_BLAD_ODCZYTU;
-    }
+    if (!WczytajLubZglos(projekt, sciezka))
+        return KOD_BLAD;
     const TZestawienieStron z = ZestawienieWgStron(projekt);
     Wypisz(stdout, csv ? ZestawienieWgStronCsv(z) : OrientacjeJson(z));
-    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD_ODCZYTU;
+    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD;
 }
 
 int ImportAvk(const QString& wejscie, const QString& wyjscie) {
     TZestawienieStolarki projekt;
     projekt.SetParter(true);
     if (ImportujArvoKZPliku(projekt, wejscie) != WYNIK_OK) {
-        Wypisz(stderr, (KOMUNIKAT_IMPORT_NIEUDANY + QLatin1Char('\n')).toUtf8());
-        return KOD_BLAD_ODCZYTU;
+        Blad(KOMUNIKAT_IMPORT_NIEUDANY);
+        return KOD_BLAD;
     }
     if (ZapiszProjekt(projekt, wyjscie) != WYNIK_OK) {
-        Wypisz(stderr, (KOMUNIKAT_BLAD_ZAPISU + QLatin1Char('\n')).toUtf8());
-        return KOD_BLAD_ODCZYTU;
+        Blad(KOMUNIKAT_BLAD_ZAPISU);
+        return KOD_BLAD;
     }
     return KOD_OK;
 }

@@ -2,9 +2,10 @@
 
 #include "dokumentpdf.h"
 #include "liczby.h"
-#include "plikprojektu.h"
 #include "powiadomienia.h"
 #include "raport.h"
+#include "wspolne.h"
+#include "zestawienie.h"
 
 #include <QPageSize>
 #include <QSaveFile>
@@ -26,14 +27,6 @@ const char* const POMOC_RAPORTU =
     "                     display is needed.\n";
 
 namespace {
-
-constexpr int KOD_OK = 0;
-constexpr int KOD_BLAD = 1;
-constexpr int KOD_ZLE_UZYCIE = 2;
-
-void Blad(const QString& tresc) {
-    std::fprintf(stderr, "%s\n", tresc.toUtf8().constData());
-}
 
 std::optional<QPageSize> Papier(const QString& nazwa) {
     const std::pair<const char*, QPageSize::PageSizeId> papiery[] = {{"A4", QPageSize::A4},
@@ -108,10 +101,8 @@ int RaportPdf(const QStringList& argumenty) {
     }
 
     TZestawienieStolarki projekt;
-    if (WczytajProjekt(projekt, projektPlik) != WYNIK_OK) {
-        Blad(KOMUNIKAT_BLAD_ODCZYTU);
+    if (!WczytajLubZglos(projekt, projektPlik))
         return KOD_BLAD;
-    }
     projekt.SortBySymbol();
     // Only a whole file appears under the name.
     QSaveFile plik(pdfPlik);
@@ -124,7 +115,7 @@ int RaportPdf(const QStringList& argumenty) {
     {
         TDokumentPdf dokument(plik, papier,
                               poziomo ? QPageLayout::Landscape : QPageLayout::Portrait, 96,
-                              QStringLiteral("Termivo - zestawienie stolarki"));
+                              TRaport::TYTUL_DOKUMENTU);
         TRaport raport(projekt, dokument);
         raport.Czcionka = czcionka;
         raport.DodajWycene = wycena;

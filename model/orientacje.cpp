@@ -72,6 +72,18 @@ TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     return z;
 }
 
+QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w) {
+    switch (w) {
+    case TWielkoscStron::Pole:
+        return TekstStaly(k.Pole, 12, 2);
+    case TWielkoscStron::Uw:
+        return k.Uw ? TekstStaly(*k.Uw, 4, 2) : QString();
+    case TWielkoscStron::Sztuk:
+        break;
+    }
+    return QString::number(k.Sztuk);
+}
+
 QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z) {
     const QLocale przecinek(QLocale::Polish, QLocale::Poland);
     QString csv = QStringLiteral("Kondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n");

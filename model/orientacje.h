@@ -40,6 +40,12 @@ struct TZestawienieStron {
 
 TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& projekt);
 
+// The figure of a cell that a table shows.
+enum class TWielkoscStron { Sztuk, Pole, Uw };
+// A cell as the dialog and the report show it: pieces, the area with two
+// decimals, the mean Uw with two decimals (empty without area).
+QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w);
+
 // As a Polish spreadsheet opens it directly: UTF-8 with a byte-order mark,
 // CR LF, ";" between fields, the decimal comma whatever the locale.
 QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z);

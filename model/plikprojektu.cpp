@@ -240,8 +240,6 @@ const TZnaczenieKlucza* Znaczenie(const TIndeksKluczy& indeks, QByteArrayView kl
     return it == indeks.mapa.end() ? nullptr : &it->second;
 }
 
-// The section's lines one by one, each looked up once; of repeated keys the
-// first counts. What the section lacks keeps the new window's default.
 // The last name each field met and its code.
 struct TZnanaNazwa {
     QByteArrayView surowa;
@@ -250,6 +248,8 @@ struct TZnanaNazwa {
     bool jest = false;
 };
 
+// The section's lines one by one, each looked up once; of repeated keys the
+// first counts. What the section lacks keeps the new window's default.
 void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
                 std::vector<TZnanaNazwa>& nazwy, std::vector<char>& przeczytane,
                 std::vector<char>& liczby, const QLocale& locale) {

@@ -2,7 +2,7 @@
 
 namespace {
 
-TPoleOkna Liczbowe(const char* klucz, TRodzajPola rodzaj, double (*liczba)(const TOkno&),
+TPoleOkna Liczbowe(const QByteArray& klucz, TRodzajPola rodzaj, double (*liczba)(const TOkno&),
                    void (*ustaw)(TOkno&, double), double domyslna = 0) {
     TPoleOkna p;
     p.klucz = klucz;
@@ -23,7 +23,7 @@ TPoleOkna Liczbowe(const char* klucz, TRodzajPola rodzaj, double (*liczba)(const
         #pole, TRodzajPola::Calkowita, [](const TOkno& o) { return double(o.pole); },              \
         [](TOkno& o, double x) { o.pole = static_cast<int32_t>(x); })
 
-TPoleOkna Tekstowe(const char* klucz, TRodzajPola rodzaj, QString (*tekst)(const TOkno&),
+TPoleOkna Tekstowe(const QByteArray& klucz, TRodzajPola rodzaj, QString (*tekst)(const TOkno&),
                    void (*ustaw)(TOkno&, const QString&), const QString& domyslny = QString()) {
     TPoleOkna p;
     p.klucz = klucz;
@@ -34,7 +34,7 @@ TPoleOkna Tekstowe(const char* klucz, TRodzajPola rodzaj, QString (*tekst)(const
     return p;
 }
 
-TPoleOkna Nazwowe(const char* klucz, QString (*tekst)(const TOkno&),
+TPoleOkna Nazwowe(const QByteArray& klucz, QString (*tekst)(const TOkno&),
                   int32_t (*kod)(const QString&, bool*), void (*ustawKod)(TOkno&, int32_t),
                   const QString& domyslny) {
     TPoleOkna p = Tekstowe(klucz, TRodzajPola::Nazwa, tekst, nullptr, domyslny);
@@ -51,7 +51,7 @@ int32_t KodZrodla(const QString& nazwa, bool* ok) {
 
 template <int I> TPoleOkna Skrzydlo() {
     return Nazwowe(
-        QByteArray("RodzajSkrzydlaNr" + QByteArray::number(I + 1)).constData(),
+        "RodzajSkrzydlaNr" + QByteArray::number(I + 1),
         [](const TOkno& o) { return o.RodzajSkrzydlaNazwa(I); }, KodRodzajuSkrzydla,
         [](TOkno& o, int32_t k) { o.RodzajSkrzydla[I] = k; }, NazwaRodzajuSkrzydla(0));
 }

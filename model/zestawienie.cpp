@@ -76,7 +76,7 @@ int32_t TZestawienieStolarki::AddOkno(const QString& s) {
     // A window without a symbol could be neither found nor saved.
     if (symbol.isEmpty())
         return WYNIK_BLAD;
-    const QString klucz = KluczBezWielkosci(symbol);
+    const QString klucz = KluczBezWielkosci(symbol); // KluczSymbolu, trimmed already
     if (Indeks_.contains(klucz))
         return WYNIK_DUPLIKAT;
     try {

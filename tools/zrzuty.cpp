@@ -84,16 +84,21 @@ void NaEkranie(QWidget* okno, const QString& nazwa) {
     }
 }
 
-void Zapisz(QWidget* w, const QString& nazwa) {
-    QCoreApplication::processEvents();
+// The picture as OUT_DIR/nazwa.png, counted.
+void ZapiszObraz(const QImage& obraz, const QString& nazwa) {
     const QString sciezka = QDir(katalog).filePath(nazwa + QStringLiteral(".png"));
-    if (w->grab().save(sciezka)) {
+    if (obraz.save(sciezka)) {
         ++zapisane;
         std::printf("%s\n", sciezka.toUtf8().constData());
     } else {
         std::fprintf(stderr, "nie zapisano %s\n", sciezka.toUtf8().constData());
         ++niezapisane;
     }
+}
+
+void Zapisz(QWidget* w, const QString& nazwa) {
+    QCoreApplication::processEvents();
+    ZapiszObraz(w->grab().toImage(), nazwa);
 }
 
 // Sample windows: one, three and eight sashes, a D&V window, vents and remarks.
@@ -162,14 +167,7 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
         QPainter p(&strona);
         widok.RysujStrone(p, n, QRectF(strona.rect()));
         p.end();
-        const QString sciezka =
-            QDir(katalog).filePath(QStringLiteral("%1_strona%2.png").arg(nazwa).arg(n));
-        if (strona.save(sciezka)) {
-            ++zapisane;
-        } else {
-            std::fprintf(stderr, "nie zapisano %s\n", sciezka.toUtf8().constData());
-            ++niezapisane;
-        }
+        ZapiszObraz(strona, QStringLiteral("%1_strona%2").arg(nazwa).arg(n));
     }
 }
 

@@ -25,8 +25,6 @@
 
 #include <cmath>
 
-const QString TPrnPrvForm::TYTUL_ZADANIA = QStringLiteral("Termivo - zestawienie stolarki");
-
 namespace {
 
 const QStringList POZYCJE_ZOOMU = {QStringLiteral("%50"),
@@ -96,7 +94,7 @@ TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), 
     PageView->SetAnnotation(false);
     PageView->SetFastPrint(false);
     PageView->SetZoom(100);
-    PageView->SetPrintJobTitle(TYTUL_ZADANIA);
+    PageView->SetPrintJobTitle(TRaport::TYTUL_DOKUMENTU);
     OdbijZoom();
     dokument_ = std::make_unique<TDokumentPodgladu>(*PageView);
 
@@ -288,7 +286,7 @@ bool TPrnPrvForm::DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout&
                                QPrinter& drukarka) {
     TPageView widok;
     widok.SetUnits(mmPixel);
-    widok.SetPrintJobTitle(TYTUL_ZADANIA);
+    widok.SetPrintJobTitle(TRaport::TYTUL_DOKUMENTU);
     UstawPapier(widok, uklad);
     TDokumentPodgladu dokument(widok);
     TRaport raport(projekt, dokument);
@@ -382,7 +380,7 @@ void TPrnPrvForm::Drukuj() {
         return;
     QPrinter drukarka(QPrinter::HighResolution);
     PageView->ApplyPaperToPrinter(drukarka);
-    drukarka.setDocName(TYTUL_ZADANIA);
+    drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
     drukarka.setFromTo(1, PageView->PageCount());
     if (!dialogi_.Drukuj(this, drukarka))
         return;
@@ -398,7 +396,7 @@ void TPrnPrvForm::ZapiszPdf() {
         return;
     // The file appears only when whole.
     QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly) || !PageView->SaveToPdf(plik, TYTUL_ZADANIA) ||
+    if (!plik.open(QIODevice::WriteOnly) || !PageView->SaveToPdf(plik, TRaport::TYTUL_DOKUMENTU) ||
         !plik.commit()) {
         plik.cancelWriting();
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),

@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-class QAction;
 class QCheckBox;
 class QComboBox;
 class QPrinter;
@@ -34,8 +33,6 @@ public:
     // The page-setup command (true when the user confirmed it) and the page
     // setup it keeps.
     void UstawUstawieniaStrony(std::function<bool()> polecenie, std::function<QPageLayout()> uklad);
-    void UstawPolecenieDrukowania(QAction* polecenie) { polecenieDrukowania_ = polecenie; }
-    void UstawNazwePliku(const QString& nazwa) { nazwaPliku_ = nazwa; }
     // Where "Zapisz PDF..." offers to save.
     void UstawProponowanyPdf(const QString& sciezka) { proponowanyPdf_ = sciezka; }
 
@@ -61,9 +58,6 @@ public:
     static bool DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout& uklad,
                              QPrinter& drukarka);
 
-    // The job title of what this window prints.
-    static const QString TYTUL_ZADANIA;
-
 protected:
     void showEvent(QShowEvent* e) override;
     void reject() override;
@@ -81,8 +75,6 @@ private:
     TZestawienieStolarki* projekt_ = nullptr;
     std::function<bool()> ustawieniaStrony_;
     std::function<QPageLayout()> ukladStrony_;
-    QAction* polecenieDrukowania_ = nullptr;
-    QString nazwaPliku_;
     QString proponowanyPdf_;
     std::unique_ptr<TDokumentPodgladu> dokument_;
     bool pierwszaAktywacja_ = true;

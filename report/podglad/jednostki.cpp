@@ -80,6 +80,10 @@ int JednostekNaCal(TUnits jednostka, int ppi) {
     return ppi;
 }
 
+int PrzeliczJednostki(int wartosc, TUnits z, TUnits do_, int ppi) {
+    return Konwertuj(wartosc, z, do_, ppi, ppi);
+}
+
 int ConvertX(int wartosc, TUnits z, TUnits do_, int ppiZrodla) {
     return Konwertuj(wartosc, z, do_, ppiZrodla, EkranPpiX());
 }

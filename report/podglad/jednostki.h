@@ -29,6 +29,8 @@ int JednostekNaCal(TUnits jednostka, int ppi);
 // twips multiply exactly; the reverse ways divide and drop the remainder.
 // Pixels are the screen's, unless `ppiZrodla` gives the pixels per inch of
 // the device the value comes from.
+// The same between two units of a device of `ppi` pixels per inch.
+int PrzeliczJednostki(int wartosc, TUnits z, TUnits do_, int ppi);
 int ConvertX(int wartosc, TUnits z, TUnits do_, int ppiZrodla = 0);
 int ConvertY(int wartosc, TUnits z, TUnits do_, int ppiZrodla = 0);
 // `ile` coordinate pairs in place (a rectangle is two).

@@ -1,5 +1,7 @@
 #include "dokumentpdf.h"
 
+#include "jednostki.h"
+
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -61,10 +63,8 @@ QRect TDokumentPdf::Strona() const {
                  ZSetnychMmY(static_cast<int>(std::lround(mm.height() * 100))));
 }
 
-// Hundredths of a millimetre to pixels, to the nearest (a half away from zero).
 int TDokumentPdf::ZSetnychMmX(int setne) const {
-    const long long iloczyn = static_cast<long long>(setne) * ppi_;
-    return static_cast<int>(iloczyn >= 0 ? (iloczyn + 1270) / 2540 : -((-iloczyn + 1270) / 2540));
+    return PrzeliczJednostki(setne, mmHiMetric, mmPixel, ppi_);
 }
 
 int TDokumentPdf::ZSetnychMmY(int setne) const {

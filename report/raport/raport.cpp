@@ -19,6 +19,7 @@
 
 const QString TRaport::KOMUNIKAT_ZA_MALA_STRONA =
     QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!");
+const QString TRaport::TYTUL_DOKUMENTU = QStringLiteral("Termivo - zestawienie stolarki");
 
 namespace {
 
@@ -82,6 +83,12 @@ int TRaport::MmY(int dziesiate) const {
     return dokument_.ZDziesiatychMmY(dziesiate);
 }
 
+QFont TRaport::Pismo(int punkty) const {
+    QFont f = Czcionka.isEmpty() ? QFont() : QFont(Czcionka);
+    f.setPointSize(punkty);
+    return f;
+}
+
 void TRaport::UstawMarginesy(const QMarginsF& mm) {
     const QRect s = dokument_.Strona();
     auto setne = [](double x) {
@@ -100,11 +107,7 @@ int TRaport::RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysok
     QPainter* p = dokument_.Plotno();
     if (!p)
         return 0;
-    QFont f(Czcionka);
-    if (Czcionka.isEmpty())
-        f = QFont();
-    f.setPointSize(punkty);
-    p->setFont(f);
+    p->setFont(Pismo(punkty));
     const QRect r(lewa, gora, szerokosc, wysokosc);
     if (ramka) {
         p->setBrush(Qt::NoBrush);
@@ -173,11 +176,7 @@ void TRaport::PageViewNewPage() {
     p->drawRect(QRect(lewa, gora, RamkaStrony.width(), RamkaStrony.height()));
 
     // The page number just below the frame, its right end at the frame's.
-    QFont f(Czcionka);
-    if (Czcionka.isEmpty())
-        f = QFont();
-    f.setPointSize(8);
-    p->setFont(f);
+    p->setFont(Pismo(8));
     const QString numer = QStringLiteral("Strona %1").arg(n);
     const int szer = p->fontMetrics().horizontalAdvance(numer);
     const QRect miejsce(prawa - szer, dol, szer, p->fontMetrics().height());
@@ -413,22 +412,12 @@ void TRaport::RysujOrientacje() {
             },
             true);
     };
-    using TPokaz = std::function<QString(const TKomorkaStron&)>;
-    const std::pair<QString, TPokaz> tabele[] = {
-        {QStringLiteral("Liczba sztuk"),
-         [](const TKomorkaStron& k) {
-             return QString::number(k.Sztuk);
-         }},
-        {QStringLiteral("Pole powierzchni [m2]"),
-         [](const TKomorkaStron& k) {
-             return Stala(k.Pole, 12);
-         }},
-        {QStringLiteral("Średni Uw [W/m2K]"),
-         [](const TKomorkaStron& k) {
-             return k.Uw ? Stala(*k.Uw, 4) : QString();
-         }},
+    const std::pair<QString, TWielkoscStron> tabele[] = {
+        {QStringLiteral("Liczba sztuk"), TWielkoscStron::Sztuk},
+        {QStringLiteral("Pole powierzchni [m2]"), TWielkoscStron::Pole},
+        {QStringLiteral("Średni Uw [W/m2K]"), TWielkoscStron::Uw},
     };
-    for (const auto& [tytul, pokaz] : tabele) {
+    for (const auto& [tytul, wielkosc] : tabele) {
         miejsce(3 * wiersz + MmY(60));
         y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y, tytul, 10);
         naglowek();
@@ -443,8 +432,9 @@ void TRaport::RysujOrientacje() {
             komorki(
                 nazwa,
                 [&](int d) {
-                    return pokaz(d < LICZBA_KIERUNKOW ? strony[static_cast<std::size_t>(d)]
-                                                      : razem);
+                    return TekstKomorki(d < LICZBA_KIERUNKOW ? strony[static_cast<std::size_t>(d)]
+                                                             : razem,
+                                        wielkosc);
                 },
                 true);
         };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QMarginsF>
 #include <QRect>
 #include <QString>
@@ -41,10 +42,14 @@ public:
                    const QString& tekst, int punkty);
 
     static const QString KOMUNIKAT_ZA_MALA_STRONA;
+    // The title of the printed document and its PDF file.
+    static const QString TYTUL_DOKUMENTU;
 
 private:
     int MmX(int dziesiate) const;
     int MmY(int dziesiate) const;
+    // The report's font in this size.
+    QFont Pismo(int punkty) const;
     void Linia(int y);
     int Podsumowanie(int y);
 

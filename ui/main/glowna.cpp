@@ -6,6 +6,7 @@
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "prnprvform.h"
+#include "raport.h"
 #include "tekst.h"
 #include "zestawienie.h"
 #include "znaki.h"
@@ -372,7 +373,7 @@ void TMainForm::ZapiszDoPliku() {
 void TMainForm::Zapisz() {
     if (!projekt_)
         return;
-    if (nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()) {
+    if (BezNazwy()) {
         ZapiszJako();
         return;
     }
@@ -384,11 +385,8 @@ void TMainForm::ZapiszJako() {
     if (!projekt_)
         return;
     wynik_ = Wynik::ZapiszJakoAnulowane;
-    const QString poczatkowa = nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()
-                                   ? QDir(katalogZapisu_).filePath(BEZ_NAZWY)
-                                   : nazwaPliku_;
     const QString sciezka =
-        dialogi_.PlikDoZapisu(this, FILTR_ZAPISU, poczatkowa, QStringLiteral("tmv"));
+        dialogi_.PlikDoZapisu(this, FILTR_ZAPISU, SciezkaProjektu(), QStringLiteral("tmv"));
     if (sciezka.isEmpty())
         return;
     wynik_ = Wynik::Tak;
@@ -538,20 +536,23 @@ void TMainForm::PodgladWydruku() {
     ObsluzWybor();
     projekt_->SortBySymbol();
     TPrnPrvForm okno(dialogi_, this);
-    okno.UstawPolecenieDrukowania(PrintDlgTA);
     okno.UstawUstawieniaStrony([this] { return UstawieniaStrony(); },
                                [this] { return ukladStrony_; });
     okno.UstawProjekt(projekt_.get());
-    okno.UstawNazwePliku(BezKatalogu(nazwaPliku_));
     okno.UstawProponowanyPdf(ObokProjektu(QStringLiteral("pdf")));
     dialogi_.Pokaz(okno);
 }
 
+bool TMainForm::BezNazwy() const {
+    return nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty();
+}
+
+QString TMainForm::SciezkaProjektu() const {
+    return BezNazwy() ? QDir(katalogZapisu_).filePath(BEZ_NAZWY) : nazwaPliku_;
+}
+
 QString TMainForm::ObokProjektu(const QString& rozszerzenie) const {
-    const QString projekt = nazwaPliku_ == BEZ_NAZWY || nazwaPliku_.isEmpty()
-                                ? QDir(katalogZapisu_).filePath(BEZ_NAZWY)
-                                : nazwaPliku_;
-    const QFileInfo info(projekt);
+    const QFileInfo info(SciezkaProjektu());
     return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + rozszerzenie);
 }
 
@@ -571,7 +572,7 @@ void TMainForm::DrukujZestawienie() {
     projekt_->SortBySymbol();
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageLayout(ukladStrony_);
-    drukarka.setDocName(TPrnPrvForm::TYTUL_ZADANIA);
+    drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
     if (!dialogi_.Drukuj(this, drukarka))
         return;
     TPrnPrvForm::DrukujRaport(*projekt_, ukladStrony_, drukarka);

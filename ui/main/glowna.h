@@ -107,8 +107,11 @@ private:
     Wynik wynik_ = Wynik::Brak;
     QString katalogOtwierania_;
     QString katalogZapisu_;
-    // The project's path with another extension, in the save dialog's folder
-    // for an unnamed project.
+    // The project has not been saved under a name of its own yet.
+    bool BezNazwy() const;
+    // The project's file, or "bez nazwy" in the save dialog's folder.
+    QString SciezkaProjektu() const;
+    // The project's path with another extension.
     QString ObokProjektu(const QString& rozszerzenie) const;
     QPageLayout ukladStrony_;
 };

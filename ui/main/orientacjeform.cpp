@@ -1,7 +1,6 @@
 #include "orientacjeform.h"
 
 #include "dialogi.h"
-#include "liczby.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -55,31 +54,21 @@ TOrientacjeForm::TOrientacjeForm(const TZestawienieStron& zestawienie, TDialogi&
     przyciski->addWidget(ZapiszCsvBtn);
     przyciski->addWidget(ZamknijBtn);
     uklad->addLayout(przyciski);
-    connect(grupa, &QButtonGroup::idClicked, this, [this](int id) { Pokaz(TWielkosc(id)); });
+    connect(grupa, &QButtonGroup::idClicked, this, [this](int id) { Pokaz(TWielkoscStron(id)); });
     connect(ZapiszCsvBtn, &QPushButton::clicked, this, &TOrientacjeForm::ZapiszCsv);
     connect(ZamknijBtn, &QPushButton::clicked, this, &QDialog::accept);
     LiczbaSztukRB->setChecked(true);
-    Pokaz(Sztuk);
+    Pokaz(TWielkoscStron::Sztuk);
     resize(760, 420);
 }
 
-void TOrientacjeForm::Pokaz(TWielkosc w) {
-    auto tekst = [w](const TKomorkaStron& k) {
-        switch (w) {
-        case Pole:
-            return TekstStaly(k.Pole, 12, 2);
-        case Uw:
-            return k.Uw ? TekstStaly(*k.Uw, 4, 2) : QString();
-        default:
-            return QString::number(k.Sztuk);
-        }
-    };
+void TOrientacjeForm::Pokaz(TWielkoscStron w) {
     auto wiersz = [&](int r, const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony,
                       const TKomorkaStron& razem) {
         for (int d = 0; d <= LICZBA_KIERUNKOW; ++d) {
             const TKomorkaStron& k =
                 d < LICZBA_KIERUNKOW ? strony[static_cast<std::size_t>(d)] : razem;
-            auto* e = new QTableWidgetItem(tekst(k));
+            auto* e = new QTableWidgetItem(TekstKomorki(k, w));
             e->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             if (d == LICZBA_KIERUNKOW) {
                 QFont f = e->font();

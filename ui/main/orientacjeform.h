@@ -18,8 +18,7 @@ public:
     TOrientacjeForm(const TZestawienieStron& zestawienie, TDialogi& dialogi,
                     const QString& proponowanyCsv, QWidget* rodzic = nullptr);
 
-    enum TWielkosc { Sztuk, Pole, Uw };
-    void Pokaz(TWielkosc w);
+    void Pokaz(TWielkoscStron w);
     void ZapiszCsv();
 
     QRadioButton *LiczbaSztukRB, *PoleRB, *UwRB;

@@ -2,7 +2,6 @@
 
 #include "dialogtabeli.h"
 #include "katalog.h"
-#include "produktydv.h"
 
 #include <QChartView>
 #include <QLabel>
@@ -50,7 +49,6 @@ class TUfTabForm : public TDialogTabeli {
 public:
     explicit TUfTabForm(QWidget* rodzic = nullptr);
 
-    // The frame material name of the choice ("aluminium", "drewno", "metal", "PCV").
     // The frame material of the value chosen (a code of MaterialyRamy).
     int32_t WybranyMaterial() const { return material_; }
 

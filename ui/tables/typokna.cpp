@@ -68,6 +68,8 @@ private:
 
 // Pictures per row: the widest (90 pixels) four to a row fit the page.
 constexpr int KOLUMNY = 4;
+// The page tabs in two rows of four.
+constexpr int ZAKLADEK_W_WIERSZU = 4;
 
 QPixmap ObrazTypuOkna(int kod) {
     const QVector<TKomorka> komorki = KomorkiSkrzydel(kod);
@@ -151,7 +153,7 @@ TFTypOkna::TFTypOkna(QWidget* rodzic) : QDialog(rodzic) {
         zakladka->setAutoRaise(false);
         zakladka->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         grupaZakladek->addButton(zakladka, n - 1);
-        zakladki->addWidget(zakladka, (n - 1) / 4, (n - 1) % 4);
+        zakladki->addWidget(zakladka, (n - 1) / ZAKLADEK_W_WIERSZU, (n - 1) % ZAKLADEK_W_WIERSZU);
     }
     LiczbaSkrzydelPC->setCurrentIndex(0);
     grupaZakladek->button(0)->setChecked(true);
