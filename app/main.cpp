@@ -4,6 +4,7 @@
 #include "glowna.h"
 #include "oprogramie.h"
 #include "pomoc.h"
+#include "raport.h"
 #include "splash.h"
 #include "tabdr.h"
 #include "tabpsig.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Termivo"));
     ZaladujTlumaczeniaQt(app);
+    ZarejestrujTahome();
     QApplication::setStyle(new TStylTermivo);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/grafika/termivo.png")));
 

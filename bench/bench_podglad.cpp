@@ -10,9 +10,12 @@
 #include "prnprvform.h"
 #include "raport.h"
 #include "thumbnailstrip.h"
+#include "wydruk.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPrinter>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -118,6 +121,7 @@ public:
     }
     bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
     bool Drukuj(QWidget*, QPrinter&) override { return false; }
+    bool JestDrukarka() override { return false; }
     bool Pokaz(QDialog&) override { return false; }
     void Zakoncz() override {}
 };
@@ -138,11 +142,31 @@ void BM_OknoPodgladu(benchmark::State& stan) {
 }
 BENCHMARK(BM_OknoPodgladu)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The same report printed, straight onto a printer in PDF mode at 1200 dpi.
+void BM_DrukDoPdf(benchmark::State& stan) {
+    Projekt();
+    QTemporaryDir katalog;
+    for (auto _ : stan) {
+        QPrinter drukarka(QPrinter::HighResolution);
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(katalog.filePath(QStringLiteral("druk.pdf")));
+        drukarka.setFullPage(true);
+        TOpcjeRaportu opcje;
+        opcje.Czcionka = DomyslnaCzcionkaRaportu();
+        benchmark::DoNotOptimize(
+            DrukujRaport(Projekt(), opcje, QMarginsF(20, 20, 20, 20), drukarka));
+    }
+    stan.counters["MB"] =
+        static_cast<double>(QFile(katalog.filePath(QStringLiteral("druk.pdf"))).size()) / 1e6;
+}
+BENCHMARK(BM_DrukDoPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    ZarejestrujTahome();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

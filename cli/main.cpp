@@ -4,7 +4,8 @@
 #include "orientacjejson.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
-#include "raportpdf.h"
+#include "raport.h"
+#include "raportcli.h"
 #include "wspolne.h"
 
 #include <QCoreApplication>
@@ -48,8 +49,10 @@ const char* const pomoc =
     "%s"
     "  --help             Show this text.\n"
     "\n"
-    "Exit status: 0 on success, 1 when a file cannot be read or written (the\n"
-    "reason on stderr), 2 for wrong usage.\n";
+    "Exit status: 0 on success, 1 when a file cannot be read or written or a\n"
+    "printer cannot be used (the reason on stderr), 2 for wrong usage, 3 when\n"
+    "the page of report or print cannot hold a window block (\"Strona jest za\n"
+    "mała by wydrukować zestawienie stolarki!\"; nothing is written or printed).\n";
 
 void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
@@ -97,27 +100,36 @@ int ImportAvk(const QString& wejscie, const QString& wyjscie) {
     return KOD_OK;
 }
 
+// Qt's own notices (no XDG_RUNTIME_DIR, fonts, printers) are not ours to
+// show: stderr carries only the program's messages.
+void BezKomunikatowQt(QtMsgType, const QMessageLogContext&, const QString&) {}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    qInstallMessageHandler(BezKomunikatowQt);
     // Drawing the report needs fonts, not a display: a script on a server
     // has none, so the report is drawn off screen.
-    const bool raport = argc > 1 && std::string(argv[1]) == "report";
-    if (raport && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    const std::string polecenie = argc > 1 ? argv[1] : "";
+    const bool strony = polecenie == "report" || polecenie == "print";
+    if (strony && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     std::unique_ptr<QCoreApplication> app;
-    if (raport)
+    if (strony) {
         app = std::make_unique<QGuiApplication>(argc, argv);
-    else
+        ZarejestrujTahome();
+    } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     const QStringList argumenty = QCoreApplication::arguments().mid(1);
     if (argumenty.size() == 1 &&
         (argumenty[0] == QStringLiteral("--help") || argumenty[0] == QStringLiteral("-h"))) {
         Pomoc(stdout);
         return KOD_OK;
     }
-    if (raport) {
-        const int kod = RaportPdf(argumenty.mid(1));
+    if (strony) {
+        const int kod =
+            polecenie == "report" ? RaportPdf(argumenty.mid(1)) : DrukujCli(argumenty.mid(1));
         return kod == KOD_ZLE_UZYCIE ? ZleUzycie() : kod;
     }
     if (argumenty.size() == 2 && argumenty[0] == QStringLiteral("summary"))

@@ -8,6 +8,7 @@ class TZestawienieStolarki;
 constexpr int KOD_OK = 0;
 constexpr int KOD_BLAD = 1; // a file cannot be read or written
 constexpr int KOD_ZLE_UZYCIE = 2;
+constexpr int KOD_ZA_MALA_STRONA = 3; // report, print: no room for a window block
 
 // One line on stderr, in UTF-8.
 void Blad(const QString& tresc);

@@ -12,6 +12,7 @@
 #include "pageview.h"
 #include "panelprojektu.h"
 #include "prnprvform.h"
+#include "raport.h"
 #include "tabdr.h"
 #include "tabpsig.h"
 #include "tabuf.h"
@@ -59,6 +60,7 @@ public:
     }
     bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
     bool Drukuj(QWidget*, QPrinter&) override { return false; }
+    bool JestDrukarka() override { return true; }
     bool Pokaz(QDialog& okno) override {
         okno.show();
         return przyOknie ? przyOknie(okno) : false;
@@ -222,6 +224,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Termivo"));
     QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     ZaladujTlumaczeniaQt(app);
+    ZarejestrujTahome();
     if (argc != 2) {
         std::fprintf(stderr, "Usage: termivo-zrzuty OUT_DIR\n");
         return 2;

@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include <climits>
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -101,4 +102,25 @@ QRect ConvertRect(const QRect& r, TUnits z, TUnits do_) {
     QPoint rogi[2] = {r.topLeft(), QPoint(r.left() + r.width(), r.top() + r.height())};
     ConvertPoints(rogi, 2, z, do_);
     return QRect(rogi[0], QSize(rogi[1].x() - rogi[0].x(), rogi[1].y() - rogi[0].y()));
+}
+
+int Setne(double mm) {
+    return static_cast<int>(std::lround(mm * 100));
+}
+
+QSize MmNaJednostki(const QSizeF& mm, TUnits do_) {
+    return QSize(ConvertX(Setne(mm.width()), mmHiMetric, do_),
+                 ConvertY(Setne(mm.height()), mmHiMetric, do_));
+}
+
+QSizeF JednostkiNaMm(const QSize& rozmiar, TUnits z) {
+    return QSizeF(ConvertX(rozmiar.width(), z, mmHiMetric) / 100.0,
+                  ConvertY(rozmiar.height(), z, mmHiMetric) / 100.0);
+}
+
+int TKolkoMyszy::Zapadki(int kat) {
+    reszta_ += kat;
+    const int zapadki = reszta_ / 120; // towards zero: the remainder keeps its sign
+    reszta_ -= zapadki * 120;
+    return zapadki;
 }

@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSizeF>
 
 // The units in which a client of the page view gives every size and
 // position, each defined by how many of it make one inch.
@@ -36,3 +37,22 @@ int ConvertY(int wartosc, TUnits z, TUnits do_, int ppiZrodla = 0);
 // `ile` coordinate pairs in place (a rectangle is two).
 void ConvertPoints(QPoint* punkty, int ile, TUnits z, TUnits do_);
 QRect ConvertRect(const QRect& r, TUnits z, TUnits do_);
+
+// A size in millimetres in a unit (pixels are the screen's), each side
+// rounded through hundredths of a millimetre; and back.
+QSize MmNaJednostki(const QSizeF& mm, TUnits do_);
+QSizeF JednostkiNaMm(const QSize& rozmiar, TUnits z);
+// Millimetres in hundredths, rounded: the unit sizes of paper and margins.
+int Setne(double mm);
+
+// The mouse wheel in notches: amounts are summed and every full notch of 120
+// is given back, the remainder kept. Positive: turning away from the user.
+class TKolkoMyszy {
+public:
+    // The whole notches that this event completes.
+    int Zapadki(int kat);
+    void Wyzeruj() { reszta_ = 0; }
+
+private:
+    int reszta_ = 0;
+};

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "jednostki.h"
+#include "pagerecorder.h"
 #include "pagestore.h"
+#include "papersetup.h"
 #include "papiery.h"
 #include "sheetoptions.h"
 
@@ -9,37 +11,17 @@
 #include <QFont>
 #include <QPicture>
 
-#include <memory>
-
 class QImage;
 class QPainter;
 class QPrinter;
 class TPaperSheet;
-class TThumbnailStrip;
 
 enum TZoomState { zsZoomOther, zsZoomToWidth, zsZoomToHeight, zsZoomToFit };
 
-// idle, recording a preview, or printing directly
-enum class TRecordingState { Idle, Recording, Printing };
-
-// A page picture: its size is the page in screen pixels, its resolution the
-// page's units per inch, so that fonts keep their physical size whatever
-// unit the client draws in.
-class TStronaObraz : public QPicture {
-public:
-    TStronaObraz(QSize piksele, int jednostekNaCal);
-
-protected:
-    int metric(PaintDeviceMetric m) const override;
-
-private:
-    QSize piksele_;
-    int dpi_;
-};
-
-// TPageView: records a document page by page as pictures and shows one page
-// at a time on a sheet of paper, zoomed, with keyboard, wheel and drag
-// navigation. Sizes and coordinates of the client are in Units.
+// TPageView: records a document page by page (TPageRecorder, on the paper
+// of TPaperSetup) and shows one page at a time on a sheet of paper, zoomed,
+// with keyboard, wheel and drag navigation. Sizes and coordinates of the
+// client are in Units. Thumbnail strips and other views follow its signals.
 class TPageView : public QAbstractScrollArea {
     Q_OBJECT
 
@@ -50,59 +32,54 @@ public:
     static constexpr int MARGINES = 10; // around the sheet, in pixels
 
     // Document recording.
-    void BeginDoc();
-    void NewPage();
-    void EndDoc();
-    void Abort();
-    QPainter* Canvas() const;
-    int PageCount() const;
+    void BeginDoc() { rejestrator_.BeginDoc(); }
+    void NewPage() { rejestrator_.NewPage(); }
+    void EndDoc() { rejestrator_.EndDoc(); }
+    void Abort() { rejestrator_.Abort(); }
+    QPainter* Canvas() { return rejestrator_.Canvas(); }
+    double FontScale() const { return rejestrator_.FontScale(); }
+    int PageCount() const { return rejestrator_.PageCount(); }
     const QPicture* PageMetafile(int n);
     int CurrentPage() const { return biezaca_; }
     void SetCurrentPage(int n);
-    TRecordingState RecordingState() const { return stan_; }
-    bool Aborted() const { return przerwany_; }
+    TRecordingState RecordingState() const { return rejestrator_.RecordingState(); }
+    bool Aborted() const { return rejestrator_.Aborted(); }
     TPageStore& Store() { return strony_; }
+    TPaperSetup& Paper() { return papier_; }
+    const TPaperSetup& Paper() const { return papier_; }
 
     // Units and paper.
-    TUnits Units() const { return jednostki_; }
+    TUnits Units() const { return papier_.Units(); }
     void SetUnits(TUnits u);
-    TPaperType PaperType() const { return papier_; }
-    void SetPaperType(TPaperType t);
-    int PaperWidth() const { return szer_; }
-    int PaperHeight() const { return wys_; }
-    void SetPaperWidth(int w);
-    void SetPaperHeight(int h);
-    void SetPaperSize(int w, int h);
-    Qt::Orientation Orientation() const { return orientacja_; }
-    void SetOrientation(Qt::Orientation o);
-    QRect PageBounds() const { return QRect(0, 0, szer_, wys_); }
+    TPaperType PaperType() const { return papier_.PaperType(); }
+    void SetPaperType(TPaperType t) { papier_.SetPaperType(t); }
+    int PaperWidth() const { return papier_.PaperWidth(); }
+    int PaperHeight() const { return papier_.PaperHeight(); }
+    void SetPaperWidth(int w) { papier_.SetPaperSize(w, PaperHeight()); }
+    void SetPaperHeight(int h) { papier_.SetPaperSize(PaperWidth(), h); }
+    void SetPaperSize(int w, int h) { papier_.SetPaperSize(w, h); }
+    Qt::Orientation Orientation() const { return papier_.Orientation(); }
+    void SetOrientation(Qt::Orientation o) { papier_.SetOrientation(o); }
+    QRect PageBounds() const { return papier_.PageBounds(); }
     // The page in screen pixels.
-    QSize PagePixels() const;
+    QSize PagePixels() const { return papier_.PagePixels(); }
 
     // The printer side.
-    static bool PrinterInstalled();
-    QPrinter& Printer();
-    QString PrinterFormName();
-    void SetPrinterFormName(const QString& nazwa);
-    bool UsePrinterOptions() const { return opcjeDrukarki_; }
-    void SetUsePrinterOptions(bool b) { opcjeDrukarki_ = b; }
-    bool DirectPrint() const { return bezposrednio_; }
-    void SetDirectPrint(bool b);
+    static bool PrinterInstalled() { return TPaperSetup::PrinterInstalled(); }
+    QPrinter& Printer() { return papier_.Printer(); }
+    QString PrinterFormName() { return papier_.PrinterFormName(); }
+    void SetPrinterFormName(const QString& nazwa) { papier_.SetPrinterFormName(nazwa); }
+    bool UsePrinterOptions() const { return papier_.UsePrinterOptions(); }
+    void SetUsePrinterOptions(bool b) { papier_.SetUsePrinterOptions(b); }
+    bool DirectPrint() const { return rejestrator_.DirectPrint(); }
+    void SetDirectPrint(bool b) { rejestrator_.SetDirectPrint(b); }
     bool FastPrint() const { return szybko_; }
     void SetFastPrint(bool b) { szybko_ = b; }
-    QString PrintJobTitle() const { return tytulZadania_; }
-    void SetPrintJobTitle(const QString& t) { tytulZadania_ = t; }
+    QString PrintJobTitle() const { return rejestrator_.PrintJobTitle(); }
+    void SetPrintJobTitle(const QString& t) { rejestrator_.SetPrintJobTitle(t); }
     bool UseTempFile() const { return strony_.UseTempFile(); }
     void SetUseTempFile(bool b) { strony_.SetUseTempFile(b); }
-    // Gives the printer this view's paper and orientation.
-    void ApplyPaperToPrinter(QPrinter& drukarka) const;
-    // Plays the recorded pages (the printer's page range, else all) to a
-    // printer, or a PDF file through a printer in PDF mode; false when it
-    // could not start or was aborted.
-    bool Print(QPrinter& drukarka);
-    // Writes every recorded page into a PDF file: the same pictures, text as
-    // text. False when the device cannot take it.
-    bool SaveToPdf(QIODevice& wyjscie, const QString& tytul = QString());
+    void ApplyPaperToPrinter(QPrinter& drukarka) const { papier_.ApplyPaperToPrinter(drukarka); }
 
     // Zoom.
     int Zoom() const { return zoom_; }
@@ -121,14 +98,18 @@ public:
     bool Annotation() const { return adnotacja_; }
     void SetAnnotation(bool b);
     TSheetOptions& PaperView() { return opcje_; }
-    QFont Font() const { return czcionka_; }
-    void SetFont(const QFont& f) { czcionka_ = f; }
+    QFont Font() const { return rejestrator_.Font(); }
+    void SetFont(const QFont& f) { rejestrator_.SetFont(f); }
     TPaperSheet* Sheet() const { return arkusz_; }
 
     // Drawing bitmaps on the open page, in Units.
-    QPoint DrawGraphic(int x, int y, const QImage& obraz);
+    QPoint DrawGraphic(int x, int y, const QImage& obraz) {
+        return rejestrator_.DrawGraphic(x, y, obraz);
+    }
     void DrawGraphicFit(const QRect& prostokat, const QImage& obraz, bool srodek,
-                        bool tylkoZmniejsz, bool proporcjonalnie);
+                        bool tylkoZmniejsz, bool proporcjonalnie) {
+        rejestrator_.DrawGraphicFit(prostokat, obraz, srodek, tylkoZmniejsz, proporcjonalnie);
+    }
 
     // Draws page n (1-based) into a rectangle of any painter.
     void RysujStrone(QPainter& p, int n, const QRectF& cel);
@@ -160,15 +141,6 @@ protected:
     bool eventFilter(QObject* obiekt, QEvent* e) override;
 
 private:
-    friend class TThumbnailStrip;
-    void PodlaczPasek(TThumbnailStrip* pasek);
-    void OdlaczPasek(TThumbnailStrip* pasek);
-
-    bool OtworzStrone();
-    bool ZamknijStrone();
-    void UstawOdwzorowanie(QPainter& p, QSize piksele, QPoint przesuniecie = {});
-    void OpcjeDrukarki();
-    void RozmiarZTabeli();
     // Fits the sheet to the view; false when it cannot take the size.
     bool Dopasuj();
     QSize RozmiarArkusza(QSize obszar, int* zoomPapieru) const;
@@ -181,40 +153,24 @@ private:
     bool MoznaPrzewijac() const;
 
     TPageStore strony_;
+    TPaperSetup papier_;
+    TPageRecorder rejestrator_;
     TSheetOptions opcje_;
     TPaperSheet* arkusz_ = nullptr;
-    QList<TThumbnailStrip*> paski_;
 
-    TUnits jednostki_ = mmHiMetric;
-    TPaperType papier_ = pA4;
-    Qt::Orientation orientacja_ = Qt::Vertical; // portrait
-    int szer_ = 0;
-    int wys_ = 0;
     int zoom_ = 100;
     int zoomMin_ = 10;
     int zoomMax_ = 500;
     int zoomKrok_ = 10;
     TZoomState stanZoomu_ = zsZoomToFit;
     bool zachowajPozycje_ = true;
-    bool bezposrednio_ = false;
-    bool opcjeDrukarki_ = false;
     bool szybko_ = true;
     bool adnotacja_ = false;
-    QString tytulZadania_;
-    QFont czcionka_;
-    QString formularz_; // printer form last applied
 
-    TRecordingState stan_ = TRecordingState::Idle;
-    bool przerwany_ = false;
     int biezaca_ = 0;
-    int wyslane_ = 0; // pages sent in direct mode
-    std::unique_ptr<TStronaObraz> obraz_;
-    std::unique_ptr<QPainter> plotno_;
-    std::unique_ptr<QPainter> drukarkaPlotno_;
-    std::unique_ptr<QPrinter> drukarka_;
     QPicture adnotacjaObraz_;
     bool jestAdnotacja_ = false;
-    int resztaKolka_ = 0;
+    TKolkoMyszy kolko_;
     bool ciagniecie_ = false;
     QPoint ostatniPunkt_;
     bool dopasowywanie_ = false;

@@ -246,13 +246,12 @@ void TPageView::keyPressEvent(QKeyEvent* e) {
 
 void TPageView::wheelEvent(QWheelEvent* e) {
     const QPoint kat = e->angleDelta();
-    resztaKolka_ += kat.y() != 0 ? kat.y() : kat.x();
+    const int zapadki = kolko_.Zapadki(kat.y() != 0 ? kat.y() : kat.x());
     const bool strony = (e->modifiers() & Qt::ShiftModifier) || (e->buttons() & Qt::MiddleButton);
     const bool zoom = e->modifiers() & Qt::ControlModifier;
-    // Every full notch of 120 acts once; turning towards the user is negative.
-    while (std::abs(resztaKolka_) >= 120) {
-        const bool kuSobie = resztaKolka_ < 0;
-        resztaKolka_ += kuSobie ? 120 : -120;
+    // Turning towards the user is negative: down, the next page, zoom out.
+    for (int i = 0; i < std::abs(zapadki); ++i) {
+        const bool kuSobie = zapadki < 0;
         if (zoom)
             SetZoom(zoom_ + (kuSobie ? -zoomKrok_ : zoomKrok_));
         else if (strony)

@@ -99,3 +99,11 @@ QSize RozmiarPapieru(TPaperType typ, TUnits jednostka) {
     return QSize(ConvertX(p.szerokosc, p.jednostka, jednostka),
                  ConvertY(p.wysokosc, p.jednostka, jednostka));
 }
+
+QSizeF RozmiarPapieruMm(TPaperType typ) {
+    if (typ == pCustom)
+        return QSizeF();
+    const TPapier& p = Papier(typ);
+    const double mm = p.jednostka == mmLoMetric ? 0.1 : 0.0254;
+    return QSizeF(p.szerokosc * mm, p.wysokosc * mm);
+}

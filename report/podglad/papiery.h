@@ -92,3 +92,5 @@ const TPapier& Papier(TPaperType typ);
 TPaperType PapierOId(int id);
 // The portrait size of a paper in the given unit; empty for pCustom.
 QSize RozmiarPapieru(TPaperType typ, TUnits jednostka);
+// The portrait size of a paper in millimetres, exactly; empty for pCustom.
+QSizeF RozmiarPapieruMm(TPaperType typ);

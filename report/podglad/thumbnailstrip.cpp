@@ -50,28 +50,29 @@ TThumbnailStrip::TThumbnailStrip(QWidget* rodzic) : QScrollArea(rodzic), tresc_(
 }
 
 TThumbnailStrip::~TThumbnailStrip() {
-    if (pageView_)
-        pageView_->OdlaczPasek(this);
+    Odlacz();
+}
+
+void TThumbnailStrip::Odlacz() {
+    for (const QMetaObject::Connection& c : polaczenia_)
+        disconnect(c);
+    polaczenia_.clear();
 }
 
 void TThumbnailStrip::SetPageView(TPageView* widok) {
     if (widok == pageView_)
         return;
-    if (pageView_)
-        pageView_->OdlaczPasek(this);
+    Odlacz();
     pageView_ = widok;
-    if (widok)
-        widok->PodlaczPasek(this);
+    if (widok) {
+        TPageStore* strony = &widok->Store();
+        polaczenia_ << connect(strony, &TPageStore::listChanged, this, &TThumbnailStrip::Przebuduj)
+                    << connect(strony, &TPageStore::pageChanged, this,
+                               [this](int i) { OdswiezStrone(i + 1); })
+                    << connect(widok, &TPageView::OnChange, this,
+                               &TThumbnailStrip::OdswiezZnacznik);
+    }
     Przebuduj();
-}
-
-void TPageView::PodlaczPasek(TThumbnailStrip* pasek) {
-    if (!paski_.contains(pasek))
-        paski_.append(pasek);
-}
-
-void TPageView::OdlaczPasek(TThumbnailStrip* pasek) {
-    paski_.removeAll(pasek);
 }
 
 void TThumbnailStrip::SetZoom(int z) {
@@ -169,6 +170,7 @@ void TThumbnailStrip::Uloz() {
         m->Sheet()->move((element.width() - arkusz.width()) / 2, 0);
         maks = std::max(maks, b + wpoprzek + margines_);
     }
+    krokLinii_ = wpoprzek + margines_;
     const int linia = margines_ + naLinii_ * (wzdluz + margines_);
     tresc_->resize(pionowo ? QSize(std::max(linia, dostepne), maks)
                            : QSize(maks, std::max(linia, dostepne)));
@@ -253,14 +255,11 @@ void TThumbnailStrip::keyPressEvent(QKeyEvent* e) {
     e->accept();
 }
 
+// One notch moves the strip by one line of thumbnails.
 void TThumbnailStrip::wheelEvent(QWheelEvent* e) {
     const QPoint kat = e->angleDelta();
-    resztaKolka_ += kat.y() != 0 ? kat.y() : kat.x();
+    const int zapadki = kolko_.Zapadki(kat.y() != 0 ? kat.y() : kat.x());
     QScrollBar* s = orientacja_ == Qt::Vertical ? verticalScrollBar() : horizontalScrollBar();
-    while (std::abs(resztaKolka_) >= 120) {
-        const bool kuSobie = resztaKolka_ < 0;
-        resztaKolka_ += kuSobie ? 120 : -120;
-        s->setValue(s->value() + (kuSobie ? s->singleStep() : -s->singleStep()));
-    }
+    s->setValue(s->value() - zapadki * krokLinii_);
     e->accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "jednostki.h"
 #include "sheetoptions.h"
 
 #include <QPointer>
@@ -34,7 +35,8 @@ private:
 };
 
 // TThumbnailStrip: every recorded page of the linked view as a thumbnail,
-// laid out across the strip and wrapping; a click shows that page.
+// laid out across the strip and wrapping; a click shows that page. It
+// follows the view's signals and those of its page store.
 class TThumbnailStrip : public QScrollArea {
     Q_OBJECT
 
@@ -66,13 +68,13 @@ protected:
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    friend class TPageView;
     friend class TThumbnail;
     void Przebuduj();
     void OdswiezZnacznik();
     void OdswiezStrone(int strona);
     void ZastosujOpcje();
     void Uloz();
+    void Odlacz();
     void Kliknieto(int strona);
     void Pokaz(int strona);
     QSize RozmiarArkusza() const;
@@ -86,5 +88,7 @@ private:
     QColor znacznik_ = Qt::blue;
     Qt::Orientation orientacja_ = Qt::Vertical;
     int naLinii_ = 1;
-    int resztaKolka_ = 0;
+    int krokLinii_ = 20; // one line of thumbnails, in pixels
+    TKolkoMyszy kolko_;
+    QList<QMetaObject::Connection> polaczenia_;
 };

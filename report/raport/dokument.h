@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSizeF>
 #include <QString>
 
 #include <functional>
@@ -25,13 +26,18 @@ public:
     virtual int GotoweStrony() const = 0;
     // The painter of the page being built; nullptr with no page open.
     virtual QPainter* Plotno() = 0;
-    // The page (0, 0, width, height).
+    // The page (0, 0, width, height), and its size in millimetres as the
+    // paper has it (not rounded to units).
     virtual QRect Strona() const = 0;
+    virtual QSizeF StronaMm() const = 0;
     virtual int ZSetnychMmX(int setne) const = 0;
     virtual int ZSetnychMmY(int setne) const = 0;
     // True when the client should stop (the user asked for a rebuild or
     // closed the window).
     virtual bool Przerwany() const { return false; }
+    // What a point size is multiplied by on this document's pages (their
+    // devices resolve points at their own resolution).
+    virtual double SkalaPisma() const { return 1.0; }
 
     int ZDziesiatychMmX(int dziesiate) const { return ZSetnychMmX(10 * dziesiate); }
     int ZDziesiatychMmY(int dziesiate) const { return ZSetnychMmY(10 * dziesiate); }

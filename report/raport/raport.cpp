@@ -1,6 +1,7 @@
 #include "raport.h"
 
 #include "dokument.h"
+#include "jednostki.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "orientacje.h"
@@ -9,11 +10,17 @@
 #include "tekst.h"
 #include "zestawienie.h"
 
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -28,6 +35,117 @@ constexpr int WYSOKOSC_BLOKU = 590; // 0.1 mm
 constexpr int SZEROKOSC_BLOKU = 1650;
 
 const QString NL = QStringLiteral("\r\n");
+const QString WIELOKROPEK = QStringLiteral("\u2026");
+
+// One line of a text laid out: what it shows and where, from the top.
+struct TLinia {
+    QString tekst;
+    qreal y;
+    qreal ascent;
+};
+
+struct TUklad {
+    QList<TLinia> linie;
+    int wysokosc = 0;
+};
+
+// The line of a font as the schedule spaces its lines: the font's own
+// ascent and descent, or the larger ones its Windows metrics give (what
+// the fonts made for that system are spaced by: Tahoma's typographic
+// metrics alone would let its lines touch).
+struct TMiaryLinii {
+    qreal ascent;
+    qreal wysokosc;
+};
+
+TMiaryLinii MiaryLinii(const QFont& pismo, const QPaintDevice* urzadzenie) {
+    static QHash<QString, std::pair<qreal, qreal>> naEm; // winAscent, winDescent per em
+    const QString klucz = pismo.key();
+    auto it = naEm.find(klucz);
+    if (it == naEm.end()) {
+        std::pair<qreal, qreal> w{0, 0};
+        const QRawFont surowa = QRawFont::fromFont(pismo);
+        const QByteArray os2 = surowa.fontTable("OS/2");
+        if (os2.size() >= 78 && surowa.unitsPerEm() > 0) {
+            auto u16 = [&](int o) {
+                return (static_cast<uchar>(os2[o]) << 8) | static_cast<uchar>(os2[o + 1]);
+            };
+            w = {u16(74) / surowa.unitsPerEm(), u16(76) / surowa.unitsPerEm()};
+        }
+        it = naEm.insert(klucz, w);
+    }
+    const QFontMetricsF m(pismo, urzadzenie);
+    TMiaryLinii miary{m.ascent(), m.ascent() + m.descent()};
+    const qreal px = pismo.pointSizeF() > 0 && urzadzenie
+                         ? pismo.pointSizeF() * urzadzenie->logicalDpiY() / 72
+                         : pismo.pixelSize();
+    if (it->first > 0 && px > 0) {
+        const qreal wznios = std::round(it->first * px);
+        miary.ascent = std::max(miary.ascent, wznios);
+        miary.wysokosc = std::max(miary.wysokosc, wznios + std::round(it->second * px));
+    }
+    return miary;
+}
+
+// A text laid out as the report draws it: word-wrapped in `szerokosc`, a
+// word wider than a line broken where it must, one line of the font below
+// the other. Lines whose bottom passes `wasko` get `waska` instead.
+// What does not fit in `wysokosc` (< 0: anything fits) is left out and the
+// last line kept ends with "…".
+TUklad Uloz(const QString& tekst, const QFont& pismo, const QPaintDevice* urzadzenie,
+            qreal szerokosc, qreal wysokosc, qreal wasko, qreal waska) {
+    TUklad wynik;
+    if (szerokosc <= 0 || tekst.isEmpty())
+        return wynik;
+    QString t = tekst;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout uklad(t, pismo, urzadzenie);
+    QTextOption opcje;
+    opcje.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    uklad.setTextOption(opcje);
+    const QFontMetricsF miary(pismo, urzadzenie);
+    const TMiaryLinii linia = MiaryLinii(pismo, urzadzenie);
+    qreal y = 0;
+    bool obciety = false;
+    qreal szerokoscOstatniej = szerokosc;
+    uklad.beginLayout();
+    for (;;) {
+        QTextLine l = uklad.createLine();
+        if (!l.isValid())
+            break;
+        l.setLineWidth(szerokosc);
+        const qreal wys = linia.wysokosc;
+        qreal szer = szerokosc;
+        if (y + wys > wasko && waska < szerokosc) {
+            szer = std::max<qreal>(1, waska);
+            l.setLineWidth(szer);
+        }
+        if (wysokosc >= 0 && y + wys > wysokosc + 0.01) {
+            obciety = true;
+            break;
+        }
+        QString tekstLinii = t.mid(l.textStart(), l.textLength());
+        while (!tekstLinii.isEmpty() &&
+               (tekstLinii.back().isSpace() || tekstLinii.back() == QChar::LineSeparator))
+            tekstLinii.chop(1);
+        wynik.linie.append({tekstLinii, y, linia.ascent});
+        szerokoscOstatniej = szer;
+        y += wys;
+    }
+    uklad.endLayout();
+    if (obciety && !wynik.linie.isEmpty()) {
+        QString& ostatnia = wynik.linie.last().tekst;
+        while (!ostatnia.isEmpty() &&
+               miary.horizontalAdvance(ostatnia + WIELOKROPEK) > szerokoscOstatniej)
+            ostatnia.chop(1);
+        while (!ostatnia.isEmpty() && ostatnia.back().isSpace())
+            ostatnia.chop(1);
+        ostatnia += WIELOKROPEK;
+    }
+    wynik.wysokosc = static_cast<int>(std::ceil(y));
+    return wynik;
+}
 
 QString Ogolna(double x) {
     return TekstOgolny(x);
@@ -73,6 +191,12 @@ TRaport::TRaport(TZestawienieStolarki& projekt, TDokument& dokument)
     : projekt_(projekt), dokument_(dokument) {
     RamkaStrony = dokument_.Strona();
     ObszarTresci = RamkaStrony;
+    stronaMm_ = dokument_.StronaMm();
+}
+
+bool StronaMiesciBlok(const QSizeF& stronaMm, const QMarginsF& m) {
+    return Setne(stronaMm.height() - m.top() - m.bottom()) >= 10 * WYSOKOSC_BLOKU &&
+           Setne(stronaMm.width() - m.left() - m.right()) >= 10 * SZEROKOSC_BLOKU;
 }
 
 int TRaport::MmX(int dziesiate) const {
@@ -85,29 +209,32 @@ int TRaport::MmY(int dziesiate) const {
 
 QFont TRaport::Pismo(int punkty) const {
     QFont f = Czcionka.isEmpty() ? QFont() : QFont(Czcionka);
-    f.setPointSize(punkty);
+    f.setPointSizeF(punkty * dokument_.SkalaPisma());
     return f;
+}
+
+int TRaport::Dol() const {
+    return RamkaStrony.top() + RamkaStrony.height();
 }
 
 void TRaport::UstawMarginesy(const QMarginsF& mm) {
     const QRect s = dokument_.Strona();
-    auto setne = [](double x) {
-        return static_cast<int>(std::lround(x * 100));
-    };
-    const int lewy = dokument_.ZSetnychMmX(setne(mm.left()));
-    const int gorny = dokument_.ZSetnychMmY(setne(mm.top()));
+    const int lewy = dokument_.ZSetnychMmX(Setne(mm.left()));
+    const int gorny = dokument_.ZSetnychMmY(Setne(mm.top()));
     RamkaStrony = QRect(s.left() + lewy, s.top() + gorny,
-                        s.width() - lewy - dokument_.ZSetnychMmX(setne(mm.right())),
-                        s.height() - gorny - dokument_.ZSetnychMmY(setne(mm.bottom())));
+                        s.width() - lewy - dokument_.ZSetnychMmX(Setne(mm.right())),
+                        s.height() - gorny - dokument_.ZSetnychMmY(Setne(mm.bottom())));
     ObszarTresci = RamkaStrony;
+    marginesyMm_ = mm;
 }
 
 int TRaport::RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysokosc,
-                        const QString& tekst, int punkty) {
+                        const QString& tekst, int punkty, int waskoOd, int prawaWaska) {
     QPainter* p = dokument_.Plotno();
     if (!p)
         return 0;
-    p->setFont(Pismo(punkty));
+    const QFont pismo = Pismo(punkty);
+    p->setFont(pismo);
     const QRect r(lewa, gora, szerokosc, wysokosc);
     if (ramka) {
         p->setBrush(Qt::NoBrush);
@@ -118,15 +245,22 @@ int TRaport::RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysok
     const QRect wnetrze = r.adjusted(MmX(20), MmY(5), -MmX(20), -MmY(5));
     if (wnetrze.width() <= 0 || wnetrze.height() <= 0)
         return 0;
-    QString t = tekst;
-    t.replace(NL, QStringLiteral("\n"));
-    constexpr int flagi = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
-    // drawText clips to the rectangle itself. A recorded page does not give
-    // back the clip it had before, so clipping is switched off again.
-    QRect calosc;
-    p->drawText(wnetrze, flagi, t, &calosc); // the whole text's size, also where clipped
-    p->setClipping(false);
-    return calosc.height();
+    const qreal wasko = waskoOd == INT_MAX ? 1e9 : waskoOd - wnetrze.top();
+    const qreal waska = waskoOd == INT_MAX ? wnetrze.width() : prawaWaska - wnetrze.left();
+    const TUklad u =
+        Uloz(tekst, pismo, p->device(), wnetrze.width(), wnetrze.height(), wasko, waska);
+    // Each line as it was laid out: what is cut shows its ellipsis, and a
+    // PDF holds exactly the text the page shows.
+    for (const TLinia& l : u.linie)
+        p->drawText(QPointF(wnetrze.left(), wnetrze.top() + l.y + l.ascent), l.tekst);
+    return u.wysokosc;
+}
+
+int TRaport::WysokoscTekstu(int szerokosc, const QString& tekst, int punkty) {
+    QPainter* p = dokument_.Plotno();
+    if (!p)
+        return 0;
+    return Uloz(tekst, Pismo(punkty), p->device(), szerokosc - 2 * MmX(20), -1, 1e9, 0).wysokosc;
 }
 
 void TRaport::Linia(int y) {
@@ -140,7 +274,7 @@ bool TRaport::GenerujRaport() {
     };
     dokument_.Rozpocznij();
     bool miesci = true;
-    if (RamkaStrony.height() < MmY(WYSOKOSC_BLOKU) || RamkaStrony.width() < MmX(SZEROKOSC_BLOKU)) {
+    if (!StronaMiesciBlok(stronaMm_, marginesyMm_)) {
         Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), KOMUNIKAT_ZA_MALA_STRONA});
         miesci = false;
     } else {
@@ -172,13 +306,13 @@ void TRaport::PageViewNewPage() {
     const int lewa = RamkaStrony.left();
     const int gora = RamkaStrony.top();
     const int prawa = lewa + RamkaStrony.width();
-    const int dol = gora + RamkaStrony.height();
+    const int dol = Dol();
     p->drawRect(QRect(lewa, gora, RamkaStrony.width(), RamkaStrony.height()));
 
     // The page number just below the frame, its right end at the frame's.
     p->setFont(Pismo(8));
     const QString numer = QStringLiteral("Strona %1").arg(n);
-    const int szer = p->fontMetrics().horizontalAdvance(numer);
+    const int szer = static_cast<int>(std::ceil(p->fontMetrics().horizontalAdvance(numer)));
     const QRect miejsce(prawa - szer, dol, szer, p->fontMetrics().height());
     p->drawText(miejsce, Qt::AlignRight | Qt::AlignTop | Qt::TextDontClip, numer);
     if (dokument_.przyTekscie)
@@ -188,22 +322,36 @@ void TRaport::PageViewNewPage() {
     y += RysujTekst(true, lewa, y, RamkaStrony.width(), dol - y,
                     QStringLiteral("ZESTAWIENIE STOLARKI OKIENNEJ  --  strona %1").arg(n), 18);
     Linia(y);
-    if (n == 1)
-        y = Podsumowanie(y);
-    y += 10;
-    ObszarTresci = QRect(lewa, y, RamkaStrony.width(), dol - y);
+    ObszarTresci = QRect(lewa, y + 10, RamkaStrony.width(), dol - y - 10);
+    if (n == 1 && !wPodsumowaniu_) {
+        // The summary fills page 1 and what follows it: the windows begin
+        // on a page of their own.
+        wPodsumowaniu_ = true;
+        Podsumowanie(y);
+        wPodsumowaniu_ = false;
+        ObszarTresci.setTop(dol + 10);
+    }
 }
 
-// The project summary of page 1; returns the frame's bottom.
-int TRaport::Podsumowanie(int y) {
+void TRaport::Miejsce(int& y, int potrzeba) {
+    // On a page of its own already, a row too high for any page is cut.
+    if (y + potrzeba <= Dol() || y <= ObszarTresci.top())
+        return;
+    dokument_.NowaStrona();
+    y = ObszarTresci.top();
+}
+
+// The project summary of page 1; what does not fit goes on to page 2.
+void TRaport::Podsumowanie(int y) {
     const int lewa = RamkaStrony.left();
     const int prawa = lewa + RamkaStrony.width();
-    const int dol = RamkaStrony.top() + RamkaStrony.height();
     const int wartosci = lewa + MmX(300);
-    auto tekst = [&](int x, const QString& t, int punkty) {
-        return RysujTekst(false, x, y, prawa - x, dol - y, t, punkty);
+    const int wcieta = MmX(20); // a label's text may reach the values' column
+    auto tekst = [&](int x, int koniec, const QString& t, int punkty) {
+        return RysujTekst(false, x, y, koniec - x, Dol() - y, t, punkty);
     };
     y += 15;
+    ObszarTresci.setTop(y); // where a continued summary starts on its page
     const TZestawienieStolarki& p = projekt_;
     const std::pair<const char*, QString> wiersze[] = {
         {"Tytuł projektu: ", p.TytulProjektu},
@@ -215,16 +363,21 @@ int TRaport::Podsumowanie(int y) {
         {"Data: ", TekstDaty(p.Data.date())},
         {"Kondygnacje: ", Kondygnacje(p)},
     };
-    for (const auto& [etykieta, wartosc] : wiersze) {
-        const int h = tekst(lewa, QString::fromUtf8(etykieta), 12);
-        y += wartosc.isEmpty() ? h : tekst(wartosci, wartosc, 12);
+    for (const auto& [e, wartosc] : wiersze) {
+        const QString etykieta = QString::fromUtf8(e);
+        const int hEtykiety = WysokoscTekstu(wartosci + wcieta - lewa, etykieta, 12);
+        const int hWartosci = wartosc.isEmpty() ? 0 : WysokoscTekstu(prawa - wartosci, wartosc, 12);
+        Miejsce(y, std::max(hEtykiety, hWartosci));
+        const int h = tekst(lewa, wartosci + wcieta, etykieta, 12);
+        y += std::max(h, wartosc.isEmpty() ? 0 : tekst(wartosci, prawa, wartosc, 12));
     }
     y += 15;
     Linia(y);
 
     auto blok = [&](const QString& t) {
+        Miejsce(y, 10 + WysokoscTekstu(prawa - lewa, t, 12) + 10);
         y += 10;
-        y += tekst(lewa, t, 12) + 10;
+        y += tekst(lewa, prawa, t, 12) + 10;
         Linia(y);
     };
     blok(QStringLiteral("Średni ważony współczynnik przenikania ciepła dla całego projektu: ") +
@@ -248,7 +401,6 @@ int TRaport::Podsumowanie(int y) {
         ceny(QStringLiteral("Cena za metr kwadratowy okna (z montażem): ") + NL, sumy.CenaZaM2Netto,
              sumy.CenaZaM2Brutto, QStringLiteral(" zł/m2"));
     if (DodajWycene || DodajCeneMontazu) {
-        y += 15;
         QString opcje = QStringLiteral("Opcje projektu:") + NL;
         if (DodajWycene)
             opcje += QStringLiteral("    Kurs EURO:  1 EUR = ") + Ogolna(p.KursEuro) + zl + NL +
@@ -259,30 +411,38 @@ int TRaport::Podsumowanie(int y) {
             opcje += QStringLiteral("    Cena netto montażu okna") + NL +
                      QStringLiteral("     za metr bieżący obwodu: ") + Ogolna(p.CenaMontazuOkna) +
                      zl;
-        const int h = tekst(lewa, opcje, 10);
-        y += h;
-        if (DodajWycene) {
-            y -= h;
-            const QString dv =
-                BezPrefiksow(QStringLiteral("Opcje D&&V:")) + NL +
-                QStringLiteral("    Okna klima PCV: ") + Ogolna(p.DVPromocjaKlima) +
-                QStringLiteral("%") + NL + QStringLiteral("    Okna KOBALTOWE PCV: ") +
-                Ogolna(p.DVPromocjaKobaltowe) + QStringLiteral("%") + NL +
-                QStringLiteral("    Okna DVline PCV: ") + Ogolna(p.DVPromocjaDVline) +
-                QStringLiteral("%") + NL + QStringLiteral("    Okna forma PCV: ") +
-                Ogolna(p.DVPromocjaForma) + QStringLiteral("%");
-            y += tekst(lewa + MmX(850), dv, 10);
-        }
-        y += 25;
+        QString dv;
+        if (DodajWycene)
+            dv = BezPrefiksow(QStringLiteral("Opcje D&&V:")) + NL +
+                 QStringLiteral("    Okna klima PCV: ") + Ogolna(p.DVPromocjaKlima) +
+                 QStringLiteral("%") + NL + QStringLiteral("    Okna KOBALTOWE PCV: ") +
+                 Ogolna(p.DVPromocjaKobaltowe) + QStringLiteral("%") + NL +
+                 QStringLiteral("    Okna DVline PCV: ") + Ogolna(p.DVPromocjaDVline) +
+                 QStringLiteral("%") + NL + QStringLiteral("    Okna forma PCV: ") +
+                 Ogolna(p.DVPromocjaForma) + QStringLiteral("%");
+        // Side by side: the project's options end where D&V's begin.
+        const int kolumnaDV = lewa + MmX(850);
+        const int koniecOpcji = dv.isEmpty() ? prawa : kolumnaDV + wcieta;
+        Miejsce(y, 15 +
+                       std::max(WysokoscTekstu(koniecOpcji - lewa, opcje, 10),
+                                dv.isEmpty() ? 0 : WysokoscTekstu(prawa - kolumnaDV, dv, 10)) +
+                       25);
+        y += 15;
+        int h = tekst(lewa, koniecOpcji, opcje, 10);
+        if (!dv.isEmpty())
+            h = std::max(h, tekst(kolumnaDV, prawa, dv, 10));
+        y += h + 25;
         Linia(y);
     }
     if (DodajCeneMontazu) {
+        const QString naglowek = QStringLiteral("Zakres czynności objętych wyceną:");
+        Miejsce(y, 10 + WysokoscTekstu(prawa - lewa, naglowek, 10) +
+                       WysokoscTekstu(prawa - lewa - MmX(50), p.ZakresCzynnosci, 10) + 10);
         y += 10;
-        y += tekst(lewa, QStringLiteral("Zakres czynności objętych wyceną:"), 10);
-        y += tekst(lewa + MmX(50), p.ZakresCzynnosci, 10) + 10;
+        y += tekst(lewa, prawa, naglowek, 10);
+        y += tekst(lewa + MmX(50), prawa, p.ZakresCzynnosci, 10) + 10;
         Linia(y);
     }
-    return dol;
 }
 
 void TRaport::RysujBlokOkna() {
@@ -298,21 +458,27 @@ void TRaport::RysujBlokOkna() {
     p->setPen(QPen(Qt::black, 0));
     p->setBrush(Qt::NoBrush);
     p->drawRect(QRect(l, t, ObszarTresci.width(), wysokosc));
-    auto tekst = [&](int x, int y, int szerokosc, int wys, const QString& s, int punkty) {
-        return RysujTekst(false, x, y, szerokosc, wys, s, punkty);
-    };
+    // Each column's text ends at the next column; the symbol and material
+    // lines at the values' column where they come down beside it.
+    const int x50 = l + MmX(500);
+    const int x85 = l + MmX(850);
+    const int x120 = l + MmX(1200);
+    const int wcieta = MmX(20);
+    const int gora = t + MmY(80);
 
-    int dy = tekst(l, t, MmX(SZEROKOSC_BLOKU), wysokosc, o.Symbol(), 14);
+    int dy = RysujTekst(false, l, t, MmX(SZEROKOSC_BLOKU), wysokosc, o.Symbol(), 14, gora, x50);
     const QString material = QStringLiteral("(") + o.MaterialRamyNazwa() +
                              (o.dR > 0 ? QStringLiteral(" + żaluzja/roleta") : QString()) +
                              QStringLiteral(")");
-    dy += tekst(l, t + dy, MmX(SZEROKOSC_BLOKU - 10), wysokosc - dy, material, 8);
+    dy += RysujTekst(false, l, t + dy, MmX(SZEROKOSC_BLOKU - 10), wysokosc - dy, material, 8, gora,
+                     x50);
     dy += MmY(10);
+    p = dokument_.Plotno();
 
     // The picture, as strokes straight onto the page in the pixels of the
     // bitmap it stands for, clipped to it.
     const QRect obraz(l + MmX(10), t + dy, MmX(480), MmY(580) - dy);
-    if (obraz.width() > 0 && obraz.height() > 0) {
+    if (p && obraz.width() > 0 && obraz.height() > 0) {
         p->save();
         p->translate(obraz.topLeft());
         p->setClipRect(QRect(QPoint(0, 0), obraz.size()), Qt::IntersectClip);
@@ -326,7 +492,6 @@ void TRaport::RysujBlokOkna() {
         p->setClipping(false);
     }
 
-    const int gora = t + MmY(80);
     QString wartosci = QStringLiteral(" Wymiary:") + NL + QStringLiteral("   szerokość: ") +
                        Ogolna(o.Szerokosc) + QStringLiteral(" mm") + NL +
                        QStringLiteral("   wysokość: ") + Ogolna(o.Wysokosc) +
@@ -345,27 +510,25 @@ void TRaport::RysujBlokOkna() {
                  ? QStringLiteral("     brak")
                  : QStringLiteral("     ") + TekstStaly(cena, 7, 2) + QStringLiteral(" zł/szt."));
     }
-    const int x50 = l + MmX(500);
-    tekst(x50, gora, koniec - x50, MmY(WYSOKOSC_BLOKU - 80), wartosci, 8);
+    RysujTekst(false, x50, gora, x85 + wcieta - x50, MmY(WYSOKOSC_BLOKU - 80), wartosci, 8);
 
-    const int x85 = l + MmX(850);
     const QString liczby =
         QStringLiteral(" Łączna liczba okien") + NL + QStringLiteral(" na wszystkich kond.:") + NL +
         QStringLiteral("    ") + QString::number(o.SumaOkien()) + QStringLiteral(" szt.") + NL +
         NL + QStringLiteral(" Nawiewniki:") + NL + QStringLiteral("   liczba: ") +
         QString::number(o.LiczbaNawiewnikow) + NL + QStringLiteral("   szerokość: ") +
         QString::number(o.SzerokoscNawiewnika) + QStringLiteral(" mm");
-    int dy2 =
-        MmY(80) + tekst(x85, gora, koniec - x85, MmY(WYSOKOSC_BLOKU - 80), liczby, 8) + MmY(30);
-    dy2 += tekst(x85, t + dy2, koniec - x85, wysokosc - dy2, QStringLiteral(" Uw okna:"), 10);
-    tekst(x85, t + dy2, koniec - x85, wysokosc - dy2,
-          QStringLiteral(" ") + Stala(o.Uw(), 4) + QStringLiteral(" W/m2K"), 12);
+    const int szer85 = x120 + wcieta - x85;
+    int dy2 = MmY(80) + RysujTekst(false, x85, gora, szer85, MmY(WYSOKOSC_BLOKU - 80), liczby, 8) +
+              MmY(30);
+    dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, QStringLiteral(" Uw okna:"), 10);
+    RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2,
+               QStringLiteral(" ") + Stala(o.Uw(), 4) + QStringLiteral(" W/m2K"), 12);
 
-    const int x120 = l + MmX(1200);
     QString uwagi = QStringLiteral("Uwagi:") + NL;
     for (const QString& w : RozdzielWiersze(o.Uwagi))
         uwagi += w + NL;
-    tekst(x120, gora, koniec - x120, MmY(WYSOKOSC_BLOKU - 80 - 10), uwagi, 8);
+    RysujTekst(false, x120, gora, koniec - x120, MmY(WYSOKOSC_BLOKU - 80 - 10), uwagi, 8);
 
     ObszarTresci.setTop(t + wysokosc); // the bottom stays
 }
@@ -374,6 +537,32 @@ QString DomyslnaCzcionkaRaportu() {
     const QString tahoma = QStringLiteral("Tahoma");
     return QFontDatabase::families().contains(tahoma) ? tahoma
                                                       : QFontInfo(QGuiApplication::font()).family();
+}
+
+QStringList RodzinyCzcionek() {
+    QStringList rodziny;
+    for (QString r : QFontDatabase::families()) {
+        // "Nimbus Sans [urw]" and "Nimbus Sans [UKWN]" are one family.
+        const qsizetype nawias = r.lastIndexOf(QStringLiteral(" ["));
+        if (nawias > 0 && r.endsWith(QLatin1Char(']')))
+            r.truncate(nawias);
+        if (!rodziny.contains(r))
+            rodziny << r;
+    }
+    return rodziny;
+}
+
+bool ZarejestrujTahome() {
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        return true;
+    // Debian's fonts-wine: a free Tahoma with the metrics of the original,
+    // which fontconfig does not list by itself.
+    bool jest = false;
+    for (const char* plik :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFile::exists(QLatin1String(plik)))
+            jest = QFontDatabase::addApplicationFont(QLatin1String(plik)) >= 0 || jest;
+    return jest && QFontDatabase::families().contains(QStringLiteral("Tahoma"));
 }
 
 void TRaport::RysujOrientacje() {
@@ -396,12 +585,35 @@ void TRaport::RysujOrientacje() {
     y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y,
                     QStringLiteral("Zestawienie okien wg kondygnacji i stron świata"), 12) +
          MmY(20);
+    int punkty = 8;
     auto komorki = [&](const QString& pierwszy, const std::function<QString(int)>& tekst,
                        bool ramka) {
-        RysujTekst(ramka, lewa, y, pierwsza, wiersz, pierwszy, 8);
+        RysujTekst(ramka, lewa, y, pierwsza, wiersz, pierwszy, punkty);
         for (int d = 0; d <= LICZBA_KIERUNKOW; ++d)
-            RysujTekst(ramka, lewa + pierwsza + d * kolumna, y, kolumna, wiersz, tekst(d), 8);
+            RysujTekst(ramka, lewa + pierwsza + d * kolumna, y, kolumna, wiersz, tekst(d), punkty);
         y += wiersz;
+    };
+    // The largest size, 8 points at most, at which every cell of a table
+    // shows its number whole on one line.
+    auto dopasuj = [&](TWielkoscStron wielkosc) {
+        QStringList dlugie{QStringLiteral("razem")};
+        auto dodaj = [&](const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony,
+                         const TKomorkaStron& razem) {
+            for (const TKomorkaStron& k : strony)
+                dlugie << TekstKomorki(k, wielkosc);
+            dlugie << TekstKomorki(razem, wielkosc);
+        };
+        for (const TWierszStron& w : z.Kondygnacje)
+            dodaj(w.Strony, w.Razem);
+        dodaj(z.Strony, z.Razem);
+        QPainter* p = dokument_.Plotno();
+        const qreal wnetrze = kolumna - 2 * MmX(20);
+        for (punkty = 8; p && punkty > 4; --punkty) {
+            const QFontMetricsF m(Pismo(punkty), p->device());
+            if (std::all_of(dlugie.begin(), dlugie.end(),
+                            [&](const QString& t) { return m.horizontalAdvance(t) <= wnetrze; }))
+                break;
+        }
     };
     auto naglowek = [&] {
         komorki(
@@ -420,6 +632,7 @@ void TRaport::RysujOrientacje() {
     for (const auto& [tytul, wielkosc] : tabele) {
         miejsce(3 * wiersz + MmY(60));
         y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y, tytul, 10);
+        dopasuj(wielkosc);
         naglowek();
         auto rzad = [&](const QString& nazwa,
                         const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony,

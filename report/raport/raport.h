@@ -3,23 +3,29 @@
 #include <QFont>
 #include <QMarginsF>
 #include <QRect>
+#include <QSizeF>
 #include <QString>
+
+#include <climits>
 
 class TDokument;
 class TZestawienieStolarki;
 
-// The printed joinery schedule: a summary page, then one block of fixed
-// height per window, drawn page by page onto a document.
-class TRaport {
-public:
-    TRaport(TZestawienieStolarki& projekt, TDokument& dokument);
-
-    // Options of the preview window.
+// What the preview window's choices make of the report.
+struct TOpcjeRaportu {
     QString Czcionka;              // font family; empty: the platform's default
     bool DodajWycene = false;      // prices of every window and the project
     bool DodajCeneMontazu = false; // installation totals and scope of work
     bool DodajCeneM2 = false;      // price per square metre
     bool DodajOrientacje = false;  // windows by storey and direction, after the summary
+};
+
+// The printed joinery schedule: a summary page, then one block of fixed
+// height per window, drawn page by page onto a document.
+class TRaport : public TOpcjeRaportu {
+public:
+    TRaport(TZestawienieStolarki& projekt, TDokument& dokument);
+
     // The page frame and the content rectangle, in the document's units.
     QRect RamkaStrony;
     QRect ObszarTresci;
@@ -27,7 +33,7 @@ public:
     // The frame: the page less the margins, given in millimetres.
     void UstawMarginesy(const QMarginsF& mm);
     // Builds the whole report. False when the page cannot hold a window
-    // block: the message has been given and only the summary page is built.
+    // block: the message has been given and only the summary is built.
     bool GenerujRaport();
     // The heading of every page, and on page 1 the project summary.
     void PageViewNewPage();
@@ -38,8 +44,13 @@ public:
     void RysujOrientacje();
     // A text word-wrapped in a rectangle (inset 2.0 mm left and right, 0.5 mm
     // at top and bottom), optionally framed; the height of the text drawn.
+    // A word wider than a line is broken; lines that do not fit are left out
+    // and the last one shown ends with "…". Lines reaching below `waskoOd`
+    // end at `prawaWaska` instead of the rectangle's right edge.
     int RysujTekst(bool ramka, int lewa, int gora, int szerokosc, int wysokosc,
-                   const QString& tekst, int punkty);
+                   const QString& tekst, int punkty, int waskoOd = INT_MAX, int prawaWaska = 0);
+    // The height a text would take in that width, however high.
+    int WysokoscTekstu(int szerokosc, const QString& tekst, int punkty);
 
     static const QString KOMUNIKAT_ZA_MALA_STRONA;
     // The title of the printed document and its PDF file.
@@ -48,14 +59,25 @@ public:
 private:
     int MmX(int dziesiate) const;
     int MmY(int dziesiate) const;
-    // The report's font in this size.
+    // The report's font in this size, as the document's pages take it.
     QFont Pismo(int punkty) const;
     void Linia(int y);
-    int Podsumowanie(int y);
+    void Podsumowanie(int y);
+    // Text and lines of the summary: a row needing `potrzeba` that does not
+    // fit goes on to a new page; y is where the next row starts.
+    void Miejsce(int& y, int potrzeba);
+    int Dol() const;
 
     TZestawienieStolarki& projekt_;
     TDokument& dokument_;
+    QSizeF stronaMm_;
+    QMarginsF marginesyMm_;
+    bool wPodsumowaniu_ = false;
 };
+
+// Whether a page of that size (mm) with those margins holds a window block:
+// the frame's own lengths are compared, not whole units.
+bool StronaMiesciBlok(const QSizeF& stronaMm, const QMarginsF& marginesy);
 
 // The program's own fixed texts follow the mnemonic rule ("&&" prints as
 // "&", a lone "&" is dropped); what the user typed prints as typed.
@@ -64,3 +86,9 @@ QString BezPrefiksow(const QString& tekst);
 // The report's font at first: Tahoma where it is installed, else the
 // platform's own family.
 QString DomyslnaCzcionkaRaportu();
+// The families of the installed fonts, each once, without the foundry that
+// tells two copies of one family apart ("Nimbus Sans [urw]").
+QStringList RodzinyCzcionek();
+// Makes the free Tahoma of Debian's fonts-wine known to the program when
+// no Tahoma is installed; true when Tahoma can be used.
+bool ZarejestrujTahome();

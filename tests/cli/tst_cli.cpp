@@ -115,7 +115,9 @@ private slots:
         QTest::addColumn<QString>("naStderr");
         QTest::newRow("pomoc") << QStringList{"--help"} << 0 << "";
         QTest::newRow("bez argumentów") << QStringList{} << 2 << "Usage:";
-        QTest::newRow("nieznane polecenie") << QStringList{"print", "a.tmv"} << 2 << "Usage:";
+        QTest::newRow("nieznane polecenie") << QStringList{"drukuj", "a.tmv"} << 2 << "Usage:";
+        QTest::newRow("print: liczba kopii")
+            << QStringList{"print", Wzorcowy(), "--copies", "zero"} << 2 << "Usage:";
         QTest::newRow("brak pliku") << QStringList{"summary"} << 2 << "Usage:";
         QTest::newRow("plik nie istnieje") << QStringList{"summary", "/nie/ma/takiego.tmv"} << 1
                                            << "Wystąpił błąd podczas odczytu projektu z pliku!";
@@ -223,8 +225,11 @@ private slots:
         QTest::newRow("ceny i papier")
             << QStringList{"--prices",    "--per-m2",  "--paper",    "A5",
                            "--landscape", "--margins", "10,10,10,10"}
-            << 0 << 3 << "Szacunkowa cena";
-        QTest::newRow("strona za mała") << QStringList{"--margins", "60"} << 1 << 0 << "";
+            << 0 << 4 << "Szacunkowa cena"; // the summary goes on to page 2
+        QTest::newRow("strona za mała") << QStringList{"--margins", "60"} << 3 << 0 << "";
+        // 210 - 2 × 22.6 = 164.8 mm: a millimetre short of a block, not a pixel.
+        QTest::newRow("ramka 164,8 mm")
+            << QStringList{"--margins", "22.6,20,22.6,20"} << 3 << 0 << "";
         QTest::newRow("marginesy nie liczby")
             << QStringList{"--margins", "a,b,c,d"} << 2 << 0 << "";
         QTest::newRow("nieznana opcja") << QStringList{"--kolor"} << 2 << 0 << "";
@@ -240,11 +245,13 @@ private slots:
         const Wynik w = Uruchom(QStringList{"report", Wzorcowy(), pdf} + opcje);
         QCOMPARE(w.kod, kod);
         QCOMPARE(QFile::exists(pdf), kod == 0);
-        if (kod == 1)
-            QVERIFY(w.bledy.contains(
-                QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!")));
+        if (kod == 3)
+            QCOMPARE(
+                w.bledy,
+                QStringLiteral("Błąd: Strona jest za mała by wydrukować zestawienie stolarki!\n"));
         if (kod != 0)
             return;
+        QCOMPARE(w.bledy, QString()); // nothing but the program's own messages
         const QString info = Poppler(QStringLiteral("pdfinfo"), {pdf});
         QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(strony))),
                  qPrintable(info));
@@ -254,6 +261,18 @@ private slots:
         const QString czcionki = Poppler(QStringLiteral("pdffonts"), {pdf});
         QVERIFY2(czcionki.contains(QRegularExpression(QStringLiteral("TrueType.*yes"))),
                  qPrintable(czcionki));
+        // The report's own font, Debian's free Tahoma, where it is installed.
+        if (QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")))
+            QVERIFY2(czcionki.contains(QStringLiteral("Tahoma")), qPrintable(czcionki));
+    }
+
+    // Printing through the queue: a printer that is not there is said so,
+    // and nothing else goes to stderr.
+    void drukNieznanaDrukarka() {
+        const Wynik w = Uruchom({"print", Wzorcowy(), "--printer", "NieMaTakiej", "--copies", "2"});
+        QCOMPARE(w.kod, 1);
+        QCOMPARE(w.bledy, QStringLiteral("Nie ma drukarki NieMaTakiej.\n"));
+        QCOMPARE(Uruchom({"print", Wzorcowy(), "--margins", "60"}).kod, 3);
     }
 
     // The table of storeys and directions adds up to the project's totals.

@@ -65,6 +65,9 @@ public:
     bool Drukuj(QWidget*, QPrinter& drukarka) override {
         return przyDrukowaniu && przyDrukowaniu(drukarka);
     }
+    // A printer is there (the print dialog above answers for it).
+    bool jestDrukarka = true;
+    bool JestDrukarka() override { return jestDrukarka; }
     // Shown dialogs: shown (so they recompute), handed to the script, closed.
     std::function<bool(QDialog&)> przyOknie = [](QDialog&) {
         return false;

@@ -61,6 +61,7 @@ public:
     int GotoweStrony() const override { return gotowe_; }
     QPainter* Plotno() override { return plotno_.isActive() ? &plotno_ : nullptr; }
     QRect Strona() const override { return QRect(QPoint(0, 0), strona_); }
+    QSizeF StronaMm() const override { return QSizeF(strona_) * 25.4 / 96; }
     int ZSetnychMmX(int setne) const override { return (setne * 96 + 1270) / 2540; }
     int ZSetnychMmY(int setne) const override { return ZSetnychMmX(setne); }
 

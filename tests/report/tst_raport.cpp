@@ -1,8 +1,12 @@
 #include "dokumenttestowy.h"
 #include "raport.h"
+#include "slowapdf.h"
+#include "tekst.h"
+#include "wydruk.h"
 #include "zbieracz.h"
 #include "zestawienie.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -31,6 +35,29 @@ bool Blisko(int mm, int oczekiwane) {
 }
 bool Blisko(QPoint mm, QPoint oczekiwane) {
     return Blisko(mm.x(), oczekiwane.x()) && Blisko(mm.y(), oczekiwane.y());
+}
+
+// The report as a PDF file, read back word by word.
+QList<TSlowoPdf> SlowaRaportu(TZestawienieStolarki& p, const TOpcjeRaportu& opcje,
+                              const QPageLayout& uklad) {
+    QTemporaryDir katalog;
+    QFile plik(katalog.filePath(QStringLiteral("r.pdf")));
+    if (!plik.open(QIODevice::WriteOnly) ||
+        ZapiszRaportPdf(p, opcje, uklad, plik) == TWynikRaportu::Blad)
+        return {};
+    plik.close();
+    return SlowaPdf(plik.fileName());
+}
+
+// Two words of one page whose boxes cross (more than a tenth of a millimetre).
+QString Nachodzace(const QList<TSlowoPdf>& slowa) {
+    for (qsizetype i = 0; i < slowa.size(); ++i)
+        for (qsizetype j = i + 1; j < slowa.size() && slowa[j].strona == slowa[i].strona; ++j) {
+            const QRectF wspolne = slowa[i].mm.intersected(slowa[j].mm);
+            if (wspolne.width() > 0.1 && wspolne.height() > 0.1)
+                return slowa[i].tekst + QStringLiteral(" / ") + slowa[j].tekst;
+        }
+    return QString();
 }
 
 int Bloki(const TDokumentTestowy& d, int strona) {
@@ -127,8 +154,10 @@ private slots:
         QVERIFY(Blisko(przesuniecie(QStringLiteral(" Wymiary:")), QPoint(500, 80)));
         QVERIFY(Blisko(przesuniecie(QStringLiteral(" Łączna liczba okien")), QPoint(850, 80)));
         QVERIFY(Blisko(przesuniecie(QStringLiteral("Uwagi:")), QPoint(1200, 80)));
+        // Each column's text may reach the next column (its rectangle ends
+        // 2 mm further, where the next text begins).
         QVERIFY(Blisko(
-            TDokumentTestowy::Mm(d.Znajdz(QStringLiteral(" Wymiary:"))->prostokat.width()), 1150));
+            TDokumentTestowy::Mm(d.Znajdz(QStringLiteral(" Wymiary:"))->prostokat.width()), 370));
         QCOMPARE(d.Znajdz(QStringLiteral("(PCV"))->tresc, QStringLiteral("(PCV + żaluzja/roleta)"));
         QVERIFY(d.Znajdz(QStringLiteral(" Wymiary:"))
                     ->tresc.contains(QStringLiteral(" Lg: 4840 mm\r\n")));
@@ -220,6 +249,119 @@ private slots:
         QVERIFY(projekt->prostokat.top() > firma->prostokat.top());
         QCOMPARE(projekt->prostokat.top() - firma->prostokat.top(),
                  obiekt->prostokat.top() - projekt->prostokat.top());
+    }
+
+    // Texts longer than their columns: each column ends at the next, what
+    // is cut ends with "…", nothing leaves its block, in any font.
+    void dlugieTeksty_data() {
+        QTest::addColumn<QString>("czcionka");
+        QTest::newRow("DejaVu Sans") << QStringLiteral("DejaVu Sans");
+        QTest::newRow("DejaVu Serif") << QStringLiteral("DejaVu Serif");
+    }
+    void dlugieTeksty() {
+        QFETCH(QString, czcionka);
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        TOkno& o = *p.GetOkno("O1");
+        p.RenameOkno(QStringLiteral("O1"), QStringLiteral("O1 okno narożne salonu od strony ogrodu "
+                                                          "z widokiem na taras i staw"));
+        o.Szerokosc = 1596.5;
+        o.Wysokosc = 123456789012.5;
+        o.Ug = 1.23456789012345;
+        o.LiczbaNawiewnikow = 2000000000;
+        o.SetLiczba(POZIOM_PARTER, 0, 1999999999);
+        QStringList uwagi;
+        for (int i = 1; i <= 30; ++i)
+            uwagi << QStringLiteral("uwaga numer %1 o oknie").arg(i);
+        o.Uwagi = ZlaczWiersze(uwagi);
+        TOpcjeRaportu opcje;
+        opcje.Czcionka = czcionka;
+        opcje.DodajWycene = true;
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        const QList<TSlowoPdf> slowa = SlowaRaportu(p, opcje, a4);
+        QVERIFY(!slowa.isEmpty());
+        QCOMPARE(Nachodzace(slowa), QString());
+        // The block: 20 mm from the left, below the page heading on page 2.
+        double gora = 1e9;
+        QString ostatniaUwaga;
+        for (const TSlowoPdf& s : slowa) {
+            if (s.strona != 2 || s.mm.top() > 297 - 20 - 0.5)
+                continue; // the page number, below the frame
+            if (s.tekst == QStringLiteral("Wymiary:"))
+                gora = s.mm.top() - 8.5;
+            if (s.mm.left() >= 20 + 120)
+                ostatniaUwaga = s.tekst;
+            QVERIFY2(s.mm.right() <= 20 + 165 + 0.2, qPrintable(s.tekst));
+        }
+        QVERIFY(gora < 1e9);
+        for (const TSlowoPdf& s : slowa) {
+            if (s.strona != 2 || s.mm.top() < gora + 8 || s.mm.top() > 297 - 20 - 0.5)
+                continue;
+            QVERIFY2(s.mm.bottom() <= gora + 59 + 0.2, qPrintable(s.tekst));
+            // Values end at 85 mm, counts at 120 mm.
+            if (s.mm.left() >= 20 + 50 && s.mm.left() < 20 + 85)
+                QVERIFY2(s.mm.right() <= 20 + 85 + 0.2, qPrintable(s.tekst));
+            if (s.mm.left() >= 20 + 85 && s.mm.left() < 20 + 120)
+                QVERIFY2(s.mm.right() <= 20 + 120 + 0.2, qPrintable(s.tekst));
+        }
+        QVERIFY2(ostatniaUwaga.endsWith(QStringLiteral("…")), qPrintable(ostatniaUwaga));
+        // The numbers are whole, on as many lines as they need.
+        QStringList tekst;
+        for (const TSlowoPdf& s : slowa)
+            tekst << s.tekst;
+        QVERIFY(tekst.contains(QStringLiteral("1596,5")));
+        QVERIFY(tekst.contains(QStringLiteral("1999999999")));
+    }
+
+    // A small page with every summary line: what does not fit on page 1
+    // goes on to page 2, nothing below the frame; the windows follow.
+    void podsumowanieNaDwieStrony() {
+        TZestawienieStolarki p;
+        Okna(p, 2);
+        p.ZakresCzynnosci = QStringLiteral("demontaż starych okien, montaż, obróbki, "
+                                           "wywóz gruzu, regulacja okuć");
+        TOpcjeRaportu opcje;
+        opcje.Czcionka = QStringLiteral("DejaVu Sans");
+        opcje.DodajWycene = opcje.DodajCeneMontazu = opcje.DodajCeneM2 = true;
+        const QPageLayout a5(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                             QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        const QList<TSlowoPdf> slowa = SlowaRaportu(p, opcje, a5);
+        QCOMPARE(Nachodzace(slowa), QString());
+        int stronaZakresu = 0, stronaO1 = 0;
+        for (const TSlowoPdf& s : slowa) {
+            // Nothing but the page number ("Strona 2") lies below the frame.
+            if (s.mm.top() < 148 - 10 - 0.5)
+                QVERIFY2(s.mm.bottom() <= 148 - 10 + 0.2, qPrintable(s.tekst));
+            else
+                QVERIFY(s.tekst == QStringLiteral("Strona") || s.tekst.toInt() == s.strona);
+            if (s.tekst == QStringLiteral("Zakres"))
+                stronaZakresu = s.strona;
+            if (s.tekst == QStringLiteral("O1"))
+                stronaO1 = s.strona;
+        }
+        QCOMPARE(stronaZakresu, 2);
+        QCOMPARE(stronaO1, 3);
+    }
+
+    // The frame's own length decides, not whole pixels.
+    void ramkaDokladnie_data() {
+        QTest::addColumn<double>("margines");
+        QTest::addColumn<bool>("miesci");
+        QTest::newRow("165,0 mm") << 22.5 << true;
+        QTest::newRow("164,8 mm") << 22.6 << false;
+    }
+    void ramkaDokladnie() {
+        QFETCH(double, margines);
+        QFETCH(bool, miesci);
+        QCOMPARE(StronaMiesciBlok(QSizeF(210, 297), QMarginsF(margines, 20, margines, 20)), miesci);
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        TZbieraczKomunikatow zbieracz;
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(QMarginsF(margines, 20, margines, 20));
+        QCOMPARE(r.GenerujRaport(), miesci);
     }
 
     void stronaZaMala() {

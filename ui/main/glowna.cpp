@@ -8,6 +8,7 @@
 #include "prnprvform.h"
 #include "raport.h"
 #include "tekst.h"
+#include "wydruk.h"
 #include "zestawienie.h"
 #include "znaki.h"
 
@@ -572,8 +573,17 @@ void TMainForm::DrukujZestawienie() {
     projekt_->SortBySymbol();
     QPrinter drukarka(QPrinter::HighResolution);
     drukarka.setPageLayout(ukladStrony_);
+    drukarka.setFullPage(true);
     drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
     if (!dialogi_.Drukuj(this, drukarka))
         return;
-    TPrnPrvForm::DrukujRaport(*projekt_, ukladStrony_, drukarka);
+    // The report with the preview's options at opening.
+    TOpcjeRaportu opcje;
+    opcje.Czcionka = DomyslnaCzcionkaRaportu();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TWynikRaportu wynik =
+        DrukujRaport(*projekt_, opcje, ukladStrony_.margins(QPageLayout::Millimeter), drukarka);
+    QApplication::restoreOverrideCursor();
+    if (wynik == TWynikRaportu::Blad)
+        Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QPageLayout>
 
 #include <functional>
@@ -17,6 +18,7 @@ class TDokumentPodgladu;
 class TPageView;
 class TThumbnailStrip;
 class TZestawienieStolarki;
+struct TOpcjeRaportu;
 
 // TPrnPrvForm: the report of the project page by page before it is printed,
 // with the choices that shape it (font, price options, page setup); the
@@ -53,10 +55,8 @@ public:
 
     // The paper and orientation of a page setup on a page view.
     static void UstawPapier(TPageView& widok, const QPageLayout& uklad);
-    // The report with the window's options at opening, printed without
-    // showing it (the main window's print command).
-    static bool DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout& uklad,
-                             QPrinter& drukarka);
+    // The choices of the window as the report takes them.
+    TOpcjeRaportu Opcje() const;
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -64,6 +64,10 @@ protected:
 
 private:
     void UtworzPasek();
+    // Captions and buttons while printing: before, after every page, after.
+    void PrzedDrukiem();
+    void PostepDruku(int strona, int stron, int procent);
+    void PoDruku();
     void OdbijZoom();
     void OdbijStrony();
     void UstawDrukuj();
@@ -80,5 +84,8 @@ private:
     bool pierwszaAktywacja_ = true;
     bool budowanie_ = false;
     bool ponownie_ = false;
+    bool nowyPapier_ = false; // a page setup confirmed while building
     bool zamykanie_ = false;
+    bool drukowanie_ = false;
+    QElapsedTimer odbicieStron_; // the tabs' last following of the pages
 };

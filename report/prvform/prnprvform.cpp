@@ -3,8 +3,10 @@
 #include "dialogi.h"
 #include "dokumentpodgladu.h"
 #include "pageview.h"
+#include "pageoutput.h"
 #include "raport.h"
 #include "thumbnailstrip.h"
+#include "wydruk.h"
 #include "zestawienie.h"
 
 #include <QApplication>
@@ -18,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTimer>
@@ -49,6 +52,11 @@ TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), 
     setObjectName(QStringLiteral("PrnPrvForm"));
     setWindowTitle(QStringLiteral("Podgląd wydruku"));
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint);
+    // Un-maximised it keeps most of the screen.
+    if (const QScreen* ekran = rodzic ? rodzic->screen() : QGuiApplication::primaryScreen()) {
+        const QRect obszar = ekran->availableGeometry();
+        resize(std::max(800, obszar.width() * 4 / 5), std::max(600, obszar.height() * 4 / 5));
+    }
     setWindowState(Qt::WindowMaximized);
     QFont czcionka(QStringLiteral("Arial"));
     czcionka.setPixelSize(11);
@@ -109,24 +117,6 @@ TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), 
         setWindowTitle(Tytul());
         UstawDrukuj();
     });
-    connect(PageView, &TPageView::OnBeforePrint, this, [this] {
-        setWindowTitle(Tytul() + QStringLiteral(" - Przygotowywanie wydruku..."));
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        DrukujBtn->setEnabled(false);
-    });
-    connect(PageView, &TPageView::OnPrintProgress, this, [this](int strona, int procent, bool*) {
-        setWindowTitle(QStringLiteral("%1 - Drukowanie strony %2 z %3 (wykonano %%4)...")
-                           .arg(Tytul())
-                           .arg(strona)
-                           .arg(PageView->PageCount())
-                           .arg(procent));
-        repaint();
-    });
-    connect(PageView, &TPageView::OnAfterPrint, this, [this] {
-        setWindowTitle(Tytul());
-        QApplication::restoreOverrideCursor();
-        UstawDrukuj();
-    });
     connect(PageView, &TPageView::OnError, this, [this](const QString& tresc) {
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
     });
@@ -170,8 +160,7 @@ void TPrnPrvForm::UtworzPasek() {
     ZoomComboBox->addItems(POZYCJE_ZOOMU);
     FontCB = new QComboBox(pasek);
     FontCB->setObjectName(QStringLiteral("FontCB"));
-    const QStringList rodziny = QFontDatabase::families();
-    FontCB->addItems(rodziny);
+    FontCB->addItems(RodzinyCzcionek());
     FontCB->setCurrentIndex(FontCB->findText(DomyslnaCzcionkaRaportu()));
     FontCB->setMinimumContentsLength(18);
     FontCB->setMaxVisibleItems(15);
@@ -210,10 +199,17 @@ void TPrnPrvForm::UtworzPasek() {
     layout()->addWidget(pasek);
 
     connect(UstStronyBtn, &QPushButton::clicked, this, [this] {
-        if (ustawieniaStrony_ && ustawieniaStrony_()) {
-            AktualizujParametryDrukarki();
+        if (!ustawieniaStrony_ || !ustawieniaStrony_())
+            return;
+        if (budowanie_) {
+            // The paper cannot change while pages are recorded: the build
+            // under way stops and the next takes the new page setup.
+            nowyPapier_ = true;
             GenerujRaport();
+            return;
         }
+        AktualizujParametryDrukarki();
+        GenerujRaport();
     });
     connect(DrukujBtn, &QPushButton::clicked, this, &TPrnPrvForm::Drukuj);
     connect(ZapiszPdfBtn, &QPushButton::clicked, this, &TPrnPrvForm::ZapiszPdf);
@@ -253,6 +249,8 @@ void TPrnPrvForm::PierwszaAktywacja() {
     if (!pierwszaAktywacja_)
         return;
     pierwszaAktywacja_ = false;
+    // Page Down and the arrows work at once.
+    PageView->setFocus(Qt::OtherFocusReason);
     AktualizujParametryDrukarki();
     GenerujRaport();
 }
@@ -262,14 +260,7 @@ void TPrnPrvForm::UstawPapier(TPageView& widok, const QPageLayout& uklad) {
                                                                        : Qt::Vertical);
     // The paper by its form name; a size of its own where it has no name.
     widok.SetPrinterFormName(uklad.pageSize().name());
-    const QSizeF mm = uklad.pageSize().size(QPageSize::Millimeter);
-    QSize rozmiar(
-        ConvertX(static_cast<int>(std::lround(mm.width() * 100)), mmHiMetric, widok.Units()),
-        ConvertY(static_cast<int>(std::lround(mm.height() * 100)), mmHiMetric, widok.Units()));
-    if (uklad.orientation() == QPageLayout::Landscape)
-        rozmiar.transpose();
-    if (widok.PageBounds().size() != rozmiar)
-        widok.SetPaperSize(rozmiar.width(), rozmiar.height());
+    widok.Paper().SetPaperSizeMm(uklad.pageSize().size(QPageSize::Millimeter));
 }
 
 QPageLayout TPrnPrvForm::Uklad() const {
@@ -282,18 +273,14 @@ void TPrnPrvForm::AktualizujParametryDrukarki() {
     UstawPapier(*PageView, Uklad());
 }
 
-bool TPrnPrvForm::DrukujRaport(TZestawienieStolarki& projekt, const QPageLayout& uklad,
-                               QPrinter& drukarka) {
-    TPageView widok;
-    widok.SetUnits(mmPixel);
-    widok.SetPrintJobTitle(TRaport::TYTUL_DOKUMENTU);
-    UstawPapier(widok, uklad);
-    TDokumentPodgladu dokument(widok);
-    TRaport raport(projekt, dokument);
-    raport.Czcionka = DomyslnaCzcionkaRaportu();
-    raport.UstawMarginesy(uklad.margins(QPageLayout::Millimeter));
-    raport.GenerujRaport();
-    return widok.Print(drukarka);
+TOpcjeRaportu TPrnPrvForm::Opcje() const {
+    TOpcjeRaportu o;
+    o.Czcionka = FontCB->currentText();
+    o.DodajWycene = DodajWyceneCB->isChecked();
+    o.DodajCeneMontazu = DodajCeneMontazuCB->isChecked();
+    o.DodajCeneM2 = DodajCeneM2CB->isChecked();
+    o.DodajOrientacje = DodajOrientacjeCB->isChecked();
+    return o;
 }
 
 void TPrnPrvForm::GenerujRaport() {
@@ -308,12 +295,12 @@ void TPrnPrvForm::GenerujRaport() {
     budowanie_ = true;
     do {
         ponownie_ = false;
+        if (nowyPapier_) {
+            nowyPapier_ = false;
+            AktualizujParametryDrukarki();
+        }
         TRaport raport(*projekt_, *dokument_);
-        raport.Czcionka = FontCB->currentText();
-        raport.DodajWycene = DodajWyceneCB->isChecked();
-        raport.DodajCeneMontazu = DodajCeneMontazuCB->isChecked();
-        raport.DodajCeneM2 = DodajCeneM2CB->isChecked();
-        raport.DodajOrientacje = DodajOrientacjeCB->isChecked();
+        static_cast<TOpcjeRaportu&>(raport) = Opcje();
         raport.UstawMarginesy(Uklad().margins(QPageLayout::Millimeter));
         raport.GenerujRaport();
     } while (ponownie_ && !zamykanie_);
@@ -324,6 +311,11 @@ void TPrnPrvForm::GenerujRaport() {
 }
 
 void TPrnPrvForm::reject() {
+    if (drukowanie_) {
+        // Closed while printing: the print job stops after its page.
+        zamykanie_ = true;
+        return;
+    }
     if (budowanie_) {
         // Closed while building: the build stops, then the window closes.
         zamykanie_ = true;
@@ -355,7 +347,12 @@ void TPrnPrvForm::OdbijZoom() {
 
 void TPrnPrvForm::OdbijStrony() {
     const int strony = PageView->PageCount();
-    {
+    const bool buduje = PageView->RecordingState() == TRecordingState::Recording;
+    // While building, the tabs follow the pages a few times a second: a tab
+    // bar repainted with all its tabs after every page would cost more than
+    // the pages themselves.
+    if (!buduje || !odbicieStron_.isValid() || odbicieStron_.elapsed() >= 100) {
+        odbicieStron_.start();
         const QSignalBlocker cisza(PageNavigator);
         while (PageNavigator->count() < strony)
             PageNavigator->addTab(QString::number(PageNavigator->count() + 1));
@@ -363,32 +360,84 @@ void TPrnPrvForm::OdbijStrony() {
             PageNavigator->removeTab(PageNavigator->count() - 1);
         PageNavigator->setCurrentIndex(PageView->CurrentPage() - 1);
     }
-    if (PageView->RecordingState() == TRecordingState::Recording)
+    if (buduje)
         QCoreApplication::processEvents(); // the window stays responsive while it builds
     else
         UstawDrukuj();
 }
 
 void TPrnPrvForm::UstawDrukuj() {
-    const bool strony = PageView->PageCount() > 0 && !budowanie_;
-    DrukujBtn->setEnabled(strony && TPageView::PrinterInstalled());
+    const bool strony = PageView->PageCount() > 0 && !budowanie_ && !drukowanie_;
+    DrukujBtn->setEnabled(strony && dialogi_.JestDrukarka());
     ZapiszPdfBtn->setEnabled(strony);
 }
 
+void TPrnPrvForm::PrzedDrukiem() {
+    setWindowTitle(Tytul() + QStringLiteral(" - Przygotowywanie wydruku..."));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DrukujBtn->setEnabled(false);
+    ZapiszPdfBtn->setEnabled(false);
+}
+
+void TPrnPrvForm::PostepDruku(int strona, int stron, int procent) {
+    setWindowTitle(QStringLiteral("%1 - Drukowanie strony %2 z %3 (wykonano %%4)...")
+                       .arg(Tytul())
+                       .arg(strona)
+                       .arg(stron)
+                       .arg(procent));
+    repaint();
+}
+
+void TPrnPrvForm::PoDruku() {
+    setWindowTitle(Tytul());
+    QApplication::restoreOverrideCursor();
+    UstawDrukuj();
+}
+
+// The report drawn again, straight onto the printer: the pages the preview
+// shows, at the printer's resolution. The window answers between pages.
 void TPrnPrvForm::Drukuj() {
-    if (PageView->PageCount() == 0)
+    const int strony = PageView->PageCount();
+    if (!projekt_ || strony == 0 || budowanie_ || drukowanie_)
         return;
+    const QPageLayout uklad = Uklad();
     QPrinter drukarka(QPrinter::HighResolution);
-    PageView->ApplyPaperToPrinter(drukarka);
+    drukarka.setPageLayout(uklad);
+    drukarka.setFullPage(true);
     drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
-    drukarka.setFromTo(1, PageView->PageCount());
+    drukarka.setFromTo(1, strony);
     if (!dialogi_.Drukuj(this, drukarka))
         return;
-    PageView->Print(drukarka);
+    int od = 1, do_ = strony;
+    if (drukarka.printRange() == QPrinter::PageRange && drukarka.fromPage() > 0) {
+        od = std::clamp(drukarka.fromPage(), 1, strony);
+        do_ = std::clamp(drukarka.toPage() > 0 ? drukarka.toPage() : strony, od, strony);
+    }
+    drukowanie_ = true;
+    PrzedDrukiem();
+    const TWynikRaportu wynik = DrukujRaport(
+        *projekt_, Opcje(), uklad.margins(QPageLayout::Millimeter), drukarka,
+        [&](TPageOutput& wyjscie) {
+            wyjscie.SetRange(od, do_);
+            wyjscie.przyPrzerwaniu = [&drukarka] { drukarka.abort(); };
+            connect(&wyjscie, &TPageOutput::OnPrintProgress, this,
+                    [&](int strona, int procent, bool* przerwij) {
+                        PostepDruku(strona, do_ - od + 1, procent);
+                        QCoreApplication::processEvents();
+                        *przerwij = zamykanie_;
+                    });
+        });
+    drukowanie_ = false;
+    PoDruku();
+    if (wynik == TWynikRaportu::Blad)
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           QStringLiteral("Nie udało się wydrukować zestawienia!"));
+    if (zamykanie_)
+        QDialog::reject();
 }
 
 void TPrnPrvForm::ZapiszPdf() {
-    if (PageView->PageCount() == 0)
+    if (!projekt_ || PageView->PageCount() == 0)
         return;
     const QString sciezka = dialogi_.PlikDoZapisu(this, QStringLiteral("Dokument PDF (*.pdf)"),
                                                   proponowanyPdf_, QStringLiteral("pdf"));
@@ -396,8 +445,10 @@ void TPrnPrvForm::ZapiszPdf() {
         return;
     // The file appears only when whole.
     QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly) || !PageView->SaveToPdf(plik, TRaport::TYTUL_DOKUMENTU) ||
-        !plik.commit()) {
+    const bool otwarty = plik.open(QIODevice::WriteOnly);
+    const TWynikRaportu wynik =
+        otwarty ? ZapiszRaportPdf(*projekt_, Opcje(), Uklad(), plik) : TWynikRaportu::Blad;
+    if (wynik == TWynikRaportu::Blad || !plik.commit()) {
         plik.cancelWriting();
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Nie udało się zapisać pliku PDF!"));

@@ -44,6 +44,8 @@ public:
     virtual bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) = 0;
     // The print dialog for this printer; false for Cancel.
     virtual bool Drukuj(QWidget* rodzic, QPrinter& drukarka) = 0;
+    // Whether there is a printer to print on.
+    virtual bool JestDrukarka() = 0;
     // Shows a dialog modally; true when it closed with OK.
     virtual bool Pokaz(QDialog& okno) = 0;
     // Ends the application after a fatal inconsistency.
@@ -65,6 +67,7 @@ public:
                          const QString& rozszerzenie) override;
     bool UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) override;
     bool Drukuj(QWidget* rodzic, QPrinter& drukarka) override;
+    bool JestDrukarka() override;
     bool Pokaz(QDialog& okno) override;
     void Zakoncz() override;
 };

@@ -3,6 +3,7 @@
 #include "pageview.h"
 #include "prnprvform.h"
 #include "raport.h"
+#include "slowapdf.h"
 #include "thumbnailstrip.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
@@ -15,6 +16,9 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QTimer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -38,7 +42,7 @@ int StronyPdf(const QString& pdf) {
 
 } // namespace
 
-class TestOknoPodgladu : public QObject {
+class TestPrvForm : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TDialogiSkrypt> d;
@@ -79,10 +83,30 @@ class TestOknoPodgladu : public QObject {
         QVERIFY(bylo);
     }
 
+    // "Zapisz PDF..." of the preview: the pages every print is compared with.
+    QList<TSlowoPdf> WzorPdf() {
+        const QString pdf = katalog.filePath(QStringLiteral("wzor.pdf"));
+        Podglad([&](TPrnPrvForm& p) {
+            d->pliki << pdf;
+            QTest::mouseClick(p.ZapiszPdfBtn, Qt::LeftButton);
+        });
+        return SlowaPdf(pdf);
+    }
+    // The print dialog answered: a PDF file at that resolution.
+    void DrukDoPdf(const QString& pdf, int dpi) {
+        d->przyDrukowaniu = [pdf, dpi](QPrinter& drukarka) {
+            drukarka.setOutputFormat(QPrinter::PdfFormat);
+            drukarka.setOutputFileName(pdf);
+            drukarka.setResolution(dpi);
+            return true;
+        };
+    }
+
 private slots:
     void initTestCase() {
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         QVERIFY(katalog.isValid());
+        ZarejestrujTahome();
     }
     void init() {
         d = std::make_unique<TDialogiSkrypt>();
@@ -111,7 +135,13 @@ private slots:
                 QCOMPARE(p.PageNavigator->tabText(i), QString::number(i + 1));
             QCOMPARE(p.windowTitle(), f->windowTitle());
             QCOMPARE(p.FontCB->currentText(), DomyslnaCzcionkaRaportu());
-            QVERIFY(!p.DrukujBtn->isEnabled() || TPageView::PrinterInstalled());
+            // Each family once, without the foundry telling copies apart.
+            QStringList rodziny;
+            for (int i = 0; i < p.FontCB->count(); ++i)
+                rodziny << p.FontCB->itemText(i);
+            QCOMPARE(QSet<QString>(rodziny.begin(), rodziny.end()).size(), rodziny.size());
+            QVERIFY(!rodziny.join(QLatin1Char('|')).contains(QStringLiteral(" [")));
+            QVERIFY(p.DrukujBtn->isEnabled());
             QCOMPARE(p.ThumbnailStrip->Count(), 4);
             // Tabs and thumbnails show pages.
             QTabBar* t = p.PageNavigator;
@@ -138,6 +168,41 @@ private slots:
             // The frame at top and bottom, the rule under the heading, the top of
             // the first block and the bottoms of all four.
             QCOMPARE(liniePelne, 8);
+        });
+    }
+
+    // The tables by storey and direction keep every border at any zoom:
+    // three tables of six rows (heading, four storeys, total), seven rules each.
+    void tabeleWKazdymPowiekszeniu() {
+        Projekt(3);
+        f->Projekt()->SetParter(true);
+        f->Projekt()->SetLiczbaPieter(2);
+        f->Projekt()->SetPoddasze(true);
+        Podglad([](TPrnPrvForm& p) {
+            QTest::mouseClick(p.DodajOrientacjeCB, Qt::LeftButton);
+            for (const double skala : {0.5, 0.65, 0.8, 1.0, 1.5}) {
+                const QSize rozmiar = (QSizeF(p.PageView->PagePixels()) * skala).toSize();
+                QImage strona(rozmiar, QImage::Format_RGB32);
+                strona.fill(Qt::white);
+                QPainter malarz(&strona);
+                p.PageView->RysujStrone(malarz, 2, QRectF(strona.rect()));
+                malarz.end();
+                // Rows dark over most of the tables' width.
+                const int lewa = qRound(25 * 96 / 25.4 * skala);
+                const int prawa = qRound(180 * 96 / 25.4 * skala);
+                int linie = 0;
+                bool poprzednia = false;
+                for (int y = 0; y < strona.height(); ++y) {
+                    int tusz = 0;
+                    for (int x = lewa; x < prawa; ++x)
+                        tusz += qGray(strona.pixel(x, y)) < 200;
+                    const bool pelna = tusz > (prawa - lewa) * 9 / 10;
+                    linie += pelna && !poprzednia;
+                    poprzednia = pelna;
+                }
+                // The frame's top and bottom, the rule under the heading, 21 in the tables.
+                QVERIFY2(linie == 24, qPrintable(QStringLiteral("%1: %2").arg(skala).arg(linie)));
+            }
         });
     }
 
@@ -226,19 +291,127 @@ private slots:
         QCOMPARE(StronyPdf(pdf), 4);
     }
 
-    // Ctrl+P: the print dialog, then the report printed (here into a PDF).
-    void drukowanieZOknaGlownego() {
+    // "Drukuj..." and Ctrl+P put on the paper, at the printer's resolution,
+    // the words of "Zapisz PDF..." at the same places (within 0.5 mm).
+    void drukJakPdf_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void drukJakPdf() {
+        QFETCH(int, dpi);
         Projekt(5);
-        const QString pdf = katalog.filePath(QStringLiteral("druk.pdf"));
-        d->przyDrukowaniu = [&](QPrinter& drukarka) {
+        f->Projekt()->Okno(0)->Uwagi = QStringLiteral("okno salonu,szyba bezpieczna");
+        const QList<TSlowoPdf> wzor = WzorPdf();
+        QVERIFY(wzor.size() > 100);
+
+        const QString zPodgladu = katalog.filePath(QStringLiteral("podglad%1.pdf").arg(dpi));
+        DrukDoPdf(zPodgladu, dpi);
+        QStringList tytuly;
+        Podglad([&](TPrnPrvForm& p) {
+            connect(&p, &QWidget::windowTitleChanged, this,
+                    [&tytuly](const QString& t) { tytuly << t; });
+            QTest::mouseClick(p.DrukujBtn, Qt::LeftButton);
+            QCOMPARE(p.windowTitle(), f->windowTitle());
+        });
+        const double roznica = RoznicaSlow(wzor, SlowaPdf(zPodgladu));
+        QVERIFY2(roznica >= 0 && roznica < 0.5, qPrintable(QString::number(roznica)));
+        // The caption counts the pages of the range printed.
+        QVERIFY(tytuly.contains(f->windowTitle() + QStringLiteral(" - Przygotowywanie wydruku...")));
+        QVERIFY2(tytuly.contains(f->windowTitle() +
+                                 QStringLiteral(" - Drukowanie strony 3 z 3 (wykonano %100)...")),
+                 qPrintable(tytuly.join(QLatin1Char('\n'))));
+
+        const QString zCtrlP = katalog.filePath(QStringLiteral("ctrlp%1.pdf").arg(dpi));
+        DrukDoPdf(zCtrlP, dpi);
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QTest::keyClick(f.get(), Qt::Key_P, Qt::ControlModifier);
+        const double roznica2 = RoznicaSlow(wzor, SlowaPdf(zCtrlP));
+        QVERIFY2(roznica2 >= 0 && roznica2 < 0.5, qPrintable(QString::number(roznica2)));
+    }
+
+    // A page range of the print dialog: only those pages, the caption's
+    // count and percentage both of the range.
+    void drukZakresu() {
+        Projekt(9);
+        const QString pdf = katalog.filePath(QStringLiteral("zakres.pdf"));
+        d->przyDrukowaniu = [pdf](QPrinter& drukarka) {
             drukarka.setOutputFormat(QPrinter::PdfFormat);
             drukarka.setOutputFileName(pdf);
+            drukarka.setPrintRange(QPrinter::PageRange);
+            drukarka.setFromTo(2, 3);
             return true;
         };
-        QTest::keyClick(f.get(), Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(StronyPdf(pdf), 3);
+        QStringList tytuly;
+        Podglad([&](TPrnPrvForm& p) {
+            connect(&p, &QWidget::windowTitleChanged, this,
+                    [&tytuly](const QString& t) { tytuly << t; });
+            QTest::mouseClick(p.DrukujBtn, Qt::LeftButton);
+        });
+        const QList<TSlowoPdf> slowa = SlowaPdf(pdf);
+        QCOMPARE(slowa.last().strona, 2);
+        QVERIFY(std::any_of(slowa.begin(), slowa.end(), [](const TSlowoPdf& s) {
+            return s.strona == 1 && s.tekst == QStringLiteral("O1");
+        }));
+        QVERIFY(tytuly.contains(f->windowTitle() +
+                                QStringLiteral(" - Drukowanie strony 1 z 2 (wykonano %50)...")));
+        QVERIFY(tytuly.contains(f->windowTitle() +
+                                QStringLiteral(" - Drukowanie strony 2 z 2 (wykonano %100)...")));
+    }
+
+    // The window as it opens: the page view has the keys, the normal size is
+    // a real one; the wheel over the thumbnails moves one row a notch.
+    void otwarcie() {
+        Projekt(120);
+        Podglad([](TPrnPrvForm& p) {
+            QVERIFY(p.PageView->hasFocus());
+            QTest::keyClick(p.PageView, Qt::Key_PageDown);
+            QCOMPARE(p.PageView->CurrentPage(), 2);
+            p.Podzial->setSizes({400, 700});
+            QTRY_VERIFY(p.ThumbnailStrip->PerLine() >= 2);
+            QScrollBar* pasek = p.ThumbnailStrip->verticalScrollBar();
+            QVERIFY(pasek->maximum() > 0);
+            TThumbnail* pierwsza = p.ThumbnailStrip->Thumbnail(1);
+            TThumbnail* podNia = p.ThumbnailStrip->Thumbnail(1 + p.ThumbnailStrip->PerLine());
+            const int wiersz = podNia->y() - pierwsza->y();
+            Kolko(p.ThumbnailStrip->viewport(), QPoint(20, 20), -120);
+            QCOMPARE(pasek->value(), wiersz);
+        });
+        TPrnPrvForm okno(*d);
+        QVERIFY(okno.normalGeometry().width() >= 800 || okno.width() >= 800);
+        QVERIFY(okno.normalGeometry().height() >= 600 || okno.height() >= 600);
+    }
+
+    // A page setup confirmed while the report is still being built takes
+    // effect: paper and margins.
+    void ustawieniaWTrakcieBudowy() {
+        Projekt(120);
+        d->przyUstawieniach = [](QPageLayout& u) {
+            u.setPageSize(QPageSize(QPageSize::A5));
+            u.setOrientation(QPageLayout::Landscape);
+            u.setMargins(QMarginsF(10, 10, 10, 10));
+            return true;
+        };
+        Podglad([](TPrnPrvForm& p) {
+            // Clicked from within the build, between two pages.
+            bool klikniete = false;
+            auto polaczenie = connect(p.PageView, &TPageView::OnNewPage, &p, [&] {
+                if (!klikniete && p.PageView->PageCount() == 3) {
+                    klikniete = true;
+                    QTimer::singleShot(0, p.UstStronyBtn, [&p] {
+                        QTest::mouseClick(p.UstStronyBtn, Qt::LeftButton);
+                    });
+                }
+            });
+            WybierzZListy(p.FontCB, QStringLiteral("DejaVu Serif"));
+            disconnect(polaczenie);
+            QVERIFY(klikniete);
+            QCOMPARE(p.PageView->PaperType(), pA5);
+            QVERIFY(p.PageView->PageBounds().width() > p.PageView->PageBounds().height());
+        });
     }
 };
 
-QTEST_MAIN(TestOknoPodgladu)
-#include "tst_oknopodgladu.moc"
+QTEST_MAIN(TestPrvForm)
+#include "tst_prvform.moc"

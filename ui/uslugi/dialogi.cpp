@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -118,7 +119,14 @@ bool TDialogiQt::UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) {
 
 bool TDialogiQt::Drukuj(QWidget* rodzic, QPrinter& drukarka) {
     QPrintDialog okno(&drukarka, rodzic);
+    // The pages there are, when the caller knows them (setFromTo).
+    if (drukarka.toPage() > 0)
+        okno.setMinMax(1, drukarka.toPage());
     return okno.exec() == QDialog::Accepted;
+}
+
+bool TDialogiQt::JestDrukarka() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
 }
 
 bool TDialogiQt::Pokaz(QDialog& okno) {

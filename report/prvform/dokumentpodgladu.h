@@ -20,6 +20,8 @@ public:
     int GotoweStrony() const override;
     QPainter* Plotno() override;
     QRect Strona() const override;
+    QSizeF StronaMm() const override;
+    double SkalaPisma() const override;
     int ZSetnychMmX(int setne) const override;
     int ZSetnychMmY(int setne) const override;
     bool Przerwany() const override;

@@ -35,6 +35,14 @@ QRect TDokumentPodgladu::Strona() const {
     return widok_.PageBounds();
 }
 
+QSizeF TDokumentPodgladu::StronaMm() const {
+    return widok_.Paper().PageMm();
+}
+
+double TDokumentPodgladu::SkalaPisma() const {
+    return widok_.FontScale();
+}
+
 int TDokumentPodgladu::ZSetnychMmX(int setne) const {
     return ConvertX(setne, mmHiMetric, widok_.Units());
 }

@@ -1,0 +1,201 @@
+#include "raportcli.h"
+
+#include "liczby.h"
+#include "powiadomienia.h"
+#include "raport.h"
+#include "wspolne.h"
+#include "wydruk.h"
+#include "zestawienie.h"
+
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+
+#include <optional>
+
+const char* const POMOC_RAPORTU =
+    "  report PROJECT.tmv OUT.pdf [--prices] [--installation] [--per-m2]\n"
+    "         [--font FAMILY] [--paper A4|A3|A5|Letter|Legal] [--landscape]\n"
+    "         [--margins MM | --margins LEFT,TOP,RIGHT,BOTTOM] [--orientations]\n"
+    "                     Write the schedule report of a project as a PDF file,\n"
+    "                     the pages the print preview shows. --prices,\n"
+    "                     --installation and --per-m2 add the price of every\n"
+    "                     window and the project, the installation totals, and\n"
+    "                     the price per square metre; --orientations the tables\n"
+    "                     of windows by storey and direction. Defaults: Tahoma (or the\n"
+    "                     default family), A4 portrait, margins of 20 mm. No\n"
+    "                     display is needed.\n"
+    "  print PROJECT.tmv [--printer NAME] [--copies N] [the options of report]\n"
+    "                     Print the same pages through the system's print queue,\n"
+    "                     to the printer NAME or the default printer, N copies\n"
+    "                     (default 1). The paper is the one asked for (A4 unless\n"
+    "                     --paper says otherwise), whatever the queue's default.\n";
+
+namespace {
+
+std::optional<QPageSize> Papier(const QString& nazwa) {
+    const std::pair<const char*, QPageSize::PageSizeId> papiery[] = {{"A4", QPageSize::A4},
+                                                                     {"A3", QPageSize::A3},
+                                                                     {"A5", QPageSize::A5},
+                                                                     {"Letter", QPageSize::Letter},
+                                                                     {"Legal", QPageSize::Legal}};
+    for (const auto& [n, id] : papiery)
+        if (nazwa.compare(QLatin1String(n), Qt::CaseInsensitive) == 0)
+            return QPageSize(id);
+    return std::nullopt;
+}
+
+// "MM" for all four sides, or "LEFT,TOP,RIGHT,BOTTOM"; none below 0.
+std::optional<QMarginsF> Marginesy(const QString& tekst) {
+    const QStringList czesci = tekst.split(QLatin1Char(','));
+    QList<double> m;
+    if (czesci.size() == 4) {
+        for (const QString& c : czesci) {
+            double x = 0;
+            if (!CzytajLiczbe(c, &x) || x < 0)
+                return std::nullopt;
+            m << x;
+        }
+        return QMarginsF(m[0], m[1], m[2], m[3]);
+    }
+    double x = 0;
+    if (!CzytajLiczbe(tekst, &x) || x < 0)
+        return std::nullopt;
+    return QMarginsF(x, x, x, x);
+}
+
+// What report and print share: the project, the report's options and its page.
+struct TZlecenie {
+    QString projekt;
+    QStringList pozostale; // the command's own arguments
+    TOpcjeRaportu opcje;
+    QPageSize papier{QPageSize::A4};
+    bool poziomo = false;
+    QMarginsF marginesy{20, 20, 20, 20};
+    // The `pozostale` given one value each, by name.
+    QStringList zWartoscia;
+
+    QPageLayout Uklad() const {
+        return QPageLayout(papier, poziomo ? QPageLayout::Landscape : QPageLayout::Portrait,
+                           marginesy, QPageLayout::Millimeter);
+    }
+};
+
+// The arguments after the command; nothing when they are wrong.
+std::optional<TZlecenie> Czytaj(const QStringList& argumenty, const QStringList& wlasne) {
+    if (argumenty.isEmpty())
+        return std::nullopt;
+    TZlecenie z;
+    z.projekt = argumenty[0];
+    z.opcje.Czcionka = DomyslnaCzcionkaRaportu();
+    for (int i = 1; i < argumenty.size(); ++i) {
+        const QString& a = argumenty[i];
+        const bool jestWartosc = i + 1 < argumenty.size();
+        if (a == QLatin1String("--prices")) {
+            z.opcje.DodajWycene = true;
+        } else if (a == QLatin1String("--installation")) {
+            z.opcje.DodajCeneMontazu = true;
+        } else if (a == QLatin1String("--per-m2")) {
+            z.opcje.DodajCeneM2 = true;
+        } else if (a == QLatin1String("--orientations")) {
+            z.opcje.DodajOrientacje = true;
+        } else if (a == QLatin1String("--landscape")) {
+            z.poziomo = true;
+        } else if (a == QLatin1String("--font") && jestWartosc) {
+            z.opcje.Czcionka = argumenty[++i];
+        } else if (a == QLatin1String("--paper") && jestWartosc) {
+            const auto p = Papier(argumenty[++i]);
+            if (!p)
+                return std::nullopt;
+            z.papier = *p;
+        } else if (a == QLatin1String("--margins") && jestWartosc) {
+            const auto m = Marginesy(argumenty[++i]);
+            if (!m)
+                return std::nullopt;
+            z.marginesy = *m;
+        } else if (wlasne.contains(a) && jestWartosc) {
+            z.zWartoscia << a << argumenty[++i];
+        } else if (!a.startsWith(QLatin1String("--"))) {
+            z.pozostale << a;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return z;
+}
+
+// The project sorted as the preview sorts it; 0 when it can be printed on
+// that page, else the exit status (the reason said).
+int Przygotuj(const TZlecenie& z, TZestawienieStolarki& projekt) {
+    if (!WczytajLubZglos(projekt, z.projekt))
+        return KOD_BLAD;
+    projekt.SortBySymbol();
+    if (!StronaMiesciBlok(z.Uklad().fullRect(QPageLayout::Millimeter).size(), z.marginesy)) {
+        Powiadom(
+            {TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), TRaport::KOMUNIKAT_ZA_MALA_STRONA});
+        return KOD_ZA_MALA_STRONA;
+    }
+    return KOD_OK;
+}
+
+} // namespace
+
+int RaportPdf(const QStringList& argumenty) {
+    const auto z = Czytaj(argumenty, {});
+    if (!z || z->pozostale.size() != 1)
+        return KOD_ZLE_UZYCIE;
+    const QString pdfPlik = z->pozostale[0];
+    TZestawienieStolarki projekt;
+    if (const int kod = Przygotuj(*z, projekt); kod != KOD_OK)
+        return kod;
+    // Only a whole file appears under the name.
+    QSaveFile plik(pdfPlik);
+    if (!plik.open(QIODevice::WriteOnly) ||
+        ZapiszRaportPdf(projekt, z->opcje, z->Uklad(), plik) != TWynikRaportu::Gotowy ||
+        !plik.commit()) {
+        plik.cancelWriting();
+        Blad(QStringLiteral("Nie można zapisać pliku %1.").arg(pdfPlik));
+        return KOD_BLAD;
+    }
+    return KOD_OK;
+}
+
+int DrukujCli(const QStringList& argumenty) {
+    const auto z = Czytaj(argumenty, {QStringLiteral("--printer"), QStringLiteral("--copies")});
+    if (!z || !z->pozostale.isEmpty())
+        return KOD_ZLE_UZYCIE;
+    QString nazwa;
+    int kopie = 1;
+    for (int i = 0; i + 1 < z->zWartoscia.size(); i += 2) {
+        if (z->zWartoscia[i] == QLatin1String("--printer")) {
+            nazwa = z->zWartoscia[i + 1];
+        } else {
+            bool ok = false;
+            kopie = z->zWartoscia[i + 1].toInt(&ok);
+            if (!ok || kopie < 1 || kopie > 999)
+                return KOD_ZLE_UZYCIE;
+        }
+    }
+    TZestawienieStolarki projekt;
+    if (const int kod = Przygotuj(*z, projekt); kod != KOD_OK)
+        return kod;
+    const QPrinterInfo info =
+        nazwa.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(nazwa);
+    if (info.isNull()) {
+        Blad(nazwa.isEmpty()
+                 ? QStringLiteral("Nie ma drukarki domyślnej: podaj ją opcją --printer.")
+                 : QStringLiteral("Nie ma drukarki %1.").arg(nazwa));
+        return KOD_BLAD;
+    }
+    QPrinter drukarka(info, QPrinter::HighResolution);
+    drukarka.setPageLayout(z->Uklad());
+    drukarka.setFullPage(true);
+    drukarka.setCopyCount(kopie);
+    drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
+    if (DrukujRaport(projekt, z->opcje, z->marginesy, drukarka) != TWynikRaportu::Gotowy) {
+        Blad(QStringLiteral("Nie udało się wydrukować na drukarce %1.").arg(info.printerName()));
+        return KOD_BLAD;
+    }
+    return KOD_OK;
+}
