@@ -2,6 +2,7 @@
 
 #include "json.h"
 #include "polaokna.h"
+#include "polaprojektu.h"
 #include "tekst.h"
 
 namespace {
@@ -98,26 +99,25 @@ void PodsumowanieJson(TZestawienieStolarki& p, const std::function<void(QByteArr
     TJson j;
     j.Zarezerwuj(KAWALEK + 64 * 1024);
     j.PoczatekObiektu();
-    j.Pole(QLatin1String("TytulProjektu"), p.TytulProjektu);
-    j.Pole(QLatin1String("Firma"), p.Firma);
-    j.Pole(QLatin1String("Projekt"), p.Projekt);
-    j.Pole(QLatin1String("Obiekt"), p.Obiekt);
-    j.Pole(QLatin1String("Inwestor"), p.Inwestor);
-    j.Pole(QLatin1String("Projektant"), p.Projektant);
-    j.Pole(QLatin1String("Data"), p.Data.date().toString(QStringLiteral("yyyy-MM-dd")));
-    j.Pole(QLatin1String("Podpiwniczenie"), p.Podpiwniczenie());
-    j.Pole(QLatin1String("Parter"), p.Parter());
-    j.Pole(QLatin1String("LiczbaPieter"), p.LiczbaPieter());
-    j.Pole(QLatin1String("Poddasze"), p.Poddasze());
-    j.Pole(QLatin1String("KursEuro"), p.KursEuro);
-    j.Pole(QLatin1String("StawkaVat"), p.StawkaVat);
-    j.Pole(QLatin1String("DVPromocjaKlima"), p.DVPromocjaKlima);
-    j.Pole(QLatin1String("DVPromocjaKobaltowe"), p.DVPromocjaKobaltowe);
-    j.Pole(QLatin1String("DVPromocjaDVline"), p.DVPromocjaDVline);
-    j.Pole(QLatin1String("DVPromocjaForma"), p.DVPromocjaForma);
-    j.Pole(QLatin1String("RabatDodatkowy"), p.RabatDodatkowy);
-    j.Pole(QLatin1String("CenaMontazuOkna"), p.CenaMontazuOkna);
-    j.Pole(QLatin1String("ZakresCzynnosci"), p.ZakresCzynnosci);
+    // The header as the file holds it (PolaProjektu), then what is computed.
+    for (const TPoleProjektu& pole : PolaProjektu()) {
+        const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
+        switch (pole.rodzaj) {
+        case TRodzajPolaProjektu::Tekst:
+        case TRodzajPolaProjektu::Data:
+            j.Pole(klucz, pole.tekst(p));
+            break;
+        case TRodzajPolaProjektu::Flaga:
+            j.Pole(klucz, pole.liczba(p) != 0);
+            break;
+        case TRodzajPolaProjektu::Calkowita:
+            j.Pole(klucz, static_cast<int>(pole.liczba(p)));
+            break;
+        case TRodzajPolaProjektu::Dziesietna:
+            j.Pole(klucz, pole.liczba(p));
+            break;
+        }
+    }
     j.Pole(QLatin1String("USrednie"), p.USrednie());
     j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
     const TSumyCen sumy = p.SumyCen();

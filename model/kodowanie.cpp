@@ -117,3 +117,92 @@ qsizetype PierwszyNiezapisywalny(const QString& s) {
     }
     return -1;
 }
+
+namespace {
+
+// Equivalents the compatibility decomposition does not give in the code page.
+const std::pair<char16_t, const char*> ZAMIENNIKI[] = {
+    {0x00BD, "1/2"}, {0x00BC, "1/4"}, {0x00BE, "3/4"}, {0x2153, "1/3"},
+    {0x2154, "2/3"}, {0x2212, "-"},   {0x2044, "/"},   {0x2215, "/"},
+};
+
+bool Zapisywalny(const QString& s) {
+    return PierwszyNiezapisywalny(s) < 0;
+}
+
+// A character's storable equivalent, or nothing.
+QString Zamiennik(const QString& znak) {
+    if (znak.size() == 1)
+        for (const auto& [kod, zamiennik] : ZAMIENNIKI)
+            if (znak[0].unicode() == kod)
+                return QString::fromLatin1(zamiennik);
+    if (znak.size() == 1 && znak[0].isSpace())
+        return QStringLiteral(" ");
+    // The compatibility form without its accents: "²" → "2", "à" → "a", "ﬁ" → "fi".
+    QString prosty;
+    for (QChar c : znak.normalized(QString::NormalizationForm_KD))
+        if (c.category() != QChar::Mark_NonSpacing &&
+            c.category() != QChar::Mark_SpacingCombining && c.category() != QChar::Mark_Enclosing)
+            prosty += c;
+    if (prosty.isEmpty() || prosty == znak || !Zapisywalny(prosty))
+        return QString();
+    for (QChar c : prosty)
+        if (!c.isPrint())
+            return QString();
+    return prosty;
+}
+
+} // namespace
+
+TTekstDoPliku DoZapisaniaWPliku(const QString& tekst) {
+    TTekstDoPliku wynik;
+    const QString zlozony = tekst.normalized(QString::NormalizationForm_C);
+    if (Zapisywalny(zlozony)) {
+        wynik.tekst = zlozony;
+        return wynik;
+    }
+    wynik.tekst.reserve(zlozony.size());
+    for (qsizetype i = 0; i < zlozony.size();) {
+        const QString znak = ZnakOd(zlozony, i);
+        i += znak.size();
+        if (Zapisywalny(znak)) {
+            wynik.tekst += znak;
+            continue;
+        }
+        const QString zamiennik = Zamiennik(znak);
+        if (zamiennik.isEmpty()) {
+            if (!wynik.pominiete.contains(znak))
+                wynik.pominiete << znak;
+            continue;
+        }
+        wynik.tekst += zamiennik;
+        if (!wynik.zamienione.contains({znak, zamiennik}))
+            wynik.zamienione.append({znak, zamiennik});
+    }
+    return wynik;
+}
+
+QString OpisZmianZnakow(const TTekstDoPliku& t) {
+    QStringList zdania;
+    auto cytaty = [](const QStringList& znaki) {
+        QStringList c;
+        for (const QString& z : znaki)
+            c << QStringLiteral("„%1”").arg(z);
+        return c.join(QStringLiteral(", "));
+    };
+    if (t.pominiete.size() == 1)
+        zdania << QStringLiteral("Znaku %1 nie można zapisać w pliku projektu (strona kodowa "
+                                 "Windows-1250): pominięto go.")
+                      .arg(cytaty(t.pominiete));
+    else if (!t.pominiete.isEmpty())
+        zdania << QStringLiteral("Znaków %1 nie można zapisać w pliku projektu (strona kodowa "
+                                 "Windows-1250): pominięto je.")
+                      .arg(cytaty(t.pominiete));
+    if (!t.zamienione.isEmpty()) {
+        QStringList pary;
+        for (const auto& [znak, zamiennik] : t.zamienione)
+            pary << QStringLiteral("„%1” na „%2”").arg(znak, zamiennik);
+        zdania << QStringLiteral("Zamieniono %1.").arg(pary.join(QStringLiteral(", ")));
+    }
+    return zdania.join(QLatin1Char(' '));
+}

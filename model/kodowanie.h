@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
+#include <QPair>
 #include <QString>
+#include <QStringList>
 
 // Texts stored in files and compared byte by byte use the Central European
 // single-byte code page Windows-1250.
@@ -21,3 +24,18 @@ bool Cp1250Dostepne();
 qsizetype PierwszyNiezapisywalny(const QString& s);
 // The character at that index, whole (an emoji is two UTF-16 units).
 QString ZnakOd(const QString& s, qsizetype i);
+
+// A text made fit for the file, as typed or pasted: composed (NFC), so that
+// decomposed Polish letters stay Polish letters; characters the code page
+// lacks replaced by an obvious equivalent ("²" → "2", "½" → "1/2", "à" →
+// "a", a thin space → a space) or, where there is none, left out.
+struct TTekstDoPliku {
+    QString tekst;
+    QStringList pominiete;                     // each character left out, once
+    QList<QPair<QString, QString>> zamienione; // character and its equivalent, once
+    bool Zmieniony() const { return !pominiete.isEmpty() || !zamienione.isEmpty(); }
+};
+TTekstDoPliku DoZapisaniaWPliku(const QString& tekst);
+// What was done to a text, for the status bar: every character left out and
+// every one replaced; empty when nothing was.
+QString OpisZmianZnakow(const TTekstDoPliku& t);

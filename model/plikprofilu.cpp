@@ -190,14 +190,12 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
         const qsizetype rownasie = l.indexOf('=');
         if (biezaca < 0 || rownasie <= 0 || rownasie > MAX_DLUGOSC_KLUCZA)
             continue;
-        QByteArrayView wartosc = BezBialych(l.sliced(rownasie + 1));
-        if (wartosc.size() > MAX_DLUGOSC_WARTOSCI)
-            wartosc.truncate(MAX_DLUGOSC_WARTOSCI);
+        const QByteArrayView wartosc = BezBialych(l.sliced(rownasie + 1));
         const QByteArrayView klucz = BezBialych(l.first(rownasie));
         wpisy_.push_back({static_cast<uint32_t>(klucz.data() - poczatek),
                           static_cast<uint32_t>(wartosc.data() - poczatek),
-                          static_cast<uint16_t>(klucz.size()),
-                          static_cast<uint16_t>(wartosc.size()), biezaca});
+                          static_cast<uint32_t>(wartosc.size()),
+                          static_cast<uint16_t>(klucz.size()), biezaca});
     }
     // A repeated section continues the first: its lines are brought together,
     // in file order.

@@ -62,8 +62,6 @@ private:
 // them and to it, so it is neither copied nor moved.
 class TPlikProfilu {
 public:
-    // The longest value that is read; the rest of a longer line is ignored.
-    static constexpr int MAX_DLUGOSC_WARTOSCI = 2047;
     // Longer keys are no keys of these files: their lines are skipped.
     static constexpr int MAX_DLUGOSC_KLUCZA = 1024;
     // The largest file that is parsed at all.
@@ -91,8 +89,8 @@ private:
     struct Wpis {
         uint32_t kluczOd = 0;
         uint32_t wartoscOd = 0;
+        uint32_t wartoscDl = 0; // values are read whole, however long
         uint16_t kluczDl = 0;
-        uint16_t wartoscDl = 0;
         int32_t sekcja = 0;
     };
 

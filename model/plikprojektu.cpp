@@ -4,10 +4,12 @@
 #include "liczby.h"
 #include "plikprofilu.h"
 #include "polaokna.h"
+#include "polaprojektu.h"
 #include "powiadomienia.h"
 #include "wersja.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QVector>
 
@@ -84,33 +86,22 @@ QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
     z.Wartosc("Program", QStringLiteral("Termivo"));
     z.Wartosc("Version", WersjaProgramu());
 
-    auto tekst = [&](const char* klucz, const QString& s) {
-        z.Wartosc(klucz, s);
-    };
-    auto liczba = [&](const char* klucz, double x) {
-        z.Wartosc(klucz, TekstOgolny(x, locale));
-    };
     z.Sekcja(PROJEKT);
-    tekst("TytulProjektu", p.TytulProjektu);
-    tekst("Firma", p.Firma);
-    tekst("Projekt", p.Projekt);
-    tekst("Obiekt", p.Obiekt);
-    tekst("Inwestor", p.Inwestor);
-    tekst("Projektant", p.Projektant);
-    tekst("Data", p.Data.date().toString(FORMAT_DATY));
-    z.Flaga("Podpiwniczenie", p.Podpiwniczenie());
-    z.Flaga("Parter", p.Parter());
-    z.Liczba("LiczbaPieter", p.LiczbaPieter());
-    z.Flaga("Poddasze", p.Poddasze());
-    liczba("KursEuro", p.KursEuro);
-    liczba("StawkaVat", p.StawkaVat);
-    liczba("DVPromocjaKlima", p.DVPromocjaKlima);
-    liczba("DVPromocjaKobaltowe", p.DVPromocjaKobaltowe);
-    liczba("DVPromocjaDVline", p.DVPromocjaDVline);
-    liczba("DVPromocjaForma", p.DVPromocjaForma);
-    liczba("RabatDodatkowy", p.RabatDodatkowy);
-    liczba("CenaMontazuOkna", p.CenaMontazuOkna);
-    tekst("ZakresCzynnosci", p.ZakresCzynnosci);
+    for (const TPoleProjektu& pole : PolaProjektu()) {
+        switch (pole.rodzaj) {
+        case TRodzajPolaProjektu::Tekst:
+        case TRodzajPolaProjektu::Data:
+            z.Wartosc(pole.klucz, pole.tekst(p));
+            break;
+        case TRodzajPolaProjektu::Flaga:
+        case TRodzajPolaProjektu::Calkowita:
+            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(p)));
+            break;
+        case TRodzajPolaProjektu::Dziesietna:
+            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(p), locale));
+            break;
+        }
+    }
 
     z.Sekcja(OKNA);
     z.Liczba("Liczba", p.LiczbaOkienWLiscie());
@@ -333,19 +324,22 @@ bool TekstyDoZapisania(const TZestawienieStolarki& p) {
                       .arg(gdzie, ZnakOd(tekst, i)));
         return false;
     };
-    auto pole = [](const char* nazwa) {
-        return QStringLiteral("pole „%1” projektu").arg(QString::fromUtf8(nazwa));
-    };
-    if (!sprawdz(p.TytulProjektu, pole("Tytuł projektu")) || !sprawdz(p.Firma, pole("Firma")) ||
-        !sprawdz(p.Projekt, pole("Projekt")) || !sprawdz(p.Obiekt, pole("Obiekt")) ||
-        !sprawdz(p.Inwestor, pole("Inwestor")) || !sprawdz(p.Projektant, pole("Opracował")) ||
-        !sprawdz(p.ZakresCzynnosci, pole("Zakres czynności objętych wyceną")))
-        return false;
+    for (const TPoleProjektu& pole : PolaProjektu())
+        if (pole.rodzaj == TRodzajPolaProjektu::Tekst &&
+            !sprawdz(pole.tekst(p), QStringLiteral("pole „%1” projektu").arg(pole.etykieta)))
+            return false;
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         const TOkno& o = *p.Okno(i);
-        if (!sprawdz(o.Symbol(), QStringLiteral("symbol okna „%1”").arg(o.Symbol())) ||
-            !sprawdz(o.Uwagi, QStringLiteral("pole „Uwagi” okna „%1”").arg(o.Symbol())))
-            return false;
+        for (const TPoleOkna& pole : PolaOkna()) {
+            if (pole.rodzaj != TRodzajPola::Tekst && pole.rodzaj != TRodzajPola::Wiersze)
+                continue;
+            const QString gdzie =
+                pole.klucz == "Symbol"
+                    ? QStringLiteral("%1 „%2”").arg(pole.etykieta, o.Symbol())
+                    : QStringLiteral("pole „%1” okna „%2”").arg(pole.etykieta, o.Symbol());
+            if (!sprawdz(pole.tekst(o), gdzie))
+                return false;
+        }
     }
     return true;
 }
@@ -367,21 +361,40 @@ std::optional<QByteArray> ZapiszProjektDoBajtow(const TZestawienieStolarki& proj
 }
 
 int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
-                      const QLocale& locale) {
+                      const QLocale& locale, QString* powod) {
     const std::optional<QByteArray> bajty = ZapiszProjektDoBajtow(projekt, locale);
     if (!bajty)
         return WYNIK_BLAD; // and the old file stays
     QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly))
-        return WYNIK_BLAD;
-    if (plik.write(*bajty) != bajty->size()) {
-        plik.cancelWriting();
-        return WYNIK_BLAD;
-    }
-    return plik.commit() ? WYNIK_OK : WYNIK_BLAD;
+    const bool zapisany = plik.open(QIODevice::WriteOnly) && plik.write(*bajty) == bajty->size();
+    if (zapisany && plik.commit())
+        return WYNIK_OK;
+    if (powod)
+        *powod = PowodBleduZapisu(sciezka, plik.errorString());
+    plik.cancelWriting();
+    return WYNIK_BLAD;
 }
 
-int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QLocale& locale) {
+QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy) {
+    const QFileInfo plik(sciezka);
+    const QFileInfo folder(plik.absolutePath());
+    QString powod;
+    if (!folder.exists())
+        powod = QStringLiteral("folder %1 nie istnieje").arg(folder.absoluteFilePath());
+    else if (plik.isDir())
+        powod = QStringLiteral("pod tą nazwą jest folder");
+    else if (plik.exists() && !plik.isWritable())
+        powod = QStringLiteral("plik jest tylko do odczytu");
+    else if (!folder.isWritable())
+        powod = QStringLiteral("brak prawa zapisu w folderze %1").arg(folder.absoluteFilePath());
+    else
+        return systemowy;
+    return systemowy.isEmpty() ? powod
+                               : powod + QStringLiteral(" (") + systemowy + QLatin1Char(')');
+}
+
+int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QLocale& locale,
+                       TOdczytProjektu* odczyt) {
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly))
         return WYNIK_BLAD;
@@ -393,11 +406,11 @@ int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QL
     const QByteArray bajty = f.read(MAX_ROZMIAR_PLIKU + 1);
     if (f.error() != QFileDevice::NoError || bajty.size() > MAX_ROZMIAR_PLIKU)
         return WYNIK_BLAD;
-    return WczytajProjektZBajtow(p, bajty, locale);
+    return WczytajProjektZBajtow(p, bajty, locale, odczyt);
 }
 
 int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
-                              const QLocale& locale) {
+                              const QLocale& locale, TOdczytProjektu* odczyt) {
     if (!Cp1250Dostepne()) {
         ZglosBlad(QStringLiteral("Błąd"),
                   QStringLiteral("Brak konwersji tekstu ze strony kodowej Windows-1250: projektu "
@@ -407,6 +420,13 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
     const TPlikProfilu plik(bajty);
     const TSekcjaProfilu* info = plik.Sekcja("Info");
     const TSekcjaProfilu* projekt = plik.Sekcja("Projekt");
+    const TSekcjaProfilu* okna = plik.Sekcja("Okna");
+    // Bytes no text has, or none of the project's sections: some other
+    // file, which must neither open nor be saved over as a project.
+    if (bajty.contains('\0') || (!info && !projekt && !okna)) {
+        ZglosBlad(QStringLiteral("Błąd"), KOMUNIKAT_NIE_PROJEKT);
+        return WYNIK_BLAD;
+    }
 
     const QString program = CzytajTekst(info, "Program");
     if (!program.isEmpty() && program.compare(QStringLiteral("Termivo"), Qt::CaseInsensitive)) {
@@ -414,14 +434,16 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         return WYNIK_BLAD;
     }
 
-    p.TytulProjektu = CzytajTekst(projekt, "TytulProjektu");
-    p.Firma = CzytajTekst(projekt, "Firma");
-    p.Projekt = CzytajTekst(projekt, "Projekt");
-    p.Obiekt = CzytajTekst(projekt, "Obiekt");
-    p.Inwestor = CzytajTekst(projekt, "Inwestor");
-    p.Projektant = CzytajTekst(projekt, "Projektant");
+    // The header's texts and numbers from the table; the date and the
+    // levels, whose rules tie them together, by hand.
+    for (const TPoleProjektu& pole : PolaProjektu()) {
+        if (pole.rodzaj == TRodzajPolaProjektu::Tekst)
+            pole.ustawTekst(p, CzytajTekst(projekt, pole.klucz.constData()));
+        else if (pole.rodzaj == TRodzajPolaProjektu::Dziesietna)
+            pole.ustawLiczbe(
+                p, CzytajDziesietna(projekt, pole.klucz.constData(), pole.domyslna, locale));
+    }
     p.Data = CzytajDate(projekt, locale);
-
     p.SetPodpiwniczenie(CzytajFlage(projekt, "Podpiwniczenie"));
     p.SetParter(CzytajFlage(projekt, "Parter"));
     int32_t pietra = CzytajCalkowita(projekt, "LiczbaPieter", 0);
@@ -438,17 +460,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         p.SetParter(true);
     p.SetPoddasze(CzytajFlage(projekt, "Poddasze"));
 
-    p.KursEuro = CzytajDziesietna(projekt, "KursEuro", 0, locale);
-    p.StawkaVat = CzytajDziesietna(projekt, "StawkaVat", 0, locale);
-    p.DVPromocjaKlima = CzytajDziesietna(projekt, "DVPromocjaKlima", 30, locale);
-    p.DVPromocjaKobaltowe = CzytajDziesietna(projekt, "DVPromocjaKobaltowe", 30, locale);
-    p.DVPromocjaDVline = CzytajDziesietna(projekt, "DVPromocjaDVline", 33, locale);
-    p.DVPromocjaForma = CzytajDziesietna(projekt, "DVPromocjaForma", 50, locale);
-    p.RabatDodatkowy = CzytajDziesietna(projekt, "RabatDodatkowy", 0, locale);
-    p.CenaMontazuOkna = CzytajDziesietna(projekt, "CenaMontazuOkna", 0, locale);
-    p.ZakresCzynnosci = CzytajTekst(projekt, "ZakresCzynnosci");
-
-    const int32_t liczba = CzytajCalkowita(plik.Sekcja("Okna"), "Liczba", 0);
+    const int32_t liczba = CzytajCalkowita(okna, "Liczba", 0);
     const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     const TIndeksKluczy indeks = IndeksKluczy(poziomy);
     std::vector<TZnanaNazwa> nazwy(PolaOkna().size());
@@ -464,5 +476,17 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane, liczby,
                    locale);
     }
+
+    // Cut short: window sections missing, or the last one ending before
+    // its last key (the writer always ends a window with its remarks).
+    const bool brakSekcji = static_cast<qint64>(sekcje.size()) < liczba;
+    const bool uciete = !sekcje.empty() && sekcje.back().first == liczba - 1 &&
+                        !sekcje.back().second->Surowa(PolaOkna().back().klucz);
+    TOdczytProjektu wynik{liczba, p.LiczbaOkienWLiscie(), brakSekcji || uciete};
+    if (wynik.niekompletny)
+        Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
+                  KOMUNIKAT_NIEKOMPLETNY.arg(wynik.wczytane).arg(wynik.zadeklarowane)});
+    if (odczyt)
+        *odczyt = wynik;
     return WYNIK_OK;
 }

@@ -61,6 +61,7 @@ std::vector<TPoleOkna> Zbuduj() {
     TPoleOkna symbol = Tekstowe(
         "Symbol", TRodzajPola::Tekst, [](const TOkno& o) { return o.Symbol(); }, nullptr);
     symbol.czytane = false;
+    symbol.etykieta = QStringLiteral("symbol okna");
     p.push_back(symbol);
     p.push_back(DZIESIETNA(Szerokosc, 0));
     p.push_back(DZIESIETNA(Wysokosc, 0));
@@ -100,9 +101,11 @@ std::vector<TPoleOkna> Zbuduj() {
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);
-    p.push_back(Tekstowe(
+    TPoleOkna uwagi = Tekstowe(
         "Uwagi", TRodzajPola::Wiersze, [](const TOkno& o) { return o.Uwagi; },
-        [](TOkno& o, const QString& s) { o.Uwagi = s; }));
+        [](TOkno& o, const QString& s) { o.Uwagi = s; });
+    uwagi.etykieta = QStringLiteral("Uwagi");
+    p.push_back(uwagi);
     return p;
 }
 

@@ -38,6 +38,8 @@ struct TPoleOkna {
     void (*ustawKod)(TOkno&, int32_t) = nullptr;
     // Read from the file (the symbol is what the window is made with).
     bool czytane = true;
+    // Tekst, Wiersze: how messages name the field.
+    QString etykieta;
 };
 
 const std::vector<TPoleOkna>& PolaOkna();

@@ -9,10 +9,16 @@ QString KluczBezWielkosci(const QString& s) {
 }
 
 QString PrzytnijSymbol(const QString& s) {
+    // Every kind of space (a no-break space pasted from a spreadsheet too)
+    // and control characters.
+    auto odstep = [](QChar c) {
+        return c.unicode() <= 32 || c.isSpace() || c.category() == QChar::Other_Control ||
+               c.category() == QChar::Other_Format;
+    };
     qsizetype a = 0, b = s.size();
-    while (a < b && s[a].unicode() <= 32)
+    while (a < b && odstep(s[a]))
         ++a;
-    while (b > a && s[b - 1].unicode() <= 32)
+    while (b > a && odstep(s[b - 1]))
         --b;
     return a == 0 && b == s.size() ? s : s.mid(a, b - a);
 }

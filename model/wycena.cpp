@@ -143,7 +143,7 @@ TSumyCen TZestawienieStolarki::SumyCen() const {
         const double cena = CenaNetto(*o).Cena;
         if (cena != -1)
             okna += cena * o->SumaOkien();
-        montaz += o->SumaOkien() * 2 * (o->Szerokosc + o->Wysokosc) * CenaMontazuOkna;
+        montaz += o->SumaOkien() * 2.0 * (o->Szerokosc + o->Wysokosc) * CenaMontazuOkna;
     }
     TSumyCen s;
     s.SumaCenOkien = ZaokraglijDoSetnych(okna);

@@ -5,6 +5,7 @@
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "orientacje.h"
+#include "polaprojektu.h"
 #include "powiadomienia.h"
 #include "rysunek.h"
 #include "tekst.h"
@@ -353,18 +354,16 @@ void TRaport::Podsumowanie(int y) {
     y += 15;
     ObszarTresci.setTop(y); // where a continued summary starts on its page
     const TZestawienieStolarki& p = projekt_;
-    const std::pair<const char*, QString> wiersze[] = {
-        {"Tytuł projektu: ", p.TytulProjektu},
-        {"Firma: ", p.Firma},
-        {"Projekt: ", p.Projekt},
-        {"Obiekt: ", p.Obiekt},
-        {"Inwestor: ", p.Inwestor},
-        {"Projektant: ", p.Projektant},
-        {"Data: ", TekstDaty(p.Data.date())},
-        {"Kondygnacje: ", Kondygnacje(p)},
-    };
-    for (const auto& [e, wartosc] : wiersze) {
-        const QString etykieta = QString::fromUtf8(e);
+    // The header's rows as the project's field table names them; the date
+    // in the user's form; then the storeys.
+    QList<std::pair<QString, QString>> wiersze;
+    for (const TPoleProjektu& pole : PolaProjektu())
+        if (!pole.etykietaRaportu.isEmpty())
+            wiersze.append({pole.etykietaRaportu, pole.rodzaj == TRodzajPolaProjektu::Data
+                                                      ? TekstDaty(p.Data.date())
+                                                      : pole.tekst(p)});
+    wiersze.append({QStringLiteral("Kondygnacje: "), Kondygnacje(p)});
+    for (const auto& [etykieta, wartosc] : wiersze) {
         const int hEtykiety = WysokoscTekstu(wartosci + wcieta - lewa, etykieta, 12);
         const int hWartosci = wartosc.isEmpty() ? 0 : WysokoscTekstu(prawa - wartosci, wartosc, 12);
         Miejsce(y, std::max(hEtykiety, hWartosci));

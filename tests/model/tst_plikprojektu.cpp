@@ -2,6 +2,7 @@
 #include "plikprofilu.h"
 #include "plikprojektu.h"
 #include "polaokna.h"
+#include "powiadomienia.h"
 #include "tekst.h"
 #include "zbieracz.h"
 
@@ -327,7 +328,7 @@ private slots:
         TZestawienieStolarki p;
         QCOMPARE(WczytajTekst(p, "[Info]\nProgram=" + program +
                                      "\n[Okna]\nLiczba=1\n"
-                                     "[Okno0]\nSymbol=A\n"),
+                                     "[Okno0]\nSymbol=A\nUwagi=\n"),
                  wynik);
         QCOMPARE(zbieracz.ile(), wynik ? 1 : 0);
         if (wynik) {
@@ -450,6 +451,97 @@ private slots:
         QCOMPARE(q.Okno(0)->Uwagi, p.Okno(0)->Uwagi);
     }
 
+    // Texts of any length come back whole (a reader that kept 2047
+    // characters would lose the rest at the next save).
+    void dlugieTekstyWracajaCale() {
+        TZestawienieStolarki p;
+        QStringList wiersze;
+        for (int i = 0; i < 700; ++i)
+            wiersze << QStringLiteral("uwaga %1 żółć").arg(i, 5);
+        p.AddOkno("A");
+        p.Okno(0)->Uwagi = ZlaczWiersze(wiersze);
+        QVERIFY(p.Okno(0)->Uwagi.size() > 10000);
+        p.Firma = QString(10000, QLatin1Char('F'));
+        p.ZakresCzynnosci = QStringLiteral("montaż ").repeated(2000).trimmed();
+        const QString s = Sciezka("dlugie.tmv");
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjekt(q, s), 0);
+        QCOMPARE(q.Okno(0)->Uwagi, p.Okno(0)->Uwagi);
+        QCOMPARE(q.Firma, p.Firma);
+        QCOMPARE(q.ZakresCzynnosci, p.ZakresCzynnosci);
+    }
+
+    // A file that is no project is refused, whatever it holds.
+    void nieProjekt_data() {
+        QTest::addColumn<QByteArray>("bajty");
+        QByteArray docx("PK\x03\x04\x14\x00\x06\x00", 8);
+        docx += "[Content_Types].xml";
+        QTest::newRow("binarny z sekcją") << docx + "\n[Okna]\nLiczba=1\n";
+        QTest::newRow("tekst bez sekcji") << QByteArray("Szanowni Państwo,\r\noferta=okna\r\n");
+        QTest::newRow("pusty") << QByteArray();
+        QTest::newRow("obce sekcje") << QByteArray("[General]\r\nJezyk=pl\r\n");
+    }
+    void nieProjekt() {
+        QFETCH(QByteArray, bajty);
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajProjektZBajtow(p, bajty), -1);
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Błąd"));
+        QCOMPARE(zbieracz.ostatni(), KOMUNIKAT_NIE_PROJEKT);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 0);
+    }
+
+    // A project cut short keeps the windows that survived and says so.
+    void niekompletny_data() {
+        QTest::addColumn<QByteArray>("koniec"); // where the file is cut
+        QTest::addColumn<int>("wczytane");
+        QTest::newRow("w środku okna") << QByteArray("Ug=") << 2;
+        QTest::newRow("przed uwagami ostatniego") << QByteArray("Uwagi=") << 3;
+        QTest::newRow("brak sekcji") << QByteArray("[Okno2]") << 2;
+    }
+    void niekompletny() {
+        QFETCH(QByteArray, koniec);
+        QFETCH(int, wczytane);
+        TZestawienieStolarki a;
+        for (const char* s : {"O1", "O2", "O3"})
+            a.AddOkno(QString::fromLatin1(s));
+        const std::optional<QByteArray> calosc = ZapiszProjektDoBajtow(a);
+        QVERIFY(calosc);
+        const qsizetype okno1 = calosc->indexOf("[Okno1]");
+        const qsizetype ciecie = koniec == "Uwagi=" ? calosc->lastIndexOf(koniec)
+                                 : koniec == "Ug="  ? calosc->indexOf(koniec, okno1)
+                                                    : calosc->indexOf(koniec);
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        TOdczytProjektu odczyt;
+        QCOMPARE(WczytajProjektZBajtow(p, calosc->left(ciecie), QLocale(), &odczyt), 0);
+        QVERIFY(odczyt.niekompletny);
+        QCOMPARE(p.LiczbaOkienWLiscie(), wczytane);
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Informacja"));
+        QCOMPARE(zbieracz.ostatni(), QStringLiteral("Plik projektu jest niekompletny: wczytano %1 "
+                                                    "z 3 okien.")
+                                         .arg(wczytane));
+        // The whole file is no such case.
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjektZBajtow(q, *calosc, QLocale(), &odczyt), 0);
+        QVERIFY(!odczyt.niekompletny);
+        QCOMPARE(zbieracz.ile(), 1);
+    }
+
+    // Why a save failed, in the user's words.
+    void powodBleduZapisu() {
+        TZestawienieStolarki p;
+        QString powod;
+        QCOMPARE(ZapiszProjekt(p, Sciezka("brak/katalogu.tmv"), QLocale(), &powod), -1);
+        QVERIFY2(powod.startsWith(QStringLiteral("folder ")) && powod.contains("nie istnieje"),
+                 qPrintable(powod));
+        QCOMPARE(ZapiszProjekt(p, katalog.path(), QLocale(), &powod), -1);
+        QVERIFY2(powod.startsWith(QStringLiteral("pod tą nazwą jest folder")), qPrintable(powod));
+    }
+
     // Numbers that a damaged file may hold cost neither time nor memory.
     void plikWrogi() {
         TZbieraczKomunikatow zbieracz;
@@ -462,8 +554,8 @@ private slots:
                  0);
         QVERIFY(czas.elapsed() < 5000);
         QCOMPARE(p.LiczbaPieter(), MAX_LICZBA_PIETER);
-        QCOMPARE(zbieracz.ile(), 1);
-        QVERIFY(zbieracz.ostatni().contains("2000000000"));
+        QCOMPARE(zbieracz.ile(), 2); // the floors cut down, the windows missing
+        QVERIFY(zbieracz.komunikaty[0].tresc.contains("2000000000"));
         QCOMPARE(p.LiczbaOkienWLiscie(), 2);
         TZestawienieStolarki q;
         QCOMPARE(WczytajTekst(q, "[Projekt]\nLiczbaPieter=-4\n[Okna]\nLiczba=-1\n"

@@ -70,8 +70,9 @@ TEdytorOkna::TEdytorOkna(TDialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), 
 }
 
 void TEdytorOkna::Polacz() {
-    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd, CenaEd})
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd})
         PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi_);
+    PilnujPolaLiczbowego(CenaEd, TZakresPola::CenaLubBrak, dialogi_);
     // Only what the user types marks a field as edited, not what the program fills in.
     connect(UgEd, &QLineEdit::textEdited, this, [this] { ugEdytowane_ = true; });
     connect(UfEd, &QLineEdit::textEdited, this, [this] { ufEdytowane_ = true; });
@@ -311,9 +312,9 @@ void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
     const TWycena wycena = projekt.CenaNetto(okno);
     okno.KomunikatWyceny = wycena.Komunikat;
     const double cena = wycena.Cena;
-    CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : QStringLiteral("brak"));
+    CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : TEKST_BRAK_CENY);
     if (dv) {
-        BrakWycenyBBtn->setEnabled(RowneBezWielkosci(CenaEd->text(), QStringLiteral("brak")));
+        BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()));
         BrakWycenyBBtn->setToolTip(okno.KomunikatWyceny);
         BrakWycenyBBtn->setStatusTip(okno.KomunikatWyceny);
     }
@@ -380,7 +381,8 @@ void TEdytorOkna::Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const {
     okno.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
     okno.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
     OknaNaKondSG->Zatwierdz(projekt, okno);
-    okno.CenaOkna = okno.JestDV() ? -1 : LiczbaZTekstu(CenaEd->text());
+    // No price ("brak" or nothing) stays no price; a number is that price.
+    okno.CenaOkna = okno.JestDV() || BrakCeny(CenaEd->text()) ? -1 : LiczbaZTekstu(CenaEd->text());
     okno.Uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
 }
 

@@ -31,6 +31,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -98,6 +99,10 @@ void TMainForm::UtworzPanele() {
     StolarkaTree->setIndentation(15);
     StolarkaTree->setMouseTracking(true);
     StolarkaTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Delete in the tree deletes the window, as Ctrl+U does.
+    auto* usun =
+        new QShortcut(QKeySequence::Delete, StolarkaTree, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(usun, &QShortcut::activated, this, &TMainForm::UsunOkno);
     // Whatever moves the current node (a click, any key, type-ahead) commits
     // the shown panel and shows the new node, once per change. A click on the
     // node already shown commits and shows it again.
@@ -196,6 +201,7 @@ void TMainForm::StanBezProjektu() {
     poprzedni_ = nullptr;
     wynik_ = Wynik::Brak;
     nazwaPliku_ = BEZ_NAZWY;
+    uszkodzony_ = false;
     wezelPrzedKliknieciem_ = nullptr;
     StolarkaTree->clear();
     StolarkaPanel->parentWidget()->parentWidget()->setVisible(false);
@@ -310,7 +316,8 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
     if (projekt_)
         return false;
     auto projekt = std::make_unique<TZestawienieStolarki>();
-    if (WczytajProjekt(*projekt, sciezka) != WYNIK_OK) {
+    TOdczytProjektu odczyt;
+    if (WczytajProjekt(*projekt, sciezka, QLocale(), &odczyt) != WYNIK_OK) {
         Blad(KOMUNIKAT_BLAD_ODCZYTU);
         StanBezProjektu();
         nazwaPliku_.clear();
@@ -318,6 +325,8 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
     }
     projekt_ = std::move(projekt);
     nazwaPliku_ = sciezka;
+    // A file cut short is not saved over by a plain "Zapisz".
+    uszkodzony_ = odczyt.niekompletny;
     {
         const QSignalBlocker cisza(StolarkaTree);
         auto* korzen = new QTreeWidgetItem(StolarkaTree, {BezKatalogu(sciezka)});
@@ -365,16 +374,25 @@ bool TMainForm::ImportujPlik(const QString& sciezka) {
 }
 
 void TMainForm::ZapiszDoPliku() {
-    if (ZapiszProjekt(*projekt_, nazwaPliku_) != WYNIK_OK) {
-        Blad(KOMUNIKAT_BLAD_ZAPISU);
+    QString powod;
+    if (ZapiszProjekt(*projekt_, nazwaPliku_, QLocale(), &powod) != WYNIK_OK) {
+        // A text the file cannot store was reported already; the system's
+        // reason is told here, with the file.
+        Blad(powod.isEmpty() ? KOMUNIKAT_BLAD_ZAPISU
+                             : KOMUNIKAT_BLAD_ZAPISU + QLatin1Char('\n') +
+                                   QStringLiteral("Pliku %1 nie można zapisać: %2. Zapisz projekt "
+                                                  "w innym miejscu poleceniem „Zapisz jako...”.")
+                                       .arg(QDir::toNativeSeparators(nazwaPliku_), powod));
         wynik_ = Wynik::Nieudany;
+        return;
     }
+    uszkodzony_ = false;
 }
 
 void TMainForm::Zapisz() {
     if (!projekt_)
         return;
-    if (BezNazwy()) {
+    if (BezNazwy() || uszkodzony_) {
         ZapiszJako();
         return;
     }

@@ -105,6 +105,8 @@ private:
     QTreeWidgetItem* poprzedni_ = nullptr;
     QTreeWidgetItem* wezelPrzedKliknieciem_ = nullptr;
     Wynik wynik_ = Wynik::Brak;
+    // Read from a file cut short: its first save asks for the file's name.
+    bool uszkodzony_ = false;
     QString katalogOtwierania_;
     QString katalogZapisu_;
     // The project has not been saved under a name of its own yet.

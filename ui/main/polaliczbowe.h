@@ -11,7 +11,13 @@ class TDialogi;
 // value out of range brings a message and the focus back to the field,
 // keeping the value as written back.
 
-enum class TZakresPola { NieUjemna, Procent };
+// CenaLubBrak: a price, or "brak" (or nothing) for none, which stays "brak".
+enum class TZakresPola { NieUjemna, Procent, CenaLubBrak };
+
+// The text a price field shows for no price.
+inline const QString TEKST_BRAK_CENY = QStringLiteral("brak");
+// Whether a price field's text stands for no price: empty or "brak".
+bool BrakCeny(const QString& tekst);
 
 // Attaches the rule to a field; messages go through `dialogi`.
 void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi);

@@ -16,6 +16,9 @@ TListaSkrzydel::TListaSkrzydel(int szerokoscKlucza, QWidget* rodzic)
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(18);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab and Shift+Tab lead out of the table to the next and previous
+    // control; the arrows move inside it.
+    setTabKeyNavigation(false);
     // The key column at least as wide as its caption.
     const int naglowek =
         horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Skrzydło")) + 14;
@@ -76,8 +79,25 @@ bool TListaSkrzydel::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             setFocus();
             return true;
         }
+        if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+            Wyjdz(k->key() == Qt::Key_Tab);
+            return true;
+        }
     }
     return QTableWidget::eventFilter(obiekt, zdarzenie);
+}
+
+// The next (or previous) control that takes Tab, past the table and its list.
+void TListaSkrzydel::Wyjdz(bool dalej) {
+    SkrzydloCB->hide();
+    QWidget* w = this;
+    do {
+        w = dalej ? w->nextInFocusChain() : w->previousInFocusChain();
+    } while (w && w != this &&
+             (isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isEnabled() ||
+              !w->isVisibleTo(window())));
+    if (w && w != this)
+        w->setFocus(dalej ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 QString TListaSkrzydel::GetSkrzydlo(const QString& klucz) const {

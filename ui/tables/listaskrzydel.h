@@ -29,4 +29,5 @@ protected:
 
 private:
     void PokazRozwijana(int wiersz, int kolumna);
+    void Wyjdz(bool dalej);
 };

@@ -10,8 +10,8 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
-#include <QPrinterInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -68,9 +68,12 @@ std::optional<QString> TDialogiQt::Tekst(QWidget* rodzic, const QString& tytul,
     powod->setWordWrap(true);
     powod->hide();
     uklad->addWidget(powod);
-    PilnujZnakow(pole, [powod](const QString& tekst) {
+    // Wide enough for a line of the reason; the box grows with its lines.
+    okno.setMinimumWidth(okno.fontMetrics().averageCharWidth() * 60);
+    PilnujZnakow(pole, [powod, &okno](const QString& tekst) {
         powod->setText(tekst);
         powod->show();
+        okno.adjustSize();
     });
     auto* przyciski = new QDialogButtonBox(&okno);
     przyciski->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);

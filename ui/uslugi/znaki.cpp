@@ -11,18 +11,24 @@
 
 namespace {
 
+// A line field's text made fit for the file as it changes: what the file
+// cannot store is replaced or left out, never the whole edit refused.
 class TWalidatorZnakow : public QValidator {
 public:
     TWalidatorZnakow(TZgloszenieZnaku zglos, QObject* rodzic)
         : QValidator(rodzic), zglos_(std::move(zglos)) {}
 
-    State validate(QString& tekst, int&) const override {
-        const qsizetype i = PierwszyNiezapisywalny(tekst);
-        if (i < 0)
+    State validate(QString& tekst, int& pozycja) const override {
+        const TTekstDoPliku t = DoZapisaniaWPliku(tekst);
+        if (t.tekst == tekst)
             return Acceptable;
-        if (zglos_)
-            zglos_(PowodOdrzuceniaZnaku(ZnakOd(tekst, i)));
-        return Invalid;
+        // The cursor stays after what was typed or pasted before it.
+        pozycja = static_cast<int>(
+            std::min(DoZapisaniaWPliku(tekst.left(pozycja)).tekst.size(), t.tekst.size()));
+        tekst = t.tekst;
+        if (zglos_ && t.Zmieniony())
+            zglos_(OpisZmianZnakow(t));
+        return Acceptable;
     }
 
 private:
@@ -32,9 +38,9 @@ private:
 } // namespace
 
 QString PowodOdrzuceniaZnaku(const QString& znak) {
-    return QStringLiteral("Znaku „%1” nie można zapisać w pliku projektu (strona kodowa "
-                          "Windows-1250): pominięto go.")
-        .arg(znak);
+    TTekstDoPliku t;
+    t.pominiete << znak;
+    return OpisZmianZnakow(t);
 }
 
 void PilnujZnakow(QLineEdit* pole, TZgloszenieZnaku zglos) {
@@ -42,8 +48,9 @@ void PilnujZnakow(QLineEdit* pole, TZgloszenieZnaku zglos) {
 }
 
 void PilnujZnakow(QPlainTextEdit* pole, TZgloszenieZnaku zglos) {
-    // What was typed or pasted is looked at as it arrives; characters the
-    // file cannot keep are taken out again at once.
+    // What was typed or pasted is looked at as it arrives and made fit for
+    // the file within the same step of the undo history: Ctrl+Z takes back
+    // the paste and its mending together.
     QPointer<QPlainTextEdit> straz(pole);
     QObject::connect(
         pole->document(), &QTextDocument::contentsChange, pole,
@@ -51,26 +58,22 @@ void PilnujZnakow(QPlainTextEdit* pole, TZgloszenieZnaku zglos) {
             if (!straz || dodane <= 0)
                 return;
             QTextDocument* dokument = straz->document();
+            const int koniec = std::min(pozycja + dodane, dokument->characterCount() - 1);
+            if (pozycja < 0 || koniec <= pozycja)
+                return;
             QTextCursor kursor(dokument);
             kursor.setPosition(pozycja);
-            kursor.setPosition(std::min(pozycja + dodane, dokument->characterCount() - 1),
-                               QTextCursor::KeepAnchor);
+            kursor.setPosition(koniec, QTextCursor::KeepAnchor);
             // The paragraph separators of the selection stand for line breaks.
             const QString wstawione =
                 kursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-            const qsizetype i = PierwszyNiezapisywalny(wstawione);
-            if (i < 0)
+            const TTekstDoPliku t = DoZapisaniaWPliku(wstawione);
+            if (t.tekst == wstawione)
                 return;
-            const QString znak = ZnakOd(wstawione, i);
-            QString czyste;
-            for (qsizetype j = 0; j < wstawione.size();) {
-                const QString z = ZnakOd(wstawione, j);
-                if (PierwszyNiezapisywalny(z) < 0)
-                    czyste += z;
-                j += z.size();
-            }
-            kursor.insertText(czyste); // runs this handler again, with nothing to refuse
-            if (zglos)
-                zglos(PowodOdrzuceniaZnaku(znak));
+            kursor.joinPreviousEditBlock();
+            kursor.insertText(t.tekst); // runs this handler again, with nothing to mend
+            kursor.endEditBlock();
+            if (zglos && t.Zmieniony())
+                zglos(OpisZmianZnakow(t));
         });
 }

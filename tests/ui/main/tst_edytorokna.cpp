@@ -178,12 +178,28 @@ private slots:
         e->BrakWycenyBBtn->click();
         QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Informacja"));
         QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
-        // No longer list-priced: "brak" is stored as 0.
+        // No longer list-priced: "brak" stays no price through a show, a
+        // pass through the field and a commit; a number typed is the price.
         Wpisz(e->UfEd, "1,3");
         QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("Inny"));
         e->RefreshUwOkna->click();
-        QCOMPARE(Okno("O1").CenaOkna, 0.0);
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("0,00"));
+        QCOMPARE(Okno("O1").CenaOkna, -1.0);
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto wpisz = [this](const QString& tekst) {
+            e->CenaEd->setFocus();
+            e->CenaEd->selectAll();
+            QTest::keyClick(e->CenaEd, Qt::Key_Delete);
+            QTest::keyClicks(e->CenaEd, tekst);
+            QTest::keyClick(e->CenaEd, Qt::Key_Tab); // leaving the field
+            QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        };
+        wpisz(QString());
+        QCOMPARE(Okno("O1").CenaOkna, -1.0);
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
+        wpisz(QStringLiteral("1234,5"));
+        QCOMPARE(Okno("O1").CenaOkna, 1234.5);
     }
 
     void materialOdczepiaRame() {

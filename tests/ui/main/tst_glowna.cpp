@@ -3,6 +3,7 @@
 #include "glowna.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "listaskrzydel.h"
 #include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
@@ -318,7 +319,12 @@ private slots:
         d->pliki << katalog.filePath(QStringLiteral("nie/ma/katalogu.tmv"));
         d->odpowiedzi << O::Tak;
         QVERIFY(!f->Zamknij());
-        QCOMPARE(d->OstatniKomunikat(), KOMUNIKAT_BLAD_ZAPISU);
+        // The message says which file and why, and what to do.
+        const QString komunikat = d->OstatniKomunikat();
+        QVERIFY(komunikat.startsWith(KOMUNIKAT_BLAD_ZAPISU + QLatin1Char('\n')));
+        QVERIFY(komunikat.contains(QStringLiteral("katalogu.tmv")));
+        QVERIFY(komunikat.contains(QStringLiteral("nie istnieje")));
+        QVERIFY(komunikat.contains(QStringLiteral("„Zapisz jako...”")));
         QVERIFY(f->Projekt());
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
     }
@@ -549,6 +555,157 @@ private slots:
         QTest::mouseMove(typ);
         QTRY_COMPARE(f->statusBar()->currentMessage(), typ->toolTip());
         QVERIFY(!f->statusBar()->currentMessage().isEmpty());
+    }
+
+    // A file that is no project opens nothing and stays as it was; a
+    // project cut short opens with what it had, says so, and its first
+    // "Zapisz" asks for the name instead of saving over it.
+    void obceIUszkodzonePliki() {
+        const QString obcy = katalog.filePath(QStringLiteral("oferta.docx"));
+        QByteArray docx("PK\x03\x04\x14\x00\x06\x00\x08\x00", 10);
+        docx += QByteArray(300, '\x01') + "[Content_Types].xml";
+        QFile plik(obcy);
+        QVERIFY(plik.open(QIODevice::WriteOnly) && plik.write(docx) == docx.size());
+        plik.close();
+        d->pliki << obcy;
+        f->Otworz();
+        QVERIFY(!f->Projekt());
+        QCOMPARE(d->komunikaty.first().tytul, QStringLiteral("Błąd"));
+        QCOMPARE(d->komunikaty.first().tresc, KOMUNIKAT_NIE_PROJEKT);
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        QCOMPARE(plik.readAll(), docx);
+        plik.close();
+
+        NowyZOknami({"O1", "O2", "O3"});
+        const QString sciezka = katalog.filePath(QStringLiteral("uciety.tmv"));
+        d->pliki << sciezka;
+        f->ZapiszJako();
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        QFile cay(sciezka);
+        QVERIFY(cay.open(QIODevice::ReadWrite));
+        const QByteArray calosc = cay.readAll();
+        QVERIFY(cay.resize(calosc.indexOf("Szerokosc", calosc.indexOf("[Okno2]"))));
+        cay.close();
+        const QByteArray uciety = [&] {
+            QFile c(sciezka);
+            return c.open(QIODevice::ReadOnly) ? c.readAll() : QByteArray();
+        }();
+        d->komunikaty.clear();
+        d->pliki << sciezka;
+        f->Otworz();
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 3);
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Informacja"));
+        QCOMPARE(d->OstatniKomunikat(),
+                 QStringLiteral("Plik projektu jest niekompletny: wczytano 3 z 3 okien."));
+        // Ctrl+S: the save dialog, offering the old name; cancelled, the
+        // damaged file stays as it is.
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        d->pliki << QString();
+        const int dialogi = d->katalogiDialogow.size();
+        QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(d->katalogiDialogow.size(), dialogi + 1);
+        QCOMPARE(d->katalogiDialogow.last(), sciezka);
+        QFile znowu(sciezka);
+        QVERIFY(znowu.open(QIODevice::ReadOnly));
+        QCOMPARE(znowu.readAll(), uciety);
+    }
+
+    // A paste keeps every character the file can store: composed, the
+    // obvious equivalents put in, the others left out and named; Ctrl+Z
+    // takes the paste back in the remarks.
+    void wklejanie_data() {
+        QTest::addColumn<QString>("schowek");
+        QTest::addColumn<QString>("wynik");
+        QTest::addColumn<QStringList>("wStatusie");
+        QTest::newRow("obce znaki")
+            << QStringLiteral("Dom Жółty ² €") << QStringLiteral("Dom ółty 2 €")
+            << QStringList{"„Ж”", "„²” na „2”"};
+        QTest::newRow("rozłożone litery")
+            << QStringLiteral("Lo\u0301dz\u0301 \u0141o\u0301dz\u0301")
+            << QStringLiteral("Lódź Łódź") << QStringList();
+        QTest::newRow("à i ½") << QStringLiteral("à la ½ m²") << QStringLiteral("a la 1/2 m2")
+                               << QStringList{"„à” na „a”", "„½” na „1/2”"};
+    }
+    void wklejanie() {
+        QFETCH(QString, schowek);
+        QFETCH(QString, wynik);
+        QFETCH(QStringList, wStatusie);
+        NowyZOknami({"O1"});
+        Wybierz(QStringLiteral("bez nazwy"));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        f->statusBar()->clearMessage();
+        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        firma->setFocus();
+        QApplication::clipboard()->setText(schowek);
+        QTest::keyClick(firma, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(firma->text(), wynik);
+        for (const QString& s : wStatusie)
+            QVERIFY2(f->statusBar()->currentMessage().contains(s),
+                     qPrintable(f->statusBar()->currentMessage()));
+
+        Wybierz(QStringLiteral("O1"));
+        QPlainTextEdit* uwagi = f->ElementStolarkiPanel->UwagiMemo;
+        uwagi->setFocus();
+        f->statusBar()->clearMessage();
+        QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(uwagi->toPlainText(), wynik);
+        for (const QString& s : wStatusie)
+            QVERIFY(f->statusBar()->currentMessage().contains(s));
+        f->statusBar()->clearMessage();
+        QTest::keyClick(uwagi, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(uwagi->toPlainText(), QString());
+        QCOMPARE(f->statusBar()->currentMessage(), QString());
+    }
+
+    // A symbol with no-break spaces around it, as pasted from a spreadsheet,
+    // is the symbol itself.
+    void symbolZeSpacjami() {
+        NowyZOknami({QStringLiteral("\u00A0O3\u2009")});
+        QCOMPARE(Dzieci(f->StolarkaTree), QStringList{"O3"});
+        d->teksty << QStringLiteral(" O3\u00A0");
+        f->DodajOkno();
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Istnieje już okno o podanej nazwie!"));
+    }
+
+    // Tab leads out of the opening kinds to the fields below; Delete in the
+    // tree deletes the window.
+    void klawiatura() {
+        NowyZOknami({"O1", "O2"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        QTableWidget* skrzydla = e->SkrzydlaVLE;
+        QTest::mouseClick(skrzydla->viewport(), Qt::LeftButton, {},
+                          skrzydla->visualItemRect(skrzydla->item(0, 1)).center());
+        QVERIFY(e->SkrzydloCB->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(skrzydla->currentRow(), 1);
+        QSet<QWidget*> odwiedzone;
+        for (int i = 0; i < 12 && !e->UgEd->hasFocus(); ++i) {
+            odwiedzone << QApplication::focusWidget();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QVERIFY2(e->UgEd->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+        QVERIFY(odwiedzone.size() <= 4);
+        for (int i = 0; i < 12 &&
+                        (QApplication::focusWidget() == e->UgEd ||
+                         !skrzydla->isAncestorOf(QApplication::focusWidget())) &&
+                        QApplication::focusWidget() != skrzydla;
+             ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(QApplication::focusWidget() == skrzydla ||
+                skrzydla->isAncestorOf(QApplication::focusWidget()));
+
+        f->StolarkaTree->setFocus();
+        d->odpowiedzi << O::Tak;
+        QTest::keyClick(f->StolarkaTree, Qt::Key_Delete);
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+        QCOMPARE(d->pytania.last(), QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?"));
     }
 
     // What the file cannot store is refused as it is typed, with the reason
