@@ -266,6 +266,32 @@ private slots:
             QVERIFY2(czcionki.contains(QStringLiteral("Tahoma")), qPrintable(czcionki));
     }
 
+    // A file that is no project is refused; one cut short is read as far as
+    // it goes, with a word on stderr.
+    void obceIUciete() {
+        const QString obcy = katalog.filePath(QStringLiteral("oferta.docx"));
+        QFile f(obcy);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("PK\x03\x04\x00\x00", 6) + "[Okna]\nLiczba=1\n");
+        f.close();
+        Wynik w = Uruchom({"summary", obcy});
+        QCOMPARE(w.kod, 1);
+        QVERIFY(
+            w.bledy.contains(QStringLiteral("Wybrany plik nie jest plikiem projektu Termivo!")));
+        QFile wzor(Wzorcowy());
+        QVERIFY(wzor.open(QIODevice::ReadOnly));
+        const QByteArray bajty = wzor.readAll();
+        const QString uciety = katalog.filePath(QStringLiteral("uciety.tmv"));
+        QFile u(uciety);
+        QVERIFY(u.open(QIODevice::WriteOnly));
+        u.write(bajty.left(bajty.indexOf("Ug=", bajty.indexOf("[Okno1]"))));
+        u.close();
+        w = Uruchom({"summary", uciety});
+        QCOMPARE(w.kod, 0);
+        QCOMPARE(w.bledy, QStringLiteral("Informacja: Plik projektu jest niekompletny: wczytano 2 "
+                                         "z 2 okien.\n"));
+    }
+
     // Printing through the queue: a printer that is not there is said so,
     // and nothing else goes to stderr.
     void drukNieznanaDrukarka() {
