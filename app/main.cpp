@@ -16,7 +16,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QProxyStyle>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -30,6 +35,31 @@ public:
         return QProxyStyle::styleHint(podpowiedz, opcja, widzet, wynik);
     }
 };
+
+// SIGTERM reaches the program through a pair of sockets: the handler only
+// writes a byte, the event loop does the rest.
+int gniazdaSygnalu[2] = {-1, -1};
+
+void PrzySygnale(int) {
+    const char bajt = 1;
+    [[maybe_unused]] const ssize_t n = ::write(gniazdaSygnalu[0], &bajt, 1);
+}
+
+void PilnujSygnalu(TMainForm& okno) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gniazdaSygnalu) != 0)
+        return;
+    auto* powiadamiacz = new QSocketNotifier(gniazdaSygnalu[1], QSocketNotifier::Read, &okno);
+    QObject::connect(powiadamiacz, &QSocketNotifier::activated, &okno, [&okno] {
+        char bajt = 0;
+        [[maybe_unused]] const ssize_t n = ::read(gniazdaSygnalu[1], &bajt, 1);
+        okno.KoniecOdSystemu();
+    });
+    struct sigaction akcja {};
+    akcja.sa_handler = PrzySygnale;
+    sigemptyset(&akcja.sa_mask);
+    akcja.sa_flags = SA_RESTART;
+    sigaction(SIGTERM, &akcja, nullptr);
+}
 
 } // namespace
 
@@ -59,14 +89,20 @@ int main(int argc, char* argv[]) {
     okno.HelpPdf1->setToolTip(okno.HelpPdf1->statusTip());
 
     okno.show();
+    PilnujSygnalu(okno);
     // A project file given on the command line (or by the desktop) opens at once.
     const QStringList argumenty = QApplication::arguments();
     if (argumenty.size() > 1)
         okno.OtworzPlik(argumenty.at(1));
-    // The splash over the freshly shown main window, modal until it closes.
+    // The splash over the freshly shown main window, modal until it closes;
+    // then what a program that did not end normally left behind.
     QTimer::singleShot(0, &okno, [&okno] {
-        TSplashForm splash(&okno);
-        splash.exec();
+        {
+            TSplashForm splash(&okno);
+            splash.exec();
+        }
+        if (!okno.Projekt())
+            okno.ZaproponujOdzysk();
     });
     return app.exec();
 }

@@ -140,6 +140,28 @@ int32_t TZestawienieStolarki::DelOkno(const QString& s) {
     return WYNIK_OK;
 }
 
+int TZestawienieStolarki::IndeksOkna(const QString& s) const {
+    const TOkno* okno = GetOkno(s);
+    for (std::size_t i = 0; okno && i < Okna_.size(); ++i)
+        if (Okna_[i].get() == okno)
+            return static_cast<int>(i);
+    return -1;
+}
+
+int32_t TZestawienieStolarki::WstawOkno(int i, const TOkno& okno) {
+    if (okno.Symbol().isEmpty())
+        return WYNIK_BLAD;
+    if (CountSymbol(okno.Symbol()) > 0)
+        return WYNIK_DUPLIKAT;
+    auto kopia = std::make_unique<TOkno>(okno);
+    kopia->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+    TOkno* wskaznik = kopia.get();
+    const std::size_t miejsce = static_cast<std::size_t>(std::clamp(i, 0, LiczbaOkienWLiscie()));
+    Okna_.insert(Okna_.begin() + static_cast<std::ptrdiff_t>(miejsce), std::move(kopia));
+    Indeks_.insert(KluczSymbolu(wskaznik->Symbol()), wskaznik);
+    return WYNIK_OK;
+}
+
 QString TZestawienieStolarki::FirstSymbol() {
     IndeksIteracji = 0;
     return Okna_.empty() ? QString() : Okna_.front()->Symbol();

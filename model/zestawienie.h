@@ -86,6 +86,11 @@ public:
     int32_t FindOkno(const QString& s);
     TOkno* GetOkno(const QString& s) const;
     int32_t DelOkno(const QString& s);
+    // The window's place in the list, -1 when there is no window of that symbol.
+    int IndeksOkna(const QString& s) const;
+    // Puts a copy of a window at place i of the list (clamped), as it was:
+    // WYNIK_DUPLIKAT when its symbol is taken.
+    int32_t WstawOkno(int i, const TOkno& okno);
     QString FirstSymbol();
     QString NextSymbol();
     void ClearLevel(const QString& poziom);

@@ -225,41 +225,53 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
     if (dialogi_.Pytanie(window(), QStringLiteral("Czy chcesz...?"),
                          QString::fromUtf8(pytania[znacznik - 1])) != TDialogi::Odpowiedz::Tak)
         return;
+    static const char* const kroki[] = {
+        "przypisanie Ug wszystkim oknom",        "przypisanie Uf wszystkim oknom",
+        "przypisanie Psi_g wszystkim oknom",     "przypisanie dR wszystkim oknom",
+        "przypisanie typu okna wszystkim oknom", "przypisanie sposobów otwierania wszystkim oknom",
+        "przypisanie d wszystkim oknom",
+    };
     TZestawienieStolarki& p = *projekt_;
-    switch (znacznik) {
-    case 1:
-        p.SetAllUg(LiczbaZTekstu(UgEd->text()));
-        p.SetAllZrodloUg(DostawcaUgST->text());
-        p.SetAllSzkloKodID(SzkloKodIdST->text());
-        break;
-    case 2:
-        p.SetAllUf(LiczbaZTekstu(UfEd->text()));
-        p.SetAllZrodloUf(DostawcaUfST->text());
-        p.SetAllRamaKodID(RamaKodIdST->text());
-        p.SetAllMaterialRamy(MaterialRamyCB->currentText());
-        break;
-    case 3:
-        p.SetAllPsi_g(LiczbaZTekstu(PsiGEd->text()));
-        break;
-    case 4:
-        p.SetAllDR(LiczbaZTekstu(dREd->text()));
-        break;
-    case 5:
-        p.SetAllTypOkna(TypOknaCB->currentText());
-        break;
-    case 6: {
-        std::array<QString, MAX_SKRZYDEL> nazwy;
-        for (int i = 0; i < MAX_SKRZYDEL; ++i)
-            nazwy[static_cast<std::size_t>(i)] = SkrzydlaVLE->item(i, 1)->text();
-        p.SetAllRodzajSkrzydla(nazwy);
-        break;
-    }
-    case 7:
-        p.SetAllDRamy(LiczbaZTekstu(dRamyEd->text()));
-        break;
-    default:
-        break;
-    }
+    const std::function<void()> zmiana = [this, &p, znacznik] {
+        switch (znacznik) {
+        case 1:
+            p.SetAllUg(LiczbaZTekstu(UgEd->text()));
+            p.SetAllZrodloUg(DostawcaUgST->text());
+            p.SetAllSzkloKodID(SzkloKodIdST->text());
+            break;
+        case 2:
+            p.SetAllUf(LiczbaZTekstu(UfEd->text()));
+            p.SetAllZrodloUf(DostawcaUfST->text());
+            p.SetAllRamaKodID(RamaKodIdST->text());
+            p.SetAllMaterialRamy(MaterialRamyCB->currentText());
+            break;
+        case 3:
+            p.SetAllPsi_g(LiczbaZTekstu(PsiGEd->text()));
+            break;
+        case 4:
+            p.SetAllDR(LiczbaZTekstu(dREd->text()));
+            break;
+        case 5:
+            p.SetAllTypOkna(TypOknaCB->currentText());
+            break;
+        case 6: {
+            std::array<QString, MAX_SKRZYDEL> nazwy;
+            for (int i = 0; i < MAX_SKRZYDEL; ++i)
+                nazwy[static_cast<std::size_t>(i)] = SkrzydlaVLE->item(i, 1)->text();
+            p.SetAllRodzajSkrzydla(nazwy);
+            break;
+        }
+        case 7:
+            p.SetAllDRamy(LiczbaZTekstu(dRamyEd->text()));
+            break;
+        default:
+            break;
+        }
+    };
+    if (zmianaWszystkich)
+        zmianaWszystkich(QString::fromUtf8(kroki[znacznik - 1]), zmiana);
+    else
+        zmiana();
 }
 
 void TEdytorOkna::PodpowiedzLg() {

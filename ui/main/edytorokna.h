@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "tabele.h"
 
 #include <QWidget>
@@ -43,6 +45,10 @@ public:
     void WartosciPsig();
     void WartoscidR();
     void WybierzTyp();
+
+    // Runs an "apply to all" change, named for the edit history; without
+    // it the change simply runs.
+    std::function<void(const QString& nazwa, const std::function<void()>& zmiana)> zmianaWszystkich;
 
     // Chooses the opening kind of row `wiersz` (0–7) as the drop-down does.
     void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);

@@ -1,12 +1,16 @@
 #include "glowna.h"
 
 #include "edytorokna.h"
+#include "historia.h"
 #include "importavk.h"
+#include "krokihistorii.h"
+#include "odzysk.h"
 #include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "prnprvform.h"
 #include "raport.h"
+#include "stronastartowa.h"
 #include "tekst.h"
 #include "wydruk.h"
 #include "zestawienie.h"
@@ -31,6 +35,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSettings>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -65,6 +70,7 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
                    QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0)) {
     setObjectName(QStringLiteral("MainForm"));
     UtworzPolecenia();
+    UtworzHistorie();
     UtworzMenuIPasek();
     UtworzPanele();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
@@ -125,11 +131,22 @@ void TMainForm::UtworzPanele() {
         przewijanie->setVisible(false);
         uklad->addWidget(przewijanie, 1);
     }
+    // With no project the start page stands where the panels do.
+    StronaStartowa = new TStronaStartowa(srodek);
+    uklad->addWidget(StronaStartowa, 1);
+    connect(StronaStartowa, &TStronaStartowa::nowy, this, &TMainForm::Nowy);
+    connect(StronaStartowa, &TStronaStartowa::otworz, this, &TMainForm::Otworz);
+    connect(StronaStartowa, &TStronaStartowa::importuj, this, &TMainForm::Importuj);
+    connect(StronaStartowa, &TStronaStartowa::otworzPlik, this, &TMainForm::OtworzLubImportuj);
     // With neither panel shown the tree stays at the left edge.
     uklad->addStretch(0);
     connect(StolarkaPanel, &TPanelProjektu::przeliczCeny, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::przeliczUw, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienSymbol, this, &TMainForm::ZmienSymbol);
+    ElementStolarkiPanel->zmianaWszystkich = [this](const QString& nazwa,
+                                                    const std::function<void()>& zmiana) {
+        KrokOkien(nazwa, zmiana);
+    };
     // A new type or opening kind is stored, recomputed and drawn at once.
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienionoTyp, this, [this] {
         ObsluzWybor();
@@ -151,6 +168,11 @@ void TMainForm::UtworzPanele() {
         }
         for (QPlainTextEdit* t : panel->findChildren<QPlainTextEdit*>())
             PilnujZnakow(t, naPasek);
+        // Ctrl+Z and Ctrl+Y reach the history where a field has nothing of
+        // its own to undo.
+        for (QWidget* w : panel->findChildren<QWidget*>())
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
+                w->installEventFilter(this);
         for (QWidget* w : panel->findChildren<QWidget*>()) {
             // A control's hint also goes to the status bar while the mouse is over it.
             if (w->statusTip().isEmpty())
@@ -166,6 +188,10 @@ void TMainForm::UtworzPanele() {
 }
 
 bool TMainForm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (PoleCofaSamo(obiekt, zdarzenie)) {
+        zdarzenie->ignore(); // not the field's: the window's shortcut acts
+        return true;
+    }
     if (obiekt == StolarkaTree->viewport() && zdarzenie->type() == QEvent::MouseButtonPress)
         wezelPrzedKliknieciem_ = StolarkaTree->currentItem();
     if (zdarzenie->type() == QEvent::Wheel) {
@@ -191,6 +217,9 @@ void TMainForm::UstawStan() {
     const bool okno = jest && wezel && wezel->parent();
     DelStolarkaTA->setEnabled(okno);
     MulStolarkaTA->setEnabled(okno);
+    EditUndo1->setEnabled(jest && historia_.canUndo());
+    EditRedo1->setEnabled(jest && historia_.canRedo());
+    StronaStartowa->setVisible(!jest);
     const QString nazwa = nazwaPliku_.isEmpty() ? BEZ_NAZWY : BezKatalogu(nazwaPliku_);
     setWindowTitle(
         QStringLiteral("Termivo - [%1]").arg(nazwaPliku_ == BEZ_NAZWY ? BEZ_NAZWY : nazwa));
@@ -208,6 +237,8 @@ void TMainForm::StanBezProjektu() {
     ElementStolarkiPanel->parentWidget()->parentWidget()->setVisible(false);
     StolarkaPanel->Resetuj();
     ElementStolarkiPanel->Resetuj();
+    NowaHistoria(false);
+    OdswiezOstatnie();
     UstawStan();
 }
 
@@ -227,11 +258,26 @@ TOkno* TMainForm::OknoWezla(QTreeWidgetItem* wezel) {
     return okno;
 }
 
+// The panel into the model; what it changed is a step of the history.
 void TMainForm::Zatwierdz(QTreeWidgetItem* wezel) {
+    auto pokaz = [this](const QString& w) {
+        PokazPoKroku(w);
+    };
     if (!wezel->parent()) {
+        TStanProjektu przed = StanProjektu(*projekt_);
         StolarkaPanel->Zatwierdz(*projekt_);
+        TStanProjektu po = StanProjektu(*projekt_);
+        if (!RownyStan(przed, po))
+            Zapamietaj(
+                std::make_unique<TKrokProjektu>(*projekt_, pokaz, std::move(przed), std::move(po)));
     } else if (TOkno* okno = OknoWezla(wezel)) {
+        const TOkno przed = *okno;
         ElementStolarkiPanel->Zatwierdz(*projekt_, *okno);
+        TZmianaOkna zmiana = RozniceOkna(przed, *okno);
+        if (!zmiana.pola.empty() || zmiana.symbolPrzed != zmiana.symbolPo)
+            Zapamietaj(std::make_unique<TKrokOkien>(
+                QStringLiteral("zmiana okna %1").arg(okno->Symbol()), *projekt_, pokaz,
+                okno->Symbol(), std::vector<TZmianaOkna>{std::move(zmiana)}));
     }
 }
 
@@ -297,6 +343,7 @@ void TMainForm::Nowy() {
         auto* korzen = new QTreeWidgetItem(StolarkaTree, {BEZ_NAZWY});
         StolarkaTree->setCurrentItem(korzen);
     }
+    NowaHistoria(false);
     UstawStan();
     ObsluzWybor();
 }
@@ -336,6 +383,8 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
         StolarkaTree->setCurrentItem(korzen);
         SortujWezly();
     }
+    NowaHistoria(odczyt.niekompletny);
+    DodajDoOstatnich(sciezka);
     UstawStan();
     ObsluzWybor();
     return true;
@@ -362,6 +411,7 @@ bool TMainForm::ImportujPlik(const QString& sciezka) {
         return false;
     }
     dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_UDANY);
+    NowaHistoria(true); // imported, not saved yet
     {
         const QSignalBlocker cisza(StolarkaTree);
         for (QString s = projekt_->FirstSymbol(); !s.isEmpty(); s = projekt_->NextSymbol())
@@ -387,6 +437,7 @@ void TMainForm::ZapiszDoPliku() {
         return;
     }
     uszkodzony_ = false;
+    Zapisano();
 }
 
 void TMainForm::Zapisz() {
@@ -420,6 +471,12 @@ void TMainForm::ZapiszJako() {
 bool TMainForm::Zamknij() {
     if (!projekt_)
         return true;
+    // What is typed counts as a change; an unchanged project closes at once.
+    ObsluzWybor();
+    if (!Zmieniony()) {
+        StanBezProjektu();
+        return true;
+    }
     const TDialogi::Odpowiedz odp = dialogi_.Potwierdzenie(
         this, QStringLiteral("Confirm"),
         QStringLiteral("Czy chcesz zapisać zmiany wprowadzone do projektu?"));
@@ -434,11 +491,17 @@ bool TMainForm::Zamknij() {
         if (wynik_ == Wynik::ZapiszJakoAnulowane || wynik_ == Wynik::Nieudany)
             return false;
     }
+    odzysk_->Usun(); // "Nie": the changes are given up
     StanBezProjektu();
     return true;
 }
 
 void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
+    // Ended by the system: the recovery copy is written, nothing is asked.
+    if (koniecOdSystemu_) {
+        zdarzenie->accept();
+        return;
+    }
     if (projekt_ && !Zamknij()) {
         zdarzenie->ignore();
         return;
@@ -476,6 +539,12 @@ void TMainForm::DodajLubPowiel(bool powiel) {
     }
     if (powiel)
         projekt_->CopyOknoParams(zrodlo, symbol);
+    if (const TOkno* nowe = projekt_->GetOkno(symbol))
+        Zapamietaj(std::make_unique<TKrokListy>(
+            powiel ? QStringLiteral("powielenie okna %1 jako %2").arg(zrodlo, nowe->Symbol())
+                   : QStringLiteral("dodanie okna %1").arg(nowe->Symbol()),
+            *projekt_, [this](const QString& w) { PokazPoKroku(w); }, *nowe,
+            projekt_->IndeksOkna(symbol), true));
     {
         const QSignalBlocker cisza(StolarkaTree);
         QTreeWidgetItem* wezel = DodajWezel(symbol);
@@ -502,10 +571,20 @@ void TMainForm::UsunOkno() {
                          QStringLiteral("Czy chcesz usunąć wybrane okno?")) !=
         TDialogi::Odpowiedz::Tak)
         return;
+    const TOkno* okno = projekt_->GetOkno(wezel->text(0));
+    if (!okno) {
+        BladFatalny();
+        return;
+    }
+    auto krok = std::make_unique<TKrokListy>(
+        QStringLiteral("usunięcie okna %1").arg(okno->Symbol()), *projekt_,
+        [this](const QString& w) { PokazPoKroku(w); }, *okno, projekt_->IndeksOkna(okno->Symbol()),
+        false);
     if (projekt_->DelOkno(wezel->text(0)) != WYNIK_OK) {
         BladFatalny();
         return;
     }
+    Zapamietaj(std::move(krok));
     // Nothing is committed for the deleted window; the tree picks a
     // neighbour, which is then shown once.
     poprzedni_ = nullptr;
@@ -536,6 +615,9 @@ void TMainForm::ZmienSymbol() {
         Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
         return;
     }
+    if (!RowneBezWielkosci(stary, nowy))
+        Zapamietaj(std::make_unique<TKrokSymbolu>(
+            *projekt_, [this](const QString& w) { PokazPoKroku(w); }, stary, nowy));
     ElementStolarkiPanel->SymbolOknaEd->setText(nowy);
     poprzedni_->setText(0, nowy);
     SortujWezly();

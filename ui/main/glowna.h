@@ -6,10 +6,18 @@
 
 #include <QMainWindow>
 #include <QPageLayout>
+#include <QUndoStack>
 
+#include <functional>
 #include <memory>
 
 class QAction;
+class QMenu;
+class QSettings;
+class QTimer;
+class TKrok;
+class TOdzysk;
+class TStronaStartowa;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TEdytorOkna;
@@ -31,6 +39,10 @@ public:
     static constexpr int WYSOKOSC_KLIENTA = 668;
 
     TZestawienieStolarki* Projekt() const { return projekt_.get(); }
+    QUndoStack& Historia() { return historia_; }
+    // Changed since it was opened or saved (or never saved: imported, or
+    // read from a damaged file).
+    bool Zmieniony() const;
     const QString& NazwaPliku() const { return nazwaPliku_; }
     const QPageLayout& UkladStrony() const { return ukladStrony_; }
 
@@ -62,6 +74,23 @@ public:
     void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.
     void ObsluzWybor();
+    // The last step of the edit history taken back, or made again (pending
+    // edits are committed first).
+    void Cofnij();
+    void Ponow();
+
+    // The recovery copy of a changed project, written every `ms` and when
+    // the system ends the program.
+    void UstawOdstepOdzysku(int ms);
+    void ZapiszOdzysk();
+    // The system asks the program to end (SIGTERM): the recovery copy is
+    // written and the program ends without questions.
+    void KoniecOdSystemu();
+    // At start-up: the recovery copies left by a program that did not end
+    // normally, offered one by one.
+    void ZaproponujOdzysk();
+    // The recent projects, newest first (missing files are left out).
+    QStringList OstatnieProjekty() const;
 
     QTreeWidget* StolarkaTree;
     TPanelProjektu* StolarkaPanel;
@@ -69,12 +98,16 @@ public:
 
     QAction *FileNewTA, *FileOpenTA, *FileSaveTA, *FileSaveAsTA, *FileCloseTA, *FileImportArvoKTA,
         *FilePageSetup1, *FilePrintPreviewTA, *PrintDlgTA, *FileExitTA;
-    QAction *EditCut1, *EditCopy1, *EditPaste1;
+    QAction *EditUndo1, *EditRedo1, *EditCut1, *EditCopy1, *EditPaste1;
+    QMenu* OstatnieMI;
+    TStronaStartowa* StronaStartowa;
     QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *OrientacjeTA, *CalcStartTA;
     QAction *HelpContents1, *HelpWord1, *HelpPdf1, *HelpAbout1;
 
 protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
@@ -97,6 +130,24 @@ private:
     void Blad(const QString& tresc);
     void UruchomKalkulator();
     void UstawSchowek();
+    // The edit history: its commands, a step made after its change, and the
+    // view after a step was taken back or made again.
+    void UtworzHistorie();
+    void Zapamietaj(std::unique_ptr<TKrok> krok);
+    // A change to many windows (apply to all) as one step.
+    void KrokOkien(const QString& nazwa, const std::function<void()>& zmiana);
+    void PokazPoKroku(const QString& wezel);
+    void ZbudujDrzewo(const QString& biezacy);
+    // A project opened, created or closed starts a history of its own.
+    void NowaHistoria(bool zmieniony);
+    void Zapisano();
+    // Recent projects and the start page.
+    void DodajDoOstatnich(const QString& sciezka);
+    void OdswiezOstatnie();
+    void OtworzLubImportuj(const QString& sciezka);
+    // A text field that cannot undo (or redo) its own typing leaves Ctrl+Z
+    // (or Ctrl+Y) to the history.
+    bool PoleCofaSamo(QObject* obiekt, QEvent* zdarzenie) const;
 
     TDialogi& dialogi_;
     TOdbiorcaPowiadomien odbiorca_;
@@ -116,4 +167,11 @@ private:
     // The project's path with another extension.
     QString ObokProjektu(const QString& rozszerzenie) const;
     QPageLayout ukladStrony_;
+    QUndoStack historia_;
+    bool wKroku_ = false;    // a step is being taken back or made again
+    bool zmieniony_ = false; // changed without a step (imported, damaged)
+    std::unique_ptr<TOdzysk> odzysk_;
+    QTimer* zegarOdzysku_ = nullptr;
+    bool koniecOdSystemu_ = false;
+    std::unique_ptr<QSettings> ustawienia_;
 };

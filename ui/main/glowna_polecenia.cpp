@@ -153,12 +153,20 @@ void TMainForm::UtworzMenuIPasek() {
     QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
     plik->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileSaveAsTA, FileCloseTA});
     plik->addSeparator();
+    OstatnieMI = plik->addMenu(QStringLiteral("Ostatnio otwierane"));
+    OstatnieMI->setObjectName(QStringLiteral("OstatnieMI"));
+    OstatnieMI->setToolTipsVisible(true);
+    // Files that are gone are left out when the menu opens.
+    connect(OstatnieMI, &QMenu::aboutToShow, this, &TMainForm::OdswiezOstatnie);
+    plik->addSeparator();
     plik->addAction(FileImportArvoKTA);
     plik->addSeparator();
     plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
     plik->addSeparator();
     plik->addAction(FileExitTA);
     QMenu* edycja = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    edycja->addActions({EditUndo1, EditRedo1});
+    edycja->addSeparator();
     edycja->addActions({EditCut1, EditCopy1, EditPaste1});
     QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
     stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
@@ -179,6 +187,7 @@ void TMainForm::UtworzMenuIPasek() {
     pasek->addActions({FilePrintPreviewTA, PrintDlgTA});
     pasek->addSeparator();
     pasek->addActions({EditCut1, EditCopy1, EditPaste1});
+    pasek->addActions({EditUndo1, EditRedo1});
     pasek->addSeparator();
     pasek->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
     pasek->addSeparator();

@@ -82,6 +82,26 @@ void Znak(QPainter& p, const TPedzel& k, QPointF srodek, QColor barwa, bool plus
     }
 }
 
+// A curved arrow turning back (to the left) or forward, mirrored.
+void Strzalka(QPainter& p, const TPedzel& k, bool wstecz) {
+    p.save();
+    if (!wstecz) {
+        p.translate(24, 0);
+        p.scale(-1, 1);
+    }
+    QPainterPath luk;
+    luk.moveTo(7, 9);
+    luk.cubicTo(12, 4, 21, 6, 20, 13);
+    luk.cubicTo(19.5, 17, 15, 19.5, 10, 19);
+    p.setPen(QPen(k(NIEBIESKI), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(luk);
+    p.setPen(Qt::NoPen);
+    p.setBrush(k(NIEBIESKI));
+    p.drawPolygon(QPolygonF({QPointF(2.5, 10), QPointF(10, 4.5), QPointF(10.5, 13)}));
+    p.restore();
+}
+
 // Draws the picture in a 24 × 24 box.
 void Rysuj(QPainter& p, TIkona ikona, const TPedzel& k) {
     switch (ikona) {
@@ -184,6 +204,10 @@ void Rysuj(QPainter& p, TIkona ikona, const TPedzel& k) {
         for (int r = 0; r < 3; ++r)
             for (int c = 0; c < 3; ++c)
                 p.drawRect(QRectF(7 + 3.6 * c, 10.5 + 3.6 * r, 2.6, 2.6));
+        break;
+    case TIkona::Cofnij:
+    case TIkona::Ponow:
+        Strzalka(p, k, ikona == TIkona::Cofnij);
         break;
     }
 }

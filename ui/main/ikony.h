@@ -19,6 +19,8 @@ enum class TIkona {
     UsunOkno,
     PowielOkno,
     Kalkulator,
+    Cofnij,
+    Ponow,
 };
 
 QIcon IkonaPolecenia(TIkona ikona);

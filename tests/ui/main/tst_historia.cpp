@@ -1,0 +1,343 @@
+#include "dialogiskrypt.h"
+#include "edytorokna.h"
+#include "glowna.h"
+#include "odzysk.h"
+#include "panelprojektu.h"
+#include "plikprojektu.h"
+#include "stronastartowa.h"
+#include "zdarzenia.h"
+#include "zestawienie.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCommandLinkButton>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+using O = TDialogi::Odpowiedz;
+
+// The whole project as its file would hold it: every field of every window,
+// in list order.
+QByteArray Stan(const TMainForm& f) {
+    return f.Projekt() ? ZapiszProjektDoBajtow(*f.Projekt()).value_or(QByteArray()) : QByteArray();
+}
+
+void Wpisz(QLineEdit* pole, const QString& tekst) {
+    pole->setFocus();
+    pole->selectAll();
+    Pisz(pole, tekst);
+}
+
+// The child of the recovery test: a project with an edit, its recovery copy
+// written, then it waits to be killed.
+int Dziecko(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    TDialogiSkrypt d;
+    TMainForm f(d);
+    f.show();
+    f.UstawOdstepOdzysku(50);
+    f.Nowy();
+    d.teksty << QStringLiteral("O7");
+    f.DodajOkno();
+    Wpisz(f.ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1234"));
+    const QDir katalog(TOdzysk::Katalog());
+    while (katalog.entryList({QStringLiteral("*.tmv")}).isEmpty())
+        QTest::qWait(20);
+    QTest::qWait(200); // a write or two more
+    std::printf("gotowe\n");
+    std::fflush(stdout);
+    for (;;)
+        QTest::qWait(1000);
+}
+
+} // namespace
+
+class TestHistoria : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TDialogiSkrypt> d;
+    std::unique_ptr<TMainForm> f;
+    QTemporaryDir katalog;
+
+    void Pokazane() {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+    }
+    void Wybierz(const QString& tekst) {
+        const QList<QTreeWidgetItem*> w =
+            f->StolarkaTree->findItems(tekst, Qt::MatchExactly | Qt::MatchRecursive);
+        QVERIFY(!w.isEmpty());
+        QTest::mouseClick(f->StolarkaTree->viewport(), Qt::LeftButton, {},
+                          f->StolarkaTree->visualItemRect(w.first()).center());
+    }
+    void Klawisz(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+        f->StolarkaTree->setFocus();
+        QTest::keyClick(f->StolarkaTree, k, m);
+    }
+
+private slots:
+    void initTestCase() {
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+        QVERIFY(katalog.isValid());
+        QDir(TOdzysk::Katalog()).removeRecursively(); // what earlier runs left
+    }
+    void init() {
+        d = std::make_unique<TDialogiSkrypt>();
+        f = std::make_unique<TMainForm>(*d);
+    }
+    void cleanup() {
+        if (f && f->Projekt()) {
+            d->odpowiedzi << O::Nie;
+            f->Zamknij();
+        }
+        f.reset();
+        d.reset();
+    }
+
+    // Every kind of step taken back with Ctrl+Z (and once from the menu) and
+    // made again with Ctrl+Y: the whole project as it was, field by field.
+    void cofnijIPonow() {
+        Pokazane();
+        f->Nowy();
+        d->teksty << QStringLiteral("O1") << QStringLiteral("O2");
+        f->DodajOkno();
+        f->DodajOkno();
+        QList<QByteArray> stany{Stan(*f)};
+        QStringList nazwy;
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+
+        Wybierz(QStringLiteral("O1"));
+        Wpisz(e->SzerokoscEd, QStringLiteral("1500"));
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("zmiana okna O1");
+
+        Wpisz(e->UgEd, QStringLiteral("0,7"));
+        d->odpowiedzi << O::Tak;
+        QTest::mouseClick(e->SetAllUgBBtn, Qt::LeftButton);
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(f->Projekt()->GetOkno("O2")->Ug, 0.7);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("przypisanie Ug wszystkim oknom");
+
+        Wybierz(QStringLiteral("O2"));
+        d->teksty << QStringLiteral("O5");
+        QTest::mouseClick(e->ZmSymbBitBtn, Qt::LeftButton);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("zmiana symbolu okna O2 na O5");
+
+        Wybierz(QStringLiteral("O1"));
+        d->teksty << QStringLiteral("O3");
+        Klawisz(Qt::Key_M);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("powielenie okna O1 jako O3");
+
+        Wybierz(QStringLiteral("O5"));
+        d->odpowiedzi << O::Tak;
+        Klawisz(Qt::Key_U);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("usunięcie okna O5");
+
+        Wybierz(QStringLiteral("bez nazwy"));
+        Wpisz(f->StolarkaPanel->FirmaEd, QStringLiteral("Łęg"));
+        QTest::mouseClick(f->StolarkaPanel->PodpiwniczenieCB, Qt::LeftButton);
+        QTest::mouseClick(f->StolarkaPanel->PrzeliczCenyBBtn, Qt::LeftButton);
+        stany << Stan(*f);
+        nazwy << QStringLiteral("zmiana danych projektu");
+        QCOMPARE(f->Projekt()->Firma, QStringLiteral("Łęg"));
+
+        // Back, step by step; the caption names the step.
+        for (int i = nazwy.size() - 1; i >= 0; --i) {
+            QCOMPARE(f->EditUndo1->text(), QStringLiteral("&Cofnij: ") + nazwy[i]);
+            if (i == 3) {
+                // From the menu, as a user opens it.
+                QMenu* edycja = f->EditUndo1->associatedObjects().isEmpty()
+                                    ? nullptr
+                                    : qobject_cast<QMenu*>(f->EditUndo1->associatedObjects()[0]);
+                QVERIFY(edycja);
+                edycja->popup(f->mapToGlobal(QPoint(40, 20)));
+                QVERIFY(QTest::qWaitForWindowExposed(edycja));
+                QTest::mouseClick(edycja, Qt::LeftButton, {},
+                                  edycja->actionGeometry(f->EditUndo1).center());
+            } else {
+                Klawisz(Qt::Key_Z);
+            }
+            QCOMPARE(Stan(*f), stany[i]);
+        }
+        QCOMPARE(f->EditUndo1->text(), QStringLiteral("&Cofnij: dodanie okna O2"));
+        // The step taken back shows its node: O1 after the first change.
+        Klawisz(Qt::Key_Y);
+        QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O1"));
+        for (int i = 2; i < stany.size(); ++i) {
+            QCOMPARE(f->EditRedo1->text(), QStringLiteral("&Ponów: ") + nazwy[i - 1]);
+            Klawisz(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            QCOMPARE(Stan(*f), stany[i]);
+        }
+    }
+
+    // Ctrl+Z in a field undoes its own typing first; the model's step only
+    // when the field has none.
+    void cofnijWPolu() {
+        Pokazane();
+        f->Nowy();
+        d->teksty << QStringLiteral("O1");
+        f->DodajOkno();
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        Wpisz(e->SzerokoscEd, QStringLiteral("900"));
+        QTest::keyClick(e->SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("0"));
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+        QTest::keyClick(e->SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 0); // the window's adding taken back
+    }
+
+    // Saving makes the project unchanged; undoing back to the save too, and
+    // then closing asks nothing.
+    void stanZapisany() {
+        Pokazane();
+        f->Nowy();
+        QVERIFY(!f->Zmieniony());
+        d->teksty << QStringLiteral("O1");
+        f->DodajOkno();
+        QVERIFY(f->Zmieniony());
+        d->pliki << katalog.filePath(QStringLiteral("zapisany.tmv"));
+        f->Zapisz();
+        QVERIFY(!f->Zmieniony());
+        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1000"));
+        QTest::mouseClick(f->ElementStolarkiPanel->RefreshUwOkna, Qt::LeftButton);
+        QVERIFY(f->Zmieniony());
+        Klawisz(Qt::Key_Z);
+        QVERIFY(!f->Zmieniony());
+        const int pytan = d->pytania.size();
+        QVERIFY(f->Zamknij());
+        QCOMPARE(d->pytania.size(), pytan);
+        QVERIFY(f->Historia().count() == 0);
+    }
+
+    // 10,000 windows given one Ug: the step keeps the values it replaced,
+    // not the windows.
+    void duzyProjekt() {
+        {
+            TZestawienieStolarki duzy;
+            for (int i = 0; i < 10000; ++i)
+                duzy.AddOkno(QStringLiteral("O%1").arg(i));
+            QCOMPARE(ZapiszProjekt(duzy, katalog.filePath(QStringLiteral("duzy.tmv"))), 0);
+        }
+        QVERIFY(f->OtworzPlik(katalog.filePath(QStringLiteral("duzy.tmv"))));
+        TZestawienieStolarki& p = *f->Projekt();
+        f->StolarkaTree->setCurrentItem(f->StolarkaTree->topLevelItem(0)->child(0));
+        QElapsedTimer czas;
+        czas.start();
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        d->odpowiedzi << O::Tak;
+        e->UgEd->setText(QStringLiteral("1,1"));
+        e->SetAllUgBBtn->click();
+        QVERIFY(czas.elapsed() < 3000);
+        QCOMPARE(p.Okno(9999)->Ug, 1.1);
+        f->Cofnij();
+        QCOMPARE(p.Okno(9999)->Ug, 0.0);
+        f->Ponow();
+        QCOMPARE(p.Okno(9999)->Ug, 1.1);
+    }
+
+    // A program killed after an edit: the next start offers the edit back,
+    // under the project's name; another running program's copy is not
+    // offered.
+    void odzyskPoZabiciu() {
+        QProcess dziecko;
+        dziecko.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        dziecko.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--dziecko")});
+        QVERIFY(dziecko.waitForStarted());
+        QByteArray wyjscie;
+        QTRY_VERIFY_WITH_TIMEOUT((wyjscie += dziecko.readAllStandardOutput()).contains("gotowe") ||
+                                     dziecko.state() == QProcess::NotRunning,
+                                 60000);
+        QVERIFY(wyjscie.contains("gotowe"));
+        {
+            // While the child lives its copy is its own.
+            TOdzysk inny;
+            QVERIFY(inny.Pozostawione().empty());
+        }
+        ::kill(static_cast<pid_t>(dziecko.processId()), SIGKILL);
+        QVERIFY(dziecko.waitForFinished());
+
+        bool bylo = false;
+        d->przyOknie = [&](QDialog& okno) {
+            auto* przywroc = okno.findChild<QPushButton*>(QStringLiteral("PrzywrocBtn0"));
+            if (!przywroc)
+                return false;
+            bylo = true;
+            QTest::mouseClick(przywroc, Qt::LeftButton);
+            return true;
+        };
+        Pokazane();
+        f->ZaproponujOdzysk();
+        QVERIFY(bylo);
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+        QCOMPARE(f->Projekt()->Okno(0)->Szerokosc, 1234.0);
+        QVERIFY(f->Zmieniony());
+        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        // Closing with "Nie" gives the copy up: nothing is offered again.
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        TOdzysk pozniej;
+        QVERIFY(pozniej.Pozostawione().empty());
+    }
+
+    // The recent projects: in the menu and on the start page, newest
+    // first, a file that is gone left out.
+    void ostatnieProjekty() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Termivo"),
+                  QStringLiteral("Termivo"))
+            .remove(QStringLiteral("OstatnioOtwierane"));
+        const QString a = katalog.filePath(QStringLiteral("a.tmv"));
+        const QString b = katalog.filePath(QStringLiteral("b.tmv"));
+        for (const QString& s : {a, b}) {
+            f->Nowy();
+            d->pliki << s;
+            f->Zapisz();
+            QVERIFY(f->Zamknij());
+        }
+        QCOMPARE(f->OstatnieProjekty(), (QStringList{b, a}));
+        Pokazane();
+        QVERIFY(f->StronaStartowa->isVisible());
+        QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 2);
+        QFile::remove(b);
+        // The menu, opened, leaves the missing file out.
+        f->OstatnieMI->popup(f->mapToGlobal(QPoint(40, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(f->OstatnieMI));
+        QCOMPARE(f->OstatnieMI->actions().size(), 1);
+        f->OstatnieMI->hide();
+        QCOMPARE(f->OstatnieMI->actions()[0]->toolTip(), QDir::toNativeSeparators(a));
+        // A click on the start page opens it.
+        QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 1);
+        QTest::mouseClick(f->StronaStartowa->OstatnieBtn[0], Qt::LeftButton);
+        QVERIFY(f->Projekt());
+        QCOMPARE(f->NazwaPliku(), a);
+        QVERIFY(!f->StronaStartowa->isVisible());
+    }
+};
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "--dziecko") == 0)
+        return Dziecko(argc, argv);
+    QApplication app(argc, argv);
+    TestHistoria t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_historia.moc"
