@@ -8,6 +8,7 @@
 #include "pageview.h"
 #include "papersheet.h"
 #include "prnprvform.h"
+#include "przegladokien.h"
 #include "raport.h"
 #include "thumbnailstrip.h"
 #include "wydruk.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -141,6 +143,23 @@ void BM_OknoPodgladu(benchmark::State& stan) {
     stan.counters["strony"] = okno.PageView->PageCount();
 }
 BENCHMARK(BM_OknoPodgladu)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The overview of 10,000 windows opened: every verdict, price and area worked
+// out, the table laid out and shown.
+void BM_PrzegladOkien(benchmark::State& stan) {
+    static std::unique_ptr<TZestawienieStolarki> p = [] {
+        auto q = std::make_unique<TZestawienieStolarki>();
+        GenerujProjekt(*q, 10000);
+        return q;
+    }();
+    for (auto _ : stan) {
+        TPrzegladOkienForm okno(*p);
+        okno.show();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(okno.OknaTV->model()->rowCount());
+    }
+}
+BENCHMARK(BM_PrzegladOkien)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The same report printed, straight onto a printer in PDF mode at 1200 dpi.
 void BM_DrukDoPdf(benchmark::State& stan) {

@@ -70,11 +70,12 @@ void TJson::Tekst(const QString& s) {
 
 void TJson::Nazwa(const QString& s) {
     PrzedWartoscia();
-    auto it = nazwy_.find(s.constData());
+    // Keyed by the text itself: a name is found whatever string holds it.
+    auto it = nazwy_.find(s);
     if (it == nazwy_.end()) {
         TJson j;
         j.DopiszTekst(s);
-        it = nazwy_.insert(s.constData(), j.Wynik());
+        it = nazwy_.insert(s, j.Wynik());
     }
     Dolacz(it->constData(), it->size());
 }

@@ -19,8 +19,8 @@ public:
     // A key known to be plain ASCII without quotes or backslashes.
     void Klucz(QLatin1String nazwa);
     void Tekst(const QString& s);
-    // A catalogue name: such texts live as long as the program, so their
-    // JSON form is made once per text and kept.
+    // A catalogue name: a few texts over and over, so the JSON form of
+    // each is made once and kept.
     void Nazwa(const QString& s);
     // Shortest text that reads back as the same double; null when not finite.
     void Liczba(double x);
@@ -55,7 +55,7 @@ private:
     void DopiszTekst(const QString& s);
 
     std::string wynik_; // appends stay inline, unlike QByteArray's
-    QHash<const QChar*, QByteArray> nazwy_;
+    QHash<QString, QByteArray> nazwy_;
     QVector<bool> pierwszy_; // per open container: nothing written in it yet
     bool poKluczu_ = false;
 };

@@ -6,6 +6,7 @@
 #include "podsumowanie.h"
 #include "raport.h"
 #include "raportcli.h"
+#include "sprawdzenie.h"
 #include "wspolne.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,10 @@ const char* const pomoc =
     "                     and every window with its fields, counts per level and\n"
     "                     direction, SumaOkien, Uw, its list price in euro\n"
     "                     (CenaZCennika), its net price in zloty (CenaNetto; both\n"
-    "                     null when there is none) and KomunikatWyceny.\n"
+    "                     null when there is none), KomunikatWyceny, its kind\n"
+    "                     (Rodzaj), Umax and WT2021 (the verdict of the technical\n"
+    "                     conditions of 2021); the project's WT2021 says whether\n"
+    "                     it complies and which windows fail or lack data.\n"
     "                     Numbers are read with the user's locale, as the program\n"
     "                     does. Messages of the model go to stderr.\n"
     "  orientations FILE.tmv [--csv]\n"
@@ -46,20 +50,21 @@ const char* const pomoc =
     "                     Import an Arvo-K project (walls, windows and doors) as a\n"
     "                     new Termivo project with a ground floor, and save it.\n"
     "                     On failure nothing is written.\n"
-    "%s"
+    "%s%s"
     "  --help             Show this text.\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written or a\n"
     "printer cannot be used (the reason on stderr), 2 for wrong usage, 3 when\n"
     "the page of report or print cannot hold a window block (\"Strona jest za\n"
-    "mała by wydrukować zestawienie stolarki!\"; nothing is written or printed).\n";
+    "mała by wydrukować zestawienie stolarki!\"; nothing is written or printed)\n"
+    "or, for check, when a window fails WT 2021 or lacks thermal data.\n";
 
 void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
 }
 
 void Pomoc(FILE* strumien) {
-    std::fprintf(strumien, pomoc, POMOC_RAPORTU);
+    std::fprintf(strumien, pomoc, POMOC_SPRAWDZENIA, POMOC_RAPORTU);
 }
 
 int ZleUzycie() {
@@ -138,6 +143,10 @@ int main(int argc, char* argv[]) {
         (argumenty.size() == 2 ||
          (argumenty.size() == 3 && argumenty[2] == QStringLiteral("--csv"))))
         return Orientacje(argumenty[1], argumenty.size() == 3);
+    if (argumenty.value(0) == QStringLiteral("check")) {
+        const int kod = Sprawdz(argumenty.mid(1));
+        return kod == KOD_ZLE_UZYCIE ? ZleUzycie() : kod;
+    }
     if (argumenty.size() == 3 && argumenty[0] == QStringLiteral("import-avk"))
         return ImportAvk(argumenty[1], argumenty[2]);
     return ZleUzycie();

@@ -4,6 +4,7 @@
 #include "polaokna.h"
 #include "polaprojektu.h"
 #include "tekst.h"
+#include "wt2021.h"
 
 namespace {
 
@@ -87,7 +88,23 @@ void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const TPoziomy& pozio
     Cena(j, QLatin1String("CenaNetto"),
          o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna); // the list read once
     j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
+    const TOcenaWT wt = OcenWT2021(o, p.TemperaturaWewnetrzna);
+    j.Klucz(QLatin1String("Umax"));
+    if (wt.umax < 0)
+        j.Null();
+    else
+        j.Liczba(wt.umax);
+    j.Klucz(QLatin1String("WT2021"));
+    j.Nazwa(TekstWynikuWT(wt.wynik));
     j.KoniecObiektu();
+}
+
+void Symbole(TJson& j, QLatin1String klucz, const QStringList& symbole) {
+    j.Klucz(klucz);
+    j.PoczatekTablicy();
+    for (const QString& s : symbole)
+        j.Tekst(s);
+    j.KoniecTablicy();
 }
 
 } // namespace
@@ -127,6 +144,13 @@ void PodsumowanieJson(TZestawienieStolarki& p, const std::function<void(QByteArr
     j.Pole(QLatin1String("SumaCenMontazuBrutto"), sumy.SumaCenMontazuBrutto);
     j.Pole(QLatin1String("CenaZaM2Netto"), sumy.CenaZaM2Netto);
     j.Pole(QLatin1String("CenaZaM2Brutto"), sumy.CenaZaM2Brutto);
+    const TZgodnoscWT wt = ZgodnoscWT2021(p);
+    j.Klucz(QLatin1String("WT2021"));
+    j.PoczatekObiektu();
+    j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
+    Symbole(j, QLatin1String("NieSpelnia"), wt.nieSpelnia);
+    Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
+    j.KoniecObiektu();
     TPoziomy poziomy;
     for (const QString& poziom : p.Poziomy())
         poziomy.append({poziom, LevelIndex(poziom)});

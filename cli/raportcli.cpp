@@ -18,12 +18,14 @@ const char* const POMOC_RAPORTU =
     "  report PROJECT.tmv OUT.pdf [--prices] [--installation] [--per-m2]\n"
     "         [--font FAMILY] [--paper A4|A3|A5|Letter|Legal] [--landscape]\n"
     "         [--margins MM | --margins LEFT,TOP,RIGHT,BOTTOM] [--orientations]\n"
+    "         [--wt2021]\n"
     "                     Write the schedule report of a project as a PDF file,\n"
     "                     the pages the print preview shows. --prices,\n"
     "                     --installation and --per-m2 add the price of every\n"
     "                     window and the project, the installation totals, and\n"
     "                     the price per square metre; --orientations the tables\n"
-    "                     of windows by storey and direction. Defaults: Tahoma (or the\n"
+    "                     of windows by storey and direction, --wt2021 the WT 2021\n"
+    "                     verdict of every window and the project. Defaults: Tahoma (or the\n"
     "                     default family), A4 portrait, margins of 20 mm. No\n"
     "                     display is needed.\n"
     "  print PROJECT.tmv [--printer NAME] [--copies N] [the options of report]\n"
@@ -100,6 +102,8 @@ std::optional<TZlecenie> Czytaj(const QStringList& argumenty, const QStringList&
             z.opcje.DodajCeneM2 = true;
         } else if (a == QLatin1String("--orientations")) {
             z.opcje.DodajOrientacje = true;
+        } else if (a == QLatin1String("--wt2021")) {
+            z.opcje.DodajWT2021 = true;
         } else if (a == QLatin1String("--landscape")) {
             z.poziomo = true;
         } else if (a == QLatin1String("--font") && jestWartosc) {

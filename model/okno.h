@@ -66,6 +66,7 @@ public:
     int32_t LiczbaNawiewnikow = 0;
     int32_t SzerokoscNawiewnika = 0; // mm
     double CenaOkna = 0;             // zł net; -1 for a list-priced window
+    int32_t Rodzaj = 0;              // kind of element (wt2021.h): okno, drzwi balkonowe, ...
     QString Uwagi;                   // comma text
     QString KomunikatWyceny;         // the reason of the last price shown, stored by the caller
 

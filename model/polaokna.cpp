@@ -1,5 +1,7 @@
 #include "polaokna.h"
 
+#include "wt2021.h"
+
 namespace {
 
 TPoleOkna Liczbowe(const QByteArray& klucz, TRodzajPola rodzaj, double (*liczba)(const TOkno&),
@@ -98,6 +100,9 @@ std::vector<TPoleOkna> Zbuduj() {
     p.push_back(CALKOWITA(LiczbaNawiewnikow));
     p.push_back(CALKOWITA(SzerokoscNawiewnika));
     p.push_back(DZIESIETNA(CenaOkna, 0));
+    p.push_back(Nazwowe(
+        "Rodzaj", [](const TOkno& o) { return NazwaRodzaju(o.Rodzaj); }, KodRodzaju,
+        [](TOkno& o, int32_t k) { o.Rodzaj = k; }, NazwaRodzaju(RODZAJ_OKNO)));
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);

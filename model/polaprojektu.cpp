@@ -76,6 +76,7 @@ std::vector<TPoleProjektu> Zbuduj() {
     pola.push_back(DZIESIETNA(RabatDodatkowy, 0));
     pola.push_back(DZIESIETNA(CenaMontazuOkna, 0));
     pola.push_back(TEKST(ZakresCzynnosci, "Zakres czynności objętych wyceną", ""));
+    pola.push_back(DZIESIETNA(TemperaturaWewnetrzna, 20));
     return pola;
 }
 

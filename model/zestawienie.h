@@ -57,6 +57,7 @@ public:
     int32_t IndeksIteracji = 0;      // cursor of FirstSymbol/NextSymbol
     double CenaMontazuOkna = 0;      // zł net per metre of perimeter
     QString ZakresCzynnosci;
+    double TemperaturaWewnetrzna = 20; // design indoor temperature ti, °C
 
     bool Podpiwniczenie() const { return Podpiwniczenie_; }
     bool Parter() const { return Parter_; }

@@ -2,8 +2,8 @@
 
 #include "dialogi.h"
 #include "dokumentpodgladu.h"
-#include "pageview.h"
 #include "pageoutput.h"
+#include "pageview.h"
 #include "raport.h"
 #include "thumbnailstrip.h"
 #include "wydruk.h"
@@ -188,9 +188,11 @@ void TPrnPrvForm::UtworzPasek() {
              QStringLiteral("Dodaj informacje o cenie za metr kwadratowy okna (z montażem)"));
     DodajOrientacjeCB =
         pole("DodajOrientacjeCB", QStringLiteral("Dodaj zestawienie wg stron świata"));
+    DodajWT2021CB = pole("DodajWT2021CB", QStringLiteral("Dodaj ocenę zgodności z WT 2021"));
     auto* opcje = new QVBoxLayout;
     opcje->setSpacing(0);
-    for (QCheckBox* c : {DodajWyceneCB, DodajCeneMontazuCB, DodajCeneM2CB, DodajOrientacjeCB})
+    for (QCheckBox* c :
+         {DodajWyceneCB, DodajCeneMontazuCB, DodajCeneM2CB, DodajOrientacjeCB, DodajWT2021CB})
         opcje->addWidget(c);
     l->addLayout(opcje);
     l->addStretch();
@@ -280,6 +282,7 @@ TOpcjeRaportu TPrnPrvForm::Opcje() const {
     o.DodajCeneMontazu = DodajCeneMontazuCB->isChecked();
     o.DodajCeneM2 = DodajCeneM2CB->isChecked();
     o.DodajOrientacje = DodajOrientacjeCB->isChecked();
+    o.DodajWT2021 = DodajWT2021CB->isChecked();
     return o;
 }
 
@@ -415,18 +418,20 @@ void TPrnPrvForm::Drukuj() {
     }
     drukowanie_ = true;
     PrzedDrukiem();
-    const TWynikRaportu wynik = DrukujRaport(
-        *projekt_, Opcje(), uklad.margins(QPageLayout::Millimeter), drukarka,
-        [&](TPageOutput& wyjscie) {
-            wyjscie.SetRange(od, do_);
-            wyjscie.przyPrzerwaniu = [&drukarka] { drukarka.abort(); };
-            connect(&wyjscie, &TPageOutput::OnPrintProgress, this,
-                    [&](int strona, int procent, bool* przerwij) {
-                        PostepDruku(strona, do_ - od + 1, procent);
-                        QCoreApplication::processEvents();
-                        *przerwij = zamykanie_;
-                    });
-        });
+    const TWynikRaportu wynik =
+        DrukujRaport(*projekt_, Opcje(), uklad.margins(QPageLayout::Millimeter), drukarka,
+                     [&](TPageOutput& wyjscie) {
+                         wyjscie.SetRange(od, do_);
+                         wyjscie.przyPrzerwaniu = [&drukarka] {
+                             drukarka.abort();
+                         };
+                         connect(&wyjscie, &TPageOutput::OnPrintProgress, this,
+                                 [&](int strona, int procent, bool* przerwij) {
+                                     PostepDruku(strona, do_ - od + 1, procent);
+                                     QCoreApplication::processEvents();
+                                     *przerwij = zamykanie_;
+                                 });
+                     });
     drukowanie_ = false;
     PoDruku();
     if (wynik == TWynikRaportu::Blad)

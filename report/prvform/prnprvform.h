@@ -47,7 +47,8 @@ public:
 
     QPushButton *UstStronyBtn, *DrukujBtn, *ZapiszPdfBtn, *ZamknijBtn;
     QComboBox *ZoomComboBox, *FontCB;
-    QCheckBox *DodajWyceneCB, *DodajCeneMontazuCB, *DodajCeneM2CB, *DodajOrientacjeCB;
+    QCheckBox *DodajWyceneCB, *DodajCeneMontazuCB, *DodajCeneM2CB, *DodajOrientacjeCB,
+        *DodajWT2021CB;
     TThumbnailStrip* ThumbnailStrip;
     TPageView* PageView;
     QTabBar* PageNavigator;

@@ -9,6 +9,7 @@
 #include "powiadomienia.h"
 #include "rysunek.h"
 #include "tekst.h"
+#include "wt2021.h"
 #include "zestawienie.h"
 
 #include <QFile>
@@ -383,6 +384,12 @@ void TRaport::Podsumowanie(int y) {
          Stala(projekt_.USrednie(), 4) + QStringLiteral(" W/m2K"));
     blok(QStringLiteral("Łączne pole powierzchni wszystkich okien dla całego projektu: ") +
          Stala(p.PowierzchniaOkien(), 12) + QStringLiteral(" m2"));
+    if (DodajWT2021) {
+        const TZgodnoscWT z = ZgodnoscWT2021(p);
+        const QString bezDanych = TekstBezDanychWT(z);
+        blok(TekstZgodnosciWT(z) + QStringLiteral(" (ti = ") + Ogolna(p.TemperaturaWewnetrzna) +
+             QStringLiteral(" °C)") + (bezDanych.isEmpty() ? QString() : NL + bezDanych));
+    }
     const TSumyCen sumy = p.SumyCen();
     auto ceny = [&](const QString& naglowek, double netto, double brutto,
                     const QString& jednostka) {
@@ -521,8 +528,12 @@ void TRaport::RysujBlokOkna() {
     int dy2 = MmY(80) + RysujTekst(false, x85, gora, szer85, MmY(WYSOKOSC_BLOKU - 80), liczby, 8) +
               MmY(30);
     dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, QStringLiteral(" Uw okna:"), 10);
-    RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2,
-               QStringLiteral(" ") + Stala(o.Uw(), 4) + QStringLiteral(" W/m2K"), 12);
+    dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2,
+                      QStringLiteral(" ") + Stala(o.Uw(), 4) + QStringLiteral(" W/m2K"), 12);
+    if (DodajWT2021)
+        RysujTekst(
+            false, x85, t + dy2, szer85, wysokosc - dy2,
+            QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_.TemperaturaWewnetrzna)), 8);
 
     QString uwagi = QStringLiteral("Uwagi:") + NL;
     for (const QString& w : RozdzielWiersze(o.Uwagi))

@@ -18,6 +18,7 @@ struct TOpcjeRaportu {
     bool DodajCeneMontazu = false; // installation totals and scope of work
     bool DodajCeneM2 = false;      // price per square metre
     bool DodajOrientacje = false;  // windows by storey and direction, after the summary
+    bool DodajWT2021 = false;      // the WT 2021 verdict of every window and the project
 };
 
 // The printed joinery schedule: a summary page, then one block of fixed

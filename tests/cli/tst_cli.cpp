@@ -1,4 +1,6 @@
 #include "json.h"
+#include "plikprojektu.h"
+#include "zestawienie.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -290,6 +292,70 @@ private slots:
         QCOMPARE(w.kod, 0);
         QCOMPARE(w.bledy, QStringLiteral("Informacja: Plik projektu jest niekompletny: wczytano 2 "
                                          "z 2 okien.\n"));
+    }
+
+    // WT 2021 from the command line: every verdict, the project's, and the
+    // exit status a script before a submission reads.
+    void sprawdzenie_data() {
+        QTest::addColumn<QString>("przypadek");
+        QTest::addColumn<int>("kod");
+        QTest::newRow("spełnia") << "spelnia" << 0;
+        QTest::newRow("nie spełnia") << "nie" << 3;
+        QTest::newRow("bez danych") << "brak" << 3;
+    }
+    void sprawdzenie() {
+        QFETCH(QString, przypadek);
+        QFETCH(int, kod);
+        TZestawienieStolarki p;
+        p.AddOkno("O1");
+        p.AddOkno("N1");
+        TOkno& o = *p.GetOkno("O1");
+        o.Szerokosc = 1200;
+        o.Wysokosc = 1500;
+        o.Ug = 0.5;
+        o.Uf = przypadek == QLatin1String("nie") ? 2.5 : 0.9;
+        o.Psi_g = 0.04;
+        o.Lg = 5000;
+        p.CopyOknoParams("O1", "N1"); // no requirement: an unheated room's window
+        p.GetOkno("N1")->Rodzaj = 5;
+        if (przypadek == QLatin1String("brak"))
+            o.Ug = 0;
+        const QString s = katalog.filePath(QStringLiteral("wt.tmv"));
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        const Wynik w = Uruchom({"check", s, "--json"});
+        QCOMPARE(w.kod, kod);
+        const QJsonObject j = QJsonDocument::fromJson(w.wyjscie).object();
+        QCOMPARE(j.value("Spelnia").toBool(), kod == 0);
+        const QJsonArray okna = j.value("Okna").toArray();
+        QCOMPARE(okna.size(), 2);
+        const QJsonObject o1 = okna[0].toObject();
+        QCOMPARE(o1.value("Symbol").toString(), QStringLiteral("O1"));
+        QCOMPARE(o1.value("Rodzaj").toString(), QStringLiteral("okno"));
+        QCOMPARE(o1.value("Umax").toDouble(), 0.9);
+        QCOMPARE(o1.value("Wynik").toString(),
+                 przypadek == QLatin1String("spelnia") ? QStringLiteral("spełnia")
+                 : przypadek == QLatin1String("nie")   ? QStringLiteral("nie spełnia")
+                                                       : QStringLiteral("brak danych"));
+        QCOMPARE(o1.value("Uw").toDouble(), qRound(o1.value("Uw").toDouble() * 100) / 100.0);
+        QVERIFY(okna[1].toObject().value("Umax").isNull());
+        QCOMPARE(okna[1].toObject().value("Wynik").toString(), QStringLiteral("brak wymagań"));
+        QCOMPARE(j.value("NieSpelnia").toInt(), przypadek == QLatin1String("nie") ? 1 : 0);
+        QCOMPARE(j.value("BezDanych").toInt(), przypadek == QLatin1String("brak") ? 1 : 0);
+        // The lines for a person, and the same verdict in the summary.
+        const Wynik tekst = Uruchom({"check", s});
+        QCOMPARE(tekst.kod, kod);
+        QVERIFY(tekst.wyjscie.startsWith("O1; okno; Uw = "));
+        QVERIFY(tekst.wyjscie.contains("Zgodność z WT 2021: "));
+        const QJsonObject suma = QJsonDocument::fromJson(Uruchom({"summary", s}).wyjscie).object();
+        QCOMPARE(suma.value("TemperaturaWewnetrzna").toDouble(), 20.0);
+        QCOMPARE(suma.value("WT2021").toObject().value("Spelnia").toBool(), kod == 0);
+        QCOMPARE(suma.value("Okna").toArray()[1].toObject().value("Rodzaj").toString(),
+                 QStringLiteral("pomieszczenie nieogrzewane"));
+        QCOMPARE(suma.value("Okna").toArray()[0].toObject().value("WT2021").toString(),
+                 o1.value("Wynik").toString());
+        QCOMPARE(Uruchom({"check"}).kod, 2);
+        QCOMPARE(Uruchom({"check", s, "--xml"}).kod, 2);
+        QCOMPARE(Uruchom({"check", katalog.filePath(QStringLiteral("nie_ma.tmv"))}).kod, 1);
     }
 
     // Printing through the queue: a printer that is not there is said so,

@@ -47,6 +47,7 @@ void Wypelnij(TZestawienieStolarki& p) {
     p.RabatDodatkowy = 2.5;
     p.CenaMontazuOkna = 45.9;
     p.ZakresCzynnosci = "montaż, obróbki; \"ciepły\" montaż";
+    p.TemperaturaWewnetrzna = 15.9;
     p.AddOkno("O1");
     p.AddOkno("Ł2");
     TOkno& o = *p.GetOkno("O1");
@@ -79,6 +80,7 @@ void Wypelnij(TZestawienieStolarki& p) {
     l.TypOkna = 2001;
     l.RodzajSkrzydla.fill(4); // slots 3 to 8 too
     l.CenaOkna = 1234.56;
+    l.Rodzaj = 2; // okno dachowe
 }
 
 // Every field the file holds, by the table the reader and writer use.

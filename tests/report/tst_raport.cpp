@@ -364,6 +364,32 @@ private slots:
         QCOMPARE(r.GenerujRaport(), miesci);
     }
 
+    // The WT 2021 verdict: under every block's Uw and on the summary, only
+    // when asked for.
+    void ocenaWT2021_data() {
+        QTest::addColumn<bool>("zaznaczone");
+        QTest::newRow("bez") << false;
+        QTest::newRow("z oceną") << true;
+    }
+    void ocenaWT2021() {
+        QFETCH(bool, zaznaczone);
+        TZestawienieStolarki p;
+        Okna(p, 2);
+        p.GetOkno("O2")->Ug = 0; // no data
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.DodajWT2021 = zaznaczone;
+        r.GenerujRaport();
+        const auto* podsumowanie = d.Znajdz(QStringLiteral("Zgodność z WT 2021: "), 1);
+        QCOMPARE(podsumowanie != nullptr, zaznaczone);
+        QCOMPARE(d.Znajdz(QStringLiteral(" WT 2021: "), 2) != nullptr, zaznaczone);
+        if (!zaznaczone)
+            return;
+        QVERIFY(podsumowanie->tresc.contains(QStringLiteral("Bez danych cieplnych: 1 (O2)")));
+        QVERIFY(d.Znajdz(QStringLiteral(" WT 2021: brak danych"), 2));
+    }
+
     void stronaZaMala() {
         TZestawienieStolarki p;
         Okna(p, 3);

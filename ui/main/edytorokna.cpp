@@ -13,6 +13,7 @@
 #include "tabug.h"
 #include "tekst.h"
 #include "typokna.h"
+#include "wt2021.h"
 #include "zestawienie.h"
 
 #include <QApplication>
@@ -103,6 +104,8 @@ void TEdytorOkna::Polacz() {
         PodpowiedzLg();
     });
     connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
+    // A new kind is stored and judged at once.
+    connect(RodzajCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
     // A kind picked for a sash is stored, recomputed and drawn at once.
     connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, &TEdytorOkna::zmienionoTyp);
     connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -332,6 +335,17 @@ void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
     }
 }
 
+void TEdytorOkna::PokazWT2021(const TOcenaWT& o) {
+    WT2021ST->setText(TekstOcenyWT(o));
+    QPalette p = WT2021ST->palette();
+    p.setColor(QPalette::WindowText,
+               o.wynik == TWynikWT::Spelnia ? QColor(0x1b, 0x7a, 0x2e)
+               : o.wynik == TWynikWT::NieSpelnia
+                   ? QColor(0xc6, 0x28, 0x28)
+                   : palette().color(QPalette::Disabled, QPalette::WindowText));
+    WT2021ST->setPalette(p);
+}
+
 void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
     projekt_ = &projekt;
     SymbolOknaEd->setText(okno.Symbol());
@@ -359,7 +373,9 @@ void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
     UwagiMemo->setPlainText(RozdzielWiersze(okno.Uwagi).join(QLatin1Char('\n')));
     ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
 
+    RodzajCB->setCurrentIndex(okno.Rodzaj);
     UwOknaEd->setText(TekstStaly(okno.Uw(), 4, 2));
+    PokazWT2021(OcenWT2021(okno, projekt.TemperaturaWewnetrzna));
     PokazCene(projekt, okno);
     if (projekt.FindOkno(okno.Symbol()) == WYNIK_OK)
         Rysuj(projekt);
@@ -371,6 +387,8 @@ void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
 
 void TEdytorOkna::Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const {
     projekt.UstawWielkoscLiter(okno.Symbol(), SymbolOknaEd->text());
+    if (RodzajCB->currentIndex() >= 0)
+        okno.Rodzaj = RodzajCB->currentIndex();
     // A name that is not in a list leaves the window's value as it was.
     if (TypOknaCB->currentIndex() >= 0)
         okno.SetTypOknaNazwa(TypOknaCB->currentText());

@@ -13,6 +13,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+struct TOcenaWT;
 class TDialogi;
 class TListaSkrzydel;
 class TOkno;
@@ -55,6 +56,8 @@ public:
 
     QLineEdit* SymbolOknaEd;
     QPushButton* ZmSymbBitBtn;
+    QComboBox* RodzajCB; // the kind of element, for WT 2021
+    QLabel* WT2021ST;    // the window's WT 2021 verdict, beside Uw
     QLineEdit *SzerokoscEd, *WysokoscEd;
     QComboBox* TypOknaCB;
     QPushButton* WybierzTypOknaBBtn;
@@ -102,6 +105,7 @@ private:
     QWidget* UtworzNawiewniki();
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
+    void PokazWT2021(const TOcenaWT& ocena);
     void PokazCene(TZestawienieStolarki& projekt, TOkno& okno);
 
     TDialogi& dialogi_;

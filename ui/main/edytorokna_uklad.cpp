@@ -6,6 +6,7 @@
 #include "listaskrzydel.h"
 #include "logodv.h"
 #include "siatkapieter.h"
+#include "wt2021.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -64,6 +65,15 @@ void TEdytorOkna::UtworzPola() {
     ZmSymbBitBtn = Przycisk("ZmSymbBitBtn", QStringLiteral("Zmień symbol"),
                             QStringLiteral("Zmiana symbolu bieżącego okna"), this);
     symbol->addWidget(ZmSymbBitBtn);
+    symbol->addSpacing(12);
+    symbol->addWidget(new QLabel(QStringLiteral("Rodzaj:"), this));
+    RodzajCB = new QComboBox(this);
+    RodzajCB->setObjectName(QStringLiteral("RodzajCB"));
+    RodzajCB->setToolTip(QStringLiteral("Rodzaj elementu, od którego zależy wymagany "
+                                        "współczynnik Umax według WT 2021"));
+    for (int i = 0; i < LiczbaRodzajow(); ++i)
+        RodzajCB->addItem(NazwaRodzaju(i));
+    symbol->addWidget(RodzajCB);
     symbol->addStretch();
     glowny->addLayout(symbol);
 
@@ -96,6 +106,10 @@ void TEdytorOkna::UtworzPola() {
     uw->addWidget(RefreshUwOkna);
     uw->addStretch();
     lewa->addLayout(uw);
+    WT2021ST = new QLabel(this);
+    WT2021ST->setObjectName(QStringLiteral("WT2021ST"));
+    WT2021ST->setToolTip(QStringLiteral("Zgodność Uw okna z warunkami technicznymi WT 2021"));
+    lewa->addWidget(WT2021ST);
 
     WycenaPanel = new QWidget(this);
     WycenaPanel->setObjectName(QStringLiteral("WycenaPanel"));

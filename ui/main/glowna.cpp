@@ -2,6 +2,7 @@
 
 #include "edytorokna.h"
 #include "historia.h"
+#include "ikony.h"
 #include "importavk.h"
 #include "krokihistorii.h"
 #include "odzysk.h"
@@ -9,9 +10,11 @@
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "prnprvform.h"
+#include "przegladokien.h"
 #include "raport.h"
 #include "stronastartowa.h"
 #include "tekst.h"
+#include "wt2021.h"
 #include "wydruk.h"
 #include "zestawienie.h"
 #include "znaki.h"
@@ -211,7 +214,7 @@ void TMainForm::UstawStan() {
     for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
         a->setEnabled(!jest);
     for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, AddStolarkaTA, OrientacjeTA,
-                       FilePrintPreviewTA, PrintDlgTA})
+                       PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
         a->setEnabled(jest);
     const QTreeWidgetItem* wezel = StolarkaTree->currentItem();
     const bool okno = jest && wezel && wezel->parent();
@@ -301,6 +304,30 @@ void TMainForm::ObsluzWybor() {
     ElementStolarkiPanel->parentWidget()->parentWidget()->setVisible(!korzen);
     UstawStan();
     Pokaz(wezel);
+    OznaczWezly();
+}
+
+void TMainForm::OznaczWezly() {
+    const QTreeWidgetItem* korzen = StolarkaTree->topLevelItem(0);
+    if (!korzen || !projekt_)
+        return;
+    static const QIcon nieSpelnia = IkonaPolecenia(TIkona::NieSpelniaWT);
+    static const QIcon bezDanych = IkonaPolecenia(TIkona::BrakDanychWT);
+    for (int i = 0; i < korzen->childCount(); ++i) {
+        QTreeWidgetItem* w = korzen->child(i);
+        const TOkno* o = projekt_->GetOkno(w->text(0));
+        const TWynikWT wynik =
+            o ? OcenWT2021(*o, projekt_->TemperaturaWewnetrzna).wynik : TWynikWT::Spelnia;
+        const QIcon& znak = wynik == TWynikWT::NieSpelnia   ? nieSpelnia
+                            : wynik == TWynikWT::BrakDanych ? bezDanych
+                                                            : QIcon();
+        if (w->icon(0).cacheKey() != znak.cacheKey())
+            w->setIcon(0, znak);
+        const QString podpowiedz =
+            o ? QStringLiteral("WT 2021: %1").arg(TekstWynikuWT(wynik)) : QString();
+        if (w->toolTip(0) != podpowiedz)
+            w->setToolTip(0, podpowiedz);
+    }
 }
 
 void TMainForm::SortujWezly() {
@@ -664,6 +691,24 @@ void TMainForm::ZestawienieWgStron() {
     TOrientacjeForm okno(::ZestawienieWgStron(*projekt_), dialogi_,
                          ObokProjektu(QStringLiteral("csv")), this);
     dialogi_.Pokaz(okno);
+}
+
+void TMainForm::PrzegladOkien() {
+    if (!projekt_)
+        return;
+    ObsluzWybor();
+    TPrzegladOkienForm okno(*projekt_, this);
+    dialogi_.Pokaz(okno);
+    if (okno.Wybrane().isEmpty())
+        return;
+    // The window chosen is shown, as a click in the tree shows it.
+    const QList<QTreeWidgetItem*> wezly =
+        StolarkaTree->findItems(okno.Wybrane(), Qt::MatchFixedString | Qt::MatchRecursive);
+    for (QTreeWidgetItem* w : wezly)
+        if (w->parent()) {
+            StolarkaTree->setCurrentItem(w);
+            break;
+        }
 }
 
 void TMainForm::DrukujZestawienie() {

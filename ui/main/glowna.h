@@ -70,6 +70,8 @@ public:
     void DrukujZestawienie();
     // Commit, and the table of windows by storey and direction.
     void ZestawienieWgStron();
+    // Commit, and every window in one table; the window chosen there shown.
+    void PrzegladOkien();
     // The reference dialogs opened from the window editor.
     void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.
@@ -101,7 +103,8 @@ public:
     QAction *EditUndo1, *EditRedo1, *EditCut1, *EditCopy1, *EditPaste1;
     QMenu* OstatnieMI;
     TStronaStartowa* StronaStartowa;
-    QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *OrientacjeTA, *CalcStartTA;
+    QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *OrientacjeTA, *PrzegladOkienTA,
+        *CalcStartTA;
     QAction *HelpContents1, *HelpWord1, *HelpPdf1, *HelpAbout1;
 
 protected:
@@ -130,6 +133,8 @@ private:
     void Blad(const QString& tresc);
     void UruchomKalkulator();
     void UstawSchowek();
+    // Every window that fails WT 2021 or lacks thermal data carries a mark.
+    void OznaczWezly();
     // The edit history: its commands, a step made after its change, and the
     // view after a step was taken back or made again.
     void UtworzHistorie();

@@ -106,6 +106,10 @@ void TMainForm::UtworzPolecenia() {
         "OrientacjeTA", QStringLiteral("Zestawienie wg stron świata..."),
         QStringLiteral("Zestawienie wg stron świata|Liczba okien, ich pole i średni Uw według "
                        "kondygnacji i stron świata"));
+    PrzegladOkienTA = polecenie(
+        "PrzegladOkienTA", QStringLiteral("Przegląd okien..."),
+        QStringLiteral("Przegląd okien|Wszystkie okna w jednej tabeli, z oceną zgodności z "
+                       "WT 2021"));
     CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
                             QKeySequence(), TIkona::Kalkulator);
     HelpContents1 =
@@ -140,6 +144,7 @@ void TMainForm::UtworzPolecenia() {
     connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
     connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
     connect(OrientacjeTA, &QAction::triggered, this, &TMainForm::ZestawienieWgStron);
+    connect(PrzegladOkienTA, &QAction::triggered, this, &TMainForm::PrzegladOkien);
     connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
     connect(EditCut1, &QAction::triggered, this,
             [] { NaPoluTekstowym([](auto* pole) { pole->cut(); }); });
@@ -171,7 +176,7 @@ void TMainForm::UtworzMenuIPasek() {
     QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
     stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
     stolarka->addSeparator();
-    stolarka->addAction(OrientacjeTA);
+    stolarka->addActions({OrientacjeTA, PrzegladOkienTA});
     QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Po&moc"));
     pomoc->addActions({HelpContents1, HelpWord1, HelpPdf1});
     pomoc->addSeparator();

@@ -209,6 +209,21 @@ void Rysuj(QPainter& p, TIkona ikona, const TPedzel& k) {
     case TIkona::Ponow:
         Strzalka(p, k, ikona == TIkona::Cofnij);
         break;
+    case TIkona::NieSpelniaWT:
+    case TIkona::BrakDanychWT: {
+        const bool blad = ikona == TIkona::NieSpelniaWT;
+        p.setPen(Qt::NoPen);
+        p.setBrush(k(blad ? CZERWONY : QColor(0x8a, 0x92, 0x9e)));
+        p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(15);
+        p.setFont(f);
+        p.setPen(k(PAPIER));
+        p.drawText(QRectF(2, 2, 20, 20), Qt::AlignCenter,
+                   blad ? QStringLiteral("!") : QStringLiteral("?"));
+        break;
+    }
     }
 }
 

@@ -21,6 +21,8 @@ enum class TIkona {
     Kalkulator,
     Cofnij,
     Ponow,
+    NieSpelniaWT, // a window that fails WT 2021 (the tree)
+    BrakDanychWT, // a window without thermal data (the tree)
 };
 
 QIcon IkonaPolecenia(TIkona ikona);

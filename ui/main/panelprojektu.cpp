@@ -4,6 +4,7 @@
 #include "liczby.h"
 #include "logodv.h"
 #include "polaliczbowe.h"
+#include "wt2021.h"
 #include "zestawienie.h"
 
 #include <QCheckBox>
@@ -113,6 +114,13 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
         PilnujPolaLiczbowego(e, zakres, dialogi);
         return e;
     };
+    TempWewEd = liczba("TempWewEd", TZakresPola::NieUjemna);
+    TempWewEd->setMaximumWidth(50);
+    TempWewEd->setToolTip(QStringLiteral("Projektowana temperatura wewnętrzna, od której zależy "
+                                         "wymagany współczynnik Umax okien według WT 2021"));
+    // Beside the date, where the header has room (the levels fill their row).
+    fs->addWidget(new QLabel(QStringLiteral("Temperatura wewnętrzna ti:"), stopka), 4, 2);
+    fs->addWidget(ZJednostka(TempWewEd, QStringLiteral("°C")), 4, 3, Qt::AlignLeft);
     auto* opcje = new QGroupBox(QStringLiteral("Opcje projektu"), this);
     opcje->setObjectName(QStringLiteral("OpcjePanel"));
     auto* fo = new QFormLayout(opcje);
@@ -199,6 +207,14 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     glowny->addWidget(budynek);
     glowny->addLayout(opcjeIPromocje);
     glowny->addLayout(sumy);
+    ZgodnoscWTST = new QLabel(this);
+    ZgodnoscWTST->setObjectName(QStringLiteral("ZgodnoscWTST"));
+    BezDanychWTST = new QLabel(this);
+    BezDanychWTST->setObjectName(QStringLiteral("BezDanychWTST"));
+    for (QLabel* l : {ZgodnoscWTST, BezDanychWTST}) {
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        glowny->addWidget(l);
+    }
     glowny->addStretch();
 
     connect(LiczbaPieterSpinEd, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -241,6 +257,15 @@ void TPanelProjektu::Pokaz(TZestawienieStolarki& p) {
     SumaCenaMontazEd->setText(Staly(sumy.SumaCenMontazu, 12));
     LacznePolePowOkienEd->setText(Staly(p.PowierzchniaOkien(), 12));
     CenaZaMetrKwEd->setText(Staly(sumy.CenaZaM2Netto, 12));
+    TempWewEd->setText(TekstOgolny(p.TemperaturaWewnetrzna));
+    const TZgodnoscWT z = ZgodnoscWT2021(p);
+    ZgodnoscWTST->setText(TekstZgodnosciWT(z));
+    QPalette kolory = ZgodnoscWTST->palette();
+    kolory.setColor(QPalette::WindowText,
+                    z.nieSpelnia.isEmpty() ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc6, 0x28, 0x28));
+    ZgodnoscWTST->setPalette(kolory);
+    BezDanychWTST->setText(TekstBezDanychWT(z));
+    BezDanychWTST->setVisible(!z.bezDanych.isEmpty());
 }
 
 void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
@@ -262,6 +287,7 @@ void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
     p.RabatDodatkowy = LiczbaZTekstu(RabatDodEd->text());
     p.CenaMontazuOkna = LiczbaZTekstu(CenaMontazEd->text());
     p.ZakresCzynnosci = ZakresCzynnosciEd->text();
+    p.TemperaturaWewnetrzna = LiczbaZTekstu(TempWewEd->text());
     p.DVPromocjaKlima = LiczbaZTekstu(PromoKlimaEd->text());
     p.DVPromocjaKobaltowe = LiczbaZTekstu(PromoKobaltEd->text());
     p.DVPromocjaDVline = LiczbaZTekstu(PromoDVLineEd->text());
@@ -281,4 +307,7 @@ void TPanelProjektu::Resetuj() {
     for (QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, PromoKlimaEd, PromoKobaltEd,
                          PromoDVLineEd, PromoFormaEd})
         e->setText(QStringLiteral("0"));
+    TempWewEd->setText(QStringLiteral("20"));
+    ZgodnoscWTST->clear();
+    BezDanychWTST->clear();
 }

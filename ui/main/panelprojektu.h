@@ -4,6 +4,7 @@
 
 class QCheckBox;
 class QDateEdit;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -27,6 +28,8 @@ public:
     QLineEdit *TytulProjEd, *FirmaEd, *ProjektEd, *ObiektEd, *InwestorEd, *ProjektantEd;
     QDateEdit* DataTP;
     QCheckBox *PodpiwniczenieCB, *ParterCB, *PoddaszeCB;
+    QLineEdit* TempWewEd;                 // design indoor temperature ti, °C
+    QLabel *ZgodnoscWTST, *BezDanychWTST; // the project's WT 2021 lines
     QSpinBox* LiczbaPieterSpinEd;
     QLineEdit *KursEd, *StawkaVatEd, *RabatDodEd, *CenaMontazEd, *ZakresCzynnosciEd;
     QLineEdit *PromoKlimaEd, *PromoKobaltEd, *PromoDVLineEd, *PromoFormaEd;

@@ -7,6 +7,7 @@
 #include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
+#include "przegladokien.h"
 #include "siatkapieter.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
@@ -15,6 +16,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -23,6 +26,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -704,6 +708,87 @@ private slots:
         QTest::keyClick(f->StolarkaTree, Qt::Key_Delete);
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
         QCOMPARE(d->pytania.last(), QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?"));
+    }
+
+    // WT 2021 as a designer sees it: the kind chosen in the editor, the
+    // verdict beside Uw, the marks in the tree, the project's lines, and the
+    // overview sorted, filtered and leading to a window.
+    void zgodnoscWT2021() {
+        NowyZOknami({"O10", "O2", "O1"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Wybierz(QStringLiteral("bez nazwy")); // the editor's window committed first
+        TZestawienieStolarki& p = *f->Projekt();
+        for (const char* s : {"O1", "O2", "O10"}) {
+            TOkno& o = *p.GetOkno(QString::fromLatin1(s));
+            o.Szerokosc = 1200;
+            o.Wysokosc = 1500;
+            o.Ug = 0.5;
+            o.Uf = 1.0;
+            o.Psi_g = 0.04;
+            o.Lg = 5000;
+        }
+        p.GetOkno("O2")->Uf = 3.0; // fails
+        p.GetOkno("O10")->Ug = 0;  // no data
+        Wybierz(QStringLiteral("O2"));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        QVERIFY2(
+            e->WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 0,90 – nie spełnia (")),
+            qPrintable(e->WT2021ST->text()));
+        // A roof window: another Umax, chosen from the real list.
+        WybierzZListy(e->RodzajCB, QStringLiteral("okno dachowe"));
+        QCOMPARE(p.GetOkno("O2")->Rodzaj, 2);
+        QVERIFY(e->WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 1,10")));
+        QTreeWidgetItem* korzen = f->StolarkaTree->topLevelItem(0);
+        QVERIFY(korzen->child(0)->icon(0).isNull());  // O1 complies
+        QVERIFY(!korzen->child(1)->icon(0).isNull()); // O10 has no data
+        Wybierz(QStringLiteral("bez nazwy"));
+        QVERIFY(f->StolarkaPanel->ZgodnoscWTST->text().startsWith(
+            QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)")));
+        QCOMPARE(f->StolarkaPanel->BezDanychWTST->text(),
+                 QStringLiteral("Bez danych cieplnych: 1 (O10) – Uśr je obejmuje"));
+
+        d->przyOknie = [](QDialog& okno) {
+            auto* przeglad = qobject_cast<TPrzegladOkienForm*>(&okno);
+            if (!przeglad || !QTest::qWaitForWindowExposed(przeglad))
+                return false;
+            QTableView* t = przeglad->OknaTV;
+            // Natural order by a click on "Symbol": O1, O2, O10.
+            QTest::mouseClick(t->horizontalHeader()->viewport(), Qt::LeftButton, {},
+                              QPoint(t->horizontalHeader()->sectionViewportPosition(0) + 10, 5));
+            QStringList kolejno;
+            for (int i = 0; i < t->model()->rowCount(); ++i)
+                kolejno << t->model()->index(i, 0).data().toString();
+            [&] {
+                QCOMPARE(kolejno, (QStringList{"O1", "O2", "O10"}));
+            }();
+            QCheckBox* filtr = przeglad->TylkoProblemyCB;
+            QTest::mouseClick(filtr, Qt::LeftButton, {}, QPoint(8, filtr->height() / 2));
+            [&] {
+                QCOMPARE(t->model()->rowCount(), 2);
+            }();
+            // Double-click on O10: the table closes and names it.
+            const QRect r = t->visualRect(t->model()->index(1, 0));
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, r.center());
+            QTest::mouseDClick(t->viewport(), Qt::LeftButton, {}, r.center());
+            return true;
+        };
+        f->PrzegladOkienTA->trigger();
+        QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O10"));
+        QVERIFY(EdytorWidoczny());
+        // Enter on a row does the same.
+        d->przyOknie = [](QDialog& okno) {
+            auto* przeglad = qobject_cast<TPrzegladOkienForm*>(&okno);
+            if (!przeglad || !QTest::qWaitForWindowExposed(przeglad))
+                return false;
+            QTableView* t = przeglad->OknaTV;
+            t->setFocus();
+            t->setCurrentIndex(t->model()->index(0, 0));
+            QTest::keyClick(t, Qt::Key_Return);
+            return true;
+        };
+        f->PrzegladOkienTA->trigger();
+        QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O10"));
     }
 
     // What the file cannot store is refused as it is typed, with the reason

@@ -1,0 +1,121 @@
+#include "plikprojektu.h"
+#include "wt2021.h"
+#include "zbieracz.h"
+#include "zestawienie.h"
+
+#include <QtTest>
+
+class TestWT2021 : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    // The shown Uw (hundredths) against Umax; every kind in both classes of ti.
+    void ocena_data() {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::addColumn<double>("ti");
+        QTest::addColumn<double>("uw");
+        QTest::addColumn<double>("umax");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("0,90") << "okno" << 20.0 << 0.90 << 0.9 << "spełnia";
+        QTest::newRow("0,904 widać 0,90") << "okno" << 20.0 << 0.904 << 0.9 << "spełnia";
+        QTest::newRow("0,906 widać 0,91") << "okno" << 20.0 << 0.906 << 0.9 << "nie spełnia";
+        QTest::newRow("ti 16") << "okno" << 16.0 << 1.2 << 0.9 << "nie spełnia";
+        QTest::newRow("ti 15,9") << "okno" << 15.9 << 1.2 << 1.4 << "spełnia";
+        QTest::newRow("balkonowe ≥16") << "drzwi balkonowe" << 20.0 << 0.95 << 0.9 << "nie spełnia";
+        QTest::newRow("balkonowe <16") << "DRZWI BALKONOWE" << 12.0 << 1.4 << 1.4 << "spełnia";
+        QTest::newRow("dachowe ≥16") << "okno dachowe" << 20.0 << 1.1 << 1.1 << "spełnia";
+        QTest::newRow("dachowe <16") << "okno dachowe" << 8.0 << 1.41 << 1.4 << "nie spełnia";
+        QTest::newRow("wewnętrzne ≥16")
+            << "okno w ścianie wewnętrznej" << 20.0 << 1.1 << 1.1 << "spełnia";
+        QTest::newRow("wewnętrzne <16")
+            << "okno w ścianie wewnętrznej" << 5.0 << 1.2 << 1.1 << "nie spełnia";
+        QTest::newRow("drzwi ≥16") << "drzwi zewnętrzne" << 20.0 << 1.3 << 1.3 << "spełnia";
+        QTest::newRow("drzwi <16") << "drzwi zewnętrzne" << 10.0 << 1.31 << 1.3 << "nie spełnia";
+        QTest::newRow("nieogrzewane")
+            << "pomieszczenie nieogrzewane" << 20.0 << 3.0 << -1.0 << "brak wymagań";
+        QTest::newRow("nieznany rodzaj") << "świetlik" << 20.0 << 0.9 << 0.9 << "spełnia";
+    }
+    void ocena() {
+        QFETCH(QString, rodzaj);
+        QFETCH(double, ti);
+        QFETCH(double, uw);
+        QFETCH(double, umax);
+        QFETCH(QString, wynik);
+        bool ok = false;
+        const int32_t kod = KodRodzaju(rodzaj, &ok);
+        const TOcenaWT o = OcenWT2021(kod, ti, uw, true);
+        QCOMPARE(o.umax, umax);
+        QCOMPARE(TekstWynikuWT(o.wynik), wynik);
+        QCOMPARE(TekstWynikuWT(OcenWT2021(kod, ti, uw, false).wynik),
+                 QStringLiteral("brak danych"));
+    }
+
+    // A window without width, height, Ug or Uf has no data: never passed
+    // off as complying; the project's lines say which.
+    void projekt() {
+        TZestawienieStolarki p;
+        for (const char* s : {"O1", "O2", "O8"})
+            p.AddOkno(QString::fromLatin1(s));
+        for (const char* s : {"O1", "O2"}) {
+            TOkno& o = *p.GetOkno(QString::fromLatin1(s));
+            o.Szerokosc = 1200;
+            o.Wysokosc = 1500;
+            o.Ug = 0.5;
+            o.Uf = 1.0;
+            o.Psi_g = 0.04;
+            o.Lg = 5000;
+        }
+        p.GetOkno("O2")->Ug = 2.0;
+        p.GetOkno("O8")->Szerokosc = 1000; // no Ug, Uf
+        QCOMPARE(OcenWT2021(*p.GetOkno("O1"), 20).wynik, TWynikWT::Spelnia);
+        const TZgodnoscWT z = ZgodnoscWT2021(p);
+        QVERIFY(!z.Spelnia());
+        QCOMPARE(TekstZgodnosciWT(z), QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)"));
+        QCOMPARE(TekstBezDanychWT(z),
+                 QStringLiteral("Bez danych cieplnych: 1 (O8) – Uśr je obejmuje"));
+        p.DelOkno("O2");
+        QCOMPARE(TekstZgodnosciWT(ZgodnoscWT2021(p)),
+                 QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna z danymi cieplnymi"));
+        p.DelOkno("O8");
+        QVERIFY(ZgodnoscWT2021(p).Spelnia());
+        QCOMPARE(TekstZgodnosciWT(ZgodnoscWT2021(p)),
+                 QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna"));
+    }
+
+    // The two keys: written, read back, defaulted in a file without them,
+    // a name matched ignoring case, an unknown name the default; copied with
+    // the window's parameters.
+    void klucze() {
+        TZestawienieStolarki a;
+        a.TemperaturaWewnetrzna = 15.9;
+        a.AddOkno("D1");
+        a.GetOkno("D1")->Rodzaj = 4;
+        const QByteArray bajty = ZapiszProjektDoBajtow(a).value_or(QByteArray());
+        QVERIFY(bajty.contains("TemperaturaWewnetrzna=15,9\r\n"));
+        QVERIFY(bajty.contains("Rodzaj=drzwi zewn\xEAtrzne\r\n")); // Windows-1250
+        TZestawienieStolarki b;
+        QCOMPARE(WczytajProjektZBajtow(b, bajty), 0);
+        QCOMPARE(b.TemperaturaWewnetrzna, 15.9);
+        QCOMPARE(b.GetOkno("D1")->Rodzaj, 4);
+        TZbieraczKomunikatow zbieracz;
+        QByteArray stary = bajty;
+        stary.replace("TemperaturaWewnetrzna=15,9\r\n", "");
+        stary.replace("Rodzaj=drzwi zewn", "Rodzaj=DRZWI ZEWN");
+        TZestawienieStolarki c;
+        QCOMPARE(WczytajProjektZBajtow(c, stary), 0);
+        QCOMPARE(c.TemperaturaWewnetrzna, 20.0);
+        QCOMPARE(c.GetOkno("D1")->Rodzaj, 4);
+        stary.replace("Rodzaj=DRZWI ZEWN", "Rodzaj=bramaZEWN");
+        TZestawienieStolarki d;
+        QCOMPARE(WczytajProjektZBajtow(d, stary), 0);
+        QCOMPARE(d.GetOkno("D1")->Rodzaj, RODZAJ_OKNO);
+        a.AddOkno("D2");
+        a.CopyOknoParams("D1", "D2");
+        QCOMPARE(a.GetOkno("D2")->Rodzaj, 4);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWT2021)
+#include "tst_wt2021.moc"
