@@ -1,5 +1,6 @@
 // termivo-cli: the command-line companion, for batch use and scripting.
 
+#include "eksportcli.h"
 #include "importavk.h"
 #include "orientacjejson.h"
 #include "plikprojektu.h"
@@ -50,7 +51,7 @@ const char* const pomoc =
     "                     Import an Arvo-K project (walls, windows and doors) as a\n"
     "                     new Termivo project with a ground floor, and save it.\n"
     "                     On failure nothing is written.\n"
-    "%s%s"
+    "%s%s%s"
     "  --help             Show this text.\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written or a\n"
@@ -64,7 +65,7 @@ void Wypisz(FILE* strumien, const QByteArray& tekst) {
 }
 
 void Pomoc(FILE* strumien) {
-    std::fprintf(strumien, pomoc, POMOC_SPRAWDZENIA, POMOC_RAPORTU);
+    std::fprintf(strumien, pomoc, POMOC_SPRAWDZENIA, POMOC_EKSPORTU, POMOC_RAPORTU);
 }
 
 int ZleUzycie() {
@@ -143,6 +144,10 @@ int main(int argc, char* argv[]) {
         (argumenty.size() == 2 ||
          (argumenty.size() == 3 && argumenty[2] == QStringLiteral("--csv"))))
         return Orientacje(argumenty[1], argumenty.size() == 3);
+    if (argumenty.value(0) == QStringLiteral("export")) {
+        const int kod = EksportCli(argumenty.mid(1));
+        return kod == KOD_ZLE_UZYCIE ? ZleUzycie() : kod;
+    }
     if (argumenty.value(0) == QStringLiteral("check")) {
         const int kod = Sprawdz(argumenty.mid(1));
         return kod == KOD_ZLE_UZYCIE ? ZleUzycie() : kod;

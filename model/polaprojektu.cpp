@@ -18,9 +18,11 @@ TPoleProjektu Tekst(const char* klucz, const QString& etykieta, const QString& r
 
 TPoleProjektu Liczba(const char* klucz, TRodzajPolaProjektu rodzaj,
                      double (*liczba)(const TZestawienieStolarki&),
-                     void (*ustaw)(TZestawienieStolarki&, double), double domyslna = 0) {
+                     void (*ustaw)(TZestawienieStolarki&, double), double domyslna = 0,
+                     const QString& etykieta = QString()) {
     TPoleProjektu p;
     p.klucz = klucz;
+    p.etykieta = etykieta;
     p.rodzaj = rodzaj;
     p.liczba = liczba;
     p.ustawLiczbe = ustaw;
@@ -33,16 +35,17 @@ TPoleProjektu Liczba(const char* klucz, TRodzajPolaProjektu rodzaj,
         #pole, QStringLiteral(etykieta), QStringLiteral(raport),                                   \
         [](const TZestawienieStolarki& p) { return p.pole; },                                      \
         [](TZestawienieStolarki& p, const QString& s) { p.pole = s; })
-#define DZIESIETNA(pole, domyslna)                                                                 \
+#define DZIESIETNA(pole, domyslna, etykieta)                                                       \
     Liczba(                                                                                        \
         #pole, TRodzajPolaProjektu::Dziesietna,                                                    \
         [](const TZestawienieStolarki& p) { return p.pole; },                                      \
-        [](TZestawienieStolarki& p, double x) { p.pole = x; }, domyslna)
-#define POZIOM(pole)                                                                               \
+        [](TZestawienieStolarki& p, double x) { p.pole = x; }, domyslna, QStringLiteral(etykieta))
+#define POZIOM(pole, etykieta)                                                                     \
     Liczba(                                                                                        \
         #pole, TRodzajPolaProjektu::Flaga,                                                         \
         [](const TZestawienieStolarki& p) { return p.pole() ? 1.0 : 0.0; },                        \
-        [](TZestawienieStolarki& p, double x) { p.Set##pole(x != 0); })
+        [](TZestawienieStolarki& p, double x) { p.Set##pole(x != 0); }, 0,                         \
+        QStringLiteral(etykieta))
 
 std::vector<TPoleProjektu> Zbuduj() {
     std::vector<TPoleProjektu> pola;
@@ -60,23 +63,25 @@ std::vector<TPoleProjektu> Zbuduj() {
         nullptr);
     data.rodzaj = TRodzajPolaProjektu::Data;
     pola.push_back(data);
-    pola.push_back(POZIOM(Podpiwniczenie));
-    pola.push_back(POZIOM(Parter));
+    pola.push_back(POZIOM(Podpiwniczenie, "Podpiwniczenie"));
+    pola.push_back(POZIOM(Parter, "Parter"));
     pola.push_back(Liczba(
         "LiczbaPieter", TRodzajPolaProjektu::Calkowita,
         [](const TZestawienieStolarki& p) { return double(p.LiczbaPieter()); },
-        [](TZestawienieStolarki& p, double x) { p.SetLiczbaPieter(static_cast<int32_t>(x)); }));
-    pola.push_back(POZIOM(Poddasze));
-    pola.push_back(DZIESIETNA(KursEuro, 0));
-    pola.push_back(DZIESIETNA(StawkaVat, 0));
-    pola.push_back(DZIESIETNA(DVPromocjaKlima, 30));
-    pola.push_back(DZIESIETNA(DVPromocjaKobaltowe, 30));
-    pola.push_back(DZIESIETNA(DVPromocjaDVline, 33));
-    pola.push_back(DZIESIETNA(DVPromocjaForma, 50));
-    pola.push_back(DZIESIETNA(RabatDodatkowy, 0));
-    pola.push_back(DZIESIETNA(CenaMontazuOkna, 0));
+        [](TZestawienieStolarki& p, double x) { p.SetLiczbaPieter(static_cast<int32_t>(x)); }, 0,
+        QStringLiteral("Liczba pięter")));
+    pola.push_back(POZIOM(Poddasze, "Poddasze"));
+    pola.push_back(DZIESIETNA(KursEuro, 0, "Kurs EURO [zł]"));
+    pola.push_back(DZIESIETNA(StawkaVat, 0, "Stawka VAT [%]"));
+    pola.push_back(DZIESIETNA(DVPromocjaKlima, 30, "Okna klima PCV [%]"));
+    pola.push_back(DZIESIETNA(DVPromocjaKobaltowe, 30, "Okna KOBALTOWE PCV [%]"));
+    pola.push_back(DZIESIETNA(DVPromocjaDVline, 33, "Okna DVline PCV [%]"));
+    pola.push_back(DZIESIETNA(DVPromocjaForma, 50, "Okna forma PCV [%]"));
+    pola.push_back(DZIESIETNA(RabatDodatkowy, 0, "Rabat dodatkowy [%]"));
+    pola.push_back(
+        DZIESIETNA(CenaMontazuOkna, 0, "Cena netto montażu okna za metr bieżący obwodu [zł]"));
     pola.push_back(TEKST(ZakresCzynnosci, "Zakres czynności objętych wyceną", ""));
-    pola.push_back(DZIESIETNA(TemperaturaWewnetrzna, 20));
+    pola.push_back(DZIESIETNA(TemperaturaWewnetrzna, 20, "Temperatura wewnętrzna ti [°C]"));
     return pola;
 }
 

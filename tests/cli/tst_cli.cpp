@@ -358,6 +358,39 @@ private slots:
         QCOMPARE(Uruchom({"check", katalog.filePath(QStringLiteral("nie_ma.tmv"))}).kod, 1);
     }
 
+    // The schedule as a spreadsheet from the command line.
+    void eksport_data() {
+        QTest::addColumn<QStringList>("argumenty"); // after the project
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QByteArray>("poczatek"); // of the file written
+        QTest::newRow("xlsx") << QStringList{"z.xlsx"} << 0 << QByteArray("PK\x03\x04");
+        QTest::newRow("csv") << QStringList{"z.csv"} << 0 << QByteArray("\xEF\xBB\xBFSymbol;");
+        QTest::newRow("format dany")
+            << QStringList{"z.txt", "--format", "csv"} << 0 << QByteArray("\xEF\xBB\xBFSymbol;");
+        QTest::newRow("nieznane rozszerzenie") << QStringList{"z.ods"} << 2 << QByteArray();
+        QTest::newRow("nieznany format")
+            << QStringList{"z.xlsx", "--format", "ods"} << 2 << QByteArray();
+        QTest::newRow("brak folderu") << QStringList{"nie/ma/z.xlsx"} << 1 << QByteArray();
+    }
+    void eksport() {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        QFETCH(QByteArray, poczatek);
+        const QString cel = katalog.filePath(argumenty[0]);
+        QFile::remove(cel);
+        argumenty[0] = cel;
+        const Wynik w = Uruchom(QStringList{"export", Wzorcowy()} + argumenty);
+        QCOMPARE(w.kod, kod);
+        QFile f(cel);
+        QCOMPARE(f.exists(), kod == 0);
+        if (kod == 1)
+            QVERIFY(w.bledy.contains(QStringLiteral("nie istnieje")));
+        if (kod != 0)
+            return;
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith(poczatek));
+    }
+
     // Printing through the queue: a printer that is not there is said so,
     // and nothing else goes to stderr.
     void drukNieznanaDrukarka() {

@@ -1,6 +1,7 @@
 #include "glowna.h"
 
 #include "edytorokna.h"
+#include "eksport.h"
 #include "historia.h"
 #include "ikony.h"
 #include "importavk.h"
@@ -213,8 +214,8 @@ void TMainForm::UstawStan() {
     const bool jest = projekt_ != nullptr;
     for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
         a->setEnabled(!jest);
-    for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, AddStolarkaTA, OrientacjeTA,
-                       PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
+    for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, AddStolarkaTA,
+                       OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
         a->setEnabled(jest);
     const QTreeWidgetItem* wezel = StolarkaTree->currentItem();
     const bool okno = jest && wezel && wezel->parent();
@@ -691,6 +692,29 @@ void TMainForm::ZestawienieWgStron() {
     TOrientacjeForm okno(::ZestawienieWgStron(*projekt_), dialogi_,
                          ObokProjektu(QStringLiteral("csv")), this);
     dialogi_.Pokaz(okno);
+}
+
+void TMainForm::EksportujZestawienie() {
+    if (!projekt_)
+        return;
+    ObsluzWybor();
+    const QString sciezka = dialogi_.PlikDoZapisu(
+        this, QStringLiteral("Skoroszyt Excel (*.xlsx);;CSV – arkusz (*.csv)"),
+        ObokProjektu(QStringLiteral("xlsx")), QStringLiteral("xlsx"));
+    if (sciezka.isEmpty())
+        return;
+    TFormatEksportu format = TFormatEksportu::Xlsx;
+    if (!FormatZNazwy(sciezka, &format))
+        format = TFormatEksportu::Xlsx;
+    QString powod;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = ::EksportujZestawienie(*projekt_, sciezka, format, &powod);
+    QApplication::restoreOverrideCursor();
+    // The list was put in the report's order: the tree follows.
+    SortujWezly();
+    if (!ok)
+        Blad(QStringLiteral("Nie udało się zapisać zestawienia do pliku %1: %2.")
+                 .arg(QDir::toNativeSeparators(sciezka), powod));
 }
 
 void TMainForm::PrzegladOkien() {

@@ -72,6 +72,8 @@ public:
     void ZestawienieWgStron();
     // Commit, and every window in one table; the window chosen there shown.
     void PrzegladOkien();
+    // Commit, and the schedule as an XLSX or CSV file.
+    void EksportujZestawienie();
     // The reference dialogs opened from the window editor.
     void UstawTabele(const TTabele& tabele);
     // The tree selection handling: commit the shown node, show the selected one.
@@ -99,7 +101,7 @@ public:
     TEdytorOkna* ElementStolarkiPanel;
 
     QAction *FileNewTA, *FileOpenTA, *FileSaveTA, *FileSaveAsTA, *FileCloseTA, *FileImportArvoKTA,
-        *FilePageSetup1, *FilePrintPreviewTA, *PrintDlgTA, *FileExitTA;
+        *FileExportTA, *FilePageSetup1, *FilePrintPreviewTA, *PrintDlgTA, *FileExitTA;
     QAction *EditUndo1, *EditRedo1, *EditCut1, *EditCopy1, *EditPaste1;
     QMenu* OstatnieMI;
     TStronaStartowa* StronaStartowa;

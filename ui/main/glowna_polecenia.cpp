@@ -70,6 +70,10 @@ void TMainForm::UtworzPolecenia() {
         QStringLiteral("Import z Arvo-K|Import pliku projektu z programu Arvo-K Kalkulator "
                        "powierzchni ścian, okien i drzwi"),
         QKeySequence(QStringLiteral("Ctrl+I")), TIkona::Import);
+    FileExportTA = polecenie(
+        "FileExportTA", QStringLiteral("Eksportuj zestawienie..."),
+        QStringLiteral("Eksportuj zestawienie|Zapisuje zestawienie okien jako arkusz kalkulacyjny "
+                       "XLSX lub CSV"));
     FilePageSetup1 = polecenie("FilePageSetup1", QStringLiteral("&Ustawienia strony..."),
                                QStringLiteral("Ustawienia strony"));
     FilePrintPreviewTA =
@@ -132,6 +136,7 @@ void TMainForm::UtworzPolecenia() {
     connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
     connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
     connect(FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
+    connect(FileExportTA, &QAction::triggered, this, &TMainForm::EksportujZestawienie);
     connect(FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
     connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);
@@ -164,7 +169,7 @@ void TMainForm::UtworzMenuIPasek() {
     // Files that are gone are left out when the menu opens.
     connect(OstatnieMI, &QMenu::aboutToShow, this, &TMainForm::OdswiezOstatnie);
     plik->addSeparator();
-    plik->addAction(FileImportArvoKTA);
+    plik->addActions({FileImportArvoKTA, FileExportTA});
     plik->addSeparator();
     plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
     plik->addSeparator();

@@ -791,6 +791,31 @@ private slots:
         QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O10"));
     }
 
+    // "Eksportuj zestawienie..." commits what the editor holds and writes
+    // the workbook under the name chosen; a CSV when the name says so.
+    void eksportZestawienia() {
+        NowyZOknami({"O1"});
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QLineEdit* szerokosc = f->ElementStolarkiPanel->SzerokoscEd;
+        szerokosc->setFocus();
+        szerokosc->selectAll();
+        QTest::keyClicks(szerokosc, QStringLiteral("1410"));
+        const QString xlsx = katalog.filePath(QStringLiteral("zestawienie.xlsx"));
+        const QString csv = katalog.filePath(QStringLiteral("zestawienie.csv"));
+        d->pliki << xlsx << csv;
+        f->FileExportTA->trigger();
+        f->FileExportTA->trigger();
+        QVERIFY(d->katalogiDialogow.last().endsWith(QStringLiteral("bez nazwy.xlsx")));
+        QFile z(xlsx);
+        QVERIFY(z.open(QIODevice::ReadOnly));
+        QVERIFY(z.readAll().startsWith("PK"));
+        QFile c(csv);
+        QVERIFY(c.open(QIODevice::ReadOnly));
+        QVERIFY(c.readAll().contains("\r\nO1;1 skrzyd"));
+        QCOMPARE(f->Projekt()->GetOkno("O1")->Szerokosc, 1410.0);
+    }
+
     // What the file cannot store is refused as it is typed, with the reason
     // in the status bar; the rest of the text goes in.
     void znakiSpozaStronyKodowej() {
