@@ -83,6 +83,9 @@ int main(int argc, char* argv[]) {
     QObject::connect(okno.HelpAbout1, &QAction::triggered, &oProgramie, &QDialog::exec);
     QObject::connect(okno.HelpWord1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_WORD); });
     QObject::connect(okno.HelpPdf1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
+    QObject::connect(okno.HelpContents1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
+    // The Word description is offered only where it is installed.
+    okno.HelpWord1->setEnabled(JestDokument(DOKUMENT_WORD));
     okno.HelpWord1->setStatusTip(QStringLiteral("Opis programu w formacie 'doc' Microsoft Word"));
     okno.HelpWord1->setToolTip(okno.HelpWord1->statusTip());
     okno.HelpPdf1->setStatusTip(QStringLiteral("Opis programu w formacie 'pdf' Adobe Acrobat"));

@@ -6,10 +6,21 @@
 #include <QFileInfo>
 #include <QUrl>
 
+namespace {
+
+QString Sciezka(const QString& nazwa, const QString& katalog) {
+    return QDir(katalog.isEmpty() ? QCoreApplication::applicationDirPath() : katalog)
+        .filePath(nazwa);
+}
+
+} // namespace
+
+bool JestDokument(const QString& nazwa, const QString& katalog) {
+    return QFileInfo(Sciezka(nazwa, katalog)).isFile();
+}
+
 bool OtworzDokument(const QString& nazwa, const QString& katalog) {
-    const QString folder = katalog.isEmpty() ? QCoreApplication::applicationDirPath() : katalog;
-    const QString sciezka = QDir(folder).filePath(nazwa);
-    if (!QFileInfo(sciezka).isFile())
+    if (!JestDokument(nazwa, katalog))
         return false;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(sciezka));
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(Sciezka(nazwa, katalog)));
 }

@@ -9,3 +9,5 @@ inline const QString DOKUMENT_PDF = QStringLiteral("Opis programu Termivo.pdf");
 // Opens a document of the program's folder (or of `katalog`) with the
 // desktop's program for it; a missing document does nothing (false).
 bool OtworzDokument(const QString& nazwa, const QString& katalog = QString());
+// Whether the program's folder (or `katalog`) holds the document.
+bool JestDokument(const QString& nazwa, const QString& katalog = QString());

@@ -8,6 +8,7 @@
 #include "raport.h"
 #include "raportcli.h"
 #include "sprawdzenie.h"
+#include "wersja.h"
 #include "wspolne.h"
 
 #include <QCoreApplication>
@@ -53,6 +54,7 @@ const char* const pomoc =
     "                     On failure nothing is written.\n"
     "%s%s%s"
     "  --help             Show this text.\n"
+    "  --version          Show the program's version.\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read or written or a\n"
     "printer cannot be used (the reason on stderr), 2 for wrong usage, 3 when\n"
@@ -131,6 +133,10 @@ int main(int argc, char* argv[]) {
     if (argumenty.size() == 1 &&
         (argumenty[0] == QStringLiteral("--help") || argumenty[0] == QStringLiteral("-h"))) {
         Pomoc(stdout);
+        return KOD_OK;
+    }
+    if (argumenty.size() == 1 && argumenty[0] == QStringLiteral("--version")) {
+        std::printf("termivo-cli %s\n", WersjaProgramu().toUtf8().constData());
         return KOD_OK;
     }
     if (strony) {

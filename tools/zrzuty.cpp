@@ -285,6 +285,14 @@ int main(int argc, char* argv[]) {
         return false;
     };
     f.ZestawienieWgStron();
+    dialogi.przyOknie = [](QDialog& okno) {
+        if (okno.objectName() != QLatin1String("PrzegladOkienForm"))
+            return false;
+        Zapisz(&okno, QStringLiteral("przeglad_okien"));
+        NaEkranie(&okno, okno.objectName());
+        return false;
+    };
+    f.PrzegladOkien();
     // The reference dialogs, every page, and the type chooser, every tab.
     TUgTabForm ug(&f);
     TUfTabForm uf(&f);

@@ -116,11 +116,10 @@ void TMainForm::UtworzPolecenia() {
                        "WT 2021"));
     CalcStartTA = polecenie("CalcStartTA", QString(), QStringLiteral("Uruchamia kalkulator"),
                             QKeySequence(), TIkona::Kalkulator);
+    // F1 opens the program's manual (the start-up connects it).
     HelpContents1 =
         polecenie("HelpContents1", QStringLiteral("&Pomoc"), QStringLiteral("Pomoc do programu"),
-                  QKeySequence(QStringLiteral("F1")));
-    HelpContents1->setVisible(false);
-    HelpContents1->setEnabled(false);
+                  QKeySequence(QStringLiteral("F1")), TIkona::Pomoc);
     HelpWord1 = polecenie("HelpWord1", QStringLiteral("Opis programu - MS Word"),
                           QStringLiteral("Opis programu - MS Word"));
     HelpPdf1 = polecenie("HelpPdf1", QStringLiteral("Opis programu - Adobe Acrobat"),

@@ -210,10 +210,13 @@ void Rysuj(QPainter& p, TIkona ikona, const TPedzel& k) {
         Strzalka(p, k, ikona == TIkona::Cofnij);
         break;
     case TIkona::NieSpelniaWT:
-    case TIkona::BrakDanychWT: {
+    case TIkona::BrakDanychWT:
+    case TIkona::Pomoc: {
         const bool blad = ikona == TIkona::NieSpelniaWT;
         p.setPen(Qt::NoPen);
-        p.setBrush(k(blad ? CZERWONY : QColor(0x8a, 0x92, 0x9e)));
+        p.setBrush(k(blad                     ? CZERWONY
+                     : ikona == TIkona::Pomoc ? NIEBIESKI
+                                              : QColor(0x8a, 0x92, 0x9e)));
         p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
         QFont f = p.font();
         f.setBold(true);

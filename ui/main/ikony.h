@@ -23,6 +23,7 @@ enum class TIkona {
     Ponow,
     NieSpelniaWT, // a window that fails WT 2021 (the tree)
     BrakDanychWT, // a window without thermal data (the tree)
+    Pomoc,        // the manual
 };
 
 QIcon IkonaPolecenia(TIkona ikona);

@@ -191,7 +191,8 @@ TPrzegladOkienForm::TPrzegladOkienForm(const TZestawienieStolarki& projekt, QWid
     int szerokosc = 40;
     for (int k = 0; k < KOLUMN; ++k)
         szerokosc += OknaTV->columnWidth(k);
-    resize(std::min(szerokosc, 1200), 520);
+    // On a 1024 × 768 screen too; the table scrolls sideways when it must.
+    resize(std::min(szerokosc, 1000), 520);
 }
 
 TPrzegladOkienForm::~TPrzegladOkienForm() = default;
