@@ -148,16 +148,18 @@ TArkusz ArkuszStron(const TZestawienieStron& z) {
     TArkusz a;
     a.nazwa = QStringLiteral("Strony świata");
     a.filtr = true;
+    // The headings of the table's CSV, which scripts may read by name.
     a.naglowki = QStringList{QStringLiteral("Kondygnacja"), QStringLiteral("Strona"),
-                             QStringLiteral("Sztuk"), QStringLiteral("Pole [m²]"),
-                             QStringLiteral("Uw [W/m²K]")};
+                             QStringLiteral("Sztuk"), QStringLiteral("Pole [m2]"),
+                             QStringLiteral("Uw [W/m2K]")};
     const QString razem = QStringLiteral("razem");
     auto wiersz = [&](const QString& kondygnacja, const QString& strona, const TKomorkaStron& k) {
         a.wiersze << QVector<TKomorkaArkusza>{
             K::Tekst(kondygnacja), K::Tekst(strona), K::Liczba(static_cast<double>(k.Sztuk)),
             K::Liczba(k.Pole, 2), k.Uw ? K::Liczba(*k.Uw, 2) : TKomorkaArkusza()};
     };
-    // As the CSV of the table by storey and direction lays it out.
+    // Every storey's directions that have windows and its total, then every
+    // direction's and the building's.
     for (const TWierszStron& w : z.Kondygnacje) {
         for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
             if (w.Strony[d].Sztuk > 0)

@@ -1,5 +1,6 @@
 #include "orientacje.h"
 
+#include "arkusze.h"
 #include "liczby.h"
 
 #include <cmath>
@@ -85,24 +86,5 @@ QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w) {
 }
 
 QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z) {
-    const QLocale przecinek(QLocale::Polish, QLocale::Poland);
-    QString csv = QStringLiteral("Kondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n");
-    auto wiersz = [&](const QString& kondygnacja, const QString& strona, const TKomorkaStron& k) {
-        csv += kondygnacja + QLatin1Char(';') + strona + QLatin1Char(';') +
-               QString::number(k.Sztuk) + QLatin1Char(';') + TekstStaly(k.Pole, 12, 2, przecinek) +
-               QLatin1Char(';') + (k.Uw ? TekstStaly(*k.Uw, 12, 2, przecinek) : QString()) +
-               QStringLiteral("\r\n");
-    };
-    const QString razem = QStringLiteral("razem");
-    for (const TWierszStron& w : z.Kondygnacje) {
-        for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-            if (w.Strony[d].Sztuk > 0)
-                wiersz(w.Kondygnacja, SKROTY_KIERUNKOW[d], w.Strony[d]);
-        wiersz(w.Kondygnacja, razem, w.Razem);
-    }
-    for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-        if (z.Strony[d].Sztuk > 0)
-            wiersz(razem, SKROTY_KIERUNKOW[d], z.Strony[d]);
-    wiersz(razem, razem, z.Razem);
-    return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
+    return CsvArkusza(ArkuszStron(z));
 }
