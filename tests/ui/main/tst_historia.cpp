@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -329,6 +330,50 @@ private slots:
         QVERIFY(f->Projekt());
         QCOMPARE(f->NazwaPliku(), a);
         QVERIFY(!f->StronaStartowa->isVisible());
+    }
+
+    // A project file dropped on the window: refused when it is no project
+    // file, kept out by "Anuluj" of the close question, opened after "Nie".
+    void upuszczonyPlik() {
+        const QString a = katalog.filePath(QStringLiteral("upuszczony.tmv"));
+        const QString txt = katalog.filePath(QStringLiteral("notatki.txt"));
+        f->Nowy();
+        d->pliki << a;
+        f->Zapisz();
+        QVERIFY(f->Zamknij());
+        QFile t(txt);
+        QVERIFY(t.open(QIODevice::WriteOnly));
+        t.write("x");
+        t.close();
+        f->Nowy();
+        d->teksty << QStringLiteral("O1");
+        f->DodajOkno();
+        Pokazane();
+        // Over the tree, which takes no drops itself: the window does.
+        QWidget* cel = f->StolarkaTree->viewport();
+        const QPoint p = cel->rect().center();
+        auto upusc = [&](const QString& plik) {
+            QMimeData dane;
+            dane.setUrls({QUrl::fromLocalFile(plik)});
+            QDragEnterEvent wejscie(p, Qt::CopyAction, &dane, Qt::LeftButton, {});
+            QApplication::sendEvent(cel, &wejscie);
+            if (!wejscie.isAccepted())
+                return false;
+            QDropEvent upuszczenie(QPointF(p), Qt::CopyAction, &dane, Qt::LeftButton, {});
+            QApplication::sendEvent(cel, &upuszczenie);
+            QTest::qWait(50); // opening waits for the drop to end
+            return true;
+        };
+        QVERIFY(!upusc(txt));
+        d->odpowiedzi << O::Anuluj;
+        QVERIFY(upusc(a));
+        QVERIFY(d->odpowiedzi.isEmpty());
+        QVERIFY(f->NazwaPliku() != a);
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
+        d->odpowiedzi << O::Nie;
+        QVERIFY(upusc(a));
+        QCOMPARE(f->NazwaPliku(), a);
+        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 0);
     }
 };
 
