@@ -3,6 +3,7 @@
 #include "dialogi.h"
 #include "glowna.h"
 #include "oprogramie.h"
+#include "polecenia.h"
 #include "pomoc.h"
 #include "raport.h"
 #include "splash.h"
@@ -80,32 +81,34 @@ int main(int argc, char* argv[]) {
     TdRTabForm tabeladR(&okno);
     TFTypOkna typOkna(&okno);
     okno.UstawTabele({&tabelaUg, &tabelaUf, &tabelaPsig, &tabeladR, &typOkna});
-    QObject::connect(okno.HelpAbout1, &QAction::triggered, &oProgramie, &QDialog::exec);
-    QObject::connect(okno.HelpWord1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_WORD); });
-    QObject::connect(okno.HelpPdf1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
-    QObject::connect(okno.HelpContents1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
+    const TPoleceniaGlowne& p = *okno.Polecenia;
+    QObject::connect(p.HelpAbout1, &QAction::triggered, &oProgramie, &QDialog::exec);
+    QObject::connect(p.HelpWord1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_WORD); });
+    QObject::connect(p.HelpPdf1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
+    QObject::connect(p.HelpContents1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
     // The Word description is offered only where it is installed.
-    okno.HelpWord1->setEnabled(JestDokument(DOKUMENT_WORD));
-    okno.HelpWord1->setStatusTip(QStringLiteral("Opis programu w formacie 'doc' Microsoft Word"));
-    okno.HelpWord1->setToolTip(okno.HelpWord1->statusTip());
-    okno.HelpPdf1->setStatusTip(QStringLiteral("Opis programu w formacie 'pdf' Adobe Acrobat"));
-    okno.HelpPdf1->setToolTip(okno.HelpPdf1->statusTip());
+    p.HelpWord1->setEnabled(JestDokument(DOKUMENT_WORD));
+    p.HelpWord1->setStatusTip(QStringLiteral("Opis programu w formacie 'doc' Microsoft Word"));
+    p.HelpWord1->setToolTip(p.HelpWord1->statusTip());
+    p.HelpPdf1->setStatusTip(QStringLiteral("Opis programu w formacie 'pdf' Adobe Acrobat"));
+    p.HelpPdf1->setToolTip(p.HelpPdf1->statusTip());
 
     okno.show();
     PilnujSygnalu(okno);
-    // A project file given on the command line (or by the desktop) opens at once.
-    const QStringList argumenty = QApplication::arguments();
-    if (argumenty.size() > 1)
-        okno.OtworzPlik(argumenty.at(1));
     // The splash over the freshly shown main window, modal until it closes;
-    // then what a program that did not end normally left behind.
-    QTimer::singleShot(0, &okno, [&okno] {
+    // then what a program that did not end normally left behind, whatever
+    // it was started with; then the project file given on the command line
+    // (or by the desktop), unless a copy was restored instead.
+    const QStringList argumenty = QApplication::arguments();
+    const QString plik = argumenty.size() > 1 ? argumenty.at(1) : QString();
+    QTimer::singleShot(0, &okno, [&okno, plik] {
         {
             TSplashForm splash(&okno);
             splash.exec();
         }
-        if (!okno.Projekt())
-            okno.ZaproponujOdzysk();
+        okno.ZaproponujOdzysk();
+        if (!plik.isEmpty() && !okno.Projekt())
+            okno.OtworzLubImportuj(plik);
     });
     return app.exec();
 }

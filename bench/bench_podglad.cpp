@@ -31,7 +31,6 @@ TZestawienieStolarki& Projekt() {
     static std::unique_ptr<TZestawienieStolarki> p = [] {
         auto q = std::make_unique<TZestawienieStolarki>();
         GenerujProjekt(*q, OKIEN);
-        q->SortBySymbol();
         return q;
     }();
     return *p;

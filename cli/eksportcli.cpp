@@ -1,8 +1,8 @@
 #include "eksportcli.h"
 
 #include "eksport.h"
+#include "projektotwarty.h"
 #include "wspolne.h"
-#include "zestawienie.h"
 
 const char* const POMOC_EKSPORTU =
     "  export PROJECT.tmv OUT.xlsx|OUT.csv [--format xlsx|csv]\n"
@@ -29,13 +29,13 @@ int EksportCli(const QStringList& argumenty) {
     } else if (!FormatZNazwy(argumenty[1], &format)) {
         return KOD_ZLE_UZYCIE;
     }
-    TZestawienieStolarki projekt;
-    if (!WczytajLubZglos(projekt, argumenty[0]))
+    TProjektOtwarty projekt;
+    if (!OtworzLubZglos(projekt, argumenty[0]))
         return KOD_BLAD;
     QString powod;
-    if (!EksportujZestawienie(projekt, argumenty[1], format, &powod)) {
+    if (!EksportujZestawienie(*projekt.Projekt(), argumenty[1], format, &powod)) {
         Blad(QStringLiteral("Nie można zapisać pliku %1: %2.").arg(argumenty[1], powod));
         return KOD_BLAD;
     }
-    return KOD_OK;
+    return KodPoOdczycie(projekt, KOD_OK);
 }

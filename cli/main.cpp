@@ -5,6 +5,7 @@
 #include "orientacjejson.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
+#include "projektotwarty.h"
 #include "raport.h"
 #include "raportcli.h"
 #include "sprawdzenie.h"
@@ -60,7 +61,10 @@ const char* const pomoc =
     "printer cannot be used (the reason on stderr), 2 for wrong usage, 3 when\n"
     "the page of report or print cannot hold a window block (\"Strona jest za\n"
     "mała by wydrukować zestawienie stolarki!\"; nothing is written or printed)\n"
-    "or, for check, when a window fails WT 2021 or lacks thermal data.\n";
+    "or, for check, when a window fails WT 2021 or lacks thermal data, 4 when\n"
+    "the project was read from a file cut short or with window sections left\n"
+    "out (the output is still written, the warning is on stderr; 4 is given\n"
+    "instead of 0 or 3).\n";
 
 void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
@@ -76,33 +80,34 @@ int ZleUzycie() {
 }
 
 int Podsumowanie(const QString& sciezka) {
-    TZestawienieStolarki projekt;
-    if (!WczytajLubZglos(projekt, sciezka))
+    TProjektOtwarty projekt;
+    if (!OtworzLubZglos(projekt, sciezka))
         return KOD_BLAD;
-    PodsumowanieJson(projekt, [](QByteArrayView kawalek) {
+    PodsumowanieJson(*projekt.Projekt(), [](QByteArrayView kawalek) {
         std::fwrite(kawalek.data(), 1, static_cast<std::size_t>(kawalek.size()), stdout);
     });
-    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD;
+    return KodPoOdczycie(projekt, std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD);
 }
 
 int Orientacje(const QString& sciezka, bool csv) {
-    TZestawienieStolarki projekt;
-    if (!WczytajLubZglos(projekt, sciezka))
+    TProjektOtwarty projekt;
+    if (!OtworzLubZglos(projekt, sciezka))
         return KOD_BLAD;
-    const TZestawienieStron z = ZestawienieWgStron(projekt);
+    const TZestawienieStron z = ZestawienieWgStron(*projekt.Projekt());
     Wypisz(stdout, csv ? ZestawienieWgStronCsv(z) : OrientacjeJson(z));
-    return std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD;
+    return KodPoOdczycie(projekt, std::fflush(stdout) == 0 ? KOD_OK : KOD_BLAD);
 }
 
 int ImportAvk(const QString& wejscie, const QString& wyjscie) {
-    TZestawienieStolarki projekt;
-    projekt.SetParter(true);
-    if (ImportujArvoKZPliku(projekt, wejscie) != WYNIK_OK) {
+    TProjektOtwarty projekt;
+    if (!projekt.Importuj(wejscie).Ok()) {
         Blad(KOMUNIKAT_IMPORT_NIEUDANY);
         return KOD_BLAD;
     }
-    if (ZapiszProjekt(projekt, wyjscie) != WYNIK_OK) {
-        Blad(KOMUNIKAT_BLAD_ZAPISU);
+    const TWynikPliku w = projekt.ZapiszJako(wyjscie);
+    if (!w.Ok()) {
+        Blad(w.powod.isEmpty() ? KOMUNIKAT_BLAD_ZAPISU
+                               : KOMUNIKAT_BLAD_ZAPISU + QStringLiteral(" ") + w.powod);
         return KOD_BLAD;
     }
     return KOD_OK;

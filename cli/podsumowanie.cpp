@@ -23,7 +23,7 @@ void Cena(TJson& j, QLatin1String klucz, double cena) {
 // The project's levels with their rows, worked out once for all windows.
 using TPoziomy = QVector<std::pair<QString, int>>;
 
-void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const TPoziomy& poziomy) {
+void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPoziomy& poziomy) {
     j.PoczatekObiektu();
     bool skrzydla = false;
     for (const TPoleOkna& pole : PolaOkna()) {
@@ -72,9 +72,7 @@ void OknoJson(TJson& j, TZestawienieStolarki& p, TOkno& o, const TPoziomy& pozio
                 j.Klucz(poziom);
                 j.PoczatekTablicy();
                 for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-                    j.Calkowita(wiersz >= 0 && wiersz < o.LiczbaOkien.size()
-                                    ? o.LiczbaOkien[wiersz][static_cast<std::size_t>(d)]
-                                    : 0);
+                    j.Calkowita(o.LiczbaOkien.Liczba(wiersz, d));
                 j.KoniecTablicy();
             }
             j.KoniecObiektu();
@@ -109,7 +107,8 @@ void Symbole(TJson& j, QLatin1String klucz, const QStringList& symbole) {
 
 } // namespace
 
-void PodsumowanieJson(TZestawienieStolarki& p, const std::function<void(QByteArrayView)>& wypisz) {
+void PodsumowanieJson(const TZestawienieStolarki& p,
+                      const std::function<void(QByteArrayView)>& wypisz) {
     // Given away in pieces of about a megabyte: a large project's text never
     // lies in memory whole.
     constexpr qsizetype KAWALEK = 1 << 20;
@@ -169,7 +168,7 @@ void PodsumowanieJson(TZestawienieStolarki& p, const std::function<void(QByteArr
     wypisz("\n");
 }
 
-QByteArray PodsumowanieJson(TZestawienieStolarki& p) {
+QByteArray PodsumowanieJson(const TZestawienieStolarki& p) {
     QByteArray wynik;
     PodsumowanieJson(p, [&wynik](QByteArrayView kawalek) { wynik += kawalek; });
     return wynik;

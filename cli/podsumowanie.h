@@ -8,7 +8,7 @@
 #include <functional>
 
 // The project as one JSON object (UTF-8), keys named as in the model.
-QByteArray PodsumowanieJson(TZestawienieStolarki& projekt);
+QByteArray PodsumowanieJson(const TZestawienieStolarki& projekt);
 // The same, handed to `wypisz` piece by piece as it is made.
-void PodsumowanieJson(TZestawienieStolarki& projekt,
+void PodsumowanieJson(const TZestawienieStolarki& projekt,
                       const std::function<void(QByteArrayView)>& wypisz);

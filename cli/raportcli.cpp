@@ -2,6 +2,7 @@
 
 #include "liczby.h"
 #include "powiadomienia.h"
+#include "projektotwarty.h"
 #include "raport.h"
 #include "wspolne.h"
 #include "wydruk.h"
@@ -129,12 +130,11 @@ std::optional<TZlecenie> Czytaj(const QStringList& argumenty, const QStringList&
     return z;
 }
 
-// The project sorted as the preview sorts it; 0 when it can be printed on
-// that page, else the exit status (the reason said).
-int Przygotuj(const TZlecenie& z, TZestawienieStolarki& projekt) {
-    if (!WczytajLubZglos(projekt, z.projekt))
+// The project read; 0 when it can be printed on that page, else the exit
+// status (the reason said).
+int Przygotuj(const TZlecenie& z, TProjektOtwarty& projekt) {
+    if (!OtworzLubZglos(projekt, z.projekt))
         return KOD_BLAD;
-    projekt.SortBySymbol();
     if (!StronaMiesciBlok(z.Uklad().fullRect(QPageLayout::Millimeter).size(), z.marginesy)) {
         Powiadom(
             {TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), TRaport::KOMUNIKAT_ZA_MALA_STRONA});
@@ -150,19 +150,19 @@ int RaportPdf(const QStringList& argumenty) {
     if (!z || z->pozostale.size() != 1)
         return KOD_ZLE_UZYCIE;
     const QString pdfPlik = z->pozostale[0];
-    TZestawienieStolarki projekt;
+    TProjektOtwarty projekt;
     if (const int kod = Przygotuj(*z, projekt); kod != KOD_OK)
-        return kod;
+        return kod; // nothing written or printed
     // Only a whole file appears under the name.
     QSaveFile plik(pdfPlik);
     if (!plik.open(QIODevice::WriteOnly) ||
-        ZapiszRaportPdf(projekt, z->opcje, z->Uklad(), plik) != TWynikRaportu::Gotowy ||
+        ZapiszRaportPdf(*projekt.Projekt(), z->opcje, z->Uklad(), plik) != TWynikRaportu::Gotowy ||
         !plik.commit()) {
         plik.cancelWriting();
         Blad(QStringLiteral("Nie można zapisać pliku %1.").arg(pdfPlik));
         return KOD_BLAD;
     }
-    return KOD_OK;
+    return KodPoOdczycie(projekt, KOD_OK);
 }
 
 int DrukujCli(const QStringList& argumenty) {
@@ -181,9 +181,9 @@ int DrukujCli(const QStringList& argumenty) {
                 return KOD_ZLE_UZYCIE;
         }
     }
-    TZestawienieStolarki projekt;
+    TProjektOtwarty projekt;
     if (const int kod = Przygotuj(*z, projekt); kod != KOD_OK)
-        return kod;
+        return kod; // nothing written or printed
     const QPrinterInfo info =
         nazwa.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(nazwa);
     if (info.isNull()) {
@@ -197,9 +197,10 @@ int DrukujCli(const QStringList& argumenty) {
     drukarka.setFullPage(true);
     drukarka.setCopyCount(kopie);
     drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
-    if (DrukujRaport(projekt, z->opcje, z->marginesy, drukarka) != TWynikRaportu::Gotowy) {
+    if (DrukujRaport(*projekt.Projekt(), z->opcje, z->marginesy, drukarka) !=
+        TWynikRaportu::Gotowy) {
         Blad(QStringLiteral("Nie udało się wydrukować na drukarce %1.").arg(info.printerName()));
         return KOD_BLAD;
     }
-    return KOD_OK;
+    return KodPoOdczycie(projekt, KOD_OK);
 }

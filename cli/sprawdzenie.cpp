@@ -2,6 +2,7 @@
 
 #include "json.h"
 #include "liczby.h"
+#include "projektotwarty.h"
 #include "wspolne.h"
 #include "wt2021.h"
 #include "zestawienie.h"
@@ -31,9 +32,10 @@ int Sprawdz(const QStringList& argumenty) {
     const bool json = argumenty.size() == 2 && argumenty[1] == QLatin1String("--json");
     if (argumenty.size() != 1 && !json)
         return KOD_ZLE_UZYCIE;
-    TZestawienieStolarki p;
-    if (!WczytajLubZglos(p, argumenty[0]))
+    TProjektOtwarty otwarty;
+    if (!OtworzLubZglos(otwarty, argumenty[0]))
         return KOD_BLAD;
+    const TZestawienieStolarki& p = *otwarty.Projekt();
     const TZgodnoscWT z = ZgodnoscWT2021(p);
     if (json) {
         TJson j;
@@ -80,5 +82,5 @@ int Sprawdz(const QStringList& argumenty) {
     }
     if (std::fflush(stdout) != 0)
         return KOD_BLAD;
-    return z.Spelnia() ? KOD_OK : KOD_NIE_SPELNIA;
+    return KodPoOdczycie(otwarty, z.Spelnia() ? KOD_OK : KOD_NIE_SPELNIA);
 }

@@ -1,7 +1,8 @@
 #include "wspolne.h"
 
-#include "plikprojektu.h"
-#include "zestawienie.h"
+#include "projektotwarty.h"
+
+#include <QDir>
 
 #include <cstdio>
 
@@ -9,9 +10,19 @@ void Blad(const QString& tresc) {
     std::fprintf(stderr, "%s\n", tresc.toUtf8().constData());
 }
 
-bool WczytajLubZglos(TZestawienieStolarki& projekt, const QString& sciezka) {
-    if (WczytajProjekt(projekt, sciezka) == WYNIK_OK)
+bool OtworzLubZglos(TProjektOtwarty& projekt, const QString& sciezka) {
+    const TWynikPliku w = projekt.Otworz(sciezka);
+    if (w.Ok())
         return true;
-    Blad(KOMUNIKAT_BLAD_ODCZYTU);
+    Blad(w.powod.isEmpty()
+             ? KOMUNIKAT_BLAD_ODCZYTU
+             : KOMUNIKAT_BLAD_ODCZYTU +
+                   QStringLiteral(" %1: %2").arg(QDir::toNativeSeparators(sciezka), w.powod));
     return false;
+}
+
+int KodPoOdczycie(const TProjektOtwarty& projekt, int kod) {
+    if (kod == KOD_BLAD || kod == KOD_ZLE_UZYCIE)
+        return kod;
+    return projekt.Odczyt().Ostrzezenie() ? KOD_USZKODZONY : kod;
 }

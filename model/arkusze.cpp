@@ -1,6 +1,7 @@
 #include "arkusze.h"
 
 #include "katalog.h"
+#include "kolejnosc.h"
 #include "liczby.h"
 #include "orientacje.h"
 #include "polaprojektu.h"
@@ -45,7 +46,7 @@ QString KolumnaArkusza(int kolumna) {
     return litery;
 }
 
-TArkusz ArkuszOkien(TZestawienieStolarki& p) {
+TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
     TArkusz a;
     a.nazwa = QStringLiteral("Okna");
     a.filtr = true;
@@ -74,11 +75,11 @@ TArkusz ArkuszOkien(TZestawienieStolarki& p) {
     const int kPole = kSztuk + 1;
     const int kWartosc = kSztuk + 5;
 
-    p.SortBySymbol(); // the report's order
+    const std::vector<const TOkno*> kolejno = KolejnoscRaportu(p);
     a.wiersze.reserve(p.LiczbaOkienWLiscie());
     std::vector<double> sumyPoziomow(static_cast<std::size_t>(poziomy.size()), 0);
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
-        const TOkno& o = *p.Okno(i);
+    for (const TOkno* okno : kolejno) {
+        const TOkno& o = *okno;
         const double pole1 = o.Szerokosc * o.Wysokosc / 1e6;
         const double cena = p.CenaNetto(o).Cena;
         const TOcenaWT wt = OcenWT2021(o, p.TemperaturaWewnetrzna);
@@ -173,7 +174,7 @@ TArkusz ArkuszStron(const TZestawienieStron& z) {
     return a;
 }
 
-TArkusz ArkuszProjektu(TZestawienieStolarki& p) {
+TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
     TArkusz a;
     a.nazwa = QStringLiteral("Projekt");
     a.naglowki = QStringList{QStringLiteral("Dane"), QStringLiteral("Wartość")};

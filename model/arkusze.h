@@ -40,11 +40,11 @@ struct TArkusz {
 // "Okna": one row per window in the report's order (by symbol), with the
 // pieces per storey, the totals and the WT 2021 verdict; "Razem" with
 // formulas whose values are the program's own totals.
-TArkusz ArkuszOkien(TZestawienieStolarki& projekt);
+TArkusz ArkuszOkien(const TZestawienieStolarki& projekt);
 // "Strony świata": the windows by storey and direction.
 TArkusz ArkuszStron(const TZestawienieStron& z);
 // "Projekt": header, building, options and the project's totals.
-TArkusz ArkuszProjektu(TZestawienieStolarki& projekt);
+TArkusz ArkuszProjektu(const TZestawienieStolarki& projekt);
 
 // The column's letters ("A", "AB").
 QString KolumnaArkusza(int kolumna);

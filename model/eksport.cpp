@@ -155,7 +155,7 @@ private:
     QByteArray tymczasowy_, tytul_, komentarz_;
 };
 
-bool ZapiszXlsx(TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
+bool ZapiszXlsx(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
     const QFileInfo cel(sciezka);
     // Written under a name of its own beside the target, then renamed over it.
     QTemporaryFile tymczasowy(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() +
@@ -189,7 +189,7 @@ bool ZapiszXlsx(TZestawienieStolarki& p, const QString& sciezka, QString* blad) 
     return false;
 }
 
-bool ZapiszCsv(TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
+bool ZapiszCsv(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
     QSaveFile plik(sciezka);
     const QByteArray bajty = CsvArkusza(ArkuszOkien(p));
     if (plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() && plik.commit())
@@ -213,8 +213,8 @@ bool FormatZNazwy(const QString& sciezka, TFormatEksportu* format) {
     return true;
 }
 
-bool EksportujZestawienie(TZestawienieStolarki& p, const QString& sciezka, TFormatEksportu format,
-                          QString* blad) {
+bool EksportujZestawienie(const TZestawienieStolarki& p, const QString& sciezka,
+                          TFormatEksportu format, QString* blad) {
     return format == TFormatEksportu::Xlsx ? ZapiszXlsx(p, sciezka, blad)
                                            : ZapiszCsv(p, sciezka, blad);
 }

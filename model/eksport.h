@@ -14,5 +14,5 @@ enum class TFormatEksportu { Xlsx, Csv };
 bool FormatZNazwy(const QString& sciezka, TFormatEksportu* format);
 
 // False, with the reason in `blad`, when the file cannot be written.
-bool EksportujZestawienie(TZestawienieStolarki& projekt, const QString& sciezka,
+bool EksportujZestawienie(const TZestawienieStolarki& projekt, const QString& sciezka,
                           TFormatEksportu format, QString* blad = nullptr);

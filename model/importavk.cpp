@@ -121,10 +121,12 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
                 ++bezSymbolu;
                 continue;
             }
-            if (p.FindOkno(symbol) != WYNIK_OK &&
-                (p.AddOkno(symbol) != WYNIK_OK || p.FindOkno(symbol) != WYNIK_OK))
+            TOkno* znalezione = p.GetOkno(symbol);
+            if (!znalezione && p.AddOkno(symbol) == WYNIK_OK)
+                znalezione = p.GetOkno(symbol);
+            if (!znalezione)
                 continue;
-            TOkno& okno = *p.BiezaceOkno();
+            TOkno& okno = *znalezione;
             okno.Szerokosc = szerokosc * 1000;
             okno.Wysokosc = wysokosc * 1000;
             const int64_t suma = okno.GetLiczba(parter, kierunek) + sztuk;

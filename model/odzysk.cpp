@@ -4,6 +4,7 @@
 #include "zestawienie.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -47,14 +48,18 @@ bool TOdzysk::Zapisz(const TZestawienieStolarki& projekt, const QString& plik,
                      const QString& nazwa) {
     if (!Zablokuj())
         return false;
-    if (ZapiszProjekt(projekt, Sciezka(id_, "tmv")) != WYNIK_OK)
-        return false;
-    QSettings opis(Sciezka(id_, "ini"), QSettings::IniFormat);
-    opis.setValue(QStringLiteral("Plik"), plik);
-    opis.setValue(QStringLiteral("Nazwa"), nazwa);
-    opis.setValue(QStringLiteral("Czas"), QDateTime::currentDateTime());
-    opis.sync();
-    return opis.status() == QSettings::NoError;
+    // The description first: a copy is never left that no description
+    // lists (one without its copy is cleared away at the next start).
+    {
+        QSettings opis(Sciezka(id_, "ini"), QSettings::IniFormat);
+        opis.setValue(QStringLiteral("Plik"), plik);
+        opis.setValue(QStringLiteral("Nazwa"), nazwa);
+        opis.setValue(QStringLiteral("Czas"), QDateTime::currentDateTime());
+        opis.sync();
+        if (opis.status() != QSettings::NoError)
+            return false;
+    }
+    return ZapiszProjekt(projekt, Sciezka(id_, "tmv")) == WYNIK_OK;
 }
 
 void TOdzysk::Usun() {
@@ -68,24 +73,42 @@ void TOdzysk::Usun() {
 
 std::vector<TKopiaOdzysku> TOdzysk::Pozostawione() {
     std::vector<TKopiaOdzysku> kopie;
-    const QStringList opisy =
-        QDir(katalog_).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
-    for (const QString& nazwaOpisu : opisy) {
-        const QString id = nazwaOpisu.chopped(4);
+    const QDir katalog(katalog_);
+    // Every copy, description or lock that is there: a program that ended
+    // between writing one and the other leaves nothing unlisted.
+    QStringList idy;
+    for (const QString& plik : katalog.entryList(
+             {QStringLiteral("*.ini"), QStringLiteral("*.tmv"), QStringLiteral("*.lock")},
+             QDir::Files, QDir::Name)) {
+        const QString id = plik.section(QLatin1Char('.'), 0, -2);
+        if (!idy.contains(id))
+            idy << id;
+    }
+    for (const QString& id : idy) {
         if (id == id_ || obce_.count(id))
             continue;
         auto blokada = std::make_unique<QLockFile>(Sciezka(id, "lock"));
         blokada->setStaleLockTime(0);
         if (!blokada->tryLock(0))
             continue; // its program is still running
-        if (!QFile::exists(Sciezka(id, "tmv"))) {
+        const bool jestKopia = QFile::exists(Sciezka(id, "tmv"));
+        const bool jestOpis = QFile::exists(Sciezka(id, "ini"));
+        if (!jestKopia) {
+            // A description without its copy, or a lock alone: nothing to offer.
             QFile::remove(Sciezka(id, "ini"));
-            continue;
+            continue; // the lock goes with `blokada`
         }
-        const QSettings opis(Sciezka(id, "ini"), QSettings::IniFormat);
-        kopie.push_back({id, Sciezka(id, "tmv"), opis.value(QStringLiteral("Plik")).toString(),
-                         opis.value(QStringLiteral("Nazwa")).toString(),
-                         opis.value(QStringLiteral("Czas")).toDateTime()});
+        TKopiaOdzysku k{id, Sciezka(id, "tmv"), QString(), QString(),
+                        QFileInfo(Sciezka(id, "tmv")).lastModified()};
+        if (jestOpis) {
+            const QSettings opis(Sciezka(id, "ini"), QSettings::IniFormat);
+            k.plik = opis.value(QStringLiteral("Plik")).toString();
+            k.nazwa = opis.value(QStringLiteral("Nazwa")).toString();
+            k.czas = opis.value(QStringLiteral("Czas"), k.czas).toDateTime();
+        }
+        if (k.nazwa.isEmpty())
+            k.nazwa = k.plik.isEmpty() ? QStringLiteral("bez nazwy") : QFileInfo(k.plik).fileName();
+        kopie.push_back(k);
         obce_[id] = std::move(blokada);
     }
     std::sort(kopie.begin(), kopie.end(),

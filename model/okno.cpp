@@ -3,6 +3,7 @@
 #include "podpowiedzi.h"
 #include "tekst.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -20,8 +21,64 @@ int LevelIndex(const QString& poziom) {
     return k + 2;
 }
 
-TOkno::TOkno(const QString& symbol)
-    : LiczbaOkien(LICZBA_STALYCH_WIERSZY, TWierszLiczby{}), Symbol_(symbol) {}
+TLiczbaOkien::TLiczbaOkien(int wiersze) : wierszy_(std::max(wiersze, 0)) {}
+
+namespace {
+
+bool Zerowy(const TWierszLiczby& w) {
+    for (int32_t n : w)
+        if (n != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+int32_t TLiczbaOkien::Liczba(int wiersz, int kierunek) const {
+    if (kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
+        return 0;
+    const auto it = std::lower_bound(niezerowe_.cbegin(), niezerowe_.cend(), wiersz,
+                                     [](const TWiersz& w, int x) { return w.wiersz < x; });
+    if (it == niezerowe_.cend() || it->wiersz != wiersz)
+        return 0;
+    return it->liczby[static_cast<std::size_t>(kierunek)];
+}
+
+void TLiczbaOkien::Ustaw(int wiersz, int kierunek, int32_t n) {
+    if (wiersz < 0 || wiersz >= wierszy_ || kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
+        return;
+    const auto k = static_cast<std::size_t>(kierunek);
+    auto it = std::lower_bound(niezerowe_.begin(), niezerowe_.end(), wiersz,
+                               [](const TWiersz& w, int x) { return w.wiersz < x; });
+    if (it == niezerowe_.end() || it->wiersz != wiersz) {
+        if (n == 0)
+            return;
+        TWiersz nowy;
+        nowy.wiersz = wiersz;
+        nowy.liczby[k] = n;
+        niezerowe_.insert(it, nowy);
+        return;
+    }
+    it->liczby[k] = n;
+    if (Zerowy(it->liczby))
+        niezerowe_.erase(it);
+}
+
+void TLiczbaOkien::ZmienLiczbeWierszy(int wiersze) {
+    wierszy_ = std::max(wiersze, 0);
+    while (!niezerowe_.isEmpty() && niezerowe_.constLast().wiersz >= wierszy_)
+        niezerowe_.removeLast();
+}
+
+long long TLiczbaOkien::Suma() const {
+    long long suma = 0;
+    for (const TWiersz& w : niezerowe_)
+        for (int32_t n : w.liczby)
+            suma += n;
+    return suma;
+}
+
+TOkno::TOkno(const QString& symbol) : Symbol_(symbol) {}
 
 QString TOkno::TypOknaNazwa() const {
     return NazwaTypuOkna(TypOkna);
@@ -61,35 +118,21 @@ void TOkno::SetMaterialRamyNazwa(const QString& nazwa) {
 }
 
 int32_t TOkno::GetLiczba(const QString& poziom, int kierunek) const {
-    const int w = LevelIndex(poziom);
-    if (w < 0 || w >= LiczbaOkien.size() || kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
-        return 0;
-    return LiczbaOkien[w][static_cast<std::size_t>(kierunek)];
+    return LiczbaOkien.Liczba(LevelIndex(poziom), kierunek);
 }
 
 void TOkno::SetLiczba(const QString& poziom, int kierunek, int32_t n) {
-    const int w = LevelIndex(poziom);
-    if (n == -1 || w < 0 || w >= LiczbaOkien.size() || kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
-        return;
-    LiczbaOkien[w][static_cast<std::size_t>(kierunek)] = n;
+    if (n != -1)
+        LiczbaOkien.Ustaw(LevelIndex(poziom), kierunek, n);
 }
 
 int32_t TOkno::SumaOkien() const {
-    // Summed wide so that a file full of huge counts cannot overflow.
-    long long suma = 0;
-    for (const TWierszLiczby& wiersz : LiczbaOkien) {
-        for (int32_t n : wiersz)
-            suma += n;
-    }
+    const long long suma = LiczbaOkien.Suma();
     if (suma > INT32_MAX)
         return INT32_MAX;
     if (suma < INT32_MIN)
         return INT32_MIN;
     return static_cast<int32_t>(suma);
-}
-
-void TOkno::ZmienLiczbeWierszy(int wiersze) {
-    LiczbaOkien.resize(wiersze < 0 ? 0 : wiersze, TWierszLiczby{});
 }
 
 namespace {

@@ -16,11 +16,6 @@ struct TWycena {
     QString Komunikat;
 };
 
-// Counts of one window: one row per level (basement, ground floor, attic,
-// then floors 1..n), one column per direction (0 N … 7 NW).
-using TWierszLiczby = std::array<int32_t, LICZBA_KIERUNKOW>;
-using TLiczbaOkien = QVector<TWierszLiczby>;
-
 // Level texts and their rows.
 inline const QString POZIOM_PODPIWNICZENIE = QStringLiteral("podpiwniczenie");
 inline const QString POZIOM_PARTER = QStringLiteral("parter");
@@ -29,6 +24,48 @@ constexpr int WIERSZ_PODPIWNICZENIA = 0;
 constexpr int WIERSZ_PARTERU = 1;
 constexpr int WIERSZ_PODDASZA = 2;
 constexpr int LICZBA_STALYCH_WIERSZY = 3;
+
+using TWierszLiczby = std::array<int32_t, LICZBA_KIERUNKOW>;
+
+// Counts of one window: one row per level (basement, ground floor, attic,
+// then floors 1..n), one column per direction (0 N … 7 NW). Only the rows
+// that hold a count other than 0 are kept, so a building of many floors
+// costs a window nothing for the floors it has no pieces on. Copies share
+// their rows until one of them changes.
+class TLiczbaOkien {
+public:
+    struct TWiersz {
+        int32_t wiersz = 0;
+        TWierszLiczby liczby{};
+        bool operator==(const TWiersz&) const = default;
+    };
+
+    explicit TLiczbaOkien(int wiersze = LICZBA_STALYCH_WIERSZY);
+
+    // The rows the window has (3 + the building's floors).
+    int Wiersze() const { return wierszy_; }
+    // 0 outside the rows or the directions.
+    int32_t Liczba(int wiersz, int kierunek) const;
+    // Outside the rows or the directions nothing is stored.
+    void Ustaw(int wiersz, int kierunek, int32_t n);
+    // Rows that remain keep their counts, rows added start at zero.
+    void ZmienLiczbeWierszy(int wiersze);
+    // Summed wide: huge counts from a file cannot overflow.
+    long long Suma() const;
+    // The rows holding a count other than 0, in row order.
+    const QVector<TWiersz>& Niezerowe() const { return niezerowe_; }
+
+    bool operator==(const TLiczbaOkien&) const = default;
+
+private:
+    int32_t wierszy_ = LICZBA_STALYCH_WIERSZY;
+    QVector<TWiersz> niezerowe_;
+};
+
+// A window's identity within the open project: given when the window is
+// created or read, kept by undo and redo, never written to a file. 0 is no
+// window.
+using TIdOkna = uint64_t;
 
 // Row of a level text: 0, 1, 2 for the three named levels (ignoring letter
 // case), k + 2 for a floor number k >= 1, -1 for anything else.
@@ -46,6 +83,7 @@ public:
     explicit TOkno(const QString& symbol);
 
     const QString& Symbol() const { return Symbol_; }
+    TIdOkna Id() const { return Id_; }
 
     double Szerokosc = 0; // mm
     double Wysokosc = 0;  // mm
@@ -95,10 +133,8 @@ public:
     // the reason.
     TWycena CenaZCennika() const;
 
-    // Resizes the counts to `wiersze` rows, keeping the rows that remain.
-    void ZmienLiczbeWierszy(int wiersze);
-
 private:
     friend class TZestawienieStolarki;
     QString Symbol_;
+    TIdOkna Id_ = 0;
 };

@@ -42,7 +42,7 @@ inline char Zloz(char c) {
 
 } // namespace
 
-namespace profil {
+namespace sekcyjne {
 
 // Eight bytes at a time with bit 0x20 set in each: every ASCII letter then
 // hashes as its lower case (a few non-letters collide, which equality sorts out).
@@ -76,7 +76,7 @@ bool RowneBezWielkosci::operator()(QByteArrayView a, QByteArrayView b) const noe
     return true;
 }
 
-} // namespace profil
+} // namespace sekcyjne
 
 bool CzytajLiczbeCalkowita(QByteArrayView t, int32_t* wynik) {
     t = BezBialych(t);
@@ -130,7 +130,7 @@ QByteArrayView TSekcjaProfilu::Wartosc(int i) const {
 }
 
 std::optional<QByteArrayView> TSekcjaProfilu::Surowa(QByteArrayView klucz) const {
-    const profil::RowneBezWielkosci rowne;
+    const sekcyjne::RowneBezWielkosci rowne;
     for (int i = 0; i < ile_; ++i) {
         if (rowne(Klucz(i), klucz))
             return Wartosc(i);
@@ -156,8 +156,8 @@ bool TSekcjaProfilu::Flaga(QByteArrayView klucz, bool domyslna) const {
 TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMIAR)) {
     const QByteArrayView dane(dane_);
     const char* poczatek = dane.data();
-    // About one line in thirty is a section header in a project file.
-    wpisy_.reserve(static_cast<std::size_t>(dane.size() / 24));
+    // Room for every line at once: a vector that grows doubles what it holds.
+    wpisy_.reserve(std::min(static_cast<std::size_t>(dane.count('\n')) + 1, MAX_WPISOW));
     bool powtorzona = false;
     int32_t biezaca = -1;
     qsizetype start = 0;
@@ -175,6 +175,11 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
             if (zamkniecie < 0)
                 continue;
             const QByteArrayView nazwa = BezBialych(l.sliced(1, zamkniecie - 1));
+            if (sekcje_.size() >= MAX_SEKCJI && !indeks_.count(nazwa)) {
+                obciety_ = true;
+                biezaca = -1; // its lines belong to no section kept
+                continue;
+            }
             const auto [it, nowa] = indeks_.emplace(nazwa, sekcje_.size());
             if (nowa) {
                 TSekcjaProfilu s;
@@ -190,6 +195,10 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
         const qsizetype rownasie = l.indexOf('=');
         if (biezaca < 0 || rownasie <= 0 || rownasie > MAX_DLUGOSC_KLUCZA)
             continue;
+        if (wpisy_.size() >= MAX_WPISOW) {
+            obciety_ = true;
+            continue;
+        }
         const QByteArrayView wartosc = BezBialych(l.sliced(rownasie + 1));
         const QByteArrayView klucz = BezBialych(l.first(rownasie));
         wpisy_.push_back({static_cast<uint32_t>(klucz.data() - poczatek),

@@ -19,14 +19,14 @@
 // byte by byte with ASCII letters folded; values stay bytes until they are
 // read, which keeps a large project quick to load.
 
-namespace profil {
+namespace sekcyjne {
 struct HashBezWielkosci {
     std::size_t operator()(QByteArrayView s) const noexcept;
 };
 struct RowneBezWielkosci {
     bool operator()(QByteArrayView a, QByteArrayView b) const noexcept;
 };
-} // namespace profil
+} // namespace sekcyjne
 
 // Integer text as the files hold it: decimal, or hexadecimal with 0x, 0X or $.
 bool CzytajLiczbeCalkowita(QByteArrayView tekst, int32_t* wynik);
@@ -66,6 +66,11 @@ public:
     static constexpr int MAX_DLUGOSC_KLUCZA = 1024;
     // The largest file that is parsed at all.
     static constexpr qsizetype MAX_ROZMIAR = 64 * 1024 * 1024;
+    // The most key=value lines and sections kept: far more than any project
+    // within MAX_ROZMIAR holds, few enough that no file can make the
+    // program take more memory than a small multiple of its size.
+    static constexpr std::size_t MAX_WPISOW = 4'000'000;
+    static constexpr std::size_t MAX_SEKCJI = 250'000;
 
     // Parses the bytes of a file (up to MAX_ROZMIAR of them). Never fails:
     // what is not a section header or a key=value line is skipped; of repeated
@@ -82,6 +87,8 @@ public:
     QString CzytajTekst(QByteArrayView sekcja, QByteArrayView klucz,
                         const QString& domyslny = QString()) const;
     int32_t CzytajLiczbe(QByteArrayView sekcja, QByteArrayView klucz, int32_t domyslna) const;
+    // Lines or sections beyond the limits above were left out.
+    bool Obciety() const { return obciety_; }
 
 private:
     friend class TSekcjaProfilu;
@@ -96,10 +103,11 @@ private:
 
     QByteArray dane_;
     std::vector<TSekcjaProfilu> sekcje_;
-    std::unordered_map<QByteArrayView, std::size_t, profil::HashBezWielkosci,
-                       profil::RowneBezWielkosci>
+    std::unordered_map<QByteArrayView, std::size_t, sekcyjne::HashBezWielkosci,
+                       sekcyjne::RowneBezWielkosci>
         indeks_;
     std::vector<Wpis> wpisy_;
+    bool obciety_ = false;
 };
 
 // Writes a profile file section by section, in the order of the calls,

@@ -6,6 +6,7 @@
 #include "polaokna.h"
 #include "polaprojektu.h"
 #include "powiadomienia.h"
+#include "tekst.h"
 #include "wersja.h"
 
 #include <QFile>
@@ -70,16 +71,24 @@ void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPozi
             break;
         case TRodzajPola::Liczby:
             for (const TPoziomPliku& pp : poziomy) {
-                const bool jest = pp.wiersz >= 0 && pp.wiersz < o.LiczbaOkien.size();
                 for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-                    z.Liczba(pp.klucze[d], jest ? o.LiczbaOkien[pp.wiersz][d] : 0);
+                    z.Liczba(pp.klucze[d], o.LiczbaOkien.Liczba(pp.wiersz, static_cast<int>(d)));
             }
             break;
         }
     }
 }
 
-QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& locale) {
+// A file holds decimals with a comma or a point only: the locale's, when it
+// is one of those, else a point (another character would not survive the
+// code page, and no reader would take it back).
+QLocale LocalePliku(const QLocale& locale) {
+    const QString s = locale.decimalPoint();
+    return s == QLatin1String(",") || s == QLatin1String(".") ? locale : QLocale::c();
+}
+
+QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& wybrany) {
+    const QLocale locale = LocalePliku(wybrany);
     TZapisProfilu z;
     z.Zarezerwuj(1024 + 2200 * static_cast<qsizetype>(p.LiczbaOkienWLiscie()));
     z.Sekcja(INFO);
@@ -151,7 +160,7 @@ QDateTime CzytajDate(const TSekcjaProfilu* s, const QLocale& locale) {
 // any other name.
 qint64 NumerSekcjiOkna(QByteArrayView nazwa) {
     if (nazwa.size() < 5 || nazwa.size() > 14 ||
-        !profil::RowneBezWielkosci()(nazwa.first(4), QByteArrayView("okno")))
+        !sekcyjne::RowneBezWielkosci()(nazwa.first(4), QByteArrayView("okno")))
         return -1;
     const QByteArrayView cyfry = nazwa.sliced(4);
     if (cyfry.size() > 1 && cyfry[0] == '0')
@@ -165,18 +174,25 @@ qint64 NumerSekcjiOkna(QByteArrayView nazwa) {
     return n;
 }
 
-// The window sections Okno0 … Okno(n−1) that the file really has, in order:
-// a count far beyond them costs nothing.
-std::vector<std::pair<qint64, const TSekcjaProfilu*>> SekcjeOkien(const TPlikProfilu& plik,
-                                                                  int32_t n) {
-    std::vector<std::pair<qint64, const TSekcjaProfilu*>> wynik;
+// The window sections Okno0 … Okno(n−1) that the file really has, in order
+// (a count far beyond them costs nothing), and the names of those numbered
+// at n or above, which no count covers.
+struct TSekcjeOkien {
+    std::vector<std::pair<qint64, const TSekcjaProfilu*>> kolejno;
+    std::vector<const TSekcjaProfilu*> poza;
+};
+
+TSekcjeOkien SekcjeOkien(const TPlikProfilu& plik, int32_t n) {
+    TSekcjeOkien wynik;
     for (int i = 0; i < plik.LiczbaSekcji(); ++i) {
         const TSekcjaProfilu& s = plik.SekcjaNr(i);
         const qint64 numer = NumerSekcjiOkna(s.SurowaNazwa());
         if (numer >= 0 && numer < n)
-            wynik.emplace_back(numer, &s);
+            wynik.kolejno.emplace_back(numer, &s);
+        else if (numer >= n)
+            wynik.poza.push_back(&s);
     }
-    std::sort(wynik.begin(), wynik.end(),
+    std::sort(wynik.kolejno.begin(), wynik.kolejno.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
     return wynik;
 }
@@ -189,8 +205,20 @@ struct TZnaczenieKlucza {
     int kierunek = 0;
 };
 
-using TMapaKluczy = std::unordered_map<QByteArrayView, TZnaczenieKlucza, profil::HashBezWielkosci,
-                                       profil::RowneBezWielkosci>;
+// The place of the counts among the fields.
+std::size_t PoleLiczb() {
+    static const std::size_t nr = [] {
+        const std::vector<TPoleOkna>& pola = PolaOkna();
+        for (std::size_t i = 0; i < pola.size(); ++i)
+            if (pola[i].rodzaj == TRodzajPola::Liczby)
+                return i;
+        return pola.size();
+    }();
+    return nr;
+}
+
+using TMapaKluczy = std::unordered_map<QByteArrayView, TZnaczenieKlucza, sekcyjne::HashBezWielkosci,
+                                       sekcyjne::RowneBezWielkosci>;
 
 // The keys of a window section: in the order the writer puts them, where a
 // file of this program has them, and by name for any other order.
@@ -247,7 +275,7 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
     const std::vector<TPoleOkna>& pola = PolaOkna();
     // Which fields and counts this section gave already (made once for all).
     przeczytane.assign(pola.size(), 0);
-    liczby.assign(static_cast<std::size_t>(o.LiczbaOkien.size()) * LICZBA_KIERUNKOW, 0);
+    liczby.assign(static_cast<std::size_t>(o.LiczbaOkien.Wiersze()) * LICZBA_KIERUNKOW, 0);
     std::size_t nastepny = 0;
     for (int i = 0; i < s.LiczbaWpisow(); ++i) {
         const TZnaczenieKlucza* znaczenie = Znaczenie(indeks, s.Klucz(i), nastepny);
@@ -256,15 +284,16 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
         const TZnaczenieKlucza& z = *znaczenie;
         const QByteArrayView wartosc = s.Wartosc(i);
         if (z.pole < 0) {
+            przeczytane[PoleLiczb()] = 1;
             const std::size_t nr =
                 static_cast<std::size_t>(z.wiersz) * LICZBA_KIERUNKOW + z.kierunek;
-            if (z.wiersz < 0 || z.wiersz >= o.LiczbaOkien.size() || liczby[nr])
+            if (z.wiersz < 0 || z.wiersz >= o.LiczbaOkien.Wiersze() || liczby[nr])
                 continue;
             liczby[nr] = 1;
             int32_t n = 0;
             // A count of -1 is ignored, as SetLiczba does.
             if (CzytajLiczbeCalkowita(wartosc, &n) && n != -1)
-                o.LiczbaOkien[z.wiersz][static_cast<std::size_t>(z.kierunek)] = n;
+                o.LiczbaOkien.Ustaw(z.wiersz, z.kierunek, n);
             continue;
         }
         const auto nr = static_cast<std::size_t>(z.pole);
@@ -304,6 +333,23 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
         }
     }
 }
+
+// The fields a section that gives no window has, as CzytajOkno marks them.
+void ObecnePola(const TSekcjaProfilu& s, const TIndeksKluczy& indeks,
+                std::vector<char>& przeczytane) {
+    przeczytane.assign(PolaOkna().size(), 0);
+    std::size_t nastepny = 0;
+    for (int i = 0; i < s.LiczbaWpisow(); ++i) {
+        const TZnaczenieKlucza* z = Znaczenie(indeks, s.Klucz(i), nastepny);
+        if (z && z->pole >= 0)
+            przeczytane[static_cast<std::size_t>(z->pole)] = 1;
+        else if (z && z->wiersz >= 0)
+            przeczytane[PoleLiczb()] = 1;
+    }
+}
+
+// How many of the windows left out a message names.
+constexpr int MAX_NAZWANYCH_POMINIETYCH = 10;
 
 void ZglosBlad(const QString& tytul, const QString& tresc) {
     Powiadom({TRodzajKomunikatu::Blad, tytul, tresc});
@@ -365,8 +411,12 @@ int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezk
     const std::optional<QByteArray> bajty = ZapiszProjektDoBajtow(projekt, locale);
     if (!bajty)
         return WYNIK_BLAD; // and the old file stays
+    return ZapiszBajtyProjektu(*bajty, sciezka, powod);
+}
+
+int32_t ZapiszBajtyProjektu(const QByteArray& bajty, const QString& sciezka, QString* powod) {
     QSaveFile plik(sciezka);
-    const bool zapisany = plik.open(QIODevice::WriteOnly) && plik.write(*bajty) == bajty->size();
+    const bool zapisany = plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size();
     if (zapisany && plik.commit())
         return WYNIK_OK;
     if (powod)
@@ -393,18 +443,31 @@ QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy) {
                                : powod + QStringLiteral(" (") + systemowy + QLatin1Char(')');
 }
 
-int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QLocale& locale,
-                       TOdczytProjektu* odczyt) {
+int32_t CzytajBajtyProjektu(const QString& sciezka, QByteArray* bajty, QString* powod) {
     QFile f(sciezka);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (powod)
+            *powod = f.errorString();
         return WYNIK_BLAD;
+    }
     if (f.size() > MAX_ROZMIAR_PLIKU) {
         ZglosBlad(QStringLiteral("Błąd"),
                   QStringLiteral("Plik jest zbyt duży, by mógł być projektem Termivo!"));
         return WYNIK_BLAD;
     }
-    const QByteArray bajty = f.read(MAX_ROZMIAR_PLIKU + 1);
-    if (f.error() != QFileDevice::NoError || bajty.size() > MAX_ROZMIAR_PLIKU)
+    *bajty = f.read(MAX_ROZMIAR_PLIKU + 1);
+    if (f.error() != QFileDevice::NoError || bajty->size() > MAX_ROZMIAR_PLIKU) {
+        if (powod)
+            *powod = f.errorString();
+        return WYNIK_BLAD;
+    }
+    return WYNIK_OK;
+}
+
+int32_t WczytajProjekt(TZestawienieStolarki& p, const QString& sciezka, const QLocale& locale,
+                       TOdczytProjektu* odczyt) {
+    QByteArray bajty;
+    if (CzytajBajtyProjektu(sciezka, &bajty) != WYNIK_OK)
         return WYNIK_BLAD;
     return WczytajProjektZBajtow(p, bajty, locale, odczyt);
 }
@@ -456,36 +519,97 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         pietra = MAX_LICZBA_PIETER;
     }
     p.SetLiczbaPieter(pietra);
-    if (p.LiczbaPieter() > 0)
-        p.SetParter(true);
     p.SetPoddasze(CzytajFlage(projekt, "Poddasze"));
+    // The ground floor stays while there are floors or an attic above it,
+    // as the project panel has it: a project shown is a project unchanged.
+    if (p.LiczbaPieter() > 0 || p.Poddasze())
+        p.SetParter(true);
 
     const int32_t liczba = CzytajCalkowita(okna, "Liczba", 0);
     const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
     const TIndeksKluczy indeks = IndeksKluczy(poziomy);
     std::vector<TZnanaNazwa> nazwy(PolaOkna().size());
     std::vector<char> przeczytane, liczby;
-    const auto sekcje = SekcjeOkien(plik, liczba);
-    p.Zarezerwuj(static_cast<int>(sekcje.size()));
-    for (const auto& numerISekcja : sekcje) {
-        const TSekcjaProfilu& sekcja = *numerISekcja.second;
-        const QString symbol = sekcja.Tekst("Symbol");
-        if (symbol.isEmpty() || p.AddOkno(symbol) != WYNIK_OK)
-            continue;
-        // The window just added is the last one.
-        CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane, liczby,
-                   locale);
+    TSekcjeOkien sekcje = SekcjeOkien(plik, liczba);
+    TOdczytProjektu wynik;
+    wynik.zadeklarowane = liczba;
+    auto pomin = [&wynik](const TSekcjaProfilu& s, const QString& powod) {
+        if (++wynik.pominietych <= MAX_NAZWANYCH_POMINIETYCH)
+            wynik.pominiete << s.Nazwa() + QStringLiteral(" (") + powod + QLatin1Char(')');
+    };
+    bool zaDuzo = false;
+    if (sekcje.kolejno.size() > static_cast<std::size_t>(MAX_LICZBA_OKIEN)) {
+        zaDuzo = true;
+        sekcje.kolejno.resize(static_cast<std::size_t>(MAX_LICZBA_OKIEN));
     }
+    p.Zarezerwuj(static_cast<int>(sekcje.kolejno.size()));
+    // The fields every window section but the last has, and those of the
+    // last: a file cut inside its last window lacks the ones that follow.
+    std::vector<char> wspolne, ostatnie;
+    for (std::size_t i = 0; i < sekcje.kolejno.size(); ++i) {
+        const TSekcjaProfilu& sekcja = *sekcje.kolejno[i].second;
+        const QString symbol = sekcja.Tekst("Symbol");
+        if (symbol.isEmpty()) {
+            pomin(sekcja, QStringLiteral("brak symbolu"));
+            ObecnePola(sekcja, indeks, przeczytane);
+        } else if (p.AddOkno(symbol) != WYNIK_OK) {
+            pomin(sekcja, QStringLiteral("symbol „%1” powtarza się").arg(PrzytnijSymbol(symbol)));
+            ObecnePola(sekcja, indeks, przeczytane);
+        } else {
+            // The window just added is the last one.
+            CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane,
+                       liczby, locale);
+        }
+        if (i + 1 < sekcje.kolejno.size()) {
+            if (wspolne.empty())
+                wspolne = przeczytane;
+            for (std::size_t k = 0; k < wspolne.size(); ++k)
+                wspolne[k] = static_cast<char>(wspolne[k] && przeczytane[k]);
+        } else {
+            ostatnie = przeczytane;
+        }
+    }
+    for (const TSekcjaProfilu* s : sekcje.poza)
+        pomin(*s, QStringLiteral("poza liczbą okien podaną w sekcji [Okna]"));
+    wynik.wczytane = p.LiczbaOkienWLiscie();
 
-    // Cut short: window sections missing, or the last one ending before
-    // its last key (the writer always ends a window with its remarks).
-    const bool brakSekcji = static_cast<qint64>(sekcje.size()) < liczba;
-    const bool uciete = !sekcje.empty() && sekcje.back().first == liczba - 1 &&
-                        !sekcje.back().second->Surowa(PolaOkna().back().klucz);
-    TOdczytProjektu wynik{liczba, p.LiczbaOkienWLiscie(), brakSekcji || uciete};
-    if (wynik.niekompletny)
+    // A file of this program's own ([Info] names its version) always ends
+    // a window with its remarks: that is what a lone window is held to.
+    if (wspolne.empty() && info && info->Surowa("Version")) {
+        wspolne.assign(PolaOkna().size(), 0);
+        wspolne.back() = 1;
+    }
+    // Cut, not written short: what it lacks would all have come after the
+    // last field it has (a window written by hand may leave out any field).
+    std::size_t poOstatnim = 0;
+    for (std::size_t k = 0; k < ostatnie.size(); ++k)
+        if (ostatnie[k])
+            poOstatnim = k + 1;
+    bool uciete = false;
+    for (std::size_t k = poOstatnim; k < wspolne.size() && k < ostatnie.size(); ++k)
+        uciete = uciete || (wspolne[k] && !ostatnie[k]);
+    const bool bezListy = !(okna && okna->Surowa("Liczba"));
+    wynik.niekompletny = zaDuzo || plik.Obciety() || uciete || bezListy ||
+                         (!bajty.isEmpty() && !bajty.endsWith('\n')) ||
+                         static_cast<qint64>(sekcje.kolejno.size()) < liczba;
+    if (zaDuzo || plik.Obciety())
         Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
-                  KOMUNIKAT_NIEKOMPLETNY.arg(wynik.wczytane).arg(wynik.zadeklarowane)});
+                  QStringLiteral("Plik projektu zawiera więcej danych, niż program może wczytać "
+                                 "(najwyżej %1 okien); wczytano %2 okien.")
+                      .arg(MAX_LICZBA_OKIEN)
+                      .arg(wynik.wczytane)});
+    else if (wynik.niekompletny)
+        Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
+                  bezListy ? KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN
+                           : KOMUNIKAT_NIEKOMPLETNY.arg(wynik.wczytane).arg(wynik.zadeklarowane)});
+    if (wynik.pominietych > 0) {
+        QString lista = wynik.pominiete.join(QStringLiteral(", "));
+        if (wynik.pominietych > wynik.pominiete.size())
+            lista += QStringLiteral(" i %1 innych")
+                         .arg(wynik.pominietych - static_cast<int>(wynik.pominiete.size()));
+        Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
+                  KOMUNIKAT_POMINIETE.arg(lista)});
+    }
     if (odczyt)
         *odczyt = wynik;
     return WYNIK_OK;

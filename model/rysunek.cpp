@@ -158,12 +158,3 @@ void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     if (o.JestDV())
         k.Tekst(5, 5, QStringLiteral("D&V"));
 }
-
-void RysujOkno(const TZestawienieStolarki& projekt, TKanwa& k, int szerokosc, int wysokosc) {
-    if (projekt.BiezaceOkno()) {
-        RysujOkno(*projekt.BiezaceOkno(), k, szerokosc, wysokosc);
-        return;
-    }
-    k.UstawPedzel(255, 255, 255);
-    k.WypelnijProstokat(0, 0, szerokosc, wysokosc);
-}

@@ -3,7 +3,6 @@
 #include <QString>
 
 class TOkno;
-class TZestawienieStolarki;
 
 // What the window drawing needs of a canvas. Coordinates are pixels, the
 // origin top left; the pen is the canvas's own (black, one pixel).
@@ -25,8 +24,6 @@ public:
 // The schematic elevation of a window on a bitmap of the given size: frame,
 // sashes with their opening symbols, trickle vents and the "D&V" mark.
 void RysujOkno(const TOkno& okno, TKanwa& kanwa, int szerokosc, int wysokosc);
-// The project's current window; a blank picture when there is none.
-void RysujOkno(const TZestawienieStolarki& projekt, TKanwa& kanwa, int szerokosc, int wysokosc);
 
 // One sash rectangle with the symbol of its opening kind.
 void RysujSkrzydlo(TKanwa& kanwa, int l, int t, int r, int b, int rodzaj);

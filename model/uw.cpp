@@ -39,16 +39,16 @@ double TOkno::Uw() const {
     return std::isfinite(uw) ? uw : 0.0;
 }
 
-double TZestawienieStolarki::USrednie() {
+double TZestawienieStolarki::USrednie() const {
     double licznik = 0;
     double mianownik = 0;
-    Przejdz([&](TOkno& o) {
-        const double u = o.Uw();
-        const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
-        const double n = o.SumaOkien();
+    for (const auto& o : Okna_) {
+        const double u = o->Uw();
+        const double a = o->Szerokosc * o->Wysokosc / 1000000.0;
+        const double n = o->SumaOkien();
         licznik += n * a * u;
         mianownik += n * a;
-    });
+    }
     if (mianownik == 0)
         return 0;
     const double wynik = licznik / mianownik;

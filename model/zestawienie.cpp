@@ -1,12 +1,14 @@
 #include "zestawienie.h"
 
-#include "kodowanie.h"
 #include "tekst.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 
-TZestawienieStolarki::TZestawienieStolarki() : Data(QDateTime::currentDateTime()) {}
+TZestawienieStolarki::TZestawienieStolarki() {
+    Data = QDateTime::currentDateTime();
+}
 
 TZestawienieStolarki::~TZestawienieStolarki() = default;
 
@@ -34,8 +36,19 @@ void TZestawienieStolarki::SetLiczbaPieter(int32_t n) {
         return;
     // Rows that remain keep their counts, rows added start at zero.
     for (const auto& okno : Okna_)
-        okno->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + n);
+        okno->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + n);
     LiczbaPieter_ = n;
+}
+
+TPoziomyBudynku TZestawienieStolarki::PoziomyBudynku() const {
+    return {Podpiwniczenie_, Parter_, LiczbaPieter_, Poddasze_};
+}
+
+void TZestawienieStolarki::UstawPoziomy(const TPoziomyBudynku& p) {
+    SetPoddasze(p.Poddasze);
+    SetLiczbaPieter(p.LiczbaPieter);
+    SetParter(p.Parter);
+    SetPodpiwniczenie(p.Podpiwniczenie);
 }
 
 QStringList TZestawienieStolarki::Poziomy() const {
@@ -65,6 +78,30 @@ void TZestawienieStolarki::Zarezerwuj(int n) {
         return;
     Okna_.reserve(static_cast<std::size_t>(n));
     Indeks_.reserve(n);
+    IndeksId_.reserve(n);
+}
+
+TIdOkna TZestawienieStolarki::NoweId() {
+    // One count for the whole program: a window of one project can never
+    // be taken for a window of another.
+    static std::atomic<TIdOkna> licznik{1};
+    return licznik++;
+}
+
+const TOkno* TZestawienieStolarki::OknoId(TIdOkna id) const {
+    return IndeksId_.value(id, nullptr);
+}
+
+TOkno* TZestawienieStolarki::OknoId(TIdOkna id) {
+    return IndeksId_.value(id, nullptr);
+}
+
+int TZestawienieStolarki::IndeksOknaId(TIdOkna id) const {
+    const TOkno* okno = OknoId(id);
+    for (std::size_t i = 0; okno && i < Okna_.size(); ++i)
+        if (Okna_[i].get() == okno)
+            return static_cast<int>(i);
+    return -1;
 }
 
 int32_t TZestawienieStolarki::CountSymbol(const QString& s) const {
@@ -81,11 +118,13 @@ int32_t TZestawienieStolarki::AddOkno(const QString& s) {
         return WYNIK_DUPLIKAT;
     try {
         auto okno = std::make_unique<TOkno>(symbol);
-        okno->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+        okno->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+        okno->Id_ = NoweId();
         TOkno* wskaznik = okno.get();
         Okna_.push_back(std::move(okno));
         try {
             Indeks_.insert(klucz, wskaznik);
+            IndeksId_.insert(wskaznik->Id_, wskaznik);
         } catch (const std::bad_alloc&) {
             Okna_.pop_back();
             throw;
@@ -105,38 +144,45 @@ int32_t TZestawienieStolarki::RenameOkno(const QString& stary, const QString& no
         return WYNIK_BLAD;
     if (CountSymbol(symbol) > 0)
         return WYNIK_DUPLIKAT;
-    TOkno* okno = Indeks_.take(KluczSymbolu(stary));
-    if (okno) {
-        okno->Symbol_ = symbol;
-        Indeks_.insert(KluczSymbolu(symbol), okno);
-    }
+    const TOkno* okno = GetOkno(stary);
+    return okno ? ZmienSymbolId(okno->Id(), symbol) : WYNIK_OK;
+}
+
+int32_t TZestawienieStolarki::ZmienSymbolId(TIdOkna id, const QString& nowy) {
+    const QString symbol = PrzytnijSymbol(nowy);
+    TOkno* okno = OknoId(id);
+    if (!okno || symbol.isEmpty())
+        return WYNIK_BLAD;
+    const TOkno* inne = GetOkno(symbol);
+    if (inne && inne != okno)
+        return WYNIK_DUPLIKAT;
+    Indeks_.remove(KluczSymbolu(okno->Symbol_));
+    okno->Symbol_ = symbol;
+    Indeks_.insert(KluczSymbolu(symbol), okno);
     return WYNIK_OK;
 }
 
-void TZestawienieStolarki::UstawWielkoscLiter(const QString& stary, const QString& nowy) {
-    TOkno* okno = GetOkno(stary);
-    const QString symbol = PrzytnijSymbol(nowy);
-    if (okno && RowneBezWielkosci(okno->Symbol(), symbol))
-        okno->Symbol_ = symbol;
+const TOkno* TZestawienieStolarki::GetOkno(const QString& s) const {
+    return Indeks_.value(KluczSymbolu(s), nullptr);
 }
 
-int32_t TZestawienieStolarki::FindOkno(const QString& s) {
-    BiezaceOkno_ = GetOkno(s);
-    return BiezaceOkno_ ? WYNIK_OK : WYNIK_BLAD;
-}
-
-TOkno* TZestawienieStolarki::GetOkno(const QString& s) const {
+TOkno* TZestawienieStolarki::GetOkno(const QString& s) {
     return Indeks_.value(KluczSymbolu(s), nullptr);
 }
 
 int32_t TZestawienieStolarki::DelOkno(const QString& s) {
-    if (FindOkno(s) != WYNIK_OK)
+    const TOkno* okno = GetOkno(s);
+    return okno ? UsunOknoId(okno->Id()) : WYNIK_BLAD;
+}
+
+int32_t TZestawienieStolarki::UsunOknoId(TIdOkna id) {
+    TOkno* okno = OknoId(id);
+    if (!okno)
         return WYNIK_BLAD;
-    TOkno* okno = BiezaceOkno_;
     Indeks_.remove(KluczSymbolu(okno->Symbol()));
+    IndeksId_.remove(id);
     Okna_.erase(std::find_if(Okna_.begin(), Okna_.end(),
                              [okno](const auto& o) { return o.get() == okno; }));
-    BiezaceOkno_ = nullptr;
     return WYNIK_OK;
 }
 
@@ -154,64 +200,42 @@ int32_t TZestawienieStolarki::WstawOkno(int i, const TOkno& okno) {
     if (CountSymbol(okno.Symbol()) > 0)
         return WYNIK_DUPLIKAT;
     auto kopia = std::make_unique<TOkno>(okno);
-    kopia->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+    kopia->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+    if (kopia->Id_ == 0 || IndeksId_.contains(kopia->Id_))
+        kopia->Id_ = NoweId();
     TOkno* wskaznik = kopia.get();
     const std::size_t miejsce = static_cast<std::size_t>(std::clamp(i, 0, LiczbaOkienWLiscie()));
     Okna_.insert(Okna_.begin() + static_cast<std::ptrdiff_t>(miejsce), std::move(kopia));
     Indeks_.insert(KluczSymbolu(wskaznik->Symbol()), wskaznik);
+    IndeksId_.insert(wskaznik->Id_, wskaznik);
     return WYNIK_OK;
 }
 
-QString TZestawienieStolarki::FirstSymbol() {
-    IndeksIteracji = 0;
-    return Okna_.empty() ? QString() : Okna_.front()->Symbol();
-}
-
-QString TZestawienieStolarki::NextSymbol() {
-    ++IndeksIteracji;
-    if (IndeksIteracji < 0 || static_cast<std::size_t>(IndeksIteracji) >= Okna_.size())
-        return QString();
-    return Okna_[static_cast<std::size_t>(IndeksIteracji)]->Symbol();
-}
-
-void TZestawienieStolarki::Przejdz(const std::function<void(TOkno&)>& dzialanie) {
-    // Symbol by symbol as FirstSymbol/NextSymbol give them; symbols are
-    // unique and never empty, so the window at each place is the one
-    // FindOkno would find, without looking it up.
-    const int32_t zapamietany = IndeksIteracji;
-    for (std::size_t i = 0; i < Okna_.size(); ++i) {
-        IndeksIteracji = static_cast<int32_t>(i);
-        BiezaceOkno_ = Okna_[i].get();
-        dzialanie(*BiezaceOkno_);
-    }
-    IndeksIteracji = zapamietany;
-}
-
 void TZestawienieStolarki::ClearLevel(const QString& poziom) {
-    Przejdz([&poziom](TOkno& o) {
+    Kazde([&poziom](TOkno& o) {
         for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
             o.SetLiczba(poziom, d, 0);
     });
 }
 
 void TZestawienieStolarki::SetAllUg(double x) {
-    Przejdz([x](TOkno& o) { o.Ug = x; });
+    Kazde([x](TOkno& o) { o.Ug = x; });
 }
 
 void TZestawienieStolarki::SetAllUf(double x) {
-    Przejdz([x](TOkno& o) { o.Uf = x; });
+    Kazde([x](TOkno& o) { o.Uf = x; });
 }
 
 void TZestawienieStolarki::SetAllPsi_g(double x) {
-    Przejdz([x](TOkno& o) { o.Psi_g = x; });
+    Kazde([x](TOkno& o) { o.Psi_g = x; });
 }
 
 void TZestawienieStolarki::SetAllDR(double x) {
-    Przejdz([x](TOkno& o) { o.dR = x; });
+    Kazde([x](TOkno& o) { o.dR = x; });
 }
 
 void TZestawienieStolarki::SetAllDRamy(double x) {
-    Przejdz([x](TOkno& o) {
+    Kazde([x](TOkno& o) {
         o.dRamy = x;
         o.Lg = -1;
     });
@@ -219,27 +243,27 @@ void TZestawienieStolarki::SetAllDRamy(double x) {
 
 void TZestawienieStolarki::SetAllZrodloUg(const QString& nazwa) {
     const auto indeks = static_cast<uint8_t>(IndeksZrodla(nazwa));
-    Przejdz([indeks](TOkno& o) { o.ZrodloUg = indeks; });
+    Kazde([indeks](TOkno& o) { o.ZrodloUg = indeks; });
 }
 
 void TZestawienieStolarki::SetAllZrodloUf(const QString& nazwa) {
     const auto indeks = static_cast<uint8_t>(IndeksZrodla(nazwa));
-    Przejdz([indeks](TOkno& o) { o.ZrodloUf = indeks; });
+    Kazde([indeks](TOkno& o) { o.ZrodloUf = indeks; });
 }
 
 void TZestawienieStolarki::SetAllTypOkna(const QString& nazwa) {
-    Przejdz([&nazwa](TOkno& o) { o.SetTypOknaNazwa(nazwa); });
+    Kazde([&nazwa](TOkno& o) { o.SetTypOknaNazwa(nazwa); });
 }
 
 void TZestawienieStolarki::SetAllRodzajSkrzydla(const std::array<QString, MAX_SKRZYDEL>& nazwy) {
-    Przejdz([&nazwy](TOkno& o) {
+    Kazde([&nazwy](TOkno& o) {
         for (int i = 0; i < MAX_SKRZYDEL; ++i)
             o.SetRodzajSkrzydlaNazwa(i, nazwy[static_cast<std::size_t>(i)]);
     });
 }
 
 void TZestawienieStolarki::SetAllMaterialRamy(const QString& nazwa) {
-    Przejdz([&nazwa](TOkno& o) { o.SetMaterialRamyNazwa(nazwa); });
+    Kazde([&nazwa](TOkno& o) { o.SetMaterialRamyNazwa(nazwa); });
 }
 
 namespace {
@@ -252,26 +276,12 @@ int32_t LiczbaZTekstu(const QString& tekst) {
 
 void TZestawienieStolarki::SetAllRamaKodID(const QString& tekst) {
     const int32_t kod = LiczbaZTekstu(tekst);
-    Przejdz([kod](TOkno& o) { o.RamaKodID = kod; });
+    Kazde([kod](TOkno& o) { o.RamaKodID = kod; });
 }
 
 void TZestawienieStolarki::SetAllSzkloKodID(const QString& tekst) {
     const int32_t kod = LiczbaZTekstu(tekst);
-    Przejdz([kod](TOkno& o) { o.SzkloKodID = kod; });
-}
-
-void TZestawienieStolarki::SortBySymbol() {
-    // Byte order of the symbols as the project file stores them.
-    std::vector<std::pair<QByteArray, std::unique_ptr<TOkno>>> klucze;
-    klucze.reserve(Okna_.size());
-    for (auto& okno : Okna_) {
-        QByteArray klucz = DoCp1250(okno->Symbol());
-        klucze.emplace_back(std::move(klucz), std::move(okno));
-    }
-    std::stable_sort(klucze.begin(), klucze.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (std::size_t i = 0; i < klucze.size(); ++i)
-        Okna_[i] = std::move(klucze[i].second);
+    Kazde([kod](TOkno& o) { o.SzkloKodID = kod; });
 }
 
 void TZestawienieStolarki::CopyOknoParams(const QString& z, const QString& do_) {
@@ -280,18 +290,22 @@ void TZestawienieStolarki::CopyOknoParams(const QString& z, const QString& do_) 
     if (!zrodlo || !cel || zrodlo == cel)
         return;
     const QString symbol = cel->Symbol_;
+    const TIdOkna id = cel->Id_;
     const QString komunikat = cel->KomunikatWyceny;
     *cel = *zrodlo;
     cel->Symbol_ = symbol;
+    cel->Id_ = id;
     cel->KomunikatWyceny = komunikat;
-    cel->ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
+    cel->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
 }
 
 void TZestawienieStolarki::PrzebudujIndeks() {
     Indeks_.clear();
+    IndeksId_.clear();
     for (const auto& okno : Okna_) {
         const QString klucz = KluczSymbolu(okno->Symbol());
         if (!Indeks_.contains(klucz))
             Indeks_.insert(klucz, okno.get());
+        IndeksId_.insert(okno->Id_, okno.get());
     }
 }

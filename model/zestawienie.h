@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -31,15 +30,10 @@ struct TSumyCen {
 // in every window, so a damaged file must not be able to ask for millions.
 constexpr int32_t MAX_LICZBA_PIETER = 200;
 
-// A joinery schedule: the project's header, the building's levels, the
-// pricing options and the windows, which it owns.
-class TZestawienieStolarki {
-public:
-    TZestawienieStolarki();
-    ~TZestawienieStolarki();
-    TZestawienieStolarki(const TZestawienieStolarki&) = delete;
-    TZestawienieStolarki& operator=(const TZestawienieStolarki&) = delete;
-
+// The project's own data besides its windows and levels: the header, the
+// pricing options and the design indoor temperature. What the project
+// panel edits and a command of the open project sets as one.
+struct TDaneProjektu {
     QString Firma;
     QString Projektant;
     QString Obiekt;
@@ -54,10 +48,32 @@ public:
     double RabatDodatkowy = 0;       // %
     double KursEuro = 0;             // zł per euro
     double StawkaVat = 0;            // %
-    int32_t IndeksIteracji = 0;      // cursor of FirstSymbol/NextSymbol
     double CenaMontazuOkna = 0;      // zł net per metre of perimeter
     QString ZakresCzynnosci;
     double TemperaturaWewnetrzna = 20; // design indoor temperature ti, °C
+
+    bool operator==(const TDaneProjektu&) const = default;
+};
+
+// The levels the building has.
+struct TPoziomyBudynku {
+    bool Podpiwniczenie = false;
+    bool Parter = false;
+    int32_t LiczbaPieter = 0;
+    bool Poddasze = false;
+
+    bool operator==(const TPoziomyBudynku&) const = default;
+};
+
+// A joinery schedule: the project's data, the building's levels and the
+// windows, which it owns. It has no cursor: a window is found by its symbol
+// or its identity, and the list is walked by place.
+class TZestawienieStolarki : public TDaneProjektu {
+public:
+    TZestawienieStolarki();
+    ~TZestawienieStolarki();
+    TZestawienieStolarki(const TZestawienieStolarki&) = delete;
+    TZestawienieStolarki& operator=(const TZestawienieStolarki&) = delete;
 
     bool Podpiwniczenie() const { return Podpiwniczenie_; }
     bool Parter() const { return Parter_; }
@@ -68,32 +84,42 @@ public:
     void SetPoddasze(bool b);
     // Resizes every window's counts; n is kept within 0..MAX_LICZBA_PIETER.
     void SetLiczbaPieter(int32_t n);
+    TPoziomyBudynku PoziomyBudynku() const;
+    // In the order that keeps the level rules: a level switched off loses
+    // its counts and a level switched on starts from zero.
+    void UstawPoziomy(const TPoziomyBudynku& p);
     // The level texts of the levels the building has, basement first.
     QStringList Poziomy() const;
 
     // The windows in list order.
     int LiczbaOkienWLiscie() const { return static_cast<int>(Okna_.size()); }
-    TOkno* Okno(int i) const { return Okna_.at(static_cast<std::size_t>(i)).get(); }
-    TOkno* BiezaceOkno() const { return BiezaceOkno_; }
+    const TOkno* Okno(int i) const { return Okna_.at(static_cast<std::size_t>(i)).get(); }
+    TOkno* Okno(int i) { return Okna_.at(static_cast<std::size_t>(i)).get(); }
+    // The window of that identity, or nullptr.
+    const TOkno* OknoId(TIdOkna id) const;
+    TOkno* OknoId(TIdOkna id);
+    // Its place in the list, -1 when there is none.
+    int IndeksOknaId(TIdOkna id) const;
 
     // Room for n windows in all, so that a file read adds them without regrowing.
     void Zarezerwuj(int n);
     int32_t CountSymbol(const QString& s) const;
     int32_t AddOkno(const QString& s);
     int32_t RenameOkno(const QString& stary, const QString& nowy);
-    // Writes a symbol that differs from the window's only in letter case
-    // (RenameOkno leaves such a change alone); anything else is ignored.
-    void UstawWielkoscLiter(const QString& stary, const QString& nowy);
-    int32_t FindOkno(const QString& s);
-    TOkno* GetOkno(const QString& s) const;
+    // Gives the window of that identity the symbol, also when only its
+    // letter case differs: WYNIK_DUPLIKAT when another window has it,
+    // WYNIK_BLAD for an empty symbol or no such window.
+    int32_t ZmienSymbolId(TIdOkna id, const QString& nowy);
+    const TOkno* GetOkno(const QString& s) const;
+    TOkno* GetOkno(const QString& s);
     int32_t DelOkno(const QString& s);
+    int32_t UsunOknoId(TIdOkna id);
     // The window's place in the list, -1 when there is no window of that symbol.
     int IndeksOkna(const QString& s) const;
-    // Puts a copy of a window at place i of the list (clamped), as it was:
-    // WYNIK_DUPLIKAT when its symbol is taken.
+    // Puts a copy of a window at place i of the list (clamped), as it was,
+    // with its identity (a new one when it has none or the one it has is
+    // taken): WYNIK_DUPLIKAT when its symbol is taken.
     int32_t WstawOkno(int i, const TOkno& okno);
-    QString FirstSymbol();
-    QString NextSymbol();
     void ClearLevel(const QString& poziom);
 
     void SetAllUg(double x);
@@ -109,7 +135,6 @@ public:
     void SetAllRamaKodID(const QString& tekst);
     void SetAllSzkloKodID(const QString& tekst);
 
-    void SortBySymbol();
     void CopyOknoParams(const QString& z, const QString& do_);
 
     // Net price in złoty of one piece of a list-priced window, or -1 with
@@ -130,22 +155,22 @@ public:
     double CenaZaM2Brutto() const;
 
     // Area-weighted mean Uw of all windows, counting pieces.
-    double USrednie();
+    double USrednie() const;
     // Total window area in m², rounded to hundredths.
     double PowierzchniaOkien() const;
 
-    // Visits every window the way the apply-to-all operations do: symbol by
-    // symbol from the first, making each the current window, until the first
-    // empty symbol; the iteration cursor is restored afterwards, the current
-    // window is left at the last one visited.
-    void Przejdz(const std::function<void(TOkno&)>& dzialanie);
-
 private:
     void PrzebudujIndeks();
+    TIdOkna NoweId();
+    template <typename F> void Kazde(F dzialanie) {
+        for (const auto& o : Okna_)
+            dzialanie(*o);
+    }
 
     std::vector<std::unique_ptr<TOkno>> Okna_;
-    QHash<QString, TOkno*> Indeks_; // case-folded symbol -> window
-    TOkno* BiezaceOkno_ = nullptr;
+    QHash<QString, TOkno*> Indeks_;   // case-folded symbol -> window
+    QHash<TIdOkna, TOkno*> IndeksId_; // identity -> window
+    TIdOkna NastepneId_ = 1;
     bool Poddasze_ = false;
     int32_t LiczbaPieter_ = 0;
     bool Parter_ = false;

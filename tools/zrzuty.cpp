@@ -6,11 +6,13 @@
 // not fit a 1024 × 768 screen.
 
 #include "dialogi.h"
+#include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
 #include "oprogramie.h"
 #include "pageview.h"
 #include "panelprojektu.h"
+#include "plikprojektu.h"
 #include "prnprvform.h"
 #include "raport.h"
 #include "tabdr.h"
@@ -31,6 +33,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -239,13 +242,17 @@ int main(int argc, char* argv[]) {
     f.show();
     Zapisz(&f, QStringLiteral("glowne_bez_projektu"));
 
-    f.Nowy();
-    Przyklady(*f.Projekt());
-    // The sample windows get their nodes as a loaded project's do.
-    for (int i = 0; i < f.Projekt()->LiczbaOkienWLiscie(); ++i)
-        new QTreeWidgetItem(f.StolarkaTree->topLevelItem(0), {f.Projekt()->Okno(i)->Symbol()});
-    f.StolarkaTree->expandAll();
-    f.StolarkaPanel->Pokaz(*f.Projekt());
+    // The sample project opened as a file of a user's is.
+    const QTemporaryDir tymczasowy;
+    const QString przyklad = tymczasowy.filePath(QStringLiteral("Dom pod Lipami.tmv"));
+    {
+        TZestawienieStolarki p;
+        Przyklady(p);
+        if (ZapiszProjekt(p, przyklad) != WYNIK_OK || !f.OtworzPlik(przyklad)) {
+            std::fprintf(stderr, "cannot open the sample project\n");
+            return 1;
+        }
+    }
     Zapisz(&f, QStringLiteral("panel_projektu"));
     niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu"));
     for (const char* s : {"O1", "O2", "O3", "DV1"}) {

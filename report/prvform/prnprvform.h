@@ -31,7 +31,7 @@ public:
     ~TPrnPrvForm() override;
 
     // What the main window hands over before the window is shown.
-    void UstawProjekt(TZestawienieStolarki* projekt) { projekt_ = projekt; }
+    void UstawProjekt(const TZestawienieStolarki* projekt) { projekt_ = projekt; }
     // The page-setup command (true when the user confirmed it) and the page
     // setup it keeps.
     void UstawUstawieniaStrony(std::function<bool()> polecenie, std::function<QPageLayout()> uklad);
@@ -77,7 +77,7 @@ private:
     void PierwszaAktywacja();
 
     TDialogi& dialogi_;
-    TZestawienieStolarki* projekt_ = nullptr;
+    const TZestawienieStolarki* projekt_ = nullptr;
     std::function<bool()> ustawieniaStrony_;
     std::function<QPageLayout()> ukladStrony_;
     QString proponowanyPdf_;

@@ -1,5 +1,7 @@
 #include "raport.h"
 
+#include "kolejnosc.h"
+
 #include "dokument.h"
 #include "jednostki.h"
 #include "kanwaqpainter.h"
@@ -189,7 +191,7 @@ QString BezPrefiksow(const QString& tekst) {
     return wynik;
 }
 
-TRaport::TRaport(TZestawienieStolarki& projekt, TDokument& dokument)
+TRaport::TRaport(const TZestawienieStolarki& projekt, TDokument& dokument)
     : projekt_(projekt), dokument_(dokument) {
     RamkaStrony = dokument_.Strona();
     ObszarTresci = RamkaStrony;
@@ -282,14 +284,13 @@ bool TRaport::GenerujRaport() {
     } else {
         if (DodajOrientacje)
             RysujOrientacje();
-        for (QString s = projekt_.FirstSymbol(); !s.isEmpty(); s = projekt_.NextSymbol()) {
+        for (const TOkno* okno : KolejnoscRaportu(projekt_)) {
             if (dokument_.Przerwany())
                 break;
             // The content rectangle ends at the frame's bottom.
             if (ObszarTresci.height() < MmY(WYSOKOSC_BLOKU))
                 dokument_.NowaStrona();
-            if (projekt_.FindOkno(s) == WYNIK_OK)
-                RysujBlokOkna();
+            RysujBlokOkna(*okno);
         }
     }
     dokument_.Zakoncz();
@@ -451,12 +452,10 @@ void TRaport::Podsumowanie(int y) {
     }
 }
 
-void TRaport::RysujBlokOkna() {
+void TRaport::RysujBlokOkna(const TOkno& o) {
     QPainter* p = dokument_.Plotno();
-    TOkno* okno = projekt_.BiezaceOkno();
-    if (!p || !okno)
+    if (!p)
         return;
-    const TOkno& o = *okno;
     const int t = ObszarTresci.top();
     const int l = ObszarTresci.left();
     const int wysokosc = MmY(WYSOKOSC_BLOKU);
@@ -492,7 +491,7 @@ void TRaport::RysujBlokOkna() {
             TKanwaQPainter kanwa(*p);
             kanwa.UstawPedzel(255, 255, 255);
             kanwa.WypelnijProstokat(0, 0, obraz.width(), obraz.height());
-            RysujOkno(projekt_, kanwa, obraz.width(), obraz.height());
+            RysujOkno(o, kanwa, obraz.width(), obraz.height());
         }
         p->restore();
         p->setClipping(false);
@@ -509,7 +508,7 @@ void TRaport::RysujBlokOkna() {
                        Ogolna(o.LgObliczeniowe()) + QStringLiteral(" mm") + NL +
                        QStringLiteral(" dR: ") + Ogolna(o.dR) + QStringLiteral(" m2K/W") + NL;
     if (DodajWycene) {
-        const double cena = projekt_.CenaNetto(*okno).Cena;
+        const double cena = projekt_.CenaNetto(o).Cena;
         wartosci +=
             NL + QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") + NL +
             (cena == -1

@@ -9,6 +9,7 @@
 #include <climits>
 
 class TDokument;
+class TOkno;
 class TZestawienieStolarki;
 
 // What the preview window's choices make of the report.
@@ -25,7 +26,8 @@ struct TOpcjeRaportu {
 // height per window, drawn page by page onto a document.
 class TRaport : public TOpcjeRaportu {
 public:
-    TRaport(TZestawienieStolarki& projekt, TDokument& dokument);
+    // The windows in the report's order (by symbol); the project is only read.
+    TRaport(const TZestawienieStolarki& projekt, TDokument& dokument);
 
     // The page frame and the content rectangle, in the document's units.
     QRect RamkaStrony;
@@ -38,8 +40,8 @@ public:
     bool GenerujRaport();
     // The heading of every page, and on page 1 the project summary.
     void PageViewNewPage();
-    // The block of the project's current window at the content top.
-    void RysujBlokOkna();
+    // The block of a window at the content top.
+    void RysujBlokOkna(const TOkno& okno);
     // The three tables of pieces, area and mean Uw by storey and direction,
     // from a new page on; the windows then begin on a page of their own.
     void RysujOrientacje();
@@ -69,7 +71,7 @@ private:
     void Miejsce(int& y, int potrzeba);
     int Dol() const;
 
-    TZestawienieStolarki& projekt_;
+    const TZestawienieStolarki& projekt_;
     TDokument& dokument_;
     QSizeF stronaMm_;
     QMarginsF marginesyMm_;

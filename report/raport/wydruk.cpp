@@ -4,7 +4,7 @@
 
 #include <QPdfWriter>
 
-TWynikRaportu DrukujRaport(TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
+TWynikRaportu DrukujRaport(const TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
                            const QMarginsF& marginesy, QPagedPaintDevice& urzadzenie,
                            const std::function<void(TPageOutput&)>& przygotuj) {
     TDokumentUrzadzenia dokument(urzadzenie);
@@ -21,7 +21,7 @@ TWynikRaportu DrukujRaport(TZestawienieStolarki& projekt, const TOpcjeRaportu& o
     return miesci ? TWynikRaportu::Gotowy : TWynikRaportu::ZaMalaStrona;
 }
 
-TWynikRaportu ZapiszRaportPdf(TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
+TWynikRaportu ZapiszRaportPdf(const TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
                               const QPageLayout& uklad, QIODevice& wyjscie) {
     const auto pisarz = PisarzPdf(wyjscie, uklad, TRaport::TYTUL_DOKUMENTU);
     return DrukujRaport(projekt, opcje, uklad.margins(QPageLayout::Millimeter), *pisarz);

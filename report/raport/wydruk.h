@@ -23,10 +23,10 @@ enum class TWynikRaportu {
 // device's own paper, its frame inside `marginesy` (mm). `przygotuj` may
 // set the range of pages sent and listen to the progress. The pages are
 // those of the preview, at the same places on the sheet.
-TWynikRaportu DrukujRaport(TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
+TWynikRaportu DrukujRaport(const TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
                            const QMarginsF& marginesy, QPagedPaintDevice& urzadzenie,
                            const std::function<void(TPageOutput&)>& przygotuj = {});
 
 // The report as a PDF file: the paper, orientation and margins of `uklad`.
-TWynikRaportu ZapiszRaportPdf(TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
+TWynikRaportu ZapiszRaportPdf(const TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
                               const QPageLayout& uklad, QIODevice& wyjscie);

@@ -288,10 +288,26 @@ private slots:
         QVERIFY(u.open(QIODevice::WriteOnly));
         u.write(bajty.left(bajty.indexOf("Ug=", bajty.indexOf("[Okno1]"))));
         u.close();
-        w = Uruchom({"summary", uciety});
-        QCOMPARE(w.kod, 0);
-        QCOMPARE(w.bledy, QStringLiteral("Informacja: Plik projektu jest niekompletny: wczytano 2 "
-                                         "z 2 okien.\n"));
+        // Every command that reads it writes its output, warns and exits 4.
+        for (const QStringList& polecenie :
+             {QStringList{"summary", uciety}, QStringList{"check", uciety},
+              QStringList{"orientations", uciety},
+              QStringList{"report", uciety, katalog.filePath("u.pdf")},
+              QStringList{"export", uciety, katalog.filePath("u.csv")}}) {
+            w = Uruchom(polecenie);
+            QCOMPARE(w.kod, 4);
+            QCOMPARE(w.bledy, QStringLiteral("Informacja: ") +
+                                  KOMUNIKAT_NIEKOMPLETNY.arg(2).arg(2) + QLatin1Char('\n'));
+        }
+        QVERIFY(QFileInfo(katalog.filePath("u.pdf")).size() > 1000);
+        QVERIFY(QFileInfo(katalog.filePath("u.csv")).size() > 100);
+        // Cut before its windows, it still says so: no verdict of "complies".
+        u.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        u.write(bajty.left(bajty.indexOf("[Okna]")));
+        u.close();
+        w = Uruchom({"check", uciety});
+        QCOMPARE(w.kod, 4);
+        QVERIFY(w.bledy.contains(KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN));
     }
 
     // WT 2021 from the command line: every verdict, the project's, and the

@@ -6,6 +6,7 @@
 #include "tekst.h"
 #include "zbieracz.h"
 
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -502,35 +503,169 @@ private slots:
         QTest::newRow("w środku okna") << QByteArray("Ug=") << 2;
         QTest::newRow("przed uwagami ostatniego") << QByteArray("Uwagi=") << 3;
         QTest::newRow("brak sekcji") << QByteArray("[Okno2]") << 2;
+        QTest::newRow("w środku linii") << QByteArray("LiczbaNaParter") << 3;
+        QTest::newRow("w sekcji Projekt") << QByteArray("Obiekt=") << 0;
+        QTest::newRow("przed sekcją Okna") << QByteArray("[Okna]") << 0;
+        QTest::newRow("przed liczbą okien") << QByteArray("Liczba=") << 0;
     }
     void niekompletny() {
         QFETCH(QByteArray, koniec);
         QFETCH(int, wczytane);
         TZestawienieStolarki a;
+        a.SetParter(true);
         for (const char* s : {"O1", "O2", "O3"})
             a.AddOkno(QString::fromLatin1(s));
         const std::optional<QByteArray> calosc = ZapiszProjektDoBajtow(a);
         QVERIFY(calosc);
         const qsizetype okno1 = calosc->indexOf("[Okno1]");
-        const qsizetype ciecie = koniec == "Uwagi=" ? calosc->lastIndexOf(koniec)
-                                 : koniec == "Ug="  ? calosc->indexOf(koniec, okno1)
-                                                    : calosc->indexOf(koniec);
+        const qsizetype ciecie = koniec == "Uwagi=" || koniec == "LiczbaNaParter"
+                                     ? calosc->lastIndexOf(koniec) + (koniec == "Uwagi=" ? 0 : 8)
+                                 : koniec == "Ug=" ? calosc->indexOf(koniec, okno1)
+                                                   : calosc->indexOf(koniec);
         TZbieraczKomunikatow zbieracz;
         TZestawienieStolarki p;
         TOdczytProjektu odczyt;
         QCOMPARE(WczytajProjektZBajtow(p, calosc->left(ciecie), QLocale(), &odczyt), 0);
         QVERIFY(odczyt.niekompletny);
+        QVERIFY(odczyt.Ostrzezenie());
         QCOMPARE(p.LiczbaOkienWLiscie(), wczytane);
         QCOMPARE(zbieracz.ile(), 1);
         QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Informacja"));
-        QCOMPARE(zbieracz.ostatni(), QStringLiteral("Plik projektu jest niekompletny: wczytano %1 "
-                                                    "z 3 okien.")
-                                         .arg(wczytane));
+        QCOMPARE(zbieracz.ostatni(), wczytane == 0 ? KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN
+                                                   : KOMUNIKAT_NIEKOMPLETNY.arg(wczytane).arg(3));
         // The whole file is no such case.
         TZestawienieStolarki q;
         QCOMPARE(WczytajProjektZBajtow(q, *calosc, QLocale(), &odczyt), 0);
-        QVERIFY(!odczyt.niekompletny);
+        QVERIFY(!odczyt.Ostrzezenie());
         QCOMPARE(zbieracz.ile(), 1);
+    }
+
+    // The committed file cut at every line end and at many bytes: each part
+    // either reads as the whole project or is reported as damaged.
+    void cieciaPrawdziwegoPliku() {
+        const QByteArray calosc = Czytaj(Dane("wzorcowy.tmv"));
+        QVERIFY(calosc.size() > 1000);
+        TZestawienieStolarki wzor;
+        QCOMPARE(WczytajProjektZBajtow(wzor, calosc), 0);
+        const QByteArray wzorBajty = ZapiszProjektDoBajtow(wzor).value_or(QByteArray());
+        QList<qsizetype> ciecia;
+        for (qsizetype i = calosc.indexOf('\n'); i >= 0; i = calosc.indexOf('\n', i + 1))
+            ciecia << i + 1 << i; // after the line end, and between CR and LF
+        QRandomGenerator los(2026);
+        for (int i = 0; i < 400; ++i)
+            ciecia << los.bounded(calosc.size());
+        TZbieraczKomunikatow zbieracz;
+        for (const qsizetype c : ciecia) {
+            TZestawienieStolarki p;
+            TOdczytProjektu odczyt;
+            const int32_t wynik = WczytajProjektZBajtow(p, calosc.left(c), QLocale(), &odczyt);
+            const bool calyProjekt =
+                wynik == 0 && ZapiszProjektDoBajtow(p).value_or(QByteArray()) == wzorBajty;
+            QVERIFY2(wynik != 0 || calyProjekt || odczyt.Ostrzezenie(),
+                     qPrintable(QStringLiteral("cięcie po %1 bajtach nie zgłoszone").arg(c)));
+        }
+        TZestawienieStolarki p;
+        TOdczytProjektu odczyt;
+        QCOMPARE(WczytajProjektZBajtow(p, calosc, QLocale(), &odczyt), 0);
+        QVERIFY(!odczyt.Ostrzezenie());
+    }
+
+    // Files of other programs and of hand: keys left out (the same in every
+    // window, or in one window that is not the last) and keys in another
+    // order read whole, without a word; a last window lacking what all the
+    // others have is reported.
+    void plikiInnychProgramow_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("uszkodzony");
+        const QString naglowek = QStringLiteral("[Projekt]\nParter=1\n[Okna]\nLiczba=3\n");
+        QTest::newRow("bez uwag nigdzie")
+            << naglowek + "[Okno0]\nSymbol=A\nUg=1\n[Okno1]\nSymbol=B\nUg=1\n"
+                          "[Okno2]\nSymbol=C\nUg=1\n"
+            << false;
+        QTest::newRow("inna kolejność")
+            << naglowek + "[Okno2]\nUwagi=x\nSymbol=C\n[Okno0]\nUg=1\nSymbol=A\nUwagi=\n"
+                          "[Okno1]\nSzerokosc=1\nUwagi=\nSymbol=B\n"
+            << false;
+        QTest::newRow("brak klucza w środku")
+            << naglowek + "[Okno0]\nSymbol=A\nUg=1\nUwagi=\n[Okno1]\nSymbol=B\nUwagi=\n"
+                          "[Okno2]\nSymbol=C\nUg=1\nUwagi=\n"
+            << false;
+        QTest::newRow("ostatnie rzadsze")
+            << naglowek + "[Okno0]\nSymbol=A\nUg=1\nCenaOkna=5\nLiczbaNaParterNaStrone0=1\n"
+                          "[Okno1]\nSymbol=B\nUg=1\nCenaOkna=5\nLiczbaNaParterNaStrone0=1\n"
+                          "[Okno2]\nSymbol=C\nLiczbaNaParterNaStrone1=2\n"
+            << false;
+        QTest::newRow("ostatnie bez uwag")
+            << naglowek + "[Okno0]\nSymbol=A\nUwagi=\n[Okno1]\nSymbol=B\nUwagi=\n"
+                          "[Okno2]\nSymbol=C\n"
+            << true;
+        QTest::newRow("bez końca linii")
+            << naglowek + "[Okno0]\nSymbol=A\n[Okno1]\nSymbol=B\n[Okno2]\nSymbol=C" << true;
+    }
+    void plikiInnychProgramow() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, uszkodzony);
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        TOdczytProjektu odczyt;
+        QByteArray bajty = DoCp1250(tekst);
+        bajty.replace("\n", "\r\n");
+        QCOMPARE(WczytajProjektZBajtow(p, bajty, QLocale(), &odczyt), 0);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 3);
+        QCOMPARE(odczyt.niekompletny, uszkodzony);
+        QCOMPARE(zbieracz.ile(), uszkodzony ? 1 : 0);
+    }
+
+    // Windows that cannot be read are named with their sections, and the
+    // project is damaged: saving it over its file would lose them.
+    void pominieteOkna() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=3\n[Okno0]\nSymbol=O1\nUwagi=\n"
+                                 "[Okno1]\nSymbol=\nUwagi=\n[Okno2]\nSymbol=o1 \nUwagi=\n"
+                                 "[Okno3]\nSymbol=O4\nUwagi=\n"),
+                 0);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 1);
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(zbieracz.ostatni(), KOMUNIKAT_POMINIETE.arg(QStringLiteral(
+                                         "Okno1 (brak symbolu), Okno2 (symbol „o1” powtarza się), "
+                                         "Okno3 (poza liczbą okien podaną w sekcji [Okna])")));
+        TOdczytProjektu odczyt;
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjektZBajtow(q, "[Okna]\r\nLiczba=1\r\n[Okno0]\r\nSymbol=\r\n", QLocale(),
+                                       &odczyt),
+                 0);
+        QVERIFY(!odczyt.niekompletny);
+        QCOMPARE(odczyt.pominietych, 1);
+        QVERIFY(odczyt.Ostrzezenie());
+    }
+
+    // A building stored with an attic but no ground floor reads with one,
+    // as the project panel shows it.
+    void poddaszeZParterem() {
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Projekt]\nParter=0\nPoddasze=1\n[Okna]\nLiczba=0\n"), 0);
+        QVERIFY(p.Parter());
+        QVERIFY(p.Poddasze());
+    }
+
+    // Decimals are written with a comma or a point only: a locale with
+    // another separator writes a point, and the file reads back whole.
+    void separatorInnegoLocale() {
+        TZestawienieStolarki a;
+        a.AddOkno(QStringLiteral("O1"));
+        a.GetOkno(QStringLiteral("O1"))->Ug = 1.1;
+        a.KursEuro = 4.25;
+        const QLocale arabski(QLocale::Arabic, QLocale::Egypt);
+        QVERIFY(arabski.decimalPoint() != QLatin1String(","));
+        QVERIFY(arabski.decimalPoint() != QLatin1String("."));
+        const QByteArray bajty = ZapiszProjektDoBajtow(a, arabski).value_or(QByteArray());
+        QVERIFY(bajty.contains("Ug=1.1\r\n"));
+        QVERIFY(bajty.contains("KursEuro=4.25\r\n"));
+        TZestawienieStolarki b;
+        QCOMPARE(WczytajProjektZBajtow(b, bajty, arabski), 0);
+        QCOMPARE(b.GetOkno(QStringLiteral("O1"))->Ug, 1.1);
+        QCOMPARE(b.KursEuro, 4.25);
     }
 
     // Why a save failed, in the user's words.

@@ -1,3 +1,4 @@
+#include "kolejnosc.h"
 #include "zestawienie.h"
 
 #include <QtTest>
@@ -21,16 +22,13 @@ private slots:
         QCOMPARE(p.DVPromocjaDVline, 33.0);
         QCOMPARE(p.DVPromocjaForma, 50.0);
         QVERIFY(p.Data.isValid());
-        QCOMPARE(p.BiezaceOkno(), nullptr);
-        QCOMPARE(p.FirstSymbol(), QString());
         QCOMPARE(p.AddOkno(QStringLiteral("O1")), 0);
         const TOkno& o = *p.GetOkno(QStringLiteral("O1"));
         QCOMPARE(o.TypOkna, 1001);
         QCOMPARE(o.MaterialRamyNazwa(), QStringLiteral("PCV"));
-        QCOMPARE(o.LiczbaOkien.size(), 3);
+        QCOMPARE(o.LiczbaOkien.Wiersze(), 3);
         QCOMPARE(o.SumaOkien(), 0);
         QVERIFY(!o.JestDV());
-        QCOMPARE(p.BiezaceOkno(), nullptr);
     }
 
     void dodajIZmienNazwe_data() {
@@ -85,38 +83,29 @@ private slots:
             QCOMPARE(p.CountSymbol(a), 0);
     }
 
+    // Found by symbol (letter case aside) and by identity; a window deleted
+    // and put back keeps its identity and its place.
     void znajdzIUsun() {
         TZestawienieStolarki p;
         p.AddOkno(QStringLiteral("A"));
         p.AddOkno(QStringLiteral("B"));
-        QCOMPARE(p.FindOkno(QStringLiteral("b")), 0);
-        QCOMPARE(p.BiezaceOkno()->Symbol(), QStringLiteral("B"));
-        QCOMPARE(p.FindOkno(QStringLiteral("C")), -1);
-        QCOMPARE(p.BiezaceOkno(), nullptr);
-        p.FindOkno(QStringLiteral("A"));
-        QCOMPARE(p.GetOkno(QStringLiteral("B"))->Symbol(), QStringLiteral("B"));
-        QCOMPARE(p.BiezaceOkno()->Symbol(), QStringLiteral("A"));
-        QCOMPARE(p.DelOkno(QStringLiteral("a")), 0);
-        QCOMPARE(p.BiezaceOkno(), nullptr);
-        QCOMPARE(p.LiczbaOkienWLiscie(), 1);
-        QCOMPARE(p.CountSymbol(QStringLiteral("A")), 0);
-        QCOMPARE(p.DelOkno(QStringLiteral("A")), -1);
-        QCOMPARE(p.AddOkno(QStringLiteral("a")), 0);
-    }
-
-    void przejscie() {
-        TZestawienieStolarki p;
-        for (const char* s : {"A", "B", "C"})
-            p.AddOkno(QString::fromLatin1(s));
-        QCOMPARE(p.FirstSymbol(), QStringLiteral("A"));
-        QCOMPARE(p.NextSymbol(), QStringLiteral("B"));
-        p.SetAllUg(0.6);
-        QCOMPARE(p.IndeksIteracji, 1);
-        QCOMPARE(p.BiezaceOkno()->Symbol(), QStringLiteral("C"));
-        QCOMPARE(p.NextSymbol(), QStringLiteral("C"));
-        QCOMPARE(p.NextSymbol(), QString());
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(p.Okno(i)->Ug, 0.6);
+        p.AddOkno(QStringLiteral("C"));
+        const TOkno* b = p.GetOkno(QStringLiteral("b"));
+        QVERIFY(b && b->Id() != 0 && b->Id() != p.Okno(0)->Id());
+        QCOMPARE(p.OknoId(b->Id()), b);
+        QCOMPARE(p.IndeksOknaId(b->Id()), 1);
+        const TOkno kopia = *b;
+        QCOMPARE(p.DelOkno(QStringLiteral("b")), 0);
+        QCOMPARE(p.OknoId(kopia.Id()), nullptr);
+        QCOMPARE(p.CountSymbol(QStringLiteral("B")), 0);
+        QCOMPARE(p.DelOkno(QStringLiteral("B")), -1);
+        QCOMPARE(p.WstawOkno(1, kopia), 0);
+        QCOMPARE(p.IndeksOknaId(kopia.Id()), 1);
+        QCOMPARE(p.Okno(1)->Symbol(), QStringLiteral("B"));
+        QCOMPARE(p.WstawOkno(0, kopia), WYNIK_DUPLIKAT);
+        QCOMPARE(p.ZmienSymbolId(kopia.Id(), QStringLiteral("c")), WYNIK_DUPLIKAT);
+        QCOMPARE(p.ZmienSymbolId(kopia.Id(), QStringLiteral("b")), WYNIK_OK);
+        QCOMPARE(p.GetOkno(QStringLiteral("B"))->Symbol(), QStringLiteral("b"));
     }
 
     // A window with an empty symbol ends every walk.
@@ -199,12 +188,12 @@ private slots:
         p.SetLiczbaPieter(3);
         p.AddOkno(QStringLiteral("O1"));
         TOkno& o = *p.GetOkno(QStringLiteral("O1"));
-        QCOMPARE(o.LiczbaOkien.size(), 6);
+        QCOMPARE(o.LiczbaOkien.Wiersze(), 6);
         for (int k = 1; k <= 3; ++k)
             o.SetLiczba(QString::number(k), 0, k);
         o.SetLiczba(parter, 1, 9);
         p.SetLiczbaPieter(1);
-        QCOMPARE(o.LiczbaOkien.size(), 4);
+        QCOMPARE(o.LiczbaOkien.Wiersze(), 4);
         QCOMPARE(o.GetLiczba(QStringLiteral("1"), 0), 1);
         p.SetLiczbaPieter(3);
         QCOMPARE(o.GetLiczba(QStringLiteral("2"), 0), 0);
@@ -213,7 +202,7 @@ private slots:
         QCOMPARE(p.Poziomy(), (QStringList{parter, "1", "2", "3"}));
         p.SetLiczbaPieter(2000000000);
         QCOMPARE(p.LiczbaPieter(), MAX_LICZBA_PIETER);
-        QCOMPARE(o.LiczbaOkien.size(), MAX_LICZBA_PIETER + 3);
+        QCOMPARE(o.LiczbaOkien.Wiersze(), MAX_LICZBA_PIETER + 3);
         p.SetLiczbaPieter(-5);
         QCOMPARE(p.LiczbaPieter(), 0);
     }
@@ -258,13 +247,13 @@ private slots:
         for (const QString& s : {QStringLiteral("a1"), QStringLiteral("O2"), QStringLiteral("Z1"),
                                  QStringLiteral("O10"), QStringLiteral("Ł1"), QStringLiteral("L1")})
             p.AddOkno(s);
-        p.SortBySymbol();
         QStringList jest;
-        for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-            jest << p.Okno(i)->Symbol();
+        for (const TOkno* o : KolejnoscRaportu(p))
+            jest << o->Symbol();
         // Ł is 0xA3 in the file's code page: after every ASCII letter.
         QCOMPARE(jest, (QStringList{"L1", "O10", "O2", "Z1", "a1", "Ł1"}));
-        QCOMPARE(p.GetOkno(QStringLiteral("ł1")), p.Okno(5));
+        // A view only: the list keeps its order.
+        QCOMPARE(p.Okno(0)->Symbol(), QStringLiteral("a1"));
     }
 
     void kopiowanieParametrow() {
@@ -292,6 +281,8 @@ private slots:
         QCOMPARE(b.CenaOkna, -1.0);
         QCOMPARE(b.GetLiczba(QStringLiteral("1"), 7), 3);
         QCOMPARE(p.GetOkno(QStringLiteral("B")), &b);
+        QVERIFY(b.Id() != a.Id());
+        QCOMPARE(p.OknoId(b.Id()), &b);
         p.CopyOknoParams(QStringLiteral("a"), QStringLiteral("nie ma"));
     }
 };

@@ -1,6 +1,9 @@
 #include "dialogiskrypt.h"
+#include "drzewoprojektu.h"
 #include "glowna.h"
 #include "pageview.h"
+#include "plikprojektu.h"
+#include "polecenia.h"
 #include "prnprvform.h"
 #include "raport.h"
 #include "slowapdf.h"
@@ -16,13 +19,13 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
-#include <QScrollBar>
-#include <QSplitter>
-#include <QTimer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolBar>
 #include <QtTest>
 
@@ -49,17 +52,22 @@ class TestPrvForm : public QObject {
     std::unique_ptr<TMainForm> f;
     QTemporaryDir katalog;
 
-    // A saved project of n windows, open in the shown main window.
-    void Projekt(int n) {
+    // A saved project of n windows O1 … On, as `zmien` makes it, open in the
+    // shown main window.
+    void Projekt(int n, const std::function<void(TZestawienieStolarki&)>& zmien = {}) {
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        f->Nowy();
-        for (int i = 1; i <= n; ++i) {
-            d->teksty << QStringLiteral("O%1").arg(i);
-            f->DodajOkno();
-        }
+        TZestawienieStolarki p;
+        for (int i = 1; i <= n; ++i)
+            p.AddOkno(QStringLiteral("O%1").arg(i));
+        if (zmien)
+            zmien(p);
+        const QString plik = katalog.filePath(QStringLiteral("projekt%1.tmv").arg(++projektow));
+        QCOMPARE(ZapiszProjekt(p, plik), WYNIK_OK);
+        QVERIFY(f->OtworzPlik(plik));
     }
+    int projektow = 0;
     // Opens the preview with the toolbar button; `dalej` acts in it once built.
     void Podglad(const std::function<void(TPrnPrvForm&)>& dalej) {
         bool bylo = false;
@@ -79,7 +87,7 @@ class TestPrvForm : public QObject {
             return false;
         };
         QToolBar* pasek = f->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
-        QTest::mouseClick(pasek->widgetForAction(f->FilePrintPreviewTA), Qt::LeftButton);
+        QTest::mouseClick(pasek->widgetForAction(f->Polecenia->FilePrintPreviewTA), Qt::LeftButton);
         QVERIFY(bylo);
     }
 
@@ -119,15 +127,16 @@ private slots:
 
     // Nine windows on A4 with 20 mm margins: the summary, then 4, 4 and 1 blocks.
     void dziewiecOkien() {
-        Projekt(9);
         // Remarks and the D&V mark: texts and a picture clipped in every block.
-        for (int i = 0; i < f->Projekt()->LiczbaOkienWLiscie(); ++i) {
-            TOkno& o = *f->Projekt()->Okno(i);
-            o.Uwagi = QStringLiteral("okno salonu,szyba bezpieczna");
-            o.Szerokosc = 1500;
-            o.Wysokosc = 1500;
-            o.ZrodloUg = o.ZrodloUf = i % 2 ? ZrodloDV : ZrodloInny;
-        }
+        Projekt(9, [](TZestawienieStolarki& p) {
+            for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+                TOkno& o = *p.Okno(i);
+                o.Uwagi = QStringLiteral("okno salonu,szyba bezpieczna");
+                o.Szerokosc = 1500;
+                o.Wysokosc = 1500;
+                o.ZrodloUg = o.ZrodloUf = i % 2 ? ZrodloDV : ZrodloInny;
+            }
+        });
         Podglad([this](TPrnPrvForm& p) {
             QCOMPARE(p.PageView->PageCount(), 4);
             QCOMPARE(p.PageNavigator->count(), 4);
@@ -174,10 +183,11 @@ private slots:
     // The tables by storey and direction keep every border at any zoom:
     // three tables of six rows (heading, four storeys, total), seven rules each.
     void tabeleWKazdymPowiekszeniu() {
-        Projekt(3);
-        f->Projekt()->SetParter(true);
-        f->Projekt()->SetLiczbaPieter(2);
-        f->Projekt()->SetPoddasze(true);
+        Projekt(3, [](TZestawienieStolarki& p) {
+            p.SetParter(true);
+            p.SetLiczbaPieter(2);
+            p.SetPoddasze(true);
+        });
         Podglad([](TPrnPrvForm& p) {
             QTest::mouseClick(p.DodajOrientacjeCB, Qt::LeftButton);
             for (const double skala : {0.5, 0.65, 0.8, 1.0, 1.5}) {
@@ -285,9 +295,9 @@ private slots:
             QVERIFY(p.ZapiszPdfBtn->isEnabled());
             QTest::mouseClick(p.ZapiszPdfBtn, Qt::LeftButton);
         });
+        // Offered beside the project, under its name.
         QCOMPARE(d->katalogiDialogow.last(),
-                 QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                     .filePath(QStringLiteral("bez nazwy.pdf")));
+                 katalog.filePath(QFileInfo(f->NazwaPliku()).completeBaseName() + ".pdf"));
         QCOMPARE(StronyPdf(pdf), 4);
     }
 
@@ -300,8 +310,9 @@ private slots:
     }
     void drukJakPdf() {
         QFETCH(int, dpi);
-        Projekt(5);
-        f->Projekt()->Okno(0)->Uwagi = QStringLiteral("okno salonu,szyba bezpieczna");
+        Projekt(5, [](TZestawienieStolarki& p) {
+            p.Okno(0)->Uwagi = QStringLiteral("okno salonu,szyba bezpieczna");
+        });
         const QList<TSlowoPdf> wzor = WzorPdf();
         QVERIFY(wzor.size() > 100);
 
@@ -317,7 +328,8 @@ private slots:
         const double roznica = RoznicaSlow(wzor, SlowaPdf(zPodgladu));
         QVERIFY2(roznica >= 0 && roznica < 0.5, qPrintable(QString::number(roznica)));
         // The caption counts the pages of the range printed.
-        QVERIFY(tytuly.contains(f->windowTitle() + QStringLiteral(" - Przygotowywanie wydruku...")));
+        QVERIFY(
+            tytuly.contains(f->windowTitle() + QStringLiteral(" - Przygotowywanie wydruku...")));
         QVERIFY2(tytuly.contains(f->windowTitle() +
                                  QStringLiteral(" - Drukowanie strony 3 z 3 (wykonano %100)...")),
                  qPrintable(tytuly.join(QLatin1Char('\n'))));
@@ -399,9 +411,8 @@ private slots:
             auto polaczenie = connect(p.PageView, &TPageView::OnNewPage, &p, [&] {
                 if (!klikniete && p.PageView->PageCount() == 3) {
                     klikniete = true;
-                    QTimer::singleShot(0, p.UstStronyBtn, [&p] {
-                        QTest::mouseClick(p.UstStronyBtn, Qt::LeftButton);
-                    });
+                    QTimer::singleShot(0, p.UstStronyBtn,
+                                       [&p] { QTest::mouseClick(p.UstStronyBtn, Qt::LeftButton); });
                 }
             });
             WybierzZListy(p.FontCB, QStringLiteral("DejaVu Serif"));

@@ -26,7 +26,6 @@ void Okna(TZestawienieStolarki& p, int n) {
         o.Lg = 4520;
         o.SetLiczba(POZIOM_PARTER, 0, 1);
     }
-    p.SortBySymbol();
 }
 
 // Equal to within a pixel of the page (2.6 tenths of a millimetre).

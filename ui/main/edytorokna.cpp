@@ -29,6 +29,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -191,8 +192,6 @@ void TEdytorOkna::WartoscidR() {
         dREd->setText(tabele_.dr->Wartosc());
 }
 
-// The chosen type is selected without a recalculation: that waits for the
-// next commit and show.
 void TEdytorOkna::WybierzTyp() {
     if (!tabele_.typ)
         return;
@@ -205,6 +204,8 @@ void TEdytorOkna::WybierzTyp() {
     const QString nazwa = NazwaTypuOkna(tabele_.typ->WybranyTyp());
     if (!nazwa.isEmpty())
         TypOknaCB->setCurrentIndex(TypOknaCB->findText(nazwa));
+    // Stored, computed and drawn at once, as a type picked from the list is.
+    emit zmienionoTyp();
 }
 
 void TEdytorOkna::WybierzRodzajSkrzydla(int wiersz, const QString& nazwa) {
@@ -223,58 +224,15 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
         "projekcie?",
         "Czy chcesz ustawić bieżącą wartość d dla wszystkich okien w projekcie?",
     };
-    if (!projekt_ || znacznik < 1 || znacznik > 7)
+    static const TCoWszystkim co[] = {TCoWszystkim::Ug,      TCoWszystkim::Uf,
+                                      TCoWszystkim::Psi_g,   TCoWszystkim::dR,
+                                      TCoWszystkim::TypOkna, TCoWszystkim::RodzajeSkrzydel,
+                                      TCoWszystkim::dRamy};
+    if (znacznik < 1 || znacznik > 7)
         return;
     if (dialogi_.Pytanie(window(), QStringLiteral("Czy chcesz...?"),
-                         QString::fromUtf8(pytania[znacznik - 1])) != TDialogi::Odpowiedz::Tak)
-        return;
-    static const char* const kroki[] = {
-        "przypisanie Ug wszystkim oknom",        "przypisanie Uf wszystkim oknom",
-        "przypisanie Psi_g wszystkim oknom",     "przypisanie dR wszystkim oknom",
-        "przypisanie typu okna wszystkim oknom", "przypisanie sposobów otwierania wszystkim oknom",
-        "przypisanie d wszystkim oknom",
-    };
-    TZestawienieStolarki& p = *projekt_;
-    const std::function<void()> zmiana = [this, &p, znacznik] {
-        switch (znacznik) {
-        case 1:
-            p.SetAllUg(LiczbaZTekstu(UgEd->text()));
-            p.SetAllZrodloUg(DostawcaUgST->text());
-            p.SetAllSzkloKodID(SzkloKodIdST->text());
-            break;
-        case 2:
-            p.SetAllUf(LiczbaZTekstu(UfEd->text()));
-            p.SetAllZrodloUf(DostawcaUfST->text());
-            p.SetAllRamaKodID(RamaKodIdST->text());
-            p.SetAllMaterialRamy(MaterialRamyCB->currentText());
-            break;
-        case 3:
-            p.SetAllPsi_g(LiczbaZTekstu(PsiGEd->text()));
-            break;
-        case 4:
-            p.SetAllDR(LiczbaZTekstu(dREd->text()));
-            break;
-        case 5:
-            p.SetAllTypOkna(TypOknaCB->currentText());
-            break;
-        case 6: {
-            std::array<QString, MAX_SKRZYDEL> nazwy;
-            for (int i = 0; i < MAX_SKRZYDEL; ++i)
-                nazwy[static_cast<std::size_t>(i)] = SkrzydlaVLE->item(i, 1)->text();
-            p.SetAllRodzajSkrzydla(nazwy);
-            break;
-        }
-        case 7:
-            p.SetAllDRamy(LiczbaZTekstu(dRamyEd->text()));
-            break;
-        default:
-            break;
-        }
-    };
-    if (zmianaWszystkich)
-        zmianaWszystkich(QString::fromUtf8(kroki[znacznik - 1]), zmiana);
-    else
-        zmiana();
+                         QString::fromUtf8(pytania[znacznik - 1])) == TDialogi::Odpowiedz::Tak)
+        emit przypiszWszystkim(co[znacznik - 1]);
 }
 
 void TEdytorOkna::PodpowiedzLg() {
@@ -307,31 +265,31 @@ void TEdytorOkna::RegulaNawiewnikow() {
     SzerokoscNawiewnikaED->setText(QString::number(szerokosc));
 }
 
-void TEdytorOkna::Rysuj(const TZestawienieStolarki& projekt) {
+void TEdytorOkna::Rysuj(const TOkno& okno) {
     QPixmap obraz(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
     {
         QPainter p(&obraz);
         TKanwaQPainter kanwa(p);
-        RysujOkno(projekt, kanwa, SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
+        RysujOkno(okno, kanwa, SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
     }
     OknoImage->setPixmap(obraz);
 }
 
-void TEdytorOkna::PokazCene(TZestawienieStolarki& projekt, TOkno& okno) {
+void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno) {
     BrakWycenyBBtn->setEnabled(false);
     BrakWycenyBBtn->setToolTip(QString());
     BrakWycenyBBtn->setStatusTip(QString());
     const bool dv = okno.JestDV();
     DVImage->setVisible(dv);
     CenaEd->setReadOnly(dv);
+    // The reason of no price is the price calculation's, shown here only.
     const TWycena wycena = projekt.CenaNetto(okno);
-    okno.KomunikatWyceny = wycena.Komunikat;
     const double cena = wycena.Cena;
     CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : TEKST_BRAK_CENY);
     if (dv) {
         BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()));
-        BrakWycenyBBtn->setToolTip(okno.KomunikatWyceny);
-        BrakWycenyBBtn->setStatusTip(okno.KomunikatWyceny);
+        BrakWycenyBBtn->setToolTip(wycena.Komunikat);
+        BrakWycenyBBtn->setStatusTip(wycena.Komunikat);
     }
 }
 
@@ -346,8 +304,7 @@ void TEdytorOkna::PokazWT2021(const TOcenaWT& o) {
     WT2021ST->setPalette(p);
 }
 
-void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
-    projekt_ = &projekt;
+void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) {
     SymbolOknaEd->setText(okno.Symbol());
     SzerokoscEd->setText(TekstOgolny(okno.Szerokosc));
     WysokoscEd->setText(TekstOgolny(okno.Wysokosc));
@@ -367,7 +324,10 @@ void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
         SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
     SkrzydloCB->hide();
     SzerokoscNawiewnikaED->setText(QString::number(okno.SzerokoscNawiewnika));
-    LiczbaNawiewnikowSE->setValue(okno.LiczbaNawiewnikow);
+    {
+        const QSignalBlocker cisza(LiczbaNawiewnikowSE);
+        LiczbaNawiewnikowSE->setValue(okno.LiczbaNawiewnikow);
+    }
     OknaNaKondSG->Pokaz(projekt, okno);
     UwagiMemo->clear();
     UwagiMemo->setPlainText(RozdzielWiersze(okno.Uwagi).join(QLatin1Char('\n')));
@@ -377,47 +337,74 @@ void TEdytorOkna::Pokaz(TZestawienieStolarki& projekt, TOkno& okno) {
     UwOknaEd->setText(TekstStaly(okno.Uw(), 4, 2));
     PokazWT2021(OcenWT2021(okno, projekt.TemperaturaWewnetrzna));
     PokazCene(projekt, okno);
-    if (projekt.FindOkno(okno.Symbol()) == WYNIK_OK)
-        Rysuj(projekt);
-    if (!(okno.Lg >= 0)) {
+    Rysuj(okno);
+    // The suggestion and the vent rule fill the fields only; the window
+    // keeps its own values until the user commits others. The rule acts on
+    // every show alike, whatever window was shown before.
+    if (!(okno.Lg >= 0))
         PodpowiedzLg();
-        RegulaNawiewnikow();
-    }
+    RegulaNawiewnikow();
+    pokazane_.clear();
+    for (const QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd,
+                               SzerokoscNawiewnikaED, CenaEd})
+        pokazane_.insert(e, e->text());
 }
 
-void TEdytorOkna::Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const {
-    projekt.UstawWielkoscLiter(okno.Symbol(), SymbolOknaEd->text());
+bool TEdytorOkna::Nietkniete(const QLineEdit* pole) const {
+    const auto it = pokazane_.constFind(pole);
+    return it != pokazane_.constEnd() && *it == pole->text();
+}
+
+TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno) const {
+    TOkno o = okno;
     if (RodzajCB->currentIndex() >= 0)
-        okno.Rodzaj = RodzajCB->currentIndex();
+        o.Rodzaj = RodzajCB->currentIndex();
     // A name that is not in a list leaves the window's value as it was.
     if (TypOknaCB->currentIndex() >= 0)
-        okno.SetTypOknaNazwa(TypOknaCB->currentText());
+        o.SetTypOknaNazwa(TypOknaCB->currentText());
     if (MaterialRamyCB->currentIndex() >= 0)
-        okno.SetMaterialRamyNazwa(MaterialRamyCB->currentText());
+        o.SetMaterialRamyNazwa(MaterialRamyCB->currentText());
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        okno.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
-    okno.Szerokosc = LiczbaZTekstu(SzerokoscEd->text());
-    okno.Wysokosc = LiczbaZTekstu(WysokoscEd->text());
-    okno.Ug = LiczbaZTekstu(UgEd->text());
-    okno.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
-    okno.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
-    okno.Uf = LiczbaZTekstu(UfEd->text());
-    okno.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
-    okno.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
-    okno.Psi_g = LiczbaZTekstu(PsiGEd->text());
-    okno.dRamy = LiczbaZTekstu(dRamyEd->text());
-    okno.Lg = LiczbaZTekstu(LgEd->text());
-    okno.dR = LiczbaZTekstu(dREd->text());
-    okno.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
-    okno.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
-    OknaNaKondSG->Zatwierdz(projekt, okno);
-    // No price ("brak" or nothing) stays no price; a number is that price.
-    okno.CenaOkna = okno.JestDV() || BrakCeny(CenaEd->text()) ? -1 : LiczbaZTekstu(CenaEd->text());
-    okno.Uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
+        o.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
+    // A number field the user left as it was shown keeps the window's own
+    // value, exactly: its text may be a rounding of it, or a suggestion.
+    auto liczba = [this](const QLineEdit* pole, double& cel) {
+        if (!Nietkniete(pole))
+            cel = LiczbaZTekstu(pole->text());
+    };
+    liczba(SzerokoscEd, o.Szerokosc);
+    liczba(WysokoscEd, o.Wysokosc);
+    liczba(UgEd, o.Ug);
+    o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
+    o.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
+    liczba(UfEd, o.Uf);
+    o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
+    o.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
+    liczba(PsiGEd, o.Psi_g);
+    liczba(dRamyEd, o.dRamy);
+    liczba(LgEd, o.Lg);
+    liczba(dREd, o.dR);
+    if (!Nietkniete(SzerokoscNawiewnikaED))
+        o.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
+    o.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
+    OknaNaKondSG->Zatwierdz(projekt, o);
+    // A window that becomes list-priced has no price of its own; one that
+    // stops being so keeps the price then shown; no price ("brak" or
+    // nothing) stays no price, a number is that price.
+    if (o.JestDV()) {
+        if (!okno.JestDV())
+            o.CenaOkna = -1;
+    } else if (okno.JestDV() || !Nietkniete(CenaEd)) {
+        o.CenaOkna = BrakCeny(CenaEd->text()) ? -1 : LiczbaZTekstu(CenaEd->text());
+    }
+    const QString uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
+    if (RozdzielWiersze(uwagi) != RozdzielWiersze(okno.Uwagi))
+        o.Uwagi = uwagi;
+    return o;
 }
 
 void TEdytorOkna::Resetuj() {
-    projekt_ = nullptr;
+    pokazane_.clear();
     if (TypOknaCB->count() == 0) {
         for (const TTypOknaRec& t : TypyOkien())
             TypOknaCB->addItem(t.Nazwa);

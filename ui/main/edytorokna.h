@@ -1,9 +1,10 @@
 #pragma once
 
-#include <functional>
-
+#include "okno.h"
 #include "tabele.h"
+#include "ustawwszystkim.h"
 
+#include <QHash>
 #include <QWidget>
 
 class QComboBox;
@@ -21,19 +22,23 @@ class TSiatkaPieter;
 class TZestawienieStolarki;
 
 // ElementStolarkiPanel: the editor of one window. A buffer like the project
-// panel: Pokaz fills it from the window, Zatwierdz writes it back; what the
-// user types reaches the window only then.
+// panel: Pokaz fills it from the window, Zatwierdz gives the window as the
+// editor holds it; what the user types reaches the window only as the
+// command made of that. Showing a window never changes it: what the show
+// step fills in by itself (a suggested Lg, the vent rule) and every field
+// the user has not touched leave the window's own value as it is.
 class TEdytorOkna : public QWidget {
     Q_OBJECT
 
 public:
     explicit TEdytorOkna(TDialogi& dialogi, QWidget* rodzic = nullptr);
 
-    void Pokaz(TZestawienieStolarki& projekt, TOkno& okno);
-    void Zatwierdz(TZestawienieStolarki& projekt, TOkno& okno) const;
+    void Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno);
+    // The window as the editor holds it.
+    TOkno Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno) const;
     void Resetuj();
-    // Redraws the picture of the project's current window.
-    void Rysuj(const TZestawienieStolarki& projekt);
+    // Redraws the picture of a window.
+    void Rysuj(const TOkno& okno);
 
     // The Lg suggestion and the vent rule on the editor's fields.
     void PodpowiedzLg();
@@ -46,10 +51,6 @@ public:
     void WartosciPsig();
     void WartoscidR();
     void WybierzTyp();
-
-    // Runs an "apply to all" change, named for the edit history; without
-    // it the change simply runs.
-    std::function<void(const QString& nazwa, const std::function<void()>& zmiana)> zmianaWszystkich;
 
     // Chooses the opening kind of row `wiersz` (0–7) as the drop-down does.
     void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);
@@ -89,11 +90,13 @@ public:
     static constexpr int WYSOKOSC_RYSUNKU = 145;
 
 signals:
-    // Carried out by the main window: rename, commit and show, and the
-    // commit and show that a change of type or opening kind asks for.
+    // Carried out by the main window: rename, commit and show, the commit
+    // and show that a change of type or opening kind asks for, and "apply
+    // to all" once the user said yes.
     void zmienSymbol();
     void przeliczUw();
     void zmienionoTyp();
+    void przypiszWszystkim(TCoWszystkim co);
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -106,11 +109,14 @@ private:
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
     void PokazWT2021(const TOcenaWT& ocena);
-    void PokazCene(TZestawienieStolarki& projekt, TOkno& okno);
+    void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
+    // Whether a field holds what the show step left in it.
+    bool Nietkniete(const QLineEdit* pole) const;
 
     TDialogi& dialogi_;
     TTabele tabele_;
-    TZestawienieStolarki* projekt_ = nullptr;
+    // The text of every number field as the show step left it.
+    QHash<const QLineEdit*, QString> pokazane_;
     bool ugEdytowane_ = false;
     bool ufEdytowane_ = false;
     bool dRamyEdytowane_ = false;

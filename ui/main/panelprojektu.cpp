@@ -229,7 +229,7 @@ void TPanelProjektu::RegulyBudynku() {
         ParterCB->setChecked(true);
 }
 
-void TPanelProjektu::Pokaz(TZestawienieStolarki& p) {
+void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     TytulProjEd->setText(p.TytulProjektu);
     FirmaEd->setText(p.Firma);
     ProjektEd->setText(p.Projekt);
@@ -266,35 +266,46 @@ void TPanelProjektu::Pokaz(TZestawienieStolarki& p) {
     ZgodnoscWTST->setPalette(kolory);
     BezDanychWTST->setText(TekstBezDanychWT(z));
     BezDanychWTST->setVisible(!z.bezDanych.isEmpty());
+    pokazane_.clear();
+    for (const QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, TempWewEd,
+                               PromoKlimaEd, PromoKobaltEd, PromoDVLineEd, PromoFormaEd})
+        pokazane_.insert(e, e->text());
 }
 
-void TPanelProjektu::Zatwierdz(TZestawienieStolarki& p) const {
-    p.TytulProjektu = TytulProjEd->text();
-    p.Firma = FirmaEd->text();
-    p.Projekt = ProjektEd->text();
-    p.Obiekt = ObiektEd->text();
-    p.Inwestor = InwestorEd->text();
-    p.Projektant = ProjektantEd->text();
-    p.Data = QDateTime(DataTP->date(), p.Data.time());
-    // In this order a level switched off loses its counts and a level
-    // switched on starts from zero.
-    p.SetPoddasze(PoddaszeCB->isChecked());
-    p.SetLiczbaPieter(LiczbaPieterSpinEd->value());
-    p.SetParter(ParterCB->isChecked());
-    p.SetPodpiwniczenie(PodpiwniczenieCB->isChecked());
-    p.KursEuro = LiczbaZTekstu(KursEd->text());
-    p.StawkaVat = LiczbaZTekstu(StawkaVatEd->text());
-    p.RabatDodatkowy = LiczbaZTekstu(RabatDodEd->text());
-    p.CenaMontazuOkna = LiczbaZTekstu(CenaMontazEd->text());
-    p.ZakresCzynnosci = ZakresCzynnosciEd->text();
-    p.TemperaturaWewnetrzna = LiczbaZTekstu(TempWewEd->text());
-    p.DVPromocjaKlima = LiczbaZTekstu(PromoKlimaEd->text());
-    p.DVPromocjaKobaltowe = LiczbaZTekstu(PromoKobaltEd->text());
-    p.DVPromocjaDVline = LiczbaZTekstu(PromoDVLineEd->text());
-    p.DVPromocjaForma = LiczbaZTekstu(PromoFormaEd->text());
+void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
+                               TPoziomyBudynku& poziomy) const {
+    d = p;
+    d.TytulProjektu = TytulProjEd->text();
+    d.Firma = FirmaEd->text();
+    d.Projekt = ProjektEd->text();
+    d.Obiekt = ObiektEd->text();
+    d.Inwestor = InwestorEd->text();
+    d.Projektant = ProjektantEd->text();
+    if (DataTP->date() != p.Data.date())
+        d.Data = QDateTime(DataTP->date(), p.Data.time());
+    poziomy.Podpiwniczenie = PodpiwniczenieCB->isChecked();
+    poziomy.Parter = ParterCB->isChecked();
+    poziomy.LiczbaPieter = LiczbaPieterSpinEd->value();
+    poziomy.Poddasze = PoddaszeCB->isChecked();
+    auto liczba = [this](const QLineEdit* pole, double& cel) {
+        const auto it = pokazane_.constFind(pole);
+        if (it == pokazane_.constEnd() || *it != pole->text())
+            cel = LiczbaZTekstu(pole->text());
+    };
+    liczba(KursEd, d.KursEuro);
+    liczba(StawkaVatEd, d.StawkaVat);
+    liczba(RabatDodEd, d.RabatDodatkowy);
+    liczba(CenaMontazEd, d.CenaMontazuOkna);
+    d.ZakresCzynnosci = ZakresCzynnosciEd->text();
+    liczba(TempWewEd, d.TemperaturaWewnetrzna);
+    liczba(PromoKlimaEd, d.DVPromocjaKlima);
+    liczba(PromoKobaltEd, d.DVPromocjaKobaltowe);
+    liczba(PromoDVLineEd, d.DVPromocjaDVline);
+    liczba(PromoFormaEd, d.DVPromocjaForma);
 }
 
 void TPanelProjektu::Resetuj() {
+    pokazane_.clear();
     for (QLineEdit* e :
          {TytulProjEd, FirmaEd, ProjektEd, ObiektEd, InwestorEd, ProjektantEd, ZakresCzynnosciEd,
           SredniWazonyUEd, SumaCenaOkienEd, SumaCenaMontazEd, LacznePolePowOkienEd, CenaZaMetrKwEd})

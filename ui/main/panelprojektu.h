@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 class QCheckBox;
@@ -10,18 +11,22 @@ class QPushButton;
 class QSpinBox;
 class TDialogi;
 class TZestawienieStolarki;
+struct TDaneProjektu;
+struct TPoziomyBudynku;
 
 // StolarkaPanel: the project's header data, building data, options and
 // promotions, and its totals. A buffer: Pokaz fills it from the project,
-// Zatwierdz writes it back.
+// Zatwierdz gives the project's data and levels as the panel holds them (a
+// number field the user left as it was shown keeps the project's value).
 class TPanelProjektu : public QWidget {
     Q_OBJECT
 
 public:
     TPanelProjektu(TDialogi& dialogi, QWidget* rodzic = nullptr);
 
-    void Pokaz(TZestawienieStolarki& projekt);
-    void Zatwierdz(TZestawienieStolarki& projekt) const;
+    void Pokaz(const TZestawienieStolarki& projekt);
+    void Zatwierdz(const TZestawienieStolarki& projekt, TDaneProjektu& dane,
+                   TPoziomyBudynku& poziomy) const;
     // Empty header texts, today's date, no storeys, options "0".
     void Resetuj();
 
@@ -43,4 +48,7 @@ signals:
 
 private:
     void RegulyBudynku();
+
+    // The text of every number field as the show step left it.
+    QHash<const QLineEdit*, QString> pokazane_;
 };

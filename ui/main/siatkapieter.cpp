@@ -83,7 +83,12 @@ void TSiatkaPieter::Pokaz(const TZestawienieStolarki& p, const TOkno& o) {
 void TSiatkaPieter::Zatwierdz(const TZestawienieStolarki& p, TOkno& o) const {
     const QStringList poziomy = p.Poziomy();
     for (int w = 0; w < poziomy.size() && w < rowCount(); ++w) {
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            o.SetLiczba(poziomy[w], d, LiczbaKomorki(item(w, d + 1)));
+        for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
+            // A cell as it was shown keeps the count, whatever a file put there.
+            const QTableWidgetItem* k = item(w, d + 1);
+            const int32_t byla = o.GetLiczba(poziomy[w], d);
+            if (!k || k->text() != QString::number(byla))
+                o.SetLiczba(poziomy[w], d, LiczbaKomorki(k));
+        }
     }
 }

@@ -1,7 +1,10 @@
 #include "dialogiskrypt.h"
+#include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "liczby.h"
 #include "listaskrzydel.h"
+#include "panelprojektu.h"
 #include "tabdr.h"
 #include "tabpsig.h"
 #include "tabuf.h"
@@ -58,7 +61,7 @@ class TestEdytorOkna : public QObject {
         emit pole->textEdited(tekst);
         emit pole->editingFinished();
     }
-    TOkno& Okno(const QString& s) { return *f->Projekt()->GetOkno(s); }
+    const TOkno& Okno(const QString& s) { return *f->Projekt()->GetOkno(s); }
     void WybierzTyp(const QString& nazwa) {
         e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText(nazwa));
         emit e->TypOknaCB->activated(e->TypOknaCB->currentIndex());
@@ -116,9 +119,11 @@ private slots:
     }
 
     void cenaOknaDV() {
+        Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
+        Wpisz(f->StolarkaPanel->KursEd, QStringLiteral("4"));
+        Wybierz("O1");
         e->SzerokoscEd->setText("1000");
         e->WysokoscEd->setText("1400");
-        f->Projekt()->KursEuro = 4;
         e->WybierzRodzajSkrzydla(0, "rozwierne (lewe) uchylne"); // commits and shows
         KatalogDV();
         e->RefreshUwOkna->click();
@@ -288,11 +293,18 @@ private slots:
         QCOMPARE(d->pytania.last(),
                  QStringLiteral("Czy chcesz...?: Czy chcesz ustawić bieżącą wartość d dla "
                                 "wszystkich okien w projekcie?"));
-        QCOMPARE(Okno("O2").Lg, -1.0);
-        Wybierz("O2"); // commits O1 (its Lg stays), shows O2 with a fresh Lg
-        QCOMPARE(Okno("O1").Lg, 0.0);
+        // Every other window's Lg follows d in the same step; a window
+        // smaller than its profiles has no glass edge, not a negative one.
+        QCOMPARE(Okno("O2").dRamy, 70.0);
+        QCOMPARE(Okno("O2").Lg, 0.0); // 0 × 0 window: 2·0 + 2·0 − 8·70 < 0
+        QCOMPARE(Okno("O1").Lg, 0.0); // the window shown keeps its own
+        Wybierz("O2");
         QCOMPARE(e->dRamyEd->text(), QStringLiteral("70"));
-        QCOMPARE(e->LgEd->text(), QStringLiteral("-560")); // 0 × 0 window: 2·0 + 2·0 − 8·70
+        QCOMPARE(e->LgEd->text(), QStringLiteral("0"));
+        // One step, taken back whole.
+        f->Cofnij();
+        QCOMPARE(Okno("O2").dRamy, 0.0);
+        QCOMPARE(Okno("O1").dRamy, 0.0);
         // No: nothing written.
         e->UgEd->setText("2");
         d->odpowiedzi << O::Nie;
@@ -422,13 +434,22 @@ private slots:
         QCOMPARE(e->SzerokoscNawiewnikaED->text(), wynik);
     }
 
+    // A window stored with a vent wider than the rule allows is shown with
+    // the width the rule gives; the window keeps its own until the user
+    // commits another.
     void nawiewnikiNowegoOkna() {
-        Okno("O2").Szerokosc = 1200;
-        Okno("O2").dRamy = 70;
-        Okno("O2").LiczbaNawiewnikow = 3;
-        Okno("O2").SzerokoscNawiewnika = 500;
+        Wybierz("O2");
+        e->SzerokoscEd->setText("1200");
+        e->dRamyEd->setText("70");
+        e->LiczbaNawiewnikowSE->setValue(3);
+        e->SzerokoscNawiewnikaED->setText("500");
+        Wybierz("O1");
+        QCOMPARE(Okno("O2").SzerokoscNawiewnika, 500);
         Wybierz("O2");
         QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("353"));
+        Wybierz("O1");
+        QCOMPARE(Okno("O2").SzerokoscNawiewnika, 500);
+        Wybierz("O2");
         // A window narrower than its profiles takes no vent.
         e->SzerokoscEd->setText("100");
         e->LiczbaNawiewnikowSE->setValue(1);
@@ -515,18 +536,22 @@ private slots:
         e->WybierzTypOknaBBtn->click();
         QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
         QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("stałe w ramie"));
-        // "Ok" on the next opening selects 5037 without recomputing.
+        // "Ok" on the next opening: 5037 stored, computed and drawn at once,
+        // as a type picked from the list is.
         d->przyOknie = [this](QDialog&) {
             tabTyp->SetSkrzydlo("3", "odchylne");
             return true;
         };
+        e->SzerokoscEd->setText("2000");
+        e->WysokoscEd->setText("1500");
+        const QImage przed = e->OknoImage->pixmap().toImage();
         e->WybierzTypOknaBBtn->click();
         QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
         QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
-        QCOMPARE(Okno("O1").TypOkna, 1001);
-        e->RefreshUwOkna->click();
         QCOMPARE(Okno("O1").TypOkna, 5037);
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(Okno("O1").Uw(), 4, 2));
+        QVERIFY(e->OknoImage->pixmap().toImage() != przed);
     }
 
     void ujemnaSzerokosc() {

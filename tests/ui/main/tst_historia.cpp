@@ -1,9 +1,11 @@
 #include "dialogiskrypt.h"
+#include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
 #include "odzysk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
+#include "polecenia.h"
 #include "stronastartowa.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
@@ -162,28 +164,29 @@ private slots:
 
         // Back, step by step; the caption names the step.
         for (int i = nazwy.size() - 1; i >= 0; --i) {
-            QCOMPARE(f->EditUndo1->text(), QStringLiteral("&Cofnij: ") + nazwy[i]);
+            QCOMPARE(f->Polecenia->EditUndo1->text(), QStringLiteral("&Cofnij: ") + nazwy[i]);
             if (i == 3) {
                 // From the menu, as a user opens it.
-                QMenu* edycja = f->EditUndo1->associatedObjects().isEmpty()
-                                    ? nullptr
-                                    : qobject_cast<QMenu*>(f->EditUndo1->associatedObjects()[0]);
+                QMenu* edycja =
+                    f->Polecenia->EditUndo1->associatedObjects().isEmpty()
+                        ? nullptr
+                        : qobject_cast<QMenu*>(f->Polecenia->EditUndo1->associatedObjects()[0]);
                 QVERIFY(edycja);
                 edycja->popup(f->mapToGlobal(QPoint(40, 20)));
                 QVERIFY(QTest::qWaitForWindowExposed(edycja));
                 QTest::mouseClick(edycja, Qt::LeftButton, {},
-                                  edycja->actionGeometry(f->EditUndo1).center());
+                                  edycja->actionGeometry(f->Polecenia->EditUndo1).center());
             } else {
                 Klawisz(Qt::Key_Z);
             }
             QCOMPARE(Stan(*f), stany[i]);
         }
-        QCOMPARE(f->EditUndo1->text(), QStringLiteral("&Cofnij: dodanie okna O2"));
+        QCOMPARE(f->Polecenia->EditUndo1->text(), QStringLiteral("&Cofnij: dodanie okna O2"));
         // The step taken back shows its node: O1 after the first change.
         Klawisz(Qt::Key_Y);
         QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O1"));
         for (int i = 2; i < stany.size(); ++i) {
-            QCOMPARE(f->EditRedo1->text(), QStringLiteral("&Ponów: ") + nazwy[i - 1]);
+            QCOMPARE(f->Polecenia->EditRedo1->text(), QStringLiteral("&Ponów: ") + nazwy[i - 1]);
             Klawisz(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
             QCOMPARE(Stan(*f), stany[i]);
         }
@@ -225,7 +228,7 @@ private slots:
         const int pytan = d->pytania.size();
         QVERIFY(f->Zamknij());
         QCOMPARE(d->pytania.size(), pytan);
-        QVERIFY(f->Historia().count() == 0);
+        QCOMPARE(f->Otwarty().Historia().Liczba(), 0);
     }
 
     // 10,000 windows given one Ug: the step keeps the values it replaced,
@@ -238,7 +241,7 @@ private slots:
             QCOMPARE(ZapiszProjekt(duzy, katalog.filePath(QStringLiteral("duzy.tmv"))), 0);
         }
         QVERIFY(f->OtworzPlik(katalog.filePath(QStringLiteral("duzy.tmv"))));
-        TZestawienieStolarki& p = *f->Projekt();
+        const TZestawienieStolarki& p = *f->Projekt();
         f->StolarkaTree->setCurrentItem(f->StolarkaTree->topLevelItem(0)->child(0));
         QElapsedTimer czas;
         czas.start();
@@ -319,11 +322,11 @@ private slots:
         QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 2);
         QFile::remove(b);
         // The menu, opened, leaves the missing file out.
-        f->OstatnieMI->popup(f->mapToGlobal(QPoint(40, 40)));
-        QVERIFY(QTest::qWaitForWindowExposed(f->OstatnieMI));
-        QCOMPARE(f->OstatnieMI->actions().size(), 1);
-        f->OstatnieMI->hide();
-        QCOMPARE(f->OstatnieMI->actions()[0]->toolTip(), QDir::toNativeSeparators(a));
+        f->Polecenia->OstatnieMI->popup(f->mapToGlobal(QPoint(40, 40)));
+        QVERIFY(QTest::qWaitForWindowExposed(f->Polecenia->OstatnieMI));
+        QCOMPARE(f->Polecenia->OstatnieMI->actions().size(), 1);
+        f->Polecenia->OstatnieMI->hide();
+        QCOMPARE(f->Polecenia->OstatnieMI->actions()[0]->toolTip(), QDir::toNativeSeparators(a));
         // A click on the start page opens it.
         QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 1);
         QTest::mouseClick(f->StronaStartowa->OstatnieBtn[0], Qt::LeftButton);

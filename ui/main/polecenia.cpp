@@ -1,7 +1,4 @@
-// The main window's commands: their captions, hints and shortcuts, the menus
-// and the toolbar, and the commands that need no project.
-
-#include "glowna.h"
+#include "polecenia.h"
 
 #include "ikony.h"
 
@@ -9,6 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -33,15 +32,58 @@ template <typename Dzialanie> void NaPoluTekstowym(Dzialanie dzialanie) {
         dzialanie(r);
 }
 
+// The step's name in the command's caption and hint.
+void Opisz(QAction* a, const QString& polecenie, const QString& krok) {
+    const QString tekst = krok.isEmpty() ? polecenie : polecenie + QStringLiteral(": ") + krok;
+    a->setText(QLatin1Char('&') + tekst);
+    a->setToolTip(tekst);
+    a->setStatusTip(tekst);
+}
+
 } // namespace
 
-void TMainForm::UtworzPolecenia() {
+TPoleceniaGlowne::TPoleceniaGlowne(QMainWindow& okno) : QObject(&okno) {
+    UtworzPolecenia();
+    UtworzMenuIPasek(okno);
+    // The print command stays out of the menu and the toolbar; a hidden
+    // action is also a disabled one, so Ctrl+P is given here.
+    auto* ctrlP = new QShortcut(PrintDlgTA->shortcut(), &okno);
+    connect(ctrlP, &QShortcut::activated, this, [this] {
+        if (FilePrintPreviewTA->isEnabled())
+            emit drukuj();
+    });
+    connect(qApp, &QApplication::focusChanged, this, &TPoleceniaGlowne::UstawSchowek);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TPoleceniaGlowne::UstawSchowek);
+    UstawSchowek();
+    UstawStan(false, false);
+    UstawHistorie(QString(), QString());
+}
+
+void TPoleceniaGlowne::UstawStan(bool jest, bool okno) {
+    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
+        a->setEnabled(!jest);
+    for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, AddStolarkaTA,
+                       OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
+        a->setEnabled(jest);
+    DelStolarkaTA->setEnabled(jest && okno);
+    MulStolarkaTA->setEnabled(jest && okno);
+}
+
+void TPoleceniaGlowne::UstawHistorie(const QString& cofnij, const QString& ponow) {
+    Opisz(EditUndo1, QStringLiteral("Cofnij"), cofnij);
+    Opisz(EditRedo1, QStringLiteral("Ponów"), ponow);
+    EditUndo1->setEnabled(!cofnij.isEmpty());
+    EditRedo1->setEnabled(!ponow.isEmpty());
+}
+
+void TPoleceniaGlowne::UtworzPolecenia() {
     // The hint's part before the bar is the tooltip, the part after it goes
     // to the status bar.
     auto polecenie = [this](const char* nazwa, const QString& tytul, const QString& podpowiedz,
                             QKeySequence skrot = QKeySequence(),
                             std::optional<TIkona> ikona = std::nullopt) {
-        auto* a = new QAction(tytul, this);
+        auto* a = new QAction(tytul, parent());
         a->setObjectName(QLatin1String(nazwa));
         const qsizetype kreska = podpowiedz.indexOf(QLatin1Char('|'));
         a->setToolTip(kreska < 0 ? podpowiedz : podpowiedz.left(kreska));
@@ -128,28 +170,14 @@ void TMainForm::UtworzPolecenia() {
         "HelpAbout1", QStringLiteral("&O programie..."),
         QStringLiteral("O programie|Wyświetla informacje o programie, numer wersji i prawa "
                        "autorskie"));
+    EditUndo1 = polecenie("EditUndo1", QString(), QString(), QKeySequence(QStringLiteral("Ctrl+Z")),
+                          TIkona::Cofnij);
+    EditRedo1 = polecenie("EditRedo1", QString(), QString(), QKeySequence(QStringLiteral("Ctrl+Y")),
+                          TIkona::Ponow);
+    EditRedo1->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
 
-    connect(FileNewTA, &QAction::triggered, this, &TMainForm::Nowy);
-    connect(FileOpenTA, &QAction::triggered, this, &TMainForm::Otworz);
-    connect(FileSaveTA, &QAction::triggered, this, &TMainForm::Zapisz);
-    connect(FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
-    connect(FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
-    connect(FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
-    connect(FileExportTA, &QAction::triggered, this, &TMainForm::EksportujZestawienie);
-    connect(FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
-    connect(FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
-    connect(PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);
-    // The print command stays out of the menu and the toolbar; a hidden
-    // action is also a disabled one, so Ctrl+P is given here, with a project.
-    auto* ctrlP = new QShortcut(PrintDlgTA->shortcut(), this);
-    connect(ctrlP, &QShortcut::activated, this, &TMainForm::DrukujZestawienie);
-    connect(FileExitTA, &QAction::triggered, this, &QWidget::close);
-    connect(AddStolarkaTA, &QAction::triggered, this, &TMainForm::DodajOkno);
-    connect(DelStolarkaTA, &QAction::triggered, this, &TMainForm::UsunOkno);
-    connect(MulStolarkaTA, &QAction::triggered, this, &TMainForm::PowielOkno);
-    connect(OrientacjeTA, &QAction::triggered, this, &TMainForm::ZestawienieWgStron);
-    connect(PrzegladOkienTA, &QAction::triggered, this, &TMainForm::PrzegladOkien);
-    connect(CalcStartTA, &QAction::triggered, this, &TMainForm::UruchomKalkulator);
+    connect(CalcStartTA, &QAction::triggered, this, &TPoleceniaGlowne::UruchomKalkulator);
     connect(EditCut1, &QAction::triggered, this,
             [] { NaPoluTekstowym([](auto* pole) { pole->cut(); }); });
     connect(EditCopy1, &QAction::triggered, this,
@@ -158,35 +186,33 @@ void TMainForm::UtworzPolecenia() {
             [] { NaPoluTekstowym([](auto* pole) { pole->paste(); }); });
 }
 
-void TMainForm::UtworzMenuIPasek() {
-    QMenu* plik = menuBar()->addMenu(QStringLiteral("&Plik"));
+void TPoleceniaGlowne::UtworzMenuIPasek(QMainWindow& okno) {
+    QMenu* plik = okno.menuBar()->addMenu(QStringLiteral("&Plik"));
     plik->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileSaveAsTA, FileCloseTA});
     plik->addSeparator();
     OstatnieMI = plik->addMenu(QStringLiteral("Ostatnio otwierane"));
     OstatnieMI->setObjectName(QStringLiteral("OstatnieMI"));
     OstatnieMI->setToolTipsVisible(true);
-    // Files that are gone are left out when the menu opens.
-    connect(OstatnieMI, &QMenu::aboutToShow, this, &TMainForm::OdswiezOstatnie);
     plik->addSeparator();
     plik->addActions({FileImportArvoKTA, FileExportTA});
     plik->addSeparator();
     plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
     plik->addSeparator();
     plik->addAction(FileExitTA);
-    QMenu* edycja = menuBar()->addMenu(QStringLiteral("&Edycja"));
+    QMenu* edycja = okno.menuBar()->addMenu(QStringLiteral("&Edycja"));
     edycja->addActions({EditUndo1, EditRedo1});
     edycja->addSeparator();
     edycja->addActions({EditCut1, EditCopy1, EditPaste1});
-    QMenu* stolarka = menuBar()->addMenu(QStringLiteral("&Stolarka"));
+    QMenu* stolarka = okno.menuBar()->addMenu(QStringLiteral("&Stolarka"));
     stolarka->addActions({AddStolarkaTA, DelStolarkaTA, MulStolarkaTA});
     stolarka->addSeparator();
     stolarka->addActions({OrientacjeTA, PrzegladOkienTA});
-    QMenu* pomoc = menuBar()->addMenu(QStringLiteral("Po&moc"));
+    QMenu* pomoc = okno.menuBar()->addMenu(QStringLiteral("Po&moc"));
     pomoc->addActions({HelpContents1, HelpWord1, HelpPdf1});
     pomoc->addSeparator();
     pomoc->addAction(HelpAbout1);
 
-    QToolBar* pasek = addToolBar(QStringLiteral("ToolBar1"));
+    QToolBar* pasek = okno.addToolBar(QStringLiteral("ToolBar1"));
     pasek->setObjectName(QStringLiteral("ToolBar1"));
     pasek->setMovable(false);
     pasek->addActions({FileNewTA, FileOpenTA, FileSaveTA, FileCloseTA});
@@ -203,7 +229,7 @@ void TMainForm::UtworzMenuIPasek() {
     pasek->addActions({CalcStartTA, HelpContents1});
 }
 
-void TMainForm::UruchomKalkulator() {
+void TPoleceniaGlowne::UruchomKalkulator() {
     for (const char* program :
          {"gnome-calculator", "kcalc", "galculator", "mate-calc", "qalculate-gtk", "xcalc"}) {
         const QString sciezka = QStandardPaths::findExecutable(QLatin1String(program));
@@ -214,13 +240,13 @@ void TMainForm::UruchomKalkulator() {
     }
 }
 
-void TMainForm::UstawSchowek() {
+void TPoleceniaGlowne::UstawSchowek() {
     QWidget* w = QApplication::focusWidget();
     bool zaznaczenie = false, edycja = false;
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         zaznaczenie = e->hasSelectedText();
         edycja = !e->isReadOnly();
-        connect(e, &QLineEdit::selectionChanged, this, &TMainForm::UstawSchowek,
+        connect(e, &QLineEdit::selectionChanged, this, &TPoleceniaGlowne::UstawSchowek,
                 Qt::UniqueConnection);
     } else if (auto* t = qobject_cast<QPlainTextEdit*>(w)) {
         zaznaczenie = t->textCursor().hasSelection();

@@ -1,0 +1,192 @@
+// The main window's commands on windows, and what it makes of the project:
+// the preview, the print, the tables by storey and direction, the overview
+// and the spreadsheet.
+
+#include "glowna.h"
+
+#include "dodajokno.h"
+#include "drzewoprojektu.h"
+#include "edytorokna.h"
+#include "eksport.h"
+#include "orientacjeform.h"
+#include "prnprvform.h"
+#include "przegladokien.h"
+#include "raport.h"
+#include "tekst.h"
+#include "usunokno.h"
+#include "wydruk.h"
+#include "zmiensymbol.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+
+void TMainForm::DodajLubPowiel(bool powiel) {
+    if (!Projekt())
+        return;
+    const std::optional<QString> odp =
+        dialogi_.Tekst(this, QStringLiteral("Symbol okna"),
+                       QStringLiteral("Podaj symbol nowego okna:"), QString(), 255);
+    if (!odp)
+        return;
+    const QString symbol = PrzytnijSymbol(*odp);
+    if (symbol.isEmpty() || !Zatwierdz())
+        return;
+    TIdOkna wzor = 0;
+    QString symbolWzoru;
+    if (powiel) {
+        wzor = StolarkaTree->WybraneOkno();
+        const TOkno* o = Projekt()->OknoId(wzor);
+        if (!o)
+            return;
+        symbolWzoru = o->Symbol();
+    }
+    const int32_t wynik = Wykonaj(std::make_unique<TDodajOkno>(symbol, wzor, symbolWzoru));
+    if (wynik == WYNIK_DUPLIKAT)
+        Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+    else if (wynik != WYNIK_OK)
+        Blad(QStringLiteral("Wystąpił nieznany błąd podczas tworzenia nowego okna!"));
+}
+
+void TMainForm::DodajOkno() {
+    DodajLubPowiel(false);
+}
+
+void TMainForm::PowielOkno() {
+    DodajLubPowiel(true);
+}
+
+void TMainForm::UsunOkno() {
+    // The window whose editor is shown is the one deleted.
+    if (!Projekt() || !pokazany_ || *pokazany_ == 0)
+        return;
+    if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+                         QStringLiteral("Czy chcesz usunąć wybrane okno?")) !=
+        TDialogi::Odpowiedz::Tak)
+        return;
+    const TOkno* okno = Projekt()->OknoId(*pokazany_);
+    if (!okno) {
+        BladFatalny();
+        return;
+    }
+    // Nothing is committed for the deleted window; its neighbour in the
+    // tree is shown next.
+    const TIdOkna id = okno->Id();
+    pokazany_.reset();
+    pokazPo_ = StolarkaTree->Sasiad(id);
+    if (Wykonaj(std::make_unique<TUsunOkno>(id, okno->Symbol())) != WYNIK_OK) {
+        pokazPo_.reset();
+        BladFatalny();
+    }
+}
+
+void TMainForm::ZmienSymbol() {
+    if (!Projekt() || !pokazany_ || *pokazany_ == 0)
+        return;
+    const QString stary = ElementStolarkiPanel->SymbolOknaEd->text();
+    const std::optional<QString> odp = dialogi_.Tekst(
+        this, QStringLiteral("Symbol okna"), QStringLiteral("Podaj nowy symbol okna:"), stary, 255);
+    if (!odp)
+        return;
+    const QString nowy = PrzytnijSymbol(*odp);
+    if (nowy.isEmpty()) {
+        Blad(QStringLiteral("Symbol okna nie może pozostać pusty!"));
+        return;
+    }
+    // What the editor holds is kept: it is committed before the window is shown again.
+    const TIdOkna id = *pokazany_;
+    if (!Zatwierdz())
+        return;
+    if (Wykonaj(std::make_unique<TZmienSymbol>(id, stary, nowy)) == WYNIK_DUPLIKAT)
+        Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+}
+
+// "Przypisz wszystkim": the shown window committed, then its value given to
+// every window, as one step; the result is shown.
+void TMainForm::PrzypiszWszystkim(TCoWszystkim co) {
+    if (!Projekt() || !pokazany_ || *pokazany_ == 0)
+        return;
+    const TIdOkna wzor = *pokazany_;
+    bool fatalny = false;
+    std::unique_ptr<TPolecenie> panel = PolecenieZPanelu(&fatalny);
+    if (fatalny)
+        return;
+    std::vector<std::unique_ptr<TPolecenie>> kroki;
+    if (panel)
+        kroki.push_back(std::move(panel));
+    kroki.push_back(std::make_unique<TPrzypiszWszystkim>(co, wzor));
+    if (Wykonaj(std::make_unique<TGrupaPolecen>(TPrzypiszWszystkim::NazwaKroku(co),
+                                                std::move(kroki))) == WYNIK_BEZ_ZMIAN)
+        PokazWybrany();
+}
+
+void TMainForm::PodgladWydruku() {
+    if (!Projekt() || !Zatwierdz())
+        return;
+    TPrnPrvForm okno(dialogi_, this);
+    okno.UstawUstawieniaStrony([this] { return UstawieniaStrony(); },
+                               [this] { return ukladStrony_; });
+    okno.UstawProjekt(Projekt());
+    okno.UstawProponowanyPdf(ObokProjektu(QStringLiteral("pdf")));
+    dialogi_.Pokaz(okno);
+}
+
+void TMainForm::DrukujZestawienie() {
+    if (!Projekt() || !Zatwierdz())
+        return;
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageLayout(ukladStrony_);
+    drukarka.setFullPage(true);
+    drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
+    if (!dialogi_.Drukuj(this, drukarka))
+        return;
+    // The report with the preview's options at opening.
+    TOpcjeRaportu opcje;
+    opcje.Czcionka = DomyslnaCzcionkaRaportu();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TWynikRaportu wynik =
+        DrukujRaport(*Projekt(), opcje, ukladStrony_.margins(QPageLayout::Millimeter), drukarka);
+    QApplication::restoreOverrideCursor();
+    if (wynik == TWynikRaportu::Blad)
+        Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
+}
+
+void TMainForm::ZestawienieWgStron() {
+    if (!Projekt() || !Zatwierdz())
+        return;
+    TOrientacjeForm okno(::ZestawienieWgStron(*Projekt()), dialogi_,
+                         ObokProjektu(QStringLiteral("csv")), this);
+    dialogi_.Pokaz(okno);
+}
+
+void TMainForm::PrzegladOkien() {
+    if (!Projekt() || !Zatwierdz())
+        return;
+    TPrzegladOkienForm okno(*Projekt(), this);
+    dialogi_.Pokaz(okno);
+    // The window chosen is shown, as a click in the tree shows it.
+    const TOkno* wybrane = okno.Wybrane().isEmpty() ? nullptr : Projekt()->GetOkno(okno.Wybrane());
+    if (wybrane && StolarkaTree->Wybierz(wybrane->Id()))
+        PokazWybrany();
+}
+
+void TMainForm::EksportujZestawienie() {
+    if (!Projekt() || !Zatwierdz())
+        return;
+    const QString sciezka = dialogi_.PlikDoZapisu(
+        this, QStringLiteral("Skoroszyt Excel (*.xlsx);;CSV – arkusz (*.csv)"),
+        ObokProjektu(QStringLiteral("xlsx")), QStringLiteral("xlsx"));
+    if (sciezka.isEmpty())
+        return;
+    TFormatEksportu format = TFormatEksportu::Xlsx;
+    if (!FormatZNazwy(sciezka, &format))
+        format = TFormatEksportu::Xlsx;
+    QString powod;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = ::EksportujZestawienie(*Projekt(), sciezka, format, &powod);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        Blad(QStringLiteral("Nie udało się zapisać zestawienia do pliku %1: %2.")
+                 .arg(QDir::toNativeSeparators(sciezka), powod));
+}

@@ -1,0 +1,287 @@
+// The main window's project life: new, open, import, save, close, the
+// recovery copies and the files dropped on it.
+
+#include "glowna.h"
+
+#include "importavk.h"
+#include "odzyskform.h"
+#include "ostatnie.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+
+const QString FILTR_OTWIERANIA =
+    QStringLiteral("Zestawienie stolarki (*.tmv);;Projekt Arvo-K (*.avk);;All Files (*.*)");
+const QString FILTR_AVK = QStringLiteral("Projekt Arvo-K (*.avk)");
+const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*.*)");
+
+bool PlikArvoK(const QString& sciezka) {
+    return sciezka.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive);
+}
+
+// The local files of a drop that the program opens.
+QStringList Upuszczone(const QMimeData* dane) {
+    QStringList pliki;
+    if (!dane || !dane->hasUrls())
+        return pliki;
+    for (const QUrl& u : dane->urls()) {
+        const QString plik = u.toLocalFile();
+        if (u.isLocalFile() &&
+            (plik.endsWith(QStringLiteral(".tmv"), Qt::CaseInsensitive) || PlikArvoK(plik)))
+            pliki << plik;
+    }
+    return pliki;
+}
+
+// The message of a file that cannot be read or written, with its reason.
+QString ZPowodem(const QString& komunikat, const QString& sciezka, const QString& powod) {
+    return powod.isEmpty()
+               ? komunikat
+               : komunikat + QLatin1Char('\n') +
+                     QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(sciezka), powod);
+}
+
+} // namespace
+
+QString TMainForm::SciezkaProjektu() const {
+    return projekt_.BezNazwy() ? QDir(katalogZapisu_).filePath(QStringLiteral("bez nazwy"))
+                               : projekt_.Sciezka();
+}
+
+QString TMainForm::ObokProjektu(const QString& rozszerzenie) const {
+    const QFileInfo info(SciezkaProjektu());
+    return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + rozszerzenie);
+}
+
+void TMainForm::Nowy() {
+    if (projekt_.Otwarty())
+        return;
+    katalogZapisu_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (katalogZapisu_.isEmpty())
+        katalogZapisu_ = QDir::currentPath();
+    projekt_.Nowy();
+}
+
+void TMainForm::Otworz() {
+    if (projekt_.Otwarty())
+        return;
+    const QString sciezka =
+        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, QString(), katalogOtwierania_);
+    if (sciezka.isEmpty())
+        return;
+    katalogOtwierania_.clear();
+    OtworzPlik(sciezka);
+}
+
+bool TMainForm::OtworzPlik(const QString& sciezka) {
+    if (projekt_.Otwarty())
+        return false;
+    TWynikPliku w = projekt_.Otworz(sciezka);
+    if (w.kod == TWynikPliku::Kod::ZajetyGdzieIndziej) {
+        if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+                             QStringLiteral("Projekt %1 jest otwarty w innym oknie programu "
+                                            "Termivo. Czy otworzyć go tylko do odczytu? Zmiany "
+                                            "będzie można zapisać tylko pod inną nazwą.")
+                                 .arg(QFileInfo(sciezka).fileName())) != TDialogi::Odpowiedz::Tak)
+            return false;
+        w = projekt_.Otworz(sciezka, true);
+    }
+    if (!w.Ok()) {
+        Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, sciezka, w.powod));
+        return false;
+    }
+    ostatnie_->Dodaj(sciezka);
+    return true;
+}
+
+void TMainForm::Importuj() {
+    if (projekt_.Otwarty())
+        return;
+    const QString sciezka =
+        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, FILTR_AVK, katalogOtwierania_);
+    if (!sciezka.isEmpty())
+        ImportujPlik(sciezka);
+}
+
+bool TMainForm::ImportujPlik(const QString& sciezka) {
+    if (projekt_.Otwarty())
+        return false;
+    if (!projekt_.Importuj(sciezka).Ok()) {
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_NIEUDANY);
+        return false;
+    }
+    dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_UDANY);
+    return true;
+}
+
+// Writes the project; false (with the message shown) when it was not.
+bool TMainForm::ZapiszW(const QString& sciezka, bool jako) {
+    auto zapisz = [&](bool mimoZmian) {
+        return jako ? projekt_.ZapiszJako(sciezka, mimoZmian) : projekt_.Zapisz(mimoZmian);
+    };
+    TWynikPliku w = zapisz(false);
+    if (w.kod == TWynikPliku::Kod::ZmienionyNaDysku) {
+        if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+                             QStringLiteral("Plik %1 został zmieniony przez inny program po "
+                                            "otwarciu projektu. Zapisanie projektu zastąpi tamte "
+                                            "zmiany. Czy zapisać mimo to?")
+                                 .arg(QDir::toNativeSeparators(sciezka))) ==
+            TDialogi::Odpowiedz::Tak)
+            w = zapisz(true);
+        else
+            w = {TWynikPliku::Kod::Blad, QString()};
+        if (!w.Ok() && w.powod.isEmpty()) {
+            wynik_ = Wynik::Nieudany;
+            return false;
+        }
+    }
+    if (w.kod == TWynikPliku::Kod::ZajetyGdzieIndziej) {
+        Blad(QStringLiteral("Projekt %1 jest otwarty w innym oknie programu Termivo: nie można go "
+                            "zapisać pod tą nazwą. Zapisz projekt pod inną nazwą.")
+                 .arg(QDir::toNativeSeparators(sciezka)));
+        wynik_ = Wynik::Nieudany;
+        return false;
+    }
+    if (!w.Ok()) {
+        // A text the file cannot store was reported already; the system's
+        // reason is told here, with the file.
+        Blad(w.powod.isEmpty()
+                 ? KOMUNIKAT_BLAD_ZAPISU
+                 : KOMUNIKAT_BLAD_ZAPISU + QLatin1Char('\n') +
+                       QStringLiteral("Pliku %1 nie można zapisać: %2. Zapisz projekt w innym "
+                                      "miejscu poleceniem „Zapisz jako...”.")
+                           .arg(QDir::toNativeSeparators(sciezka), w.powod));
+        wynik_ = Wynik::Nieudany;
+        return false;
+    }
+    ostatnie_->Dodaj(sciezka);
+    return true;
+}
+
+void TMainForm::Zapisz() {
+    if (!projekt_.Otwarty())
+        return;
+    // Unnamed, read from a damaged file or open elsewhere: through the dialog.
+    if (projekt_.ZapisWymagaNazwy()) {
+        ZapiszJako();
+        return;
+    }
+    if (Zatwierdz())
+        ZapiszW(projekt_.Sciezka(), false);
+}
+
+void TMainForm::ZapiszJako() {
+    if (!projekt_.Otwarty())
+        return;
+    wynik_ = Wynik::ZapiszJakoAnulowane;
+    const QString sciezka =
+        dialogi_.PlikDoZapisu(this, FILTR_ZAPISU, SciezkaProjektu(), QStringLiteral("tmv"));
+    if (sciezka.isEmpty())
+        return;
+    wynik_ = Wynik::Tak;
+    if (Zatwierdz())
+        ZapiszW(sciezka, true);
+}
+
+bool TMainForm::Zamknij() {
+    if (!projekt_.Otwarty())
+        return true;
+    // What is typed counts as a change; an unchanged project closes at once.
+    if (!Zatwierdz())
+        return false;
+    if (projekt_.Zmieniony()) {
+        const TDialogi::Odpowiedz odp = dialogi_.Potwierdzenie(
+            this, QStringLiteral("Confirm"),
+            QStringLiteral("Czy chcesz zapisać zmiany wprowadzone do projektu?"));
+        if (odp == TDialogi::Odpowiedz::Anuluj) {
+            wynik_ = Wynik::Anuluj;
+            return false;
+        }
+        if (odp == TDialogi::Odpowiedz::Tak) {
+            wynik_ = Wynik::Brak;
+            Zapisz();
+            // A save that did not happen keeps the project and its work open.
+            if (wynik_ == Wynik::ZapiszJakoAnulowane || wynik_ == Wynik::Nieudany)
+                return false;
+        }
+    }
+    projekt_.Zamknij(); // "Nie": the changes and their recovery copy are given up
+    return true;
+}
+
+void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
+    // Ended by the system: the recovery copy is written, nothing is asked.
+    if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij())
+        zdarzenie->accept();
+    else
+        zdarzenie->ignore();
+}
+
+void TMainForm::UstawOdstepOdzysku(int ms) {
+    zegarOdzysku_->start(ms);
+}
+
+void TMainForm::ZapiszOdzysk() {
+    // What is typed in the shown panel counts too; the panel stays as it is.
+    if (projekt_.Otwarty())
+        projekt_.ZapiszOdzysk(PolecenieZPanelu());
+}
+
+void TMainForm::KoniecOdSystemu() {
+    ZapiszOdzysk();
+    koniecOdSystemu_ = true;
+    close();
+}
+
+void TMainForm::ZaproponujOdzysk() {
+    TOdzysk* odzysk = projekt_.Odzysk();
+    std::vector<TKopiaOdzysku> kopie =
+        odzysk ? odzysk->Pozostawione() : std::vector<TKopiaOdzysku>();
+    if (kopie.empty())
+        return;
+    TOdzyskForm okno(std::move(kopie), *odzysk, dialogi_, this);
+    dialogi_.Pokaz(okno);
+    if (!okno.Wybrana() || (projekt_.Otwarty() && !Zamknij()))
+        return;
+    // The copy opens as the changed project under its own file's name, so
+    // that "Zapisz" writes it there; the copy itself is no recent project.
+    const TWynikPliku w = projekt_.Przywroc(*okno.Wybrana());
+    if (!w.Ok())
+        Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, okno.Wybrana()->kopia, w.powod));
+}
+
+QStringList TMainForm::OstatnieProjekty() const {
+    return ostatnie_->Lista();
+}
+
+void TMainForm::OtworzLubImportuj(const QString& sciezka) {
+    if (projekt_.Otwarty() && !Zamknij())
+        return;
+    if (PlikArvoK(sciezka))
+        ImportujPlik(sciezka);
+    else
+        OtworzPlik(sciezka);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* zdarzenie) {
+    if (!Upuszczone(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* zdarzenie) {
+    const QStringList pliki = Upuszczone(zdarzenie->mimeData());
+    if (pliki.isEmpty())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The drop ends before the questions of opening are asked.
+    const QString plik = pliki.first();
+    QTimer::singleShot(0, this, [this, plik] { OtworzLubImportuj(plik); });
+}
