@@ -2,24 +2,25 @@
 
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
+#include "obslugapliku.h"
 #include "ostatnie.h"
 #include "panelprojektu.h"
 #include "polecenia.h"
+#include "strazpol.h"
 #include "stronastartowa.h"
 #include "ustawpola.h"
 #include "ustawpoziomy.h"
 #include "ustawprojekt.h"
-#include "znaki.h"
+#include "zestawienia.h"
 
-#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
-#include <QComboBox>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
+#include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStatusBar>
@@ -28,16 +29,19 @@
 TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
     : QMainWindow(rodzic), dialogi_(dialogi), odbiorca_([this](const TKomunikat& k) {
           dialogi_.Komunikat(this, k.rodzaj, k.tytul, k.tresc);
-      }),
-      katalogOtwierania_(QCoreApplication::applicationDirPath()),
-      ukladStrony_(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                   QPageLayout::Millimeter, QMarginsF(0, 0, 0, 0)) {
+      }) {
     setObjectName(QStringLiteral("MainForm"));
     projekt_.UzywajBlokady();
     projekt_.UzywajOdzysku();
     Polecenia = new TPoleceniaGlowne(*this);
     UtworzPanele();
     ostatnie_ = new TOstatnieProjekty(*Polecenia->OstatnieMI, *StronaStartowa, this);
+    pliki_ = new TObslugaPliku(
+        projekt_, dialogi_, *ostatnie_, *this, [this] { return Zatwierdz(); },
+        [this] { return PolecenieZPanelu(); });
+    zestawienia_ = new TZestawieniaProjektu(
+        projekt_, dialogi_, *this, [this] { return Zatwierdz(); },
+        [this](const QString& r) { return pliki_->ObokProjektu(r); });
     PolaczPolecenia();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
     statusBar()->setSizeGripEnabled(false); // the window keeps its size
@@ -50,10 +54,6 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
     connect(&projekt_, &TProjektOtwarty::zmieniono, this, &TMainForm::PoZmianie);
     connect(&projekt_, &TProjektOtwarty::otwarto, this, &TMainForm::PoOtwarciu);
     connect(&projekt_, &TProjektOtwarty::stanPliku, this, &TMainForm::UstawStan);
-    zegarOdzysku_ = new QTimer(this);
-    zegarOdzysku_->setInterval(60 * 1000);
-    connect(zegarOdzysku_, &QTimer::timeout, this, &TMainForm::ZapiszOdzysk);
-    zegarOdzysku_->start();
     setAcceptDrops(true);
     PoOtwarciu();
 }
@@ -84,7 +84,8 @@ void TMainForm::UtworzPanele() {
         przewijanie->setWidget(panel);
         przewijanie->setVisible(false);
         uklad->addWidget(przewijanie, 1);
-        PilnujPol(panel);
+        new TStrazPol(*panel,
+                      [this](const QString& powod) { statusBar()->showMessage(powod, 5000); });
     }
     // With no project the start page stands where the panels do.
     StronaStartowa = new TStronaStartowa(srodek);
@@ -99,69 +100,6 @@ void TMainForm::UtworzPanele() {
     // A new type, kind or opening kind is stored, recomputed and drawn at once.
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienionoTyp, this, &TMainForm::ObsluzWybor);
     setCentralWidget(srodek);
-}
-
-// What every field of a panel shares: the characters a file can keep, the
-// hint on the status bar, Ctrl+Z for the history where the field has
-// nothing to undo, and the wheel that leaves unfocused lists alone.
-void TMainForm::PilnujPol(QWidget* panel) {
-    auto naPasek = [this](const QString& powod) {
-        statusBar()->showMessage(powod, 5000);
-    };
-    for (QLineEdit* e : panel->findChildren<QLineEdit*>()) {
-        // The line edits inside spin fields and lists check their own text.
-        if (!qobject_cast<QAbstractSpinBox*>(e->parentWidget()) &&
-            !qobject_cast<QComboBox*>(e->parentWidget()))
-            PilnujZnakow(e, naPasek);
-    }
-    for (QPlainTextEdit* t : panel->findChildren<QPlainTextEdit*>())
-        PilnujZnakow(t, naPasek);
-    for (QWidget* w : panel->findChildren<QWidget*>()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
-            w->installEventFilter(this);
-        if (w->statusTip().isEmpty())
-            w->setStatusTip(w->toolTip());
-        if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w)) {
-            w->setFocusPolicy(Qt::StrongFocus);
-            w->installEventFilter(this);
-        }
-    }
-}
-
-bool TMainForm::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (PoleCofaSamo(obiekt, zdarzenie)) {
-        zdarzenie->ignore(); // not the field's: the window's shortcut acts
-        return true;
-    }
-    if (zdarzenie->type() == QEvent::Wheel) {
-        auto* w = qobject_cast<QWidget*>(obiekt);
-        if (w && !w->hasFocus() &&
-            (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w))) {
-            // Ignored and filtered: the event goes on to the scrolling panel.
-            zdarzenie->ignore();
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(obiekt, zdarzenie);
-}
-
-// Ctrl+Z in a text field that can undo its own typing undoes there; in one
-// that cannot, it reaches the history.
-bool TMainForm::PoleCofaSamo(QObject* obiekt, QEvent* zdarzenie) const {
-    if (zdarzenie->type() != QEvent::ShortcutOverride)
-        return false;
-    auto* k = static_cast<QKeyEvent*>(zdarzenie);
-    const bool cofnij = k->matches(QKeySequence::Undo);
-    const bool ponow = k->matches(QKeySequence::Redo) ||
-                       (k->key() == Qt::Key_Y && k->modifiers() == Qt::ControlModifier);
-    if (!cofnij && !ponow)
-        return false;
-    bool moze = true;
-    if (auto* e = qobject_cast<QLineEdit*>(obiekt))
-        moze = cofnij ? e->isUndoAvailable() : e->isRedoAvailable();
-    else if (auto* t = qobject_cast<QPlainTextEdit*>(obiekt))
-        moze = cofnij ? t->document()->isUndoAvailable() : t->document()->isRedoAvailable();
-    return !moze;
 }
 
 void TMainForm::PolaczPolecenia() {
@@ -220,7 +158,6 @@ void TMainForm::BladFatalny() {
 // Another project, or none: the tree and the panels start again.
 void TMainForm::PoOtwarciu() {
     pokazany_.reset();
-    wynik_ = Wynik::Brak;
     StolarkaTree->Zbuduj(Projekt(), projekt_.Nazwa(), 0);
     if (!Projekt()) {
         StolarkaPanel->parentWidget()->parentWidget()->setVisible(false);
@@ -346,6 +283,117 @@ void TMainForm::UstawTabele(const TTabele& tabele) {
     ElementStolarkiPanel->UstawTabele(tabele);
 }
 
+// ---- the project's life and what is made of it, as their classes do it --
+
+void TMainForm::Nowy() {
+    pliki_->Nowy();
+}
+void TMainForm::Otworz() {
+    pliki_->Otworz();
+}
+bool TMainForm::OtworzPlik(const QString& sciezka) {
+    return pliki_->OtworzPlik(sciezka);
+}
+void TMainForm::Importuj() {
+    pliki_->Importuj();
+}
+bool TMainForm::ImportujPlik(const QString& sciezka) {
+    return pliki_->ImportujPlik(sciezka);
+}
+void TMainForm::Zapisz() {
+    pliki_->Zapisz();
+}
+void TMainForm::ZapiszJako() {
+    pliki_->ZapiszJako();
+}
+bool TMainForm::Zamknij() {
+    return pliki_->Zamknij();
+}
+void TMainForm::OtworzLubImportuj(const QString& sciezka) {
+    pliki_->OtworzLubImportuj(sciezka);
+}
+void TMainForm::UstawOdstepOdzysku(int ms) {
+    pliki_->UstawOdstepOdzysku(ms);
+}
+void TMainForm::ZapiszOdzysk() {
+    pliki_->ZapiszOdzysk();
+}
+void TMainForm::ZaproponujOdzysk() {
+    pliki_->ZaproponujOdzysk();
+}
+QStringList TMainForm::OstatnieProjekty() const {
+    return ostatnie_->Lista();
+}
 bool TMainForm::UstawieniaStrony() {
-    return dialogi_.UstawieniaStrony(this, ukladStrony_);
+    return zestawienia_->UstawieniaStrony();
+}
+const QPageLayout& TMainForm::UkladStrony() const {
+    return zestawienia_->UkladStrony();
+}
+void TMainForm::PodgladWydruku() {
+    zestawienia_->PodgladWydruku();
+}
+void TMainForm::DrukujZestawienie() {
+    zestawienia_->DrukujZestawienie();
+}
+void TMainForm::ZestawienieWgStron() {
+    zestawienia_->ZestawienieWgStron();
+}
+void TMainForm::EksportujZestawienie() {
+    zestawienia_->EksportujZestawienie();
+}
+
+void TMainForm::PrzegladOkien() {
+    // The window chosen is shown, as a click in the tree shows it.
+    if (const TIdOkna id = zestawienia_->PrzegladOkien(); id && StolarkaTree->Wybierz(id))
+        PokazWybrany();
+}
+
+// ---- the window's own events ----------------------------------------------
+
+void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
+    // Ended by the system: the recovery copy is written, nothing is asked.
+    if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij())
+        zdarzenie->accept();
+    else
+        zdarzenie->ignore();
+}
+
+void TMainForm::KoniecOdSystemu() {
+    ZapiszOdzysk();
+    koniecOdSystemu_ = true;
+    close();
+}
+
+namespace {
+
+// The local files of a drop that the program opens.
+QStringList Upuszczone(const QMimeData* dane) {
+    QStringList pliki;
+    if (!dane || !dane->hasUrls())
+        return pliki;
+    for (const QUrl& u : dane->urls()) {
+        const QString plik = u.toLocalFile();
+        if (u.isLocalFile() && (plik.endsWith(QStringLiteral(".tmv"), Qt::CaseInsensitive) ||
+                                plik.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive)))
+            pliki << plik;
+    }
+    return pliki;
+}
+
+} // namespace
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* zdarzenie) {
+    if (!Upuszczone(zdarzenie->mimeData()).isEmpty())
+        zdarzenie->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* zdarzenie) {
+    const QStringList pliki = Upuszczone(zdarzenie->mimeData());
+    if (pliki.isEmpty())
+        return;
+    zdarzenie->acceptProposedAction();
+    // The drop ends before the questions of opening are asked.
+    const QString plik = pliki.first();
+    QTimer::singleShot(0, this, [this, plik] { OtworzLubImportuj(plik); });
 }

@@ -7,18 +7,19 @@
 #include "ustawwszystkim.h"
 
 #include <QMainWindow>
-#include <QPageLayout>
 
 #include <memory>
 #include <optional>
 
-class QTimer;
+class QPageLayout;
 class TDrzewoProjektu;
 class TEdytorOkna;
+class TObslugaPliku;
 class TOstatnieProjekty;
 class TPanelProjektu;
 class TPoleceniaGlowne;
 class TStronaStartowa;
+class TZestawieniaProjektu;
 
 // TMainForm: the one main window, a view over the open project. The tree
 // (the project and its windows) stands beside the panel of the selected
@@ -40,7 +41,7 @@ public:
     bool Zmieniony() const { return projekt_.Zmieniony(); }
     // The project's file, or "bez nazwy".
     QString NazwaPliku() const;
-    const QPageLayout& UkladStrony() const { return ukladStrony_; }
+    const QPageLayout& UkladStrony() const;
 
     // The project's life: new, open (with its dialog, or a file given),
     // import, save, save as, close; false when the project stays open.
@@ -100,15 +101,10 @@ protected:
     void closeEvent(QCloseEvent* zdarzenie) override;
     void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
     void dropEvent(QDropEvent* zdarzenie) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
-    // How the last save question ended; closing the main window reads it.
-    enum class Wynik { Brak, Tak, Nie, Anuluj, ZapiszJakoAnulowane, Nieudany };
-
     void UtworzPanele();
     void PolaczPolecenia();
-    void PilnujPol(QWidget* panel);
     // The views after the project changed, after another was opened, and
     // after its name or state changed.
     void PoZmianie(const TZmiana& zmiana);
@@ -123,21 +119,15 @@ private:
     int32_t Wykonaj(std::unique_ptr<TPolecenie> polecenie);
     void PrzypiszWszystkim(TCoWszystkim co);
     void DodajLubPowiel(bool powiel);
-    bool ZapiszW(const QString& sciezka, bool jako);
     void Blad(const QString& tresc);
     void BladFatalny();
-    // The project's file, or "bez nazwy" in the save dialog's folder; and
-    // beside it with another extension.
-    QString SciezkaProjektu() const;
-    QString ObokProjektu(const QString& rozszerzenie) const;
-    // A text field that cannot undo (or redo) its own typing leaves Ctrl+Z
-    // (or Ctrl+Y) to the history.
-    bool PoleCofaSamo(QObject* obiekt, QEvent* zdarzenie) const;
 
     TDialogi& dialogi_;
     TOdbiorcaPowiadomien odbiorca_;
     TProjektOtwarty projekt_;
     TOstatnieProjekty* ostatnie_ = nullptr;
+    TObslugaPliku* pliki_ = nullptr;
+    TZestawieniaProjektu* zestawienia_ = nullptr;
     // The node whose data the shown panel holds: 0 the project, else a
     // window; nothing when no panel holds anything to commit.
     std::optional<TIdOkna> pokazany_;
@@ -145,10 +135,5 @@ private:
     bool zatwierdzanie_ = false;
     // The node to show after the next command instead of the one it names.
     std::optional<TIdOkna> pokazPo_;
-    Wynik wynik_ = Wynik::Brak;
-    QString katalogOtwierania_;
-    QString katalogZapisu_;
-    QPageLayout ukladStrony_;
-    QTimer* zegarOdzysku_ = nullptr;
     bool koniecOdSystemu_ = false;
 };

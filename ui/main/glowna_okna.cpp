@@ -1,26 +1,15 @@
-// The main window's commands on windows, and what it makes of the project:
-// the preview, the print, the tables by storey and direction, the overview
-// and the spreadsheet.
+// The main window's commands on windows.
 
 #include "glowna.h"
 
 #include "dodajokno.h"
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
-#include "eksport.h"
-#include "orientacjeform.h"
-#include "prnprvform.h"
-#include "przegladokien.h"
-#include "raport.h"
 #include "tekst.h"
 #include "usunokno.h"
-#include "wydruk.h"
 #include "zmiensymbol.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QLineEdit>
-#include <QPrinter>
 
 void TMainForm::DodajLubPowiel(bool powiel) {
     if (!Projekt())
@@ -119,74 +108,4 @@ void TMainForm::PrzypiszWszystkim(TCoWszystkim co) {
     if (Wykonaj(std::make_unique<TGrupaPolecen>(TPrzypiszWszystkim::NazwaKroku(co),
                                                 std::move(kroki))) == WYNIK_BEZ_ZMIAN)
         PokazWybrany();
-}
-
-void TMainForm::PodgladWydruku() {
-    if (!Projekt() || !Zatwierdz())
-        return;
-    TPrnPrvForm okno(dialogi_, this);
-    okno.UstawUstawieniaStrony([this] { return UstawieniaStrony(); },
-                               [this] { return ukladStrony_; });
-    okno.UstawProjekt(Projekt());
-    okno.UstawProponowanyPdf(ObokProjektu(QStringLiteral("pdf")));
-    dialogi_.Pokaz(okno);
-}
-
-void TMainForm::DrukujZestawienie() {
-    if (!Projekt() || !Zatwierdz())
-        return;
-    QPrinter drukarka(QPrinter::HighResolution);
-    drukarka.setPageLayout(ukladStrony_);
-    drukarka.setFullPage(true);
-    drukarka.setDocName(TRaport::TYTUL_DOKUMENTU);
-    if (!dialogi_.Drukuj(this, drukarka))
-        return;
-    // The report with the preview's options at opening.
-    TOpcjeRaportu opcje;
-    opcje.Czcionka = DomyslnaCzcionkaRaportu();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TWynikRaportu wynik =
-        DrukujRaport(*Projekt(), opcje, ukladStrony_.margins(QPageLayout::Millimeter), drukarka);
-    QApplication::restoreOverrideCursor();
-    if (wynik == TWynikRaportu::Blad)
-        Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
-}
-
-void TMainForm::ZestawienieWgStron() {
-    if (!Projekt() || !Zatwierdz())
-        return;
-    TOrientacjeForm okno(::ZestawienieWgStron(*Projekt()), dialogi_,
-                         ObokProjektu(QStringLiteral("csv")), this);
-    dialogi_.Pokaz(okno);
-}
-
-void TMainForm::PrzegladOkien() {
-    if (!Projekt() || !Zatwierdz())
-        return;
-    TPrzegladOkienForm okno(*Projekt(), this);
-    dialogi_.Pokaz(okno);
-    // The window chosen is shown, as a click in the tree shows it.
-    const TOkno* wybrane = okno.Wybrane().isEmpty() ? nullptr : Projekt()->GetOkno(okno.Wybrane());
-    if (wybrane && StolarkaTree->Wybierz(wybrane->Id()))
-        PokazWybrany();
-}
-
-void TMainForm::EksportujZestawienie() {
-    if (!Projekt() || !Zatwierdz())
-        return;
-    const QString sciezka = dialogi_.PlikDoZapisu(
-        this, QStringLiteral("Skoroszyt Excel (*.xlsx);;CSV – arkusz (*.csv)"),
-        ObokProjektu(QStringLiteral("xlsx")), QStringLiteral("xlsx"));
-    if (sciezka.isEmpty())
-        return;
-    TFormatEksportu format = TFormatEksportu::Xlsx;
-    if (!FormatZNazwy(sciezka, &format))
-        format = TFormatEksportu::Xlsx;
-    QString powod;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool ok = ::EksportujZestawienie(*Projekt(), sciezka, format, &powod);
-    QApplication::restoreOverrideCursor();
-    if (!ok)
-        Blad(QStringLiteral("Nie udało się zapisać zestawienia do pliku %1: %2.")
-                 .arg(QDir::toNativeSeparators(sciezka), powod));
 }

@@ -1,18 +1,13 @@
-// The main window's project life: new, open, import, save, close, the
-// recovery copies and the files dropped on it.
-
-#include "glowna.h"
+#include "obslugapliku.h"
 
 #include "importavk.h"
 #include "odzyskform.h"
 #include "ostatnie.h"
+#include "projektotwarty.h"
 
-#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -27,20 +22,6 @@ bool PlikArvoK(const QString& sciezka) {
     return sciezka.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive);
 }
 
-// The local files of a drop that the program opens.
-QStringList Upuszczone(const QMimeData* dane) {
-    QStringList pliki;
-    if (!dane || !dane->hasUrls())
-        return pliki;
-    for (const QUrl& u : dane->urls()) {
-        const QString plik = u.toLocalFile();
-        if (u.isLocalFile() &&
-            (plik.endsWith(QStringLiteral(".tmv"), Qt::CaseInsensitive) || PlikArvoK(plik)))
-            pliki << plik;
-    }
-    return pliki;
-}
-
 // The message of a file that cannot be read or written, with its reason.
 QString ZPowodem(const QString& komunikat, const QString& sciezka, const QString& powod) {
     return powod.isEmpty()
@@ -51,17 +32,33 @@ QString ZPowodem(const QString& komunikat, const QString& sciezka, const QString
 
 } // namespace
 
-QString TMainForm::SciezkaProjektu() const {
+TObslugaPliku::TObslugaPliku(TProjektOtwarty& projekt, TDialogi& dialogi,
+                             TOstatnieProjekty& ostatnie, QWidget& okno,
+                             std::function<bool()> zatwierdz,
+                             std::function<std::unique_ptr<TPolecenie>()> oczekujace)
+    : QObject(&okno), projekt_(projekt), dialogi_(dialogi), ostatnie_(ostatnie), okno_(okno),
+      zatwierdz_(std::move(zatwierdz)), oczekujace_(std::move(oczekujace)),
+      katalogOtwierania_(QCoreApplication::applicationDirPath()), zegarOdzysku_(new QTimer(this)) {
+    zegarOdzysku_->setInterval(60 * 1000);
+    connect(zegarOdzysku_, &QTimer::timeout, this, &TObslugaPliku::ZapiszOdzysk);
+    zegarOdzysku_->start();
+}
+
+void TObslugaPliku::Blad(const QString& tresc) {
+    dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
+}
+
+QString TObslugaPliku::SciezkaProjektu() const {
     return projekt_.BezNazwy() ? QDir(katalogZapisu_).filePath(QStringLiteral("bez nazwy"))
                                : projekt_.Sciezka();
 }
 
-QString TMainForm::ObokProjektu(const QString& rozszerzenie) const {
+QString TObslugaPliku::ObokProjektu(const QString& rozszerzenie) const {
     const QFileInfo info(SciezkaProjektu());
     return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + rozszerzenie);
 }
 
-void TMainForm::Nowy() {
+void TObslugaPliku::Nowy() {
     if (projekt_.Otwarty())
         return;
     katalogZapisu_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -70,23 +67,23 @@ void TMainForm::Nowy() {
     projekt_.Nowy();
 }
 
-void TMainForm::Otworz() {
+void TObslugaPliku::Otworz() {
     if (projekt_.Otwarty())
         return;
     const QString sciezka =
-        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, QString(), katalogOtwierania_);
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, QString(), katalogOtwierania_);
     if (sciezka.isEmpty())
         return;
     katalogOtwierania_.clear();
     OtworzPlik(sciezka);
 }
 
-bool TMainForm::OtworzPlik(const QString& sciezka) {
+bool TObslugaPliku::OtworzPlik(const QString& sciezka) {
     if (projekt_.Otwarty())
         return false;
     TWynikPliku w = projekt_.Otworz(sciezka);
     if (w.kod == TWynikPliku::Kod::ZajetyGdzieIndziej) {
-        if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+        if (dialogi_.Pytanie(&okno_, QStringLiteral("Pytanie"),
                              QStringLiteral("Projekt %1 jest otwarty w innym oknie programu "
                                             "Termivo. Czy otworzyć go tylko do odczytu? Zmiany "
                                             "będzie można zapisać tylko pod inną nazwą.")
@@ -98,38 +95,40 @@ bool TMainForm::OtworzPlik(const QString& sciezka) {
         Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, sciezka, w.powod));
         return false;
     }
-    ostatnie_->Dodaj(sciezka);
+    ostatnie_.Dodaj(sciezka);
     return true;
 }
 
-void TMainForm::Importuj() {
+void TObslugaPliku::Importuj() {
     if (projekt_.Otwarty())
         return;
     const QString sciezka =
-        dialogi_.PlikDoOtwarcia(this, FILTR_OTWIERANIA, FILTR_AVK, katalogOtwierania_);
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, FILTR_AVK, katalogOtwierania_);
     if (!sciezka.isEmpty())
         ImportujPlik(sciezka);
 }
 
-bool TMainForm::ImportujPlik(const QString& sciezka) {
+bool TObslugaPliku::ImportujPlik(const QString& sciezka) {
     if (projekt_.Otwarty())
         return false;
     if (!projekt_.Importuj(sciezka).Ok()) {
-        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_NIEUDANY);
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, TYTUL_IMPORTU,
+                           KOMUNIKAT_IMPORT_NIEUDANY);
         return false;
     }
-    dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU, KOMUNIKAT_IMPORT_UDANY);
+    dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU,
+                       KOMUNIKAT_IMPORT_UDANY);
     return true;
 }
 
 // Writes the project; false (with the message shown) when it was not.
-bool TMainForm::ZapiszW(const QString& sciezka, bool jako) {
+bool TObslugaPliku::ZapiszW(const QString& sciezka, bool jako) {
     auto zapisz = [&](bool mimoZmian) {
         return jako ? projekt_.ZapiszJako(sciezka, mimoZmian) : projekt_.Zapisz(mimoZmian);
     };
     TWynikPliku w = zapisz(false);
     if (w.kod == TWynikPliku::Kod::ZmienionyNaDysku) {
-        if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
+        if (dialogi_.Pytanie(&okno_, QStringLiteral("Pytanie"),
                              QStringLiteral("Plik %1 został zmieniony przez inny program po "
                                             "otwarciu projektu. Zapisanie projektu zastąpi tamte "
                                             "zmiany. Czy zapisać mimo to?")
@@ -162,11 +161,11 @@ bool TMainForm::ZapiszW(const QString& sciezka, bool jako) {
         wynik_ = Wynik::Nieudany;
         return false;
     }
-    ostatnie_->Dodaj(sciezka);
+    ostatnie_.Dodaj(sciezka);
     return true;
 }
 
-void TMainForm::Zapisz() {
+void TObslugaPliku::Zapisz() {
     if (!projekt_.Otwarty())
         return;
     // Unnamed, read from a damaged file or open elsewhere: through the dialog.
@@ -174,32 +173,32 @@ void TMainForm::Zapisz() {
         ZapiszJako();
         return;
     }
-    if (Zatwierdz())
+    if (zatwierdz_())
         ZapiszW(projekt_.Sciezka(), false);
 }
 
-void TMainForm::ZapiszJako() {
+void TObslugaPliku::ZapiszJako() {
     if (!projekt_.Otwarty())
         return;
     wynik_ = Wynik::ZapiszJakoAnulowane;
     const QString sciezka =
-        dialogi_.PlikDoZapisu(this, FILTR_ZAPISU, SciezkaProjektu(), QStringLiteral("tmv"));
+        dialogi_.PlikDoZapisu(&okno_, FILTR_ZAPISU, SciezkaProjektu(), QStringLiteral("tmv"));
     if (sciezka.isEmpty())
         return;
     wynik_ = Wynik::Tak;
-    if (Zatwierdz())
+    if (zatwierdz_())
         ZapiszW(sciezka, true);
 }
 
-bool TMainForm::Zamknij() {
+bool TObslugaPliku::Zamknij() {
     if (!projekt_.Otwarty())
         return true;
     // What is typed counts as a change; an unchanged project closes at once.
-    if (!Zatwierdz())
+    if (!zatwierdz_())
         return false;
     if (projekt_.Zmieniony()) {
         const TDialogi::Odpowiedz odp = dialogi_.Potwierdzenie(
-            this, QStringLiteral("Confirm"),
+            &okno_, QStringLiteral("Confirm"),
             QStringLiteral("Czy chcesz zapisać zmiany wprowadzone do projektu?"));
         if (odp == TDialogi::Odpowiedz::Anuluj) {
             wynik_ = Wynik::Anuluj;
@@ -217,37 +216,23 @@ bool TMainForm::Zamknij() {
     return true;
 }
 
-void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
-    // Ended by the system: the recovery copy is written, nothing is asked.
-    if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij())
-        zdarzenie->accept();
-    else
-        zdarzenie->ignore();
-}
-
-void TMainForm::UstawOdstepOdzysku(int ms) {
+void TObslugaPliku::UstawOdstepOdzysku(int ms) {
     zegarOdzysku_->start(ms);
 }
 
-void TMainForm::ZapiszOdzysk() {
+void TObslugaPliku::ZapiszOdzysk() {
     // What is typed in the shown panel counts too; the panel stays as it is.
     if (projekt_.Otwarty())
-        projekt_.ZapiszOdzysk(PolecenieZPanelu());
+        projekt_.ZapiszOdzysk(oczekujace_());
 }
 
-void TMainForm::KoniecOdSystemu() {
-    ZapiszOdzysk();
-    koniecOdSystemu_ = true;
-    close();
-}
-
-void TMainForm::ZaproponujOdzysk() {
+void TObslugaPliku::ZaproponujOdzysk() {
     TOdzysk* odzysk = projekt_.Odzysk();
     std::vector<TKopiaOdzysku> kopie =
         odzysk ? odzysk->Pozostawione() : std::vector<TKopiaOdzysku>();
     if (kopie.empty())
         return;
-    TOdzyskForm okno(std::move(kopie), *odzysk, dialogi_, this);
+    TOdzyskForm okno(std::move(kopie), *odzysk, dialogi_, &okno_);
     dialogi_.Pokaz(okno);
     if (!okno.Wybrana() || (projekt_.Otwarty() && !Zamknij()))
         return;
@@ -258,30 +243,11 @@ void TMainForm::ZaproponujOdzysk() {
         Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, okno.Wybrana()->kopia, w.powod));
 }
 
-QStringList TMainForm::OstatnieProjekty() const {
-    return ostatnie_->Lista();
-}
-
-void TMainForm::OtworzLubImportuj(const QString& sciezka) {
+void TObslugaPliku::OtworzLubImportuj(const QString& sciezka) {
     if (projekt_.Otwarty() && !Zamknij())
         return;
     if (PlikArvoK(sciezka))
         ImportujPlik(sciezka);
     else
         OtworzPlik(sciezka);
-}
-
-void TMainForm::dragEnterEvent(QDragEnterEvent* zdarzenie) {
-    if (!Upuszczone(zdarzenie->mimeData()).isEmpty())
-        zdarzenie->acceptProposedAction();
-}
-
-void TMainForm::dropEvent(QDropEvent* zdarzenie) {
-    const QStringList pliki = Upuszczone(zdarzenie->mimeData());
-    if (pliki.isEmpty())
-        return;
-    zdarzenie->acceptProposedAction();
-    // The drop ends before the questions of opening are asked.
-    const QString plik = pliki.first();
-    QTimer::singleShot(0, this, [this, plik] { OtworzLubImportuj(plik); });
 }

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "dialogi.h"
+#include "polecenie.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+class QTimer;
+class QWidget;
+class TOstatnieProjekty;
+class TProjektOtwarty;
+
+// The project's life as the user meets it: new, open, import, save, save
+// as, close, with their dialogs and messages; the recovery copy on a timer
+// and the copies offered at start-up. What the shown panel holds is
+// committed first (`zatwierdz`, false after a fatal inconsistency) and
+// counts in the recovery copy (`oczekujace`).
+class TObslugaPliku : public QObject {
+    Q_OBJECT
+
+public:
+    TObslugaPliku(TProjektOtwarty& projekt, TDialogi& dialogi, TOstatnieProjekty& ostatnie,
+                  QWidget& okno, std::function<bool()> zatwierdz,
+                  std::function<std::unique_ptr<TPolecenie>()> oczekujace);
+
+    void Nowy();
+    void Otworz();
+    bool OtworzPlik(const QString& sciezka);
+    void Importuj();
+    bool ImportujPlik(const QString& sciezka);
+    void Zapisz();
+    void ZapiszJako();
+    // False when the project stays open (Cancel, or the save did not happen).
+    bool Zamknij();
+    // A project file opens, an Arvo-K file is imported; an open project is
+    // closed first (with its question).
+    void OtworzLubImportuj(const QString& sciezka);
+
+    void UstawOdstepOdzysku(int ms);
+    void ZapiszOdzysk();
+    void ZaproponujOdzysk();
+
+    // The project's file, or "bez nazwy" in the save dialog's folder; and
+    // beside it with another extension.
+    QString SciezkaProjektu() const;
+    QString ObokProjektu(const QString& rozszerzenie) const;
+
+private:
+    // How the last save question ended; closing reads it.
+    enum class Wynik { Brak, Tak, Anuluj, ZapiszJakoAnulowane, Nieudany };
+
+    bool ZapiszW(const QString& sciezka, bool jako);
+    void Blad(const QString& tresc);
+
+    TProjektOtwarty& projekt_;
+    TDialogi& dialogi_;
+    TOstatnieProjekty& ostatnie_;
+    QWidget& okno_;
+    std::function<bool()> zatwierdz_;
+    std::function<std::unique_ptr<TPolecenie>()> oczekujace_;
+    Wynik wynik_ = Wynik::Brak;
+    QString katalogOtwierania_;
+    QString katalogZapisu_;
+    QTimer* zegarOdzysku_;
+};
