@@ -106,9 +106,7 @@ int main(int argc, char* argv[]) {
             TSplashForm splash(&okno);
             splash.exec();
         }
-        okno.ZaproponujOdzysk();
-        if (!plik.isEmpty() && !okno.Projekt())
-            okno.OtworzLubImportuj(plik);
+        okno.PoUruchomieniu(plik);
     });
     return app.exec();
 }

@@ -1,4 +1,5 @@
 #include "json.h"
+#include "plikprofilu.h"
 #include "plikprojektu.h"
 #include "zestawienie.h"
 
@@ -8,6 +9,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
 
 namespace {
 
@@ -416,6 +421,58 @@ private slots:
         QCOMPARE(Uruchom({"print", Wzorcowy(), "--margins", "60"}).kod, 3);
     }
 
+    // Whatever a file within the size limit holds, reading it takes at most
+    // 300 MB: many windows with many floors, millions of lines, sections or
+    // windows. Each is read (and said to be damaged where it is).
+    void pamiecOgraniczona_data() {
+        QTest::addColumn<QByteArray>("poczatek");
+        QTest::addColumn<QByteArray>("powtarzane"); // %1: a running number
+        QTest::addColumn<qint64>("rozmiar");
+        QTest::addColumn<int>("kod");
+        QTest::newRow("100 000 okien, 200 pięter")
+            << QByteArray("[Projekt]\r\nParter=1\r\nLiczbaPieter=200\r\n[Okna]\r\n"
+                          "Liczba=100000\r\n")
+            << QByteArray("[Okno%1]\r\nSymbol=O%1\r\nLiczbaNaPietro200NaStrone0=1\r\n")
+            << qint64(100000) << 3;
+        QTest::newRow("miliony linii") << QByteArray("[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\n")
+                                       << QByteArray("a=1\n") << qint64(-1) << 4;
+        QTest::newRow("miliony sekcji")
+            << QByteArray("[Okna]\nLiczba=1\n") << QByteArray("[x]\n") << qint64(-1) << 4;
+        QTest::newRow("miliony okien") << QByteArray("[Okna]\nLiczba=9000000\n")
+                                       << QByteArray("[Okno%1]\nSymbol=%1\n") << qint64(-1) << 4;
+    }
+    void pamiecOgraniczona() {
+#ifdef TERMIVO_SANITIZE
+        QSKIP("the sanitizers' own memory is no measure of the program's");
+#endif
+        QFETCH(QByteArray, poczatek);
+        QFETCH(QByteArray, powtarzane);
+        QFETCH(qint64, rozmiar); // how many repeats; -1: up to the size limit
+        QFETCH(int, kod);
+        const QString plik = katalog.filePath(QStringLiteral("wrogi.tmv"));
+        {
+            QFile f(plik);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QByteArray bajty = poczatek;
+            const qint64 limit = TPlikProfilu::MAX_ROZMIAR - 64;
+            bajty.reserve(limit);
+            const bool numer = powtarzane.contains("%1");
+            for (qint64 i = 0;
+                 rozmiar < 0 ? bajty.size() + powtarzane.size() + 16 < limit : i < rozmiar; ++i)
+                bajty += numer ? QByteArray(powtarzane).replace("%1", QByteArray::number(i))
+                               : powtarzane;
+            QVERIFY(f.write(bajty) == bajty.size());
+        }
+        QProcess p;
+        p.start(QCoreApplication::applicationFilePath(), {"--pamiec", "check", plik});
+        QVERIFY(p.waitForFinished(300000));
+        const QList<QByteArray> wynik = p.readAllStandardOutput().trimmed().split(' ');
+        QCOMPARE(wynik.size(), 2);
+        QCOMPARE(wynik[0].toInt(), kod);
+        QVERIFY2(wynik[1].toLong() < 300 * 1024, wynik[1].constData());
+        QFile::remove(plik);
+    }
+
     // The table of storeys and directions adds up to the project's totals.
     void orientacje() {
         const Wynik podsumowanie = Uruchom({"summary", Wzorcowy()});
@@ -444,5 +501,29 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestCli)
+// The child of the memory test: runs termivo-cli on the arguments and
+// prints its exit status and the peak of its resident memory in KiB, which
+// only a parent of that one child can tell.
+int Pamiec(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QProcess p;
+    p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    p.setStandardOutputFile(QProcess::nullDevice());
+    p.start(QStringLiteral(TERMIVO_CLI), QCoreApplication::arguments().mid(2));
+    if (!p.waitForFinished(300000))
+        return 1;
+    rusage r{};
+    getrusage(RUSAGE_CHILDREN, &r);
+    std::printf("%d %ld\n", p.exitCode(), r.ru_maxrss);
+    return 0;
+}
+
+int main(int argc, char* argv[]) {
+    if (argc > 1 && std::strcmp(argv[1], "--pamiec") == 0)
+        return Pamiec(argc, argv);
+    QCoreApplication app(argc, argv);
+    TestCli t;
+    return QTest::qExec(&t, argc, argv);
+}
+
 #include "tst_cli.moc"

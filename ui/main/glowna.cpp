@@ -321,6 +321,11 @@ void TMainForm::ZapiszOdzysk() {
 void TMainForm::ZaproponujOdzysk() {
     pliki_->ZaproponujOdzysk();
 }
+void TMainForm::PoUruchomieniu(const QString& plik) {
+    pliki_->ZaproponujOdzysk();
+    if (!plik.isEmpty() && !projekt_.Otwarty())
+        pliki_->OtworzLubImportuj(plik);
+}
 QStringList TMainForm::OstatnieProjekty() const {
     return ostatnie_->Lista();
 }

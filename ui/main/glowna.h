@@ -85,6 +85,10 @@ public:
     void KoniecOdSystemu();
     // The recovery copies left by a program that did not end normally.
     void ZaproponujOdzysk();
+    // At start-up: the recovery copies offered whatever the program was
+    // started with, then the file it was given (none: ""), unless a copy
+    // was restored instead.
+    void PoUruchomieniu(const QString& plik);
     // A project file opens, an Arvo-K file is imported; an open project is
     // closed first (with its question).
     void OtworzLubImportuj(const QString& sciezka);

@@ -2,6 +2,7 @@
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "liczby.h"
 #include "odzysk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
@@ -21,10 +22,12 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
 #include <csignal>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -89,6 +92,37 @@ class TestHistoria : public QObject {
     void Klawisz(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
         f->StolarkaTree->setFocus();
         QTest::keyClick(f->StolarkaTree, k, m);
+    }
+    // A project as `zbuduj` makes it, saved under `nazwa`, opened and shown.
+    QString Otwarty(const QString& nazwa,
+                    const std::function<void(TZestawienieStolarki&)>& zbuduj) {
+        TZestawienieStolarki p;
+        zbuduj(p);
+        const QString plik = katalog.filePath(nazwa);
+        if (ZapiszProjekt(p, plik) != WYNIK_OK || !f->OtworzPlik(plik))
+            return QString();
+        Pokazane();
+        return plik;
+    }
+    // Every window node clicked in turn, then the root.
+    void Kazde() {
+        for (const QString& s : Dzieci())
+            Wybierz(s);
+        Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
+    }
+    QStringList Dzieci() const {
+        QStringList l;
+        const QTreeWidgetItem* k = f->StolarkaTree->topLevelItem(0);
+        for (int i = 0; k && i < k->childCount(); ++i)
+            l << k->child(i)->text(0);
+        return l;
+    }
+    // A copy left by a program that ended without closing its project.
+    static void Pozostawiona(const QString& plik) {
+        TOdzysk odzysk;
+        TZestawienieStolarki z;
+        z.AddOkno(QStringLiteral("Z9"));
+        QVERIFY(odzysk.Zapisz(z, plik, QFileInfo(plik).fileName()));
     }
 
 private slots:
@@ -255,6 +289,205 @@ private slots:
         QCOMPARE(p.Okno(9999)->Ug, 0.0);
         f->Ponow();
         QCOMPARE(p.Okno(9999)->Ug, 1.1);
+    }
+
+    // Looking at a project changes nothing: values the editor shows rounded
+    // or fills in itself (an Lg to suggest, a vent too wide, a negative
+    // count, a list price of a hand-priced window) stay as they are. After
+    // an undo, looking again keeps what can be made again.
+    void ogladanieNieZmienia() {
+        const QString plik = Otwarty(QStringLiteral("ogladany.tmv"), [](TZestawienieStolarki& p) {
+            p.SetParter(true);
+            p.SetPoddasze(true);
+            for (const char* s : {"O2", "O1", "DV"})
+                p.AddOkno(QString::fromLatin1(s));
+            TOkno& o = *p.GetOkno(QStringLiteral("O1"));
+            o.Szerokosc = 0.1 + 0.2; // shown as 0,3
+            o.Wysokosc = 1500;
+            o.dRamy = 70;
+            o.Lg = -1;
+            o.LiczbaNawiewnikow = 2;
+            o.SzerokoscNawiewnika = 5000;
+            o.SetLiczba(POZIOM_PARTER, 3, -4);
+            o.CenaOkna = 1234567.891;
+            TOkno& dv = *p.GetOkno(QStringLiteral("DV"));
+            dv.ZrodloUg = dv.ZrodloUf = ZrodloDV;
+            dv.CenaOkna = 500;
+        });
+        QVERIFY(!plik.isEmpty());
+        const QByteArray przed = Stan(*f);
+        Kazde();
+        Kazde();
+        QVERIFY(!f->Zmieniony());
+        QCOMPARE(f->Otwarty().Historia().Liczba(), 0);
+        QCOMPARE(Stan(*f), przed);
+
+        Wybierz(QStringLiteral("O2"));
+        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("900"));
+        QTest::mouseClick(f->ElementStolarkiPanel->RefreshUwOkna, Qt::LeftButton);
+        Klawisz(Qt::Key_Z);
+        QCOMPARE(Stan(*f), przed);
+        Kazde();
+        QVERIFY(f->Polecenia->EditRedo1->isEnabled());
+        Klawisz(Qt::Key_Y);
+        QCOMPARE(f->Projekt()->GetOkno(QStringLiteral("O2"))->Szerokosc, 900.0);
+    }
+
+    // "Przypisz wszystkim d": the shown window committed first, every Lg
+    // determined in the same step; one Ctrl+Z takes it all back and the
+    // steps before it stay within reach; once saved, looking adds no step.
+    void przypiszWszystkimD() {
+        const QString plik = Otwarty(QStringLiteral("d.tmv"), [](TZestawienieStolarki& p) {
+            for (const char* s : {"O1", "O2", "O3"}) {
+                p.AddOkno(QString::fromLatin1(s));
+                TOkno& o = *p.GetOkno(QString::fromLatin1(s));
+                o.Szerokosc = 1200;
+                o.Wysokosc = 1500;
+                o.Ug = 1.1;
+                o.Uf = 1.3;
+                o.Psi_g = 0.04;
+                o.Lg = 4000;
+            }
+        });
+        QVERIFY(!plik.isEmpty());
+        const QByteArray poczatek = Stan(*f);
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        Wybierz(QStringLiteral("O3"));
+        Wpisz(e->WysokoscEd, QStringLiteral("1000"));
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        const QByteArray poPierwszym = Stan(*f);
+        Wybierz(QStringLiteral("O1"));
+        Wpisz(e->dRamyEd, QStringLiteral("70"));
+        d->odpowiedzi << O::Tak;
+        QTest::mouseClick(e->SetAlldRamyBBtn, Qt::LeftButton);
+        const TZestawienieStolarki& p = *f->Projekt();
+        QCOMPARE(p.GetOkno("O2")->Lg, 2.0 * 1200 + 2 * 1500 - 8 * 70);
+        QCOMPARE(p.GetOkno("O3")->Lg, 2.0 * 1200 + 2 * 1000 - 8 * 70);
+        // The shown window keeps what its editor gave: leaving d suggested it.
+        QCOMPARE(p.GetOkno("O1")->Lg, 4840.0);
+        // The Uw shown is the new one at once.
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(p.GetOkno("O1")->Uw(), 4, 2));
+        Wybierz(QStringLiteral("O2"));
+        QCOMPARE(e->LgEd->text(), QStringLiteral("4840"));
+        QCOMPARE(f->Polecenia->EditUndo1->text(),
+                 QStringLiteral("&Cofnij: przypisanie d wszystkim oknom"));
+        Klawisz(Qt::Key_Z);
+        QCOMPARE(Stan(*f), poPierwszym);
+        Klawisz(Qt::Key_Z);
+        QCOMPARE(Stan(*f), poczatek);
+        Klawisz(Qt::Key_Y);
+        Klawisz(Qt::Key_Y);
+        Klawisz(Qt::Key_S);
+        QVERIFY(!f->Zmieniony());
+        Kazde();
+        QVERIFY(!f->Zmieniony());
+    }
+
+    // A preview, a print or an export between a change and its undo: the
+    // project comes back exactly, every window with its own counts.
+    void cofnijPoPodgladzie() {
+        QVERIFY(!Otwarty(QStringLiteral("podglad.tmv"), [](TZestawienieStolarki& p) {
+                     p.SetParter(true);
+                     p.SetPodpiwniczenie(true);
+                     // In the list out of the report's order.
+                     for (const char* s : {"O2", "O1"})
+                         p.AddOkno(QString::fromLatin1(s));
+                     p.GetOkno(QStringLiteral("O1"))->SetLiczba(POZIOM_PARTER, 0, 1);
+                     p.GetOkno(QStringLiteral("O2"))->SetLiczba(POZIOM_PARTER, 1, 2);
+                     p.GetOkno(QStringLiteral("O2"))->SetLiczba(POZIOM_PODPIWNICZENIE, 5, 3);
+                 }).isEmpty());
+        const QByteArray przed = Stan(*f);
+        QTest::mouseClick(f->StolarkaPanel->ParterCB, Qt::LeftButton);
+        Wybierz(QStringLiteral("O1"));
+        d->przyOknie = [](QDialog&) {
+            return false;
+        };
+        QToolBar* pasek = f->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        QTest::mouseClick(pasek->widgetForAction(f->Polecenia->FilePrintPreviewTA), Qt::LeftButton);
+        d->pliki << katalog.filePath(QStringLiteral("podglad.csv"));
+        f->Polecenia->FileExportTA->trigger();
+        Klawisz(Qt::Key_Z);
+        QCOMPARE(Stan(*f), przed);
+        QCOMPARE(f->Projekt()->Okno(0)->Symbol(), QStringLiteral("O2"));
+    }
+
+    // Two main windows at one file: the second is told and opens it
+    // read-only, saving it only under another name; a file another program
+    // wrote since it was opened is not overwritten without asking.
+    void jedenProjektJedenProgram() {
+        const QString plik = Otwarty(QStringLiteral("wspolny.tmv"), [](TZestawienieStolarki& p) {
+            p.AddOkno(QStringLiteral("O1"));
+        });
+        QVERIFY(!plik.isEmpty());
+        TDialogiSkrypt d2;
+        TMainForm drugi(d2);
+        QVERIFY(!drugi.OtworzPlik(plik)); // the question answered "Nie"
+        QVERIFY(d2.pytania.last().contains(QStringLiteral("jest otwarty w innym oknie")));
+        QVERIFY(!drugi.Projekt());
+        d2.odpowiedzi << O::Tak;
+        QVERIFY(drugi.OtworzPlik(plik));
+        QCOMPARE(drugi.windowTitle(), QStringLiteral("Termivo - [wspolny.tmv] (tylko do odczytu)"));
+        const int dialogow = d2.katalogiDialogow.size();
+        drugi.Zapisz(); // the save dialog, cancelled
+        QCOMPARE(d2.katalogiDialogow.size(), dialogow + 1);
+        d2.odpowiedzi << O::Nie;
+        QVERIFY(drugi.Zamknij());
+
+        QFile inny(plik);
+        QVERIFY(inny.open(QIODevice::Append));
+        inny.write("[Obce]\r\nKlucz=1\r\n");
+        inny.close();
+        Wybierz(QStringLiteral("O1"));
+        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1000"));
+        d->odpowiedzi << O::Nie;
+        Klawisz(Qt::Key_S);
+        QVERIFY(d->pytania.last().contains(QStringLiteral("został zmieniony przez inny program")));
+        QVERIFY(QFile(plik).open(QIODevice::ReadOnly) && f->Zmieniony());
+        d->odpowiedzi << O::Tak;
+        Klawisz(Qt::Key_S);
+        QVERIFY(!f->Zmieniony());
+    }
+
+    // Recovery at start-up, also with a file to open: "Odrzuć" asks first,
+    // and a copy restored is no recent project.
+    void odzyskPrzyStarcie() {
+        const QString plik = Otwarty(QStringLiteral("start.tmv"), [](TZestawienieStolarki& p) {
+            p.AddOkno(QStringLiteral("O1"));
+        });
+        QVERIFY(!plik.isEmpty());
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        Pozostawiona(plik);
+        int pokazan = 0;
+        d->przyOknie = [&](QDialog& okno) {
+            auto* odrzuc = okno.findChild<QPushButton*>(QStringLiteral("OdrzucBtn0"));
+            if (!odrzuc)
+                return false;
+            ++pokazan;
+            d->odpowiedzi << O::Nie; // not yet
+            QTest::mouseClick(odrzuc, Qt::LeftButton);
+            if (!odrzuc->isEnabled())
+                return false;
+            QTest::mouseClick(okno.findChild<QPushButton*>(QStringLiteral("PrzywrocBtn0")),
+                              Qt::LeftButton);
+            return true;
+        };
+        const int pytan = d->pytania.size();
+        f->PoUruchomieniu(plik);
+        QCOMPARE(pokazan, 1);
+        QCOMPARE(d->pytania.size(), pytan + 1);
+        QVERIFY(d->pytania.last().startsWith(QStringLiteral("Pytanie: Czy na pewno odrzucić")));
+        QVERIFY(f->Projekt());
+        QVERIFY(f->Projekt()->GetOkno(QStringLiteral("Z9"))); // the copy, not the file
+        QCOMPARE(f->NazwaPliku(), plik);
+        for (const QString& s : f->OstatnieProjekty())
+            QVERIFY(!s.startsWith(TOdzysk::Katalog()));
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        // No copy left: the file named opens.
+        f->PoUruchomieniu(plik);
+        QCOMPARE(pokazan, 1);
+        QVERIFY(f->Projekt()->GetOkno(QStringLiteral("O1")));
     }
 
     // A program killed after an edit: the next start offers the edit back,
