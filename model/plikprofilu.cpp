@@ -156,8 +156,9 @@ bool TSekcjaProfilu::Flaga(QByteArrayView klucz, bool domyslna) const {
 TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMIAR)) {
     const QByteArrayView dane(dane_);
     const char* poczatek = dane.data();
-    // Room for every line at once: a vector that grows doubles what it holds.
-    wpisy_.reserve(std::min(static_cast<std::size_t>(dane.count('\n')) + 1, MAX_WPISOW));
+    // A project file's lines are rarely shorter than sixteen bytes: room
+    // for them at once, and at the size limit for all the lines kept.
+    wpisy_.reserve(std::min(static_cast<std::size_t>(dane.size() / 16) + 1, MAX_WPISOW));
     bool powtorzona = false;
     int32_t biezaca = -1;
     qsizetype start = 0;
