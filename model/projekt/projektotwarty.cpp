@@ -204,27 +204,29 @@ int32_t TProjektOtwarty::Wykonaj(std::unique_ptr<TPolecenie> polecenie) {
 }
 
 bool TProjektOtwarty::Cofnij() {
-    TPolecenie* krok = projekt_ ? historia_.DoCofniecia() : nullptr;
-    if (!krok)
-        return false;
-    krok->Cofnij(*projekt_);
-    historia_.Cofnieto();
-    TZmiana zmiana = krok->Zmiana();
-    zmiana.zHistorii = true;
-    zmiana.wskazane = krok->Wskazane(true);
-    PoZmianie(std::move(zmiana));
-    return true;
+    return Krok(true);
 }
 
 bool TProjektOtwarty::Ponow() {
-    TPolecenie* krok = projekt_ ? historia_.DoPonowienia() : nullptr;
+    return Krok(false);
+}
+
+bool TProjektOtwarty::Krok(bool wstecz) {
+    TPolecenie* krok = !projekt_ ? nullptr
+                       : wstecz  ? historia_.DoCofniecia()
+                                 : historia_.DoPonowienia();
     if (!krok)
         return false;
-    krok->Wykonaj(*projekt_);
-    historia_.Ponowiono();
+    if (wstecz) {
+        krok->Cofnij(*projekt_);
+        historia_.Cofnieto();
+    } else {
+        krok->Wykonaj(*projekt_);
+        historia_.Ponowiono();
+    }
     TZmiana zmiana = krok->Zmiana();
     zmiana.zHistorii = true;
-    zmiana.wskazane = krok->Wskazane(false);
+    zmiana.wskazane = krok->Wskazane(wstecz);
     PoZmianie(std::move(zmiana));
     return true;
 }

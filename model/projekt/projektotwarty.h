@@ -106,6 +106,8 @@ private:
     // Nothing open, without a word to the views (an opening follows).
     void Wyczysc();
     void Rozpocznij(std::unique_ptr<TZestawienieStolarki> projekt, const QString& sciezka);
+    // A step of the history taken back (wstecz) or made again.
+    bool Krok(bool wstecz);
     void PoZmianie(TZmiana zmiana);
     TWynikPliku ZapiszDo(const QString& sciezka, bool wlasny, bool mimoZmian);
 

@@ -5,6 +5,7 @@
 #include "plikprojektu.h"
 #include "polecenia.h"
 #include "prnprvform.h"
+#include "projektytestowe.h"
 #include "raport.h"
 #include "slowapdf.h"
 #include "thumbnailstrip.h"
@@ -58,14 +59,15 @@ class TestPrvForm : public QObject {
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        TZestawienieStolarki p;
-        for (int i = 1; i <= n; ++i)
-            p.AddOkno(QStringLiteral("O%1").arg(i));
-        if (zmien)
-            zmien(p);
-        const QString plik = katalog.filePath(QStringLiteral("projekt%1.tmv").arg(++projektow));
-        QCOMPARE(ZapiszProjekt(p, plik), WYNIK_OK);
-        QVERIFY(f->OtworzPlik(plik));
+        const QString plik =
+            ZapiszTestowy(katalog.filePath(QStringLiteral("projekt%1.tmv").arg(++projektow)),
+                          [&](TZestawienieStolarki& p) {
+                              for (int i = 1; i <= n; ++i)
+                                  p.AddOkno(QStringLiteral("O%1").arg(i));
+                              if (zmien)
+                                  zmien(p);
+                          });
+        QVERIFY(!plik.isEmpty() && f->OtworzPlik(plik));
     }
     int projektow = 0;
     // Opens the preview with the toolbar button; `dalej` acts in it once built.

@@ -1,6 +1,7 @@
 #include "dodajokno.h"
 #include "plikprojektu.h"
 #include "projektotwarty.h"
+#include "projektytestowe.h"
 #include "ustawpola.h"
 #include "ustawpoziomy.h"
 #include "ustawprojekt.h"
@@ -44,26 +45,24 @@ class TestProjektOtwarty : public QObject {
     // A saved project of three windows A, B, C (B with counts on two
     // levels, C with Lg and d of its own), open.
     QString Zapisany(TProjektOtwarty& p, const QString& nazwa = QStringLiteral("p.tmv")) {
-        TZestawienieStolarki z;
-        z.SetParter(true);
-        z.SetLiczbaPieter(1);
-        for (const char* s : {"A", "B", "C"}) {
-            z.AddOkno(QString::fromLatin1(s));
-            TOkno& o = *z.GetOkno(QString::fromLatin1(s));
-            o.Szerokosc = 1200;
-            o.Wysokosc = 1500;
-            o.Ug = 1.1;
-            o.Uf = 1.3;
-        }
-        TOkno& b = *z.GetOkno(QStringLiteral("B"));
-        b.SetLiczba(POZIOM_PARTER, 2, 3);
-        b.SetLiczba(QStringLiteral("1"), 4, 5);
-        z.GetOkno(QStringLiteral("C"))->dRamy = 80;
-        z.GetOkno(QStringLiteral("C"))->Lg = 3000;
-        const QString sciezka = katalog.filePath(nazwa);
-        if (ZapiszProjekt(z, sciezka) != WYNIK_OK || !p.Otworz(sciezka).Ok())
-            return QString();
-        return sciezka;
+        const QString sciezka = ZapiszTestowy(katalog.filePath(nazwa), [](TZestawienieStolarki& z) {
+            z.SetParter(true);
+            z.SetLiczbaPieter(1);
+            for (const char* s : {"A", "B", "C"}) {
+                z.AddOkno(QString::fromLatin1(s));
+                TOkno& o = *z.GetOkno(QString::fromLatin1(s));
+                o.Szerokosc = 1200;
+                o.Wysokosc = 1500;
+                o.Ug = 1.1;
+                o.Uf = 1.3;
+            }
+            TOkno& b = *z.GetOkno(QStringLiteral("B"));
+            b.SetLiczba(POZIOM_PARTER, 2, 3);
+            b.SetLiczba(QStringLiteral("1"), 4, 5);
+            z.GetOkno(QStringLiteral("C"))->dRamy = 80;
+            z.GetOkno(QStringLiteral("C"))->Lg = 3000;
+        });
+        return !sciezka.isEmpty() && p.Otworz(sciezka).Ok() ? sciezka : QString();
     }
 
 private slots:

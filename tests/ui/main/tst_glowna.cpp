@@ -9,6 +9,7 @@
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "polecenia.h"
+#include "projektytestowe.h"
 #include "przegladokien.h"
 #include "siatkapieter.h"
 #include "zdarzenia.h"
@@ -68,11 +69,8 @@ class TestGlowna : public QObject {
     }
     // A project as `zbuduj` makes it, saved under `nazwa` and opened.
     void Otwarty(const QString& nazwa, const std::function<void(TZestawienieStolarki&)>& zbuduj) {
-        TZestawienieStolarki p;
-        zbuduj(p);
-        const QString plik = katalog.filePath(nazwa);
-        QCOMPARE(ZapiszProjekt(p, plik), WYNIK_OK);
-        QVERIFY(f->OtworzPlik(plik));
+        const QString plik = ZapiszTestowy(katalog.filePath(nazwa), zbuduj);
+        QVERIFY(!plik.isEmpty() && f->OtworzPlik(plik));
     }
     void NowyZOknamiBezNowego(const QStringList& symbole) {
         for (const QString& s : symbole) {

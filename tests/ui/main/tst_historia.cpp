@@ -7,6 +7,7 @@
 #include "panelprojektu.h"
 #include "plikprojektu.h"
 #include "polecenia.h"
+#include "projektytestowe.h"
 #include "stronastartowa.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
