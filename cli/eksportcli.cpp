@@ -14,20 +14,20 @@ const char* const POMOC_EKSPORTU =
 
 int EksportCli(const QStringList& argumenty) {
     if (argumenty.size() != 2 && argumenty.size() != 4)
-        return KOD_ZLE_UZYCIE;
+        return ZleUzycie(QStringLiteral("podaj plik projektu i plik arkusza"));
     TFormatEksportu format = TFormatEksportu::Xlsx;
     if (argumenty.size() == 4) {
         if (argumenty[2] != QLatin1String("--format"))
-            return KOD_ZLE_UZYCIE;
+            return ZleUzycie(QStringLiteral("nieznana opcja %1").arg(argumenty[2]));
         const QString f = argumenty[3].toLower();
         if (f == QLatin1String("xlsx"))
             format = TFormatEksportu::Xlsx;
         else if (f == QLatin1String("csv"))
             format = TFormatEksportu::Csv;
         else
-            return KOD_ZLE_UZYCIE;
+            return ZleUzycie(QStringLiteral("nieznany format „%1” (xlsx, csv)").arg(argumenty[3]));
     } else if (!FormatZNazwy(argumenty[1], &format)) {
-        return KOD_ZLE_UZYCIE;
+        return ZleUzycie(QStringLiteral("nazwa pliku powinna kończyć się na .xlsx lub .csv"));
     }
     TProjektOtwarty projekt;
     if (!OtworzLubZglos(projekt, argumenty[0]))

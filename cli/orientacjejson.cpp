@@ -4,16 +4,10 @@
 
 namespace {
 
-// An area rounded to hundredths, written as the hundredths it stands for
-// (1.63, not the 1.6300000000000001 that rounding by 0.01 leaves).
-double Setne(double x) {
-    return QString::number(x, 'g', 15).toDouble();
-}
-
 void Komorka(TJson& j, const TKomorkaStron& k) {
     j.Klucz(QLatin1String("Sztuk"));
     j.Calkowita(k.Sztuk);
-    j.Pole(QLatin1String("Pole"), Setne(k.Pole));
+    j.Pole(QLatin1String("Pole"), k.Pole);
     j.Klucz(QLatin1String("Uw"));
     if (k.Uw)
         j.Liczba(*k.Uw);

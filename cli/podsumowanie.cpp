@@ -80,7 +80,15 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
         }
     }
     j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
-    j.Pole(QLatin1String("Uw"), o.Uw());
+    const double pole = o.Szerokosc * o.Wysokosc / 1e6;
+    j.Pole(QLatin1String("Pole"), pole);
+    j.Pole(QLatin1String("PoleRazem"), pole * o.SumaOkien());
+    const std::optional<double> uw = o.UwZDanymi();
+    j.Klucz(QLatin1String("Uw"));
+    if (uw)
+        j.Liczba(*uw);
+    else
+        j.Null();
     const TWycena zCennika = o.CenaZCennika();
     Cena(j, QLatin1String("CenaZCennika"), zCennika.Cena);
     Cena(j, QLatin1String("CenaNetto"),
@@ -115,13 +123,20 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     TJson j;
     j.Zarezerwuj(KAWALEK + 64 * 1024);
     j.PoczatekObiektu();
+    j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
     // The header as the file holds it (PolaProjektu), then what is computed.
     for (const TPoleProjektu& pole : PolaProjektu()) {
         const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
         switch (pole.rodzaj) {
         case TRodzajPolaProjektu::Tekst:
-        case TRodzajPolaProjektu::Data:
             j.Pole(klucz, pole.tekst(p));
+            break;
+        case TRodzajPolaProjektu::Data:
+            j.Klucz(klucz);
+            if (p.Data.isValid())
+                j.Tekst(pole.tekst(p));
+            else
+                j.Null();
             break;
         case TRodzajPolaProjektu::Flaga:
             j.Pole(klucz, pole.liczba(p) != 0);
@@ -134,7 +149,15 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
             break;
         }
     }
-    j.Pole(QLatin1String("USrednie"), p.USrednie());
+    // The mean of the windows with thermal data (null without any), how many
+    // it covers, and the windows left out.
+    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    j.Klucz(QLatin1String("USrednie"));
+    if (u.u)
+        j.Liczba(*u.u);
+    else
+        j.Null();
+    j.Pole(QLatin1String("USrednieOkien"), u.okien);
     j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
     const TSumyCen sumy = p.SumyCen();
     j.Pole(QLatin1String("SumaCenOkien"), sumy.SumaCenOkien);
@@ -150,6 +173,7 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     Symbole(j, QLatin1String("NieSpelnia"), wt.nieSpelnia);
     Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
     j.KoniecObiektu();
+    Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
     TPoziomy poziomy;
     for (const QString& poziom : p.Poziomy())
         poziomy.append({poziom, LevelIndex(poziom)});

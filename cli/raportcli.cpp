@@ -1,6 +1,7 @@
 #include "raportcli.h"
 
 #include "liczby.h"
+#include "plikprojektu.h"
 #include "powiadomienia.h"
 #include "projektotwarty.h"
 #include "raport.h"
@@ -13,6 +14,7 @@
 #include <QPrinterInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <optional>
 
 const char* const POMOC_RAPORTU =
@@ -85,10 +87,15 @@ struct TZlecenie {
     }
 };
 
-// The arguments after the command; nothing when they are wrong.
+// The arguments after the command; nothing when they are wrong (and what
+// was wrong said through ZleUzycie).
 std::optional<TZlecenie> Czytaj(const QStringList& argumenty, const QStringList& wlasne) {
-    if (argumenty.isEmpty())
+    auto zle = [](const QString& powod) {
+        ZleUzycie(powod);
         return std::nullopt;
+    };
+    if (argumenty.isEmpty())
+        return zle(QStringLiteral("brak pliku projektu"));
     TZlecenie z;
     z.projekt = argumenty[0];
     z.opcje.Czcionka = DomyslnaCzcionkaRaportu();
@@ -108,23 +115,36 @@ std::optional<TZlecenie> Czytaj(const QStringList& argumenty, const QStringList&
         } else if (a == QLatin1String("--landscape")) {
             z.poziomo = true;
         } else if (a == QLatin1String("--font") && jestWartosc) {
-            z.opcje.Czcionka = argumenty[++i];
+            // A family that is not installed would be silently replaced.
+            const QString rodzina = argumenty[++i];
+            const QStringList rodziny = RodzinyCzcionek();
+            const auto it = std::find_if(rodziny.begin(), rodziny.end(), [&](const QString& r) {
+                return r.compare(rodzina, Qt::CaseInsensitive) == 0;
+            });
+            if (it == rodziny.end())
+                return zle(QStringLiteral("czcionka „%1” nie jest zainstalowana").arg(rodzina));
+            z.opcje.Czcionka = *it;
         } else if (a == QLatin1String("--paper") && jestWartosc) {
             const auto p = Papier(argumenty[++i]);
             if (!p)
-                return std::nullopt;
+                return zle(QStringLiteral("nieznany papier „%1” (A4, A3, A5, Letter, Legal)")
+                               .arg(argumenty[i]));
             z.papier = *p;
         } else if (a == QLatin1String("--margins") && jestWartosc) {
             const auto m = Marginesy(argumenty[++i]);
             if (!m)
-                return std::nullopt;
+                return zle(QStringLiteral("błędne marginesy „%1”").arg(argumenty[i]));
             z.marginesy = *m;
         } else if (wlasne.contains(a) && jestWartosc) {
             z.zWartoscia << a << argumenty[++i];
         } else if (!a.startsWith(QLatin1String("--"))) {
             z.pozostale << a;
         } else {
-            return std::nullopt;
+            return zle(jestWartosc ||
+                               !(a == QLatin1String("--font") || a == QLatin1String("--paper") ||
+                                 a == QLatin1String("--margins") || wlasne.contains(a))
+                           ? QStringLiteral("nieznana opcja %1").arg(a)
+                           : QStringLiteral("opcja %1 bez wartości").arg(a));
         }
     }
     return z;
@@ -147,8 +167,11 @@ int Przygotuj(const TZlecenie& z, TProjektOtwarty& projekt) {
 
 int RaportPdf(const QStringList& argumenty) {
     const auto z = Czytaj(argumenty, {});
-    if (!z || z->pozostale.size() != 1)
+    if (!z)
         return KOD_ZLE_UZYCIE;
+    if (z->pozostale.size() != 1)
+        return ZleUzycie(z->pozostale.isEmpty() ? QStringLiteral("brak pliku PDF")
+                                                : QStringLiteral("za dużo plików"));
     const QString pdfPlik = z->pozostale[0];
     TProjektOtwarty projekt;
     if (const int kod = Przygotuj(*z, projekt); kod != KOD_OK)
@@ -158,8 +181,10 @@ int RaportPdf(const QStringList& argumenty) {
     if (!plik.open(QIODevice::WriteOnly) ||
         ZapiszRaportPdf(*projekt.Projekt(), z->opcje, z->Uklad(), plik) != TWynikRaportu::Gotowy ||
         !plik.commit()) {
+        const QString powod = plik.errorString();
         plik.cancelWriting();
-        Blad(QStringLiteral("Nie można zapisać pliku %1.").arg(pdfPlik));
+        Blad(QStringLiteral("Nie można zapisać pliku %1: %2.")
+                 .arg(pdfPlik, PowodBleduZapisu(pdfPlik, powod)));
         return KOD_BLAD;
     }
     return KodPoOdczycie(projekt, KOD_OK);
@@ -167,8 +192,10 @@ int RaportPdf(const QStringList& argumenty) {
 
 int DrukujCli(const QStringList& argumenty) {
     const auto z = Czytaj(argumenty, {QStringLiteral("--printer"), QStringLiteral("--copies")});
-    if (!z || !z->pozostale.isEmpty())
+    if (!z)
         return KOD_ZLE_UZYCIE;
+    if (!z->pozostale.isEmpty())
+        return ZleUzycie(QStringLiteral("nadmiarowy argument „%1”").arg(z->pozostale[0]));
     QString nazwa;
     int kopie = 1;
     for (int i = 0; i + 1 < z->zWartoscia.size(); i += 2) {
@@ -178,7 +205,7 @@ int DrukujCli(const QStringList& argumenty) {
             bool ok = false;
             kopie = z->zWartoscia[i + 1].toInt(&ok);
             if (!ok || kopie < 1 || kopie > 999)
-                return KOD_ZLE_UZYCIE;
+                return ZleUzycie(QStringLiteral("liczba kopii od 1 do 999"));
         }
     }
     TProjektOtwarty projekt;

@@ -2,6 +2,7 @@
 
 #include "json.h"
 #include "liczby.h"
+#include "podsumowanie.h"
 #include "projektotwarty.h"
 #include "wspolne.h"
 #include "wt2021.h"
@@ -15,10 +16,14 @@ const char* const POMOC_SPRAWDZENIA =
     "                     technical conditions of 2021 (WT 2021) for its kind\n"
     "                     and the project's indoor temperature: one line per\n"
     "                     window (symbol, kind, Uw, Umax, verdict), then the\n"
-    "                     project's verdict; --json prints {\"Okna\": [{\"Symbol\",\n"
-    "                     \"Rodzaj\", \"Uw\", \"Umax\", \"Wynik\"}, ...], \"Spelnia\",\n"
-    "                     \"NieSpelnia\", \"BezDanych\"}. Exit status 0 when every\n"
-    "                     window complies, 3 when one fails or lacks thermal data.\n";
+    "                     project's verdict; --json prints {\"WersjaFormatu\",\n"
+    "                     \"Okna\": [{\"Symbol\", \"Rodzaj\", \"Uw\", \"Umax\",\n"
+    "                     \"Wynik\"}, ...], \"Spelnia\", \"NieSpelnia\", \"BezDanych\"\n"
+    "                     (lists of symbols, as in summary), \"LiczbaNieSpelnia\",\n"
+    "                     \"LiczbaBezDanych\"}; Uw is null for a window without\n"
+    "                     thermal data. Exit status 0 when every window\n"
+    "                     complies, 3 when one fails or lacks thermal data\n"
+    "                     (4 for a project read from a damaged file).\n";
 
 namespace {
 
@@ -31,7 +36,7 @@ void Wypisz(const QByteArray& b) {
 int Sprawdz(const QStringList& argumenty) {
     const bool json = argumenty.size() == 2 && argumenty[1] == QLatin1String("--json");
     if (argumenty.size() != 1 && !json)
-        return KOD_ZLE_UZYCIE;
+        return ZleUzycie(QStringLiteral("podaj plik projektu i najwyżej --json"));
     TProjektOtwarty otwarty;
     if (!OtworzLubZglos(otwarty, argumenty[0]))
         return KOD_BLAD;
@@ -40,6 +45,7 @@ int Sprawdz(const QStringList& argumenty) {
     if (json) {
         TJson j;
         j.PoczatekObiektu();
+        j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
         j.Klucz(QLatin1String("Okna"));
         j.PoczatekTablicy();
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
@@ -49,7 +55,11 @@ int Sprawdz(const QStringList& argumenty) {
             j.Pole(QLatin1String("Symbol"), o.Symbol());
             j.Klucz(QLatin1String("Rodzaj"));
             j.Nazwa(NazwaRodzaju(o.Rodzaj));
-            j.Pole(QLatin1String("Uw"), w.uw);
+            j.Klucz(QLatin1String("Uw"));
+            if (w.wynik == TWynikWT::BrakDanych)
+                j.Null();
+            else
+                j.Liczba(w.uw);
             j.Klucz(QLatin1String("Umax"));
             if (w.umax < 0)
                 j.Null();
@@ -60,9 +70,18 @@ int Sprawdz(const QStringList& argumenty) {
             j.KoniecObiektu();
         }
         j.KoniecTablicy();
+        // The lists as the summary has them; their counts under keys of their own.
         j.Pole(QLatin1String("Spelnia"), z.Spelnia());
-        j.Pole(QLatin1String("NieSpelnia"), static_cast<int>(z.nieSpelnia.size()));
-        j.Pole(QLatin1String("BezDanych"), static_cast<int>(z.bezDanych.size()));
+        for (const auto& [klucz, symbole] : {std::pair{QLatin1String("NieSpelnia"), &z.nieSpelnia},
+                                             std::pair{QLatin1String("BezDanych"), &z.bezDanych}}) {
+            j.Klucz(klucz);
+            j.PoczatekTablicy();
+            for (const QString& s : *symbole)
+                j.Tekst(s);
+            j.KoniecTablicy();
+        }
+        j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(z.nieSpelnia.size()));
+        j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(z.bezDanych.size()));
         j.KoniecObiektu();
         Wypisz(j.Wynik() + '\n');
     } else {
@@ -71,7 +90,9 @@ int Sprawdz(const QStringList& argumenty) {
             const TOkno& o = *p.Okno(i);
             const TOcenaWT w = OcenWT2021(o, p.TemperaturaWewnetrzna);
             tekst += QStringLiteral("%1; %2; Uw = %3; Umax = %4; %5\n")
-                         .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj), TekstStaly(w.uw, 4, 2),
+                         .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj),
+                              w.wynik == TWynikWT::BrakDanych ? QStringLiteral("–")
+                                                              : TekstStaly(w.uw, 4, 2),
                               w.umax < 0 ? QStringLiteral("–") : TekstStaly(w.umax, 4, 2),
                               TekstWynikuWT(w.wynik));
         }

@@ -10,6 +10,22 @@ void Blad(const QString& tresc) {
     std::fprintf(stderr, "%s\n", tresc.toUtf8().constData());
 }
 
+namespace {
+QString& Powod() {
+    static QString powod;
+    return powod;
+}
+} // namespace
+
+int ZleUzycie(const QString& powod) {
+    Powod() = powod;
+    return KOD_ZLE_UZYCIE;
+}
+
+QString PowodZlegoUzycia() {
+    return Powod();
+}
+
 bool OtworzLubZglos(TProjektOtwarty& projekt, const QString& sciezka) {
     const TWynikPliku w = projekt.Otworz(sciezka);
     if (w.Ok())

@@ -16,6 +16,10 @@ constexpr int KOD_USZKODZONY = 4;
 
 // One line on stderr, in UTF-8.
 void Blad(const QString& tresc);
+// Wrong usage, and what was wrong ("brak pliku PDF"): KOD_ZLE_UZYCIE.
+int ZleUzycie(const QString& powod);
+// What the last ZleUzycie said.
+QString PowodZlegoUzycia();
 // Opens a project; when it cannot, says so (with the system's reason) on
 // stderr and gives false.
 bool OtworzLubZglos(TProjektOtwarty& projekt, const QString& sciezka);

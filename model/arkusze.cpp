@@ -11,6 +11,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 using K = TKomorkaArkusza;
@@ -30,6 +33,10 @@ QString TekstCsv(const TKomorkaArkusza& k, const QLocale& przecinek) {
                              : TekstStaly(k.liczba, 15, k.miejsca, przecinek);
     }
     QString t = k.tekst;
+    // A text a spreadsheet would take for a formula is marked as text.
+    static const QString formuly = QStringLiteral("=+-@\t\r");
+    if (!t.isEmpty() && formuly.contains(t.front()))
+        t.prepend(QLatin1Char('\''));
     if (t.contains(QLatin1Char(';')) || t.contains(QLatin1Char('"')) ||
         t.contains(QLatin1Char('\n')) || t.contains(QLatin1Char('\r')))
         t = QLatin1Char('"') + t.replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
@@ -46,11 +53,58 @@ QString KolumnaArkusza(int kolumna) {
     return litery;
 }
 
+namespace {
+
+// A number cell, or an empty one (and a word of it) for a value that is no
+// finite number: a sheet never holds INF or NAN.
+TKomorkaArkusza LiczbaLubNic(TArkusz& a, const TOkno& o, const QString& naglowek, double x,
+                             int miejsca = -1) {
+    if (std::isfinite(x))
+        return K::Liczba(x, miejsca);
+    a.ostrzezenia << QStringLiteral("okno %1 (%2)").arg(o.Symbol(), naglowek);
+    return TKomorkaArkusza();
+}
+
+// A sum as exact as a spreadsheet makes it (Neumaier's compensated sum):
+// the value given to a formula is the one the client computes.
+class TSuma {
+public:
+    void Dodaj(double x) {
+        const double t = suma_ + x;
+        reszta_ += std::fabs(suma_) >= std::fabs(x) ? (suma_ - t) + x : (x - t) + suma_;
+        suma_ = t;
+    }
+    double Wynik() const { return suma_ + reszta_; }
+
+private:
+    double suma_ = 0;
+    double reszta_ = 0;
+};
+
+// The storey columns are headed as text: "piętro 1", not the number 1.
+QString NaglowekPoziomu(const QString& poziom) {
+    return LevelIndex(poziom) > WIERSZ_PODDASZA ? QStringLiteral("piętro ") + poziom : poziom;
+}
+
+// The opening kinds of the type's sashes: "1: uchylne; 2: stałe w ramie".
+QString SposobyOtwierania(const TOkno& o) {
+    QStringList s;
+    const int skrzydel = std::clamp(static_cast<int>(o.TypOkna / 1000), 1, MAX_SKRZYDEL);
+    for (int i = 0; i < skrzydel; ++i)
+        s << QStringLiteral("%1: %2").arg(i + 1).arg(o.RodzajSkrzydlaNazwa(i));
+    return s.join(QStringLiteral("; "));
+}
+
+} // namespace
+
 TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
     TArkusz a;
     a.nazwa = QStringLiteral("Okna");
     a.filtr = true;
     const QStringList poziomy = p.Poziomy();
+    QStringList naglowkiPoziomow;
+    for (const QString& poziom : poziomy)
+        naglowkiPoziomow << NaglowekPoziomu(poziom);
     a.naglowki = QStringList{QStringLiteral("Symbol"),        QStringLiteral("Typ okna"),
                              QStringLiteral("Materiał ramy"), QStringLiteral("Szerokość [mm]"),
                              QStringLiteral("Wysokość [mm]"), QStringLiteral("Pole 1 szt. [m²]"),
@@ -59,7 +113,7 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
                              QStringLiteral("Psi_g [W/mK]"),  QStringLiteral("d [mm]"),
                              QStringLiteral("Lg [mm]"),       QStringLiteral("dR [m²K/W]"),
                              QStringLiteral("Uw [W/m²K]")} +
-                 poziomy +
+                 naglowkiPoziomow +
                  QStringList{QStringLiteral("Sztuk razem"),
                              QStringLiteral("Pole razem [m²]"),
                              QStringLiteral("Nawiewniki: liczba"),
@@ -69,79 +123,133 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
                              QStringLiteral("Rodzaj"),
                              QStringLiteral("Umax [W/m²K]"),
                              QStringLiteral("Wynik WT 2021"),
+                             QStringLiteral("Cena brutto 1 szt. [zł]"),
+                             QStringLiteral("Wartość brutto [zł]"),
+                             QStringLiteral("Brak ceny – powód"),
+                             QStringLiteral("Sposoby otwierania"),
                              QStringLiteral("Uwagi")};
     const int kUw = 14;
     const int kSztuk = kUw + 1 + static_cast<int>(poziomy.size());
     const int kPole = kSztuk + 1;
     const int kWartosc = kSztuk + 5;
+    const int kBrutto = kSztuk + 10;
 
+    const double vat = (p.StawkaVat + 100) / 100;
     const std::vector<const TOkno*> kolejno = KolejnoscRaportu(p);
     a.wiersze.reserve(p.LiczbaOkienWLiscie());
-    std::vector<double> sumyPoziomow(static_cast<std::size_t>(poziomy.size()), 0);
     for (const TOkno* okno : kolejno) {
         const TOkno& o = *okno;
         const double pole1 = o.Szerokosc * o.Wysokosc / 1e6;
-        const double cena = p.CenaNetto(o).Cena;
+        const TWycena wycena = p.CenaNetto(o);
+        const double cena = wycena.Cena;
+        const std::optional<double> uw = o.UwZDanymi();
         const TOcenaWT wt = OcenWT2021(o, p.TemperaturaWewnetrzna);
+        auto liczba = [&](int k, double x, int miejsca = -1) {
+            return LiczbaLubNic(a, o, a.naglowki[k], x, miejsca);
+        };
         QVector<TKomorkaArkusza> w{K::Tekst(o.Symbol()),
                                    K::Tekst(o.TypOknaNazwa()),
                                    K::Tekst(o.MaterialRamyNazwa()),
-                                   K::Liczba(o.Szerokosc),
-                                   K::Liczba(o.Wysokosc),
-                                   K::Liczba(pole1, 2),
-                                   K::Liczba(o.Ug),
+                                   liczba(3, o.Szerokosc),
+                                   liczba(4, o.Wysokosc),
+                                   liczba(5, pole1, 2),
+                                   liczba(6, o.Ug),
                                    K::Tekst(NazwaZrodla(o.ZrodloUg)),
-                                   K::Liczba(o.Uf),
+                                   liczba(8, o.Uf),
                                    K::Tekst(NazwaZrodla(o.ZrodloUf)),
-                                   K::Liczba(o.Psi_g),
-                                   K::Liczba(o.dRamy),
-                                   K::Liczba(o.LgObliczeniowe()),
-                                   K::Liczba(o.dR),
-                                   K::Liczba(o.Uw(), 2)};
+                                   liczba(10, o.Psi_g),
+                                   liczba(11, o.dRamy),
+                                   liczba(12, o.LgObliczeniowe()),
+                                   liczba(13, o.dR),
+                                   uw ? K::Liczba(*uw, 2) : TKomorkaArkusza()};
         for (int k = 0; k < poziomy.size(); ++k) {
             int64_t n = 0;
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
                 n += o.GetLiczba(poziomy[k], d);
-            sumyPoziomow[static_cast<std::size_t>(k)] += static_cast<double>(n);
             w << K::Liczba(static_cast<double>(n));
         }
-        w << K::Liczba(o.SumaOkien()) << K::Liczba(o.SumaOkien() * pole1, 2)
-          << K::Liczba(o.LiczbaNawiewnikow) << K::Liczba(o.SzerokoscNawiewnika)
-          << (cena == -1 ? TKomorkaArkusza() : K::Liczba(cena, 2))
-          << (cena == -1 ? TKomorkaArkusza() : K::Liczba(cena * o.SumaOkien(), 2))
+        const double sztuk = o.SumaOkien();
+        w << K::Liczba(sztuk) << liczba(kPole, sztuk * pole1, 2) << K::Liczba(o.LiczbaNawiewnikow)
+          << K::Liczba(o.SzerokoscNawiewnika)
+          << (cena == -1 ? TKomorkaArkusza() : liczba(kWartosc - 1, cena, 2))
+          << (cena == -1 ? TKomorkaArkusza() : liczba(kWartosc, cena * sztuk, 2))
           << K::Tekst(NazwaRodzaju(o.Rodzaj))
           << (wt.umax < 0 ? TKomorkaArkusza() : K::Liczba(wt.umax, 2))
           << K::Tekst(TekstWynikuWT(wt.wynik))
+          << (cena == -1 ? TKomorkaArkusza() : liczba(kBrutto - 1, cena * vat, 2))
+          << (cena == -1 ? TKomorkaArkusza() : liczba(kBrutto, cena * vat * sztuk, 2))
+          << K::Tekst(cena != -1                   ? QString()
+                      : wycena.Komunikat.isEmpty() ? QStringLiteral("cena nie podana")
+                                                   : wycena.Komunikat)
+          << K::Tekst(SposobyOtwierania(o))
           << K::Tekst(RozdzielWiersze(o.Uwagi).join(QLatin1Char('\n')));
         a.wiersze << w;
     }
 
-    // Totals: sums of pieces, areas and values; the mean Uw weighted by
-    // area. The values given are the program's own.
+    // Totals: sums of pieces, areas and values, the mean Uw weighted by
+    // area over the windows with thermal data. Each formula's value is the
+    // one it computes from the cells above it, exactly; a project with no
+    // windows, or none with data, has no formula that could not compute.
     const int n = static_cast<int>(a.wiersze.size());
+    a.razem.resize(a.naglowki.size());
+    a.razem[0] = K::Tekst(RAZEM);
+    if (n == 0)
+        return a;
     auto zakres = [n](int k) {
         return KolumnaArkusza(k) + QStringLiteral("2:") + KolumnaArkusza(k) +
                QString::number(n + 1);
     };
-    auto suma = [&](int k, double wartosc, int miejsca = -1) {
-        return K::Formula(QStringLiteral("SUM(") + zakres(k) + QLatin1Char(')'), wartosc, miejsca);
+    auto sumaKolumny = [&](int k) {
+        TSuma s;
+        for (const QVector<TKomorkaArkusza>& w : a.wiersze)
+            if (w[k].rodzaj == TKomorkaArkusza::Rodzaj::Liczba)
+                s.Dodaj(w[k].liczba);
+        return s.Wynik();
     };
-    a.razem.resize(a.naglowki.size());
-    a.razem[0] = K::Tekst(RAZEM);
-    if (n > 0)
-        a.razem[kUw] =
-            K::Formula(QStringLiteral("SUMPRODUCT(%1,%2)/SUM(%2)").arg(zakres(kUw), zakres(kPole)),
-                       p.USrednie(), 2);
-    else
-        a.razem[kUw] = K::Liczba(0, 2);
-    for (int k = 0; k < poziomy.size(); ++k)
-        a.razem[kUw + 1 + k] = suma(kUw + 1 + k, sumyPoziomow[static_cast<std::size_t>(k)]);
-    int64_t sztuk = 0;
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-        sztuk += p.Okno(i)->SumaOkien();
-    a.razem[kSztuk] = suma(kSztuk, static_cast<double>(sztuk));
-    a.razem[kPole] = suma(kPole, p.PowierzchniaOkien(), 2);
-    a.razem[kWartosc] = suma(kWartosc, p.SumyCen().SumaCenOkien, 2);
+    auto suma = [&](int k, int miejsca = -1) {
+        a.razem[k] = K::Formula(QStringLiteral("SUM(") + zakres(k) + QLatin1Char(')'),
+                                sumaKolumny(k), miejsca);
+    };
+    TSuma licznik, mianownik;
+    for (const QVector<TKomorkaArkusza>& w : a.wiersze)
+        if (w[kUw].rodzaj == TKomorkaArkusza::Rodzaj::Liczba &&
+            w[kPole].rodzaj == TKomorkaArkusza::Rodzaj::Liczba) {
+            licznik.Dodaj(w[kUw].liczba * w[kPole].liczba);
+            mianownik.Dodaj(w[kPole].liczba);
+        }
+    const double srednia = licznik.Wynik() / mianownik.Wynik();
+    if (mianownik.Wynik() != 0 && std::isfinite(srednia))
+        a.razem[kUw] = K::Formula(
+            QStringLiteral("SUMPRODUCT(%1,%2)/SUMIF(%1,\"<>\",%2)").arg(zakres(kUw), zakres(kPole)),
+            srednia, 2);
+    for (int k = kUw + 1; k <= kSztuk; ++k)
+        suma(k);
+    for (int k : {kPole, kWartosc, kBrutto})
+        suma(k, 2);
+    return a;
+}
+
+TArkusz ArkuszSztuk(const TZestawienieStolarki& p) {
+    TArkusz a;
+    a.nazwa = QStringLiteral("Kondygnacje i strony");
+    a.filtr = true;
+    a.naglowki = QStringList{QStringLiteral("Symbol"), QStringLiteral("Kondygnacja")};
+    for (const QString& k : SKROTY_KIERUNKOW)
+        a.naglowki << k;
+    a.naglowki << QStringLiteral("Razem");
+    const QStringList poziomy = p.Poziomy();
+    for (const TOkno* o : KolejnoscRaportu(p))
+        for (const QString& poziom : poziomy) {
+            QVector<TKomorkaArkusza> w{K::Tekst(o->Symbol()), K::Tekst(NaglowekPoziomu(poziom))};
+            int64_t razem = 0;
+            for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
+                const int32_t n = o->GetLiczba(poziom, d);
+                razem += n;
+                w << K::Liczba(n);
+            }
+            w << K::Liczba(static_cast<double>(razem));
+            a.wiersze << w;
+        }
     return a;
 }
 
@@ -196,16 +304,33 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
         a.wiersze << w;
     }
     const TSumyCen sumy = p.SumyCen();
+    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    a.wiersze << QVector<TKomorkaArkusza>{
+        K::Tekst(QStringLiteral("Średni ważony współczynnik przenikania ciepła Uśr [W/m²K]")),
+        u.u ? K::Liczba(*u.u, 2) : TKomorkaArkusza()};
+    a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Uśr obejmuje")),
+                                          K::Tekst(TZestawienieStolarki::TekstZakresuUsr(u))};
     const std::pair<QString, double> razem[] = {
-        {QStringLiteral("Średni ważony współczynnik przenikania ciepła Uśr [W/m²K]"), p.USrednie()},
         {QStringLiteral("Łączna cena netto wszystkich wycenionych okien [zł]"), sumy.SumaCenOkien},
+        {QStringLiteral("Łączna cena brutto wszystkich wycenionych okien [zł]"),
+         sumy.SumaCenOkienBrutto},
         {QStringLiteral("Łączna cena netto montażu wszystkich okien [zł]"), sumy.SumaCenMontazu},
+        {QStringLiteral("Łączna cena brutto montażu wszystkich okien [zł]"),
+         sumy.SumaCenMontazuBrutto},
         {QStringLiteral("Łączne pole powierzchni wszystkich okien [m²]"), p.PowierzchniaOkien()},
         {QStringLiteral("Cena netto za metr kwadratowy okna (z montażem) [zł/m²]"),
          sumy.CenaZaM2Netto},
+        {QStringLiteral("Cena brutto za metr kwadratowy okna (z montażem) [zł/m²]"),
+         sumy.CenaZaM2Brutto},
     };
     for (const auto& [etykieta, wartosc] : razem)
         a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(etykieta), K::Liczba(wartosc, 2)};
+    const TZgodnoscWT z = ZgodnoscWT2021(p);
+    a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Zgodność z WT 2021")),
+                                          K::Tekst(TekstZgodnosciWT(z))};
+    if (!z.bezDanych.isEmpty())
+        a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Bez danych cieplnych")),
+                                              K::Tekst(TekstBezDanychWT(z))};
     return a;
 }
 

@@ -35,12 +35,17 @@ struct TArkusz {
     QVector<QVector<TKomorkaArkusza>> wiersze;
     QVector<TKomorkaArkusza> razem; // a last row of totals, when not empty
     bool filtr = false;             // an autofilter over the header and rows
+    // Values that are no finite number, left out: "okno O5 (Pole razem [m²])".
+    QStringList ostrzezenia;
 };
 
 // "Okna": one row per window in the report's order (by symbol), with the
-// pieces per storey, the totals and the WT 2021 verdict; "Razem" with
-// formulas whose values are the program's own totals.
+// pieces per storey, net and gross prices (or why there is none), the sash
+// kinds and the WT 2021 verdict; "Razem" with formulas, each given the
+// value it computes from the cells above it.
 TArkusz ArkuszOkien(const TZestawienieStolarki& projekt);
+// "Kondygnacje i strony": the pieces of every window per storey and direction.
+TArkusz ArkuszSztuk(const TZestawienieStolarki& projekt);
 // "Strony świata": the windows by storey and direction.
 TArkusz ArkuszStron(const TZestawienieStron& z);
 // "Projekt": header, building, options and the project's totals.
@@ -51,5 +56,6 @@ QString KolumnaArkusza(int kolumna);
 
 // One sheet as a Polish spreadsheet opens it: UTF-8 with a byte-order mark,
 // CR LF, ";" between fields, the decimal comma, a text quoted when it holds
-// ";", quotes or a line break; formulas by their values.
+// ";", quotes or a line break, and begun with "'" when it begins as a
+// formula would ("=", "+", "-", "@", a tab or CR); formulas by their values.
 QByteArray CsvArkusza(const TArkusz& arkusz);

@@ -3,21 +3,103 @@
 #include "arkusze.h"
 #include "orientacje.h"
 #include "plikprojektu.h"
+#include "powiadomienia.h"
 #include "wersja.h"
 #include "zestawienie.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
 #include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
+
+// The file being written, for a signal handler to remove: a fixed buffer,
+// since the handler may use nothing else.
+char tymczasowyEksportu[4096];
+
+// The C library formats numbers by LC_NUMERIC, and the workbook's writer
+// formats them with it: for as long as it writes, this thread's is "C".
+class TLiczbyJakWC {
+public:
+    TLiczbyJakWC()
+        : c_(newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(nullptr))),
+          poprzedni_(c_ ? uselocale(c_) : static_cast<locale_t>(nullptr)) {}
+    ~TLiczbyJakWC() {
+        if (c_) {
+            uselocale(poprzedni_);
+            freelocale(c_);
+        }
+    }
+    TLiczbyJakWC(const TLiczbyJakWC&) = delete;
+    TLiczbyJakWC& operator=(const TLiczbyJakWC&) = delete;
+
+private:
+    locale_t c_;
+    locale_t poprzedni_;
+};
+
+// What the user's other new files get: 0666 less the umask (a temporary
+// file is made 0600).
+void JakZwyklyPlik(const QString& sciezka) {
+    const mode_t maska = umask(0);
+    umask(maska);
+    chmod(QFile::encodeName(sciezka).constData(), 0666 & ~maska);
+}
+
+// Writes a file through `zapisz` under a hidden name beside it, then renames
+// it over the target: the file appears only when whole.
+bool PrzezTymczasowy(const QString& sciezka, const std::function<bool(const QString&)>& zapisz,
+                     QString* blad) {
+    const QFileInfo cel(sciezka);
+    QTemporaryFile tymczasowy(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() +
+                              QStringLiteral(".XXXXXX"));
+    tymczasowy.setAutoRemove(true);
+    if (!tymczasowy.open()) {
+        if (blad)
+            *blad = PowodBleduZapisu(sciezka, tymczasowy.errorString());
+        return false;
+    }
+    const QString nazwa = tymczasowy.fileName();
+    tymczasowy.close();
+    const QByteArray nazwaBajty = QFile::encodeName(nazwa);
+    if (nazwaBajty.size() < static_cast<qsizetype>(sizeof tymczasowyEksportu))
+        std::memcpy(tymczasowyEksportu, nazwaBajty.constData(),
+                    static_cast<std::size_t>(nazwaBajty.size()) + 1);
+    bool ok = zapisz(nazwa);
+    if (ok) {
+        JakZwyklyPlik(nazwa);
+        ok = std::rename(nazwaBajty.constData(),
+                         QFile::encodeName(cel.absoluteFilePath()).constData()) == 0;
+        if (ok)
+            tymczasowy.setAutoRemove(false); // it is the target now
+    }
+    tymczasowyEksportu[0] = 0;
+    if (!ok && blad && blad->isEmpty())
+        *blad = PowodBleduZapisu(sciezka, QString());
+    return ok;
+}
+
+// The values left out of the sheets, named.
+void ZglosPominiete(const QStringList& ostrzezenia) {
+    if (ostrzezenia.isEmpty())
+        return;
+    Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
+              QStringLiteral("W zestawieniu pominięto wartości, które nie są liczbami "
+                             "skończonymi: %1.")
+                  .arg(ostrzezenia.join(QStringLiteral(", ")))});
+}
 
 // Widths that fit: the longest line of a column's texts, within limits.
 std::vector<double> Szerokosci(const TArkusz& a) {
@@ -93,16 +175,22 @@ public:
             worksheet_set_column(ark, static_cast<lxw_col_t>(k), static_cast<lxw_col_t>(k),
                                  szerokosci[k], nullptr);
         worksheet_freeze_panes(ark, 1, 0);
+        // Printed across the page, as wide as one sheet of paper, the
+        // header on every page.
+        worksheet_set_landscape(ark);
+        worksheet_fit_to_pages(ark, 1, 0);
+        worksheet_repeat_rows(ark, 0, 0);
         const int wierszy = static_cast<int>(a.wiersze.size());
         if (a.filtr && !a.naglowki.isEmpty())
             worksheet_autofilter(ark, 0, 0, static_cast<lxw_row_t>(wierszy),
                                  static_cast<lxw_col_t>(a.naglowki.size() - 1));
         bool ok = true;
-        for (int k = 0; k < a.naglowki.size(); ++k)
-            ok = worksheet_write_string(ark, 0, static_cast<lxw_col_t>(k),
-                                        a.naglowki[k].toUtf8().constData(),
-                                        pogrubiony_) == LXW_NO_ERROR &&
-                 ok;
+        for (int k = 0; k < a.naglowki.size(); ++k) {
+            const lxw_error e = worksheet_write_string(
+                ark, 0, static_cast<lxw_col_t>(k), a.naglowki[k].toUtf8().constData(), pogrubiony_);
+            Blad(e);
+            ok = e == LXW_NO_ERROR && ok;
+        }
         for (int i = 0; i < wierszy; ++i)
             ok = Wiersz(ark, i + 1, a.wiersze[i], false) && ok;
         if (!a.razem.isEmpty())
@@ -133,7 +221,7 @@ private:
             case TKomorkaArkusza::Rodzaj::Tekst: {
                 lxw_format* f = razem ? pogrubiony_
                                       : (c.tekst.contains(QLatin1Char('\n')) ? zawijany_ : nullptr);
-                e = worksheet_write_string(ark, r, kol, c.tekst.toUtf8().constData(), f);
+                e = worksheet_write_string(ark, r, kol, WTekscieKomorki(c.tekst).constData(), f);
                 break;
             }
             case TKomorkaArkusza::Rodzaj::Liczba:
@@ -144,60 +232,77 @@ private:
                                                 c.liczba);
                 break;
             }
+            Blad(e);
             ok = e == LXW_NO_ERROR && ok;
         }
         return ok;
     }
 
+    // A cell holds at most 32,767 characters: a longer text ends with "…".
+    static QByteArray WTekscieKomorki(const QString& t) {
+        constexpr qsizetype MAX = 32767;
+        return (t.size() <= MAX ? t : t.left(MAX - 1) + QChar(0x2026)).toUtf8();
+    }
+
+    void Blad(lxw_error e) {
+        if (e != LXW_NO_ERROR && blad_.isEmpty())
+            blad_ = QString::fromUtf8(lxw_strerror(e));
+    }
+
+public:
+    // The first error of the workbook's writer, empty for none.
+    const QString& BladSkoroszytu() const { return blad_; }
+
+private:
     lxw_workbook* skoroszyt_ = nullptr;
     lxw_format *pogrubiony_ = nullptr, *dwaMiejsca_ = nullptr, *razemDwa_ = nullptr,
                *zawijany_ = nullptr;
     QByteArray tymczasowy_, tytul_, komentarz_;
+    QString blad_;
 };
 
 bool ZapiszXlsx(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
-    const QFileInfo cel(sciezka);
-    // Written under a name of its own beside the target, then renamed over it.
-    QTemporaryFile tymczasowy(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() +
-                              QStringLiteral(".XXXXXX"));
-    tymczasowy.setAutoRemove(true);
-    if (!tymczasowy.open()) {
-        if (blad)
-            *blad = PowodBleduZapisu(sciezka, tymczasowy.errorString());
-        return false;
-    }
-    const QString nazwaTymczasowa = tymczasowy.fileName();
-    tymczasowy.close();
-    bool ok = false;
-    {
-        TSkoroszyt s(QFile::encodeName(nazwaTymczasowa), QFile::encodeName(QDir::tempPath()));
-        if (s.Jest()) {
+    const TArkusz okna = ArkuszOkien(p);
+    ZglosPominiete(okna.ostrzezenia);
+    return PrzezTymczasowy(
+        sciezka,
+        [&](const QString& nazwa) {
+            const TLiczbyJakWC liczby;
+            TSkoroszyt s(QFile::encodeName(nazwa), QFile::encodeName(QDir::tempPath()));
+            if (!s.Jest())
+                return false;
             s.Wlasciwosci(p.TytulProjektu);
-            ok = s.Arkusz(ArkuszOkien(p));
+            bool ok = s.Arkusz(okna);
             ok = s.Arkusz(ArkuszStron(ZestawienieWgStron(p))) && ok;
             ok = s.Arkusz(ArkuszProjektu(p)) && ok;
-            ok = s.Zamknij() == LXW_NO_ERROR && ok;
-        }
-    }
-    if (ok && std::rename(QFile::encodeName(nazwaTymczasowa).constData(),
-                          QFile::encodeName(cel.absoluteFilePath()).constData()) == 0) {
-        tymczasowy.setAutoRemove(false); // it is the target now
-        return true;
-    }
-    if (blad)
-        *blad = PowodBleduZapisu(sciezka, QString());
-    return false;
+            ok = s.Arkusz(ArkuszSztuk(p)) && ok;
+            const lxw_error zamkniecie = s.Zamknij();
+            if (zamkniecie != LXW_NO_ERROR && s.BladSkoroszytu().isEmpty())
+                ok = false;
+            if (!ok && blad)
+                *blad = PowodBleduZapisu(sciezka, s.BladSkoroszytu().isEmpty()
+                                                      ? QString::fromUtf8(lxw_strerror(zamkniecie))
+                                                      : s.BladSkoroszytu());
+            return zamkniecie == LXW_NO_ERROR && ok;
+        },
+        blad);
 }
 
 bool ZapiszCsv(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
-    QSaveFile plik(sciezka);
-    const QByteArray bajty = CsvArkusza(ArkuszOkien(p));
-    if (plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() && plik.commit())
-        return true;
-    if (blad)
-        *blad = PowodBleduZapisu(sciezka, plik.errorString());
-    plik.cancelWriting();
-    return false;
+    const TArkusz okna = ArkuszOkien(p);
+    ZglosPominiete(okna.ostrzezenia);
+    const QByteArray bajty = CsvArkusza(okna);
+    return PrzezTymczasowy(
+        sciezka,
+        [&](const QString& nazwa) {
+            QFile plik(nazwa);
+            const bool ok = plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() &&
+                            plik.flush();
+            if (!ok && blad)
+                *blad = PowodBleduZapisu(sciezka, plik.errorString());
+            return ok;
+        },
+        blad);
 }
 
 } // namespace
@@ -217,4 +322,9 @@ bool EksportujZestawienie(const TZestawienieStolarki& p, const QString& sciezka,
                           TFormatEksportu format, QString* blad) {
     return format == TFormatEksportu::Xlsx ? ZapiszXlsx(p, sciezka, blad)
                                            : ZapiszCsv(p, sciezka, blad);
+}
+
+void UsunTymczasowyEksportu() {
+    if (tymczasowyEksportu[0] != 0)
+        unlink(tymczasowyEksportu);
 }

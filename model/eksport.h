@@ -5,8 +5,11 @@
 class TZestawienieStolarki;
 
 // The schedule as a spreadsheet file: an XLSX workbook (the sheets "Okna",
-// "Strony świata" and "Projekt") or a CSV file (the sheet "Okna"). The file
-// appears only when whole: it is written beside the target and renamed.
+// "Strony świata", "Projekt" and "Kondygnacje i strony") or a CSV file (the
+// sheet "Okna"). The file appears only when whole: it is written beside the
+// target and renamed, with the mode of any file the user creates. Numbers
+// are written the same whatever the process's C locale. Values that are no
+// finite number are left out and named through the notifier.
 
 enum class TFormatEksportu { Xlsx, Csv };
 
@@ -16,3 +19,7 @@ bool FormatZNazwy(const QString& sciezka, TFormatEksportu* format);
 // False, with the reason in `blad`, when the file cannot be written.
 bool EksportujZestawienie(const TZestawienieStolarki& projekt, const QString& sciezka,
                           TFormatEksportu format, QString* blad = nullptr);
+
+// A program ended by a signal: the half-written file of an export under
+// way goes. Safe to call from a signal handler.
+void UsunTymczasowyEksportu();

@@ -41,16 +41,24 @@ public:
         while (!Koniec() && poz_ - start < 32 && static_cast<unsigned char>(dane_[poz_]) > ' ')
             ++poz_;
         const QByteArray slowo = dane_.mid(start, poz_ - start);
+        const int wiersz = nr_ + 1;
         Linia();
         bool ok = false;
         *n = slowo.toLongLong(&ok, 10);
+        if (!ok)
+            blad_ = QStringLiteral("w wierszu %1 pliku powinna być liczba, a jest „%2”")
+                        .arg(wiersz)
+                        .arg(ZCp1250(slowo.left(32)));
         return ok;
     }
+    // Why the last number could not be read.
+    const QString& Blad() const { return blad_; }
 
 private:
     QByteArray Linia() {
         if (Koniec())
             return QByteArray();
+        ++nr_;
         qsizetype koniec = dane_.indexOf('\n', poz_);
         if (koniec < 0)
             koniec = dane_.size();
@@ -63,6 +71,8 @@ private:
 
     const QByteArray& dane_;
     qsizetype poz_ = 0;
+    int nr_ = 0; // lines read
+    QString blad_;
 };
 
 int Kierunek(const QString& orientacja) {
@@ -86,14 +96,20 @@ double Metry(const QString& tekst, const QLocale& locale) {
 
 } // namespace
 
-int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QLocale& locale) {
+int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QLocale& locale,
+                      QString* powod) {
     TCzytnikLinii c(bajty);
+    auto blad = [&] {
+        if (powod)
+            *powod = c.Blad();
+        return WYNIK_BLAD;
+    };
     const QString parter = POZIOM_PARTER;
     c.Pomin();
     int64_t bezSymbolu = 0;
     int64_t scian = 0;
     if (!c.Liczba(&scian))
-        return WYNIK_BLAD;
+        return blad();
     c.Pomin();
     // Counts beyond the lines present end at the end of the file.
     for (int64_t s = 0; s < scian && !c.Koniec(); ++s) {
@@ -102,7 +118,7 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
         const int kierunek = Kierunek(c.Tekst());
         int64_t otworow = 0;
         if (!c.Liczba(&otworow))
-            return WYNIK_BLAD;
+            return blad();
         c.Pomin();
         for (int64_t o = 0; o < otworow && !c.Koniec(); ++o) {
             c.Pomin();
@@ -111,7 +127,7 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
             const double szerokosc = Metry(c.Tekst(), locale);
             int64_t sztuk = 0;
             if (!c.Liczba(&sztuk))
-                return WYNIK_BLAD;
+                return blad();
             const bool drzwi = RowneBezWielkosci(c.Tekst(), QStringLiteral("TRUE"));
             for (int i = 0; i < 3; ++i)
                 c.Pomin();
@@ -145,13 +161,20 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
     return WYNIK_OK;
 }
 
-int32_t ImportujArvoKZPliku(TZestawienieStolarki& p, const QString& sciezka,
-                            const QLocale& locale) {
+int32_t ImportujArvoKZPliku(TZestawienieStolarki& p, const QString& sciezka, const QLocale& locale,
+                            QString* powod) {
     QFile f(sciezka);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > MAX_ROZMIAR)
+    const bool otwarty = f.open(QIODevice::ReadOnly);
+    if (otwarty && f.size() > MAX_ROZMIAR) {
+        if (powod)
+            *powod = QStringLiteral("plik jest zbyt duży, by mógł być projektem Arvo-K");
         return WYNIK_BLAD;
-    const QByteArray bajty = f.readAll();
-    if (f.error() != QFileDevice::NoError)
+    }
+    const QByteArray bajty = otwarty ? f.readAll() : QByteArray();
+    if (!otwarty || f.error() != QFileDevice::NoError) {
+        if (powod)
+            *powod = f.errorString();
         return WYNIK_BLAD;
-    return ImportujArvoK(p, bajty, locale);
+    }
+    return ImportujArvoK(p, bajty, locale, powod);
 }

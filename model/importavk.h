@@ -14,11 +14,12 @@
 // Reads the file's content into the project, which should be new and have a
 // ground floor; 0 on success, -1 when the file is not of that layout. The end
 // of the file ends the import like its last line does.
+// On -1, `powod` says why ("w wierszu 12 pliku powinna być liczba, a jest ...").
 int32_t ImportujArvoK(TZestawienieStolarki& projekt, const QByteArray& bajty,
-                      const QLocale& locale = QLocale());
-// The same for a file; -1 also when it cannot be read.
+                      const QLocale& locale = QLocale(), QString* powod = nullptr);
+// The same for a file; -1 also when it cannot be read (with the system's reason).
 int32_t ImportujArvoKZPliku(TZestawienieStolarki& projekt, const QString& sciezka,
-                            const QLocale& locale = QLocale());
+                            const QLocale& locale = QLocale(), QString* powod = nullptr);
 
 inline const QString KOMUNIKAT_IMPORT_UDANY =
     QStringLiteral("Projekt został pomyślnie zaimportowany z pliku.\r\nWczytano wszystkie okna.");

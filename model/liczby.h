@@ -8,7 +8,7 @@
 // Number texts shared by the editor, the project file and the report.
 
 // Rounds to hundredths: x / 0.01 to the nearest integer (an exact half to the
-// even one), times 0.01.
+// even one), as the double nearest to that many hundredths.
 double ZaokraglijDoSetnych(double x);
 
 // The general form: the shortest text with at most 15 significant digits, the
@@ -19,6 +19,16 @@ QString TekstOgolny(double x, const QLocale& locale = QLocale());
 // Fixed(p, d): d decimals, at most p significant digits, the exponent form
 // when the integer part has more than p digits.
 QString TekstStaly(double x, int p, int d, const QLocale& locale = QLocale());
+
+// Money and areas: two decimals, correctly rounded, every digit before the
+// separator (no exponent, no cap on significant digits), whatever the
+// process's C locale.
+QString TekstSetnych(double x, const QLocale& locale = QLocale());
+
+// The value that `d` decimals show: the decimal text of x correctly rounded
+// to d places, read back (0.905, stored a little above, shows and is 0.91).
+// What is judged against a limit is what is shown.
+double JakPokazane(double x, int d = 2);
 
 // The one reading of a decimal number, for fields, files and imports alike:
 // a comma or a point as the decimal separator (and the locale's own, where it

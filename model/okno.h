@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 class TZestawienieStolarki;
 
@@ -124,6 +125,12 @@ public:
 
     // Thermal transmittance Uw in W/(m²·K), with LgObliczeniowe.
     double Uw() const;
+    // Width, height, Ug and Uf all above 0: what Uw is computed from.
+    bool MaDaneCieplne() const;
+    // Uw where the window has its thermal data and the result is a physical
+    // value (finite, above 0); nothing otherwise. What every output shows,
+    // judges and averages.
+    std::optional<double> UwZDanymi() const;
     // Lg as the calculations take it: an undetermined Lg (below 0) is what
     // the Lg suggestion gives for the window's type, W, H and d as the
     // editor would read them (whole millimetres), 0 when it gives none.

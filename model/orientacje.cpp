@@ -7,23 +7,28 @@
 
 namespace {
 
-// Sums of one cell before rounding: pieces, Σ n·A and Σ n·A·Uw.
+// Sums of one cell: pieces, Σ n·A, and Σ n·A and Σ n·A·Uw over the windows
+// with thermal data (the others count in pieces and area, not in the mean).
 struct TSumy {
     int64_t sztuk = 0;
     double pole = 0;
+    double poleZUw = 0;
     double poleRazyUw = 0;
 
-    void Dodaj(int64_t n, double a, double uw) {
+    void Dodaj(int64_t n, double a, std::optional<double> uw) {
         sztuk += n;
         pole += n * a;
-        poleRazyUw += n * a * uw;
+        if (uw) {
+            poleZUw += n * a;
+            poleRazyUw += n * a * *uw;
+        }
     }
     TKomorkaStron Komorka() const {
         TKomorkaStron k;
         k.Sztuk = sztuk;
-        k.Pole = ZaokraglijDoSetnych(pole);
-        if (pole != 0) {
-            const double uw = poleRazyUw / pole;
+        k.Pole = pole;
+        if (poleZUw != 0) {
+            const double uw = poleRazyUw / poleZUw;
             if (std::isfinite(uw))
                 k.Uw = uw;
         }
@@ -42,7 +47,7 @@ TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         const TOkno& o = *p.Okno(i);
         const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
-        const double uw = o.Uw();
+        const std::optional<double> uw = o.UwZDanymi();
         for (int k = 0; k < poziomy.size(); ++k) {
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
                 const int32_t n = o.GetLiczba(poziomy[k], d);
@@ -69,14 +74,13 @@ TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
         z.Strony[d] = strony[d].Komorka();
     z.Razem = razem.Komorka();
-    z.Razem.Pole = p.PowierzchniaOkien(); // summed window by window, as there
     return z;
 }
 
 QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w) {
     switch (w) {
     case TWielkoscStron::Pole:
-        return TekstStaly(k.Pole, 12, 2);
+        return TekstSetnych(k.Pole);
     case TWielkoscStron::Uw:
         return k.Uw ? TekstStaly(*k.Uw, 4, 2) : QString();
     case TWielkoscStron::Sztuk:

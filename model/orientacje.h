@@ -18,8 +18,9 @@ inline const std::array<QString, LICZBA_KIERUNKOW> SKROTY_KIERUNKOW = {
     QStringLiteral("N"), QStringLiteral("NE"), QStringLiteral("E"), QStringLiteral("SE"),
     QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"), QStringLiteral("NW")};
 
-// One cell: the pieces, their area in m² (rounded to hundredths once, at
-// the end) and their area-weighted mean Uw (not rounded; none without area).
+// One cell: the pieces, their area in m² and the area-weighted mean Uw of
+// those with thermal data (none without any), neither rounded: a table shows
+// them with two decimals, and its cells add up to its totals exactly.
 struct TKomorkaStron {
     int64_t Sztuk = 0;
     double Pole = 0;
@@ -35,7 +36,7 @@ struct TWierszStron {
 struct TZestawienieStron {
     QVector<TWierszStron> Kondygnacje;                  // basement, ground floor, floors, attic
     std::array<TKomorkaStron, LICZBA_KIERUNKOW> Strony; // every storey together
-    TKomorkaStron Razem; // the whole building: PowierzchniaOkien and USrednie
+    TKomorkaStron Razem; // the whole building: PowierzchniaOkien and USrednie before rounding
 };
 
 TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& projekt);

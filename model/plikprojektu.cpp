@@ -151,8 +151,10 @@ QDateTime CzytajDate(const TSekcjaProfilu* s, const QLocale& locale) {
     QDate data = QDate::fromString(tekst, FORMAT_DATY);
     if (!data.isValid())
         data = locale.toDate(tekst, QLocale::ShortFormat);
+    // A project without a date keeps none: no one is told today's date as
+    // the date of the schedule.
     if (!data.isValid())
-        return QDateTime::currentDateTime();
+        return QDateTime();
     return QDateTime(data, QTime(0, 0));
 }
 
@@ -271,7 +273,7 @@ struct TZnanaNazwa {
 // first counts. What the section lacks keeps the new window's default.
 void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
                 std::vector<TZnanaNazwa>& nazwy, std::vector<char>& przeczytane,
-                std::vector<char>& liczby, const QLocale& locale) {
+                std::vector<char>& liczby, const QLocale& locale, QStringList& nieznane) {
     const std::vector<TPoleOkna>& pola = PolaOkna();
     // Which fields and counts this section gave already (made once for all).
     przeczytane.assign(pola.size(), 0);
@@ -322,6 +324,11 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
             }
             if (znana.ok) // a name that matches none leaves the value as it was
                 pole.ustawKod(o, znana.kod);
+            else if (!wartosc.isEmpty() && nieznane.size() < 10)
+                nieznane << QStringLiteral("okno %1 – %2 „%3”")
+                                .arg(o.Symbol(), pole.etykieta, ZCp1250(wartosc));
+            else if (!wartosc.isEmpty())
+                nieznane << QString(); // counted, not named
             break;
         }
         case TRodzajPola::Tekst:
@@ -532,6 +539,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
     std::vector<char> przeczytane, liczby;
     TSekcjeOkien sekcje = SekcjeOkien(plik, liczba);
     TOdczytProjektu wynik;
+    QStringList nieznane; // names of the catalogue the file has wrong
     wynik.zadeklarowane = liczba;
     auto pomin = [&wynik](const TSekcjaProfilu& s, const QString& powod) {
         if (++wynik.pominietych <= MAX_NAZWANYCH_POMINIETYCH)
@@ -558,7 +566,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         } else {
             // The window just added is the last one.
             CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane,
-                       liczby, locale);
+                       liczby, locale, nieznane);
         }
         if (i + 1 < sekcje.kolejno.size()) {
             if (wspolne.empty())
@@ -602,6 +610,17 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                   bezListy ? KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN
                            : KOMUNIKAT_NIEKOMPLETNY.arg(wynik.wczytane).arg(wynik.zadeklarowane)});
+    if (!nieznane.isEmpty()) {
+        QStringList nazwane = nieznane;
+        nazwane.removeAll(QString());
+        QString lista = nazwane.join(QStringLiteral(", "));
+        if (nieznane.size() > nazwane.size())
+            lista += QStringLiteral(" i %1 innych").arg(nieznane.size() - nazwane.size());
+        Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
+                  QStringLiteral("Plik zawiera nazwy, których program nie zna; przyjęto "
+                                 "wartości domyślne: %1.")
+                      .arg(lista)});
+    }
     if (wynik.pominietych > 0) {
         QString lista = wynik.pominiete.join(QStringLiteral(", "));
         if (wynik.pominietych > wynik.pominiete.size())

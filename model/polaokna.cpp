@@ -52,10 +52,17 @@ int32_t KodZrodla(const QString& nazwa, bool* ok) {
 }
 
 template <int I> TPoleOkna Skrzydlo() {
-    return Nazwowe(
+    TPoleOkna p = Nazwowe(
         "RodzajSkrzydlaNr" + QByteArray::number(I + 1),
         [](const TOkno& o) { return o.RodzajSkrzydlaNazwa(I); }, KodRodzajuSkrzydla,
         [](TOkno& o, int32_t k) { o.RodzajSkrzydla[I] = k; }, NazwaRodzajuSkrzydla(0));
+    p.etykieta = QStringLiteral("sposób otwierania skrzydła %1").arg(I + 1);
+    return p;
+}
+
+TPoleOkna Nazwane(TPoleOkna p, const QString& etykieta) {
+    p.etykieta = etykieta;
+    return p;
 }
 
 std::vector<TPoleOkna> Zbuduj() {
@@ -67,9 +74,11 @@ std::vector<TPoleOkna> Zbuduj() {
     p.push_back(symbol);
     p.push_back(DZIESIETNA(Szerokosc, 0));
     p.push_back(DZIESIETNA(Wysokosc, 0));
-    p.push_back(Nazwowe(
-        "TypOkna", [](const TOkno& o) { return o.TypOknaNazwa(); }, KodTypuOkna,
-        [](TOkno& o, int32_t k) { o.TypOkna = k; }, NazwaTypuOkna(TYP_OKNA_DOMYSLNY)));
+    p.push_back(
+        Nazwane(Nazwowe(
+                    "TypOkna", [](const TOkno& o) { return o.TypOknaNazwa(); }, KodTypuOkna,
+                    [](TOkno& o, int32_t k) { o.TypOkna = k; }, NazwaTypuOkna(TYP_OKNA_DOMYSLNY)),
+                QStringLiteral("typ okna")));
     p.push_back(Skrzydlo<0>());
     p.push_back(Skrzydlo<1>());
     p.push_back(Skrzydlo<2>());
@@ -90,9 +99,11 @@ std::vector<TPoleOkna> Zbuduj() {
         [](TOkno& o, int32_t k) { o.ZrodloUf = static_cast<uint8_t>(k); },
         NazwaZrodla(ZrodloInny)));
     p.push_back(CALKOWITA(RamaKodID));
-    p.push_back(Nazwowe(
-        "MaterialRamy", [](const TOkno& o) { return o.MaterialRamyNazwa(); }, KodMaterialuRamy,
-        [](TOkno& o, int32_t k) { o.MaterialRamy = k; }, NazwaMaterialuRamy(MATERIAL_PCV)));
+    p.push_back(Nazwane(Nazwowe(
+                            "MaterialRamy", [](const TOkno& o) { return o.MaterialRamyNazwa(); },
+                            KodMaterialuRamy, [](TOkno& o, int32_t k) { o.MaterialRamy = k; },
+                            NazwaMaterialuRamy(MATERIAL_PCV)),
+                        QStringLiteral("materiał ramy")));
     p.push_back(DZIESIETNA(Psi_g, 0));
     p.push_back(DZIESIETNA(dRamy, 0));
     p.push_back(DZIESIETNA(Lg, 0));
@@ -100,9 +111,11 @@ std::vector<TPoleOkna> Zbuduj() {
     p.push_back(CALKOWITA(LiczbaNawiewnikow));
     p.push_back(CALKOWITA(SzerokoscNawiewnika));
     p.push_back(DZIESIETNA(CenaOkna, 0));
-    p.push_back(Nazwowe(
-        "Rodzaj", [](const TOkno& o) { return NazwaRodzaju(o.Rodzaj); }, KodRodzaju,
-        [](TOkno& o, int32_t k) { o.Rodzaj = k; }, NazwaRodzaju(RODZAJ_OKNO)));
+    p.push_back(
+        Nazwane(Nazwowe(
+                    "Rodzaj", [](const TOkno& o) { return NazwaRodzaju(o.Rodzaj); }, KodRodzaju,
+                    [](TOkno& o, int32_t k) { o.Rodzaj = k; }, NazwaRodzaju(RODZAJ_OKNO)),
+                QStringLiteral("rodzaj")));
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);

@@ -38,7 +38,7 @@ struct TPoleOkna {
     void (*ustawKod)(TOkno&, int32_t) = nullptr;
     // Read from the file (the symbol is what the window is made with).
     bool czytane = true;
-    // Tekst, Wiersze: how messages name the field.
+    // Tekst, Wiersze, Nazwa: how messages name the field.
     QString etykieta;
 };
 

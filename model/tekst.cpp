@@ -102,3 +102,11 @@ QStringList RozdzielWiersze(const QString& tekst) {
     }
     return wynik;
 }
+
+QString Odmiana(long long n, const QString& jeden, const QString& kilka, const QString& wiele) {
+    const long long m = n < 0 ? -n : n;
+    if (m == 1)
+        return jeden;
+    const long long dziesiatki = m % 100;
+    return m % 10 >= 2 && m % 10 <= 4 && (dziesiatki < 12 || dziesiatki > 14) ? kilka : wiele;
+}

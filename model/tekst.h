@@ -18,3 +18,7 @@ QString PrzytnijSymbol(const QString& s);
 // quotes with the inner quotes doubled; a single empty line is "".
 QString ZlaczWiersze(const QStringList& wiersze);
 QStringList RozdzielWiersze(const QString& tekst);
+
+// The Polish form of a noun after the number n: "1 piętro", "2 piętra",
+// "5 pięter", "22 piętra", "25 pięter".
+QString Odmiana(long long n, const QString& jeden, const QString& kilka, const QString& wiele);

@@ -39,20 +39,43 @@ double TOkno::Uw() const {
     return std::isfinite(uw) ? uw : 0.0;
 }
 
-double TZestawienieStolarki::USrednie() const {
+bool TOkno::MaDaneCieplne() const {
+    return Szerokosc > 0 && Wysokosc > 0 && Ug > 0 && Uf > 0;
+}
+
+std::optional<double> TOkno::UwZDanymi() const {
+    if (!MaDaneCieplne())
+        return std::nullopt;
+    const double uw = Uw();
+    // Only inputs no window has (a negative dR, say) give such a value.
+    if (!std::isfinite(uw) || uw <= 0)
+        return std::nullopt;
+    return uw;
+}
+
+TZestawienieStolarki::TUsrednie TZestawienieStolarki::USrednieOkien() const {
+    TUsrednie s;
     double licznik = 0;
     double mianownik = 0;
     for (const auto& o : Okna_) {
-        const double u = o->Uw();
+        const std::optional<double> u = o->UwZDanymi();
+        if (!u) {
+            ++s.bezDanych;
+            continue;
+        }
+        ++s.okien;
         const double a = o->Szerokosc * o->Wysokosc / 1000000.0;
         const double n = o->SumaOkien();
-        licznik += n * a * u;
+        licznik += n * a * *u;
         mianownik += n * a;
     }
-    if (mianownik == 0)
-        return 0;
-    const double wynik = licznik / mianownik;
-    return std::isfinite(wynik) ? wynik : 0.0;
+    if (mianownik != 0 && std::isfinite(licznik / mianownik))
+        s.u = licznik / mianownik;
+    return s;
+}
+
+double TZestawienieStolarki::USrednie() const {
+    return USrednieOkien().u.value_or(0);
 }
 
 double TZestawienieStolarki::PowierzchniaOkien() const {
@@ -60,4 +83,17 @@ double TZestawienieStolarki::PowierzchniaOkien() const {
     for (const auto& o : Okna_)
         suma += o->SumaOkien() * o->Szerokosc * o->Wysokosc / 1000000.0;
     return ZaokraglijDoSetnych(suma);
+}
+
+QString TZestawienieStolarki::TekstZakresuUsr(const TUsrednie& u) {
+    const int wszystkich = u.okien + u.bezDanych;
+    if (wszystkich == 0)
+        return QStringLiteral("(brak okien)");
+    QString t = QStringLiteral("(%1 z %2 %3")
+                    .arg(u.okien)
+                    .arg(wszystkich)
+                    .arg(wszystkich == 1 ? QStringLiteral("okna") : QStringLiteral("okien"));
+    if (u.bezDanych > 0)
+        t += QStringLiteral("; %1 bez danych").arg(u.bezDanych);
+    return t + QLatin1Char(')');
 }

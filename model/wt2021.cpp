@@ -38,21 +38,22 @@ double UmaxWT2021(int32_t rodzaj, double ti) {
 TOcenaWT OcenWT2021(int32_t rodzaj, double ti, double uw, bool dane) {
     TOcenaWT o;
     o.umax = UmaxWT2021(rodzaj, ti);
-    o.uw = ZaokraglijDoSetnych(uw);
-    if (!dane)
+    // The value exactly as every output shows it, two decimals correctly
+    // rounded, against the table's.
+    o.uw = dane ? JakPokazane(uw, 2) : 0;
+    if (!dane || !(o.uw > 0))
         o.wynik = TWynikWT::BrakDanych;
     else if (o.umax < 0)
         o.wynik = TWynikWT::BrakWymagan;
     else
-        // Both as hundredths: the shown value against the table's.
         o.wynik = std::llround(o.uw * 100) <= std::llround(o.umax * 100) ? TWynikWT::Spelnia
                                                                          : TWynikWT::NieSpelnia;
     return o;
 }
 
 TOcenaWT OcenWT2021(const TOkno& okno, double ti) {
-    const bool dane = okno.Szerokosc != 0 && okno.Wysokosc != 0 && okno.Ug != 0 && okno.Uf != 0;
-    return OcenWT2021(okno.Rodzaj, ti, dane ? okno.Uw() : 0, dane);
+    const std::optional<double> uw = okno.UwZDanymi();
+    return OcenWT2021(okno.Rodzaj, ti, uw.value_or(0), uw.has_value());
 }
 
 QString TekstWynikuWT(TWynikWT wynik) {
@@ -112,7 +113,7 @@ QString TekstZgodnosciWT(const TZgodnoscWT& z) {
 QString TekstBezDanychWT(const TZgodnoscWT& z) {
     if (z.bezDanych.isEmpty())
         return QString();
-    return QStringLiteral("Bez danych cieplnych: %1 (%2) – Uśr je obejmuje")
+    return QStringLiteral("Bez danych cieplnych: %1 (%2) – nieujęte w Uśr")
         .arg(z.bezDanych.size())
         .arg(z.bezDanych.join(QStringLiteral(", ")));
 }

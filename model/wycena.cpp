@@ -13,7 +13,7 @@ namespace {
 const char* const rzymskie[MAX_SKRZYDEL] = {"I", "II", "III", "IV", "V", "VI", "VII", "VIII"};
 
 QString PozaCennikiem(int n) {
-    return QStringLiteral("Wymiary skrzydla %1-go poza cennikiem!").arg(QLatin1String(rzymskie[n]));
+    return QStringLiteral("Wymiary skrzydła %1-go poza cennikiem!").arg(QLatin1String(rzymskie[n]));
 }
 
 QString NazwaSkrzydla(int n) {

@@ -154,8 +154,19 @@ public:
     double CenaZaM2Netto() const;
     double CenaZaM2Brutto() const;
 
-    // Area-weighted mean Uw of all windows, counting pieces.
+    // Area-weighted mean Uw of the windows with thermal data, counting
+    // pieces (windows without data are left out); 0 when there is none.
     double USrednie() const;
+    // The same with what it covers.
+    struct TUsrednie {
+        std::optional<double> u; // none: no window with data has an area
+        int okien = 0;           // the windows with thermal data
+        int bezDanych = 0;       // those without
+    };
+    TUsrednie USrednieOkien() const;
+    // What it covers, as every place that shows it says: "(1 z 2 okien;
+    // 1 bez danych)".
+    static QString TekstZakresuUsr(const TUsrednie& u);
     // Total window area in m², rounded to hundredths.
     double PowierzchniaOkien() const;
 

@@ -112,8 +112,9 @@ TWynikPliku TProjektOtwarty::Otworz(const QString& sciezka, bool tylkoDoOdczytu)
 TWynikPliku TProjektOtwarty::Importuj(const QString& sciezka) {
     auto projekt = std::make_unique<TZestawienieStolarki>();
     projekt->SetParter(true);
-    if (ImportujArvoKZPliku(*projekt, sciezka) != WYNIK_OK)
-        return Blad();
+    QString powod;
+    if (ImportujArvoKZPliku(*projekt, sciezka, QLocale(), &powod) != WYNIK_OK)
+        return Blad(powod);
     Przyjmij(std::move(projekt));
     return {};
 }

@@ -159,7 +159,7 @@ QString Stala(double x, int p) {
     return TekstStaly(x, p, 2);
 }
 
-// "1 piętro; ", "2 piętra; ", "5 pięter; ".
+// "1 piętro; ", "2 piętra; ", "5 pięter; ", "22 piętra; ".
 QString Kondygnacje(const TZestawienieStolarki& p) {
     QString s;
     if (p.Podpiwniczenie())
@@ -168,10 +168,10 @@ QString Kondygnacje(const TZestawienieStolarki& p) {
         s += QStringLiteral("parter; ");
     const int n = p.LiczbaPieter();
     if (n > 0) {
-        s += QString::number(n) + QLatin1Char(' ');
-        s += n == 1   ? QStringLiteral("piętro; ")
-             : n <= 4 ? QStringLiteral("piętra; ")
-                      : QStringLiteral("pięter; ");
+        s += QString::number(n) + QLatin1Char(' ') +
+             Odmiana(n, QStringLiteral("piętro"), QStringLiteral("piętra"),
+                     QStringLiteral("pięter")) +
+             QStringLiteral("; ");
     }
     if (p.Poddasze())
         s += QStringLiteral("poddasze; ");
@@ -381,10 +381,12 @@ void TRaport::Podsumowanie(int y) {
         y += tekst(lewa, prawa, t, 12) + 10;
         Linia(y);
     };
+    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
     blok(QStringLiteral("Średni ważony współczynnik przenikania ciepła dla całego projektu: ") +
-         Stala(projekt_.USrednie(), 4) + QStringLiteral(" W/m2K"));
+         (u.u ? Stala(*u.u, 4) + QStringLiteral(" W/m2K ") : QStringLiteral("brak ")) +
+         TZestawienieStolarki::TekstZakresuUsr(u));
     blok(QStringLiteral("Łączne pole powierzchni wszystkich okien dla całego projektu: ") +
-         Stala(p.PowierzchniaOkien(), 12) + QStringLiteral(" m2"));
+         TekstSetnych(p.PowierzchniaOkien()) + QStringLiteral(" m2"));
     if (DodajWT2021) {
         const TZgodnoscWT z = ZgodnoscWT2021(p);
         const QString bezDanych = TekstBezDanychWT(z);
@@ -394,8 +396,8 @@ void TRaport::Podsumowanie(int y) {
     const TSumyCen sumy = p.SumyCen();
     auto ceny = [&](const QString& naglowek, double netto, double brutto,
                     const QString& jednostka) {
-        blok(naglowek + QStringLiteral("      netto:  ") + Stala(netto, 12) + jednostka + NL +
-             QStringLiteral("      brutto: ") + Stala(brutto, 12) + jednostka);
+        blok(naglowek + QStringLiteral("      netto:  ") + TekstSetnych(netto) + jednostka + NL +
+             QStringLiteral("      brutto: ") + TekstSetnych(brutto) + jednostka);
     };
     const QString zl = QStringLiteral(" zł");
     if (DodajWycene)
@@ -513,7 +515,7 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
             NL + QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") + NL +
             (cena == -1
                  ? QStringLiteral("     brak")
-                 : QStringLiteral("     ") + TekstStaly(cena, 7, 2) + QStringLiteral(" zł/szt."));
+                 : QStringLiteral("     ") + TekstSetnych(cena) + QStringLiteral(" zł/szt."));
     }
     RysujTekst(false, x50, gora, x85 + wcieta - x50, MmY(WYSOKOSC_BLOKU - 80), wartosci, 8);
 
@@ -527,8 +529,11 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     int dy2 = MmY(80) + RysujTekst(false, x85, gora, szer85, MmY(WYSOKOSC_BLOKU - 80), liczby, 8) +
               MmY(30);
     dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, QStringLiteral(" Uw okna:"), 10);
+    const std::optional<double> uw = o.UwZDanymi();
     dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2,
-                      QStringLiteral(" ") + Stala(o.Uw(), 4) + QStringLiteral(" W/m2K"), 12);
+                      uw ? QStringLiteral(" ") + Stala(*uw, 4) + QStringLiteral(" W/m2K")
+                         : QStringLiteral(" brak danych"),
+                      12);
     if (DodajWT2021)
         RysujTekst(
             false, x85, t + dy2, szer85, wysokosc - dy2,

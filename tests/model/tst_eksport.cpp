@@ -1,12 +1,17 @@
 #include "arkusze.h"
 #include "eksport.h"
 #include "plikprojektu.h"
+#include "zbieracz.h"
 #include "zestawienie.h"
 
 #include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,6 +84,17 @@ void Projekt(TZestawienieStolarki& p) {
     b.SetLiczba(POZIOM_PARTER, 2, 1);
 }
 
+// The column of each heading of the first row.
+QHash<QString, QString> Naglowki(const QHash<QString, TKomorkaXlsx>& c) {
+    QHash<QString, QString> n;
+    for (auto it = c.cbegin(); it != c.cend(); ++it)
+        if (it.key().endsWith(QLatin1Char('1')) && !it.key().endsWith(QStringLiteral("11")) &&
+            it.key().size() <= 3 && it.key().chopped(1).toUpper() == it.key().chopped(1) &&
+            !it.key().chopped(1).contains(QRegularExpression(QStringLiteral("[0-9]"))))
+            n.insert(it->wartosc, it.key().chopped(1));
+    return n;
+}
+
 } // namespace
 
 class TestEksport : public QObject {
@@ -90,68 +106,157 @@ private slots:
     void initTestCase() { QVERIFY(katalog.isValid()); }
     void init() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
 
-    // Every cell of the sheet "Okna" as the model has it: numbers as numbers,
-    // texts as texts, the totals' formulas with the program's own values.
+    // The sheet "Okna" as a spreadsheet reads it, checked against the
+    // project's own values: numbers as numbers with a point whatever the
+    // process's locale (the tests run under the Polish one), texts as texts,
+    // the storeys headed as text, prices net and gross or why there is
+    // none, and totals whose values are what their formulas compute.
     void xlsx() {
         TZestawienieStolarki p;
         Projekt(p);
+        p.StawkaVat = 23;
         const QString plik = katalog.filePath(QStringLiteral("z.xlsx"));
         QString blad;
         QVERIFY2(EksportujZestawienie(p, plik, TFormatEksportu::Xlsx, &blad), qPrintable(blad));
         QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        // The mode of any new file of the user's, not a temporary file's 0600.
+        const mode_t maska = umask(0022);
+        QVERIFY(EksportujZestawienie(p, plik, TFormatEksportu::Xlsx, &blad));
+        umask(maska);
+        struct stat st {};
+        QCOMPARE(stat(QFile::encodeName(plik).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, static_cast<mode_t>(0644));
         const QByteArray skoroszyt = Rozpakuj(plik, QStringLiteral("xl/workbook.xml"));
-        for (const char* arkusz : {"Okna", "Strony świata", "Projekt"})
+        for (const char* arkusz : {"Okna", "Strony świata", "Projekt", "Kondygnacje i strony"})
             QVERIFY(skoroszyt.contains(QByteArray(arkusz)));
+        // Printed across the page, as wide as one page, the header repeated.
+        QVERIFY(skoroszyt.contains("_xlnm.Print_Titles"));
+        const QByteArray xml = Rozpakuj(plik, QStringLiteral("xl/worksheets/sheet1.xml"));
+        QVERIFY(xml.contains("orientation=\"landscape\""));
+        QVERIFY(xml.contains("fitToPage=\"1\""));
+        QVERIFY(!xml.contains(",5</v>") && !xml.contains("INF") && !xml.contains("NAN"));
         QVERIFY(Rozpakuj(plik, QStringLiteral("docProps/core.xml"))
                     .contains("<dc:title>Dom „Pod Lipami”</dc:title>"));
-        const QHash<QString, TKomorkaXlsx> c =
-            Komorki(Rozpakuj(plik, QStringLiteral("xl/worksheets/sheet1.xml")));
-        const TArkusz a = ArkuszOkien(p);
-        QCOMPARE(a.wiersze.size(), 2);
-        // Row 2 is O1 (by symbol), row 3 O2, row 4 the totals.
-        for (int i = 0; i < a.wiersze.size(); ++i)
-            for (int k = 0; k < a.naglowki.size(); ++k) {
-                const TKomorkaArkusza& m = a.wiersze[i][k];
-                const QString adres = KolumnaArkusza(k) + QString::number(i + 2);
-                if (m.rodzaj == TKomorkaArkusza::Rodzaj::Pusta) {
-                    QVERIFY2(!c.contains(adres), qPrintable(adres));
-                    continue;
-                }
-                QVERIFY2(c.contains(adres), qPrintable(adres));
-                if (m.rodzaj == TKomorkaArkusza::Rodzaj::Tekst) {
-                    QCOMPARE(c[adres].typ, QStringLiteral("s"));
-                    QCOMPARE(c[adres].wartosc, m.tekst);
-                } else {
-                    QCOMPARE(c[adres].typ, QStringLiteral("n"));
-                    QCOMPARE(c[adres].wartosc.toDouble(), m.liczba);
-                }
-            }
-        auto kolumna = [&](const QString& naglowek) {
-            return KolumnaArkusza(static_cast<int>(a.naglowki.indexOf(naglowek)));
+        const QHash<QString, TKomorkaXlsx> c = Komorki(xml);
+        const QHash<QString, QString> naglowki = Naglowki(c);
+        auto komorka = [&](const char* naglowek, int wiersz) {
+            return c.value(naglowki.value(QString::fromUtf8(naglowek)) + QString::number(wiersz));
         };
-        QCOMPARE(c[QStringLiteral("A2")].wartosc, QStringLiteral("O1"));
-        QCOMPARE(c[kolumna(QStringLiteral("parter")) + QStringLiteral("2")].wartosc.toDouble(),
-                 2.0);
-        QCOMPARE(c[kolumna(QStringLiteral("1")) + QStringLiteral("2")].wartosc.toDouble(), 3.0);
-        QCOMPARE(c[kolumna(QStringLiteral("Uwagi")) + QStringLiteral("2")].wartosc,
+        auto liczba = [&](const char* naglowek, int wiersz) {
+            const TKomorkaXlsx k = komorka(naglowek, wiersz);
+            return k.typ == QLatin1String("s") ? qQNaN() : k.wartosc.toDouble();
+        };
+        // Row 2 is O1 (by symbol), row 3 O2, row 4 the totals.
+        QCOMPARE(komorka("Symbol", 2).wartosc, QStringLiteral("O1"));
+        QCOMPARE(komorka("Symbol", 3).wartosc, QStringLiteral("O2"));
+        QCOMPARE(liczba("Szerokość [mm]", 2), 1200.0);
+        QCOMPARE(liczba("Pole 1 szt. [m²]", 2), 1.8);
+        QCOMPARE(liczba("parter", 2), 2.0);
+        QCOMPARE(liczba("piętro 1", 2), 3.0);
+        QCOMPARE(liczba("Sztuk razem", 2), 5.0);
+        QCOMPARE(liczba("Pole razem [m²]", 2), 9.0);
+        QCOMPARE(liczba("Cena netto 1 szt. [zł]", 2), 1234.5);
+        QCOMPARE(liczba("Wartość netto [zł]", 2), 6172.5);
+        QCOMPARE(liczba("Cena brutto 1 szt. [zł]", 2), 1234.5 * 1.23);
+        QCOMPARE(liczba("Wartość brutto [zł]", 2), 1234.5 * 1.23 * 5);
+        QCOMPARE(komorka("Sposoby otwierania", 2).wartosc, QStringLiteral("1: stałe w ramie"));
+        QCOMPARE(komorka("Uwagi", 2).wartosc,
                  QStringLiteral("szyba; bezpieczna\ndrugi \"wiersz\""));
-        QVERIFY(
-            !c.contains(kolumna(QStringLiteral("Cena netto 1 szt. [zł]")) + QStringLiteral("3")));
-        QCOMPARE(c[QStringLiteral("A4")].wartosc, QStringLiteral("Razem"));
-        const TKomorkaXlsx pole =
-            c[kolumna(QStringLiteral("Pole razem [m²]")) + QStringLiteral("4")];
+        // O2 has no price (and says so) and no thermal data (no Uw).
+        QVERIFY(!c.contains(naglowki.value(QStringLiteral("Cena netto 1 szt. [zł]")) + "3"));
+        QCOMPARE(komorka("Brak ceny – powód", 3).wartosc, QStringLiteral("cena nie podana"));
+        QVERIFY(!c.contains(naglowki.value(QStringLiteral("Uw [W/m²K]")) + "3"));
+        QCOMPARE(komorka("Wynik WT 2021", 3).wartosc, QStringLiteral("brak danych"));
+        // The totals: formulas, each with the value it computes.
+        QCOMPARE(komorka("Symbol", 4).wartosc, QStringLiteral("Razem"));
+        const TKomorkaXlsx pole = komorka("Pole razem [m²]", 4);
         QCOMPARE(pole.typ, QStringLiteral("f"));
-        QCOMPARE(pole.wartosc.toDouble(), p.PowierzchniaOkien());
-        QCOMPARE(c[kolumna(QStringLiteral("Uw [W/m²K]")) + QStringLiteral("4")].wartosc.toDouble(),
-                 p.USrednie());
-        QCOMPARE(c[kolumna(QStringLiteral("Wartość netto [zł]")) + QStringLiteral("4")]
-                     .wartosc.toDouble(),
-                 p.SumyCen().SumaCenOkien);
-        QCOMPARE(c[kolumna(QStringLiteral("Sztuk razem")) + QStringLiteral("4")].wartosc.toDouble(),
-                 6.0);
-        QVERIFY(
-            Rozpakuj(plik, QStringLiteral("xl/worksheets/sheet1.xml"))
-                .contains("<f>SUM(" + kolumna(QStringLiteral("Sztuk razem")).toLatin1() + "2:"));
+        QCOMPARE(pole.wartosc.toDouble(), 9.0 + 0.54);
+        QCOMPARE(liczba("Sztuk razem", 4), 6.0);
+        QCOMPARE(liczba("Wartość netto [zł]", 4), 6172.5);
+        // Only O1 has data: the mean is its Uw.
+        QCOMPARE(liczba("Uw [W/m²K]", 4), liczba("Uw [W/m²K]", 2));
+        QVERIFY(xml.contains("SUMIF("));
+    }
+
+    // The totals' formulas can be computed on any project: none over an empty
+    // list (no circular reference), no mean where no window has an area or
+    // data (no division by zero); a value that is no number stays out.
+    void xlsxBezDanych_data() {
+        QTest::addColumn<int>("okien");
+        QTest::addColumn<bool>("sztuki");
+        QTest::newRow("pusty projekt") << 0 << false;
+        QTest::newRow("okna bez sztuk") << 2 << false;
+        QTest::newRow("nieskończone pole") << 1 << true;
+    }
+    void xlsxBezDanych() {
+        QFETCH(int, okien);
+        QFETCH(bool, sztuki);
+        TZestawienieStolarki p;
+        p.SetParter(true);
+        for (int i = 0; i < okien; ++i) {
+            p.AddOkno(QStringLiteral("O%1").arg(i));
+            TOkno& o = *p.Okno(i);
+            o.Szerokosc = sztuki ? 1e300 : 1000;
+            o.Wysokosc = sztuki ? 1e300 : 1000;
+            o.Ug = o.Uf = 1;
+            if (sztuki)
+                o.SetLiczba(POZIOM_PARTER, 0, 1);
+        }
+        TZbieraczKomunikatow zbieracz;
+        const QString plik = katalog.filePath(QStringLiteral("b.xlsx"));
+        QVERIFY(EksportujZestawienie(p, plik, TFormatEksportu::Xlsx));
+        const QByteArray xml = Rozpakuj(plik, QStringLiteral("xl/worksheets/sheet1.xml"));
+        const QHash<QString, TKomorkaXlsx> c = Komorki(xml);
+        const QString uw = Naglowki(c).value(QStringLiteral("Uw [W/m²K]"));
+        QVERIFY(!xml.contains("INF") && !xml.contains("NAN"));
+        QCOMPARE(c.value(QStringLiteral("A%1").arg(okien + 2)).wartosc, QStringLiteral("Razem"));
+        if (okien == 0)
+            QVERIFY(!xml.contains("<f>"));
+        if (!sztuki)
+            QVERIFY(!c.contains(uw + QString::number(okien + 2)));
+        if (sztuki) {
+            QCOMPARE(zbieracz.ile(), 1);
+            QVERIFY(zbieracz.ostatni().contains(QStringLiteral("okno O0 (Pole razem [m²])")));
+        }
+    }
+
+    // Where LibreOffice is installed, it recalculates every workbook and
+    // finds no error cell.
+    void libreOffice() {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice is not installed");
+        for (int okien : {0, 3}) {
+            TZestawienieStolarki p;
+            Projekt(p);
+            if (okien == 0)
+                while (p.LiczbaOkienWLiscie() > 0)
+                    p.DelOkno(p.Okno(0)->Symbol());
+            const QString plik = katalog.filePath(QStringLiteral("lo%1.xlsx").arg(okien));
+            QVERIFY(EksportujZestawienie(p, plik, TFormatEksportu::Xlsx));
+            QProcess lo;
+            lo.setWorkingDirectory(katalog.path());
+            lo.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                               QStringLiteral("csv:Text - txt - csv (StarCalc):59,34,76,1,,0,false,"
+                                              "true,false,false,false,-1"),
+                               QStringLiteral("-env:UserInstallation=file://") + katalog.path() +
+                                   QStringLiteral("/lo"),
+                               plik});
+            QVERIFY(lo.waitForFinished(120000));
+            // Every sheet as a CSV of the values LibreOffice computed.
+            const QStringList arkusze =
+                QDir(katalog.path()).entryList({QStringLiteral("lo%1*.csv").arg(okien)});
+            QCOMPARE(arkusze.size(), 4);
+            for (const QString& csv : arkusze) {
+                QFile f(katalog.filePath(csv));
+                QVERIFY(f.open(QIODevice::ReadOnly));
+                const QByteArray b = f.readAll();
+                QVERIFY2(!b.contains("Err:") && !b.contains("#DIV") && !b.contains("#VALUE") &&
+                             !b.contains("#NAME"),
+                         b.constData());
+            }
+        }
     }
 
     // The CSV's bytes: the same whatever the locale.
@@ -179,6 +284,20 @@ private slots:
         QVERIFY(b.contains("\"szyba; bezpieczna\r\ndrugi \"\"wiersz\"\"\"") ||
                 b.contains("\"szyba; bezpieczna\ndrugi \"\"wiersz\"\"\""));
         QVERIFY(b.contains("\r\nRazem;"));
+    }
+
+    // A CSV text a spreadsheet would run as a formula is marked as text.
+    void csvFormuly() {
+        TZestawienieStolarki p;
+        for (const char* s : {"=1+1", "+A1", "-O1", "@SUM(A1)", "O2"})
+            p.AddOkno(QString::fromLatin1(s));
+        const QString plik = katalog.filePath(QStringLiteral("f.csv"));
+        QVERIFY(EksportujZestawienie(p, plik, TFormatEksportu::Csv));
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        for (const char* s : {"\n'=1+1;", "\n'+A1;", "\n'-O1;", "\n'@SUM(A1);", "\nO2;"})
+            QVERIFY2(b.contains(s), s);
     }
 
     // A file that cannot be written leaves nothing behind and says why.

@@ -2,8 +2,10 @@
 
 #include <QtTest>
 
+#include <clocale>
 #include <cmath>
 #include <limits>
+#include <string>
 
 class TestLiczby : public QObject {
     Q_OBJECT
@@ -108,6 +110,55 @@ private slots:
         QFETCH(double, x);
         QFETCH(double, wynik);
         QCOMPARE(ZaokraglijDoSetnych(x), wynik);
+    }
+
+    // Money and areas keep every digit: two decimals, correctly rounded, no
+    // cap on significant digits, no exponent.
+    void setnych_data() {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("grosze przy milionach") << 1234567.89 << "1234567,89";
+        QTest::newRow("suma raportu") << 275872837995.72 << "275872837995,72";
+        QTest::newRow("1E20") << 1e20 << "100000000000000000000,00";
+        QTest::newRow("minus zero") << -0.001 << "0,00";
+        QTest::newRow("połowa w górę, bo powyżej") << 0.125000000001 << "0,13";
+        QTest::newRow("zero") << 0.0 << "0,00";
+    }
+    void setnych() {
+        QFETCH(double, x);
+        QFETCH(QString, tekst);
+        QCOMPARE(TekstSetnych(x, pl), tekst);
+        QCOMPARE(TekstSetnych(x, c), QString(tekst).replace(QLatin1Char(','), QLatin1Char('.')));
+    }
+
+    // What two decimals show is what is judged: the decimal rounding of the
+    // double as Qt's own formatting makes it, for values at the halves and
+    // one unit in the last place either side.
+    void jakPokazane_data() {
+        QTest::addColumn<double>("x");
+        for (const double srodek : {0.895, 0.9049, 0.905, 0.915, 0.885, 1.225})
+            for (const double x :
+                 {std::nextafter(srodek, 0.0), srodek, std::nextafter(srodek, 2.0)})
+                QTest::newRow(qPrintable(QString::number(x, 'g', 17))) << x;
+    }
+    void jakPokazane() {
+        QFETCH(double, x);
+        const QString pokazane = QString::number(x, 'f', 2);
+        QCOMPARE(JakPokazane(x, 2), pokazane.toDouble());
+        QCOMPARE(TekstStaly(x, 4, 2, c), pokazane);
+    }
+
+    // The C library's locale changes nothing of what the program writes.
+    void niezaleznieOdLocaleC() {
+        const char* przed = std::setlocale(LC_NUMERIC, nullptr);
+        const std::string zapamietane = przed ? przed : "C";
+        if (!std::setlocale(LC_NUMERIC, "pl_PL.UTF-8"))
+            QSKIP("pl_PL.UTF-8 is not generated on this system");
+        const QString staly = TekstStaly(1.5, 4, 2, c);
+        const QString setne = TekstSetnych(1.5, c);
+        std::setlocale(LC_NUMERIC, zapamietane.c_str());
+        QCOMPARE(staly, QStringLiteral("1.50"));
+        QCOMPARE(setne, QStringLiteral("1.50"));
     }
 
     // One reading for fields, files and imports: a comma or a point on every

@@ -640,6 +640,20 @@ private slots:
         QVERIFY(odczyt.Ostrzezenie());
     }
 
+    // A name the catalogue does not know is told, with its window; the
+    // value stays the default.
+    void nieznaneNazwy() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=1\n[Okno0]\nSymbol=O3\nTypOkna=9 skrzydłowe\n"
+                                 "MaterialRamy=PCV\nUwagi=\n"),
+                 0);
+        QCOMPARE(p.GetOkno(QStringLiteral("O3"))->TypOkna, 1001);
+        QCOMPARE(zbieracz.ile(), 1);
+        QVERIFY2(zbieracz.ostatni().contains(QStringLiteral("okno O3 – typ okna „9 skrzydłowe”")),
+                 qPrintable(zbieracz.ostatni()));
+    }
+
     // A building stored with an attic but no ground floor reads with one,
     // as the project panel shows it.
     void poddaszeZParterem() {

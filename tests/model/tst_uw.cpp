@@ -130,6 +130,26 @@ private slots:
         QVERIFY(std::abs(p.USrednie() - 1.4) < 1e-12);
     }
 
+    // A window without thermal data is left out of the mean, and the mean
+    // says what it covers: 1.0 and a window without Ug make 1.00 (not 0.50).
+    void sredniaBezOkienBezDanych() {
+        TZestawienieStolarki p;
+        p.SetParter(true);
+        p.AddOkno(QStringLiteral("A"));
+        p.AddOkno(QStringLiteral("B"));
+        Ustaw(*p.GetOkno(QStringLiteral("A")), 1001, 1000, 1000, 1.0, 1.0, 0, 0, 0);
+        Ustaw(*p.GetOkno(QStringLiteral("B")), 1001, 1000, 1000, 0, 1.0, 0, 0, 0);
+        p.GetOkno(QStringLiteral("A"))->SetLiczba(POZIOM_PARTER, 0, 1);
+        p.GetOkno(QStringLiteral("B"))->SetLiczba(POZIOM_PARTER, 0, 1);
+        const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+        QVERIFY(u.u && std::abs(*u.u - 1.0) < 1e-12);
+        QCOMPARE(u.okien, 1);
+        QCOMPARE(u.bezDanych, 1);
+        QCOMPARE(TZestawienieStolarki::TekstZakresuUsr(u),
+                 QStringLiteral("(1 z 2 okien; 1 bez danych)"));
+        QCOMPARE(p.PowierzchniaOkien(), 2.0); // its area counts still
+    }
+
     void sredniaPustegoProjektu() {
         TZestawienieStolarki p;
         QCOMPARE(p.USrednie(), 0.0);

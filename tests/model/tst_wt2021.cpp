@@ -5,6 +5,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 class TestWT2021 : public QObject {
     Q_OBJECT
 
@@ -52,6 +54,47 @@ private slots:
                  QStringLiteral("brak danych"));
     }
 
+    // The verdict compares what is shown: a window whose Uw shows 0,91 fails
+    // 0,90, whatever a rounding by 0.01 would make of it; the line says the
+    // same digits.
+    void jakPokazane_data() {
+        QTest::addColumn<double>("uw");
+        for (const double srodek : {0.895, 0.9049, 0.905, 0.915, 0.885})
+            for (const double x :
+                 {std::nextafter(srodek, 0.0), srodek, std::nextafter(srodek, 2.0)})
+                QTest::newRow(qPrintable(QString::number(x, 'g', 17))) << x;
+    }
+    void jakPokazane() {
+        QFETCH(double, uw);
+        const QString pokazane = QString::number(uw, 'f', 2);
+        const TOcenaWT o = OcenWT2021(RODZAJ_OKNO, 20, uw, true);
+        QCOMPARE(o.wynik, pokazane.toDouble() <= 0.9 ? TWynikWT::Spelnia : TWynikWT::NieSpelnia);
+        if (o.wynik == TWynikWT::NieSpelnia)
+            QVERIFY(TekstOcenyWT(o).endsWith(QStringLiteral("(") +
+                                             QString(pokazane).replace('.', ',') + ")"));
+    }
+
+    // A Uw that is no physical value (a negative dR, a zero width) is never
+    // judged; a window without width, height, Ug or Uf has no data.
+    void bezDanych_data() {
+        QTest::addColumn<double>("szerokosc");
+        QTest::addColumn<double>("dR");
+        QTest::newRow("ujemne dR") << 1200.0 << -1.0;
+        QTest::newRow("zerowa szerokość") << 0.0 << 0.0;
+    }
+    void bezDanych() {
+        QFETCH(double, szerokosc);
+        QFETCH(double, dR);
+        TOkno o(QStringLiteral("O1"));
+        o.Szerokosc = szerokosc;
+        o.Wysokosc = 1500;
+        o.Ug = 1.1;
+        o.Uf = 1.3;
+        o.dR = dR;
+        QVERIFY(!o.UwZDanymi());
+        QCOMPARE(OcenWT2021(o, 20).wynik, TWynikWT::BrakDanych);
+    }
+
     // A window without width, height, Ug or Uf has no data: never passed
     // off as complying; the project's lines say which.
     void projekt() {
@@ -74,7 +117,7 @@ private slots:
         QVERIFY(!z.Spelnia());
         QCOMPARE(TekstZgodnosciWT(z), QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)"));
         QCOMPARE(TekstBezDanychWT(z),
-                 QStringLiteral("Bez danych cieplnych: 1 (O8) – Uśr je obejmuje"));
+                 QStringLiteral("Bez danych cieplnych: 1 (O8) – nieujęte w Uśr"));
         p.DelOkno("O2");
         QCOMPARE(TekstZgodnosciWT(ZgodnoscWT2021(p)),
                  QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna z danymi cieplnymi"));

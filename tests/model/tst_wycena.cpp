@@ -57,20 +57,20 @@ private slots:
         QTest::addColumn<double>("cena");
         QTest::addColumn<QString>("komunikat");
         QTest::newRow("300 mm szerokości") << 1001 << 300.0 << 1400.0 << 3 << 20 << 5 << -1.0
-                                           << "Wymiary skrzydla I-go poza cennikiem!";
+                                           << "Wymiary skrzydła I-go poza cennikiem!";
         QTest::newRow("301 mm szerokości")
             << 1001 << 301.0 << 1400.0 << 3 << 20 << 0 << double(c.Cena(T::PCV, 0, 14, 4)) << "";
         QTest::newRow("2500 mm wysokości")
             << 1001 << 1600.0 << 2500.0 << 3 << 20 << 5 << 256.0 << "";
         QTest::newRow("2501 mm wysokości") << 1001 << 1600.0 << 2501.0 << 3 << 20 << 5 << -1.0
-                                           << "Wymiary skrzydla I-go poza cennikiem!";
+                                           << "Wymiary skrzydła I-go poza cennikiem!";
         QTest::newRow("3001 po 333,33 mm")
             << 3001 << 1000.0 << 1000.0 << 3 << 20 << 0 << 3.0 * c.Cena(T::PCV, 0, 10, 4) << "";
         QTest::newRow("3001 po 500 mm")
             << 3001 << 1500.0 << 1000.0 << 3 << 20 << 0 << 3.0 * c.Cena(T::PCV, 0, 10, 5) << "";
         QTest::newRow("drugie skrzydło poza cennikiem")
             << 3003 << 1000.0 << 600.0 << 3 << 20 << 0 << -1.0
-            << "Wymiary skrzydla II-go poza cennikiem!";
+            << "Wymiary skrzydła II-go poza cennikiem!";
         QTest::newRow("aluminium 25") << 2001 << 1200.0 << 1400.0 << 0 << 25 << 0 << -1.0
                                       << brakCeny + "\r\nI-go skrzydła\r\nII-go skrzydła";
         QTest::newRow("aluminium bez tabeli")

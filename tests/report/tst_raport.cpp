@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
+
 namespace {
 
 // A project with n windows O1 … On, each of them the same.
@@ -84,7 +86,7 @@ private slots:
         QVERIFY(r.GenerujRaport());
         QCOMPARE(d.GotoweStrony(), 1);
         QVERIFY(d.Znajdz(QStringLiteral("Średni ważony współczynnik przenikania ciepła dla całego "
-                                        "projektu: 0,00 W/m2K")));
+                                        "projektu: brak (brak okien)")));
         QVERIFY(d.Znajdz(QStringLiteral("Łączne pole powierzchni wszystkich okien dla całego "
                                         "projektu: 0,00 m2")));
         QVERIFY(!d.Znajdz(QStringLiteral("Opcje projektu:")));
@@ -176,6 +178,9 @@ private slots:
         QTest::newRow("2 piętra") << false << 2 << true << "parter; 2 piętra; poddasze; ";
         QTest::newRow("5 pięter") << false << 5 << false << "parter; 5 pięter; ";
         QTest::newRow("1 piętro") << true << 1 << false << "podpiwniczenie; parter; 1 piętro; ";
+        QTest::newRow("22 piętra") << false << 22 << false << "parter; 22 piętra; ";
+        QTest::newRow("25 pięter") << false << 25 << false << "parter; 25 pięter; ";
+        QTest::newRow("12 pięter") << false << 12 << false << "parter; 12 pięter; ";
     }
     void kondygnacje() {
         QFETCH(bool, piwnica);
@@ -197,6 +202,28 @@ private slots:
         QCOMPARE(wartosc->prostokat.top(), etykieta->prostokat.top());
         QVERIFY(Blisko(TDokumentTestowy::Mm(wartosc->prostokat.left() - etykieta->prostokat.left()),
                        300));
+    }
+
+    // Money keeps its grosze however large: a window's price and the totals.
+    void groszeCen() {
+        TZestawienieStolarki p;
+        p.SetParter(true);
+        p.AddOkno(QStringLiteral("O1"));
+        TOkno& o = *p.GetOkno(QStringLiteral("O1"));
+        o.Szerokosc = o.Wysokosc = 1000;
+        o.CenaOkna = 1234567.89;
+        o.SetLiczba(POZIOM_PARTER, 0, 223456);
+        TDokumentTestowy d;
+        TRaport r(p, d);
+        r.UstawMarginesy(dwadziescia);
+        r.DodajWycene = true;
+        r.GenerujRaport();
+        auto jest = [&d](const QString& t) {
+            return std::any_of(d.teksty.begin(), d.teksty.end(),
+                               [&t](const auto& x) { return x.tresc.contains(t); });
+        };
+        QVERIFY(jest(QStringLiteral("1234567,89 zł/szt.")));
+        QVERIFY(jest(QStringLiteral("netto:  275871602427,84 zł"))); // 1234567,89 × 223456
     }
 
     // Only what is ticked is printed; an empty value moves on by its label.

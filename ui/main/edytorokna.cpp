@@ -285,7 +285,7 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
     // The reason of no price is the price calculation's, shown here only.
     const TWycena wycena = projekt.CenaNetto(okno);
     const double cena = wycena.Cena;
-    CenaEd->setText(cena != -1 ? TekstStaly(cena, 7, 2) : TEKST_BRAK_CENY);
+    CenaEd->setText(cena != -1 ? TekstSetnych(cena) : TEKST_BRAK_CENY);
     if (dv) {
         BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()));
         BrakWycenyBBtn->setToolTip(wycena.Komunikat);
@@ -334,7 +334,8 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
 
     RodzajCB->setCurrentIndex(okno.Rodzaj);
-    UwOknaEd->setText(TekstStaly(okno.Uw(), 4, 2));
+    const std::optional<double> uw = okno.UwZDanymi();
+    UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
     PokazWT2021(OcenWT2021(okno, projekt.TemperaturaWewnetrzna));
     PokazCene(projekt, okno);
     Rysuj(okno);
@@ -367,10 +368,12 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         o.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
     // A number field the user left as it was shown keeps the window's own
-    // value, exactly: its text may be a rounding of it, or a suggestion.
+    // value, exactly: its text may be a rounding of it, or a suggestion. A
+    // negative value is never taken.
     auto liczba = [this](const QLineEdit* pole, double& cel) {
-        if (!Nietkniete(pole))
-            cel = LiczbaZTekstu(pole->text());
+        const double x = LiczbaZTekstu(pole->text());
+        if (!Nietkniete(pole) && x >= 0)
+            cel = x;
     };
     liczba(SzerokoscEd, o.Szerokosc);
     liczba(WysokoscEd, o.Wysokosc);
@@ -395,7 +398,11 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
         if (!okno.JestDV())
             o.CenaOkna = -1;
     } else if (okno.JestDV() || !Nietkniete(CenaEd)) {
-        o.CenaOkna = BrakCeny(CenaEd->text()) ? -1 : LiczbaZTekstu(CenaEd->text());
+        const double cena = LiczbaZTekstu(CenaEd->text());
+        if (BrakCeny(CenaEd->text()))
+            o.CenaOkna = -1;
+        else if (cena >= 0)
+            o.CenaOkna = cena;
     }
     const QString uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
     if (RozdzielWiersze(uwagi) != RozdzielWiersze(okno.Uwagi))

@@ -111,9 +111,10 @@ void TObslugaPliku::Importuj() {
 bool TObslugaPliku::ImportujPlik(const QString& sciezka) {
     if (projekt_.Otwarty())
         return false;
-    if (!projekt_.Importuj(sciezka).Ok()) {
+    const TWynikPliku w = projekt_.Importuj(sciezka);
+    if (!w.Ok()) {
         dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, TYTUL_IMPORTU,
-                           KOMUNIKAT_IMPORT_NIEUDANY);
+                           ZPowodem(KOMUNIKAT_IMPORT_NIEUDANY, sciezka, w.powod));
         return false;
     }
     dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU,

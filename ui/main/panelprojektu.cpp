@@ -201,6 +201,10 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     pogrubiona.setBold(true);
     PrzeliczCenyBBtn->setFont(pogrubiona);
     sumy->addWidget(PrzeliczCenyBBtn, 5, 1);
+    // What the mean covers, beside the button, where the sums leave room.
+    ZakresUsrST = new QLabel(this);
+    ZakresUsrST->setObjectName(QStringLiteral("ZakresUsrST"));
+    sumy->addWidget(ZakresUsrST, 5, 0);
     connect(PrzeliczCenyBBtn, &QPushButton::clicked, this, &TPanelProjektu::przeliczCeny);
 
     glowny->addWidget(stopka);
@@ -236,7 +240,9 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     ObiektEd->setText(p.Obiekt);
     InwestorEd->setText(p.Inwestor);
     ProjektantEd->setText(p.Projektant);
-    DataTP->setDate(p.Data.date());
+    // A project without a date shows today's, and keeps none until one is set.
+    DataTP->setDate(p.Data.isValid() ? p.Data.date() : QDate::currentDate());
+    pokazanaData_ = DataTP->date();
     PodpiwniczenieCB->setChecked(p.Podpiwniczenie());
     ParterCB->setChecked(p.Parter());
     LiczbaPieterSpinEd->setValue(p.LiczbaPieter());
@@ -251,12 +257,14 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     PromoKobaltEd->setText(TekstOgolny(p.DVPromocjaKobaltowe));
     PromoDVLineEd->setText(TekstOgolny(p.DVPromocjaDVline));
     PromoFormaEd->setText(TekstOgolny(p.DVPromocjaForma));
-    SredniWazonyUEd->setText(Staly(p.USrednie(), 4));
+    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    SredniWazonyUEd->setText(u.u ? Staly(*u.u, 4) : QStringLiteral("brak"));
+    ZakresUsrST->setText(QStringLiteral("Uśr: ") + TZestawienieStolarki::TekstZakresuUsr(u));
     const TSumyCen sumy = p.SumyCen();
-    SumaCenaOkienEd->setText(Staly(sumy.SumaCenOkien, 12));
-    SumaCenaMontazEd->setText(Staly(sumy.SumaCenMontazu, 12));
-    LacznePolePowOkienEd->setText(Staly(p.PowierzchniaOkien(), 12));
-    CenaZaMetrKwEd->setText(Staly(sumy.CenaZaM2Netto, 12));
+    SumaCenaOkienEd->setText(TekstSetnych(sumy.SumaCenOkien));
+    SumaCenaMontazEd->setText(TekstSetnych(sumy.SumaCenMontazu));
+    LacznePolePowOkienEd->setText(TekstSetnych(p.PowierzchniaOkien()));
+    CenaZaMetrKwEd->setText(TekstSetnych(sumy.CenaZaM2Netto));
     TempWewEd->setText(TekstOgolny(p.TemperaturaWewnetrzna));
     const TZgodnoscWT z = ZgodnoscWT2021(p);
     ZgodnoscWTST->setText(TekstZgodnosciWT(z));
@@ -281,27 +289,29 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     d.Obiekt = ObiektEd->text();
     d.Inwestor = InwestorEd->text();
     d.Projektant = ProjektantEd->text();
-    if (DataTP->date() != p.Data.date())
-        d.Data = QDateTime(DataTP->date(), p.Data.time());
+    if (DataTP->date() != pokazanaData_)
+        d.Data = QDateTime(DataTP->date(), p.Data.isValid() ? p.Data.time() : QTime(0, 0));
     poziomy.Podpiwniczenie = PodpiwniczenieCB->isChecked();
     poziomy.Parter = ParterCB->isChecked();
     poziomy.LiczbaPieter = LiczbaPieterSpinEd->value();
     poziomy.Poddasze = PoddaszeCB->isChecked();
-    auto liczba = [this](const QLineEdit* pole, double& cel) {
+    // A value out of its field's range is never taken.
+    auto liczba = [this](const QLineEdit* pole, double& cel, double maks = 1e308) {
         const auto it = pokazane_.constFind(pole);
-        if (it == pokazane_.constEnd() || *it != pole->text())
-            cel = LiczbaZTekstu(pole->text());
+        const double x = LiczbaZTekstu(pole->text());
+        if ((it == pokazane_.constEnd() || *it != pole->text()) && x >= 0 && x <= maks)
+            cel = x;
     };
     liczba(KursEd, d.KursEuro);
-    liczba(StawkaVatEd, d.StawkaVat);
-    liczba(RabatDodEd, d.RabatDodatkowy);
+    liczba(StawkaVatEd, d.StawkaVat, 100);
+    liczba(RabatDodEd, d.RabatDodatkowy, 100);
     liczba(CenaMontazEd, d.CenaMontazuOkna);
     d.ZakresCzynnosci = ZakresCzynnosciEd->text();
     liczba(TempWewEd, d.TemperaturaWewnetrzna);
-    liczba(PromoKlimaEd, d.DVPromocjaKlima);
-    liczba(PromoKobaltEd, d.DVPromocjaKobaltowe);
-    liczba(PromoDVLineEd, d.DVPromocjaDVline);
-    liczba(PromoFormaEd, d.DVPromocjaForma);
+    liczba(PromoKlimaEd, d.DVPromocjaKlima, 100);
+    liczba(PromoKobaltEd, d.DVPromocjaKobaltowe, 100);
+    liczba(PromoDVLineEd, d.DVPromocjaDVline, 100);
+    liczba(PromoFormaEd, d.DVPromocjaForma, 100);
 }
 
 void TPanelProjektu::Resetuj() {
@@ -321,4 +331,5 @@ void TPanelProjektu::Resetuj() {
     TempWewEd->setText(QStringLiteral("20"));
     ZgodnoscWTST->clear();
     BezDanychWTST->clear();
+    ZakresUsrST->clear();
 }

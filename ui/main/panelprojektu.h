@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QHash>
 #include <QWidget>
 
@@ -35,6 +36,7 @@ public:
     QCheckBox *PodpiwniczenieCB, *ParterCB, *PoddaszeCB;
     QLineEdit* TempWewEd;                 // design indoor temperature ti, °C
     QLabel *ZgodnoscWTST, *BezDanychWTST; // the project's WT 2021 lines
+    QLabel* ZakresUsrST;                  // the windows Uśr covers
     QSpinBox* LiczbaPieterSpinEd;
     QLineEdit *KursEd, *StawkaVatEd, *RabatDodEd, *CenaMontazEd, *ZakresCzynnosciEd;
     QLineEdit *PromoKlimaEd, *PromoKobaltEd, *PromoDVLineEd, *PromoFormaEd;
@@ -51,4 +53,5 @@ private:
 
     // The text of every number field as the show step left it.
     QHash<const QLineEdit*, QString> pokazane_;
+    QDate pokazanaData_;
 };

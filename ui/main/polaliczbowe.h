@@ -8,8 +8,8 @@ class TDialogi;
 // The number field rules of the main window. On leaving a field its text is
 // read as a decimal number (LiczbaZTekstu: a comma or a point, whatever the
 // locale; 0 when it is not a number) and written back in the general form; a
-// value out of range brings a message and the focus back to the field,
-// keeping the value as written back.
+// value out of range is never kept: it brings a message, the value the field
+// had when the user entered it, and the focus back to the field.
 
 // CenaLubBrak: a price, or "brak" (or nothing) for none, which stays "brak".
 enum class TZakresPola { NieUjemna, Procent, CenaLubBrak };

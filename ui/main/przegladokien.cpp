@@ -79,14 +79,17 @@ public:
             liczba(UG, o.Ug, TekstOgolny(o.Ug));
             liczba(UF, o.Uf, TekstOgolny(o.Uf));
             liczba(PSIG, o.Psi_g, TekstOgolny(o.Psi_g));
-            liczba(UW, ocena.uw, TekstStaly(ocena.uw, 4, 2));
+            if (ocena.wynik == TWynikWT::BrakDanych)
+                liczba(UW, -1, QStringLiteral("–"));
+            else
+                liczba(UW, ocena.uw, TekstStaly(ocena.uw, 4, 2));
             w.teksty[RODZAJ] = NazwaRodzaju(o.Rodzaj);
             liczba(UMAX, ocena.umax,
                    ocena.umax < 0 ? QStringLiteral("–") : TekstStaly(ocena.umax, 4, 2));
             w.teksty[WYNIK] = TekstWynikuWT(ocena.wynik);
             liczba(SZTUK, o.SumaOkien(), QString::number(o.SumaOkien()));
-            liczba(POLE, pole, TekstStaly(pole, 12, 2));
-            liczba(CENA, cena, cena == -1 ? QStringLiteral("brak") : TekstStaly(cena, 12, 2));
+            liczba(POLE, pole, TekstSetnych(pole));
+            liczba(CENA, cena, cena == -1 ? QStringLiteral("brak") : TekstSetnych(cena));
             w.problem = ocena.wynik == TWynikWT::NieSpelnia || ocena.wynik == TWynikWT::BrakDanych;
             wiersze_.push_back(std::move(w));
         }

@@ -179,10 +179,10 @@ private slots:
         QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
         QVERIFY(e->BrakWycenyBBtn->isEnabled());
         QCOMPARE(e->BrakWycenyBBtn->toolTip(),
-                 QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
+                 QStringLiteral("Wymiary skrzydła I-go poza cennikiem!"));
         e->BrakWycenyBBtn->click();
         QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Informacja"));
-        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Wymiary skrzydla I-go poza cennikiem!"));
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Wymiary skrzydła I-go poza cennikiem!"));
         // No longer list-priced: "brak" stays no price through a show, a
         // pass through the field and a commit; a number typed is the price.
         Wpisz(e->UfEd, "1,3");
@@ -544,21 +544,35 @@ private slots:
         };
         e->SzerokoscEd->setText("2000");
         e->WysokoscEd->setText("1500");
+        e->UgEd->setText("1,1");
+        e->UfEd->setText("1,3");
         const QImage przed = e->OknoImage->pixmap().toImage();
         e->WybierzTypOknaBBtn->click();
         QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
         QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
         QCOMPARE(Okno("O1").TypOkna, 5037);
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(Okno("O1").Uw(), 4, 2));
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*Okno("O1").UwZDanymi(), 4, 2));
         QVERIFY(e->OknoImage->pixmap().toImage() != przed);
     }
 
+    // A negative value is never kept: the field gets back what it had, and
+    // the window never holds it.
     void ujemnaSzerokosc() {
-        Wpisz(e->SzerokoscEd, "-5");
+        e->SzerokoscEd->setText("900");
+        e->RefreshUwOkna->click();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QTest::mouseClick(e->SzerokoscEd, Qt::LeftButton);
+        QTest::keyClick(e->SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e->SzerokoscEd, QStringLiteral("-5"));
+        QTest::keyClick(e->SzerokoscEd, Qt::Key_Tab);
         QCOMPARE(d->OstatniKomunikat(),
                  QStringLiteral("Podana wartość nie może być mniejsza od 0!"));
-        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("-5"));
+        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("900"));
+        e->SzerokoscEd->setText("-7"); // even one the rule has not seen
+        e->RefreshUwOkna->click();
+        QCOMPARE(Okno("O1").Szerokosc, 900.0);
         Wpisz(e->PsiGEd, "x");
         QCOMPARE(e->PsiGEd->text(), QStringLiteral("0"));
     }

@@ -208,7 +208,8 @@ private slots:
         e->UfEd->setText("1,3");
         e->PsiGEd->setText("0,08");
         e->LgEd->setText("4520");
-        QCOMPARE(e->UwOknaEd->text(), QStringLiteral("0,00")); // not before a recalculation
+        // Not before a recalculation: a window without its sizes and U has no Uw.
+        QCOMPARE(e->UwOknaEd->text(), QStringLiteral("brak danych"));
         e->RefreshUwOkna->click();
         QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,36"));
         f->ElementStolarkiPanel->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2"));
@@ -244,9 +245,10 @@ private slots:
                                   << "abc"
                                   << "0"
                                   << "";
+        // A value out of range is never kept: the old one comes back.
         QTest::newRow("kurs -1") << "KursEd"
                                  << "-1"
-                                 << "-1"
+                                 << "0"
                                  << "Podana wartość nie może być mniejsza od 0!";
         QTest::newRow("kurs 4,25") << "KursEd"
                                    << " 4,250 "
@@ -254,11 +256,11 @@ private slots:
                                    << "";
         QTest::newRow("VAT 150") << "StawkaVatEd"
                                  << "150"
-                                 << "150"
+                                 << "0"
                                  << "Podana wartość musi być w zakresie od 0% do 100%!";
         QTest::newRow("rabat -0,5") << "RabatDodEd"
                                     << "-0,5"
-                                    << "-0,5"
+                                    << "0"
                                     << "Podana wartość musi być w zakresie od 0% do 100%!";
         QTest::newRow("promocja 100") << "PromoFormaEd"
                                       << "100"
@@ -271,12 +273,50 @@ private slots:
         QFETCH(QString, pokazane);
         QFETCH(QString, komunikat);
         f->Nowy();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
         auto* e = f->StolarkaPanel->findChild<QLineEdit*>(pole);
         QVERIFY(e);
-        e->setText(wpisane);
-        emit e->editingFinished();
+        // Typed as a user types it, and left with Tab.
+        QTest::mouseClick(e, Qt::LeftButton);
+        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e, wpisane);
+        QTest::keyClick(e, Qt::Key_Tab);
         QCOMPARE(e->text(), pokazane);
         QCOMPARE(d->OstatniKomunikat(), komunikat);
+        // Committed, the project holds what the field shows.
+        QTest::mouseClick(f->StolarkaPanel->PrzeliczCenyBBtn, Qt::LeftButton);
+        if (pole == QLatin1String("KursEd"))
+            QCOMPARE(f->Projekt()->KursEuro, LiczbaZTekstu(pokazane));
+    }
+
+    // A price keeps its grosze: shown whole, kept exactly through an edit of
+    // another field, and a price typed stored as typed.
+    void cenaZGroszami() {
+        const QString plik = katalog.filePath(QStringLiteral("ceny.tmv"));
+        Otwarty(QStringLiteral("ceny.tmv"), [](TZestawienieStolarki& p) {
+            p.AddOkno(QStringLiteral("O1"));
+            p.GetOkno(QStringLiteral("O1"))->CenaOkna = 1234567.89;
+        });
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Wybierz(QStringLiteral("O1"));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("1234567,89"));
+        QTest::mouseClick(e->SzerokoscEd, Qt::LeftButton);
+        QTest::keyClick(e->SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e->SzerokoscEd, QStringLiteral("900"));
+        QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
+        TZestawienieStolarki z;
+        QCOMPARE(WczytajProjekt(z, plik), WYNIK_OK);
+        QCOMPARE(z.GetOkno(QStringLiteral("O1"))->Szerokosc, 900.0);
+        QCOMPARE(z.GetOkno(QStringLiteral("O1"))->CenaOkna, 1234567.89);
+        QTest::mouseClick(e->CenaEd, Qt::LeftButton);
+        QTest::keyClick(e->CenaEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e->CenaEd, QStringLiteral("9876543,216"));
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(f->Projekt()->GetOkno(QStringLiteral("O1"))->CenaOkna, 9876543.216);
+        QCOMPARE(e->CenaEd->text(), QStringLiteral("9876543,22"));
     }
 
     void zapisZamknijOtworz() {
@@ -444,8 +484,11 @@ private slots:
         f->Importuj();
         QCOMPARE(d->komunikaty.size(), 1);
         QCOMPARE(d->komunikaty[0].rodzaj, TRodzajKomunikatu::Blad);
+        // With the file and why: the line that holds no number.
         QCOMPARE(d->OstatniKomunikat(),
-                 QStringLiteral("Próba importu projektu z pliku zakończyła się niepowodzeniem."));
+                 QStringLiteral("Próba importu projektu z pliku zakończyła się niepowodzeniem.\n") +
+                     QDir::toNativeSeparators(avk) +
+                     QStringLiteral(": w wierszu 2 pliku powinna być liczba, a jest „dwa”"));
         QVERIFY(!f->Projekt());
         QVERIFY(f->StolarkaTree->topLevelItemCount() == 0);
         QVERIFY(f->Polecenia->FileImportArvoKTA->isEnabled());
@@ -763,7 +806,7 @@ private slots:
         QVERIFY(f->StolarkaPanel->ZgodnoscWTST->text().startsWith(
             QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)")));
         QCOMPARE(f->StolarkaPanel->BezDanychWTST->text(),
-                 QStringLiteral("Bez danych cieplnych: 1 (O10) – Uśr je obejmuje"));
+                 QStringLiteral("Bez danych cieplnych: 1 (O10) – nieujęte w Uśr"));
 
         d->przyOknie = [](QDialog& okno) {
             auto* przeglad = qobject_cast<TPrzegladOkienForm*>(&okno);
