@@ -227,12 +227,16 @@ private slots:
         const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
         if (soffice.isEmpty())
             QSKIP("LibreOffice is not installed");
-        for (int okien : {0, 3}) {
+        // Empty, without pieces, and as it is.
+        for (int okien : {0, 1, 3}) {
             TZestawienieStolarki p;
             Projekt(p);
             if (okien == 0)
                 while (p.LiczbaOkienWLiscie() > 0)
                     p.DelOkno(p.Okno(0)->Symbol());
+            if (okien == 1)
+                for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
+                    p.Okno(i)->LiczbaOkien = TLiczbaOkien(p.Okno(i)->LiczbaOkien.Wiersze());
             const QString plik = katalog.filePath(QStringLiteral("lo%1.xlsx").arg(okien));
             QVERIFY(EksportujZestawienie(p, plik, TFormatEksportu::Xlsx));
             QProcess lo;
