@@ -167,12 +167,54 @@ inline char16_t Kod(char c) {
     return static_cast<char16_t>(static_cast<unsigned char>(c));
 }
 
+// The blanks Polish writes between groups of digits ("1 200"): a space,
+// a no-break space or a narrow one.
+inline bool OdstepGrupy(char16_t c) {
+    return c == u' ' || c == u'\u00a0' || c == u'\u202f' || c == u'\u2009';
+}
+
 inline char ZnakLiczby(char16_t c, char16_t wlasny) {
     if (c == u',' || c == u'.' || c == wlasny)
         return '.';
     if ((c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'e' || c == u'E')
         return static_cast<char>(c);
-    return 0; // letters, blanks inside, thousands separators
+    if (OdstepGrupy(c))
+        return ' ';
+    return 0; // letters, other blanks, thousands separators
+}
+
+// Blanks stand only between groups of the integer part: one to three
+// digits, then groups of exactly three ("1 200", "12 345 678,5"); they are
+// dropped. False for a blank anywhere else ("12 00", "1 2", "1,2 3").
+bool BezOdstepowGrup(char* bufor, std::size_t* n) {
+    std::size_t i = 0;
+    if (i < *n && (bufor[i] == '+' || bufor[i] == '-'))
+        ++i;
+    std::size_t cyfr = 0;
+    while (i + cyfr < *n && bufor[i + cyfr] >= '0' && bufor[i + cyfr] <= '9')
+        ++cyfr;
+    if (cyfr < 1 || cyfr > 3)
+        return false;
+    std::size_t j = i + cyfr; // where the next group's blank stands
+    std::size_t pisz = j;
+    while (j < *n && bufor[j] == ' ') {
+        for (std::size_t k = 1; k <= 3; ++k) {
+            if (j + k >= *n || bufor[j + k] < '0' || bufor[j + k] > '9')
+                return false;
+        }
+        if (j + 4 < *n && bufor[j + 4] >= '0' && bufor[j + 4] <= '9')
+            return false;
+        for (std::size_t k = 1; k <= 3; ++k)
+            bufor[pisz++] = bufor[j + k];
+        j += 4;
+    }
+    for (; j < *n; ++j) {
+        if (bufor[j] == ' ')
+            return false;
+        bufor[pisz++] = bufor[j];
+    }
+    *n = pisz;
+    return true;
 }
 
 template <typename Tekst> bool Czytaj(const Tekst& tekst, char16_t wlasny, double* wynik) {
@@ -181,13 +223,17 @@ template <typename Tekst> bool Czytaj(const Tekst& tekst, char16_t wlasny, doubl
     char bufor[MAX_DLUGOSC_LICZBY + 1];
     std::size_t n = 0;
     int separatorow = 0;
+    bool odstepy = false;
     for (auto c : tekst) {
         const char z = ZnakLiczby(Kod(c), wlasny);
         if (z == 0)
             return false;
         separatorow += z == '.';
+        odstepy = odstepy || z == ' ';
         bufor[n++] = z;
     }
+    if (odstepy && !BezOdstepowGrup(bufor, &n))
+        return false;
     return separatorow <= 1 && ZBufora(bufor, n, wynik);
 }
 
@@ -209,6 +255,33 @@ bool CzytajLiczbe(QByteArrayView ascii, double* wynik) {
             return false;
     }
     return Czytaj(t, u'.', wynik);
+}
+
+namespace {
+
+bool Calkowita(bool liczba, double x, int64_t* wynik, int64_t lo, int64_t hi) {
+    // 2^63 is the first double past INT64_MAX.
+    if (!liczba || x != std::trunc(x) || x < -9223372036854775808.0 || x >= 9223372036854775808.0)
+        return false;
+    const auto n = static_cast<int64_t>(x);
+    if (n < lo || n > hi)
+        return false;
+    *wynik = n;
+    return true;
+}
+
+} // namespace
+
+bool CzytajCalkowita(QStringView tekst, int64_t* wynik, int64_t lo, int64_t hi) {
+    double x = 0;
+    const bool liczba = CzytajLiczbe(tekst, &x);
+    return Calkowita(liczba, x, wynik, lo, hi);
+}
+
+bool CzytajCalkowita(QByteArrayView ascii, int64_t* wynik, int64_t lo, int64_t hi) {
+    double x = 0;
+    const bool liczba = CzytajLiczbe(ascii, &x);
+    return Calkowita(liczba, x, wynik, lo, hi);
 }
 
 double LiczbaZTekstu(QStringView tekst, const QLocale& locale) {

@@ -1,6 +1,7 @@
 #include "plikprofilu.h"
 
 #include "kodowanie.h"
+#include "liczby.h"
 
 #include <algorithm>
 #include <charconv>
@@ -80,6 +81,14 @@ bool RowneBezWielkosci::operator()(QByteArrayView a, QByteArrayView b) const noe
 
 bool CzytajLiczbeCalkowita(QByteArrayView t, int32_t* wynik) {
     t = BezBialych(t);
+    // "1 200" as Polish writes thousands.
+    if (t.contains(' ')) {
+        int64_t n = 0;
+        if (!CzytajCalkowita(t, &n, INT32_MIN, INT32_MAX))
+            return false;
+        *wynik = static_cast<int32_t>(n);
+        return true;
+    }
     bool ujemna = false;
     if (t.startsWith('-') || t.startsWith('+')) {
         ujemna = t.startsWith('-');

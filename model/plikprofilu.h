@@ -28,7 +28,8 @@ struct RowneBezWielkosci {
 };
 } // namespace sekcyjne
 
-// Integer text as the files hold it: decimal, or hexadecimal with 0x, 0X or $.
+// Integer text as the files hold it: decimal (digit groups may stand apart,
+// "1 200"), or hexadecimal with 0x, 0X or $.
 bool CzytajLiczbeCalkowita(QByteArrayView tekst, int32_t* wynik);
 
 class TPlikProfilu;

@@ -500,7 +500,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
 
     const QString program = CzytajTekst(info, "Program");
     if (!program.isEmpty() && program.compare(QStringLiteral("Termivo"), Qt::CaseInsensitive)) {
-        ZglosBlad(QStringLiteral("Error"), QStringLiteral("Plik nie jest formatu Termivo!"));
+        ZglosBlad(QStringLiteral("Błąd"), QStringLiteral("Plik nie jest formatu Termivo!"));
         return WYNIK_BLAD;
     }
 

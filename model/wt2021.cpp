@@ -98,22 +98,36 @@ TZgodnoscWT ZgodnoscWT2021(const TZestawienieStolarki& projekt) {
     return z;
 }
 
-QString TekstZgodnosciWT(const TZgodnoscWT& z) {
+QString ListaSymboli(const QStringList& symbole, int symboli) {
+    // One name more than the limit is shown rather than "i 1 inne".
+    if (symboli < 0 || symbole.size() <= symboli + 1)
+        return symbole.join(QStringLiteral(", "));
+    const qsizetype reszta = symbole.size() - symboli;
+    return symbole.mid(0, symboli).join(QStringLiteral(", ")) +
+           QStringLiteral(" i %1 %2")
+               .arg(reszta)
+               .arg(Odmiana(reszta, QStringLiteral("inne"), QStringLiteral("inne"),
+                            QStringLiteral("innych")));
+}
+
+QString TekstZgodnosciWT(const TZgodnoscWT& z, int symboli) {
+    if (z.okien == 0)
+        return QStringLiteral("Zgodność z WT 2021: brak okien");
     if (!z.nieSpelnia.isEmpty())
         return QStringLiteral("Zgodność z WT 2021: nie spełnia %1 z %2 (%3)")
             .arg(z.nieSpelnia.size())
             .arg(z.okien)
-            .arg(z.nieSpelnia.join(QStringLiteral(", ")));
+            .arg(ListaSymboli(z.nieSpelnia, symboli));
     // Windows without data are never counted as complying.
     return z.bezDanych.isEmpty()
                ? QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna")
                : QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna z danymi cieplnymi");
 }
 
-QString TekstBezDanychWT(const TZgodnoscWT& z) {
+QString TekstBezDanychWT(const TZgodnoscWT& z, int symboli) {
     if (z.bezDanych.isEmpty())
         return QString();
     return QStringLiteral("Bez danych cieplnych: %1 (%2) – nieujęte w Uśr")
         .arg(z.bezDanych.size())
-        .arg(z.bezDanych.join(QStringLiteral(", ")));
+        .arg(ListaSymboli(z.bezDanych, symboli));
 }

@@ -52,6 +52,10 @@ struct TZgodnoscWT {
     bool Spelnia() const { return nieSpelnia.isEmpty() && bezDanych.isEmpty(); }
 };
 TZgodnoscWT ZgodnoscWT2021(const TZestawienieStolarki& projekt);
-// The project panel's and the report's lines of it.
-QString TekstZgodnosciWT(const TZgodnoscWT& z);
-QString TekstBezDanychWT(const TZgodnoscWT& z); // empty when every window has data
+// The project panel's and the report's lines of it, naming every symbol, or
+// the first `symboli` of them and "i 37 innych" for the rest.
+QString TekstZgodnosciWT(const TZgodnoscWT& z, int symboli = -1);
+QString TekstBezDanychWT(const TZgodnoscWT& z,
+                         int symboli = -1); // empty when every window has data
+// The symbols joined with commas, cut as above.
+QString ListaSymboli(const QStringList& symbole, int symboli = -1);

@@ -29,6 +29,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -193,7 +194,7 @@ int Niemieszczace(TMainForm& f, QWidget* panel, const QString& nazwa) {
                      przewijanie->viewport()->height());
         ++n;
     }
-    const QRect klient(0, 0, TMainForm::SZEROKOSC_KLIENTA, f.height());
+    const QRect klient(0, 0, f.width(), f.height());
     const QRect widac(przewijanie->viewport()->mapTo(&f, QPoint(0, 0)),
                       przewijanie->viewport()->size());
     for (QWidget* w : panel->findChildren<QWidget*>()) {
@@ -261,6 +262,15 @@ int main(int argc, char* argv[]) {
         niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel,
                                        QStringLiteral("edytor ") + QString::fromUtf8(s));
     }
+    // The same on a large screen: the panels take the room they get.
+    f.resize(1600, 1000);
+    Wybierz(f, QFileInfo(przyklad).fileName());
+    Zapisz(&f, QStringLiteral("panel_projektu_duze"));
+    niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu (duże)"));
+    Wybierz(f, QStringLiteral("O2"));
+    Zapisz(&f, QStringLiteral("edytor_O2_duze"));
+    niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel, QStringLiteral("edytor (duże)"));
+    f.resize(f.minimumSize());
     dialogi.przyOknie = [](QDialog& okno) {
         auto* podglad = qobject_cast<TPrnPrvForm*>(&okno);
         if (!podglad)
@@ -338,6 +348,25 @@ int main(int argc, char* argv[]) {
     oProgramie.show();
     Zapisz(&oProgramie, QStringLiteral("o_programie"));
     oProgramie.hide();
+
+    // Forty windows that fail WT 2021 never widen the project panel.
+    f.Zamknij();
+    const QString czterdziesci = tymczasowy.filePath(QStringLiteral("40 okien.tmv"));
+    {
+        TZestawienieStolarki p;
+        Przyklady(p);
+        for (int i = 1; i <= 40; ++i) {
+            const QString s = QStringLiteral("OKNO-NIESPELNIAJACE-%1").arg(i);
+            p.AddOkno(s);
+            p.CopyOknoParams(QStringLiteral("O1"), s);
+        }
+        if (ZapiszProjekt(p, czterdziesci) != WYNIK_OK || !f.OtworzPlik(czterdziesci)) {
+            std::fprintf(stderr, "cannot open the project of forty windows\n");
+            return 1;
+        }
+    }
+    Zapisz(&f, QStringLiteral("panel_projektu_40_okien"));
+    niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu (40 okien)"));
 
     std::printf("%d obrazów\n", zapisane);
     if (niemieszczace > 0)

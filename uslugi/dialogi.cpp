@@ -41,9 +41,9 @@ TDialogi::Odpowiedz TDialogiQt::Pytanie(QWidget* rodzic, const QString& tytul,
 TDialogi::Odpowiedz TDialogiQt::Potwierdzenie(QWidget* rodzic, const QString& tytul,
                                               const QString& tresc) {
     QMessageBox okno(QMessageBox::Question, tytul, tresc, QMessageBox::NoButton, rodzic);
-    QPushButton* tak = okno.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole);
-    QPushButton* nie = okno.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    QPushButton* anuluj = okno.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* tak = okno.addButton(QStringLiteral("&Tak"), QMessageBox::YesRole);
+    QPushButton* nie = okno.addButton(QStringLiteral("&Nie"), QMessageBox::NoRole);
+    QPushButton* anuluj = okno.addButton(QStringLiteral("Anuluj"), QMessageBox::RejectRole);
     okno.setEscapeButton(anuluj);
     okno.exec();
     if (okno.clickedButton() == tak)
@@ -77,7 +77,7 @@ std::optional<QString> TDialogiQt::Tekst(QWidget* rodzic, const QString& tytul,
     });
     auto* przyciski = new QDialogButtonBox(&okno);
     przyciski->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-    przyciski->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    przyciski->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
     uklad->addWidget(przyciski);
     QObject::connect(przyciski, &QDialogButtonBox::accepted, &okno, &QDialog::accept);
     QObject::connect(przyciski, &QDialogButtonBox::rejected, &okno, &QDialog::reject);

@@ -25,10 +25,10 @@ public:
                            const QString& tresc) = 0;
     // Yes/No with the question icon ("Pytanie" boxes).
     virtual Odpowiedz Pytanie(QWidget* rodzic, const QString& tytul, const QString& tresc) = 0;
-    // Yes/No/Cancel confirmation ("&Yes", "&No", "Cancel"); closing it is Cancel.
+    // Yes/No/Cancel confirmation ("&Tak", "&Nie", "Anuluj"); closing it is Cancel.
     virtual Odpowiedz Potwierdzenie(QWidget* rodzic, const QString& tytul,
                                     const QString& tresc) = 0;
-    // A one-line input box with OK and Cancel; nothing for Cancel.
+    // A one-line input box with OK and "Anuluj"; nothing for Anuluj.
     virtual std::optional<QString> Tekst(QWidget* rodzic, const QString& tytul,
                                          const QString& etykieta, const QString& poczatkowy,
                                          int maxDlugosc) = 0;

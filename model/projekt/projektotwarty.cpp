@@ -29,6 +29,11 @@ TWynikPliku Blad(const QString& powod = QString()) {
     return {TWynikPliku::Kod::Blad, powod};
 }
 
+// A file the reader refused, with its message given.
+TWynikPliku Odrzucony() {
+    return {TWynikPliku::Kod::Blad, QString(), true};
+}
+
 } // namespace
 
 TProjektOtwarty::TProjektOtwarty(QObject* rodzic) : QObject(rodzic) {}
@@ -95,7 +100,7 @@ TWynikPliku TProjektOtwarty::Otworz(const QString& sciezka, bool tylkoDoOdczytu)
     auto projekt = std::make_unique<TZestawienieStolarki>();
     TOdczytProjektu odczyt;
     if (WczytajProjektZBajtow(*projekt, bajty, QLocale(), &odczyt) != WYNIK_OK)
-        return Blad();
+        return Odrzucony();
     Wyczysc();
     if (blokada_ && !tylkoDoOdczytu && !blokada_->Zajmij(sciezka))
         tylkoDoOdczytu = true; // taken in the meantime
@@ -133,7 +138,7 @@ TWynikPliku TProjektOtwarty::Przywroc(const TKopiaOdzysku& kopia) {
     auto projekt = std::make_unique<TZestawienieStolarki>();
     TOdczytProjektu odczyt;
     if (WczytajProjektZBajtow(*projekt, bajty, QLocale(), &odczyt) != WYNIK_OK)
-        return Blad();
+        return Odrzucony();
     Wyczysc();
     odczyt_ = odczyt;
     uszkodzony_ = odczyt.Ostrzezenie();

@@ -24,6 +24,8 @@ struct TWynikPliku {
     };
     Kod kod = Kod::Ok;
     QString powod;
+    // The reader has told the user why through the notifier already.
+    bool zgloszony = false;
     bool Ok() const { return kod == Kod::Ok; }
 };
 

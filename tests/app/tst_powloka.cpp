@@ -1,14 +1,18 @@
+#include "dialogi.h"
 #include "oprogramie.h"
 #include "pomoc.h"
 #include "splash.h"
 #include "tlumaczenia.h"
 #include "wersja.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -105,6 +109,54 @@ private slots:
         QVERIFY(teksty.contains(QStringLiteral("S&kopiuj\tCtrl+C")));
         QFileDialog plik;
         QCOMPARE(plik.labelText(QFileDialog::Reject), QStringLiteral("Anuluj"));
+        // What Qt's Polish translation lacks: the print dialog's page range
+        // and two-sided printing.
+        QPrinter drukarka(QPrinter::HighResolution);
+        QPrintDialog druk(&drukarka);
+        QStringList przyciski;
+        for (const QAbstractButton* b : druk.findChildren<QAbstractButton*>())
+            przyciski << b->text();
+        for (const char* t : {"Strony", "Wyłączony", "Wzdłuż dłuższej krawędzi"})
+            QVERIFY2(przyciski.contains(QString::fromUtf8(t)), qPrintable(przyciski.join(u'|')));
+        for (const char* t : {"Pages", "Off", "Long side binding"})
+            QVERIFY(!przyciski.contains(QString::fromUtf8(t)));
+    }
+
+    // The program's own boxes in Polish: the close question and the symbol
+    // box, their buttons clicked as a user clicks them.
+    void pytaniaPoPolsku() {
+        TDialogiQt dialogi;
+        QString tytul;
+        QStringList przyciski;
+        auto kliknij = [&](const QString& ktory) {
+            QTimer::singleShot(0, [&, ktory] {
+                QWidget* okno = QApplication::activeModalWidget();
+                QVERIFY(okno);
+                tytul = okno->windowTitle();
+                przyciski.clear();
+                QAbstractButton* cel = nullptr;
+                for (QAbstractButton* b : okno->findChildren<QAbstractButton*>()) {
+                    przyciski << b->text();
+                    if (b->text() == ktory)
+                        cel = b;
+                }
+                QVERIFY(cel);
+                QTest::mouseClick(cel, Qt::LeftButton);
+            });
+        };
+        kliknij(QStringLiteral("Anuluj"));
+        QCOMPARE(dialogi.Potwierdzenie(nullptr, QStringLiteral("Potwierdzenie"),
+                                       QStringLiteral("Czy chcesz zapisać zmiany?")),
+                 TDialogi::Odpowiedz::Anuluj);
+        QCOMPARE(tytul, QStringLiteral("Potwierdzenie"));
+        QCOMPARE(przyciski, (QStringList{"&Tak", "&Nie", "Anuluj"}));
+        kliknij(QStringLiteral("&Nie"));
+        QCOMPARE(dialogi.Potwierdzenie(nullptr, QStringLiteral("Potwierdzenie"), QString()),
+                 TDialogi::Odpowiedz::Nie);
+        kliknij(QStringLiteral("Anuluj"));
+        QVERIFY(!dialogi.Tekst(nullptr, QStringLiteral("Symbol okna"),
+                               QStringLiteral("Podaj symbol nowego okna:"), QString(), 255));
+        QCOMPARE(przyciski, (QStringList{"OK", "Anuluj"}));
     }
 
     // A document present is handed to the desktop; one absent is not.

@@ -47,3 +47,9 @@ inline void WybierzZListy(QComboBox* lista, const QString& tekst) {
     QTest::mouseClick(widok->viewport(), Qt::LeftButton, {}, widok->visualRect(i).center());
     QTRY_VERIFY(!widok->window()->isVisible());
 }
+
+// The title the window manager shows: the "[*]" mark resolved by Qt.
+inline QString TytulOkna(QWidget* w) {
+    w->winId();
+    return w->windowHandle() ? w->windowHandle()->title() : QString();
+}

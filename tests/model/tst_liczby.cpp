@@ -162,7 +162,7 @@ private slots:
     }
 
     // One reading for fields, files and imports: a comma or a point on every
-    // locale, no thousands separators.
+    // locale, blanks between digit groups, no other thousands separators.
     void czytanie_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("liczba");
@@ -175,9 +175,20 @@ private slots:
         QTest::newRow("plus") << "+7" << true << 7.0;
         QTest::newRow("wykładnik") << "1,5E20" << true << 1.5e20;
         QTest::newRow("mały") << "1E-5" << true << 1e-5;
-        QTest::newRow("grupy") << "1 500" << false << 0.0;
+        // Digit groups as Polish writes them; other group marks are no number.
+        QTest::newRow("grupy") << "1 500" << true << 1500.0;
+        QTest::newRow("grupy, ułamek") << "-12 345 678,25" << true << -12345678.25;
+        QTest::newRow("spacja twarda") << "1\u00A0200" << true << 1200.0;
+        QTest::newRow("spacja wąska") << "1\u202F200" << true << 1200.0;
+        QTest::newRow("grupa krótka") << "12 00" << false << 0.0;
+        QTest::newRow("grupa długa") << "1 2000" << false << 0.0;
+        QTest::newRow("pierwsza długa") << "1200 000" << false << 0.0;
+        QTest::newRow("dwie spacje") << "1  200" << false << 0.0;
+        QTest::newRow("w ułamku") << "1,200 5" << false << 0.0;
+        QTest::newRow("przed znakiem") << "- 200" << false << 0.0;
         QTest::newRow("grupy i ułamek") << "1.500,25" << false << 0.0;
-        QTest::newRow("spacja twarda") << "1\u00A0500" << false << 0.0;
+        QTest::newRow("tabulator") << "1\t500" << false << 0.0;
+        QTest::newRow("dwa przecinki") << "12,5,3" << false << 0.0;
         QTest::newRow("tekst") << "abc" << false << 0.0;
         QTest::newRow("pusty") << "" << false << 0.0;
         QTest::newRow("nieskończoność") << "inf" << false << 0.0;
@@ -196,9 +207,41 @@ private slots:
             if (liczba)
                 QCOMPARE(x, wartosc);
         }
+        // A file's bytes: ASCII only (its other blanks come decoded).
         const QByteArray ascii = tekst.toUtf8();
         double y = 0;
-        QCOMPARE(CzytajLiczbe(QByteArrayView(ascii), &y), liczba);
+        const bool jestAscii = ascii.size() == tekst.size();
+        QCOMPARE(CzytajLiczbe(QByteArrayView(ascii), &y), liczba && jestAscii);
+        if (liczba && jestAscii)
+            QCOMPARE(y, wartosc);
+    }
+
+    // Whole numbers for counts and codes, from fields and files alike.
+    void calkowite_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("liczba");
+        QTest::addColumn<qint64>("wartosc");
+        QTest::newRow("zwykła") << "70" << true << qint64(70);
+        QTest::newRow("grupy") << "1 200" << true << qint64(1200);
+        QTest::newRow("ujemna") << "-3" << true << qint64(-3);
+        QTest::newRow("ułamek") << "1,5" << false << qint64(0);
+        QTest::newRow("tekst") << "abc" << false << qint64(0);
+        QTest::newRow("poza int32") << "2147483648" << false << qint64(0);
+        QTest::newRow("najmniejsza") << "-2147483648" << true << qint64(INT32_MIN);
+    }
+    void calkowite() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, liczba);
+        QFETCH(qint64, wartosc);
+        int64_t n = -99;
+        QCOMPARE(CzytajCalkowita(tekst, &n, INT32_MIN, INT32_MAX), liczba);
+        if (liczba)
+            QCOMPARE(n, wartosc);
+        n = -99;
+        const QByteArray bajty = tekst.toLatin1();
+        QCOMPARE(CzytajCalkowita(QByteArrayView(bajty), &n, INT32_MIN, INT32_MAX), liczba);
+        if (liczba)
+            QCOMPARE(n, wartosc);
     }
 };
 

@@ -335,7 +335,7 @@ private slots:
                  wynik);
         QCOMPARE(zbieracz.ile(), wynik ? 1 : 0);
         if (wynik) {
-            QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Error"));
+            QCOMPARE(zbieracz.komunikaty[0].tytul, QStringLiteral("Błąd"));
             QCOMPARE(zbieracz.ostatni(), QStringLiteral("Plik nie jest formatu Termivo!"));
             QCOMPARE(p.LiczbaOkienWLiscie(), 0);
         }
@@ -614,6 +614,24 @@ private slots:
         QCOMPARE(p.LiczbaOkienWLiscie(), 3);
         QCOMPARE(odczyt.niekompletny, uszkodzony);
         QCOMPARE(zbieracz.ile(), uszkodzony ? 1 : 0);
+    }
+
+    // Numbers written by hand with their thousands apart, as Polish writes
+    // them (a space, or the code page's no-break space), read whole.
+    void grupyCyfr() {
+        QByteArray bajty = DoCp1250(QStringLiteral(
+            "[Projekt]\nParter=1\nKursEuro=4 321,5\n[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\n"
+            "Szerokosc=1 200\nWysokosc=2\u00a0400\nLiczbaNaParterNaStrone0=1 200\n"
+            "Lg=12 00\n"));
+        bajty.replace("\n", "\r\n");
+        TZestawienieStolarki p;
+        QCOMPARE(WczytajProjektZBajtow(p, bajty), 0);
+        const TOkno& o = *p.GetOkno(QStringLiteral("A"));
+        QCOMPARE(p.KursEuro, 4321.5);
+        QCOMPARE(o.Szerokosc, 1200.0);
+        QCOMPARE(o.Wysokosc, 2400.0);
+        QCOMPARE(o.GetLiczba(QStringLiteral("parter"), 0), 1200);
+        QCOMPARE(o.Lg, 0.0); // no group of three: no number, the default
     }
 
     // Windows that cannot be read are named with their sections, and the

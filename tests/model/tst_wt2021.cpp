@@ -125,6 +125,30 @@ private slots:
         QVERIFY(ZgodnoscWT2021(p).Spelnia());
         QCOMPARE(TekstZgodnosciWT(ZgodnoscWT2021(p)),
                  QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna"));
+        // No windows: nothing complies or fails.
+        p.DelOkno("O1");
+        QCOMPARE(TekstZgodnosciWT(ZgodnoscWT2021(p)),
+                 QStringLiteral("Zgodność z WT 2021: brak okien"));
+    }
+
+    // A long list names the first few and how many more, in correct Polish.
+    void listaSymboli_data() {
+        QTest::addColumn<int>("ile");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("wszystkie") << 3 << "A1, A2, A3";
+        QTest::newRow("o jeden więcej") << 4 << "A1, A2, A3, A4";
+        QTest::newRow("dwa inne") << 5 << "A1, A2, A3 i 2 inne";
+        QTest::newRow("pięć innych") << 8 << "A1, A2, A3 i 5 innych";
+        QTest::newRow("22 inne") << 25 << "A1, A2, A3 i 22 inne";
+    }
+    void listaSymboli() {
+        QFETCH(int, ile);
+        QFETCH(QString, tekst);
+        QStringList symbole;
+        for (int i = 1; i <= ile; ++i)
+            symbole << QStringLiteral("A%1").arg(i);
+        QCOMPARE(ListaSymboli(symbole, 3), tekst);
+        QCOMPARE(ListaSymboli(symbole), symbole.join(QStringLiteral(", ")));
     }
 
     // The two keys: written, read back, defaulted in a file without them,

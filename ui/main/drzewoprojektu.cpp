@@ -19,7 +19,8 @@ constexpr int ROLA_ID = Qt::UserRole;
 
 TDrzewoProjektu::TDrzewoProjektu(QWidget* rodzic) : QTreeWidget(rodzic) {
     setObjectName(QStringLiteral("StolarkaTree"));
-    setFixedWidth(137);
+    // The Part's width is the least; the splitter beside it gives more.
+    setMinimumWidth(137);
     setHeaderHidden(true);
     setIndentation(15);
     setMouseTracking(true);
@@ -134,6 +135,8 @@ void TDrzewoProjektu::Oznacz(const TZestawienieStolarki& p) {
         return;
     static const QIcon nieSpelnia = IkonaPolecenia(TIkona::NieSpelniaWT);
     static const QIcon bezDanych = IkonaPolecenia(TIkona::BrakDanychWT);
+    static const QIcon spelnia = IkonaPolecenia(TIkona::SpelniaWT);
+    static const QIcon brakWymagan = IkonaPolecenia(TIkona::BrakWymaganWT);
     for (int i = 0; i < korzen->childCount(); ++i) {
         QTreeWidgetItem* w = korzen->child(i);
         const TOkno* o = p.OknoId(IdWezla(w));
@@ -141,9 +144,13 @@ void TDrzewoProjektu::Oznacz(const TZestawienieStolarki& p) {
             w->setText(0, o->Symbol());
         const TWynikWT wynik =
             o ? OcenWT2021(*o, p.TemperaturaWewnetrzna).wynik : TWynikWT::Spelnia;
-        const QIcon& znak = wynik == TWynikWT::NieSpelnia   ? nieSpelnia
+        // Every row carries a mark, so the symbols stand in one column.
+        static const QIcon zaden;
+        const QIcon& znak = !o                              ? zaden
+                            : wynik == TWynikWT::NieSpelnia ? nieSpelnia
                             : wynik == TWynikWT::BrakDanych ? bezDanych
-                                                            : QIcon();
+                            : wynik == TWynikWT::Spelnia    ? spelnia
+                                                            : brakWymagan;
         if (w->icon(0).cacheKey() != znak.cacheKey())
             w->setIcon(0, znak);
         const QString podpowiedz =

@@ -41,16 +41,14 @@ namespace {
 
 // The value of a whole-number field, or nothing when its text is not one.
 std::optional<int64_t> Calkowita(const QLineEdit* e) {
-    bool ok = false;
-    const qlonglong n = e->text().trimmed().toLongLong(&ok);
-    return ok ? std::optional<int64_t>(n) : std::nullopt;
+    int64_t n = 0;
+    return CzytajCalkowita(e->text(), &n) ? std::optional<int64_t>(n) : std::nullopt;
 }
 
 // A code or count from its text: a 32-bit whole number, 0 when it is not one.
 int32_t Int32ZTekstu(const QString& tekst) {
-    bool ok = false;
-    const int n = tekst.trimmed().toInt(&ok);
-    return ok ? n : 0;
+    int64_t n = 0;
+    return CzytajCalkowita(tekst, &n, INT32_MIN, INT32_MAX) ? static_cast<int32_t>(n) : 0;
 }
 
 QStringList WierszeNotatki(const QString& tekst) {
@@ -323,6 +321,8 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
     SkrzydloCB->hide();
+    // The type's sashes; the other rows keep their kinds out of sight.
+    SkrzydlaVLE->PokazSkrzydla(LiczbaSkrzydel(okno.TypOkna));
     SzerokoscNawiewnikaED->setText(QString::number(okno.SzerokoscNawiewnika));
     {
         const QSignalBlocker cisza(LiczbaNawiewnikowSE);
@@ -369,10 +369,10 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
         o.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
     // A number field the user left as it was shown keeps the window's own
     // value, exactly: its text may be a rounding of it, or a suggestion. A
-    // negative value is never taken.
+    // negative value, or text that is no number, is never taken.
     auto liczba = [this](const QLineEdit* pole, double& cel) {
-        const double x = LiczbaZTekstu(pole->text());
-        if (!Nietkniete(pole) && x >= 0)
+        double x = 0;
+        if (!Nietkniete(pole) && CzytajLiczbe(pole->text(), &x) && x >= 0)
             cel = x;
     };
     liczba(SzerokoscEd, o.Szerokosc);
@@ -398,10 +398,10 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
         if (!okno.JestDV())
             o.CenaOkna = -1;
     } else if (okno.JestDV() || !Nietkniete(CenaEd)) {
-        const double cena = LiczbaZTekstu(CenaEd->text());
+        double cena = 0;
         if (BrakCeny(CenaEd->text()))
             o.CenaOkna = -1;
-        else if (cena >= 0)
+        else if (CzytajLiczbe(CenaEd->text(), &cena) && cena >= 0)
             o.CenaOkna = cena;
     }
     const QString uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));

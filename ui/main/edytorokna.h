@@ -103,6 +103,7 @@ protected:
 
 private:
     void UtworzPola();
+    void UstawKolejnosc();
     QWidget* UtworzWymiaryITyp();
     QWidget* UtworzParametry();
     QWidget* UtworzNawiewniki();

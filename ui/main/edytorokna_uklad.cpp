@@ -138,6 +138,7 @@ void TEdytorOkna::UtworzPola() {
     lewa->addStretch();
     gora->addLayout(lewa);
     gora->addWidget(UtworzWymiaryITyp(), 1);
+    gora->addStretch(1);
     glowny->addLayout(gora);
 
     glowny->addWidget(UtworzParametry());
@@ -163,10 +164,57 @@ void TEdytorOkna::UtworzPola() {
     dol->setColumnStretch(1, 1);
     dol->setRowStretch(1, 1);
     glowny->addLayout(dol, 1);
+    UstawKolejnosc();
+}
+
+// Tab walks the fields as a user reads them, the buttons last; Tab in the
+// remarks leaves them.
+void TEdytorOkna::UstawKolejnosc() {
+    UwagiMemo->setTabChangesFocus(true);
+    QWidget* const kolejne[] = {
+        SymbolOknaEd,
+        RodzajCB,
+        SzerokoscEd,
+        WysokoscEd,
+        TypOknaCB,
+        SkrzydlaVLE,
+        UgEd,
+        UfEd,
+        MaterialRamyCB,
+        PsiGEd,
+        dRamyEd,
+        LgEd,
+        dREd,
+        LiczbaNawiewnikowSE,
+        SzerokoscNawiewnikaED,
+        CenaEd,
+        OknaNaKondSG,
+        UwagiMemo,
+        ZmSymbBitBtn,
+        RefreshUwOkna,
+        BrakWycenyBBtn,
+        WybierzTypOknaBBtn,
+        SetAllTypOknaBBtn,
+        SetAllOtwSkrzBBtn,
+        UgBBtn,
+        SetAllUgBBtn,
+        UfBBtn,
+        SetAllUfBBtn,
+        Psi_gBBtn,
+        SetAllPsigBBtn,
+        SetAlldRamyBBtn,
+        PodpowLgBBtn,
+        dRBBtn,
+        SetAlldRBBtn,
+    };
+    for (std::size_t i = 1; i < std::size(kolejne); ++i)
+        setTabOrder(kolejne[i - 1], kolejne[i]);
 }
 
 QWidget* TEdytorOkna::UtworzWymiaryITyp() {
     auto* w = new QWidget(this);
+    // As wide as the longest type name needs, in a wide panel too.
+    w->setMaximumWidth(560);
     auto* uklad = new QVBoxLayout(w);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->setSpacing(2);
@@ -381,8 +429,9 @@ QWidget* TEdytorOkna::UtworzParametry() {
     ++wiersze[0];
     waskie(dREd);
     wiersz(0, QStringLiteral("dR"), dREd, QStringLiteral("m²K/W"), nullptr, dRBBtn, SetAlldRBBtn);
-    uklad->setColumnMinimumWidth(KOLUMN - 1, 10);
-    uklad->setColumnStretch(KOLUMN - 1, 1);
+    // The two columns side by side; a wide panel's room goes after them.
+    uklad->setColumnMinimumWidth(KOLUMN - 1, 24);
+    uklad->setColumnStretch(2 * KOLUMN, 1);
     return g;
 }
 

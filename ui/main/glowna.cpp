@@ -8,6 +8,7 @@
 #include "polecenia.h"
 #include "strazpol.h"
 #include "stronastartowa.h"
+#include "ustawienia.h"
 #include "ustawpola.h"
 #include "ustawpoziomy.h"
 #include "ustawprojekt.h"
@@ -23,6 +24,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -44,13 +46,13 @@ TMainForm::TMainForm(TDialogi& dialogi, QWidget* rodzic)
         [this](const QString& r) { return pliki_->ObokProjektu(r); });
     PolaczPolecenia();
     statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->setSizeGripEnabled(false); // the window keeps its size
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(SZEROKOSC_KLIENTA, WYSOKOSC_KLIENTA + menuBar()->sizeHint().height());
+    // The classic size is the one a first run opens with and the least the
+    // window takes; after that it opens where and as large as it was left.
+    setMinimumSize(NajmniejszyRozmiar());
+    resize(NajmniejszyRozmiar());
     if (const QScreen* ekran = QGuiApplication::primaryScreen())
         move(ekran->availableGeometry().center() - rect().center());
+    PrzywrocUklad();
     connect(&projekt_, &TProjektOtwarty::zmieniono, this, &TMainForm::PoZmianie);
     connect(&projekt_, &TProjektOtwarty::otwarto, this, &TMainForm::PoOtwarciu);
     connect(&projekt_, &TProjektOtwarty::stanPliku, this, &TMainForm::UstawStan);
@@ -65,14 +67,39 @@ TMainForm::~TMainForm() {
     disconnect(&projekt_, nullptr, this, nullptr);
 }
 
+namespace {
+
+const QString KLUCZ_GEOMETRII = QStringLiteral("Okno/Geometria");
+const QString KLUCZ_PODZIALU = QStringLiteral("Okno/Podzial");
+
+} // namespace
+
+QSize TMainForm::NajmniejszyRozmiar() const {
+    return {SZEROKOSC_KLIENTA, WYSOKOSC_KLIENTA + menuBar()->sizeHint().height()};
+}
+
+void TMainForm::PrzywrocUklad() {
+    const auto u = UstawieniaProgramu();
+    restoreGeometry(u->value(KLUCZ_GEOMETRII).toByteArray());
+    podzial_->restoreState(u->value(KLUCZ_PODZIALU).toByteArray());
+}
+
+void TMainForm::ZapamietajUklad() {
+    const auto u = UstawieniaProgramu();
+    u->setValue(KLUCZ_GEOMETRII, saveGeometry());
+    u->setValue(KLUCZ_PODZIALU, podzial_->saveState());
+}
+
 void TMainForm::UtworzPanele() {
-    auto* srodek = new QWidget(this);
-    auto* uklad = new QHBoxLayout(srodek);
-    uklad->setContentsMargins(0, 0, 0, 0);
-    StolarkaTree = new TDrzewoProjektu(srodek);
+    podzial_ = new QSplitter(Qt::Horizontal, this);
+    podzial_->setObjectName(QStringLiteral("PodzialOkna"));
+    podzial_->setChildrenCollapsible(false);
+    StolarkaTree = new TDrzewoProjektu(podzial_);
     connect(StolarkaTree, &TDrzewoProjektu::wybrano, this, &TMainForm::ObsluzWybor);
     connect(StolarkaTree, &TDrzewoProjektu::usun, this, &TMainForm::UsunOkno);
-    uklad->addWidget(StolarkaTree);
+    auto* srodek = new QWidget(podzial_);
+    auto* uklad = new QHBoxLayout(srodek);
+    uklad->setContentsMargins(0, 0, 0, 0);
 
     StolarkaPanel = new TPanelProjektu(dialogi_);
     ElementStolarkiPanel = new TEdytorOkna(dialogi_);
@@ -90,8 +117,11 @@ void TMainForm::UtworzPanele() {
     // With no project the start page stands where the panels do.
     StronaStartowa = new TStronaStartowa(srodek);
     uklad->addWidget(StronaStartowa, 1);
-    // With neither panel shown the tree stays at the left edge.
-    uklad->addStretch(0);
+    // The panels take most of what the window gains, the tree some of it
+    // for long symbols.
+    podzial_->setStretchFactor(0, 1);
+    podzial_->setStretchFactor(1, 5);
+    podzial_->setSizes({StolarkaTree->minimumWidth(), SZEROKOSC_KLIENTA});
     connect(StolarkaPanel, &TPanelProjektu::przeliczCeny, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::przeliczUw, this, &TMainForm::ObsluzWybor);
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienSymbol, this, &TMainForm::ZmienSymbol);
@@ -99,7 +129,7 @@ void TMainForm::UtworzPanele() {
             &TMainForm::PrzypiszWszystkim);
     // A new type, kind or opening kind is stored, recomputed and drawn at once.
     connect(ElementStolarkiPanel, &TEdytorOkna::zmienionoTyp, this, &TMainForm::ObsluzWybor);
-    setCentralWidget(srodek);
+    setCentralWidget(podzial_);
 }
 
 void TMainForm::PolaczPolecenia() {
@@ -114,7 +144,6 @@ void TMainForm::PolaczPolecenia() {
     connect(p.FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(p.FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
     connect(p.PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);
-    connect(Polecenia, &TPoleceniaGlowne::drukuj, this, &TMainForm::DrukujZestawienie);
     connect(p.FileExitTA, &QAction::triggered, this, &QWidget::close);
     connect(p.EditUndo1, &QAction::triggered, this, &TMainForm::Cofnij);
     connect(p.EditRedo1, &QAction::triggered, this, &TMainForm::Ponow);
@@ -140,10 +169,12 @@ void TMainForm::UstawStan() {
                              projekt_.Historia().NazwaPonowienia());
     StronaStartowa->setVisible(!jest);
     StolarkaTree->UstawNazwe(projekt_.Nazwa());
-    QString tytul = QStringLiteral("Termivo - [%1]").arg(projekt_.Nazwa());
+    // Unsaved changes mark the title the platform's way: "[dom.tmv]*".
+    QString tytul = QStringLiteral("Termivo - [%1][*]").arg(projekt_.Nazwa());
     if (projekt_.TylkoDoOdczytu())
         tytul += QStringLiteral(" (tylko do odczytu)");
     setWindowTitle(tytul);
+    setWindowModified(jest && projekt_.Zmieniony());
 }
 
 void TMainForm::Blad(const QString& tresc) {
@@ -358,9 +389,10 @@ void TMainForm::PrzegladOkien() {
 
 void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
     // Ended by the system: the recovery copy is written, nothing is asked.
-    if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij())
+    if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij()) {
+        ZapamietajUklad();
         zdarzenie->accept();
-    else
+    } else
         zdarzenie->ignore();
 }
 

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QPageLayout;
+class QSplitter;
 class TDrzewoProjektu;
 class TEdytorOkna;
 class TObslugaPliku;
@@ -109,6 +110,11 @@ protected:
 private:
     void UtworzPanele();
     void PolaczPolecenia();
+    // The window's least size (the classic one); its place, size and the
+    // tree's width as the user left them.
+    QSize NajmniejszyRozmiar() const;
+    void PrzywrocUklad();
+    void ZapamietajUklad();
     // The views after the project changed, after another was opened, and
     // after its name or state changed.
     void PoZmianie(const TZmiana& zmiana);
@@ -129,6 +135,7 @@ private:
     TDialogi& dialogi_;
     TOdbiorcaPowiadomien odbiorca_;
     TProjektOtwarty projekt_;
+    QSplitter* podzial_ = nullptr; // the tree beside the panels
     TOstatnieProjekty* ostatnie_ = nullptr;
     TObslugaPliku* pliki_ = nullptr;
     TZestawieniaProjektu* zestawienia_ = nullptr;

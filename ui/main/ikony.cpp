@@ -209,6 +209,19 @@ void Rysuj(QPainter& p, TIkona ikona, const TPedzel& k) {
     case TIkona::Ponow:
         Strzalka(p, k, ikona == TIkona::Cofnij);
         break;
+    case TIkona::SpelniaWT:
+    case TIkona::BrakWymaganWT: {
+        const bool spelnia = ikona == TIkona::SpelniaWT;
+        p.setPen(Qt::NoPen);
+        p.setBrush(k(spelnia ? ZIELONY : QColor(0xc3, 0xc8, 0xd0)));
+        p.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+        p.setPen(QPen(k(PAPIER), 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        if (spelnia)
+            p.drawPolyline(QPolygonF({QPointF(7, 12.5), QPointF(10.5, 16), QPointF(17, 8.5)}));
+        else
+            p.drawLine(QPointF(7.5, 12), QPointF(16.5, 12));
+        break;
+    }
     case TIkona::NieSpelniaWT:
     case TIkona::BrakDanychWT:
     case TIkona::Pomoc: {

@@ -21,9 +21,11 @@ enum class TIkona {
     Kalkulator,
     Cofnij,
     Ponow,
-    NieSpelniaWT, // a window that fails WT 2021 (the tree)
-    BrakDanychWT, // a window without thermal data (the tree)
-    Pomoc,        // the manual
+    NieSpelniaWT,  // a window that fails WT 2021 (the tree)
+    BrakDanychWT,  // a window without thermal data (the tree)
+    SpelniaWT,     // a window that complies (the tree)
+    BrakWymaganWT, // a window WT 2021 sets no limit for (the tree)
+    Pomoc,         // the manual
 };
 
 QIcon IkonaPolecenia(TIkona ikona);

@@ -38,7 +38,7 @@ TObslugaPliku::TObslugaPliku(TProjektOtwarty& projekt, TDialogi& dialogi,
                              std::function<std::unique_ptr<TPolecenie>()> oczekujace)
     : QObject(&okno), projekt_(projekt), dialogi_(dialogi), ostatnie_(ostatnie), okno_(okno),
       zatwierdz_(std::move(zatwierdz)), oczekujace_(std::move(oczekujace)),
-      katalogOtwierania_(QCoreApplication::applicationDirPath()), zegarOdzysku_(new QTimer(this)) {
+      zegarOdzysku_(new QTimer(this)) {
     zegarOdzysku_->setInterval(60 * 1000);
     connect(zegarOdzysku_, &QTimer::timeout, this, &TObslugaPliku::ZapiszOdzysk);
     zegarOdzysku_->start();
@@ -58,12 +58,31 @@ QString TObslugaPliku::ObokProjektu(const QString& rozszerzenie) const {
     return info.dir().filePath(info.completeBaseName() + QLatin1Char('.') + rozszerzenie);
 }
 
+namespace {
+
+QString KatalogDokumentow() {
+    const QString d = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return d.isEmpty() ? QDir::currentPath() : d;
+}
+
+} // namespace
+
+QString TObslugaPliku::KatalogOtwierania() const {
+    // Where the user's projects are: the folder of the last one opened or
+    // saved, while it is there (the program's own folder is a system one).
+    const QStringList ostatnie = ostatnie_.Lista();
+    if (!ostatnie.isEmpty()) {
+        const QDir katalog = QFileInfo(ostatnie.first()).dir();
+        if (katalog.exists())
+            return katalog.path();
+    }
+    return KatalogDokumentow();
+}
+
 void TObslugaPliku::Nowy() {
     if (projekt_.Otwarty())
         return;
-    katalogZapisu_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (katalogZapisu_.isEmpty())
-        katalogZapisu_ = QDir::currentPath();
+    katalogZapisu_ = KatalogDokumentow();
     projekt_.Nowy();
 }
 
@@ -71,10 +90,9 @@ void TObslugaPliku::Otworz() {
     if (projekt_.Otwarty())
         return;
     const QString sciezka =
-        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, QString(), katalogOtwierania_);
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, QString(), KatalogOtwierania());
     if (sciezka.isEmpty())
         return;
-    katalogOtwierania_.clear();
     OtworzPlik(sciezka);
 }
 
@@ -92,7 +110,9 @@ bool TObslugaPliku::OtworzPlik(const QString& sciezka) {
         w = projekt_.Otworz(sciezka, true);
     }
     if (!w.Ok()) {
-        Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, sciezka, w.powod));
+        // A file the reader refused has its one message already.
+        if (!w.zgloszony)
+            Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, sciezka, w.powod));
         return false;
     }
     ostatnie_.Dodaj(sciezka);
@@ -103,7 +123,7 @@ void TObslugaPliku::Importuj() {
     if (projekt_.Otwarty())
         return;
     const QString sciezka =
-        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, FILTR_AVK, katalogOtwierania_);
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_OTWIERANIA, FILTR_AVK, KatalogOtwierania());
     if (!sciezka.isEmpty())
         ImportujPlik(sciezka);
 }
@@ -199,7 +219,7 @@ bool TObslugaPliku::Zamknij() {
         return false;
     if (projekt_.Zmieniony()) {
         const TDialogi::Odpowiedz odp = dialogi_.Potwierdzenie(
-            &okno_, QStringLiteral("Confirm"),
+            &okno_, QStringLiteral("Potwierdzenie"),
             QStringLiteral("Czy chcesz zapisać zmiany wprowadzone do projektu?"));
         if (odp == TDialogi::Odpowiedz::Anuluj) {
             wynik_ = Wynik::Anuluj;
@@ -240,7 +260,7 @@ void TObslugaPliku::ZaproponujOdzysk() {
     // The copy opens as the changed project under its own file's name, so
     // that "Zapisz" writes it there; the copy itself is no recent project.
     const TWynikPliku w = projekt_.Przywroc(*okno.Wybrana());
-    if (!w.Ok())
+    if (!w.Ok() && !w.zgloszony)
         Blad(ZPowodem(KOMUNIKAT_BLAD_ODCZYTU, okno.Wybrana()->kopia, w.powod));
 }
 

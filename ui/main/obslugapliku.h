@@ -55,6 +55,8 @@ private:
 
     bool ZapiszW(const QString& sciezka, bool jako);
     void Blad(const QString& tresc);
+    // Where the open and import dialogs start.
+    QString KatalogOtwierania() const;
 
     TProjektOtwarty& projekt_;
     TDialogi& dialogi_;
@@ -63,7 +65,6 @@ private:
     std::function<bool()> zatwierdz_;
     std::function<std::unique_ptr<TPolecenie>()> oczekujace_;
     Wynik wynik_ = Wynik::Brak;
-    QString katalogOtwierania_;
     QString katalogZapisu_;
     QTimer* zegarOdzysku_;
 };

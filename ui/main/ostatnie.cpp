@@ -1,6 +1,7 @@
 #include "ostatnie.h"
 
 #include "stronastartowa.h"
+#include "ustawienia.h"
 
 #include <QAction>
 #include <QDir>
@@ -15,10 +16,7 @@ const QString KLUCZ = QStringLiteral("OstatnioOtwierane");
 } // namespace
 
 TOstatnieProjekty::TOstatnieProjekty(QMenu& menu, TStronaStartowa& strona, QObject* rodzic)
-    : QObject(rodzic), menu_(menu), strona_(strona),
-      ustawienia_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                              QStringLiteral("Termivo"),
-                                              QStringLiteral("Termivo"))) {
+    : QObject(rodzic), menu_(menu), strona_(strona), ustawienia_(UstawieniaProgramu()) {
     // Files that are gone are left out when the menu opens.
     connect(&menu_, &QMenu::aboutToShow, this, &TOstatnieProjekty::Odswiez);
     connect(&strona_, &TStronaStartowa::otworzPlik, this, &TOstatnieProjekty::otworz);

@@ -41,8 +41,12 @@ QWidget* ZJednostka(QWidget* pole, const QString& jednostka, const QString& prze
         l->addWidget(new QLabel(przed));
     l->addWidget(pole);
     l->addWidget(new QLabel(jednostka));
+    l->addStretch(); // the unit stays beside its field in a wide panel
     return w;
 }
+
+// The symbols a WT 2021 line names before "i 37 innych".
+constexpr int SYMBOLI_WT = 5;
 
 QString Staly(double x, int p) {
     return TekstStaly(x, p, 2);
@@ -171,6 +175,8 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     auto suma = [&](int wiersz, const char* nazwa, const QString& opis, const QString& jednostka) {
         QLineEdit* e = PoleSumy(this);
         e->setObjectName(QLatin1String(nazwa));
+        // Wide enough for a total of billions with its grosze, no wider.
+        e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 24);
         sumy->addWidget(new QLabel(opis, this), wiersz, 0);
         sumy->addWidget(e, wiersz, 1);
         sumy->addWidget(new QLabel(jednostka, this), wiersz, 2);
@@ -205,20 +211,25 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     ZakresUsrST = new QLabel(this);
     ZakresUsrST->setObjectName(QStringLiteral("ZakresUsrST"));
     sumy->addWidget(ZakresUsrST, 5, 0);
+    // What a wide panel gains stays right of the units.
+    sumy->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 3);
     connect(PrzeliczCenyBBtn, &QPushButton::clicked, this, &TPanelProjektu::przeliczCeny);
+    // ti decides every window's limit: the verdicts follow as soon as it is left.
+    connect(TempWewEd, &QLineEdit::editingFinished, this, [this] {
+        if (TempWewEd->text() != pokazane_.value(TempWewEd))
+            emit przeliczCeny();
+    });
 
     glowny->addWidget(stopka);
     glowny->addWidget(budynek);
     glowny->addLayout(opcjeIPromocje);
     glowny->addLayout(sumy);
-    ZgodnoscWTST = new QLabel(this);
+    ZgodnoscWTST = new TEtykietaSkracana(this);
     ZgodnoscWTST->setObjectName(QStringLiteral("ZgodnoscWTST"));
-    BezDanychWTST = new QLabel(this);
+    BezDanychWTST = new TEtykietaSkracana(this);
     BezDanychWTST->setObjectName(QStringLiteral("BezDanychWTST"));
-    for (QLabel* l : {ZgodnoscWTST, BezDanychWTST}) {
-        l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    for (QLabel* l : {ZgodnoscWTST, BezDanychWTST})
         glowny->addWidget(l);
-    }
     glowny->addStretch();
 
     connect(LiczbaPieterSpinEd, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -267,12 +278,13 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     CenaZaMetrKwEd->setText(TekstSetnych(sumy.CenaZaM2Netto));
     TempWewEd->setText(TekstOgolny(p.TemperaturaWewnetrzna));
     const TZgodnoscWT z = ZgodnoscWT2021(p);
-    ZgodnoscWTST->setText(TekstZgodnosciWT(z));
+    // A long list never widens the panel: the overview lists every window.
+    ZgodnoscWTST->UstawTekst(TekstZgodnosciWT(z, SYMBOLI_WT), TekstZgodnosciWT(z));
     QPalette kolory = ZgodnoscWTST->palette();
     kolory.setColor(QPalette::WindowText,
                     z.nieSpelnia.isEmpty() ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc6, 0x28, 0x28));
     ZgodnoscWTST->setPalette(kolory);
-    BezDanychWTST->setText(TekstBezDanychWT(z));
+    BezDanychWTST->UstawTekst(TekstBezDanychWT(z, SYMBOLI_WT), TekstBezDanychWT(z));
     BezDanychWTST->setVisible(!z.bezDanych.isEmpty());
     pokazane_.clear();
     for (const QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, TempWewEd,
@@ -295,11 +307,13 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     poziomy.Parter = ParterCB->isChecked();
     poziomy.LiczbaPieter = LiczbaPieterSpinEd->value();
     poziomy.Poddasze = PoddaszeCB->isChecked();
-    // A value out of its field's range is never taken.
+    // Text that is no number, or a value out of its field's range, is never
+    // taken.
     auto liczba = [this](const QLineEdit* pole, double& cel, double maks = 1e308) {
         const auto it = pokazane_.constFind(pole);
-        const double x = LiczbaZTekstu(pole->text());
-        if ((it == pokazane_.constEnd() || *it != pole->text()) && x >= 0 && x <= maks)
+        double x = 0;
+        if ((it == pokazane_.constEnd() || *it != pole->text()) && CzytajLiczbe(pole->text(), &x) &&
+            x >= 0 && x <= maks)
             cel = x;
     };
     liczba(KursEd, d.KursEuro);
@@ -329,7 +343,7 @@ void TPanelProjektu::Resetuj() {
                          PromoDVLineEd, PromoFormaEd})
         e->setText(QStringLiteral("0"));
     TempWewEd->setText(QStringLiteral("20"));
-    ZgodnoscWTST->clear();
-    BezDanychWTST->clear();
+    ZgodnoscWTST->UstawTekst(QString());
+    BezDanychWTST->UstawTekst(QString());
     ZakresUsrST->clear();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "etykieta.h"
+
 #include <QDate>
 #include <QHash>
 #include <QWidget>
@@ -34,9 +36,10 @@ public:
     QLineEdit *TytulProjEd, *FirmaEd, *ProjektEd, *ObiektEd, *InwestorEd, *ProjektantEd;
     QDateEdit* DataTP;
     QCheckBox *PodpiwniczenieCB, *ParterCB, *PoddaszeCB;
-    QLineEdit* TempWewEd;                 // design indoor temperature ti, °C
-    QLabel *ZgodnoscWTST, *BezDanychWTST; // the project's WT 2021 lines
-    QLabel* ZakresUsrST;                  // the windows Uśr covers
+    QLineEdit* TempWewEd; // design indoor temperature ti, °C
+    // The project's WT 2021 lines: the first symbols, every one in the tooltip.
+    TEtykietaSkracana *ZgodnoscWTST, *BezDanychWTST;
+    QLabel* ZakresUsrST; // the windows Uśr covers
     QSpinBox* LiczbaPieterSpinEd;
     QLineEdit *KursEd, *StawkaVatEd, *RabatDodEd, *CenaMontazEd, *ZakresCzynnosciEd;
     QLineEdit *PromoKlimaEd, *PromoKobaltEd, *PromoDVLineEd, *PromoFormaEd;
@@ -45,7 +48,7 @@ public:
     QPushButton* PrzeliczCenyBBtn;
 
 signals:
-    // "   Przelicz ceny": commit and show the project node.
+    // "   Przelicz ceny", or ti changed: commit and show the project node.
     void przeliczCeny();
 
 private:

@@ -55,9 +55,11 @@ void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi
             pole->setText(TEKST_BRAK_CENY);
             return;
         }
-        const double x = LiczbaZTekstu(pole->text());
+        double x = 0;
         QString blad;
-        if (zakres != TZakresPola::Procent && x < 0)
+        if (!CzytajLiczbe(pole->text(), &x))
+            blad = KOMUNIKAT_NIE_LICZBA;
+        else if (zakres != TZakresPola::Procent && x < 0)
             blad = QStringLiteral("Podana wartość nie może być mniejsza od 0!");
         else if (zakres == TZakresPola::Procent && (x < 0 || x > 100))
             blad = QStringLiteral("Podana wartość musi być w zakresie od 0% do 100%!");

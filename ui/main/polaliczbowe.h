@@ -6,13 +6,17 @@ class QLineEdit;
 class TDialogi;
 
 // The number field rules of the main window. On leaving a field its text is
-// read as a decimal number (LiczbaZTekstu: a comma or a point, whatever the
-// locale; 0 when it is not a number) and written back in the general form; a
-// value out of range is never kept: it brings a message, the value the field
-// had when the user entered it, and the focus back to the field.
+// read as a decimal number (CzytajLiczbe: a comma or a point, whatever the
+// locale, digit groups apart as in "1 200") and written back in the general
+// form; text that is no number, or a value out of range, is never kept: it
+// brings a message, the value the field had when the user entered it, and
+// the focus back to the field.
 
 // CenaLubBrak: a price, or "brak" (or nothing) for none, which stays "brak".
 enum class TZakresPola { NieUjemna, Procent, CenaLubBrak };
+
+inline const QString KOMUNIKAT_NIE_LICZBA =
+    QStringLiteral("Podana wartość nie jest prawidłową liczbą!");
 
 // The text a price field shows for no price.
 inline const QString TEKST_BRAK_CENY = QStringLiteral("brak");

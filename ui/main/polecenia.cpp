@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QShortcut>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTextEdit>
@@ -45,13 +44,6 @@ void Opisz(QAction* a, const QString& polecenie, const QString& krok) {
 TPoleceniaGlowne::TPoleceniaGlowne(QMainWindow& okno) : QObject(&okno) {
     UtworzPolecenia();
     UtworzMenuIPasek(okno);
-    // The print command stays out of the menu and the toolbar; a hidden
-    // action is also a disabled one, so Ctrl+P is given here.
-    auto* ctrlP = new QShortcut(PrintDlgTA->shortcut(), &okno);
-    connect(ctrlP, &QShortcut::activated, this, [this] {
-        if (FilePrintPreviewTA->isEnabled())
-            emit drukuj();
-    });
     connect(qApp, &QApplication::focusChanged, this, &TPoleceniaGlowne::UstawSchowek);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
             &TPoleceniaGlowne::UstawSchowek);
@@ -121,9 +113,9 @@ void TPoleceniaGlowne::UtworzPolecenia() {
     FilePrintPreviewTA =
         polecenie("FilePrintPreviewTA", QStringLiteral("Podgląd wydruku..."),
                   QStringLiteral("Podgląd wydruku"), QKeySequence(), TIkona::Podglad);
+    // In the File menu, where a user looks for it; not on the toolbar.
     PrintDlgTA = polecenie("PrintDlgTA", QStringLiteral("&Drukuj..."), QStringLiteral("Drukuj"),
                            QKeySequence(QStringLiteral("Ctrl+P")));
-    PrintDlgTA->setVisible(false);
     FileExitTA = polecenie("FileExitTA", QStringLiteral("&Koniec"),
                            QStringLiteral("Koniec|Koniec pracy z programem"),
                            QKeySequence(QStringLiteral("Ctrl+K")));
@@ -219,7 +211,7 @@ void TPoleceniaGlowne::UtworzMenuIPasek(QMainWindow& okno) {
     pasek->addSeparator();
     pasek->addAction(FileImportArvoKTA);
     pasek->addSeparator();
-    pasek->addActions({FilePrintPreviewTA, PrintDlgTA});
+    pasek->addAction(FilePrintPreviewTA);
     pasek->addSeparator();
     pasek->addActions({EditCut1, EditCopy1, EditPaste1});
     pasek->addActions({EditUndo1, EditRedo1});

@@ -32,10 +32,6 @@ public:
     QAction *HelpContents1, *HelpWord1, *HelpPdf1, *HelpAbout1;
     QMenu* OstatnieMI;
 
-signals:
-    // Ctrl+P, which the hidden print command cannot carry itself.
-    void drukuj();
-
 private:
     void UtworzPolecenia();
     void UtworzMenuIPasek(QMainWindow& okno);

@@ -1,5 +1,6 @@
 #include "siatkapieter.h"
 
+#include "liczby.h"
 #include "zestawienie.h"
 
 #include <QHeaderView>
@@ -28,9 +29,8 @@ public:
 int32_t LiczbaKomorki(const QTableWidgetItem* k) {
     if (!k)
         return 0;
-    bool ok = false;
-    const int n = k->text().trimmed().toInt(&ok);
-    return ok && n >= 0 ? n : 0;
+    int64_t n = 0;
+    return CzytajCalkowita(k->text(), &n, 0, INT32_MAX) ? static_cast<int32_t>(n) : 0;
 }
 
 } // namespace
@@ -57,20 +57,46 @@ TSiatkaPieter::TSiatkaPieter(QWidget* rodzic) : QTableWidget(rodzic) {
     setMinimumWidth(szerokosc);
     setMinimumHeight(horizontalHeader()->sizeHint().height() + 2 * 18 + 2 * frameWidth());
     setItemDelegate(new TDelegatLiczby(this));
+    // Tab and Shift+Tab lead on to the next control; the arrows move inside.
+    setTabKeyNavigation(false);
     Resetuj();
 }
 
 void TSiatkaPieter::Resetuj() {
     clearContents();
+    clearSpans();
     setRowCount(1);
     setEnabled(false);
+}
+
+void TSiatkaPieter::resizeEvent(QResizeEvent* zdarzenie) {
+    QTableWidget::resizeEvent(zdarzenie);
+    if (bezPoziomow_)
+        setRowHeight(0, viewport()->height());
 }
 
 void TSiatkaPieter::Pokaz(const TZestawienieStolarki& p, const TOkno& o) {
     const QStringList poziomy = p.Poziomy();
     clearContents();
+    clearSpans();
     setRowCount(std::max<int>(1, static_cast<int>(poziomy.size())));
-    setEnabled(!poziomy.isEmpty());
+    setEnabled(true);
+    bezPoziomow_ = poziomy.isEmpty();
+    // Nothing to count on: one cell across the grid says where the storeys
+    // are given.
+    setFocusPolicy(bezPoziomow_ ? Qt::NoFocus : Qt::StrongFocus);
+    if (bezPoziomow_) {
+        auto* podpowiedz = new QTableWidgetItem(PODPOWIEDZ_BEZ_POZIOMOW);
+        podpowiedz->setFlags(Qt::ItemIsEnabled);
+        podpowiedz->setTextAlignment(Qt::AlignCenter);
+        podpowiedz->setForeground(palette().color(QPalette::PlaceholderText));
+        setItem(0, 0, podpowiedz);
+        setSpan(0, 0, 1, columnCount());
+        setRowHeight(0, viewport()->height());
+        return;
+    }
+    for (int w = 0; w < poziomy.size(); ++w)
+        setRowHeight(w, verticalHeader()->defaultSectionSize());
     for (int w = 0; w < poziomy.size(); ++w) {
         auto* nazwa = new QTableWidgetItem(poziomy[w]);
         nazwa->setFlags(Qt::ItemIsEnabled);

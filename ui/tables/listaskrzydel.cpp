@@ -24,7 +24,7 @@ TListaSkrzydel::TListaSkrzydel(int szerokoscKlucza, QWidget* rodzic)
         horizontalHeader()->fontMetrics().horizontalAdvance(QStringLiteral("Skrzydło")) + 14;
     setColumnWidth(0, std::max(szerokoscKlucza, naglowek));
     horizontalHeader()->setStretchLastSection(true);
-    setFixedHeight(18 * MAX_SKRZYDEL + horizontalHeader()->sizeHint().height() + 4);
+    PokazSkrzydla(MAX_SKRZYDEL);
     for (int i = 0; i < MAX_SKRZYDEL; ++i) {
         auto* klucz = new QTableWidgetItem(QString::number(i + 1));
         klucz->setFlags(Qt::ItemIsEnabled);
@@ -68,7 +68,7 @@ bool TListaSkrzydel::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
         const bool alt = k->modifiers() & Qt::AltModifier;
         if (!alt && (k->key() == Qt::Key_Up || k->key() == Qt::Key_Down)) {
             const int wiersz =
-                std::clamp(currentRow() + (k->key() == Qt::Key_Up ? -1 : 1), 0, MAX_SKRZYDEL - 1);
+                std::clamp(currentRow() + (k->key() == Qt::Key_Up ? -1 : 1), 0, widoczne_ - 1);
             setFocus();
             setCurrentCell(wiersz, 1);
             PokazRozwijana(wiersz, 1);
@@ -113,8 +113,19 @@ void TListaSkrzydel::SetSkrzydlo(const QString& klucz, const QString& nazwa) {
         item(n - 1, 1)->setText(nazwa);
 }
 
+void TListaSkrzydel::PokazSkrzydla(int n) {
+    widoczne_ = std::clamp(n, 1, static_cast<int>(MAX_SKRZYDEL));
+    for (int i = 0; i < MAX_SKRZYDEL; ++i)
+        setRowHidden(i, i >= widoczne_);
+    if (currentRow() >= widoczne_) {
+        SkrzydloCB->hide();
+        setCurrentCell(widoczne_ - 1, currentColumn());
+    }
+    setFixedHeight(18 * widoczne_ + horizontalHeader()->sizeHint().height() + 4);
+}
+
 void TListaSkrzydel::PokazRozwijana(int wiersz, int kolumna) {
-    if (kolumna != 1 || wiersz < 0 || wiersz >= MAX_SKRZYDEL)
+    if (kolumna != 1 || wiersz < 0 || wiersz >= widoczne_)
         return;
     const QRect komorka = visualItemRect(item(wiersz, 1));
     // Exactly as high as the row it covers.

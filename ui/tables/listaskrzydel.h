@@ -15,6 +15,9 @@ public:
 
     QString GetSkrzydlo(const QString& klucz) const;
     void SetSkrzydlo(const QString& klucz, const QString& nazwa);
+    // Only the first `n` sashes' rows show (a type's sashes); the others
+    // keep their kinds.
+    void PokazSkrzydla(int n);
     // Writes the kind into row `wiersz` (0–7) as the drop-down does.
     void Wybierz(int wiersz, const QString& nazwa);
 
@@ -30,4 +33,6 @@ protected:
 private:
     void PokazRozwijana(int wiersz, int kolumna);
     void Wyjdz(bool dalej);
+
+    int widoczne_ = 8;
 };

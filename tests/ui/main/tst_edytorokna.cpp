@@ -2,6 +2,7 @@
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "katalog.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
 #include "panelprojektu.h"
@@ -244,6 +245,11 @@ private slots:
         Wybierz("O2");
         Wybierz("O1");
         QCOMPARE(e->SkrzydlaVLE->item(5, 1)->text(), QStringLiteral("uchylne"));
+        // Out of sight for a one-sash type, back with a type of eight.
+        QVERIFY(e->SkrzydlaVLE->isRowHidden(5));
+        WybierzTyp(NazwaTypuOkna(8001));
+        QVERIFY(!e->SkrzydlaVLE->isRowHidden(7));
+        QCOMPARE(e->SkrzydlaVLE->item(7, 1)->text(), QStringLiteral("odchylne"));
     }
 
     void rozwijanaSkrzydel() {
@@ -252,6 +258,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         TListaSkrzydel* l = e->SkrzydlaVLE;
         QComboBox* cb = e->SkrzydloCB;
+        WybierzTyp(NazwaTypuOkna(4001));
         const QRect komorka = l->visualItemRect(l->item(2, 1));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, komorka.center());
         QVERIFY(cb->isVisible());
@@ -573,8 +580,16 @@ private slots:
         e->SzerokoscEd->setText("-7"); // even one the rule has not seen
         e->RefreshUwOkna->click();
         QCOMPARE(Okno("O1").Szerokosc, 900.0);
-        Wpisz(e->PsiGEd, "x");
-        QCOMPARE(e->PsiGEd->text(), QStringLiteral("0"));
+        // Text that is no number: a message, the old value, the focus kept.
+        const QString psi = e->PsiGEd->text();
+        QTest::mouseClick(e->PsiGEd, Qt::LeftButton);
+        QTest::keyClick(e->PsiGEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e->PsiGEd, QStringLiteral("x"));
+        QTest::keyClick(e->PsiGEd, Qt::Key_Tab);
+        QCOMPARE(d->OstatniKomunikat(),
+                 QStringLiteral("Podana wartość nie jest prawidłową liczbą!"));
+        QCOMPARE(e->PsiGEd->text(), psi);
+        QVERIFY(e->PsiGEd->hasFocus());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "ikony.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
@@ -107,7 +109,7 @@ private slots:
     }
 
     void stanBezProjektu() {
-        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [bez nazwy]"));
         QVERIFY(!PanelProjektuWidoczny());
         QVERIFY(!EdytorWidoczny());
         for (QAction* a :
@@ -169,8 +171,12 @@ private slots:
         NowyZOknami({"O1"});
         Wybierz("O1");
         TSiatkaPieter* s = f->ElementStolarkiPanel->OknaNaKondSG;
-        QVERIFY(!s->isEnabled());
+        // No storey ticked: one cell across the grid says where to tick them.
         QCOMPARE(s->rowCount(), 1);
+        QCOMPARE(s->columnSpan(0, 0), 9);
+        QCOMPARE(s->item(0, 0)->text(), TSiatkaPieter::PODPOWIEDZ_BEZ_POZIOMOW);
+        QVERIFY(!(s->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QCOMPARE(s->focusPolicy(), Qt::NoFocus);
         QCOMPARE(s->horizontalHeaderItem(1)->text(), QStringLiteral(" N"));
         QCOMPARE(s->horizontalHeaderItem(8)->text(), QStringLiteral(" NW"));
         Wybierz("bez nazwy");
@@ -241,10 +247,20 @@ private slots:
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("pokazane");
         QTest::addColumn<QString>("komunikat");
+        // Text that is no number is never taken for 0: the old value stays.
         QTest::newRow("kurs abc") << "KursEd"
                                   << "abc"
                                   << "0"
-                                  << "";
+                                  << "Podana wartość nie jest prawidłową liczbą!";
+        QTest::newRow("kurs 12,5,3") << "KursEd"
+                                     << "12,5,3"
+                                     << "0"
+                                     << "Podana wartość nie jest prawidłową liczbą!";
+        // Thousands as Polish writes them.
+        QTest::newRow("montaż 1 200") << "CenaMontazEd"
+                                      << "1 200"
+                                      << "1200"
+                                      << "";
         // A value out of range is never kept: the old one comes back.
         QTest::newRow("kurs -1") << "KursEd"
                                  << "-1"
@@ -284,10 +300,14 @@ private slots:
         QTest::keyClick(e, Qt::Key_Tab);
         QCOMPARE(e->text(), pokazane);
         QCOMPARE(d->OstatniKomunikat(), komunikat);
+        // After a message the field keeps the focus.
+        QCOMPARE(QApplication::focusWidget() == e, !komunikat.isEmpty());
         // Committed, the project holds what the field shows.
         QTest::mouseClick(f->StolarkaPanel->PrzeliczCenyBBtn, Qt::LeftButton);
         if (pole == QLatin1String("KursEd"))
             QCOMPARE(f->Projekt()->KursEuro, LiczbaZTekstu(pokazane));
+        if (pole == QLatin1String("CenaMontazEd"))
+            QCOMPARE(f->Projekt()->CenaMontazuOkna, LiczbaZTekstu(pokazane));
     }
 
     // A price keeps its grosze: shown whole, kept exactly through an edit of
@@ -327,7 +347,7 @@ private slots:
         d->pliki << plik;
         f->Zapisz(); // unnamed: Save As
         QCOMPARE(f->NazwaPliku(), plik);
-        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [dom.tmv]"));
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [dom.tmv]"));
         QCOMPARE(f->StolarkaTree->topLevelItem(0)->text(0), QStringLiteral("dom.tmv"));
         QVERIFY(QFile::exists(plik));
 
@@ -342,11 +362,18 @@ private slots:
         d->pliki << plik;
         f->Otworz();
         QVERIFY(f->Projekt());
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [dom.tmv]"));
         QCOMPARE(f->Projekt()->Firma, QStringLiteral("Pracownia Łęg"));
         QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1", "O10", "O2"}));
         QVERIFY(f->StolarkaTree->topLevelItem(0)->isExpanded());
         QVERIFY(PanelProjektuWidoczny());
         QCOMPARE(f->StolarkaPanel->FirmaEd->text(), QStringLiteral("Pracownia Łęg"));
+        // Something to save shows in the title, and goes with the save.
+        d->teksty << QStringLiteral("O3");
+        f->DodajOkno();
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [dom.tmv]*"));
+        f->Zapisz();
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [dom.tmv]"));
     }
 
     void anulowanieZamykania() {
@@ -354,6 +381,9 @@ private slots:
         d->odpowiedzi << O::Anuluj;
         QVERIFY(!f->Zamknij());
         QVERIFY(f->Projekt());
+        QCOMPARE(
+            d->pytania.last(),
+            QStringLiteral("Potwierdzenie: Czy chcesz zapisać zmiany wprowadzone do projektu?"));
         // Unnamed, Yes, then Save As cancelled: the project and the window stay.
         f->show();
         d->odpowiedzi << O::Tak;
@@ -392,7 +422,7 @@ private slots:
         QVERIFY(!f->Projekt());
         QVERIFY(f->Polecenia->FileNewTA->isEnabled() && f->Polecenia->FileOpenTA->isEnabled() &&
                 f->Polecenia->FileImportArvoKTA->isEnabled());
-        // The wrong program's file: the reader's message first, then ours.
+        // The wrong program's file: the reader's one message.
         const QString obcy = katalog.filePath(QStringLiteral("obcy.tmv"));
         QFile p(obcy);
         QVERIFY(p.open(QIODevice::WriteOnly));
@@ -401,10 +431,10 @@ private slots:
         d->komunikaty.clear();
         d->pliki << obcy;
         f->Otworz();
-        QCOMPARE(d->komunikaty.size(), 2);
-        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Error"));
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Błąd"));
         QCOMPARE(d->komunikaty[0].tresc, QStringLiteral("Plik nie jest formatu Termivo!"));
-        QCOMPARE(d->komunikaty[1].tresc, KOMUNIKAT_BLAD_ODCZYTU);
+        QVERIFY(!f->Projekt());
     }
 
     void zmianaSymbolu() {
@@ -470,7 +500,8 @@ private slots:
         QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1 (drzwi)", "O2"}));
         QVERIFY(PanelProjektuWidoczny());
         QVERIFY(f->StolarkaPanel->ParterCB->isChecked());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        // Imported, nothing saved yet.
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [bez nazwy]*"));
         QCOMPARE(f->Projekt()->GetOkno("O2")->GetLiczba("parter", 4), 2);
 
         QVERIFY(f->Zamknij() == false); // Cancel keeps it
@@ -736,37 +767,213 @@ private slots:
     // Tab leads out of the opening kinds to the fields below; Delete in the
     // tree deletes the window.
     void klawiatura() {
-        NowyZOknami({"O1", "O2"});
+        Otwarty(QStringLiteral("klawisze.tmv"), [](TZestawienieStolarki& p) {
+            p.SetParter(true);
+            p.SetLiczbaPieter(1);
+            p.AddOkno(QStringLiteral("O1"));
+            p.AddOkno(QStringLiteral("O2"));
+            p.GetOkno(QStringLiteral("O1"))->TypOkna = 2001;
+        });
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Wybierz(QStringLiteral("O1"));
         TEdytorOkna* e = f->ElementStolarkiPanel;
         QTableWidget* skrzydla = e->SkrzydlaVLE;
+        // A two-sash type shows two rows; the arrows stay within them.
+        QVERIFY(!skrzydla->isRowHidden(1) && skrzydla->isRowHidden(2));
         QTest::mouseClick(skrzydla->viewport(), Qt::LeftButton, {},
                           skrzydla->visualItemRect(skrzydla->item(0, 1)).center());
         QVERIFY(e->SkrzydloCB->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(skrzydla->currentRow(), 1);
-        QSet<QWidget*> odwiedzone;
-        for (int i = 0; i < 12 && !e->UgEd->hasFocus(); ++i) {
-            odwiedzone << QApplication::focusWidget();
+
+        // Tab walks the editor in reading order, in and out of both grids.
+        auto nazwa = [e](QWidget* w) {
+            if (w == e->SkrzydloCB)
+                w = e->SkrzydlaVLE;
+            while (w && w->objectName().isEmpty())
+                w = w->parentWidget(); // a spin field's own line
+            return w ? w->objectName() : QString();
+        };
+        QTest::mouseClick(e->SymbolOknaEd, Qt::LeftButton);
+        QStringList droga{nazwa(QApplication::focusWidget())};
+        for (int i = 0; i < 19; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            droga << nazwa(QApplication::focusWidget());
         }
-        QVERIFY2(e->UgEd->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
-        QVERIFY(odwiedzone.size() <= 4);
-        for (int i = 0; i < 12 &&
-                        (QApplication::focusWidget() == e->UgEd ||
-                         !skrzydla->isAncestorOf(QApplication::focusWidget())) &&
-                        QApplication::focusWidget() != skrzydla;
-             ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QVERIFY(QApplication::focusWidget() == skrzydla ||
-                skrzydla->isAncestorOf(QApplication::focusWidget()));
+        const QStringList oczekiwana{"SymbolOknaEd",
+                                     "RodzajCB",
+                                     "SzerokoscEd",
+                                     "WysokoscEd",
+                                     "TypOknaCB",
+                                     "SkrzydlaVLE",
+                                     "UgEd",
+                                     "UfEd",
+                                     "MaterialRamyCB",
+                                     "PsiGEd",
+                                     "dRamyEd",
+                                     "LgEd",
+                                     "dREd",
+                                     "LiczbaNawiewnikowSE",
+                                     "SzerokoscNawiewnikaED",
+                                     "CenaEd",
+                                     "OknaNaKondSG",
+                                     "UwagiMemo",
+                                     "ZmSymbBitBtn",
+                                     "RefreshUwOkna"};
+        QCOMPARE(droga, oczekiwana);
+        QCOMPARE(e->UwagiMemo->toPlainText(), QString()); // Tab typed nothing there
+        // Back from the remarks into the storey grid, the arrows inside, and
+        // Shift+Tab out of it.
+        QTest::mouseClick(e->UwagiMemo->viewport(), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(e->OknaNaKondSG->hasFocus());
+        e->OknaNaKondSG->setCurrentCell(0, 1);
+        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Right);
+        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Down);
+        QCOMPARE(e->OknaNaKondSG->currentColumn(), 2);
+        QCOMPARE(e->OknaNaKondSG->currentRow(), 1);
+        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Backtab);
+        QVERIFY(e->CenaEd->hasFocus());
 
         f->StolarkaTree->setFocus();
         d->odpowiedzi << O::Tak;
         QTest::keyClick(f->StolarkaTree, Qt::Key_Delete);
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
         QCOMPARE(d->pytania.last(), QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?"));
+    }
+
+    // The window opens at the classic size, its least; grows, and the panels
+    // with it; opens next time where and as large as it was left.
+    void rozmiarOkna() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Termivo"),
+                  QStringLiteral("Termivo"))
+            .remove(QStringLiteral("Okno"));
+        f = std::make_unique<TMainForm>(*d);
+        const QSize klasyczny = f->size();
+        QCOMPARE(f->minimumSize(), klasyczny);
+        QCOMPARE(klasyczny.width(), TMainForm::SZEROKOSC_KLIENTA);
+        QVERIFY(f->maximumWidth() > 4000);
+        NowyZOknami({"O1"});
+        Wybierz(QStringLiteral("O1"));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        const int edytor = f->ElementStolarkiPanel->width();
+        const int drzewo = f->StolarkaTree->width();
+        f->resize(1600, 1000);
+        QTRY_COMPARE(f->size(), QSize(1600, 1000));
+        QVERIFY(f->ElementStolarkiPanel->width() > edytor + 500);
+        QVERIFY(f->StolarkaTree->width() > drzewo);
+        QVERIFY(f->ElementStolarkiPanel->UwagiMemo->width() > 700);
+        f->setWindowState(Qt::WindowMaximized);
+        QTRY_VERIFY(f->isMaximized());
+        f->setWindowState(Qt::WindowNoState);
+        f->resize(1300, 900);
+        f->move(40, 30);
+        QTRY_COMPARE(f->size(), QSize(1300, 900));
+        const QRect bylo = f->geometry();
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->close());
+        TMainForm drugi(*d);
+        QCOMPARE(drugi.geometry(), bylo);
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Termivo"),
+                  QStringLiteral("Termivo"))
+            .remove(QStringLiteral("Okno"));
+    }
+
+    // Forty windows that fail never widen the project panel: the line names
+    // the first few and how many more, the tooltip every one.
+    void liniaWTDlugiejListy() {
+        Otwarty(QStringLiteral("czterdziesci.tmv"), [](TZestawienieStolarki& p) {
+            for (int i = 1; i <= 40; ++i) {
+                const QString s = QStringLiteral("OKNO-BARDZO-DLUGIE-%1").arg(i, 2, 10, QChar('0'));
+                p.AddOkno(s);
+                TOkno& o = *p.GetOkno(s);
+                o.Szerokosc = 1200;
+                o.Wysokosc = 1500;
+                o.Ug = 1.1;
+                o.Uf = 1.3;
+                o.Psi_g = 0.08;
+                o.Lg = 4520;
+            }
+        });
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        TPanelProjektu* panel = f->StolarkaPanel;
+        QVERIFY(panel->minimumSizeHint().width() <= TMainForm::SZEROKOSC_KLIENTA);
+        QVERIFY(panel->ZgodnoscWTST->Tekst().startsWith(
+            QStringLiteral("Zgodność z WT 2021: nie spełnia 40 z 40 (OKNO-BARDZO-DLUGIE-01, ")));
+        QVERIFY(panel->ZgodnoscWTST->Tekst().endsWith(QStringLiteral(" i 35 innych)")));
+        QVERIFY(panel->ZgodnoscWTST->toolTip().contains(QStringLiteral("OKNO-BARDZO-DLUGIE-40")));
+        const QRect r(panel->ZgodnoscWTST->mapTo(f.get(), QPoint(0, 0)),
+                      panel->ZgodnoscWTST->size());
+        QVERIFY(f->rect().contains(r));
+        QVERIFY(panel->SredniWazonyUEd->isVisible());
+        QVERIFY(f->rect().contains(QRect(panel->SredniWazonyUEd->mapTo(f.get(), QPoint(0, 0)),
+                                         panel->SredniWazonyUEd->size())));
+    }
+
+    // ti sets every window's limit: the verdicts follow when the field is
+    // left, with no other node selected.
+    void tiOdRazu() {
+        Otwarty(QStringLiteral("ti.tmv"), [](TZestawienieStolarki& p) {
+            p.AddOkno(QStringLiteral("O1"));
+            TOkno& o = *p.GetOkno(QStringLiteral("O1"));
+            o.Szerokosc = 1200;
+            o.Wysokosc = 1500;
+            o.Ug = 1.1;
+            o.Uf = 1.3;
+            o.Psi_g = 0.08;
+            o.Lg = 4520;
+        });
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        TPanelProjektu* panel = f->StolarkaPanel;
+        QVERIFY(panel->ZgodnoscWTST->Tekst().contains(QStringLiteral("nie spełnia 1 z 1")));
+        QTest::mouseClick(panel->TempWewEd, Qt::LeftButton);
+        QTest::keyClick(panel->TempWewEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(panel->TempWewEd, QStringLiteral("12"));
+        QTest::keyClick(panel->TempWewEd, Qt::Key_Tab);
+        QCOMPARE(f->Projekt()->TemperaturaWewnetrzna, 12.0);
+        QCOMPARE(panel->ZgodnoscWTST->Tekst(),
+                 QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna"));
+        const QTreeWidgetItem* o1 = f->StolarkaTree->topLevelItem(0)->child(0);
+        QCOMPARE(o1->icon(0).pixmap(16).toImage(),
+                 IkonaPolecenia(TIkona::SpelniaWT).pixmap(16).toImage());
+        QVERIFY(PanelProjektuWidoczny());
+    }
+
+    // The commands' shortcuts work wherever the focus is, the tree included.
+    void skrotyWszedzie_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::newRow("drzewo") << "StolarkaTree";
+        QTest::newRow("szerokość") << "SzerokoscEd";
+        QTest::newRow("uwagi") << "UwagiMemo";
+        QTest::newRow("siatka") << "OknaNaKondSG";
+    }
+    void skrotyWszedzie() {
+        QFETCH(QString, pole);
+        Otwarty(QStringLiteral("skroty.tmv"), [](TZestawienieStolarki& p) {
+            p.SetParter(true);
+            p.AddOkno(QStringLiteral("O1"));
+        });
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Wybierz(QStringLiteral("O1"));
+        auto* w = f->findChild<QWidget*>(pole);
+        QVERIFY(w);
+        w->setFocus(Qt::MouseFocusReason);
+        QVERIFY(w->hasFocus());
+        d->teksty << QStringLiteral("O2");
+        QTest::keyClick(w, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(d->pytania.last(), QStringLiteral("Symbol okna: Podaj symbol nowego okna:"));
+        QVERIFY(f->Projekt()->GetOkno(QStringLiteral("O2")));
+        QApplication::focusWidget()->clearFocus();
+        w->setFocus(Qt::MouseFocusReason);
+        d->teksty << QStringLiteral("O3");
+        QTest::keyClick(w, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(f->Projekt()->GetOkno(QStringLiteral("O3")));
     }
 
     // WT 2021 as a designer sees it: the kind chosen in the editor, the
@@ -800,8 +1007,15 @@ private slots:
         QCOMPARE(p.GetOkno("O2")->Rodzaj, 2);
         QVERIFY(e->WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 1,10")));
         QTreeWidgetItem* korzen = f->StolarkaTree->topLevelItem(0);
-        QVERIFY(korzen->child(0)->icon(0).isNull());  // O1 complies
-        QVERIFY(!korzen->child(1)->icon(0).isNull()); // O10 has no data
+        // Every row has its mark: O1 complies, O10 has no data, O2 fails.
+        QCOMPARE(korzen->childCount(), 3);
+        const auto znak = [korzen](int i) {
+            const QTreeWidgetItem* w = korzen->child(i);
+            return w ? w->icon(0).pixmap(16).toImage() : QImage();
+        };
+        QCOMPARE(znak(0), IkonaPolecenia(TIkona::SpelniaWT).pixmap(16).toImage());
+        QCOMPARE(znak(1), IkonaPolecenia(TIkona::BrakDanychWT).pixmap(16).toImage());
+        QCOMPARE(znak(2), IkonaPolecenia(TIkona::NieSpelniaWT).pixmap(16).toImage());
         Wybierz(QStringLiteral("wt.tmv"));
         QVERIFY(f->StolarkaPanel->ZgodnoscWTST->text().startsWith(
             QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)")));
@@ -899,8 +1113,8 @@ private slots:
         QCOMPARE(ZapiszProjekt(*f->Projekt(), katalog.filePath("znaki.tmv")), 0);
     }
 
-    // The editor reads a comma or a point on every locale, and no thousands
-    // separators.
+    // The editor reads a comma or a point on every locale, and digit groups
+    // apart as Polish writes thousands.
     void liczbyWpisane_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("polski") << QLocale(QLocale::Polish, QLocale::Poland);
@@ -925,7 +1139,7 @@ private slots:
         const TOkno& o = *f->Projekt()->GetOkno("O1");
         QCOMPARE(o.Szerokosc, 1.5);
         QCOMPARE(o.Wysokosc, 1.1);
-        QCOMPARE(o.Ug, 0.0);
+        QCOMPARE(o.Ug, 1100.0);
         QCOMPARE(e->SzerokoscEd->text(), TekstOgolny(1.5, locale));
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }

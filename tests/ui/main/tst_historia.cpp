@@ -427,7 +427,7 @@ private slots:
         QVERIFY(!drugi.Projekt());
         d2.odpowiedzi << O::Tak;
         QVERIFY(drugi.OtworzPlik(plik));
-        QCOMPARE(drugi.windowTitle(), QStringLiteral("Termivo - [wspolny.tmv] (tylko do odczytu)"));
+        QCOMPARE(TytulOkna(&drugi), QStringLiteral("Termivo - [wspolny.tmv] (tylko do odczytu)"));
         const int dialogow = d2.katalogiDialogow.size();
         drugi.Zapisz(); // the save dialog, cancelled
         QCOMPARE(d2.katalogiDialogow.size(), dialogow + 1);
@@ -528,7 +528,7 @@ private slots:
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
         QCOMPARE(f->Projekt()->Okno(0)->Szerokosc, 1234.0);
         QVERIFY(f->Zmieniony());
-        QCOMPARE(f->windowTitle(), QStringLiteral("Termivo - [bez nazwy]"));
+        QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [bez nazwy]*"));
         // Closing with "Nie" gives the copy up: nothing is offered again.
         d->odpowiedzi << O::Nie;
         QVERIFY(f->Zamknij());
@@ -551,6 +551,11 @@ private slots:
             QVERIFY(f->Zamknij());
         }
         QCOMPARE(f->OstatnieProjekty(), (QStringList{b, a}));
+        // The open and import dialogs start where the last project is.
+        f->Otworz();
+        f->Importuj();
+        QCOMPARE(d->katalogiDialogow.mid(d->katalogiDialogow.size() - 2),
+                 (QStringList{katalog.path(), katalog.path()}));
         Pokazane();
         QVERIFY(f->StronaStartowa->isVisible());
         QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 2);

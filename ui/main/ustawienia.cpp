@@ -1,0 +1,6 @@
+#include "ustawienia.h"
+
+std::unique_ptr<QSettings> UstawieniaProgramu() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("Termivo"), QStringLiteral("Termivo"));
+}
