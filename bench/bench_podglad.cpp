@@ -14,6 +14,7 @@
 #include "wydruk.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPrinter>
 #include <QTableView>
@@ -21,6 +22,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -121,8 +123,16 @@ public:
         return {};
     }
     bool UstawieniaStrony(QWidget*, QPageLayout&) override { return false; }
-    bool Drukuj(QWidget*, QPrinter&) override { return false; }
-    bool JestDrukarka() override { return false; }
+    // The print dialog, when asked: the printer becomes a PDF file.
+    QString pdf;
+    bool Drukuj(QWidget*, QPrinter& drukarka) override {
+        if (pdf.isEmpty())
+            return false;
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+        return true;
+    }
+    bool JestDrukarka() override { return !pdf.isEmpty(); }
     bool Pokaz(QDialog&) override { return false; }
     void Zakoncz() override {}
 };
@@ -142,6 +152,71 @@ void BM_OknoPodgladu(benchmark::State& stan) {
     stan.counters["strony"] = okno.PageView->PageCount();
 }
 BENCHMARK(BM_OknoPodgladu)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+TZestawienieStolarki& ProjektOkien(int okien) {
+    static std::map<int, std::unique_ptr<TZestawienieStolarki>> projekty;
+    auto& p = projekty[okien];
+    if (!p) {
+        p = std::make_unique<TZestawienieStolarki>();
+        GenerujProjekt(*p, okien);
+    }
+    return *p;
+}
+
+// The preview window of 1,000 and 5,000 windows built to its last page.
+void BM_PodgladDoKonca(benchmark::State& stan) {
+    TDialogiBezOdpowiedzi dialogi;
+    TPrnPrvForm okno(dialogi);
+    okno.setWindowState(Qt::WindowNoState);
+    okno.resize(1280, 1000);
+    okno.UstawProjekt(&ProjektOkien(static_cast<int>(stan.range(0))));
+    okno.show();
+    QCoreApplication::processEvents();
+    for (auto _ : stan)
+        okno.GenerujRaport();
+    stan.counters["strony"] = okno.PageView->PageCount();
+}
+BENCHMARK(BM_PodgladDoKonca)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// Printing the same pages, side by side: from the shown preview window
+// ("Drukuj..." with its progress) and straight, as termivo-cli print does.
+// Both print onto a printer in PDF mode; the ratio is the first's time over
+// the second's.
+void BM_DrukZPodgladu(benchmark::State& stan) {
+    TDialogiBezOdpowiedzi dialogi;
+    QTemporaryDir katalog;
+    dialogi.pdf = katalog.filePath(QStringLiteral("podglad.pdf"));
+    TPrnPrvForm okno(dialogi);
+    okno.setWindowState(Qt::WindowNoState);
+    okno.resize(1280, 1000);
+    TZestawienieStolarki& p = ProjektOkien(static_cast<int>(stan.range(0)));
+    okno.UstawProjekt(&p);
+    okno.show();
+    QCoreApplication::processEvents();
+    okno.GenerujRaport();
+    TOpcjeRaportu opcje;
+    opcje.Czcionka = DomyslnaCzcionkaRaportu();
+    double wPodgladzie = 0, wprost = 0;
+    for (auto _ : stan) {
+        QElapsedTimer zegar;
+        zegar.start();
+        okno.Drukuj();
+        wPodgladzie += static_cast<double>(zegar.nsecsElapsed());
+        stan.PauseTiming();
+        zegar.restart();
+        QPrinter drukarka(QPrinter::HighResolution);
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(katalog.filePath(QStringLiteral("wprost.pdf")));
+        drukarka.setFullPage(true);
+        DrukujRaport(p, opcje, QMarginsF(20, 20, 20, 20), drukarka);
+        wprost += static_cast<double>(zegar.nsecsElapsed());
+        stan.ResumeTiming();
+    }
+    stan.counters["strony"] = okno.PageView->PageCount();
+    stan.counters["wprost_ms"] = wprost / 1e6 / static_cast<double>(stan.iterations());
+    stan.counters["stosunek"] = wPodgladzie / wprost;
+}
+BENCHMARK(BM_DrukZPodgladu)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // The overview of 10,000 windows opened: every verdict, price and area worked
 // out, the table laid out and shown.

@@ -13,6 +13,7 @@
 #include "pageview.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
+#include "postep.h"
 #include "prnprvform.h"
 #include "raport.h"
 #include "tabdr.h"
@@ -302,6 +303,13 @@ int main(int argc, char* argv[]) {
         return false;
     };
     f.ZestawienieWgStron();
+    {
+        // The progress of a print job, as a long schedule shows it.
+        TPostep postep(QStringLiteral("Drukowanie"), &f);
+        postep.Krok(120, 1251, QStringLiteral("Drukowanie strony 120 z 1251"));
+        Zapisz(&postep, QStringLiteral("postep_druku"));
+        NaEkranie(&postep, QStringLiteral("postep druku"));
+    }
     dialogi.przyOknie = [](QDialog& okno) {
         if (okno.objectName() != QLatin1String("PrzegladOkienForm"))
             return false;

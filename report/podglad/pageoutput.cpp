@@ -79,11 +79,16 @@ void TPageOutput::Zamknij() {
         return;
     }
     ++wyslane_;
-    const int razem = do_ > 0 ? do_ - od_ + 1 : wyslane_;
+    const int razem = std::max(PagesToSend(), wyslane_);
     bool przerwij = false;
     emit OnPrintProgress(wyslane_, wyslane_ * 100 / std::max(1, razem), &przerwij);
     if (przerwij)
         Abort();
+}
+
+int TPageOutput::PagesToSend() const {
+    const int ostatnia = do_ > 0 && stron_ > 0 ? std::min(do_, stron_) : do_ > 0 ? do_ : stron_;
+    return ostatnia > 0 ? std::max(0, ostatnia - od_ + 1) : 0;
 }
 
 void TPageOutput::NewPage() {

@@ -47,6 +47,10 @@ public:
     // The open page's number in the document.
     int Page() const { return strona_; }
     int PagesSent() const { return wyslane_; }
+    // The document's pages, once the client knows them; then the pages the
+    // range sends (0 while the count is not known).
+    void SetPageCount(int stron) { stron_ = stron; }
+    int PagesToSend() const;
 
     // Run on Abort() while the device is still being painted.
     std::function<void()> przyPrzerwaniu;
@@ -78,4 +82,5 @@ private:
     bool udane_ = true;
     int strona_ = 0;
     int wyslane_ = 0;
+    int stron_ = 0;
 };

@@ -47,6 +47,9 @@ TThumbnailStrip::TThumbnailStrip(QWidget* rodzic) : QScrollArea(rodzic), tresc_(
     verticalScrollBar()->setSingleStep(20);
     horizontalScrollBar()->setSingleStep(20);
     connect(&opcje_, &TSheetOptions::changed, this, &TThumbnailStrip::ZastosujOpcje);
+    odlozone_.setSingleShot(true);
+    odlozone_.setInterval(100);
+    connect(&odlozone_, &QTimer::timeout, this, &TThumbnailStrip::Przebuduj);
 }
 
 TThumbnailStrip::~TThumbnailStrip() {
@@ -66,7 +69,19 @@ void TThumbnailStrip::SetPageView(TPageView* widok) {
     pageView_ = widok;
     if (widok) {
         TPageStore* strony = &widok->Store();
-        polaczenia_ << connect(strony, &TPageStore::listChanged, this, &TThumbnailStrip::Przebuduj)
+        // While pages are recorded the strip follows them a few times a
+        // second: a strip laid out and repainted after every page would
+        // cost more than the pages.
+        polaczenia_ << connect(strony, &TPageStore::listChanged, this,
+                               [this, widok] {
+                                   if (widok->RecordingState() == TRecordingState::Recording) {
+                                       if (!odlozone_.isActive())
+                                           odlozone_.start();
+                                   } else {
+                                       Przebuduj();
+                                   }
+                               })
+                    << connect(widok, &TPageView::OnEndDoc, this, &TThumbnailStrip::Przebuduj)
                     << connect(strony, &TPageStore::pageChanged, this,
                                [this](int i) { OdswiezStrone(i + 1); })
                     << connect(widok, &TPageView::OnChange, this,
@@ -120,6 +135,7 @@ void TThumbnailStrip::ZastosujOpcje() {
 // Thumbnails follow the page count: made for new pages, removed for pages
 // that went; every sheet takes the present page size.
 void TThumbnailStrip::Przebuduj() {
+    odlozone_.stop();
     TPageView* widok = pageView_.data();
     const int liczba = widok ? widok->PageCount() : 0;
     while (Count() > liczba)
@@ -127,10 +143,13 @@ void TThumbnailStrip::Przebuduj() {
     // A page once recorded does not change (a change comes through
     // OdswiezStrone): only a new paper size draws the thumbnails again.
     const QSize papier = RozmiarArkusza();
-    for (TThumbnail* m : miniatury_) {
-        const TPaperSheet* a = m->Sheet();
-        if (a->PaperWidth() != papier.width() || a->PaperHeight() != papier.height())
-            m->Sheet()->SetPaperSize(papier.width(), papier.height());
+    if (papier != papier_) {
+        papier_ = papier;
+        for (TThumbnail* m : miniatury_) {
+            const TPaperSheet* a = m->Sheet();
+            if (a->PaperWidth() != papier.width() || a->PaperHeight() != papier.height())
+                m->Sheet()->SetPaperSize(papier.width(), papier.height());
+        }
     }
     while (Count() < liczba) {
         auto* m = new TThumbnail(*this, Count() + 1, tresc_);
@@ -147,6 +166,8 @@ void TThumbnailStrip::Uloz() {
     if (miniatury_.isEmpty()) {
         tresc_->resize(0, 0);
         naLinii_ = 1;
+        ulozone_ = 0;
+        ulozenie_ = TUlozenie();
         return;
     }
     const QFontMetrics miary(font());
@@ -160,8 +181,14 @@ void TThumbnailStrip::Uloz() {
     const int wzdluz = pionowo ? element.width() : element.height();
     const int wpoprzek = pionowo ? element.height() : element.width();
     naLinii_ = std::max(1, (dostepne - margines_) / (wzdluz + margines_));
-    int maks = 0;
-    for (int i = 0; i < Count(); ++i) {
+    // Laid out alike before: only the thumbnails added since.
+    const TUlozenie ulozenie{pionowo, naLinii_, margines_, etykieta, element};
+    const int od = ulozenie == ulozenie_ ? std::min(ulozone_, Count()) : 0;
+    ulozenie_ = ulozenie;
+    int maks =
+        od > 0 ? margines_ + ((od - 1) / naLinii_) * (wpoprzek + margines_) + wpoprzek + margines_
+               : 0;
+    for (int i = od; i < Count(); ++i) {
         TThumbnail* m = miniatury_[i];
         const int a = margines_ + (i % naLinii_) * (wzdluz + margines_);
         const int b = margines_ + (i / naLinii_) * (wpoprzek + margines_);
@@ -170,6 +197,7 @@ void TThumbnailStrip::Uloz() {
         m->Sheet()->move((element.width() - arkusz.width()) / 2, 0);
         maks = std::max(maks, b + wpoprzek + margines_);
     }
+    ulozone_ = static_cast<int>(Count());
     krokLinii_ = wpoprzek + margines_;
     const int linia = margines_ + naLinii_ * (wzdluz + margines_);
     tresc_->resize(pionowo ? QSize(std::max(linia, dostepne), maks)

@@ -5,6 +5,7 @@
 
 #include <QPointer>
 #include <QScrollArea>
+#include <QTimer>
 #include <QVector>
 
 class TPageView;
@@ -89,6 +90,20 @@ private:
     Qt::Orientation orientacja_ = Qt::Vertical;
     int naLinii_ = 1;
     int krokLinii_ = 20; // one line of thumbnails, in pixels
+    // What the thumbnails were last laid out with, and how many of them:
+    // pages added to a strip laid out alike place only themselves.
+    struct TUlozenie {
+        bool pionowo = true;
+        int naLinii = 0;
+        int margines = 0;
+        int etykieta = 0;
+        QSize element;
+        bool operator==(const TUlozenie&) const = default;
+    };
+    QSize papier_;
+    TUlozenie ulozenie_;
+    QTimer odlozone_; // the strip following the pages being recorded
+    int ulozone_ = 0;
     TKolkoMyszy kolko_;
     QList<QMetaObject::Connection> polaczenia_;
 };

@@ -2,6 +2,7 @@
 
 #include "dialogi.h"
 #include "dokumentpodgladu.h"
+#include "drukzpostepem.h"
 #include "pageoutput.h"
 #include "pageview.h"
 #include "raport.h"
@@ -86,6 +87,9 @@ TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), 
     PageNavigator->setUsesScrollButtons(true);
     PageNavigator->setExpanding(false);
     PageNavigator->setShape(QTabBar::RoundedSouth);
+    // A tab under the mouse would lay every tab out again for each one
+    // added while pages are built; the tabs need no hover.
+    PageNavigator->setAttribute(Qt::WA_Hover, false);
     up->addWidget(PageView, 1);
     up->addWidget(PageNavigator);
     Podzial->addWidget(ThumbnailStrip);
@@ -357,11 +361,18 @@ void TPrnPrvForm::OdbijStrony() {
     if (!buduje || !odbicieStron_.isValid() || odbicieStron_.elapsed() >= 100) {
         odbicieStron_.start();
         const QSignalBlocker cisza(PageNavigator);
+        // A shown tab bar lays all its tabs out again for every tab added;
+        // hidden, once when it shows.
+        const bool widoczny = PageNavigator->isVisible() && PageNavigator->count() != strony;
+        if (widoczny)
+            PageNavigator->hide();
         while (PageNavigator->count() < strony)
             PageNavigator->addTab(QString::number(PageNavigator->count() + 1));
         while (PageNavigator->count() > strony)
             PageNavigator->removeTab(PageNavigator->count() - 1);
         PageNavigator->setCurrentIndex(PageView->CurrentPage() - 1);
+        if (widoczny)
+            PageNavigator->show();
     }
     if (buduje)
         QCoreApplication::processEvents(); // the window stays responsive while it builds
@@ -376,24 +387,13 @@ void TPrnPrvForm::UstawDrukuj() {
 }
 
 void TPrnPrvForm::PrzedDrukiem() {
-    setWindowTitle(Tytul() + QStringLiteral(" - Przygotowywanie wydruku..."));
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setWindowTitle(Tytul() + QStringLiteral(" - Drukowanie..."));
     DrukujBtn->setEnabled(false);
     ZapiszPdfBtn->setEnabled(false);
 }
 
-void TPrnPrvForm::PostepDruku(int strona, int stron, int procent) {
-    setWindowTitle(QStringLiteral("%1 - Drukowanie strony %2 z %3 (wykonano %%4)...")
-                       .arg(Tytul())
-                       .arg(strona)
-                       .arg(stron)
-                       .arg(procent));
-    repaint();
-}
-
 void TPrnPrvForm::PoDruku() {
     setWindowTitle(Tytul());
-    QApplication::restoreOverrideCursor();
     UstawDrukuj();
 }
 
@@ -419,19 +419,8 @@ void TPrnPrvForm::Drukuj() {
     drukowanie_ = true;
     PrzedDrukiem();
     const TWynikRaportu wynik =
-        DrukujRaport(*projekt_, Opcje(), uklad.margins(QPageLayout::Millimeter), drukarka,
-                     [&](TPageOutput& wyjscie) {
-                         wyjscie.SetRange(od, do_);
-                         wyjscie.przyPrzerwaniu = [&drukarka] {
-                             drukarka.abort();
-                         };
-                         connect(&wyjscie, &TPageOutput::OnPrintProgress, this,
-                                 [&](int strona, int procent, bool* przerwij) {
-                                     PostepDruku(strona, do_ - od + 1, procent);
-                                     QCoreApplication::processEvents();
-                                     *przerwij = zamykanie_;
-                                 });
-                     });
+        DrukujZPostepem(*projekt_, Opcje(), uklad.margins(QPageLayout::Millimeter), drukarka, this,
+                        od, do_, [this] { return zamykanie_; });
     drukowanie_ = false;
     PoDruku();
     if (wynik == TWynikRaportu::Blad)

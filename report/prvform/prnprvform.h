@@ -65,9 +65,8 @@ protected:
 
 private:
     void UtworzPasek();
-    // Captions and buttons while printing: before, after every page, after.
+    // The caption and buttons while printing, and after.
     void PrzedDrukiem();
-    void PostepDruku(int strona, int stron, int procent);
     void PoDruku();
     void OdbijZoom();
     void OdbijStrony();

@@ -38,6 +38,8 @@ public:
     // What a point size is multiplied by on this document's pages (their
     // devices resolve points at their own resolution).
     virtual double SkalaPisma() const { return 1.0; }
+    // The client knows how many pages the document will have.
+    virtual void UstalLiczbeStron(int) {}
 
     int ZDziesiatychMmX(int dziesiate) const { return ZSetnychMmX(10 * dziesiate); }
     int ZDziesiatychMmY(int dziesiate) const { return ZSetnychMmY(10 * dziesiate); }

@@ -30,6 +30,7 @@ public:
     int ZSetnychMmY(int setne) const override;
     bool Przerwany() const override { return wyjscie_.Aborted(); }
     double SkalaPisma() const override { return wyjscie_.FontScale(); }
+    void UstalLiczbeStron(int stron) override { wyjscie_.SetPageCount(stron); }
 
     // Page range, progress and abort.
     TPageOutput& Wyjscie() { return wyjscie_; }

@@ -11,6 +11,7 @@
 #include "powiadomienia.h"
 #include "rysunek.h"
 #include "tekst.h"
+#include "ukladtekstu.h"
 #include "wt2021.h"
 #include "zestawienie.h"
 
@@ -39,118 +40,7 @@ constexpr int WYSOKOSC_BLOKU = 590; // 0.1 mm
 constexpr int SZEROKOSC_BLOKU = 1650;
 
 const QString NL = QStringLiteral("\r\n");
-const QString WIELOKROPEK = QStringLiteral("\u2026");
-
-// One line of a text laid out: what it shows and where, from the top.
-struct TLinia {
-    QString tekst;
-    qreal y;
-    qreal ascent;
-};
-
-struct TUklad {
-    QList<TLinia> linie;
-    int wysokosc = 0;
-};
-
-// The line of a font as the schedule spaces its lines: the font's own
-// ascent and descent, or the larger ones its Windows metrics give (what
-// the fonts made for that system are spaced by: Tahoma's typographic
-// metrics alone would let its lines touch).
-struct TMiaryLinii {
-    qreal ascent;
-    qreal wysokosc;
-};
-
-TMiaryLinii MiaryLinii(const QFont& pismo, const QPaintDevice* urzadzenie) {
-    static QHash<QString, std::pair<qreal, qreal>> naEm; // winAscent, winDescent per em
-    const QString klucz = pismo.key();
-    auto it = naEm.find(klucz);
-    if (it == naEm.end()) {
-        std::pair<qreal, qreal> w{0, 0};
-        const QRawFont surowa = QRawFont::fromFont(pismo);
-        const QByteArray os2 = surowa.fontTable("OS/2");
-        if (os2.size() >= 78 && surowa.unitsPerEm() > 0) {
-            auto u16 = [&](int o) {
-                return (static_cast<uchar>(os2[o]) << 8) | static_cast<uchar>(os2[o + 1]);
-            };
-            w = {u16(74) / surowa.unitsPerEm(), u16(76) / surowa.unitsPerEm()};
-        }
-        it = naEm.insert(klucz, w);
-    }
-    const QFontMetricsF m(pismo, urzadzenie);
-    TMiaryLinii miary{m.ascent(), m.ascent() + m.descent()};
-    const qreal px = pismo.pointSizeF() > 0 && urzadzenie
-                         ? pismo.pointSizeF() * urzadzenie->logicalDpiY() / 72
-                         : pismo.pixelSize();
-    if (it->first > 0 && px > 0) {
-        const qreal wznios = std::round(it->first * px);
-        miary.ascent = std::max(miary.ascent, wznios);
-        miary.wysokosc = std::max(miary.wysokosc, wznios + std::round(it->second * px));
-    }
-    return miary;
-}
-
-// A text laid out as the report draws it: word-wrapped in `szerokosc`, a
-// word wider than a line broken where it must, one line of the font below
-// the other. Lines whose bottom passes `wasko` get `waska` instead.
-// What does not fit in `wysokosc` (< 0: anything fits) is left out and the
-// last line kept ends with "…".
-TUklad Uloz(const QString& tekst, const QFont& pismo, const QPaintDevice* urzadzenie,
-            qreal szerokosc, qreal wysokosc, qreal wasko, qreal waska) {
-    TUklad wynik;
-    if (szerokosc <= 0 || tekst.isEmpty())
-        return wynik;
-    QString t = tekst;
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    t.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QTextLayout uklad(t, pismo, urzadzenie);
-    QTextOption opcje;
-    opcje.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    uklad.setTextOption(opcje);
-    const QFontMetricsF miary(pismo, urzadzenie);
-    const TMiaryLinii linia = MiaryLinii(pismo, urzadzenie);
-    qreal y = 0;
-    bool obciety = false;
-    qreal szerokoscOstatniej = szerokosc;
-    uklad.beginLayout();
-    for (;;) {
-        QTextLine l = uklad.createLine();
-        if (!l.isValid())
-            break;
-        l.setLineWidth(szerokosc);
-        const qreal wys = linia.wysokosc;
-        qreal szer = szerokosc;
-        if (y + wys > wasko && waska < szerokosc) {
-            szer = std::max<qreal>(1, waska);
-            l.setLineWidth(szer);
-        }
-        if (wysokosc >= 0 && y + wys > wysokosc + 0.01) {
-            obciety = true;
-            break;
-        }
-        QString tekstLinii = t.mid(l.textStart(), l.textLength());
-        while (!tekstLinii.isEmpty() &&
-               (tekstLinii.back().isSpace() || tekstLinii.back() == QChar::LineSeparator))
-            tekstLinii.chop(1);
-        wynik.linie.append({tekstLinii, y, linia.ascent});
-        szerokoscOstatniej = szer;
-        y += wys;
-    }
-    uklad.endLayout();
-    if (obciety && !wynik.linie.isEmpty()) {
-        QString& ostatnia = wynik.linie.last().tekst;
-        while (!ostatnia.isEmpty() &&
-               miary.horizontalAdvance(ostatnia + WIELOKROPEK) > szerokoscOstatniej)
-            ostatnia.chop(1);
-        while (!ostatnia.isEmpty() && ostatnia.back().isSpace())
-            ostatnia.chop(1);
-        ostatnia += WIELOKROPEK;
-    }
-    wynik.wysokosc = static_cast<int>(std::ceil(y));
-    return wynik;
-}
-
+const QString NAGLOWEK_ZAKRESU = QStringLiteral("Zakres czynności objętych wyceną:");
 QString Ogolna(double x) {
     return TekstOgolny(x);
 }
@@ -211,7 +101,7 @@ int TRaport::MmY(int dziesiate) const {
     return dokument_.ZDziesiatychMmY(dziesiate);
 }
 
-QFont TRaport::Pismo(int punkty) const {
+QFont TRaport::Pismo(qreal punkty) const {
     QFont f = Czcionka.isEmpty() ? QFont() : QFont(Czcionka);
     f.setPointSizeF(punkty * dokument_.SkalaPisma());
     return f;
@@ -267,7 +157,35 @@ int TRaport::WysokoscTekstu(int szerokosc, const QString& tekst, int punkty) {
     return Uloz(tekst, Pismo(punkty), p->device(), szerokosc - 2 * MmX(20), -1, 1e9, 0).wysokosc;
 }
 
+int TRaport::RysujKolumne(int lewa, int gora, int szerokosc, int wysokosc,
+                          const QList<TWierszKolumny>& wiersze, int punkty) {
+    QPainter* p = dokument_.Plotno();
+    if (!p)
+        return 0;
+    const QRect r(lewa, gora, szerokosc, wysokosc);
+    if (dokument_.przyTekscie)
+        dokument_.przyTekscie(r, TekstKolumny(wiersze), punkty);
+    const QRect wnetrze = r.adjusted(MmX(20), MmY(5), -MmX(20), -MmY(5));
+    if (wnetrze.width() <= 0 || wnetrze.height() <= 0)
+        return 0;
+    const TUklad u = UlozKolumne(
+        wiersze, [this](qreal pt) { return Pismo(pt); }, p->device(), wnetrze.width(),
+        wnetrze.height(), punkty);
+    qreal rozmiar = -1;
+    for (const TLinia& l : u.linie) {
+        if (l.punkty != rozmiar) {
+            rozmiar = l.punkty;
+            p->setFont(Pismo(rozmiar));
+        }
+        p->drawText(QPointF(wnetrze.left(), wnetrze.top() + l.y + l.ascent), l.tekst);
+    }
+    return u.wysokosc;
+}
+
 void TRaport::Linia(int y) {
+    // At the frame's bottom the frame is the line.
+    if (y >= Dol() - 1)
+        return;
     if (QPainter* p = dokument_.Plotno())
         p->drawLine(RamkaStrony.left(), y, RamkaStrony.left() + RamkaStrony.width(), y);
 }
@@ -284,12 +202,22 @@ bool TRaport::GenerujRaport() {
     } else {
         if (DodajOrientacje)
             RysujOrientacje();
-        for (const TOkno* okno : KolejnoscRaportu(projekt_)) {
+        const std::vector<const TOkno*> okna = KolejnoscRaportu(projekt_);
+        for (const TOkno* okno : okna) {
             if (dokument_.Przerwany())
                 break;
             // The content rectangle ends at the frame's bottom.
-            if (ObszarTresci.height() < MmY(WYSOKOSC_BLOKU))
+            if (ObszarTresci.height() < MmY(WYSOKOSC_BLOKU)) {
                 dokument_.NowaStrona();
+                // The windows begin on a page of their own: every page of
+                // them holds as many blocks as this one.
+                if (okno == okna.front()) {
+                    const int naStronie = std::max(1, ObszarTresci.height() / MmY(WYSOKOSC_BLOKU));
+                    dokument_.UstalLiczbeStron(dokument_.GotoweStrony() +
+                                               (static_cast<int>(okna.size()) + naStronie - 1) /
+                                                   naStronie);
+                }
+            }
             RysujBlokOkna(*okno);
         }
     }
@@ -303,6 +231,7 @@ void TRaport::PageViewNewPage() {
     if (!p)
         return;
     const int n = dokument_.GotoweStrony() + 1;
+    dolBloku_ = INT_MIN;
     p->setPen(QPen(Qt::black, 0));
     p->setBrush(Qt::NoBrush);
     p->setBackgroundMode(Qt::TransparentMode);
@@ -432,10 +361,14 @@ void TRaport::Podsumowanie(int y) {
         // Side by side: the project's options end where D&V's begin.
         const int kolumnaDV = lewa + MmX(850);
         const int koniecOpcji = dv.isEmpty() ? prawa : kolumnaDV + wcieta;
+        // An empty scope of work goes with the options: no page holds it alone.
+        const int zakres = DodajCeneMontazu && p.ZakresCzynnosci.trimmed().isEmpty()
+                               ? WysokoscZakresu(p.ZakresCzynnosci)
+                               : 0;
         Miejsce(y, 15 +
                        std::max(WysokoscTekstu(koniecOpcji - lewa, opcje, 10),
                                 dv.isEmpty() ? 0 : WysokoscTekstu(prawa - kolumnaDV, dv, 10)) +
-                       25);
+                       25 + zakres);
         y += 15;
         int h = tekst(lewa, koniecOpcji, opcje, 10);
         if (!dv.isEmpty())
@@ -444,14 +377,18 @@ void TRaport::Podsumowanie(int y) {
         Linia(y);
     }
     if (DodajCeneMontazu) {
-        const QString naglowek = QStringLiteral("Zakres czynności objętych wyceną:");
-        Miejsce(y, 10 + WysokoscTekstu(prawa - lewa, naglowek, 10) +
-                       WysokoscTekstu(prawa - lewa - MmX(50), p.ZakresCzynnosci, 10) + 10);
+        Miejsce(y, WysokoscZakresu(p.ZakresCzynnosci));
         y += 10;
-        y += tekst(lewa, prawa, naglowek, 10);
+        y += tekst(lewa, prawa, NAGLOWEK_ZAKRESU, 10);
         y += tekst(lewa + MmX(50), prawa, p.ZakresCzynnosci, 10) + 10;
         Linia(y);
     }
+}
+
+int TRaport::WysokoscZakresu(const QString& zakres) {
+    const int szerokosc = RamkaStrony.width();
+    return 10 + WysokoscTekstu(szerokosc, NAGLOWEK_ZAKRESU, 10) +
+           WysokoscTekstu(szerokosc - MmX(50), zakres, 10) + 10;
 }
 
 void TRaport::RysujBlokOkna(const TOkno& o) {
@@ -464,7 +401,17 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     const int koniec = l + MmX(SZEROKOSC_BLOKU);
     p->setPen(QPen(Qt::black, 0));
     p->setBrush(Qt::NoBrush);
-    p->drawRect(QRect(l, t, ObszarTresci.width(), wysokosc));
+    // The outline; a line the block above or the frame has drawn already
+    // is not drawn again.
+    const int prawa = l + ObszarTresci.width();
+    const int dol = t + wysokosc;
+    if (t != dolBloku_)
+        p->drawLine(l, t, prawa, t);
+    p->drawLine(l, t, l, dol);
+    p->drawLine(prawa, t, prawa, dol);
+    if (dol < Dol())
+        p->drawLine(l, dol, prawa, dol);
+    dolBloku_ = dol;
     // Each column's text ends at the next column; the symbol and material
     // lines at the values' column where they come down beside it.
     const int x50 = l + MmX(500);
@@ -473,7 +420,19 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     const int wcieta = MmX(20);
     const int gora = t + MmY(80);
 
-    int dy = RysujTekst(false, l, t, MmX(SZEROKOSC_BLOKU), wysokosc, o.Symbol(), 14, gora, x50);
+    // The symbol whole: a long one in a smaller size, the picture keeps
+    // its room.
+    int rozmiarSymbolu = 14;
+    for (; rozmiarSymbolu > 6; --rozmiarSymbolu) {
+        const int lewaTekstu = l + MmX(20);
+        const int goraTekstu = t + MmY(5);
+        if (Uloz(o.Symbol(), Pismo(rozmiarSymbolu), p->device(), MmX(SZEROKOSC_BLOKU - 40), -1,
+                 gora - goraTekstu, x50 - lewaTekstu)
+                .wysokosc <= MmY(200))
+            break;
+    }
+    int dy = RysujTekst(false, l, t, MmX(SZEROKOSC_BLOKU), wysokosc, o.Symbol(), rozmiarSymbolu,
+                        gora, x50);
     const QString material = QStringLiteral("(") + o.MaterialRamyNazwa() +
                              (o.dR > 0 ? QStringLiteral(" + żaluzja/roleta") : QString()) +
                              QStringLiteral(")");
@@ -499,50 +458,69 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
         p->setClipping(false);
     }
 
-    QString wartosci = QStringLiteral(" Wymiary:") + NL + QStringLiteral("   szerokość: ") +
-                       Ogolna(o.Szerokosc) + QStringLiteral(" mm") + NL +
-                       QStringLiteral("   wysokość: ") + Ogolna(o.Wysokosc) +
-                       QStringLiteral(" mm") + NL + NL + QStringLiteral(" Ug: ") + Ogolna(o.Ug) +
-                       QStringLiteral(" W/m2K") + NL + QStringLiteral(" Uf: ") + Ogolna(o.Uf) +
-                       QStringLiteral(" W/m2K") + NL + QStringLiteral(" Psi_g: ") +
-                       Ogolna(o.Psi_g) + QStringLiteral(" W/mK") + NL + QStringLiteral(" d: ") +
-                       Ogolna(o.dRamy) + QStringLiteral(" mm") + NL + QStringLiteral(" Lg: ") +
-                       Ogolna(o.LgObliczeniowe()) + QStringLiteral(" mm") + NL +
-                       QStringLiteral(" dR: ") + Ogolna(o.dR) + QStringLiteral(" m2K/W") + NL;
+    // The values: every number whole with its unit, the labels may wrap.
+    const QString mm = QStringLiteral(" mm");
+    const QString wm2k = QStringLiteral(" W/m2K");
+    QList<TWierszKolumny> wartosci{
+        {QStringLiteral(" Wymiary:"), QString()},
+        {QStringLiteral("   szerokość: "), Ogolna(o.Szerokosc) + mm},
+        {QStringLiteral("   wysokość: "), Ogolna(o.Wysokosc) + mm},
+        {},
+        {QStringLiteral(" Ug: "), Ogolna(o.Ug) + wm2k},
+        {QStringLiteral(" Uf: "), Ogolna(o.Uf) + wm2k},
+        {QStringLiteral(" Psi_g: "), Ogolna(o.Psi_g) + QStringLiteral(" W/mK")},
+        {QStringLiteral(" d: "), Ogolna(o.dRamy) + mm},
+        {QStringLiteral(" Lg: "), Ogolna(o.LgObliczeniowe()) + mm},
+        {QStringLiteral(" dR: "), Ogolna(o.dR) + QStringLiteral(" m2K/W")},
+    };
     if (DodajWycene) {
         const double cena = projekt_.CenaNetto(o).Cena;
-        wartosci +=
-            NL + QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") + NL +
-            (cena == -1
-                 ? QStringLiteral("     brak")
-                 : QStringLiteral("     ") + TekstSetnych(cena) + QStringLiteral(" zł/szt."));
+        wartosci.append(TWierszKolumny{});
+        wartosci.append({QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") +
+                             NL + QStringLiteral("     "),
+                         cena == -1 ? QStringLiteral("brak")
+                                    : TekstSetnych(cena) + QStringLiteral(" zł/szt.")});
     }
-    RysujTekst(false, x50, gora, x85 + wcieta - x50, MmY(WYSOKOSC_BLOKU - 80), wartosci, 8);
+    RysujKolumne(x50, gora, x85 + wcieta - x50, MmY(WYSOKOSC_BLOKU - 80 - 10), wartosci, 8);
 
-    const QString liczby =
-        QStringLiteral(" Łączna liczba okien") + NL + QStringLiteral(" na wszystkich kond.:") + NL +
-        QStringLiteral("    ") + QString::number(o.SumaOkien()) + QStringLiteral(" szt.") + NL +
-        NL + QStringLiteral(" Nawiewniki:") + NL + QStringLiteral("   liczba: ") +
-        QString::number(o.LiczbaNawiewnikow) + NL + QStringLiteral("   szerokość: ") +
-        QString::number(o.SzerokoscNawiewnika) + QStringLiteral(" mm");
+    // The counts, then Uw and its verdict below them: the counts take the
+    // room those leave.
     const int szer85 = x120 + wcieta - x85;
-    int dy2 = MmY(80) + RysujTekst(false, x85, gora, szer85, MmY(WYSOKOSC_BLOKU - 80), liczby, 8) +
-              MmY(30);
-    dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, QStringLiteral(" Uw okna:"), 10);
     const std::optional<double> uw = o.UwZDanymi();
-    dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2,
-                      uw ? QStringLiteral(" ") + Stala(*uw, 4) + QStringLiteral(" W/m2K")
-                         : QStringLiteral(" brak danych"),
-                      12);
-    if (DodajWT2021)
-        RysujTekst(
-            false, x85, t + dy2, szer85, wysokosc - dy2,
-            QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_.TemperaturaWewnetrzna)), 8);
+    const QString tekstUw =
+        uw ? QStringLiteral(" ") + Stala(*uw, 4) + wm2k : QStringLiteral(" brak danych");
+    const QString ocena =
+        DodajWT2021
+            ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_.TemperaturaWewnetrzna))
+            : QString();
+    const QString etykietaUw = QStringLiteral(" Uw okna:");
+    const int podUw = MmY(30) + WysokoscTekstu(szer85, etykietaUw, 10) +
+                      WysokoscTekstu(szer85, tekstUw, 12) + MmY(10) +
+                      (ocena.isEmpty() ? 0 : WysokoscTekstu(szer85, ocena, 8));
+    const QList<TWierszKolumny> liczby{
+        {QStringLiteral(" Łączna liczba okien") + NL + QStringLiteral(" na wszystkich kond.:") +
+             NL + QStringLiteral("    "),
+         QString::number(o.SumaOkien()) + QStringLiteral(" szt.")},
+        {},
+        {QStringLiteral(" Nawiewniki:"), QString()},
+        {QStringLiteral("   liczba: "), QString::number(o.LiczbaNawiewnikow)},
+        {QStringLiteral("   szerokość: "), QString::number(o.SzerokoscNawiewnika) + mm},
+    };
+    int dy2 =
+        MmY(80) +
+        RysujKolumne(x85, gora, szer85, std::max(MmY(100), wysokosc - MmY(80) - podUw), liczby, 8) +
+        MmY(30);
+    dy2 += RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, etykietaUw, 10);
+    dy2 += RysujKolumne(x85, t + dy2, szer85, wysokosc - dy2, {{QString(), tekstUw}}, 12);
+    if (!ocena.isEmpty())
+        RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, ocena, 8);
 
+    // The remarks take what the page gives beside the block's columns.
     QString uwagi = QStringLiteral("Uwagi:") + NL;
     for (const QString& w : RozdzielWiersze(o.Uwagi))
         uwagi += w + NL;
-    RysujTekst(false, x120, gora, koniec - x120, MmY(WYSOKOSC_BLOKU - 80 - 10), uwagi, 8);
+    RysujTekst(false, x120, gora, std::max(koniec, l + ObszarTresci.width()) - x120,
+               MmY(WYSOKOSC_BLOKU - 80 - 10), uwagi, 8);
 
     ObszarTresci.setTop(t + wysokosc); // the bottom stays
 }
@@ -645,7 +623,8 @@ void TRaport::RysujOrientacje() {
     };
     for (const auto& [tytul, wielkosc] : tabele) {
         miejsce(3 * wiersz + MmY(60));
-        y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y, tytul, 10);
+        // Past the title's lower inset: its descenders stay above the table.
+        y += RysujTekst(false, lewa, y, RamkaStrony.width(), dol() - y, tytul, 10) + MmY(10);
         dopasuj(wielkosc);
         naglowek();
         auto rzad = [&](const QString& nazwa,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QMarginsF>
 #include <QRect>
 #include <QSizeF>
@@ -11,6 +12,7 @@
 class TDokument;
 class TOkno;
 class TZestawienieStolarki;
+struct TWierszKolumny;
 
 // What the preview window's choices make of the report.
 struct TOpcjeRaportu {
@@ -63,12 +65,17 @@ private:
     int MmX(int dziesiate) const;
     int MmY(int dziesiate) const;
     // The report's font in this size, as the document's pages take it.
-    QFont Pismo(int punkty) const;
+    QFont Pismo(qreal punkty) const;
     void Linia(int y);
+    // A block's column of rows at (lewa, gora), each value whole; its height.
+    int RysujKolumne(int lewa, int gora, int szerokosc, int wysokosc,
+                     const QList<TWierszKolumny>& wiersze, int punkty);
     void Podsumowanie(int y);
     // Text and lines of the summary: a row needing `potrzeba` that does not
     // fit goes on to a new page; y is where the next row starts.
     void Miejsce(int& y, int potrzeba);
+    // The height of the scope of work's section of the summary.
+    int WysokoscZakresu(const QString& zakres);
     int Dol() const;
 
     const TZestawienieStolarki& projekt_;
@@ -76,6 +83,7 @@ private:
     QSizeF stronaMm_;
     QMarginsF marginesyMm_;
     bool wPodsumowaniu_ = false;
+    int dolBloku_ = INT_MIN; // the bottom of the last block on the page
 };
 
 // Whether a page of that size (mm) with those margins holds a window block:

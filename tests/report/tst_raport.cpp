@@ -470,6 +470,89 @@ private slots:
         // Ground floor: five windows facing north, 9,00 m².
         QVERIFY(d.Znajdz(QStringLiteral("9,00")));
     }
+
+    // Extreme values on three papers: every value whole with its unit on
+    // its line, no word outside the frame or over another, the remarks as
+    // wide as the page gives, table titles above their tables, and the
+    // empty scope of work never alone on a page.
+    void wartosciSkrajne_data() {
+        QTest::addColumn<QPageLayout>("uklad");
+        const QMarginsF m(20, 20, 20, 20);
+        QTest::newRow("A4 pionowo") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                   m, QPageLayout::Millimeter);
+        QTest::newRow("A4 poziomo") << QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                                   m, QPageLayout::Millimeter);
+        QTest::newRow("A5 poziomo") << QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
+                                                   m, QPageLayout::Millimeter);
+    }
+    void wartosciSkrajne() {
+        QFETCH(QPageLayout, uklad);
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        p.SetLiczbaPieter(22);
+        TOkno& o = *p.GetOkno("O1");
+        o.Szerokosc = 123456789;
+        o.Wysokosc = 987654321;
+        o.CenaOkna = 1234567890123.45;
+        o.LiczbaNawiewnikow = 20;
+        o.SzerokoscNawiewnika = 2147483647;
+        o.SetLiczba(POZIOM_PARTER, 0, 2147483646);
+        o.Uwagi = ZlaczWiersze({QString(QStringLiteral("długa uwaga ")).repeated(250)});
+        TOpcjeRaportu opcje;
+        opcje.Czcionka = QStringLiteral("DejaVu Sans");
+        opcje.DodajWycene = opcje.DodajCeneMontazu = opcje.DodajCeneM2 = true;
+        opcje.DodajOrientacje = opcje.DodajWT2021 = true;
+        const QList<TSlowoPdf> slowa = SlowaRaportu(p, opcje, uklad);
+        QVERIFY(!slowa.isEmpty());
+        QCOMPARE(Nachodzace(slowa), QString());
+        const QSizeF papier = uklad.fullRect(QPageLayout::Millimeter).size();
+        // A word and the one after it (when given, the first such pair).
+        auto nastepne = [&](const QString& slowo,
+                            const QString& po =
+                                QString()) -> std::pair<const TSlowoPdf*, const TSlowoPdf*> {
+            for (qsizetype i = 0; i + 1 < slowa.size(); ++i)
+                if (slowa[i].tekst == slowo && (po.isEmpty() || slowa[i + 1].tekst == po))
+                    return {&slowa[i], &slowa[i + 1]};
+            return {nullptr, nullptr};
+        };
+        // Each value and its unit, side by side on one line.
+        for (const auto& [wartosc, jednostka] :
+             QList<std::pair<QString, QString>>{{"123456789", "mm"},
+                                                {"987654321", "mm"},
+                                                {"1234567890123,45", "zł/szt."},
+                                                {"2147483646", "szt."},
+                                                {"2147483647", "mm"}}) {
+            const auto [w, j] = nastepne(wartosc, jednostka);
+            QVERIFY2(w, qPrintable(wartosc));
+            QVERIFY2(qAbs(w->mm.bottom() - j->mm.bottom()) < 0.3, qPrintable(wartosc));
+        }
+        double prawaUwag = 0;
+        for (const TSlowoPdf& s : slowa) {
+            if (s.tekst.startsWith(QStringLiteral("Strona")) || s.tekst.front().isDigit()) {
+                if (s.mm.top() > papier.height() - 20 - 0.5)
+                    continue; // the page number, below the frame
+            }
+            QVERIFY2(s.mm.left() >= 20 && s.mm.right() <= papier.width() - 20 && s.mm.top() >= 20 &&
+                         s.mm.bottom() <= papier.height() - 20,
+                     qPrintable(s.tekst));
+            if (s.tekst.startsWith(QStringLiteral("uwaga")))
+                prawaUwag = std::max(prawaUwag, s.mm.right());
+        }
+        QVERIFY2(prawaUwag > papier.width() - 20 - 25, qPrintable(QString::number(prawaUwag)));
+        // A table's title ends above its first row.
+        const auto [sztuk, naglowek] = nastepne(QStringLiteral("sztuk"));
+        QVERIFY(sztuk);
+        QCOMPARE(naglowek->tekst, QStringLiteral("Kondygnacja"));
+        QVERIFY(sztuk->mm.bottom() <= naglowek->mm.top() - 0.5);
+        // The scope of work shares its page with what comes before it.
+        const auto [zakres, dalej] = nastepne(QStringLiteral("Zakres"));
+        QVERIFY(zakres);
+        int naStronie = 0;
+        for (const TSlowoPdf& s : slowa)
+            naStronie +=
+                s.strona == zakres->strona && s.mm.top() > 20 + 12 && s.mm.top() < zakres->mm.top();
+        QVERIFY(naStronie > 0);
+    }
 };
 
 QTEST_MAIN(TestRaport)

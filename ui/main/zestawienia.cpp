@@ -1,6 +1,7 @@
 #include "zestawienia.h"
 
 #include "dialogi.h"
+#include "drukzpostepem.h"
 #include "eksport.h"
 #include "orientacjeform.h"
 #include "prnprvform.h"
@@ -56,10 +57,17 @@ void TZestawieniaProjektu::DrukujZestawienie() {
     // The report with the preview's options at opening.
     TOpcjeRaportu opcje;
     opcje.Czcionka = DomyslnaCzcionkaRaportu();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TWynikRaportu wynik = DrukujRaport(
-        *projekt_.Projekt(), opcje, ukladStrony_.margins(QPageLayout::Millimeter), drukarka);
-    QApplication::restoreOverrideCursor();
+    // Under the print dialog's own window: what it leaves is repainted, the
+    // pages go out with their progress.
+    QCoreApplication::processEvents();
+    int od = 1, doStrony = 0;
+    if (drukarka.printRange() == QPrinter::PageRange && drukarka.fromPage() > 0) {
+        od = drukarka.fromPage();
+        doStrony = std::max(od, drukarka.toPage());
+    }
+    const TWynikRaportu wynik =
+        DrukujZPostepem(*projekt_.Projekt(), opcje, ukladStrony_.margins(QPageLayout::Millimeter),
+                        drukarka, &okno_, od, doStrony);
     if (wynik == TWynikRaportu::Blad)
         Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
 }

@@ -1,0 +1,27 @@
+#include "drukzpostepem.h"
+
+#include "pageoutput.h"
+#include "postep.h"
+
+#include <QPrinter>
+
+TWynikRaportu DrukujZPostepem(const TZestawienieStolarki& projekt, const TOpcjeRaportu& opcje,
+                              const QMarginsF& marginesy, QPrinter& drukarka, QWidget* rodzic,
+                              int od, int doStrony, const std::function<bool()>& przerwij) {
+    TPostep postep(QStringLiteral("Drukowanie"), rodzic);
+    postep.Krok(0, 0, QStringLiteral("Przygotowywanie wydruku..."));
+    return DrukujRaport(projekt, opcje, marginesy, drukarka, [&](TPageOutput& wyjscie) {
+        wyjscie.SetRange(od, doStrony);
+        wyjscie.przyPrzerwaniu = [&drukarka] {
+            drukarka.abort();
+        };
+        QObject::connect(
+            &wyjscie, &TPageOutput::OnPrintProgress, &postep, [&](int strona, int, bool* stop) {
+                const int stron = wyjscie.PagesToSend();
+                const QString tekst =
+                    stron > 0 ? QStringLiteral("Drukowanie strony %1 z %2").arg(strona).arg(stron)
+                              : QStringLiteral("Drukowanie strony %1").arg(strona);
+                *stop = !postep.Krok(strona, stron, tekst) || (przerwij && przerwij());
+            });
+    });
+}
