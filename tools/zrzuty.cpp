@@ -23,6 +23,7 @@
 #include "tekst.h"
 #include "tlumaczenia.h"
 #include "typokna.h"
+#include "ustawieniastrony.h"
 #include "zestawienie.h"
 
 #include <QAbstractButton>
@@ -32,6 +33,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -352,6 +355,32 @@ int main(int argc, char* argv[]) {
         NaEkranie(&typ, QStringLiteral("typ okna"));
     }
     typ.hide();
+    // Qt's own dialogs the program opens, in Polish.
+    {
+        QPrinter drukarka(QPrinter::HighResolution);
+        QPrintDialog druk(&drukarka, &f);
+        druk.show();
+        for (QAbstractButton* b : druk.findChildren<QAbstractButton*>())
+            if (b->text().startsWith(QStringLiteral("&Opcje")))
+                b->click();
+        Zapisz(&druk, QStringLiteral("dialog_drukowania"));
+        for (QTabWidget* karty : druk.findChildren<QTabWidget*>()) {
+            for (int i = 1; i < karty->count(); ++i) {
+                karty->setCurrentIndex(i);
+                Zapisz(&druk, QStringLiteral("dialog_drukowania_%1").arg(i + 1));
+            }
+        }
+        druk.hide();
+        // With no printer installed, the program's own page setup.
+        TUstawieniaStronyForm strona(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                 QMarginsF(20, 20, 20, 20),
+                                                 QPageLayout::Millimeter),
+                                     &f);
+        strona.show();
+        Zapisz(&strona, QStringLiteral("ustawienia_strony"));
+        NaEkranie(&strona, strona.objectName());
+        strona.hide();
+    }
     TAboutBox oProgramie(&f);
     oProgramie.show();
     Zapisz(&oProgramie, QStringLiteral("o_programie"));

@@ -1,5 +1,6 @@
 #include "dialogi.h"
 
+#include "ustawieniastrony.h"
 #include "znaki.h"
 
 #include <QDialogButtonBox>
@@ -110,6 +111,14 @@ QString TDialogiQt::PlikDoZapisu(QWidget* rodzic, const QString& filtry, const Q
 }
 
 bool TDialogiQt::UstawieniaStrony(QWidget* rodzic, QPageLayout& uklad) {
+    // The system's dialog needs a printer; with none, the program's own.
+    if (!JestDrukarka()) {
+        TUstawieniaStronyForm okno(uklad, rodzic);
+        if (okno.exec() != QDialog::Accepted)
+            return false;
+        uklad = okno.Uklad();
+        return true;
+    }
     QPrinter drukarka;
     drukarka.setPageLayout(uklad);
     QPageSetupDialog okno(&drukarka, rodzic);

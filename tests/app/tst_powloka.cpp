@@ -3,16 +3,21 @@
 #include "pomoc.h"
 #include "splash.h"
 #include "tlumaczenia.h"
+#include "ustawieniastrony.h"
 #include "wersja.h"
+#include "zdarzenia.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDesktopServices>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -157,6 +162,33 @@ private slots:
         QVERIFY(!dialogi.Tekst(nullptr, QStringLiteral("Symbol okna"),
                                QStringLiteral("Podaj symbol nowego okna:"), QString(), 255));
         QCOMPARE(przyciski, (QStringList{"OK", "Anuluj"}));
+    }
+
+    // With no printer installed the system's page setup cannot open: the
+    // program's own takes the paper, orientation and margins as clicked.
+    void ustawieniaStronyBezDrukarki() {
+        TDialogiQt dialogi;
+        if (dialogi.JestDrukarka())
+            QSKIP("a printer is installed: the system's page setup opens");
+        QPageLayout uklad(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                          QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        QTimer::singleShot(0, [] {
+            auto* okno = qobject_cast<TUstawieniaStronyForm*>(QApplication::activeModalWidget());
+            QVERIFY(okno);
+            QCOMPARE(okno->windowTitle(), QStringLiteral("Ustawienia strony"));
+            WybierzZListy(okno->PapierCB, QStringLiteral("A5 (148 × 210 mm)"));
+            QTest::mouseClick(okno->PoziomaRB, Qt::LeftButton);
+            okno->LewyED->setFocus();
+            okno->LewyED->selectAll();
+            QTest::keyClicks(okno->LewyED, QStringLiteral("12,5"));
+            for (QAbstractButton* b : okno->findChildren<QAbstractButton*>())
+                if (b->text() == QStringLiteral("OK"))
+                    QTest::mouseClick(b, Qt::LeftButton);
+        });
+        QVERIFY(dialogi.UstawieniaStrony(nullptr, uklad));
+        QCOMPARE(uklad.pageSize().id(), QPageSize::A5);
+        QCOMPARE(uklad.orientation(), QPageLayout::Landscape);
+        QCOMPARE(uklad.margins(QPageLayout::Millimeter), QMarginsF(12.5, 20, 20, 20));
     }
 
     // A document present is handed to the desktop; one absent is not.
