@@ -1,5 +1,7 @@
 #include "ustawieniastrony.h"
 
+#include "liczby.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -11,6 +13,37 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Millimetres typed with a comma or a point, whatever the locale (a spin
+// field of its own would take "12,5" for 125 under an English locale).
+class TPoleMm : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+protected:
+    double valueFromText(const QString& tekst) const override {
+        double x = 0;
+        return CzytajLiczbe(BezJednostki(tekst), &x) ? x : value();
+    }
+    QValidator::State validate(QString& tekst, int&) const override {
+        const QString t = BezJednostki(tekst);
+        double x = 0;
+        if (CzytajLiczbe(t, &x))
+            return x >= minimum() && x <= maximum() ? QValidator::Acceptable
+                                                    : QValidator::Intermediate;
+        for (QChar c : t)
+            if (!c.isDigit() && c != QLatin1Char(',') && c != QLatin1Char('.'))
+                return QValidator::Invalid;
+        return QValidator::Intermediate;
+    }
+
+private:
+    QString BezJednostki(QString tekst) const {
+        if (tekst.endsWith(suffix()))
+            tekst.chop(suffix().size());
+        return tekst.trimmed();
+    }
+};
 
 const QPageSize::PageSizeId PAPIERY[] = {
     QPageSize::A3,     QPageSize::A4,    QPageSize::A5,        QPageSize::B4,      QPageSize::B5,
@@ -57,7 +90,7 @@ TUstawieniaStronyForm::TUstawieniaStronyForm(const QPageLayout& uklad, QWidget* 
     auto* fm = new QFormLayout(marginesy);
     const QMarginsF m = uklad.margins(QPageLayout::Millimeter);
     auto pole = [&](const char* nazwa, const QString& etykieta, double wartosc) {
-        auto* e = new QDoubleSpinBox(marginesy);
+        auto* e = new TPoleMm(marginesy);
         e->setObjectName(QLatin1String(nazwa));
         e->setRange(0, 200);
         e->setDecimals(1);
