@@ -3,6 +3,7 @@
 #include "eksport.h"
 #include "eksportcli.h"
 #include "importavk.h"
+#include "importifccli.h"
 #include "orientacjejson.h"
 #include "plikprojektu.h"
 #include "podsumowanie.h"
@@ -90,9 +91,9 @@ struct TPolecenieCli {
 };
 const TPolecenieCli POLECENIA[] = {
     {"summary", &POMOC_PODSUMOWANIA}, {"orientations", &POMOC_ORIENTACJI},
-    {"import-avk", &POMOC_IMPORTU},   {"check", &POMOC_SPRAWDZENIA},
-    {"export", &POMOC_EKSPORTU},      {"report", &POMOC_RAPORTU},
-    {"print", &POMOC_RAPORTU},
+    {"import-avk", &POMOC_IMPORTU},   {"import-ifc", &POMOC_IMPORTU_IFC},
+    {"check", &POMOC_SPRAWDZENIA},    {"export", &POMOC_EKSPORTU},
+    {"report", &POMOC_RAPORTU},       {"print", &POMOC_RAPORTU},
 };
 
 const TPolecenieCli* Polecenie(const QString& nazwa) {
@@ -108,8 +109,9 @@ void Wypisz(FILE* strumien, const QByteArray& tekst) {
 
 void Pomoc(FILE* strumien) {
     std::fputs(POMOC_POCZATEK, strumien);
-    for (const char* const* p : {&POMOC_PODSUMOWANIA, &POMOC_ORIENTACJI, &POMOC_IMPORTU,
-                                 &POMOC_SPRAWDZENIA, &POMOC_EKSPORTU, &POMOC_RAPORTU})
+    for (const char* const* p :
+         {&POMOC_PODSUMOWANIA, &POMOC_ORIENTACJI, &POMOC_IMPORTU, &POMOC_IMPORTU_IFC,
+          &POMOC_SPRAWDZENIA, &POMOC_EKSPORTU, &POMOC_RAPORTU})
         std::fputs(*p, strumien);
     std::fputs(POMOC_KONIEC, strumien);
 }
@@ -242,5 +244,7 @@ int main(int argc, char* argv[]) {
         return Uzycie(nazwa, reszta.size() == 2
                                  ? ImportAvk(reszta[0], reszta[1])
                                  : ZleUzycie(QStringLiteral("podaj plik .avk i plik .tmv")));
+    if (nazwa == QStringLiteral("import-ifc"))
+        return Uzycie(nazwa, ImportIfcCli(reszta));
     return Uzycie(nazwa, KOD_ZLE_UZYCIE);
 }

@@ -9,6 +9,7 @@
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
 #include "glowna.h"
+#include "importifcform.h"
 #include "oprogramie.h"
 #include "pageview.h"
 #include "panelprojektu.h"
@@ -355,6 +356,34 @@ int main(int argc, char* argv[]) {
         NaEkranie(&typ, QStringLiteral("typ okna"));
     }
     typ.hide();
+    // The import of a building model: what it found, before anything is made.
+    {
+        const QByteArray ifc =
+            "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+            "#1=IFCBUILDINGSTOREY('a',$,'Piwnica',$,$,$,$,$,.ELEMENT.,-2.8);\n"
+            "#2=IFCBUILDINGSTOREY('b',$,'Parter',$,$,$,$,$,.ELEMENT.,0.);\n"
+            "#3=IFCBUILDINGSTOREY('c',$,'Pi\\X2\\0119\\X0\\tro',$,$,$,$,$,.ELEMENT.,3.);\n"
+            "#4=IFCBUILDINGSTOREY('d',$,'Poddasze',$,$,$,$,$,.ELEMENT.,6.);\n"
+            "#5=IFCWINDOW('e',$,'O1',$,$,$,$,'O1',1.5,1.2,.WINDOW.,.DOUBLE_PANEL_VERTICAL.,$);\n"
+            "#6=IFCWINDOW('f',$,'O1',$,$,$,$,'O1',1.5,1.2,.WINDOW.,.DOUBLE_PANEL_VERTICAL.,$);\n"
+            "#7=IFCWINDOW('g',$,'O2',$,$,$,$,'O2',1.2,0.9,.WINDOW.,.SINGLE_PANEL.,$);\n"
+            "#8=IFCDOOR('h',$,'Drzwi',$,$,$,$,$,2.1,0.9,$,$,$);\n"
+            "#9=IFCRELCONTAINEDINSPATIALSTRUCTURE('i',$,$,$,(#5,#6),#2);\n"
+            "#10=IFCRELCONTAINEDINSPATIALSTRUCTURE('j',$,$,$,(#7),#3);\n"
+            "ENDSEC;END-ISO-10303-21;\n";
+        TModelIfc model;
+        QString powod;
+        if (CzytajModelIfc(ifc, &model, &powod)) {
+            TImportIfcForm import(model, dialogi, &f);
+            import.show();
+            Zapisz(&import, QStringLiteral("import_ifc"));
+            NaEkranie(&import, import.objectName());
+            import.hide();
+        } else {
+            std::fprintf(stderr, "import IFC: %s\n", qPrintable(powod));
+            ++niezapisane;
+        }
+    }
     // Qt's own dialogs the program opens, in Polish.
     {
         QPrinter drukarka(QPrinter::HighResolution);

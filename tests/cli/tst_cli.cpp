@@ -367,6 +367,63 @@ private slots:
                  QStringLiteral("brak danych"));
     }
 
+    // import-ifc: the summary line on stderr, the values given to every
+    // window, wrong usage in one line, a damaged model with its line and no
+    // file written.
+    void importIfc_data() {
+        QTest::addColumn<QStringList>("opcje");
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("bledy");
+        QTest::newRow("zwykły")
+            << QStringList{"--ug", "0,6", "--d", "78"} << 0
+            << "zaimportowano 3 okna jako 2 pozycje; 3 bez układu skrzydeł; 1 drzwi pominięto";
+        QTest::newRow("północ") << QStringList{"--polnoc", "90"} << 0 << "jako 2 pozycje";
+        QTest::newRow("zła liczba") << QStringList{"--ug", "x"} << 2 << "--ug wymaga liczby";
+        QTest::newRow("ujemna") << QStringList{"--d", "-5"} << 2 << "--d nie może być ujemne";
+        QTest::newRow("nieznana") << QStringList{"--abc"} << 2 << "nieznana opcja --abc";
+        QTest::newRow("ucięty") << QStringList{"ucięty"} << 1 << "wiersz 5: plik kończy się przed";
+    }
+    void importIfc() {
+        QFETCH(QStringList, opcje);
+        QFETCH(int, kod);
+        QFETCH(QString, bledy);
+        const QByteArray model =
+            "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC2X3'));ENDSEC;DATA;\n"
+            "#1=IFCBUILDINGSTOREY('a',$,'Parter',$,$,$,$,$,.ELEMENT.,0.);\n"
+            "#2=IFCWINDOW('e',$,'O1',$,$,$,$,'OK1',1.5,1.2);\n"
+            "#3=IFCWINDOW('f',$,'O1',$,$,$,$,'OK1',1.5,1.2);\n"
+            "#4=IFCWINDOW('g',$,'O2',$,$,$,$,'OK2',1.2,0.9);\n"
+            "#5=IFCDOOR('h',$,'Drzwi',$,$,$,$,$,2.1,0.9);\n"
+            "#6=IFCRELCONTAINEDINSPATIALSTRUCTURE('i',$,$,$,(#2,#3,#4,#5),#1);\n"
+            "ENDSEC;END-ISO-10303-21;\n";
+        const QString ifc = katalog.filePath(QStringLiteral("dom.ifc"));
+        QFile f(ifc);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        const bool uciety = opcje == QStringList{"ucięty"};
+        f.write(uciety ? model.left(model.indexOf("#4=")) : model);
+        f.close();
+        const QString tmv = katalog.filePath(QStringLiteral("z_ifc.tmv"));
+        QFile::remove(tmv);
+        const Wynik w =
+            Uruchom(QStringList{"import-ifc", ifc, tmv} + (uciety ? QStringList() : opcje));
+        QCOMPARE(w.kod, kod);
+        QVERIFY2(w.bledy.contains(bledy), qPrintable(w.bledy));
+        QCOMPARE(w.bledy.count(QLatin1Char('\n')), 1);
+        QCOMPARE(QFile::exists(tmv), kod == 0);
+        if (kod != 0)
+            return;
+        const QJsonObject o =
+            QJsonDocument::fromJson(Uruchom({QStringLiteral("summary"), tmv}).wyjscie).object();
+        const QJsonArray okna = o.value("Okna").toArray();
+        QCOMPARE(okna.size(), 2);
+        const QJsonObject ok1 = okna.at(0).toObject();
+        QCOMPARE(ok1.value("Symbol").toString(), QStringLiteral("OK1"));
+        QCOMPARE(ok1.value("Szerokosc").toDouble(), 1200.0);
+        QCOMPARE(ok1.value("SumaOkien").toInt(), 2);
+        if (opcje.contains(QStringLiteral("--ug")))
+            QCOMPARE(ok1.value("Ug").toDouble(), 0.6);
+    }
+
     // import-avk says why it could not: the file's line that holds no number.
     void importZPowodem() {
         const QString avk = katalog.filePath(QStringLiteral("zly.avk"));

@@ -140,6 +140,7 @@ void TMainForm::PolaczPolecenia() {
     connect(p.FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
     connect(p.FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
     connect(p.FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
+    connect(p.FileImportIfcTA, &QAction::triggered, pliki_, &TObslugaPliku::ImportujIfc);
     connect(p.FileExportTA, &QAction::triggered, this, &TMainForm::EksportujZestawienie);
     connect(p.FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(p.FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
@@ -412,7 +413,8 @@ QStringList Upuszczone(const QMimeData* dane) {
     for (const QUrl& u : dane->urls()) {
         const QString plik = u.toLocalFile();
         if (u.isLocalFile() && (plik.endsWith(QStringLiteral(".tmv"), Qt::CaseInsensitive) ||
-                                plik.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive)))
+                                plik.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive) ||
+                                plik.endsWith(QStringLiteral(".ifc"), Qt::CaseInsensitive)))
             pliki << plik;
     }
     return pliki;

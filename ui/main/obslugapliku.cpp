@@ -1,8 +1,11 @@
 #include "obslugapliku.h"
 
 #include "importavk.h"
+#include "importifc.h"
+#include "importifcform.h"
 #include "odzyskform.h"
 #include "ostatnie.h"
+#include "postep.h"
 #include "projektotwarty.h"
 
 #include <QCoreApplication>
@@ -18,8 +21,14 @@ const QString FILTR_OTWIERANIA =
 const QString FILTR_AVK = QStringLiteral("Projekt Arvo-K (*.avk)");
 const QString FILTR_ZAPISU = QStringLiteral("Zestawienie stolarki (*.tmv);;All Files (*.*)");
 
+const QString FILTR_IFC = QStringLiteral("Model budynku IFC (*.ifc);;All Files (*.*)");
+
 bool PlikArvoK(const QString& sciezka) {
     return sciezka.endsWith(QStringLiteral(".avk"), Qt::CaseInsensitive);
+}
+
+bool PlikIfc(const QString& sciezka) {
+    return sciezka.endsWith(QStringLiteral(".ifc"), Qt::CaseInsensitive);
 }
 
 // The message of a file that cannot be read or written, with its reason.
@@ -139,6 +148,48 @@ bool TObslugaPliku::ImportujPlik(const QString& sciezka) {
     }
     dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU,
                        KOMUNIKAT_IMPORT_UDANY);
+    return true;
+}
+
+void TObslugaPliku::ImportujIfc() {
+    if (projekt_.Otwarty())
+        return;
+    const QString sciezka =
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_IFC, QString(), KatalogOtwierania());
+    if (!sciezka.isEmpty())
+        ImportujIfcPlik(sciezka);
+}
+
+bool TObslugaPliku::ImportujIfcPlik(const QString& sciezka) {
+    if (projekt_.Otwarty())
+        return false;
+    // A large model is read with its progress, the window answering.
+    TModelIfc model;
+    QString powod;
+    bool wczytany = false;
+    {
+        TPostep postep(QStringLiteral("Import z IFC"), &okno_);
+        wczytany = CzytajModelIfcZPliku(sciezka, &model, &powod, [&](qint64 n, qint64 z) {
+            const int promile = static_cast<int>(z > 0 ? n * 1000 / z : 0);
+            return postep.Krok(
+                promile, 1000,
+                QStringLiteral("Wczytywanie modelu %1...").arg(QFileInfo(sciezka).fileName()));
+        });
+    }
+    if (!wczytany) {
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, TYTUL_IMPORTU_IFC,
+                           ZPowodem(KOMUNIKAT_IMPORT_IFC_NIEUDANY, sciezka, powod));
+        return false;
+    }
+    TImportIfcForm okno(model, dialogi_, &okno_);
+    if (!dialogi_.Pokaz(okno))
+        return false;
+    auto projekt = std::make_unique<TZestawienieStolarki>();
+    const TWynikImportuIfc wynik = UtworzProjektZIfc(model, okno.Opcje(), *projekt);
+    projekt_.Przyjmij(std::move(projekt));
+    dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU_IFC,
+                       QStringLiteral("Z modelu %1 %2.")
+                           .arg(QFileInfo(sciezka).fileName(), TekstImportuIfc(wynik)));
     return true;
 }
 
@@ -269,6 +320,8 @@ void TObslugaPliku::OtworzLubImportuj(const QString& sciezka) {
         return;
     if (PlikArvoK(sciezka))
         ImportujPlik(sciezka);
+    else if (PlikIfc(sciezka))
+        ImportujIfcPlik(sciezka);
     else
         OtworzPlik(sciezka);
 }

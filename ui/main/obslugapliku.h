@@ -32,6 +32,9 @@ public:
     bool OtworzPlik(const QString& sciezka);
     void Importuj();
     bool ImportujPlik(const QString& sciezka);
+    // A building model's windows, after the import dialog, as a new project.
+    void ImportujIfc();
+    bool ImportujIfcPlik(const QString& sciezka);
     void Zapisz();
     void ZapiszJako();
     // False when the project stays open (Cancel, or the save did not happen).

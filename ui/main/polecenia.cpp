@@ -53,7 +53,7 @@ TPoleceniaGlowne::TPoleceniaGlowne(QMainWindow& okno) : QObject(&okno) {
 }
 
 void TPoleceniaGlowne::UstawStan(bool jest, bool okno) {
-    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
+    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA, FileImportIfcTA})
         a->setEnabled(!jest);
     for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, AddStolarkaTA,
                        OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
@@ -104,6 +104,11 @@ void TPoleceniaGlowne::UtworzPolecenia() {
         QStringLiteral("Import z Arvo-K|Import pliku projektu z programu Arvo-K Kalkulator "
                        "powierzchni ścian, okien i drzwi"),
         QKeySequence(QStringLiteral("Ctrl+I")), TIkona::Import);
+    FileImportIfcTA = polecenie(
+        "FileImportIfcTA", QStringLiteral("Import z IFC..."),
+        QStringLiteral("Import z IFC|Okna z modelu budynku IFC (ArchiCAD, Revit, Allplan, "
+                       "Bonsai) jako nowy projekt: wymiary, kondygnacje, strony świata i "
+                       "skrzydła"));
     FileExportTA = polecenie(
         "FileExportTA", QStringLiteral("Eksportuj zestawienie..."),
         QStringLiteral("Eksportuj zestawienie|Zapisuje zestawienie okien jako arkusz kalkulacyjny "
@@ -186,7 +191,7 @@ void TPoleceniaGlowne::UtworzMenuIPasek(QMainWindow& okno) {
     OstatnieMI->setObjectName(QStringLiteral("OstatnieMI"));
     OstatnieMI->setToolTipsVisible(true);
     plik->addSeparator();
-    plik->addActions({FileImportArvoKTA, FileExportTA});
+    plik->addActions({FileImportArvoKTA, FileImportIfcTA, FileExportTA});
     plik->addSeparator();
     plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
     plik->addSeparator();

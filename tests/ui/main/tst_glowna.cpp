@@ -3,6 +3,7 @@
 #include "edytorokna.h"
 #include "glowna.h"
 #include "ikony.h"
+#include "importifcform.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -942,6 +944,79 @@ private slots:
         QCOMPARE(o1->icon(0).pixmap(16).toImage(),
                  IkonaPolecenia(TIkona::SpelniaWT).pixmap(16).toImage());
         QVERIFY(PanelProjektuWidoczny());
+    }
+
+    // "Import z IFC...": the model's windows shown, the choices made with
+    // the mouse and the keys, the new unnamed project made of them.
+    void importIfc() {
+        const QString plik = katalog.filePath(QStringLiteral("dom.ifc"));
+        QFile f1(plik);
+        QVERIFY(f1.open(QIODevice::WriteOnly));
+        f1.write("ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+                 "#1=IFCBUILDINGSTOREY('a',$,'Parter',$,$,$,$,$,.ELEMENT.,0.);\n"
+                 "#2=IFCBUILDINGSTOREY('b',$,'Pietro',$,$,$,$,$,.ELEMENT.,3.);\n"
+                 "#3=IFCWINDOW('e',$,'O1',$,$,$,$,'OK1',1.5,1.2,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                 "#4=IFCWINDOW('f',$,'O1',$,$,$,$,'OK1',1.5,1.2,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                 "#5=IFCWINDOW('g',$,'O2',$,$,$,$,'OK2',1.2,0.9,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                 "#6=IFCRELCONTAINEDINSPATIALSTRUCTURE('i',$,$,$,(#3,#4),#1);\n"
+                 "#7=IFCRELCONTAINEDINSPATIALSTRUCTURE('j',$,$,$,(#5),#2);\n"
+                 "ENDSEC;END-ISO-10303-21;\n");
+        f1.close();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        bool bylo = false;
+        d->przyOknie = [&](QDialog& okno) {
+            auto* imp = qobject_cast<TImportIfcForm*>(&okno);
+            if (!imp)
+                return false;
+            bylo = true;
+            [&] {
+                QVERIFY(QTest::qWaitForWindowExposed(imp));
+                QVERIFY(imp->PodsumowanieST->text().contains(
+                    QStringLiteral("znaleziono 3 okna, które dadzą 2 pozycje")));
+                // The upper storey made the attic, its window turned to face south.
+                WybierzZListy(imp->findChild<QComboBox*>(QStringLiteral("PoziomCB1")),
+                              QStringLiteral("poddasze"));
+                imp->PolnocSE->setFocus();
+                imp->PolnocSE->selectAll();
+                QTest::keyClicks(imp->PolnocSE, QStringLiteral("180"));
+                QTest::keyClick(imp->PolnocSE, Qt::Key_Tab);
+                QVERIFY(imp->KierunkiST->text().contains(QStringLiteral("S: 3")));
+                QTest::mouseClick(imp->UgEd, Qt::LeftButton);
+                QTest::keyClick(imp->UgEd, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(imp->UgEd, QStringLiteral("0,6"));
+                QTest::mouseClick(imp->ImportujBtn, Qt::LeftButton);
+            }();
+            return okno.result() == QDialog::Accepted;
+        };
+        d->pliki << plik;
+        f->Polecenia->FileImportIfcTA->trigger();
+        QVERIFY(bylo);
+        QVERIFY(f->Projekt());
+        QVERIFY(f->Zmieniony());
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"OK1", "OK2"}));
+        const TZestawienieStolarki& p = *f->Projekt();
+        QVERIFY(p.Poddasze());
+        QCOMPARE(p.GetOkno(QStringLiteral("OK1"))->GetLiczba(QStringLiteral("parter"), 4), 2);
+        QCOMPARE(p.GetOkno(QStringLiteral("OK2"))->GetLiczba(QStringLiteral("poddasze"), 4), 1);
+        QCOMPARE(p.GetOkno(QStringLiteral("OK2"))->Ug, 0.6);
+        QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Import z IFC"));
+        QVERIFY(
+            d->OstatniKomunikat().contains(QStringLiteral("zaimportowano 3 okna jako 2 pozycje")));
+        // A file that is no model: its reason, and no project.
+        d->odpowiedzi << O::Nie;
+        QVERIFY(f->Zamknij());
+        const QString zly = katalog.filePath(QStringLiteral("zly.ifc"));
+        QFile f2(zly);
+        QVERIFY(f2.open(QIODevice::WriteOnly));
+        f2.write("ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n#1=IFCWALL(");
+        f2.close();
+        d->pliki << zly;
+        f->Polecenia->FileImportIfcTA->trigger();
+        QVERIFY(!f->Projekt());
+        QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Import z IFC"));
+        QVERIFY2(d->OstatniKomunikat().contains(QStringLiteral("wiersz 6")),
+                 qPrintable(d->OstatniKomunikat()));
     }
 
     // The commands' shortcuts work wherever the focus is, the tree included.

@@ -1,0 +1,73 @@
+#include "importifccli.h"
+
+#include "importifc.h"
+#include "liczby.h"
+#include "plikprojektu.h"
+#include "projektotwarty.h"
+#include "wspolne.h"
+#include "zestawienie.h"
+
+#include <memory>
+
+const char* const POMOC_IMPORTU_IFC =
+    "  import-ifc IN.ifc OUT.tmv [--polnoc DEG] [--ug U] [--uf U] [--psi P] [--d MM]\n"
+    "                     Import the windows of a building model (IFC2x3, IFC4,\n"
+    "                     IFC4x3) as a new Termivo project and save it: sizes,\n"
+    "                     storeys (levels as proposed: below -0.5 m basement,\n"
+    "                     then ground floor, floors, an attic by its name),\n"
+    "                     compass directions from the model's true north (or\n"
+    "                     --polnoc, degrees counterclockwise from the model's +Y\n"
+    "                     axis) and sash layouts; identical windows make one\n"
+    "                     entry. --ug, --uf, --psi and --d give every window\n"
+    "                     those values. One line of summary goes to stderr; on\n"
+    "                     failure nothing is written and the reason is said.\n";
+
+int ImportIfcCli(const QStringList& argumenty) {
+    QStringList pliki;
+    TOpcjeImportuIfc opcje;
+    for (qsizetype i = 0; i < argumenty.size(); ++i) {
+        const QString& a = argumenty[i];
+        double* cel = a == QStringLiteral("--ug")    ? &opcje.ug
+                      : a == QStringLiteral("--uf")  ? &opcje.uf
+                      : a == QStringLiteral("--psi") ? &opcje.psi
+                      : a == QStringLiteral("--d")   ? &opcje.d
+                                                     : nullptr;
+        if (cel || a == QStringLiteral("--polnoc")) {
+            double x = 0;
+            if (i + 1 >= argumenty.size() || !CzytajLiczbe(argumenty[i + 1], &x))
+                return ZleUzycie(QStringLiteral("%1 wymaga liczby").arg(a));
+            if (cel && x < 0)
+                return ZleUzycie(QStringLiteral("%1 nie może być ujemne").arg(a));
+            if (cel)
+                *cel = x;
+            else
+                opcje.polnoc = x;
+            ++i;
+        } else if (a.startsWith(QStringLiteral("--"))) {
+            return ZleUzycie(QStringLiteral("nieznana opcja %1").arg(a));
+        } else {
+            pliki << a;
+        }
+    }
+    if (pliki.size() != 2)
+        return ZleUzycie(QStringLiteral("podaj plik .ifc i plik .tmv"));
+    TModelIfc model;
+    QString powod;
+    if (!CzytajModelIfcZPliku(pliki[0], &model, &powod)) {
+        Blad(QStringLiteral("Nie udało się odczytać modelu %1: %2").arg(pliki[0], powod));
+        return KOD_BLAD;
+    }
+    auto projekt = std::make_unique<TZestawienieStolarki>();
+    const TWynikImportuIfc wynik = UtworzProjektZIfc(model, opcje, *projekt);
+    TProjektOtwarty otwarty;
+    otwarty.Przyjmij(std::move(projekt));
+    const TWynikPliku w = otwarty.ZapiszJako(pliki[1]);
+    if (!w.Ok()) {
+        Blad(w.powod.isEmpty()
+                 ? KOMUNIKAT_BLAD_ZAPISU
+                 : KOMUNIKAT_BLAD_ZAPISU + QStringLiteral(" %1: %2").arg(pliki[1], w.powod));
+        return KOD_BLAD;
+    }
+    Blad(TekstImportuIfc(wynik));
+    return KOD_OK;
+}

@@ -1,0 +1,23 @@
+// libFuzzer target: any bytes as a building model to import. Reading must
+// neither crash nor hang nor take memory beyond a small multiple of the
+// bytes, and a model read makes a project.
+
+#include "importifc.h"
+#include "zestawienie.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
+    const QByteArray bajty(reinterpret_cast<const char*>(dane), static_cast<qsizetype>(rozmiar));
+    TModelIfc model;
+    QString powod;
+    if (!CzytajModelIfc(bajty, &model, &powod))
+        return 0;
+    TZestawienieStolarki projekt;
+    UtworzProjektZIfc(model, TOpcjeImportuIfc(), projekt);
+    projekt.USrednie();
+    return 0;
+}

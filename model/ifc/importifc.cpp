@@ -1,0 +1,182 @@
+#include "importifc.h"
+
+#include "liczby.h"
+#include "tekst.h"
+#include "wt2021.h"
+#include "zestawienie.h"
+
+#include <QHash>
+#include <QMap>
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+
+constexpr int MAKS_DLUGOSC_SYMBOLU = 16;
+
+// One entry of the schedule: identical windows.
+struct TPozycja {
+    const TOknoIfc* wzor;
+    QString nazwa;                            // reference or type, for the symbol
+    QMap<std::pair<QString, int>, int> sztuk; // (level, direction) → pieces
+};
+
+// "24 okna", "1 pozycję".
+QString Ile(qsizetype n, const QString& jeden, const QString& kilka, const QString& wiele) {
+    return QStringLiteral("%1 %2").arg(n).arg(Odmiana(n, jeden, kilka, wiele));
+}
+
+int32_t KodRodzajuNazwy(const char* nazwa) {
+    bool ok = false;
+    const int32_t kod = KodRodzaju(QString::fromUtf8(nazwa), &ok);
+    return ok ? kod : 0;
+}
+
+// A symbol of at most 16 characters from a name, made unique among `zajete`
+// (letter case ignored): "Okno 1200x1500" stays, "M_Fixed:750x2200" gives
+// "750x2200", a longer one is cut, a repeated one gets "-2", "-3", ….
+QString Symbol(QString nazwa, QSet<QString>& zajete, int& kolejne) {
+    nazwa = nazwa.simplified();
+    // "Family:Type" as some programs write references: the type names it.
+    const QString poDwukropku = nazwa.section(QLatin1Char(':'), -1).trimmed();
+    if (!poDwukropku.isEmpty())
+        nazwa = poDwukropku;
+    if (nazwa.size() > MAKS_DLUGOSC_SYMBOLU)
+        nazwa = nazwa.left(MAKS_DLUGOSC_SYMBOLU).trimmed();
+    QString s = nazwa;
+    if (s.isEmpty()) {
+        do
+            s = QStringLiteral("O%1").arg(++kolejne);
+        while (zajete.contains(s.toLower()));
+    } else {
+        for (int i = 2; zajete.contains(s.toLower()); ++i) {
+            const QString przyrostek = QStringLiteral("-%1").arg(i);
+            s = nazwa.left(MAKS_DLUGOSC_SYMBOLU - przyrostek.size()).trimmed() + przyrostek;
+        }
+    }
+    zajete.insert(s.toLower());
+    return s;
+}
+
+} // namespace
+
+std::array<int, 8> OknaWgKierunkow(const TModelIfc& model, double polnoc) {
+    std::array<int, 8> n{};
+    for (const TOknoIfc& o : model.okna)
+        ++n[static_cast<std::size_t>(KierunekNormalnej(o.normalna, polnoc))];
+    return n;
+}
+
+TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIfc& opcje,
+                                   TZestawienieStolarki& projekt) {
+    TWynikImportuIfc wynik;
+    wynik.drzwiPominiete = model.drzwiPominiete;
+    const double polnoc = opcje.polnoc.value_or(model.polnoc);
+    const QStringList proponowane = ProponowanePoziomy(model.kondygnacje);
+    auto poziom = [&](int k) {
+        if (k < 0)
+            return QStringLiteral("parter");
+        const QString wybrany = opcje.poziomy.value(k).trimmed();
+        return wybrany.isEmpty() ? proponowane.value(k, QStringLiteral("parter")) : wybrany;
+    };
+    // The building's levels: what the windows stand on.
+    bool piwnica = false, poddasze = false;
+    int pietra = 0;
+    for (const TOknoIfc& o : model.okna) {
+        const QString p = poziom(o.kondygnacja);
+        piwnica = piwnica || p == QStringLiteral("podpiwniczenie");
+        poddasze = poddasze || p == QStringLiteral("poddasze");
+        int64_t n = 0;
+        if (CzytajCalkowita(p, &n, 1, MAX_LICZBA_PIETER))
+            pietra = std::max(pietra, static_cast<int>(n));
+    }
+    projekt.SetPodpiwniczenie(piwnica);
+    projekt.SetParter(true);
+    projekt.SetLiczbaPieter(pietra);
+    projekt.SetPoddasze(poddasze);
+
+    const int32_t oknoDachowe = KodRodzajuNazwy("okno dachowe");
+    const int32_t wewnetrzne = KodRodzajuNazwy("okno w ścianie wewnętrznej");
+    const int32_t drzwi = KodRodzajuNazwy("drzwi balkonowe");
+    auto rodzaj = [&](const TOknoIfc& o) {
+        return o.dachowe ? oknoDachowe : o.wewnetrzne ? wewnetrzne : o.drzwi ? drzwi : 0;
+    };
+    // Identical windows make one entry, in the order first met.
+    QVector<TPozycja> pozycje;
+    QHash<QString, int> indeks;
+    for (const TOknoIfc& o : model.okna) {
+        const QString nazwa = !o.odniesienie.isEmpty() ? o.odniesienie : o.typ;
+        QString klucz = QStringLiteral("%1|%2|%3|%4|%5|")
+                            .arg(o.szerokosc.value_or(-1))
+                            .arg(o.wysokosc.value_or(-1))
+                            .arg(o.typOkna)
+                            .arg(rodzaj(o))
+                            .arg(nazwa);
+        for (uint8_t s : o.skrzydla)
+            klucz += QString::number(s) + QLatin1Char(',');
+        auto it = indeks.constFind(klucz);
+        if (it == indeks.constEnd()) {
+            it = indeks.insert(klucz, static_cast<int>(pozycje.size()));
+            pozycje.append({&o, nazwa, {}});
+        }
+        ++pozycje[*it].sztuk[{poziom(o.kondygnacja), KierunekNormalnej(o.normalna, polnoc)}];
+        ++wynik.okien;
+        wynik.bezWymiarow += !o.szerokosc || !o.wysokosc;
+        wynik.bezUkladu += o.bezUkladu;
+    }
+    QSet<QString> zajete;
+    int kolejne = 0;
+    for (const TPozycja& p : pozycje) {
+        const QString s = Symbol(p.nazwa, zajete, kolejne);
+        if (projekt.AddOkno(s) != WYNIK_OK)
+            continue;
+        TOkno& okno = *projekt.GetOkno(s);
+        const TOknoIfc& w = *p.wzor;
+        okno.Szerokosc = static_cast<double>(w.szerokosc.value_or(0));
+        okno.Wysokosc = static_cast<double>(w.wysokosc.value_or(0));
+        okno.TypOkna = w.typOkna;
+        for (std::size_t i = 0; i < w.skrzydla.size(); ++i)
+            okno.RodzajSkrzydla[i] = w.skrzydla[i];
+        okno.Rodzaj = rodzaj(w);
+        okno.Ug = opcje.ug;
+        okno.Uf = opcje.uf;
+        okno.Psi_g = opcje.psi;
+        okno.dRamy = opcje.d;
+        okno.Lg = -1; // the suggestion, from the type, size and d
+        okno.SetMaterialRamyNazwa(opcje.material);
+        QStringList uwagi;
+        if (!w.nazwa.isEmpty() && w.nazwa != p.nazwa)
+            uwagi << QStringLiteral("IFC: %1").arg(w.nazwa);
+        if (w.uwModelu)
+            uwagi << QStringLiteral("Uw wg modelu: %1").arg(TekstStaly(*w.uwModelu, 4, 2));
+        okno.Uwagi = ZlaczWiersze(uwagi);
+        for (auto it = p.sztuk.constBegin(); it != p.sztuk.constEnd(); ++it)
+            okno.SetLiczba(it.key().first, it.key().second,
+                           okno.GetLiczba(it.key().first, it.key().second) + it.value());
+        ++wynik.pozycji;
+        if (w.uwModelu) {
+            const std::optional<double> uw = okno.UwZDanymi();
+            if (uw && std::abs(*uw - *w.uwModelu) > 0.1)
+                wynik.rozneUw << s;
+        }
+    }
+    return wynik;
+}
+
+QString TekstImportuIfc(const TWynikImportuIfc& w) {
+    QString t = QStringLiteral("zaimportowano %1 jako %2")
+                    .arg(Ile(w.okien, QStringLiteral("okno"), QStringLiteral("okna"),
+                             QStringLiteral("okien")),
+                         Ile(w.pozycji, QStringLiteral("pozycję"), QStringLiteral("pozycje"),
+                             QStringLiteral("pozycji")));
+    if (w.bezWymiarow > 0)
+        t += QStringLiteral("; %1 bez wymiarów").arg(w.bezWymiarow);
+    if (w.bezUkladu > 0)
+        t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
+    if (w.drzwiPominiete > 0)
+        t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
+    if (!w.rozneUw.isEmpty())
+        t += QStringLiteral("; Uw inny niż w modelu: %1").arg(w.rozneUw.join(QStringLiteral(", ")));
+    return t;
+}

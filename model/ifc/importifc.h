@@ -1,0 +1,50 @@
+#pragma once
+
+#include "modelifc.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class TZestawienieStolarki;
+
+// What the user sets before windows of a model become a schedule.
+struct TOpcjeImportuIfc {
+    // True north, degrees counterclockwise from the model's +Y axis;
+    // nothing: the model's own.
+    std::optional<double> polnoc;
+    // The level of every storey ("podpiwniczenie", "parter", "1", …,
+    // "poddasze"; empty: the proposed one).
+    QStringList poziomy;
+    // Given to every imported window, since a model rarely holds them.
+    double ug = 0, uf = 0, psi = 0, d = 0;
+    QString material = QStringLiteral("PCV");
+};
+
+struct TWynikImportuIfc {
+    int okien = 0;   // windows (and glazed doors) imported, pieces
+    int pozycji = 0; // entries of the schedule they make
+    int bezWymiarow = 0;
+    int bezUkladu = 0;
+    int drzwiPominiete = 0;
+    // Symbols whose computed Uw differs from the model's by more than 0.1.
+    QStringList rozneUw;
+};
+
+// The windows of a model as a new project: identical windows (size to the
+// millimetre, layout, sash kinds, kind and reference or type) are one
+// entry with their pieces per level and direction; symbols from the
+// reference or the type's name, shortened and made unique, else O1, O2, ….
+TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIfc& opcje,
+                                   TZestawienieStolarki& projekt);
+
+inline const QString TYTUL_IMPORTU_IFC = QStringLiteral("Import z IFC");
+inline const QString KOMUNIKAT_IMPORT_IFC_NIEUDANY =
+    QStringLiteral("Nie udało się odczytać modelu budynku z pliku.");
+
+// "zaimportowano 24 okna jako 11 pozycji; 2 bez wymiarów; 3 drzwi pominięto"
+QString TekstImportuIfc(const TWynikImportuIfc& wynik);
+
+// The pieces of each direction (0 N … 7 NW), true north as given.
+std::array<int, 8> OknaWgKierunkow(const TModelIfc& model, double polnoc);

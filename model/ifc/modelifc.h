@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// What a window list needs of a building model (IFC2x3, IFC4, IFC4x3):
+// its storeys, and its windows (and glazed balcony doors) with their size,
+// storey, place, the normal of their wall and their sash layout. Lengths
+// are millimetres and angles degrees, whatever the model's units.
+
+struct TKondygnacjaIfc {
+    int64_t numer = 0;
+    QString nazwa;
+    double rzedna = 0; // m
+    int okien = 0;     // windows found on it
+};
+
+struct TOknoIfc {
+    int64_t numer = 0;
+    QString nazwa;                              // Name
+    QString odniesienie;                        // Pset_WindowCommon.Reference, else Tag
+    QString typ;                                // the name of its type (style)
+    bool drzwi = false;                         // a glazed balcony door
+    std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
+    int kondygnacja = -1;                       // into TModelIfc::kondygnacje
+    double x = 0, y = 0, z = 0;                 // the window's middle in the model, mm
+    std::array<double, 3> normalna{0, 1, 0};    // outwards, unit, model axes
+    bool dachowe = false;                       // the normal more than 60° from horizontal
+    int32_t typOkna = 1001;
+    std::array<uint8_t, 8> skrzydla{};
+    bool bezUkladu = false;         // no sash layout in the model: one fixed sash given
+    std::optional<double> uwModelu; // Pset_WindowCommon.ThermalTransmittance
+    bool wewnetrzne = false;        // Pset_WindowCommon.IsExternal = false
+};
+
+struct TModelIfc {
+    QString schemat;
+    QVector<TKondygnacjaIfc> kondygnacje; // by elevation, lowest first
+    QVector<TOknoIfc> okna;
+    int drzwiPominiete = 0;
+    // Where true north is: degrees counterclockwise from the model's +Y
+    // axis; from the 'Model' context's TrueNorth, 0 when it gives none.
+    double polnoc = 0;
+    bool polnocZModelu = false;
+};
+
+// Reads a model from a file's bytes; false with a reason (naming the line
+// where reading stopped) when it cannot. `postep` as TPlikStep::Czytaj's.
+bool CzytajModelIfc(const QByteArray& bajty, TModelIfc* model, QString* powod,
+                    const std::function<bool(qint64, qint64)>& postep = {});
+// The same for a file of up to 512 MiB (mapped, not copied).
+bool CzytajModelIfcZPliku(const QString& sciezka, TModelIfc* model, QString* powod,
+                          const std::function<bool(qint64, qint64)>& postep = {});
+
+// The levels proposed for the storeys: below −0.5 m "podpiwniczenie", the
+// lowest other "parter", then "1", "2", …, and a top storey named as an
+// attic "poddasze".
+QStringList ProponowanePoziomy(const QVector<TKondygnacjaIfc>& kondygnacje);
+
+// The compass direction (0 N … 7 NW) of a horizontal normal, true north
+// being `polnoc` degrees counterclockwise from the model's +Y axis.
+int KierunekNormalnej(const std::array<double, 3>& normalna, double polnoc);
+// The same as an azimuth, degrees clockwise from north in [0, 360).
+double Azymut(const std::array<double, 3>& normalna, double polnoc);

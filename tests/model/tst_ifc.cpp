@@ -1,0 +1,429 @@
+#include "importifc.h"
+#include "katalog.h"
+#include "modelifc.h"
+#include "step.h"
+#include "wt2021.h"
+#include "zestawienie.h"
+
+#include <QFile>
+#include <QtTest>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// One window of a hand-written model: the compass direction it faces (its
+// azimuth, degrees clockwise from north), its storey, and whether its Y
+// axis points in (as Bonsai writes it) rather than out (ArchiCAD, Revit).
+struct TOknoWzoru {
+    double azymut = 0;
+    int kondygnacja = 1;
+    bool osDoSrodka = false;
+    bool tylkoPrzezSciane = false; // not contained: found through its opening and wall
+    QString odniesienie;
+};
+
+struct TWzorModelu {
+    QString schemat = QStringLiteral("IFC4");
+    QString jednostka = QStringLiteral(".MILLI.,.METRE."); // or "$,.METRE.", or "FOOT"
+    std::optional<double> polnoc;                          // TrueNorth, degrees ccw from +Y
+    QList<TOknoWzoru> okna;
+};
+
+// A model as an exporter writes it: four storeys, a square building of
+// 10 m with four walls, windows 1200 × 1500 mm on its faces.
+QByteArray Model(const TWzorModelu& w) {
+    const bool stopy = w.jednostka == QStringLiteral("FOOT");
+    const double naMm = stopy                                               ? 304.8
+                        : w.jednostka.startsWith(QStringLiteral(".MILLI.")) ? 1
+                                                                            : 1000;
+    auto dl = [&](double mm) {
+        return QString::number(mm / naMm, 'g', 12) +
+               (std::fmod(mm / naMm, 1) == 0 ? QStringLiteral(".") : QString());
+    };
+    QStringList l;
+    int n = 100;
+    auto dodaj = [&](const QString& s) {
+        l << QStringLiteral("#%1=%2;").arg(++n).arg(s);
+        return n;
+    };
+    const int jednostka =
+        stopy ? [&] {
+            const int si = dodaj(QStringLiteral("IFCSIUNIT(*,.LENGTHUNIT.,$,.METRE.)"));
+            const int miara = dodaj(QStringLiteral("IFCMEASUREWITHUNIT(IFCLENGTHMEASURE(0.3048),#%1)").arg(si));
+            const int wymiar = dodaj(QStringLiteral("IFCDIMENSIONALEXPONENTS(1,0,0,0,0,0,0)"));
+            return dodaj(QStringLiteral("IFCCONVERSIONBASEDUNIT(#%1,.LENGTHUNIT.,'FOOT',#%2)").arg(wymiar).arg(miara));
+        }()
+              : dodaj(QStringLiteral("IFCSIUNIT(*,.LENGTHUNIT.,%1)").arg(w.jednostka));
+    const int przydzial = dodaj(QStringLiteral("IFCUNITASSIGNMENT((#%1))").arg(jednostka));
+    const int zero = dodaj(QStringLiteral("IFCCARTESIANPOINT((0.,0.,0.))"));
+    const int osZ = dodaj(QStringLiteral("IFCDIRECTION((0.,0.,1.))"));
+    const int wcs = dodaj(QStringLiteral("IFCAXIS2PLACEMENT3D(#%1,$,$)").arg(zero));
+    QString polnoc = QStringLiteral("$");
+    if (w.polnoc) {
+        const double a = *w.polnoc * std::numbers::pi / 180;
+        polnoc = QStringLiteral("#%1").arg(dodaj(QStringLiteral("IFCDIRECTION((%1,%2))")
+                                                     .arg(-std::sin(a), 0, 'g', 15)
+                                                     .arg(std::cos(a), 0, 'g', 15)));
+    }
+    const int kontekst =
+        dodaj(QStringLiteral("IFCGEOMETRICREPRESENTATIONCONTEXT($,'Model',3,1.E-05,#%1,%2)")
+                  .arg(wcs)
+                  .arg(polnoc));
+    dodaj(QStringLiteral("IFCPROJECT('p',$,'Dom',$,$,$,$,(#%1),#%2)").arg(kontekst).arg(przydzial));
+    const int budynek = dodaj(QStringLiteral("IFCLOCALPLACEMENT($,#%1)").arg(wcs));
+    // Storeys, one named with \X2\ and one with \S\ of ISO 8859-2.
+    const std::pair<const char*, double> kondygnacje[] = {{"Piwnica", -2800},
+                                                          {"Parter", 0},
+                                                          {"Pi\\X2\\0119\\X0\\tro", 3000},
+                                                          {"\\PB\\Poddasze \\S\\3", 6000}};
+    int numeryKondygnacji[4];
+    for (int i = 0; i < 4; ++i) {
+        const int p =
+            dodaj(QStringLiteral("IFCCARTESIANPOINT((0.,0.,%1))").arg(dl(kondygnacje[i].second)));
+        const int a = dodaj(QStringLiteral("IFCAXIS2PLACEMENT3D(#%1,#%2,$)").arg(p).arg(osZ));
+        const int u = dodaj(QStringLiteral("IFCLOCALPLACEMENT(#%1,#%2)").arg(budynek).arg(a));
+        numeryKondygnacji[i] =
+            dodaj(QStringLiteral("IFCBUILDINGSTOREY('k%1',$,'%2',$,$,#%3,$,$,.ELEMENT.,%4)")
+                      .arg(i)
+                      .arg(QString::fromLatin1(kondygnacje[i].first))
+                      .arg(u)
+                      .arg(dl(kondygnacje[i].second)));
+    }
+    // The walls, placed at the building's corners.
+    QStringList sciany;
+    const std::pair<double, double> rogi[] = {
+        {-5000, -5000}, {5000, -5000}, {5000, 5000}, {-5000, 5000}};
+    for (const auto& [x, y] : rogi) {
+        const int p = dodaj(QStringLiteral("IFCCARTESIANPOINT((%1,%2,0.))").arg(dl(x), dl(y)));
+        const int a = dodaj(QStringLiteral("IFCAXIS2PLACEMENT3D(#%1,$,$)").arg(p));
+        const int u = dodaj(QStringLiteral("IFCLOCALPLACEMENT(#%1,#%2)").arg(budynek).arg(a));
+        sciany << QStringLiteral("#%1").arg(
+            dodaj(QStringLiteral("IFCWALL('s',$,$,$,$,#%1,$,$,$)").arg(u)));
+    }
+    // The walls stand on the ground floor; the other storeys hold only
+    // windows, and take the building's middle.
+    QMap<int, QStringList> zawarte;
+    zawarte[1] = sciany;
+    const double polnocRad = w.polnoc.value_or(0) * std::numbers::pi / 180;
+    int i = 0;
+    for (const TOknoWzoru& o : w.okna) {
+        // The outward normal: north turned clockwise by the azimuth.
+        const double kat = std::numbers::pi / 2 + polnocRad - o.azymut * std::numbers::pi / 180;
+        const double nx = std::cos(kat), ny = std::sin(kat);
+        const double x = 5000 * nx, y = 5000 * ny;
+        const double s = o.osDoSrodka ? -1 : 1;
+        const int p = dodaj(QStringLiteral("IFCCARTESIANPOINT((%1,%2,900.))").arg(dl(x), dl(y)));
+        const int kx = dodaj(QStringLiteral("IFCDIRECTION((%1,%2,0.))")
+                                 .arg(s * ny, 0, 'g', 15)
+                                 .arg(-s * nx, 0, 'g', 15));
+        const int a =
+            dodaj(QStringLiteral("IFCAXIS2PLACEMENT3D(#%1,#%2,#%3)").arg(p).arg(osZ).arg(kx));
+        const int u = dodaj(QStringLiteral("IFCLOCALPLACEMENT(#%1,#%2)").arg(budynek).arg(a));
+        const QString rozmiar = QStringLiteral("%1,%2").arg(dl(1500), dl(1200));
+        const int okno =
+            w.schemat == QStringLiteral("IFC2X3")
+                ? dodaj(QStringLiteral("IFCWINDOW('o%1',$,'Okno %1',$,$,#%2,$,'%3',%4)")
+                            .arg(i)
+                            .arg(u)
+                            .arg(o.odniesienie)
+                            .arg(rozmiar))
+                : dodaj(QStringLiteral("IFCWINDOW('o%1',$,'Okno "
+                                       "%1',$,$,#%2,$,'%3',%4,.WINDOW.,.SINGLE_PANEL.,$)")
+                            .arg(i)
+                            .arg(u)
+                            .arg(o.odniesienie)
+                            .arg(rozmiar));
+        if (o.tylkoPrzezSciane) {
+            const int otwor = dodaj(QStringLiteral("IFCOPENINGELEMENT('x',$,$,$,$,$,$,$,$)"));
+            const int sciana = dodaj(QStringLiteral("IFCWALL('w',$,$,$,$,$,$,$,$)"));
+            dodaj(QStringLiteral("IFCRELVOIDSELEMENT('v',$,$,$,#%1,#%2)").arg(sciana).arg(otwor));
+            dodaj(QStringLiteral("IFCRELFILLSELEMENT('f',$,$,$,#%1,#%2)").arg(otwor).arg(okno));
+            zawarte[o.kondygnacja] << QStringLiteral("#%1").arg(sciana);
+        } else {
+            zawarte[o.kondygnacja] << QStringLiteral("#%1").arg(okno);
+        }
+        ++i;
+    }
+    for (auto it = zawarte.begin(); it != zawarte.end(); ++it)
+        dodaj(QStringLiteral("IFCRELCONTAINEDINSPATIALSTRUCTURE('r',$,$,$,(%1),#%2)")
+                  .arg(it->join(QLatin1Char(',')))
+                  .arg(numeryKondygnacji[it.key()]));
+    return (QStringLiteral("ISO-10303-21;\nHEADER;\nFILE_DESCRIPTION((''),'2;1');\n"
+                           "FILE_NAME('t.ifc','2026-12-09',(''),(''),'','','');\n"
+                           "FILE_SCHEMA(('%1'));\nENDSEC;\nDATA;\n")
+                .arg(w.schemat) +
+            l.join(QLatin1Char('\n')) + QStringLiteral("\nENDSEC;\nEND-ISO-10303-21;\n"))
+        .toLatin1();
+}
+
+QString PlikWspolny(const char* nazwa) {
+    return qEnvironmentVariable("TERMIVO_TEST_DATA") + QStringLiteral("/../../shared/ifc/") +
+           QLatin1String(nazwa);
+}
+
+} // namespace
+
+class TestIfc : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
+
+    // The syntax of a physical file, as exporters write it.
+    void skladnia() {
+        const QByteArray plik =
+            "ISO-10303-21;\r\nHEADER;FILE_SCHEMA (( 'IFC2X3' ));ENDSEC;\n"
+            "DATA;\n"
+            "#1 = IFCX($,*,.T.,.ELEMENT.,#2,(1,(2.5,-0.)),IFCLENGTHMEASURE(1.E-009),'a''b\\\\c');\n"
+            "#2=IFCY(\n  'x;y)(' ,\n  /* comment; ) */ 12 );\n"
+            "#3=(IFCA(1)IFCB('two'));\n"
+            "ENDSEC;END-ISO-10303-21;";
+        TPlikStep p;
+        QString powod;
+        QVERIFY2(p.Czytaj(plik, &powod), qPrintable(powod));
+        QCOMPARE(p.Schemat(), QStringLiteral("IFC2X3"));
+        const auto a = p.Atrybuty(1);
+        QVERIFY(a && a->size() == 8);
+        using R = TWartoscStep::Rodzaj;
+        QCOMPARE(a->at(0).rodzaj, R::Brak);
+        QCOMPARE(a->at(1).rodzaj, R::Pochodna);
+        QCOMPARE(a->at(2).Tekst(), QStringLiteral("T"));
+        QCOMPARE(a->at(3).Tekst(), QStringLiteral("ELEMENT"));
+        QCOMPARE(a->at(4).Odwolanie().value_or(0), 2);
+        QCOMPARE(a->at(5).Elementy().at(1).Elementy().at(1).Liczba().value_or(1), 0.0);
+        QCOMPARE(a->at(6).Liczba().value_or(0), 1e-9);
+        QCOMPARE(a->at(7).Tekst(), QStringLiteral("a'b\\c"));
+        QCOMPARE(p.Atrybut(2, 0).Tekst(), QStringLiteral("x;y)("));
+        QCOMPARE(p.Atrybut(2, 1).Liczba().value_or(0), 12.0);
+        QVERIFY(p.JestTypu(3, "IFCA") && p.JestTypu(3, "IFCB"));
+        QCOMPARE(p.Atrybut(3, 0, "IFCB").Tekst(), QStringLiteral("two"));
+        QCOMPARE(p.Instancje("IFCY"), QVector<int64_t>{2});
+    }
+
+    void teksty_data() {
+        QTest::addColumn<QByteArray>("surowy");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("apostrof") << QByteArray("O''Neil") << QStringLiteral("O'Neil");
+        QTest::newRow("X") << QByteArray("Caf\\X\\E9") << QStringLiteral("Café");
+        QTest::newRow("X2") << QByteArray("\\X2\\015B\\X0\\ciana") << QStringLiteral("ściana");
+        QTest::newRow("X4") << QByteArray("\\X4\\0001F600\\X0\\") << QStringLiteral("😀");
+        QTest::newRow("S Latin-1") << QByteArray("\\S\\i") << QStringLiteral("é");
+        QTest::newRow("PB S") << QByteArray("\\PB\\\\S\\1\\S\\3") << QStringLiteral("ął");
+        QTest::newRow("UTF-8 wprost") << QByteArray("Okno ł") << QStringLiteral("Okno ł");
+        QTest::newRow("ukośnik sam") << QByteArray("a\\b") << QStringLiteral("a\\b");
+    }
+    void teksty() {
+        QFETCH(QByteArray, surowy);
+        QFETCH(QString, tekst);
+        QCOMPARE(DekodujTekstStep(surowy), tekst);
+    }
+
+    // Eight directions, the Y axis out and in, true north turned: each
+    // window faces its own direction.
+    void kierunki_data() {
+        QTest::addColumn<QString>("schemat");
+        QTest::addColumn<QString>("jednostka");
+        QTest::addColumn<double>("polnoc");
+        QTest::addColumn<bool>("doSrodka");
+        QTest::newRow("IFC4 mm") << "IFC4"
+                                 << ".MILLI.,.METRE." << 0.0 << false;
+        QTest::newRow("IFC4 mm, oś do środka") << "IFC4"
+                                               << ".MILLI.,.METRE." << 0.0 << true;
+        QTest::newRow("IFC2X3 m, północ 30°") << "IFC2X3"
+                                              << "$,.METRE." << 30.0 << false;
+        QTest::newRow("IFC2X3 stopy, północ -100°") << "IFC2X3"
+                                                    << "FOOT" << -100.0 << true;
+    }
+    void kierunki() {
+        QFETCH(QString, schemat);
+        QFETCH(QString, jednostka);
+        QFETCH(double, polnoc);
+        QFETCH(bool, doSrodka);
+        TWzorModelu w{schemat, jednostka, polnoc, {}};
+        for (int k = 0; k < 8; ++k)
+            w.okna << TOknoWzoru{k * 45.0 + 10, 1, doSrodka, false, QStringLiteral("K%1").arg(k)};
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(Model(w), &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 8);
+        QCOMPARE(m.polnocZModelu, true);
+        for (int k = 0; k < 8; ++k) {
+            const TOknoIfc& o = m.okna[k];
+            QCOMPARE(KierunekNormalnej(o.normalna, m.polnoc), k);
+            QVERIFY(std::abs(Azymut(o.normalna, m.polnoc) - (k * 45 + 10)) < 0.01);
+            QCOMPARE(o.szerokosc.value_or(0), 1200);
+            QCOMPARE(o.wysokosc.value_or(0), 1500);
+            QCOMPARE(o.kondygnacja, 1);
+        }
+        // Storeys by elevation, names decoded, levels proposed.
+        QCOMPARE(m.kondygnacje.size(), 4);
+        QCOMPARE(m.kondygnacje[2].nazwa, QStringLiteral("Piętro"));
+        QCOMPARE(m.kondygnacje[3].nazwa, QStringLiteral("Poddasze ł"));
+        QCOMPARE(m.kondygnacje[0].rzedna, -2.8);
+        QCOMPARE(ProponowanePoziomy(m.kondygnacje),
+                 (QStringList{"podpiwniczenie", "parter", "1", "poddasze"}));
+    }
+
+    // Identical windows make one entry with their pieces per level and
+    // direction; a window found only through its opening and wall keeps
+    // that wall's storey; the summary line in correct Polish.
+    void projekt() {
+        TWzorModelu w;
+        w.okna = {{180, 1, false, false, QStringLiteral("O-A")},
+                  {180, 1, true, false, QStringLiteral("O-A")},
+                  {90, 2, false, true, QStringLiteral("O-A")},
+                  {0, 3, false, false, QString()},
+                  {270, 0, false, false, QString()}};
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(Model(w), &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna[2].kondygnacja, 2);
+        TZestawienieStolarki p;
+        TOpcjeImportuIfc opcje;
+        opcje.ug = 0.6;
+        opcje.uf = 1.1;
+        opcje.psi = 0.04;
+        opcje.d = 78;
+        const TWynikImportuIfc wynik = UtworzProjektZIfc(m, opcje, p);
+        QCOMPARE(wynik.okien, 5);
+        QCOMPARE(wynik.pozycji, 2);
+        QCOMPARE(wynik.bezUkladu, 5);
+        QCOMPARE(TekstImportuIfc(wynik),
+                 QStringLiteral("zaimportowano 5 okien jako 2 pozycje; 5 bez układu skrzydeł"));
+        QVERIFY(p.Podpiwniczenie() && p.Parter() && p.Poddasze());
+        QCOMPARE(p.LiczbaPieter(), 1);
+        const TOkno* a = p.GetOkno(QStringLiteral("O-A"));
+        QVERIFY(a);
+        QCOMPARE(a->GetLiczba(QStringLiteral("parter"), 4), 2);
+        QCOMPARE(a->GetLiczba(QStringLiteral("1"), 2), 1);
+        QCOMPARE(a->SumaOkien(), 3);
+        QCOMPARE(a->Ug, 0.6);
+        QCOMPARE(a->dRamy, 78.0);
+        QVERIFY(a->Lg < 0);
+        const TOkno* o1 = p.GetOkno(QStringLiteral("O1"));
+        QVERIFY(o1);
+        QCOMPARE(o1->GetLiczba(QStringLiteral("poddasze"), 0), 1);
+        QCOMPARE(o1->GetLiczba(QStringLiteral("podpiwniczenie"), 6), 1);
+    }
+
+    void liczebniki_data() {
+        QTest::addColumn<int>("okien");
+        QTest::addColumn<int>("pozycji");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("1") << 1 << 1 << "zaimportowano 1 okno jako 1 pozycję";
+        QTest::newRow("24") << 24 << 11 << "zaimportowano 24 okna jako 11 pozycji";
+        QTest::newRow("22") << 22 << 22 << "zaimportowano 22 okna jako 22 pozycje";
+        QTest::newRow("25") << 25 << 3 << "zaimportowano 25 okien jako 3 pozycje";
+    }
+    void liczebniki() {
+        QFETCH(int, okien);
+        QFETCH(int, pozycji);
+        QFETCH(QString, tekst);
+        TWynikImportuIfc w;
+        w.okien = okien;
+        w.pozycji = pozycji;
+        QCOMPARE(TekstImportuIfc(w), tekst);
+    }
+
+    // Sash layouts: IFC4's partitioning on the type with its panels, and
+    // IFC2x3's style; left and right of IFC are seen from outside.
+    void skrzydla() {
+        const QByteArray plik =
+            "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+            "#1=IFCWINDOW('a',$,'A',$,$,$,$,$,1500.,1200.,.WINDOW.,.NOTDEFINED.,$);\n"
+            "#2=IFCWINDOWTYPE('t',$,'Typ "
+            "2',$,$,(#3,#4),$,$,$,.WINDOW.,.DOUBLE_PANEL_VERTICAL.,$,$);\n"
+            "#3=IFCWINDOWPANELPROPERTIES('p',$,$,$,.TILTANDTURNLEFTHAND.,.LEFT.,$,$,$);\n"
+            "#4=IFCWINDOWPANELPROPERTIES('q',$,$,$,.FIXEDCASEMENT.,.RIGHT.,$,$,$);\n"
+            "#5=IFCRELDEFINESBYTYPE('r',$,$,$,(#1),#2);\n"
+            "#6=IFCWINDOW('b',$,'B',$,$,$,$,$,1500.,1200.,.WINDOW.,.TRIPLE_PANEL_BOTTOM.,$);\n"
+            "#7=IFCDOOR('d',$,'Drzwi wejściowe',$,$,$,$,$,2100.,900.,$,$,$);\n"
+            "#8=IFCDOOR('e',$,'Drzwi balkonowe',$,$,$,$,$,2100.,900.,$,$,$);\n"
+            "#9=IFCPROPERTYSET('s',$,'Pset_WindowCommon',$,(#10,#11,#12));\n"
+            "#10=IFCPROPERTYSINGLEVALUE('Reference',$,IFCIDENTIFIER('OK-1'),$);\n"
+            "#11=IFCPROPERTYSINGLEVALUE('ThermalTransmittance',$,"
+            "IFCTHERMALTRANSMITTANCEMEASURE(1.4),$);\n"
+            "#12=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(.F.),$);\n"
+            "#13=IFCRELDEFINESBYPROPERTIES('x',$,$,$,(#6),#9);\n"
+            "ENDSEC;END-ISO-10303-21;\n";
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 3);
+        QCOMPARE(m.drzwiPominiete, 1);
+        const TOknoIfc& a = m.okna[0];
+        QCOMPARE(a.typOkna, 2001);
+        QCOMPARE(a.typ, QStringLiteral("Typ 2"));
+        // The left panel seen from outside is the right sash inside, and
+        // its left-hand tilt and turn is "rozwierne (prawe) uchylne".
+        QCOMPARE(NazwaRodzajuSkrzydla(a.skrzydla[1]), QStringLiteral("rozwierne (prawe) uchylne"));
+        QCOMPARE(NazwaRodzajuSkrzydla(a.skrzydla[0]), QStringLiteral("stałe w skrzydle"));
+        QVERIFY(!a.bezUkladu);
+        const TOknoIfc& b = m.okna[1];
+        QCOMPARE(b.typOkna, 3006);
+        QCOMPARE(b.odniesienie, QStringLiteral("OK-1"));
+        QCOMPARE(b.uwModelu.value_or(0), 1.4);
+        QVERIFY(b.wewnetrzne);
+        QVERIFY(m.okna[2].drzwi);
+        TZestawienieStolarki p;
+        UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
+        const TOkno* ok1 = p.GetOkno(QStringLiteral("OK-1"));
+        QVERIFY(ok1);
+        QCOMPARE(NazwaRodzaju(ok1->Rodzaj), QStringLiteral("okno w ścianie wewnętrznej"));
+        QVERIFY(ok1->Uwagi.contains(QStringLiteral("Uw wg modelu: 1,40")));
+    }
+
+    // Whatever is cut from a model is read or refused with its line; never
+    // a crash, never a hang.
+    void ciecia() {
+        TWzorModelu w;
+        w.okna = {{0, 1, false, false, QStringLiteral("A")}, {90, 1, false, true, QString()}};
+        const QByteArray plik = Model(w);
+        for (qsizetype c = 0; c < plik.size(); c += 7) {
+            TModelIfc m;
+            QString powod;
+            if (!CzytajModelIfc(plik.left(c), &m, &powod))
+                QVERIFY2(powod.startsWith(QStringLiteral("wiersz ")), qPrintable(powod));
+        }
+        TModelIfc m;
+        QString powod;
+        QVERIFY(!CzytajModelIfc(plik.left(plik.size() - 20), &m, &powod));
+        QVERIFY2(powod.contains(QStringLiteral("ucięty")), qPrintable(powod));
+        QVERIFY(!CzytajModelIfc(QByteArray("ISO-10303-21;HEADER;FILE_SCHEMA(('CIS2'));ENDSEC;"), &m,
+                                &powod));
+        QVERIFY(powod.contains(QStringLiteral("CIS2")));
+    }
+
+    // The two models exported by real programs: every window once, at its
+    // size, on its storey.
+    void prawdziweModele() {
+        if (!QFile::exists(PlikWspolny("duplex.ifc")))
+            QSKIP("the exported models are not beside the repository");
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfcZPliku(PlikWspolny("duplex.ifc"), &m, &powod), qPrintable(powod));
+        QCOMPARE(m.schemat, QStringLiteral("IFC2X3"));
+        QCOMPARE(m.okna.size(), 24);
+        QCOMPARE(m.drzwiPominiete, 14);
+        QCOMPARE(m.kondygnacje.size(), 4);
+        int dachowe = 0;
+        for (const TOknoIfc& o : m.okna) {
+            QVERIFY(o.szerokosc && o.wysokosc);
+            QVERIFY(o.kondygnacja >= 0);
+            dachowe += o.dachowe;
+        }
+        QCOMPARE(dachowe, 2);
+        QCOMPARE(m.okna[0].szerokosc.value_or(0), 4835);
+        QCOMPARE(m.okna[0].wysokosc.value_or(0), 2420);
+        QVERIFY2(CzytajModelIfcZPliku(PlikWspolny("IfcOpenHouse_IFC4.ifc"), &m, &powod),
+                 qPrintable(powod));
+        QCOMPARE(m.okna.size(), 5);
+        for (const TOknoIfc& o : m.okna)
+            QCOMPARE(o.kondygnacja, 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIfc)
+#include "tst_ifc.moc"

@@ -1,0 +1,175 @@
+#include "importifcform.h"
+
+#include "katalog.h"
+#include "liczby.h"
+#include "orientacje.h"
+#include "polaliczbowe.h"
+#include "tekst.h"
+#include "zestawienie.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidget* rodzic)
+    : QDialog(rodzic), model_(model) {
+    setObjectName(QStringLiteral("ImportIfcForm"));
+    setWindowTitle(QStringLiteral("Import z IFC"));
+    auto* glowny = new QVBoxLayout(this);
+
+    PodsumowanieST = new QLabel(this);
+    PodsumowanieST->setObjectName(QStringLiteral("PodsumowanieST"));
+    PodsumowanieST->setWordWrap(true);
+    glowny->addWidget(PodsumowanieST);
+
+    // The storeys by elevation, each with the level its windows go to.
+    auto* kondygnacje = new QGroupBox(QStringLiteral("Kondygnacje modelu"), this);
+    auto* uk = new QVBoxLayout(kondygnacje);
+    KondygnacjeSG = new QTableWidget(static_cast<int>(model.kondygnacje.size()), 4, kondygnacje);
+    KondygnacjeSG->setObjectName(QStringLiteral("KondygnacjeSG"));
+    KondygnacjeSG->setHorizontalHeaderLabels({QStringLiteral("Kondygnacja"),
+                                              QStringLiteral("Rzędna [m]"), QStringLiteral("Okien"),
+                                              QStringLiteral("Poziom")});
+    KondygnacjeSG->verticalHeader()->hide();
+    KondygnacjeSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    KondygnacjeSG->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    QStringList poziomy{QStringLiteral("podpiwniczenie"), QStringLiteral("parter")};
+    for (int i = 1; i <= std::max<qsizetype>(1, model.kondygnacje.size()); ++i)
+        poziomy << QString::number(i);
+    poziomy << QStringLiteral("poddasze");
+    const QStringList proponowane = ProponowanePoziomy(model.kondygnacje);
+    for (int i = 0; i < model.kondygnacje.size(); ++i) {
+        const TKondygnacjaIfc& k = model.kondygnacje[i];
+        KondygnacjeSG->setItem(
+            i, 0,
+            new QTableWidgetItem(k.nazwa.isEmpty() ? QStringLiteral("(bez nazwy)") : k.nazwa));
+        auto* rzedna = new QTableWidgetItem(TekstStaly(k.rzedna, 6, 2));
+        rzedna->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        KondygnacjeSG->setItem(i, 1, rzedna);
+        auto* okien = new QTableWidgetItem(QString::number(k.okien));
+        okien->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        KondygnacjeSG->setItem(i, 2, okien);
+        auto* poziom = new QComboBox(KondygnacjeSG);
+        poziom->setObjectName(QStringLiteral("PoziomCB%1").arg(i));
+        poziom->addItems(poziomy);
+        poziom->setCurrentIndex(poziomy.indexOf(proponowane.value(i)));
+        connect(poziom, &QComboBox::currentIndexChanged, this, &TImportIfcForm::Odswiez);
+        KondygnacjeSG->setCellWidget(i, 3, poziom);
+    }
+    KondygnacjeSG->resizeColumnsToContents();
+    if (KondygnacjeSG->rowCount() > 0)
+        KondygnacjeSG->setColumnWidth(3, KondygnacjeSG->cellWidget(0, 3)->sizeHint().width() + 8);
+    KondygnacjeSG->setMinimumHeight(
+        std::min(6, std::max(2, static_cast<int>(model.kondygnacje.size()) + 1)) *
+        (KondygnacjeSG->verticalHeader()->defaultSectionSize() + 2));
+    uk->addWidget(KondygnacjeSG);
+    glowny->addWidget(kondygnacje);
+
+    // True north, and the pieces it puts on each direction.
+    auto* strony = new QGroupBox(QStringLiteral("Strony świata"), this);
+    auto* fs = new QFormLayout(strony);
+    PolnocSE = new QDoubleSpinBox(strony);
+    PolnocSE->setObjectName(QStringLiteral("PolnocSE"));
+    PolnocSE->setRange(-360, 360);
+    PolnocSE->setDecimals(1);
+    PolnocSE->setSuffix(QStringLiteral("°"));
+    PolnocSE->setValue(model.polnoc);
+    PolnocSE->setMaximumWidth(100);
+    PolnocSE->setToolTip(QStringLiteral("Kierunek północy geograficznej: kąt od osi Y modelu, "
+                                        "dodatni przeciwnie do ruchu wskazówek zegara"));
+    connect(PolnocSE, &QDoubleSpinBox::valueChanged, this, &TImportIfcForm::Odswiez);
+    fs->addRow(model.polnocZModelu ? QStringLiteral("Północ (z modelu):")
+                                   : QStringLiteral("Północ (model jej nie podaje):"),
+               PolnocSE);
+    KierunkiST = new QLabel(strony);
+    KierunkiST->setObjectName(QStringLiteral("KierunkiST"));
+    fs->addRow(QStringLiteral("Sztuk wg stron:"), KierunkiST);
+    glowny->addWidget(strony);
+
+    // What a model rarely holds, given to every window.
+    auto* wartosci = new QGroupBox(QStringLiteral("Wartości dla wszystkich okien"), this);
+    auto* fw = new QFormLayout(wartosci);
+    auto liczba = [&](const char* nazwa, const QString& etykieta, const QString& tekst) {
+        auto* e = new QLineEdit(tekst, wartosci);
+        e->setObjectName(QLatin1String(nazwa));
+        e->setAlignment(Qt::AlignRight);
+        e->setMaximumWidth(80);
+        PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi);
+        fw->addRow(etykieta, e);
+        return e;
+    };
+    UgEd = liczba("UgEd", QStringLiteral("Ug [W/m²K]:"), QStringLiteral("0"));
+    UfEd = liczba("UfEd", QStringLiteral("Uf [W/m²K]:"), QStringLiteral("0"));
+    PsiGEd = liczba("PsiGEd", QStringLiteral("Psi_g [W/mK]:"), QStringLiteral("0"));
+    dRamyEd = liczba("dRamyEd", QStringLiteral("d [mm]:"), QStringLiteral("0"));
+    MaterialRamyCB = new QComboBox(wartosci);
+    MaterialRamyCB->setObjectName(QStringLiteral("MaterialRamyCB"));
+    for (const TMaterialyRamy& m : MaterialyRamy())
+        MaterialRamyCB->addItem(m.Nazwa);
+    MaterialRamyCB->setCurrentText(QStringLiteral("PCV"));
+    fw->addRow(QStringLiteral("Materiał ramy:"), MaterialRamyCB);
+    glowny->addWidget(wartosci);
+
+    auto* przyciski = new QDialogButtonBox(this);
+    ImportujBtn = przyciski->addButton(QStringLiteral("Importuj"), QDialogButtonBox::AcceptRole);
+    ImportujBtn->setObjectName(QStringLiteral("ImportujBtn"));
+    AnulujBtn = przyciski->addButton(QStringLiteral("Anuluj"), QDialogButtonBox::RejectRole);
+    AnulujBtn->setObjectName(QStringLiteral("AnulujBtn"));
+    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    glowny->addWidget(przyciski);
+    ImportujBtn->setEnabled(!model.okna.isEmpty());
+    Odswiez();
+}
+
+TOpcjeImportuIfc TImportIfcForm::Opcje() const {
+    TOpcjeImportuIfc o;
+    o.polnoc = PolnocSE->value();
+    for (int i = 0; i < KondygnacjeSG->rowCount(); ++i)
+        if (const auto* c = qobject_cast<const QComboBox*>(KondygnacjeSG->cellWidget(i, 3)))
+            o.poziomy << c->currentText();
+    o.ug = LiczbaZTekstu(UgEd->text());
+    o.uf = LiczbaZTekstu(UfEd->text());
+    o.psi = LiczbaZTekstu(PsiGEd->text());
+    o.d = LiczbaZTekstu(dRamyEd->text());
+    o.material = MaterialRamyCB->currentText();
+    return o;
+}
+
+void TImportIfcForm::Odswiez() {
+    // The schedule as it would be made, to say what it holds.
+    TZestawienieStolarki proba;
+    const TWynikImportuIfc w = UtworzProjektZIfc(model_, Opcje(), proba);
+    QString tekst = QStringLiteral("Model %1: znaleziono %2 %3, %4 %5 zestawienia.")
+                        .arg(model_.schemat)
+                        .arg(w.okien)
+                        .arg(Odmiana(w.okien, QStringLiteral("okno"), QStringLiteral("okna"),
+                                     QStringLiteral("okien")))
+                        .arg(Odmiana(w.okien, QStringLiteral("które da"),
+                                     QStringLiteral("które dadzą"), QStringLiteral("które dadzą")))
+                        .arg(QStringLiteral("%1 %2").arg(w.pozycji).arg(
+                            Odmiana(w.pozycji, QStringLiteral("pozycję"), QStringLiteral("pozycje"),
+                                    QStringLiteral("pozycji"))));
+    if (w.bezWymiarow > 0)
+        tekst += QStringLiteral(" Bez wymiarów: %1.").arg(w.bezWymiarow);
+    if (w.bezUkladu > 0)
+        tekst += QStringLiteral(" Bez sposobów otwierania skrzydeł (do ustawienia w "
+                                "edytorze okna): %1.")
+                     .arg(w.bezUkladu);
+    if (w.drzwiPominiete > 0)
+        tekst += QStringLiteral(" Drzwi pominięte: %1.").arg(w.drzwiPominiete);
+    PodsumowanieST->setText(tekst);
+    const std::array<int, 8> n = OknaWgKierunkow(model_, PolnocSE->value());
+    QStringList kierunki;
+    for (std::size_t i = 0; i < n.size(); ++i)
+        kierunki << QStringLiteral("%1: %2").arg(SKROTY_KIERUNKOW[i]).arg(n[i]);
+    KierunkiST->setText(kierunki.join(QStringLiteral("   ")));
+}
