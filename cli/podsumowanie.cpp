@@ -83,7 +83,7 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
     const double pole = o.Szerokosc * o.Wysokosc / 1e6;
     j.Pole(QLatin1String("Pole"), pole);
     j.Pole(QLatin1String("PoleRazem"), pole * o.SumaOkien());
-    const std::optional<double> uw = o.UwZDanymi();
+    const std::optional<double> uw = p.UwOkna(o);
     j.Klucz(QLatin1String("Uw"));
     if (uw)
         j.Liczba(*uw);
@@ -94,7 +94,7 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
     Cena(j, QLatin1String("CenaNetto"),
          o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna); // the list read once
     j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
-    const TOcenaWT wt = OcenWT2021(o, p.TemperaturaWewnetrzna);
+    const TOcenaWT wt = OcenWT2021(o, p);
     j.Klucz(QLatin1String("Umax"));
     if (wt.umax < 0)
         j.Null();
@@ -149,6 +149,7 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
             break;
         }
     }
+    j.Pole(QLatin1String("MetodaUwNazwa"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
     // The mean of the windows with thermal data (null without any), how many
     // it covers, and the windows left out.
     const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();

@@ -46,11 +46,12 @@ int Sprawdz(const QStringList& argumenty) {
         TJson j;
         j.PoczatekObiektu();
         j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
+        j.Pole(QLatin1String("MetodaUw"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
         j.Klucz(QLatin1String("Okna"));
         j.PoczatekTablicy();
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
-            const TOcenaWT w = OcenWT2021(o, p.TemperaturaWewnetrzna);
+            const TOcenaWT w = OcenWT2021(o, p);
             j.PoczatekObiektu();
             j.Pole(QLatin1String("Symbol"), o.Symbol());
             j.Klucz(QLatin1String("Rodzaj"));
@@ -88,7 +89,7 @@ int Sprawdz(const QStringList& argumenty) {
         QString tekst;
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
-            const TOcenaWT w = OcenWT2021(o, p.TemperaturaWewnetrzna);
+            const TOcenaWT w = OcenWT2021(o, p);
             tekst += QStringLiteral("%1; %2; Uw = %3; Umax = %4; %5\n")
                          .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj),
                               w.wynik == TWynikWT::BrakDanych ? QStringLiteral("–")
@@ -97,6 +98,8 @@ int Sprawdz(const QStringList& argumenty) {
                               TekstWynikuWT(w.wynik));
         }
         tekst += TekstZgodnosciWT(z) + QLatin1Char('\n');
+        tekst += QStringLiteral("Metoda obliczania Uw: %1\n")
+                     .arg(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
         if (!z.bezDanych.isEmpty())
             tekst += TekstBezDanychWT(z) + QLatin1Char('\n');
         Wypisz(tekst.toUtf8());

@@ -142,8 +142,8 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
         const double pole1 = o.Szerokosc * o.Wysokosc / 1e6;
         const TWycena wycena = p.CenaNetto(o);
         const double cena = wycena.Cena;
-        const std::optional<double> uw = o.UwZDanymi();
-        const TOcenaWT wt = OcenWT2021(o, p.TemperaturaWewnetrzna);
+        const std::optional<double> uw = p.UwOkna(o);
+        const TOcenaWT wt = OcenWT2021(o, p);
         auto liczba = [&](int k, double x, int miejsca = -1) {
             return LiczbaLubNic(a, o, a.naglowki[k], x, miejsca);
         };
@@ -298,7 +298,10 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
             break;
         case TRodzajPolaProjektu::Calkowita:
         case TRodzajPolaProjektu::Dziesietna:
-            w << K::Liczba(pole.liczba(p));
+            if (pole.klucz == "MetodaUw")
+                w << K::Tekst(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
+            else
+                w << K::Liczba(pole.liczba(p));
             break;
         }
         a.wiersze << w;

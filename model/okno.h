@@ -2,6 +2,8 @@
 
 #include "katalog.h"
 
+#include "uwgeometria.h"
+
 #include <QString>
 #include <QVector>
 
@@ -127,9 +129,15 @@ public:
     double Uw() const;
     // Width, height, Ug and Uf all above 0: what Uw is computed from.
     bool MaDaneCieplne() const;
-    // Uw where the window has its thermal data and the result is a physical
-    // value (finite, above 0); nothing otherwise. What every output shows,
-    // judges and averages.
+    // Uw from the window's geometry (PN-EN ISO 10077-1): the glass of every
+    // sash and the frame around it from the type's cells and d; nothing
+    // when a sash keeps no glass or the type has no cells.
+    std::optional<double> UwGeometryczny() const;
+    // Uw by a method where the window has its thermal data and the result
+    // is a physical value (finite, above 0); nothing otherwise. What every
+    // output shows, judges and averages, by the project's method
+    // (TZestawienieStolarki::UwOkna); without one, the estimate.
+    std::optional<double> UwZDanymi(TMetodaUw metoda) const;
     std::optional<double> UwZDanymi() const;
     // Lg as the calculations take it: an undetermined Lg (below 0) is what
     // the Lg suggestion gives for the window's type, W, H and d as the

@@ -47,7 +47,7 @@ TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         const TOkno& o = *p.Okno(i);
         const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
-        const std::optional<double> uw = o.UwZDanymi();
+        const std::optional<double> uw = p.UwOkna(o);
         for (int k = 0; k < poziomy.size(); ++k) {
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
                 const int32_t n = o.GetLiczba(poziomy[k], d);

@@ -512,6 +512,9 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         else if (pole.rodzaj == TRodzajPolaProjektu::Dziesietna)
             pole.ustawLiczbe(
                 p, CzytajDziesietna(projekt, pole.klucz.constData(), pole.domyslna, locale));
+        else if (pole.rodzaj == TRodzajPolaProjektu::Calkowita && pole.klucz != "LiczbaPieter")
+            pole.ustawLiczbe(p, CzytajCalkowita(projekt, pole.klucz.constData(),
+                                                static_cast<int32_t>(pole.domyslna)));
     }
     p.Data = CzytajDate(projekt, locale);
     p.SetPodpiwniczenie(CzytajFlage(projekt, "Podpiwniczenie"));

@@ -82,6 +82,12 @@ std::vector<TPoleProjektu> Zbuduj() {
         DZIESIETNA(CenaMontazuOkna, 0, "Cena netto montażu okna za metr bieżący obwodu [zł]"));
     pola.push_back(TEKST(ZakresCzynnosci, "Zakres czynności objętych wyceną", ""));
     pola.push_back(DZIESIETNA(TemperaturaWewnetrzna, 20, "Temperatura wewnętrzna ti [°C]"));
+    // A file without it keeps the estimate its numbers were made with.
+    pola.push_back(Liczba(
+        "MetodaUw", TRodzajPolaProjektu::Calkowita,
+        [](const TZestawienieStolarki& p) { return double(p.MetodaUw); },
+        [](TZestawienieStolarki& p, double x) { p.MetodaUw = x == 1 ? 1 : 0; }, 0,
+        QStringLiteral("Metoda obliczania Uw")));
     return pola;
 }
 

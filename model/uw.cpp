@@ -2,6 +2,7 @@
 
 #include "liczby.h"
 #include "powiadomienia.h"
+#include "uwgeometria.h"
 #include "zestawienie.h"
 
 #include <algorithm>
@@ -43,10 +44,24 @@ bool TOkno::MaDaneCieplne() const {
     return Szerokosc > 0 && Wysokosc > 0 && Ug > 0 && Uf > 0;
 }
 
+std::optional<double> TOkno::UwGeometryczny() const {
+    const TGeometriaOkna g = GeometriaOkna(TypOkna, Szerokosc, Wysokosc, dRamy);
+    // A sash the profiles leave no glass in has no Uw to give.
+    if (!g.znana || !g.szyby || !(g.aw > 0))
+        return std::nullopt;
+    const double u0 = (g.ag * Ug + g.af * Uf + LgObliczeniowe() / 1000.0 * Psi_g) / g.aw;
+    const double uw = u0 / (u0 * dR + 1);
+    return std::isfinite(uw) ? std::optional<double>(uw) : std::nullopt;
+}
+
 std::optional<double> TOkno::UwZDanymi() const {
+    return UwZDanymi(TMetodaUw::Szacunkowa);
+}
+
+std::optional<double> TOkno::UwZDanymi(TMetodaUw metoda) const {
     if (!MaDaneCieplne())
         return std::nullopt;
-    const double uw = Uw();
+    const double uw = metoda == TMetodaUw::Geometryczna ? UwGeometryczny().value_or(0) : Uw();
     // Only inputs no window has (a negative dR, say) give such a value.
     if (!std::isfinite(uw) || uw <= 0)
         return std::nullopt;
@@ -58,7 +73,7 @@ TZestawienieStolarki::TUsrednie TZestawienieStolarki::USrednieOkien() const {
     double licznik = 0;
     double mianownik = 0;
     for (const auto& o : Okna_) {
-        const std::optional<double> u = o->UwZDanymi();
+        const std::optional<double> u = UwOkna(*o);
         if (!u) {
             ++s.bezDanych;
             continue;
@@ -96,4 +111,10 @@ QString TZestawienieStolarki::TekstZakresuUsr(const TUsrednie& u) {
     if (u.bezDanych > 0)
         t += QStringLiteral("; %1 bez danych").arg(u.bezDanych);
     return t + QLatin1Char(')');
+}
+
+QString TZestawienieStolarki::NazwaMetodyUw(TMetodaUw metoda) {
+    return metoda == TMetodaUw::Geometryczna
+               ? QStringLiteral("z geometrii okna (PN-EN ISO 10077-1)")
+               : QStringLiteral("szacunkowa (z pola okna)");
 }

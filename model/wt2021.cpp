@@ -51,9 +51,9 @@ TOcenaWT OcenWT2021(int32_t rodzaj, double ti, double uw, bool dane) {
     return o;
 }
 
-TOcenaWT OcenWT2021(const TOkno& okno, double ti) {
-    const std::optional<double> uw = okno.UwZDanymi();
-    return OcenWT2021(okno.Rodzaj, ti, uw.value_or(0), uw.has_value());
+TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt) {
+    const std::optional<double> uw = projekt.UwOkna(okno);
+    return OcenWT2021(okno.Rodzaj, projekt.TemperaturaWewnetrzna, uw.value_or(0), uw.has_value());
 }
 
 QString TekstWynikuWT(TWynikWT wynik) {
@@ -89,7 +89,7 @@ TZgodnoscWT ZgodnoscWT2021(const TZestawienieStolarki& projekt) {
     z.okien = projekt.LiczbaOkienWLiscie();
     for (int i = 0; i < z.okien; ++i) {
         const TOkno& o = *projekt.Okno(i);
-        const TWynikWT w = OcenWT2021(o, projekt.TemperaturaWewnetrzna).wynik;
+        const TWynikWT w = OcenWT2021(o, projekt).wynik;
         if (w == TWynikWT::NieSpelnia)
             z.nieSpelnia << o.Symbol();
         else if (w == TWynikWT::BrakDanych)

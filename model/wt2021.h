@@ -36,7 +36,8 @@ struct TOcenaWT {
 // Umax; without width, height, Ug or Uf it has no data and neither complies
 // nor fails.
 TOcenaWT OcenWT2021(int32_t rodzaj, double ti, double uw, bool dane);
-TOcenaWT OcenWT2021(const TOkno& okno, double ti);
+// A window of a project: its Uw by the project's method, at the project's ti.
+TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt);
 // "spełnia", "nie spełnia", "brak wymagań", "brak danych".
 QString TekstWynikuWT(TWynikWT wynik);
 // A window's line: "WT 2021: Umax = 0,90 – spełnia", "WT 2021: Umax = 0,90 –

@@ -51,6 +51,7 @@ struct TDaneProjektu {
     double CenaMontazuOkna = 0;      // zł net per metre of perimeter
     QString ZakresCzynnosci;
     double TemperaturaWewnetrzna = 20; // design indoor temperature ti, °C
+    int32_t MetodaUw = 0;              // TMetodaUw: 0 the estimate, 1 the geometry
 
     bool operator==(const TDaneProjektu&) const = default;
 };
@@ -153,6 +154,14 @@ public:
     double SumaCenMontazuBrutto() const;
     double CenaZaM2Netto() const;
     double CenaZaM2Brutto() const;
+
+    // A window's Uw by the project's method (MetodaUw), where it has one.
+    std::optional<double> UwOkna(const TOkno& okno) const { return okno.UwZDanymi(Metoda()); }
+    TMetodaUw Metoda() const {
+        return MetodaUw == 1 ? TMetodaUw::Geometryczna : TMetodaUw::Szacunkowa;
+    }
+    // "szacunkowa (z pola okna)", "z geometrii okna (PN-EN ISO 10077-1)".
+    static QString NazwaMetodyUw(TMetodaUw metoda);
 
     // Area-weighted mean Uw of the windows with thermal data, counting
     // pieces (windows without data are left out); 0 when there is none.

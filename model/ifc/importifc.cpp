@@ -91,6 +91,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         if (CzytajCalkowita(p, &n, 1, MAX_LICZBA_PIETER))
             pietra = std::max(pietra, static_cast<int>(n));
     }
+    projekt.MetodaUw = static_cast<int32_t>(TMetodaUw::Geometryczna);
     projekt.SetPodpiwniczenie(piwnica);
     projekt.SetParter(true);
     projekt.SetLiczbaPieter(pietra);
@@ -156,7 +157,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
                            okno.GetLiczba(it.key().first, it.key().second) + it.value());
         ++wynik.pozycji;
         if (w.uwModelu) {
-            const std::optional<double> uw = okno.UwZDanymi();
+            const std::optional<double> uw = projekt.UwOkna(okno);
             if (uw && std::abs(*uw - *w.uwModelu) > 0.1)
                 wynik.rozneUw << s;
         }

@@ -86,7 +86,10 @@ void TProjektOtwarty::Zamknij() {
 
 TWynikPliku TProjektOtwarty::Nowy() {
     Wyczysc();
-    Rozpocznij(std::make_unique<TZestawienieStolarki>(), QString());
+    // A new project measures its windows' glass; stored ones keep their method.
+    auto projekt = std::make_unique<TZestawienieStolarki>();
+    projekt->MetodaUw = static_cast<int32_t>(TMetodaUw::Geometryczna);
+    Rozpocznij(std::move(projekt), QString());
     return {};
 }
 
@@ -117,6 +120,7 @@ TWynikPliku TProjektOtwarty::Otworz(const QString& sciezka, bool tylkoDoOdczytu)
 TWynikPliku TProjektOtwarty::Importuj(const QString& sciezka) {
     auto projekt = std::make_unique<TZestawienieStolarki>();
     projekt->SetParter(true);
+    projekt->MetodaUw = static_cast<int32_t>(TMetodaUw::Geometryczna);
     QString powod;
     if (ImportujArvoKZPliku(*projekt, sciezka, QLocale(), &powod) != WYNIK_OK)
         return Blad(powod);

@@ -294,6 +294,8 @@ void TRaport::Podsumowanie(int y) {
                                                       ? TekstDaty(p.Data.date())
                                                       : pole.tekst(p)});
     wiersze.append({QStringLiteral("Kondygnacje: "), Kondygnacje(p)});
+    wiersze.append(
+        {QStringLiteral("Metoda Uw: "), TZestawienieStolarki::NazwaMetodyUw(p.Metoda())});
     for (const auto& [etykieta, wartosc] : wiersze) {
         const int hEtykiety = WysokoscTekstu(wartosci + wcieta - lewa, etykieta, 12);
         const int hWartosci = wartosc.isEmpty() ? 0 : WysokoscTekstu(prawa - wartosci, wartosc, 12);
@@ -486,13 +488,11 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     // The counts, then Uw and its verdict below them: the counts take the
     // room those leave.
     const int szer85 = x120 + wcieta - x85;
-    const std::optional<double> uw = o.UwZDanymi();
+    const std::optional<double> uw = projekt_.UwOkna(o);
     const QString tekstUw =
         uw ? QStringLiteral(" ") + Stala(*uw, 4) + wm2k : QStringLiteral(" brak danych");
     const QString ocena =
-        DodajWT2021
-            ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_.TemperaturaWewnetrzna))
-            : QString();
+        DodajWT2021 ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_)) : QString();
     const QString etykietaUw = QStringLiteral(" Uw okna:");
     const int podUw = MmY(30) + WysokoscTekstu(szer85, etykietaUw, 10) +
                       WysokoscTekstu(szer85, tekstUw, 12) + MmY(10) +

@@ -616,6 +616,30 @@ private slots:
         QCOMPARE(zbieracz.ile(), uszkodzony ? 1 : 0);
     }
 
+    // The method of Uw: a file without it keeps the estimate its numbers
+    // were made with; what is no method is the estimate too.
+    void metodaUw_data() {
+        QTest::addColumn<QByteArray>("wiersz");
+        QTest::addColumn<int>("metoda");
+        QTest::newRow("brak klucza") << QByteArray() << 0;
+        QTest::newRow("geometria") << QByteArray("MetodaUw=1\r\n") << 1;
+        QTest::newRow("szacunek") << QByteArray("MetodaUw=0\r\n") << 0;
+        QTest::newRow("nieznana") << QByteArray("MetodaUw=7\r\n") << 0;
+    }
+    void metodaUw() {
+        QFETCH(QByteArray, wiersz);
+        QFETCH(int, metoda);
+        TZestawienieStolarki p;
+        p.MetodaUw = 1;
+        QCOMPARE(WczytajProjektZBajtow(p, "[Projekt]\r\nParter=1\r\n" + wiersz +
+                                              "[Okna]\r\nLiczba=0\r\n"),
+                 0);
+        QCOMPARE(p.MetodaUw, metoda);
+        TZestawienieStolarki q;
+        QCOMPARE(WczytajProjektZBajtow(q, ZapiszProjektDoBajtow(p).value_or(QByteArray())), 0);
+        QCOMPARE(q.MetodaUw, metoda);
+    }
+
     // Numbers written by hand with their thousands apart, as Polish writes
     // them (a space, or the code page's no-break space), read whole.
     void grupyCyfr() {

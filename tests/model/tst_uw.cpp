@@ -1,3 +1,6 @@
+#include "katalog.h"
+#include "podpowiedzi.h"
+#include "uwgeometria.h"
 #include "zbieracz.h"
 #include "zestawienie.h"
 
@@ -212,6 +215,89 @@ private slots:
         Ustaw(b, 1001, szerokosc, 1500, 1.1, 1.3, 0.08, lg, 0);
         QCOMPARE(a.Uw(), b.Uw());
         QCOMPARE(p.USrednie(), b.Uw());
+    }
+
+    // Uw from the window's geometry: the acceptance values to 1e-4, the
+    // worked example measured, a shutter, and d leaving a sash no glass.
+    void geometria_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<double>("ug");
+        QTest::addColumn<double>("uf");
+        QTest::addColumn<double>("psi");
+        QTest::addColumn<double>("lg"); // < 0: from the geometry
+        QTest::addColumn<double>("dr");
+        QTest::addColumn<double>("ag");
+        QTest::addColumn<double>("af");
+        QTest::addColumn<double>("uw"); // < 0: none
+        QTest::newRow("1230 × 1480, d 100") << 1001 << 1230.0 << 1480.0 << 100.0 << 0.7 << 1.2
+                                            << 0.04 << -1.0 << 0.0 << 1.3184 << 0.5020 << 0.93940;
+        QTest::newRow("przykład") << 1001 << 1200.0 << 1500.0 << 70.0 << 1.1 << 1.3 << 0.08
+                                  << 4520.0 << 0.0 << 1.4416 << 0.3584 << 1.34071;
+        QTest::newRow("z roletą") << 1001 << 1200.0 << 1500.0 << 70.0 << 1.1 << 1.3 << 0.08
+                                  << 4520.0 << 0.15 << 1.4416 << 0.3584
+                                  << 1.34071 / (1.34071 * 0.15 + 1);
+        QTest::newRow("2001: dwie szyby (W − 3d)/2 × (H − 2d)")
+            << 2001 << 1200.0 << 1500.0 << 70.0 << 1.1 << 1.3 << 0.08 << -1.0 << 0.0 << 1.3464
+            << 0.4536 << -2.0;
+        QTest::newRow("d bez szyby") << 3001 << 600.0 << 1500.0 << 160.0 << 1.1 << 1.3 << 0.08
+                                     << 1000.0 << 0.0 << -1.0 << -1.0 << -1.0;
+    }
+    void geometria() {
+        QFETCH(int, typ);
+        QFETCH(double, w);
+        QFETCH(double, h);
+        QFETCH(double, d);
+        QFETCH(double, ug);
+        QFETCH(double, uf);
+        QFETCH(double, psi);
+        QFETCH(double, lg);
+        QFETCH(double, dr);
+        QFETCH(double, ag);
+        QFETCH(double, af);
+        QFETCH(double, uw);
+        TOkno o("O1");
+        Ustaw(o, typ, w, h, ug, uf, psi, lg, dr);
+        o.dRamy = d;
+        const TGeometriaOkna g = GeometriaOkna(typ, w, h, d);
+        if (ag < 0) {
+            QVERIFY(!g.szyby);
+            QVERIFY(!o.UwGeometryczny());
+            QVERIFY(!o.UwZDanymi(TMetodaUw::Geometryczna));
+            QVERIFY(o.UwZDanymi(TMetodaUw::Szacunkowa)); // the estimate has no glass to lose
+            return;
+        }
+        QVERIFY(std::abs(g.ag - ag) < 1e-4);
+        QVERIFY(std::abs(g.af - af) < 1e-4);
+        const std::optional<double> u = o.UwZDanymi(TMetodaUw::Geometryczna);
+        QVERIFY(u);
+        if (uw > 0)
+            QVERIFY2(std::abs(*u - uw) < 1e-4, qPrintable(QString::number(*u, 'g', 8)));
+        // The project's method decides what its outputs take.
+        TZestawienieStolarki p;
+        p.AddOkno("O1");
+        *p.GetOkno("O1") = o;
+        QCOMPARE(p.UwOkna(*p.GetOkno("O1")), o.UwZDanymi(TMetodaUw::Szacunkowa));
+        p.MetodaUw = 1;
+        QCOMPARE(p.UwOkna(*p.GetOkno("O1")), u);
+    }
+
+    // Every type: glass and frame make the window, and the glass edge is
+    // what the Lg suggestion gives for the same d.
+    void geometriaKazdegoTypu() {
+        for (const TTypOknaRec& t : TypyOkien()) {
+            for (const auto& [w, h, d] : {std::tuple{2400, 1500, 70}, std::tuple{1001, 2002, 1}}) {
+                const TGeometriaOkna g = GeometriaOkna(t.Kod, w, h, d);
+                QVERIFY(g.znana && g.szyby);
+                QVERIFY(std::abs(g.ag + g.af - g.aw) < 1e-12);
+                int64_t lg = 0;
+                QVERIFY(PodpowiedzLg(t.Kod, w, h, d, &lg));
+                QVERIFY2(std::abs(g.obwod - static_cast<double>(lg)) <= 0.5,
+                         qPrintable(QStringLiteral("%1: %2 / %3").arg(t.Kod).arg(g.obwod).arg(lg)));
+            }
+        }
     }
 };
 

@@ -92,7 +92,7 @@ private slots:
         o.Uf = 1.3;
         o.dR = dR;
         QVERIFY(!o.UwZDanymi());
-        QCOMPARE(OcenWT2021(o, 20).wynik, TWynikWT::BrakDanych);
+        QCOMPARE(OcenWT2021(o, TZestawienieStolarki()).wynik, TWynikWT::BrakDanych);
     }
 
     // A window without width, height, Ug or Uf has no data: never passed
@@ -112,7 +112,7 @@ private slots:
         }
         p.GetOkno("O2")->Ug = 2.0;
         p.GetOkno("O8")->Szerokosc = 1000; // no Ug, Uf
-        QCOMPARE(OcenWT2021(*p.GetOkno("O1"), 20).wynik, TWynikWT::Spelnia);
+        QCOMPARE(OcenWT2021(*p.GetOkno("O1"), p).wynik, TWynikWT::Spelnia);
         const TZgodnoscWT z = ZgodnoscWT2021(p);
         QVERIFY(!z.Spelnia());
         QCOMPARE(TekstZgodnosciWT(z), QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)"));

@@ -142,8 +142,7 @@ void TDrzewoProjektu::Oznacz(const TZestawienieStolarki& p) {
         const TOkno* o = p.OknoId(IdWezla(w));
         if (o && w->text(0) != o->Symbol())
             w->setText(0, o->Symbol());
-        const TWynikWT wynik =
-            o ? OcenWT2021(*o, p.TemperaturaWewnetrzna).wynik : TWynikWT::Spelnia;
+        const TWynikWT wynik = o ? OcenWT2021(*o, p).wynik : TWynikWT::Spelnia;
         // Every row carries a mark, so the symbols stand in one column.
         static const QIcon zaden;
         const QIcon& znak = !o                              ? zaden

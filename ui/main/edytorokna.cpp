@@ -1,6 +1,7 @@
 #include "edytorokna.h"
 
 #include "dialogi.h"
+#include "etykieta.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
@@ -291,6 +292,49 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
     }
 }
 
+void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno) {
+    const TGeometriaOkna g = GeometriaOkna(okno.TypOkna, okno.Szerokosc, okno.Wysokosc, okno.dRamy);
+    QStringList krotko, pelny;
+    const bool zGeometrii = projekt.Metoda() == TMetodaUw::Geometryczna;
+    pelny << QStringLiteral("Metoda obliczania Uw: %1")
+                 .arg(TZestawienieStolarki::NazwaMetodyUw(projekt.Metoda()));
+    if (okno.MaDaneCieplne()) {
+        // The other method's value beside the one the project judges by.
+        const std::optional<double> inna =
+            okno.UwZDanymi(zGeometrii ? TMetodaUw::Szacunkowa : TMetodaUw::Geometryczna);
+        if (inna) {
+            const QString t =
+                (zGeometrii ? QStringLiteral("szacunek: %1") : QStringLiteral("z geometrii: %1"))
+                    .arg(TekstStaly(*inna, 4, 2));
+            krotko << t;
+            pelny << QStringLiteral("Uw %1 W/m²K").arg(t);
+        }
+    }
+    if (g.znana && g.aw > 0) {
+        if (!g.szyby) {
+            const QString t = QStringLiteral("d = %1 mm nie zostawia szyby w skrzydle")
+                                  .arg(TekstOgolny(okno.dRamy));
+            krotko << t;
+            pelny << t + QStringLiteral(": brak Uw z geometrii okna");
+        } else {
+            krotko << QStringLiteral("Ag %1 m², Af %2 m², szyby %3%")
+                          .arg(TekstStaly(g.ag, 12, 2), TekstStaly(g.af, 12, 2),
+                               TekstStaly(100 * g.ag / g.aw, 4, 0));
+            pelny << QStringLiteral("Ag = %1 m², Af = %2 m², udział szyb %3%")
+                         .arg(TekstStaly(g.ag, 12, 4), TekstStaly(g.af, 12, 4),
+                              TekstStaly(100 * g.ag / g.aw, 4, 1));
+            if (okno.Lg >= 0 && std::abs(okno.Lg - g.obwod) >= 0.5) {
+                const QString t =
+                    QStringLiteral("Lg ≠ %1 mm").arg(TekstOgolny(std::round(g.obwod)));
+                krotko << t;
+                pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
+                             .arg(TekstOgolny(std::round(g.obwod)));
+            }
+        }
+    }
+    GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
+}
+
 void TEdytorOkna::PokazWT2021(const TOcenaWT& o) {
     WT2021ST->setText(TekstOcenyWT(o));
     QPalette p = WT2021ST->palette();
@@ -334,9 +378,10 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
 
     RodzajCB->setCurrentIndex(okno.Rodzaj);
-    const std::optional<double> uw = okno.UwZDanymi();
+    const std::optional<double> uw = projekt.UwOkna(okno);
     UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
-    PokazWT2021(OcenWT2021(okno, projekt.TemperaturaWewnetrzna));
+    PokazGeometrie(projekt, okno);
+    PokazWT2021(OcenWT2021(okno, projekt));
     PokazCene(projekt, okno);
     Rysuj(okno);
     // The suggestion and the vent rule fill the fields only; the window

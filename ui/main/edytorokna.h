@@ -16,6 +16,7 @@ class QSpinBox;
 class QTableWidget;
 struct TOcenaWT;
 class TDialogi;
+class TEtykietaSkracana;
 class TListaSkrzydel;
 class TOkno;
 class TSiatkaPieter;
@@ -59,6 +60,9 @@ public:
     QPushButton* ZmSymbBitBtn;
     QComboBox* RodzajCB; // the kind of element, for WT 2021
     QLabel* WT2021ST;    // the window's WT 2021 verdict, beside Uw
+    // How Uw was worked out: the other method's value, the glass and frame
+    // areas, and Lg against the glass edge of the geometry.
+    TEtykietaSkracana* GeometriaST;
     QLineEdit *SzerokoscEd, *WysokoscEd;
     QComboBox* TypOknaCB;
     QPushButton* WybierzTypOknaBBtn;
@@ -109,6 +113,7 @@ private:
     QWidget* UtworzNawiewniki();
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
+    void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
     void PokazWT2021(const TOcenaWT& ocena);
     void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
     // Whether a field holds what the show step left in it.

@@ -3,6 +3,7 @@
 
 #include "edytorokna.h"
 
+#include "etykieta.h"
 #include "listaskrzydel.h"
 #include "logodv.h"
 #include "siatkapieter.h"
@@ -110,6 +111,14 @@ void TEdytorOkna::UtworzPola() {
     WT2021ST->setObjectName(QStringLiteral("WT2021ST"));
     WT2021ST->setToolTip(QStringLiteral("Zgodność Uw okna z warunkami technicznymi WT 2021"));
     lewa->addWidget(WT2021ST);
+    // One line under the verdict; what does not fit is in its tooltip.
+    GeometriaST = new TEtykietaSkracana(this);
+    GeometriaST->setObjectName(QStringLiteral("GeometriaST"));
+    GeometriaST->setMaximumWidth(SZEROKOSC_RYSUNKU);
+    QFont drobne = GeometriaST->font();
+    drobne.setPointSizeF(drobne.pointSizeF() * 0.9);
+    GeometriaST->setFont(drobne);
+    lewa->addWidget(GeometriaST);
 
     WycenaPanel = new QWidget(this);
     WycenaPanel->setObjectName(QStringLiteral("WycenaPanel"));

@@ -8,6 +8,7 @@
 #include "zestawienie.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -94,6 +95,8 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     auto* budynek = new QGroupBox(QStringLiteral(" Dane budynku "), this);
     budynek->setObjectName(QStringLiteral("DaneBudynkuGB"));
     auto* fb = new QHBoxLayout(budynek);
+    // One row of ticks: no more room around it than the group's frame needs.
+    fb->setContentsMargins(9, 2, 9, 2);
     PodpiwniczenieCB = new QCheckBox(QStringLiteral("Podpiwniczenie"), budynek);
     PodpiwniczenieCB->setObjectName(QStringLiteral("PodpiwniczenieCB"));
     ParterCB = new QCheckBox(QStringLiteral("Parter"), budynek);
@@ -125,6 +128,16 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     // Beside the date, where the header has room (the levels fill their row).
     fs->addWidget(new QLabel(QStringLiteral("Temperatura wewnętrzna ti:"), stopka), 4, 2);
     fs->addWidget(ZJednostka(TempWewEd, QStringLiteral("°C")), 4, 3, Qt::AlignLeft);
+    // How every window's Uw is worked out; a stored project keeps its own.
+    MetodaUwCB = new QComboBox(stopka);
+    MetodaUwCB->setObjectName(QStringLiteral("MetodaUwCB"));
+    MetodaUwCB->addItem(TZestawienieStolarki::NazwaMetodyUw(TMetodaUw::Szacunkowa));
+    MetodaUwCB->addItem(TZestawienieStolarki::NazwaMetodyUw(TMetodaUw::Geometryczna));
+    MetodaUwCB->setToolTip(QStringLiteral(
+        "Jak obliczany jest Uw okien: z udziału szyb szacowanego z pola okna albo z "
+        "geometrii okna (szyby każdego skrzydła i profil d) według PN-EN ISO 10077-1"));
+    fs->addWidget(new QLabel(QStringLiteral("Metoda obliczania Uw:"), stopka), 5, 0);
+    fs->addWidget(MetodaUwCB, 5, 1, 1, 3, Qt::AlignLeft);
     auto* opcje = new QGroupBox(QStringLiteral("Opcje projektu"), this);
     opcje->setObjectName(QStringLiteral("OpcjePanel"));
     auto* fo = new QFormLayout(opcje);
@@ -214,6 +227,8 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     // What a wide panel gains stays right of the units.
     sumy->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 3);
     connect(PrzeliczCenyBBtn, &QPushButton::clicked, this, &TPanelProjektu::przeliczCeny);
+    // The method decides every Uw: shown at once.
+    connect(MetodaUwCB, &QComboBox::activated, this, &TPanelProjektu::przeliczCeny);
     // ti decides every window's limit: the verdicts follow as soon as it is left.
     connect(TempWewEd, &QLineEdit::editingFinished, this, [this] {
         if (TempWewEd->text() != pokazane_.value(TempWewEd))
@@ -277,6 +292,7 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     LacznePolePowOkienEd->setText(TekstSetnych(p.PowierzchniaOkien()));
     CenaZaMetrKwEd->setText(TekstSetnych(sumy.CenaZaM2Netto));
     TempWewEd->setText(TekstOgolny(p.TemperaturaWewnetrzna));
+    MetodaUwCB->setCurrentIndex(static_cast<int>(p.Metoda()));
     const TZgodnoscWT z = ZgodnoscWT2021(p);
     // A long list never widens the panel: the overview lists every window.
     ZgodnoscWTST->UstawTekst(TekstZgodnosciWT(z, SYMBOLI_WT), TekstZgodnosciWT(z));
@@ -322,6 +338,7 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     liczba(CenaMontazEd, d.CenaMontazuOkna);
     d.ZakresCzynnosci = ZakresCzynnosciEd->text();
     liczba(TempWewEd, d.TemperaturaWewnetrzna);
+    d.MetodaUw = MetodaUwCB->currentIndex() == 1 ? 1 : 0;
     liczba(PromoKlimaEd, d.DVPromocjaKlima, 100);
     liczba(PromoKobaltEd, d.DVPromocjaKobaltowe, 100);
     liczba(PromoDVLineEd, d.DVPromocjaDVline, 100);
@@ -343,6 +360,7 @@ void TPanelProjektu::Resetuj() {
                          PromoDVLineEd, PromoFormaEd})
         e->setText(QStringLiteral("0"));
     TempWewEd->setText(QStringLiteral("20"));
+    MetodaUwCB->setCurrentIndex(static_cast<int>(TMetodaUw::Geometryczna));
     ZgodnoscWTST->UstawTekst(QString());
     BezDanychWTST->UstawTekst(QString());
     ZakresUsrST->clear();

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -36,7 +37,8 @@ public:
     QLineEdit *TytulProjEd, *FirmaEd, *ProjektEd, *ObiektEd, *InwestorEd, *ProjektantEd;
     QDateEdit* DataTP;
     QCheckBox *PodpiwniczenieCB, *ParterCB, *PoddaszeCB;
-    QLineEdit* TempWewEd; // design indoor temperature ti, °C
+    QLineEdit* TempWewEd;  // design indoor temperature ti, °C
+    QComboBox* MetodaUwCB; // how Uw is worked out
     // The project's WT 2021 lines: the first symbols, every one in the tooltip.
     TEtykietaSkracana *ZgodnoscWTST, *BezDanychWTST;
     QLabel* ZakresUsrST; // the windows Uśr covers

@@ -61,7 +61,7 @@ public:
         wiersze_.reserve(static_cast<std::size_t>(p.LiczbaOkienWLiscie()));
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
-            const TOcenaWT ocena = OcenWT2021(o, p.TemperaturaWewnetrzna);
+            const TOcenaWT ocena = OcenWT2021(o, p);
             const double cena = p.CenaNetto(o).Cena;
             const double pole = o.SumaOkien() * o.Szerokosc * o.Wysokosc / 1e6;
             TWiersz w;

@@ -222,6 +222,7 @@ private slots:
         e->WysokoscEd->setText("1500");
         e->UgEd->setText("1,1");
         e->UfEd->setText("1,3");
+        e->dRamyEd->setText("70"); // the frame the new type's sashes add
         e->RefreshUwOkna->click();
         const QString uw1001 = e->UwOknaEd->text();
         const QPixmap przed = e->OknoImage->pixmap();
@@ -559,7 +560,7 @@ private slots:
         QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
         QCOMPARE(Okno("O1").TypOkna, 5037);
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*Okno("O1").UwZDanymi(), 4, 2));
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*f->Projekt()->UwOkna(Okno("O1")), 4, 2));
         QVERIFY(e->OknoImage->pixmap().toImage() != przed);
     }
 

@@ -216,13 +216,21 @@ private slots:
         e->UfEd->setText("1,3");
         e->PsiGEd->setText("0,08");
         e->LgEd->setText("4520");
+        e->dRamyEd->setText("70");
         // Not before a recalculation: a window without its sizes and U has no Uw.
         QCOMPARE(e->UwOknaEd->text(), QStringLiteral("brak danych"));
         e->RefreshUwOkna->click();
-        QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,36"));
+        // A new project measures the glass: 1,34 (the estimate would give 1,36).
+        QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,34"));
+        QVERIFY(e->GeometriaST->toolTip().contains(QStringLiteral("szacunek: 1,36")));
+        QVERIFY(e->GeometriaST->toolTip().contains(QStringLiteral("Ag = 1,4416 m²")));
         f->ElementStolarkiPanel->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2"));
         f->ElementStolarkiPanel->RefreshUwOkna->click();
         Wybierz("bez nazwy");
+        QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,34"));
+        // The estimate chosen in the list: every value follows at once.
+        WybierzZListy(f->StolarkaPanel->MetodaUwCB, QStringLiteral("szacunkowa (z pola okna)"));
+        QCOMPARE(f->Projekt()->MetodaUw, 0);
         QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,36"));
         QCOMPARE(f->StolarkaPanel->LacznePolePowOkienEd->text(), QStringLiteral("3,60"));
         f->StolarkaPanel->CenaMontazEd->setText(QStringLiteral("10"));
