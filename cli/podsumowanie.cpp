@@ -5,6 +5,7 @@
 #include "polaprojektu.h"
 #include "tekst.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 
 namespace {
 
@@ -30,7 +31,13 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
         const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
         switch (pole.rodzaj) {
         case TRodzajPola::Dziesietna:
-            j.Pole(klucz, pole.liczba(o));
+            // gn and a typed fC below 0 are unknown: null.
+            if ((pole.klucz == "g" || pole.klucz == "fC") && pole.liczba(o) < 0) {
+                j.Klucz(klucz);
+                j.Null();
+            } else {
+                j.Pole(klucz, pole.liczba(o));
+            }
             break;
         case TRodzajPola::Calkowita:
             j.Klucz(klucz);
@@ -102,6 +109,18 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
         j.Liczba(wt.umax);
     j.Klucz(QLatin1String("WT2021"));
     j.Nazwa(TekstWynikuWT(wt.wynik));
+    const TOcenaLato lato = OcenLato2021(o, p);
+    j.Klucz(QLatin1String("WT2021Lato"));
+    j.PoczatekObiektu();
+    j.Pole(QLatin1String("fC"), lato.fc);
+    j.Klucz(QLatin1String("gfC"));
+    if (lato.gfc < 0)
+        j.Null();
+    else
+        j.Liczba(lato.gfc);
+    j.Klucz(QLatin1String("Wynik"));
+    j.Nazwa(TekstWynikuLato(lato.wynik));
+    j.KoniecObiektu();
     j.KoniecObiektu();
 }
 
@@ -173,6 +192,13 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
     Symbole(j, QLatin1String("NieSpelnia"), wt.nieSpelnia);
     Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
+    j.KoniecObiektu();
+    const TZgodnoscLato lato = ZgodnoscLato2021(p);
+    j.Klucz(QLatin1String("WT2021Lato"));
+    j.PoczatekObiektu();
+    j.Pole(QLatin1String("Spelnia"), lato.nieSpelnia.isEmpty());
+    Symbole(j, QLatin1String("NieSpelnia"), lato.nieSpelnia);
+    Symbole(j, QLatin1String("BezDanych"), lato.bezDanych);
     j.KoniecObiektu();
     Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
     TPoziomy poziomy;

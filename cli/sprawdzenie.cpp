@@ -6,6 +6,7 @@
 #include "projektotwarty.h"
 #include "wspolne.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <cstdio>
@@ -42,6 +43,7 @@ int Sprawdz(const QStringList& argumenty) {
         return KOD_BLAD;
     const TZestawienieStolarki& p = *otwarty.Projekt();
     const TZgodnoscWT z = ZgodnoscWT2021(p);
+    const TZgodnoscLato lato = ZgodnoscLato2021(p);
     if (json) {
         TJson j;
         j.PoczatekObiektu();
@@ -68,6 +70,17 @@ int Sprawdz(const QStringList& argumenty) {
                 j.Liczba(w.umax);
             j.Klucz(QLatin1String("Wynik"));
             j.Nazwa(TekstWynikuWT(w.wynik));
+            const TOcenaLato letnia = OcenLato2021(o, p);
+            j.Klucz(QLatin1String("Lato"));
+            j.PoczatekObiektu();
+            j.Klucz(QLatin1String("gfC"));
+            if (letnia.gfc < 0)
+                j.Null();
+            else
+                j.Liczba(letnia.gfc);
+            j.Klucz(QLatin1String("Wynik"));
+            j.Nazwa(TekstWynikuLato(letnia.wynik));
+            j.KoniecObiektu();
             j.KoniecObiektu();
         }
         j.KoniecTablicy();
@@ -83,6 +96,19 @@ int Sprawdz(const QStringList& argumenty) {
         }
         j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(z.nieSpelnia.size()));
         j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(z.bezDanych.size()));
+        j.Klucz(QLatin1String("Lato"));
+        j.PoczatekObiektu();
+        j.Pole(QLatin1String("Spelnia"), lato.nieSpelnia.isEmpty());
+        for (const auto& [klucz, symbole] :
+             {std::pair{QLatin1String("NieSpelnia"), &lato.nieSpelnia},
+              std::pair{QLatin1String("BezDanych"), &lato.bezDanych}}) {
+            j.Klucz(klucz);
+            j.PoczatekTablicy();
+            for (const QString& s : *symbole)
+                j.Tekst(s);
+            j.KoniecTablicy();
+        }
+        j.KoniecObiektu();
         j.KoniecObiektu();
         Wypisz(j.Wynik() + '\n');
     } else {
@@ -90,21 +116,26 @@ int Sprawdz(const QStringList& argumenty) {
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
             const TOcenaWT w = OcenWT2021(o, p);
-            tekst += QStringLiteral("%1; %2; Uw = %3; Umax = %4; %5\n")
+            const TOcenaLato letnia = OcenLato2021(o, p);
+            tekst += QStringLiteral("%1; %2; Uw = %3; Umax = %4; %5; lato: %6\n")
                          .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj),
                               w.wynik == TWynikWT::BrakDanych ? QStringLiteral("–")
                                                               : TekstStaly(w.uw, 4, 2),
                               w.umax < 0 ? QStringLiteral("–") : TekstStaly(w.umax, 4, 2),
-                              TekstWynikuWT(w.wynik));
+                              TekstWynikuWT(w.wynik), TekstWynikuLato(letnia.wynik));
         }
         tekst += TekstZgodnosciWT(z) + QLatin1Char('\n');
         tekst += QStringLiteral("Metoda obliczania Uw: %1\n")
                      .arg(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
         if (!z.bezDanych.isEmpty())
             tekst += TekstBezDanychWT(z) + QLatin1Char('\n');
+        tekst += TekstZgodnosciLato(lato) + QLatin1Char('\n');
         Wypisz(tekst.toUtf8());
     }
     if (std::fflush(stdout) != 0)
         return KOD_BLAD;
-    return KodPoOdczycie(otwarty, z.Spelnia() ? KOD_OK : KOD_NIE_SPELNIA);
+    // A window failing either rule fails the project; a window without g
+    // is said so and fails nothing.
+    return KodPoOdczycie(otwarty,
+                         z.Spelnia() && lato.nieSpelnia.isEmpty() ? KOD_OK : KOD_NIE_SPELNIA);
 }

@@ -7,6 +7,7 @@
 #include "polaprojektu.h"
 #include "tekst.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QLocale>
@@ -127,6 +128,11 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
                              QStringLiteral("Wartość brutto [zł]"),
                              QStringLiteral("Brak ceny – powód"),
                              QStringLiteral("Sposoby otwierania"),
+                             QStringLiteral("g"),
+                             QStringLiteral("Osłona"),
+                             QStringLiteral("fC"),
+                             QStringLiteral("g·fC"),
+                             QStringLiteral("Wynik WT 2021 latem"),
                              QStringLiteral("Uwagi")};
     const int kUw = 14;
     const int kSztuk = kUw + 1 + static_cast<int>(poziomy.size());
@@ -144,6 +150,7 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
         const double cena = wycena.Cena;
         const std::optional<double> uw = p.UwOkna(o);
         const TOcenaWT wt = OcenWT2021(o, p);
+        const TOcenaLato lato = OcenLato2021(o, p);
         auto liczba = [&](int k, double x, int miejsca = -1) {
             return LiczbaLubNic(a, o, a.naglowki[k], x, miejsca);
         };
@@ -181,7 +188,10 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
           << K::Tekst(cena != -1                   ? QString()
                       : wycena.Komunikat.isEmpty() ? QStringLiteral("cena nie podana")
                                                    : wycena.Komunikat)
-          << K::Tekst(SposobyOtwierania(o))
+          << K::Tekst(SposobyOtwierania(o)) << (o.g >= 0 ? K::Liczba(o.g) : TKomorkaArkusza())
+          << K::Tekst(NazwaOslony(o.Oslona)) << K::Liczba(lato.fc)
+          << (lato.gfc >= 0 ? K::Liczba(lato.gfc, 2) : TKomorkaArkusza())
+          << K::Tekst(TekstWynikuLato(lato.wynik))
           << K::Tekst(RozdzielWiersze(o.Uwagi).join(QLatin1Char('\n')));
         a.wiersze << w;
     }
@@ -334,6 +344,8 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
     if (!z.bezDanych.isEmpty())
         a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Bez danych cieplnych")),
                                               K::Tekst(TekstBezDanychWT(z))};
+    a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Zgodność z WT 2021 latem")),
+                                          K::Tekst(TekstZgodnosciLato(ZgodnoscLato2021(p)))};
     return a;
 }
 

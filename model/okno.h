@@ -108,6 +108,9 @@ public:
     int32_t SzerokoscNawiewnika = 0; // mm
     double CenaOkna = 0;             // zł net; -1 for a list-priced window
     int32_t Rodzaj = 0;              // kind of element (wt2021.h): okno, drzwi balkonowe, ...
+    double g = -1;                   // total solar energy transmittance gn, 0…1; -1 unknown
+    int32_t Oslona = 0;              // shading device (wt2021lato.h); 0 none
+    double fC = -1;                  // fC typed for the window; -1: the device's
     QString Uwagi;                   // comma text
     QString KomunikatWyceny;         // the reason of the last price shown, stored by the caller
 

@@ -1,6 +1,7 @@
 #include "polaokna.h"
 
 #include "wt2021.h"
+#include "wt2021lato.h"
 
 namespace {
 
@@ -116,6 +117,13 @@ std::vector<TPoleOkna> Zbuduj() {
                     "Rodzaj", [](const TOkno& o) { return NazwaRodzaju(o.Rodzaj); }, KodRodzaju,
                     [](TOkno& o, int32_t k) { o.Rodzaj = k; }, NazwaRodzaju(RODZAJ_OKNO)),
                 QStringLiteral("rodzaj")));
+    // The summer rule: gn (-1 unknown), the shading device, a typed fC.
+    p.push_back(DZIESIETNA(g, -1));
+    p.push_back(Nazwane(Nazwowe(
+                            "Oslona", [](const TOkno& o) { return NazwaOslony(o.Oslona); },
+                            KodOslony, [](TOkno& o, int32_t k) { o.Oslona = k; }, NazwaOslony(0)),
+                        QStringLiteral("osłona")));
+    p.push_back(DZIESIETNA(fC, -1));
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);

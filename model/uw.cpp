@@ -45,11 +45,11 @@ bool TOkno::MaDaneCieplne() const {
 }
 
 std::optional<double> TOkno::UwGeometryczny() const {
-    const TGeometriaOkna g = GeometriaOkna(TypOkna, Szerokosc, Wysokosc, dRamy);
+    const TGeometriaOkna geo = GeometriaOkna(TypOkna, Szerokosc, Wysokosc, dRamy);
     // A sash the profiles leave no glass in has no Uw to give.
-    if (!g.znana || !g.szyby || !(g.aw > 0))
+    if (!geo.znana || !geo.szyby || !(geo.aw > 0))
         return std::nullopt;
-    const double u0 = (g.ag * Ug + g.af * Uf + LgObliczeniowe() / 1000.0 * Psi_g) / g.aw;
+    const double u0 = (geo.ag * Ug + geo.af * Uf + LgObliczeniowe() / 1000.0 * Psi_g) / geo.aw;
     const double uw = u0 / (u0 * dR + 1);
     return std::isfinite(uw) ? std::optional<double>(uw) : std::nullopt;
 }

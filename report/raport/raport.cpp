@@ -13,6 +13,7 @@
 #include "tekst.h"
 #include "ukladtekstu.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QFile>
@@ -322,7 +323,8 @@ void TRaport::Podsumowanie(int y) {
         const TZgodnoscWT z = ZgodnoscWT2021(p);
         const QString bezDanych = TekstBezDanychWT(z);
         blok(TekstZgodnosciWT(z) + QStringLiteral(" (ti = ") + Ogolna(p.TemperaturaWewnetrzna) +
-             QStringLiteral(" °C)") + (bezDanych.isEmpty() ? QString() : NL + bezDanych));
+             QStringLiteral(" °C)") + (bezDanych.isEmpty() ? QString() : NL + bezDanych) + NL +
+             TekstZgodnosciLato(ZgodnoscLato2021(p)));
     }
     const TSumyCen sumy = p.SumyCen();
     auto ceny = [&](const QString& naglowek, double netto, double brutto,
@@ -491,8 +493,10 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     const std::optional<double> uw = projekt_.UwOkna(o);
     const QString tekstUw =
         uw ? QStringLiteral(" ") + Stala(*uw, 4) + wm2k : QStringLiteral(" brak danych");
-    const QString ocena =
-        DodajWT2021 ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_)) : QString();
+    const QString ocena = DodajWT2021
+                              ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_)) + NL +
+                                    QStringLiteral(" ") + TekstOcenyLato(OcenLato2021(o, projekt_))
+                              : QString();
     const QString etykietaUw = QStringLiteral(" Uw okna:");
     const int podUw = MmY(30) + WysokoscTekstu(szer85, etykietaUw, 10) +
                       WysokoscTekstu(szer85, tekstUw, 12) + MmY(10) +

@@ -2,6 +2,7 @@
 
 #include "ikony.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QCollator>
@@ -142,7 +143,11 @@ void TDrzewoProjektu::Oznacz(const TZestawienieStolarki& p) {
         const TOkno* o = p.OknoId(IdWezla(w));
         if (o && w->text(0) != o->Symbol())
             w->setText(0, o->Symbol());
-        const TWynikWT wynik = o ? OcenWT2021(*o, p).wynik : TWynikWT::Spelnia;
+        TWynikWT wynik = o ? OcenWT2021(*o, p).wynik : TWynikWT::Spelnia;
+        // Failing the summer rule fails the window too.
+        const TWynikLato lato = o ? OcenLato2021(*o, p).wynik : TWynikLato::NieDotyczy;
+        if (lato == TWynikLato::NieSpelnia)
+            wynik = TWynikWT::NieSpelnia;
         // Every row carries a mark, so the symbols stand in one column.
         static const QIcon zaden;
         const QIcon& znak = !o                              ? zaden
@@ -153,7 +158,9 @@ void TDrzewoProjektu::Oznacz(const TZestawienieStolarki& p) {
         if (w->icon(0).cacheKey() != znak.cacheKey())
             w->setIcon(0, znak);
         const QString podpowiedz =
-            o ? QStringLiteral("WT 2021: %1").arg(TekstWynikuWT(wynik)) : QString();
+            o ? QStringLiteral("WT 2021: %1; latem: %2")
+                    .arg(TekstWynikuWT(OcenWT2021(*o, p).wynik), TekstWynikuLato(lato))
+              : QString();
         if (w->toolTip(0) != podpowiedz)
             w->setToolTip(0, podpowiedz);
     }

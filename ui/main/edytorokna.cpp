@@ -15,6 +15,7 @@
 #include "tekst.h"
 #include "typokna.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QApplication>
@@ -74,6 +75,8 @@ void TEdytorOkna::Polacz() {
     for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd})
         PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi_);
     PilnujPolaLiczbowego(CenaEd, TZakresPola::CenaLubBrak, dialogi_);
+    PilnujPolaLiczbowego(gEd, TZakresPola::UlamekLubBrak, dialogi_);
+    PilnujPolaLiczbowego(fCEd, TZakresPola::UlamekLubPuste, dialogi_);
     // Only what the user types marks a field as edited, not what the program fills in.
     connect(UgEd, &QLineEdit::textEdited, this, [this] { ugEdytowane_ = true; });
     connect(UfEd, &QLineEdit::textEdited, this, [this] { ufEdytowane_ = true; });
@@ -106,6 +109,8 @@ void TEdytorOkna::Polacz() {
     connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
     // A new kind is stored and judged at once.
     connect(RodzajCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
+    // The device decides the summer verdict: stored and judged at once.
+    connect(OslonaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::przeliczUw);
     // A kind picked for a sash is stored, recomputed and drawn at once.
     connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, &TEdytorOkna::zmienionoTyp);
     connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -317,9 +322,8 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
             krotko << t;
             pelny << t + QStringLiteral(": brak Uw z geometrii okna");
         } else {
-            krotko << QStringLiteral("Ag %1 m², Af %2 m², szyby %3%")
-                          .arg(TekstStaly(g.ag, 12, 2), TekstStaly(g.af, 12, 2),
-                               TekstStaly(100 * g.ag / g.aw, 4, 0));
+            krotko << QStringLiteral("Ag %1 m², Af %2 m²")
+                          .arg(TekstStaly(g.ag, 12, 2), TekstStaly(g.af, 12, 2));
             pelny << QStringLiteral("Ag = %1 m², Af = %2 m², udział szyb %3%")
                          .arg(TekstStaly(g.ag, 12, 4), TekstStaly(g.af, 12, 4),
                               TekstStaly(100 * g.ag / g.aw, 4, 1));
@@ -333,6 +337,17 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
         }
     }
     GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
+}
+
+void TEdytorOkna::PokazLato(const TOcenaLato& o) {
+    Lato2021ST->setText(TekstOcenyLato(o));
+    QPalette p = Lato2021ST->palette();
+    p.setColor(QPalette::WindowText,
+               o.wynik == TWynikLato::Spelnia ? QColor(0x1b, 0x7a, 0x2e)
+               : o.wynik == TWynikLato::NieSpelnia
+                   ? QColor(0xc6, 0x28, 0x28)
+                   : palette().color(QPalette::Disabled, QPalette::WindowText));
+    Lato2021ST->setPalette(p);
 }
 
 void TEdytorOkna::PokazWT2021(const TOcenaWT& o) {
@@ -362,6 +377,9 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     dRamyEd->setText(TekstOgolny(okno.dRamy));
     LgEd->setText(TekstOgolny(okno.Lg));
     dREd->setText(TekstOgolny(okno.dR));
+    gEd->setText(TekstG(okno));
+    fCEd->setText(okno.fC >= 0 ? TekstOgolny(okno.fC) : QString());
+    OslonaCB->setCurrentIndex(std::clamp(okno.Oslona, 0, OslonaCB->count() - 1));
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
     SkrzydloCB->hide();
@@ -382,6 +400,7 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
     PokazGeometrie(projekt, okno);
     PokazWT2021(OcenWT2021(okno, projekt));
+    PokazLato(OcenLato2021(okno, projekt));
     PokazCene(projekt, okno);
     Rysuj(okno);
     // The suggestion and the vent rule fill the fields only; the window
@@ -392,7 +411,7 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     RegulaNawiewnikow();
     pokazane_.clear();
     for (const QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd,
-                               SzerokoscNawiewnikaED, CenaEd})
+                               SzerokoscNawiewnikaED, CenaEd, gEd, fCEd})
         pokazane_.insert(e, e->text());
 }
 
@@ -432,6 +451,20 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
     liczba(dRamyEd, o.dRamy);
     liczba(LgEd, o.Lg);
     liczba(dREd, o.dR);
+    // gn and a typed fC: "brak" (or nothing) for none, else a share 0…1.
+    auto ulamek = [this](const QLineEdit* pole, double& cel) {
+        if (Nietkniete(pole))
+            return;
+        double x = 0;
+        if (BrakCeny(pole->text()))
+            cel = -1;
+        else if (CzytajLiczbe(pole->text(), &x) && x >= 0 && x <= 1)
+            cel = x;
+    };
+    ulamek(gEd, o.g);
+    ulamek(fCEd, o.fC);
+    if (OslonaCB->currentIndex() >= 0)
+        o.Oslona = OslonaCB->currentIndex();
     if (!Nietkniete(SzerokoscNawiewnikaED))
         o.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
     o.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
@@ -472,6 +505,9 @@ void TEdytorOkna::Resetuj() {
     for (QLineEdit* e :
          {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, UwOknaEd, dREd})
         e->setText(QStringLiteral("0"));
+    gEd->setText(TEKST_BRAK_CENY);
+    fCEd->clear();
+    OslonaCB->setCurrentIndex(0);
     OknaNaKondSG->Resetuj();
     QPixmap pusty(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
     pusty.fill(Qt::white);

@@ -18,6 +18,7 @@ struct TOcenaWT;
 class TDialogi;
 class TEtykietaSkracana;
 class TListaSkrzydel;
+struct TOcenaLato;
 class TOkno;
 class TSiatkaPieter;
 class TZestawienieStolarki;
@@ -74,6 +75,9 @@ public:
     QLabel *DostawcaUfST, *RamaKodIdST;
     QComboBox* MaterialRamyCB;
     QLineEdit *PsiGEd, *dRamyEd, *LgEd, *dREd;
+    QLineEdit *gEd, *fCEd; // the summer rule's gn and a typed fC
+    QComboBox* OslonaCB;   // the shading device
+    QLabel* Lato2021ST;    // the window's verdict of the summer rule
     QPushButton *UgBBtn, *UfBBtn, *Psi_gBBtn, *dRBBtn, *PodpowLgBBtn;
     QPushButton *SetAllUgBBtn, *SetAllUfBBtn, *SetAllPsigBBtn, *SetAlldRBBtn, *SetAllTypOknaBBtn,
         *SetAllOtwSkrzBBtn, *SetAlldRamyBBtn;
@@ -114,6 +118,7 @@ private:
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
     void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
+    void PokazLato(const TOcenaLato& ocena);
     void PokazWT2021(const TOcenaWT& ocena);
     void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
     // Whether a field holds what the show step left in it.

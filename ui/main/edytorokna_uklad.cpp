@@ -4,10 +4,12 @@
 #include "edytorokna.h"
 
 #include "etykieta.h"
+#include "liczby.h"
 #include "listaskrzydel.h"
 #include "logodv.h"
 #include "siatkapieter.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -111,6 +113,11 @@ void TEdytorOkna::UtworzPola() {
     WT2021ST->setObjectName(QStringLiteral("WT2021ST"));
     WT2021ST->setToolTip(QStringLiteral("Zgodność Uw okna z warunkami technicznymi WT 2021"));
     lewa->addWidget(WT2021ST);
+    Lato2021ST = new QLabel(this);
+    Lato2021ST->setObjectName(QStringLiteral("Lato2021ST"));
+    Lato2021ST->setToolTip(QStringLiteral("Letnia zasada WT 2021: g·fC nie większe niż 0,35 (poza "
+                                          "oknami na NW, N i NE oraz mniejszymi niż 0,5 m²)"));
+    lewa->addWidget(Lato2021ST);
     // One line under the verdict; what does not fit is in its tooltip.
     GeometriaST = new TEtykietaSkracana(this);
     GeometriaST->setObjectName(QStringLiteral("GeometriaST"));
@@ -193,6 +200,9 @@ void TEdytorOkna::UstawKolejnosc() {
         PsiGEd,
         dRamyEd,
         LgEd,
+        gEd,
+        fCEd,
+        OslonaCB,
         dREd,
         LiczbaNawiewnikowSE,
         SzerokoscNawiewnikaED,
@@ -426,6 +436,41 @@ QWidget* TEdytorOkna::UtworzParametry() {
     uklad->addWidget(SetAlldRamyBBtn, wiersze[1], KOLUMN + 4);
     ++wiersze[1];
     wiersz(1, QStringLiteral("Lg"), LgEd, QStringLiteral("mm"), nullptr, PodpowLgBBtn, nullptr);
+
+    // The summer rule: gn of the glazing ("brak" when unknown), the shading
+    // device and a typed fC (empty: the device's).
+    gEd = PoleLiczby("gEd",
+                     QStringLiteral("Całkowity współczynnik przepuszczalności energii słonecznej "
+                                    "oszklenia gn (0…1); „brak”, gdy nieznany. Dla szyby "
+                                    "potrójnej z powłoką selektywną WT 2021 przyjmuje 0,5."),
+                     g);
+    fCEd = PoleLiczby("fCEd",
+                      QStringLiteral("Współczynnik fC osłony wpisany dla tego okna; puste: "
+                                     "wartość osłony z tabeli WT 2021"),
+                      g);
+    waskie(gEd);
+    waskie(fCEd);
+    auto* gfc = new QHBoxLayout;
+    gfc->addWidget(gEd);
+    gfc->addSpacing(6);
+    gfc->addWidget(new QLabel(QStringLiteral("fC"), g));
+    gfc->addWidget(fCEd);
+    gfc->addStretch();
+    uklad->addWidget(new QLabel(QStringLiteral("g"), g), wiersze[1], KOLUMN);
+    uklad->addLayout(gfc, wiersze[1], KOLUMN + 1, 1, 4);
+    ++wiersze[1];
+    OslonaCB = new QComboBox(g);
+    OslonaCB->setObjectName(QStringLiteral("OslonaCB"));
+    OslonaCB->setToolTip(QStringLiteral("Urządzenie przeciwsłoneczne okna i jego współczynnik fC "
+                                        "według WT 2021"));
+    for (int i = 0; i < LiczbaOslon(); ++i)
+        OslonaCB->addItem(
+            QStringLiteral("%1 (fC = %2)").arg(NazwaOslony(i), TekstStaly(FcOslony(i), 4, 2)));
+    OslonaCB->setMinimumContentsLength(18);
+    OslonaCB->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    uklad->addWidget(new QLabel(QStringLiteral("Osłona"), g), wiersze[1], KOLUMN);
+    uklad->addWidget(OslonaCB, wiersze[1], KOLUMN + 1, 1, 4);
+    ++wiersze[1];
 
     dREd = PoleLiczby("dREd", QStringLiteral("Dodatkowy opór cieplny dR żaluzji/rolety"), g);
     dRBBtn = pomocnicze("dRBBtn", QStringLiteral("Wybrane współczynniki dodatkowego oporu "

@@ -5,7 +5,10 @@
 #include "logodv.h"
 #include "polaliczbowe.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -224,6 +227,10 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     ZakresUsrST = new QLabel(this);
     ZakresUsrST->setObjectName(QStringLiteral("ZakresUsrST"));
     sumy->addWidget(ZakresUsrST, 5, 0);
+    // Which windows the mean leaves out, right of the button.
+    BezDanychWTST = new TEtykietaSkracana(this);
+    BezDanychWTST->setObjectName(QStringLiteral("BezDanychWTST"));
+    sumy->addWidget(BezDanychWTST, 5, 2, 1, 2);
     // What a wide panel gains stays right of the units.
     sumy->addItem(new QSpacerItem(0, 0, QSizePolicy::Expanding, QSizePolicy::Minimum), 0, 3);
     connect(PrzeliczCenyBBtn, &QPushButton::clicked, this, &TPanelProjektu::przeliczCeny);
@@ -241,10 +248,16 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     glowny->addLayout(sumy);
     ZgodnoscWTST = new TEtykietaSkracana(this);
     ZgodnoscWTST->setObjectName(QStringLiteral("ZgodnoscWTST"));
-    BezDanychWTST = new TEtykietaSkracana(this);
-    BezDanychWTST->setObjectName(QStringLiteral("BezDanychWTST"));
-    for (QLabel* l : {ZgodnoscWTST, BezDanychWTST})
-        glowny->addWidget(l);
+    LatoWTST = new TEtykietaSkracana(this);
+    LatoWTST->setObjectName(QStringLiteral("LatoWTST"));
+    // Winter and summer on one line, the line shared by the lengths of
+    // their texts: both whole while they fit, else both end with "…" (whole
+    // in their tooltips).
+    wierszZgodnosci_ = new QHBoxLayout;
+    wierszZgodnosci_->addWidget(ZgodnoscWTST, 1);
+    wierszZgodnosci_->addSpacing(16);
+    wierszZgodnosci_->addWidget(LatoWTST, 1);
+    glowny->addLayout(wierszZgodnosci_);
     glowny->addStretch();
 
     connect(LiczbaPieterSpinEd, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -300,7 +313,26 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     kolory.setColor(QPalette::WindowText,
                     z.nieSpelnia.isEmpty() ? QColor(0x1b, 0x7a, 0x2e) : QColor(0xc6, 0x28, 0x28));
     ZgodnoscWTST->setPalette(kolory);
-    BezDanychWTST->UstawTekst(TekstBezDanychWT(z, SYMBOLI_WT), TekstBezDanychWT(z));
+    BezDanychWTST->UstawTekst(QStringLiteral("Bez danych: ") +
+                                  ListaSymboli(z.bezDanych, SYMBOLI_WT),
+                              TekstBezDanychWT(z));
+    const TZgodnoscLato lato = ZgodnoscLato2021(p);
+    // Summer's symbols are in its tooltip: the winter's list has the room.
+    LatoWTST->UstawTekst(
+        QStringLiteral("Latem (g·fC ≤ 0,35): ") + OpisZgodnosciLato(lato, 1),
+        TekstZgodnosciLato(lato) +
+            (lato.bezDanych.isEmpty()
+                 ? QString()
+                 : QStringLiteral("\nBez danych: ") + lato.bezDanych.join(QStringLiteral(", "))));
+    QPalette letnie = LatoWTST->palette();
+    letnie.setColor(QPalette::WindowText, !lato.nieSpelnia.isEmpty() ? QColor(0xc6, 0x28, 0x28)
+                                          : lato.bezDanych.isEmpty()
+                                              ? QColor(0x1b, 0x7a, 0x2e)
+                                              : palette().color(QPalette::WindowText));
+    LatoWTST->setPalette(letnie);
+    for (TEtykietaSkracana* e : {ZgodnoscWTST, LatoWTST})
+        wierszZgodnosci_->setStretchFactor(
+            e, std::max(1, e->fontMetrics().horizontalAdvance(e->Tekst())));
     BezDanychWTST->setVisible(!z.bezDanych.isEmpty());
     pokazane_.clear();
     for (const QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, TempWewEd,
@@ -363,5 +395,6 @@ void TPanelProjektu::Resetuj() {
     MetodaUwCB->setCurrentIndex(static_cast<int>(TMetodaUw::Geometryczna));
     ZgodnoscWTST->UstawTekst(QString());
     BezDanychWTST->UstawTekst(QString());
+    LatoWTST->UstawTekst(QString());
     ZakresUsrST->clear();
 }

@@ -9,6 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -41,7 +42,8 @@ public:
     QComboBox* MetodaUwCB; // how Uw is worked out
     // The project's WT 2021 lines: the first symbols, every one in the tooltip.
     TEtykietaSkracana *ZgodnoscWTST, *BezDanychWTST;
-    QLabel* ZakresUsrST; // the windows Uśr covers
+    TEtykietaSkracana* LatoWTST; // the summer rule's line
+    QLabel* ZakresUsrST;         // the windows Uśr covers
     QSpinBox* LiczbaPieterSpinEd;
     QLineEdit *KursEd, *StawkaVatEd, *RabatDodEd, *CenaMontazEd, *ZakresCzynnosciEd;
     QLineEdit *PromoKlimaEd, *PromoKobaltEd, *PromoDVLineEd, *PromoFormaEd;
@@ -59,4 +61,6 @@ private:
     // The text of every number field as the show step left it.
     QHash<const QLineEdit*, QString> pokazane_;
     QDate pokazanaData_;
+    // Winter's and summer's verdicts, sharing their line by their lengths.
+    QHBoxLayout* wierszZgodnosci_ = nullptr;
 };

@@ -51,10 +51,16 @@ void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi
         static bool wTrakcie = false;
         if (wTrakcie)
             return;
-        if (zakres == TZakresPola::CenaLubBrak && BrakCeny(pole->text())) {
-            pole->setText(TEKST_BRAK_CENY);
+        const bool moznaBrak = zakres == TZakresPola::CenaLubBrak ||
+                               zakres == TZakresPola::UlamekLubBrak ||
+                               zakres == TZakresPola::UlamekLubPuste;
+        if (moznaBrak && BrakCeny(pole->text())) {
+            pole->setText(zakres == TZakresPola::UlamekLubPuste ? QString() : TEKST_BRAK_CENY);
+            poprzednia->tekst = pole->text();
             return;
         }
+        const bool ulamek =
+            zakres == TZakresPola::UlamekLubBrak || zakres == TZakresPola::UlamekLubPuste;
         double x = 0;
         QString blad;
         if (!CzytajLiczbe(pole->text(), &x))
@@ -63,6 +69,8 @@ void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi
             blad = QStringLiteral("Podana wartość nie może być mniejsza od 0!");
         else if (zakres == TZakresPola::Procent && (x < 0 || x > 100))
             blad = QStringLiteral("Podana wartość musi być w zakresie od 0% do 100%!");
+        else if (ulamek && (x < 0 || x > 1))
+            blad = QStringLiteral("Podana wartość musi być w zakresie od 0 do 1!");
         if (blad.isEmpty()) {
             pole->setText(TekstOgolny(x));
             poprzednia->tekst = pole->text();

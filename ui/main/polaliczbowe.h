@@ -13,7 +13,9 @@ class TDialogi;
 // the focus back to the field.
 
 // CenaLubBrak: a price, or "brak" (or nothing) for none, which stays "brak".
-enum class TZakresPola { NieUjemna, Procent, CenaLubBrak };
+// UlamekLubBrak: a share 0…1, or "brak" (or nothing) for none, which stays
+// "brak"; UlamekLubPuste: the same, none staying empty.
+enum class TZakresPola { NieUjemna, Procent, CenaLubBrak, UlamekLubBrak, UlamekLubPuste };
 
 inline const QString KOMUNIKAT_NIE_LICZBA =
     QStringLiteral("Podana wartość nie jest prawidłową liczbą!");

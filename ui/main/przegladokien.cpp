@@ -2,6 +2,7 @@
 
 #include "liczby.h"
 #include "wt2021.h"
+#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QAbstractTableModel>
@@ -30,6 +31,10 @@ enum Kolumna {
     RODZAJ,
     UMAX,
     WYNIK,
+    G,
+    FC,
+    GFC,
+    LATO,
     SZTUK,
     POLE,
     CENA,
@@ -37,15 +42,17 @@ enum Kolumna {
 };
 
 const char* const NAGLOWKI[KOLUMN] = {
-    "Symbol", "Typ okna", "Wymiary [mm]", "Materiał", "Ug",    "Uf",        "Psi_g",
-    "Uw",     "Rodzaj",   "Umax",         "WT 2021",  "Sztuk", "Pole [m²]", "Cena 1 szt. [zł]"};
+    "Symbol", "Typ okna", "Wymiary [mm]",  "Materiał", "Ug",        "Uf",
+    "Psi_g",  "Uw",       "Rodzaj",        "Umax",     "WT 2021",   "g",
+    "fC",     "g·fC",     "WT 2021 latem", "Sztuk",    "Pole [m²]", "Cena 1 szt. [zł]"};
 
 // One window as the table shows it; numbers also kept for sorting.
 struct TWiersz {
     QString teksty[KOLUMN];
     double liczby[KOLUMN] = {};
     QCollatorSortKey klucz{QCollator().sortKey(QString())};
-    bool problem = false; // fails, or has no data
+    bool problem = false;     // fails either rule, or has no data
+    bool problemLato = false; // fails the summer rule
 };
 
 } // namespace
@@ -87,10 +94,17 @@ public:
             liczba(UMAX, ocena.umax,
                    ocena.umax < 0 ? QStringLiteral("–") : TekstStaly(ocena.umax, 4, 2));
             w.teksty[WYNIK] = TekstWynikuWT(ocena.wynik);
+            const TOcenaLato lato = OcenLato2021(o, p);
+            liczba(G, o.g, TekstG(o));
+            liczba(FC, lato.fc, TekstStaly(lato.fc, 4, 2));
+            liczba(GFC, lato.gfc, lato.gfc < 0 ? QStringLiteral("–") : TekstStaly(lato.gfc, 4, 2));
+            w.teksty[LATO] = TekstWynikuLato(lato.wynik);
+            w.problemLato = lato.wynik == TWynikLato::NieSpelnia;
             liczba(SZTUK, o.SumaOkien(), QString::number(o.SumaOkien()));
             liczba(POLE, pole, TekstSetnych(pole));
             liczba(CENA, cena, cena == -1 ? QStringLiteral("brak") : TekstSetnych(cena));
             w.problem = ocena.wynik == TWynikWT::NieSpelnia || ocena.wynik == TWynikWT::BrakDanych;
+            w.problem = w.problem || w.problemLato;
             wiersze_.push_back(std::move(w));
         }
     }
@@ -106,9 +120,10 @@ public:
         if (rola == Qt::DisplayRole)
             return w.teksty[i.column()];
         if (rola == Qt::TextAlignmentRole && i.column() >= UG && i.column() != RODZAJ &&
-            i.column() != WYNIK)
+            i.column() != WYNIK && i.column() != LATO)
             return int(Qt::AlignRight | Qt::AlignVCenter);
-        if (rola == Qt::ForegroundRole && i.column() == WYNIK && w.problem)
+        if (rola == Qt::ForegroundRole && ((i.column() == WYNIK && w.problem && !w.problemLato) ||
+                                           (i.column() == LATO && w.problemLato)))
             return QColor(0xc6, 0x28, 0x28);
         return QVariant();
     }

@@ -1,0 +1,151 @@
+#include "wt2021lato.h"
+
+#include "liczby.h"
+#include "tekst.h"
+#include "wt2021.h"
+#include "wt2021lato_dane.h"
+#include "zestawienie.h"
+
+int LiczbaOslon() {
+    return static_cast<int>(LICZBA_OSLON_WT2021);
+}
+
+QString NazwaOslony(int32_t kod) {
+    if (kod < 0 || kod >= LiczbaOslon())
+        kod = 0;
+    return QString::fromUtf8(OSLONY_WT2021[kod].nazwa);
+}
+
+int32_t KodOslony(const QString& nazwa, bool* ok) {
+    for (int i = 0; i < LiczbaOslon(); ++i)
+        if (RowneBezWielkosci(nazwa.trimmed(), NazwaOslony(i))) {
+            *ok = true;
+            return i;
+        }
+    *ok = false;
+    return 0;
+}
+
+double FcOslony(int32_t kod) {
+    return kod >= 0 && kod < LiczbaOslon() ? OSLONY_WT2021[kod].fc : 1.0;
+}
+
+double FcOkna(const TOkno& o) {
+    return o.fC >= 0 ? o.fC : FcOslony(o.Oslona);
+}
+
+bool RodzajPodlegaLatu(int32_t rodzaj) {
+    const QString nazwa = NazwaRodzaju(rodzaj);
+    for (std::size_t i = 0; i < LICZBA_RODZAJOW_LATO_WT2021; ++i)
+        if (nazwa == QString::fromUtf8(RODZAJE_LATO_WT2021[i]))
+            return true;
+    return false;
+}
+
+bool KierunekPodlegaLatu(int kierunek) {
+    return kierunek != 7 && kierunek != 0 && kierunek != 1;
+}
+
+TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
+    TOcenaLato w;
+    w.fc = FcOkna(o);
+    if (o.g >= 0)
+        w.gfc = JakPokazane(o.g * w.fc, 2);
+    // A window without its size has no area to be exempt by.
+    w.bezWymiarow = o.Szerokosc <= 0 || o.Wysokosc <= 0;
+    bool dotyczy = RodzajPodlegaLatu(o.Rodzaj) &&
+                   (w.bezWymiarow || double(o.Szerokosc) * o.Wysokosc / 1e6 >= MIN_POLE_LATO);
+    bool ok = false;
+    const bool dachowe = o.Rodzaj == KodRodzaju(QStringLiteral("okno dachowe"), &ok) && ok;
+    if (dotyczy && !dachowe) {
+        // The directions its pieces face: exempt only when every one is.
+        bool sztuki = false, podlega = false;
+        for (const QString& poziom : p.Poziomy())
+            for (int k = 0; k < LICZBA_KIERUNKOW; ++k)
+                if (o.GetLiczba(poziom, k) > 0) {
+                    sztuki = true;
+                    podlega = podlega || KierunekPodlegaLatu(k);
+                }
+        dotyczy = !sztuki || podlega;
+    }
+    if (!dotyczy)
+        w.wynik = TWynikLato::NieDotyczy;
+    else if (w.gfc < 0 || w.bezWymiarow)
+        w.wynik = TWynikLato::BrakDanych;
+    else
+        w.wynik = w.gfc <= GMAX_LATO ? TWynikLato::Spelnia : TWynikLato::NieSpelnia;
+    return w;
+}
+
+QString TekstWynikuLato(TWynikLato wynik) {
+    switch (wynik) {
+    case TWynikLato::Spelnia:
+        return QStringLiteral("spełnia");
+    case TWynikLato::NieSpelnia:
+        return QStringLiteral("nie spełnia");
+    case TWynikLato::NieDotyczy:
+        return QStringLiteral("nie dotyczy");
+    case TWynikLato::BrakDanych:
+        break;
+    }
+    return QStringLiteral("brak danych");
+}
+
+QString TekstOcenyLato(const TOcenaLato& o) {
+    switch (o.wynik) {
+    case TWynikLato::Spelnia:
+    case TWynikLato::NieSpelnia:
+        return QStringLiteral("WT 2021 lato: g·fC = %1 %2 %3 – %4")
+            .arg(TekstStaly(o.gfc, 4, 2),
+                 o.wynik == TWynikLato::Spelnia ? QStringLiteral("≤") : QStringLiteral(">"),
+                 TekstStaly(GMAX_LATO, 4, 2), TekstWynikuLato(o.wynik));
+    case TWynikLato::NieDotyczy:
+        return QStringLiteral("WT 2021 lato: nie dotyczy");
+    case TWynikLato::BrakDanych:
+        break;
+    }
+    return o.gfc < 0 ? QStringLiteral("WT 2021 lato: brak danych (g)")
+                     : QStringLiteral("WT 2021 lato: brak danych (wymiary)");
+}
+
+QString TekstG(const TOkno& o) {
+    return o.g >= 0 ? TekstOgolny(o.g) : QStringLiteral("brak");
+}
+
+TZgodnoscLato ZgodnoscLato2021(const TZestawienieStolarki& p) {
+    TZgodnoscLato z;
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+        const TOkno& o = *p.Okno(i);
+        ++z.okien;
+        const TWynikLato w = OcenLato2021(o, p).wynik;
+        if (w == TWynikLato::NieSpelnia)
+            z.nieSpelnia << o.Symbol();
+        else if (w == TWynikLato::BrakDanych)
+            z.bezDanych << o.Symbol();
+    }
+    return z;
+}
+
+QString OpisZgodnosciLato(const TZgodnoscLato& z, int symboli) {
+    if (z.okien == 0)
+        return QStringLiteral("brak okien");
+    const QString bezG = QStringLiteral("bez danych: %1 z %2").arg(z.bezDanych.size()).arg(z.okien);
+    if (!z.nieSpelnia.isEmpty())
+        return QStringLiteral("nie spełnia %1 z %2 (%3)")
+                   .arg(z.nieSpelnia.size())
+                   .arg(z.okien)
+                   .arg(ListaSymboli(z.nieSpelnia, symboli)) +
+               (z.bezDanych.isEmpty() ? QString() : QStringLiteral("; ") + bezG);
+    if (z.bezDanych.isEmpty())
+        return QStringLiteral("spełniają");
+    // Nothing judged is no compliance.
+    if (z.bezDanych.size() == z.okien)
+        return bezG;
+    return bezG + QStringLiteral(", pozostałe spełniają");
+}
+
+QString TekstZgodnosciLato(const TZgodnoscLato& z, int symboli) {
+    if (z.okien == 0)
+        return QStringLiteral("WT 2021 latem: brak okien");
+    return QStringLiteral("WT 2021 latem (g·fC ≤ 0,35): ") + OpisZgodnosciLato(z, symboli);
+}
