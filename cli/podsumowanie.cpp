@@ -196,7 +196,7 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     const TZgodnoscLato lato = ZgodnoscLato2021(p);
     j.Klucz(QLatin1String("WT2021Lato"));
     j.PoczatekObiektu();
-    j.Pole(QLatin1String("Spelnia"), lato.nieSpelnia.isEmpty());
+    j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
     Symbole(j, QLatin1String("NieSpelnia"), lato.nieSpelnia);
     Symbole(j, QLatin1String("BezDanych"), lato.bezDanych);
     j.KoniecObiektu();

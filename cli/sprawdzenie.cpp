@@ -98,7 +98,7 @@ int Sprawdz(const QStringList& argumenty) {
         j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(z.bezDanych.size()));
         j.Klucz(QLatin1String("Lato"));
         j.PoczatekObiektu();
-        j.Pole(QLatin1String("Spelnia"), lato.nieSpelnia.isEmpty());
+        j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
         for (const auto& [klucz, symbole] :
              {std::pair{QLatin1String("NieSpelnia"), &lato.nieSpelnia},
               std::pair{QLatin1String("BezDanych"), &lato.bezDanych}}) {

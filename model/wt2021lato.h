@@ -54,6 +54,9 @@ QString TekstG(const TOkno& okno);
 struct TZgodnoscLato {
     QStringList nieSpelnia, bezDanych; // by symbol
     int okien = 0;
+    // Every window judged complies or is exempt: a window without data is
+    // no compliance (though only a failure fails a check).
+    bool Spelnia() const { return nieSpelnia.isEmpty() && bezDanych.isEmpty(); }
 };
 TZgodnoscLato ZgodnoscLato2021(const TZestawienieStolarki& projekt);
 // "WT 2021 latem (g·fC ≤ 0,35): spełniają", "…: nie spełnia 2 z 5 (O1, O2);

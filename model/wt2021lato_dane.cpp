@@ -46,3 +46,7 @@ const std::size_t LICZBA_OSLON_WT2021 = sizeof(OSLONY_WT2021) / sizeof(OSLONY_WT
 const char* const RODZAJE_LATO_WT2021[] = {"okno", "drzwi balkonowe", "okno dachowe"};
 const std::size_t LICZBA_RODZAJOW_LATO_WT2021 =
     sizeof(RODZAJE_LATO_WT2021) / sizeof(RODZAJE_LATO_WT2021[0]);
+
+// The regulation's value for "potrójne z powłoką selektywną"; the other
+// glazings' values are left out until checked against its text.
+const double G_POTROJNE_SELEKTYWNE = 0.5;

@@ -16,3 +16,7 @@ extern const std::size_t LICZBA_OSLON_WT2021;
 // balcony doors and roof windows of the outer walls and roof.
 extern const char* const RODZAJE_LATO_WT2021[];
 extern const std::size_t LICZBA_RODZAJOW_LATO_WT2021;
+
+// The g of triple glazing with a selective coating that the regulation's
+// method takes where the product's own is not known. Offered, never assumed.
+extern const double G_POTROJNE_SELEKTYWNE;

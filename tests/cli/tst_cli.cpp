@@ -472,13 +472,20 @@ private slots:
     // exit status a script before a submission reads.
     void sprawdzenie_data() {
         QTest::addColumn<QString>("przypadek");
+        QTest::addColumn<double>("g"); // O1's; no device, no pieces
+        QTest::addColumn<QString>("lato");
         QTest::addColumn<int>("kod");
-        QTest::newRow("spełnia") << "spelnia" << 0;
-        QTest::newRow("nie spełnia") << "nie" << 3;
-        QTest::newRow("bez danych") << "brak" << 3;
+        QTest::newRow("spełnia") << "spelnia" << 0.35 << "spełnia" << 0;
+        QTest::newRow("nie spełnia") << "nie" << 0.3 << "spełnia" << 3;
+        QTest::newRow("bez danych") << "brak" << 0.3 << "spełnia" << 3;
+        // Summer: a failure fails the check, a window without g does not.
+        QTest::newRow("latem nie spełnia") << "spelnia" << 0.36 << "nie spełnia" << 3;
+        QTest::newRow("latem bez g") << "spelnia" << -1.0 << "brak danych" << 0;
     }
     void sprawdzenie() {
         QFETCH(QString, przypadek);
+        QFETCH(double, g);
+        QFETCH(QString, lato);
         QFETCH(int, kod);
         TZestawienieStolarki p;
         p.AddOkno("O1");
@@ -490,6 +497,7 @@ private slots:
         o.Uf = przypadek == QLatin1String("nie") ? 2.5 : 0.9;
         o.Psi_g = 0.04;
         o.Lg = 5000;
+        o.g = g;
         p.CopyOknoParams("O1", "N1"); // no requirement: an unheated room's window
         p.GetOkno("N1")->Rodzaj = 5;
         if (przypadek == QLatin1String("brak"))
@@ -499,7 +507,15 @@ private slots:
         const Wynik w = Uruchom({"check", s, "--json"});
         QCOMPARE(w.kod, kod);
         const QJsonObject j = QJsonDocument::fromJson(w.wyjscie).object();
-        QCOMPARE(j.value("Spelnia").toBool(), kod == 0);
+        QCOMPARE(j.value("Spelnia").toBool(), przypadek == QLatin1String("spelnia"));
+        const QJsonObject latem = j.value("Lato").toObject();
+        QCOMPARE(latem.value("Spelnia").toBool(), lato == QStringLiteral("spełnia"));
+        QCOMPARE(latem.value("NieSpelnia").toArray(), lato == QStringLiteral("nie spełnia")
+                                                          ? QJsonArray{QStringLiteral("O1")}
+                                                          : QJsonArray());
+        QCOMPARE(latem.value("BezDanych").toArray(), lato == QStringLiteral("brak danych")
+                                                         ? QJsonArray{QStringLiteral("O1")}
+                                                         : QJsonArray());
         const QJsonArray okna = j.value("Okna").toArray();
         QCOMPARE(okna.size(), 2);
         const QJsonObject o1 = okna[0].toObject();
@@ -511,6 +527,14 @@ private slots:
                  : przypadek == QLatin1String("nie")   ? QStringLiteral("nie spełnia")
                                                        : QStringLiteral("brak danych"));
         QCOMPARE(o1.value("Uw").toDouble(), qRound(o1.value("Uw").toDouble() * 100) / 100.0);
+        const QJsonObject lato1 = o1.value("Lato").toObject();
+        QCOMPARE(lato1.value("Wynik").toString(), lato);
+        if (g < 0)
+            QVERIFY(lato1.value("gfC").isNull());
+        else
+            QCOMPARE(lato1.value("gfC").toDouble(), g);
+        QCOMPARE(okna[1].toObject().value("Lato").toObject().value("Wynik").toString(),
+                 QStringLiteral("nie dotyczy"));
         QVERIFY(okna[1].toObject().value("Umax").isNull());
         QCOMPARE(okna[1].toObject().value("Wynik").toString(), QStringLiteral("brak wymagań"));
         // Lists of symbols, as the summary has them; their counts beside.
@@ -529,13 +553,25 @@ private slots:
         QCOMPARE(tekst.kod, kod);
         QVERIFY(tekst.wyjscie.startsWith("O1; okno; Uw = "));
         QVERIFY(tekst.wyjscie.contains("Zgodność z WT 2021: "));
+        QVERIFY(tekst.wyjscie.contains(("; lato: " + lato + "\n").toUtf8()));
         const QJsonObject suma = QJsonDocument::fromJson(Uruchom({"summary", s}).wyjscie).object();
         QCOMPARE(suma.value("TemperaturaWewnetrzna").toDouble(), 20.0);
-        QCOMPARE(suma.value("WT2021").toObject().value("Spelnia").toBool(), kod == 0);
+        QCOMPARE(suma.value("WT2021").toObject().value("Spelnia").toBool(),
+                 przypadek == QLatin1String("spelnia"));
         QCOMPARE(suma.value("Okna").toArray()[1].toObject().value("Rodzaj").toString(),
                  QStringLiteral("pomieszczenie nieogrzewane"));
         QCOMPARE(suma.value("Okna").toArray()[0].toObject().value("WT2021").toString(),
                  o1.value("Wynik").toString());
+        QCOMPARE(suma.value("Okna")
+                     .toArray()[0]
+                     .toObject()
+                     .value("WT2021Lato")
+                     .toObject()
+                     .value("Wynik")
+                     .toString(),
+                 lato);
+        QCOMPARE(suma.value("WT2021Lato").toObject().value("Spelnia").toBool(),
+                 latem.value("Spelnia").toBool());
         QCOMPARE(Uruchom({"check"}).kod, 2);
         QCOMPARE(Uruchom({"check", s, "--xml"}).kod, 2);
         QCOMPARE(Uruchom({"check", katalog.filePath(QStringLiteral("nie_ma.tmv"))}).kod, 1);

@@ -109,8 +109,14 @@ void TEdytorOkna::Polacz() {
     connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
     // A new kind is stored and judged at once.
     connect(RodzajCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
-    // The device decides the summer verdict: stored and judged at once.
+    // g, the device and fC decide the summer verdict: stored and judged at
+    // once, a field as soon as it is left changed.
     connect(OslonaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::przeliczUw);
+    for (QLineEdit* e : {gEd, fCEd})
+        connect(e, &QLineEdit::editingFinished, this, [this, e] {
+            if (!Nietkniete(e))
+                emit przeliczUw();
+        });
     // A kind picked for a sash is stored, recomputed and drawn at once.
     connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, &TEdytorOkna::zmienionoTyp);
     connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
@@ -174,6 +180,9 @@ void TEdytorOkna::WartosciUg() {
     SzkloKodIdST->setText(QString::number(tabele_.ug->KodID()));
     DostawcaUgST->setText(NazwaZrodla(tabele_.ug->ZrodloWartosci()));
     ugEdytowane_ = false;
+    // g only when the user ticked the typical one.
+    if (const double g = tabele_.ug->TypoweG(); g >= 0)
+        gEd->setText(TekstOgolny(g));
 }
 
 void TEdytorOkna::WartosciUf() {

@@ -2,10 +2,13 @@
 
 #include "grupy.h"
 #include "katalog.h"
+#include "liczby.h"
 #include "produktydv.h"
 #include "tabele_dane.h"
+#include "wt2021lato_dane.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -68,6 +71,13 @@ TUgTabForm::TUgTabForm(QWidget* rodzic)
     u->addWidget(qobject_cast<QWidget*>(TypOszkleniaUgRG->parent()));
     u->addLayout(srodek);
     u->addWidget(qobject_cast<QWidget*>(RodzajGazuUgRG->parent()));
+    TypoweGCB = new QCheckBox(
+        QStringLiteral("Wpisz też typowe g = %1 (oszklenie potrójne z powłoką selektywną, WT 2021)")
+            .arg(TekstOgolny(G_POTROJNE_SELEKTYWNE)),
+        norma);
+    TypoweGCB->setObjectName(QStringLiteral("TypoweGCB"));
+    TypoweGCB->setToolTip(QStringLiteral("Tylko gdy g zastosowanej szyby nie jest znane."));
+    u->addWidget(TypoweGCB);
     u->addWidget(
         Uwaga(QString::fromUtf8(uwagaNormy) + QLatin1Char('\n') + ZgodnoscZNorma(QLatin1Char('C')),
               norma));
@@ -117,6 +127,7 @@ void TUgTabForm::UstawPozycjeOszklenia() {
     }
     SzkloEmisyjnoscUgRG->button(0)->setChecked(true);
     WymiaryUgRG->button(0)->setChecked(true);
+    TypoweGCB->setChecked(false);
     PrzeliczUg();
 }
 
@@ -125,6 +136,11 @@ void TUgTabForm::PrzeliczUg() {
     const int szklo = SzkloEmisyjnoscUgRG->checkedId();
     const int wymiar = WymiaryUgRG->checkedId();
     const int gaz = RodzajGazuUgRG->checkedId();
+    // Only coated triple glazing has a typical g here; a change of glazing
+    // takes the tick away.
+    TypoweGCB->setEnabled(typ == 1 && szklo >= 1);
+    if (!TypoweGCB->isEnabled())
+        TypoweGCB->setChecked(false);
     if (typ < 0 || szklo < 0 || wymiar < 0 || gaz < 0) {
         UstawWartoscTekst(QStringLiteral("0"));
         return;
@@ -139,4 +155,10 @@ void TUgTabForm::PrzyciskiDV() {
         return;
     UstawWartosc(SzklaDV().at(i).ug);
     kod_ = SzklaDV().at(i).kod;
+}
+
+double TUgTabForm::TypoweG() const {
+    return Strony->currentIndex() == PolskaNorma && TypoweGCB->isEnabled() && TypoweGCB->isChecked()
+               ? G_POTROJNE_SELEKTYWNE
+               : -1;
 }

@@ -3,6 +3,7 @@
 #include "dialogtabeli.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QRadioButton;
 
 // TUgTabForm: Ug of double and triple glazing from the standard's table, or
@@ -15,6 +16,12 @@ public:
 
     QButtonGroup *TypOszkleniaUgRG, *SzkloEmisyjnoscUgRG, *WymiaryUgRG, *RodzajGazuUgRG;
     QRadioButton *RadioButton1, *RadioButton2;
+    // "Wpisz też g = 0,5": offered for coated triple glazing only, ticked
+    // by the user each time.
+    QCheckBox* TypoweGCB;
+
+    // The g to enter with Ug: the typical one when offered and ticked, else -1.
+    double TypoweG() const;
 
     void UstawPozycjeOszklenia();
     void PrzeliczUg();

@@ -16,6 +16,7 @@
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QRadioButton>
 
 #include <QComboBox>
@@ -505,6 +506,45 @@ private slots:
         QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("PolskaNorma"));
         QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("10"));
         QCOMPARE(e->UgEd->text(), QStringLiteral("3,3"));
+    }
+
+    // The typical g comes with Ug only for coated triple glazing, and only
+    // when ticked.
+    void typoweG() {
+        Wpisz(e->gEd, QStringLiteral("0,62"));
+        bool wlaczone = true;
+        d->przyOknie = [&](QDialog&) {
+            tabUg->Strony->setCurrentIndex(0);
+            QTest::mouseClick(tabUg->TypOszkleniaUgRG->button(0), Qt::LeftButton);
+            QTest::mouseClick(tabUg->SzkloEmisyjnoscUgRG->button(3), Qt::LeftButton);
+            wlaczone = tabUg->TypoweGCB->isEnabled();
+            QTest::mouseClick(tabUg->TypoweGCB, Qt::LeftButton);
+            return true;
+        };
+        e->UgBBtn->click();
+        QVERIFY(!wlaczone);
+        QCOMPARE(e->gEd->text(), QStringLiteral("0,62"));
+        d->przyOknie = [this](QDialog&) {
+            tabUg->Strony->setCurrentIndex(0);
+            QTest::mouseClick(tabUg->TypOszkleniaUgRG->button(1), Qt::LeftButton);
+            QTest::mouseClick(tabUg->SzkloEmisyjnoscUgRG->button(3), Qt::LeftButton);
+            QTest::mouseClick(tabUg->TypoweGCB, Qt::LeftButton);
+            return true;
+        };
+        e->UgBBtn->click();
+        QCOMPARE(e->gEd->text(), QStringLiteral("0,5"));
+        // Uncoated glass takes the tick away.
+        Wpisz(e->gEd, QStringLiteral("0,62"));
+        d->przyOknie = [this](QDialog&) {
+            tabUg->Strony->setCurrentIndex(0);
+            QTest::mouseClick(tabUg->TypOszkleniaUgRG->button(1), Qt::LeftButton);
+            QTest::mouseClick(tabUg->SzkloEmisyjnoscUgRG->button(3), Qt::LeftButton);
+            QTest::mouseClick(tabUg->TypoweGCB, Qt::LeftButton);
+            QTest::mouseClick(tabUg->SzkloEmisyjnoscUgRG->button(0), Qt::LeftButton);
+            return true;
+        };
+        e->UgBBtn->click();
+        QCOMPARE(e->gEd->text(), QStringLiteral("0,62"));
     }
 
     void listaTypow() {

@@ -14,6 +14,7 @@
 #include "projektytestowe.h"
 #include "przegladokien.h"
 #include "siatkapieter.h"
+#include "wt2021lato.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
 
@@ -1154,6 +1155,60 @@ private slots:
         };
         f->Polecenia->PrzegladOkienTA->trigger();
         QCOMPARE(f->StolarkaTree->currentItem()->text(0), QStringLiteral("O10"));
+    }
+
+    // The summer rule as a user meets it: g typed, a device chosen from the
+    // real list, an fC out of range refused, a typed one above the device's;
+    // the editor's line, the tree's mark and the panel's line follow.
+    void latoWT2021() {
+        Otwarty(QStringLiteral("lato.tmv"), [](TZestawienieStolarki& p) {
+            p.SetParter(true);
+            p.AddOkno(QStringLiteral("O1"));
+            TOkno& o = *p.GetOkno(QStringLiteral("O1"));
+            o.Szerokosc = 1200;
+            o.Wysokosc = 1500;
+            o.Ug = 0.5;
+            o.Uf = 1.0;
+            o.Psi_g = 0.04;
+            o.Lg = 5000;
+            o.SetLiczba(p.Poziomy().first(), 4, 1); // S
+        });
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        Wybierz(QStringLiteral("O1"));
+        TEdytorOkna* e = f->ElementStolarkiPanel;
+        QCOMPARE(e->Lato2021ST->text(), QStringLiteral("WT 2021 lato: brak danych (g)"));
+        const auto wpisz = [](QLineEdit* pole, const QString& tekst) {
+            QTest::mouseClick(pole, Qt::LeftButton);
+            QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(pole, tekst);
+            QTest::keyClick(pole, Qt::Key_Tab);
+        };
+        wpisz(e->gEd, QStringLiteral("0,5"));
+        QCOMPARE(e->Lato2021ST->text(),
+                 QStringLiteral("WT 2021 lato: g·fC = 0,50 > 0,35 – nie spełnia"));
+        WybierzZListy(e->OslonaCB, QStringLiteral("wewnętrzne białe żaluzje, przepuszczalność "
+                                                  "0,1 (fC = 0,30)"));
+        QCOMPARE(e->Lato2021ST->text(),
+                 QStringLiteral("WT 2021 lato: g·fC = 0,15 ≤ 0,35 – spełnia"));
+        wpisz(e->fCEd, QStringLiteral("1,5"));
+        QCOMPARE(d->OstatniKomunikat(),
+                 QStringLiteral("Podana wartość musi być w zakresie od 0 do 1!"));
+        QCOMPARE(e->fCEd->text(), QString());
+        wpisz(e->fCEd, QStringLiteral("0,8"));
+        QCOMPARE(e->Lato2021ST->text(),
+                 QStringLiteral("WT 2021 lato: g·fC = 0,40 > 0,35 – nie spełnia"));
+        Wybierz(QStringLiteral("lato.tmv"));
+        const TOkno& o = *f->Projekt()->GetOkno(QStringLiteral("O1"));
+        QCOMPARE(o.g, 0.5);
+        QCOMPARE(NazwaOslony(o.Oslona),
+                 QStringLiteral("wewnętrzne białe żaluzje, przepuszczalność 0,1"));
+        QCOMPARE(o.fC, 0.8);
+        // Winter complies, summer does not: the mark says it fails.
+        QCOMPARE(f->StolarkaTree->topLevelItem(0)->child(0)->icon(0).pixmap(16).toImage(),
+                 IkonaPolecenia(TIkona::NieSpelniaWT).pixmap(16).toImage());
+        QTRY_COMPARE(f->StolarkaPanel->LatoWTST->text(),
+                     QStringLiteral("Latem (g·fC ≤ 0,35): nie spełnia 1 z 1 (O1)"));
     }
 
     // "Eksportuj zestawienie..." commits what the editor holds and writes
