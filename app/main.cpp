@@ -13,6 +13,7 @@
 #include "tabug.h"
 #include "tlumaczenia.h"
 #include "typokna.h"
+#include "wersja.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,8 @@
 #include <QTimer>
 
 #include <csignal>
+#include <cstdio>
+#include <cstring>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -62,9 +65,40 @@ void PilnujSygnalu(TMainForm& okno) {
     sigaction(SIGTERM, &akcja, nullptr);
 }
 
+// "-h", "--help" and "--version" answer on the terminal and end the
+// program before any window (or display) is needed: -1 when the program
+// is to start.
+int OpcjeTerminala(int argc, char* argv[]) {
+    if (argc != 2)
+        return -1;
+    if (std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "--help") == 0) {
+        std::fputs("Składnia: termivo [PLIK.tmv | PLIK.avk | PLIK.ifc]\n"
+                   "          termivo -h | --help | --version\n"
+                   "\n"
+                   "Zestawienie stolarki okiennej: współczynnik Uw okien, ocena WT 2021, ceny,\n"
+                   "wydruk i arkusz kalkulacyjny. Podany plik jest otwierany (.tmv) albo\n"
+                   "importowany jako nowy projekt (.avk, .ifc).\n"
+                   "\n"
+                   "Opcje:\n"
+                   "  -h, --help         Wypisuje ten tekst.\n"
+                   "  --version          Wypisuje wersję programu.\n"
+                   "\n"
+                   "Polecenia bez okna: termivo-cli --help. Opis: man termivo.\n",
+                   stdout);
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        std::printf("termivo %s\n", WersjaProgramu().toUtf8().constData());
+        return 0;
+    }
+    return -1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    if (const int kod = OpcjeTerminala(argc, argv); kod >= 0)
+        return kod;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Termivo"));
     ZaladujTlumaczeniaQt(app);

@@ -8,9 +8,14 @@
 
 namespace {
 
+// Beside the program (a build tree), else where a package installs it:
+// share/doc/termivo beside the program's bin.
 QString Sciezka(const QString& nazwa, const QString& katalog) {
-    return QDir(katalog.isEmpty() ? QCoreApplication::applicationDirPath() : katalog)
-        .filePath(nazwa);
+    const QDir program(katalog.isEmpty() ? QCoreApplication::applicationDirPath() : katalog);
+    const QString obok = program.filePath(nazwa);
+    const QString pakiet =
+        QDir::cleanPath(program.filePath(QStringLiteral("../share/doc/termivo/") + nazwa));
+    return QFileInfo::exists(obok) || !QFileInfo::exists(pakiet) ? obok : pakiet;
 }
 
 } // namespace

@@ -5,12 +5,13 @@
 #include "wspolne.h"
 
 const char* const POMOC_EKSPORTU =
-    "  export PROJECT.tmv OUT.xlsx|OUT.csv [--format xlsx|csv]\n"
-    "                     The schedule as a spreadsheet: an XLSX workbook (sheets\n"
-    "                     \"Okna\", \"Strony świata\", \"Projekt\"; numbers as numbers,\n"
-    "                     a totals row with formulas) or the sheet \"Okna\" as CSV\n"
-    "                     (UTF-8 with BOM, CR LF, \";\", decimal comma). The format\n"
-    "                     is the extension's unless --format gives it.\n";
+    "  export PLIK.tmv WYJŚCIE.xlsx|WYJŚCIE.csv [--format xlsx|csv]\n"
+    "                     Zestawienie w arkuszu kalkulacyjnym: skoroszyt XLSX\n"
+    "                     (arkusze \"Okna\", \"Strony świata\", \"Projekt\",\n"
+    "                     \"Kondygnacje i strony\"; liczby jako liczby, wiersz sum\n"
+    "                     z formułami) albo arkusz \"Okna\" jako CSV (UTF-8 z BOM,\n"
+    "                     CR LF, \";\", przecinek dziesiętny). Format wynika z\n"
+    "                     rozszerzenia, chyba że podaje go --format.\n";
 
 int EksportCli(const QStringList& argumenty) {
     if (argumenty.size() != 2 && argumenty.size() != 4)

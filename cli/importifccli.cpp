@@ -10,17 +10,19 @@
 #include <memory>
 
 const char* const POMOC_IMPORTU_IFC =
-    "  import-ifc IN.ifc OUT.tmv [--polnoc DEG] [--ug U] [--uf U] [--psi P] [--d MM]\n"
-    "                     Import the windows of a building model (IFC2x3, IFC4,\n"
-    "                     IFC4x3) as a new Termivo project and save it: sizes,\n"
-    "                     storeys (levels as proposed: below -0.5 m basement,\n"
-    "                     then ground floor, floors, an attic by its name),\n"
-    "                     compass directions from the model's true north (or\n"
-    "                     --polnoc, degrees counterclockwise from the model's +Y\n"
-    "                     axis) and sash layouts; identical windows make one\n"
-    "                     entry. --ug, --uf, --psi and --d give every window\n"
-    "                     those values. One line of summary goes to stderr; on\n"
-    "                     failure nothing is written and the reason is said.\n";
+    "  import-ifc WEJŚCIE.ifc WYJŚCIE.tmv [--polnoc KĄT] [--ug U] [--uf U]\n"
+    "             [--psi P] [--d MM]\n"
+    "                     Importuje okna modelu budynku (IFC2x3, IFC4, IFC4x3) jako\n"
+    "                     nowy projekt Termivo i zapisuje go: wymiary,\n"
+    "                     kondygnacje (wg proponowanych poziomów: poniżej -0,5 m\n"
+    "                     piwnica, dalej parter, piętra, poddasze wg nazwy),\n"
+    "                     strony świata wg północy modelu (albo --polnoc: kąt w\n"
+    "                     stopniach przeciwnie do ruchu wskazówek zegara od osi +Y\n"
+    "                     modelu) i układy skrzydeł; jednakowe okna tworzą jedną\n"
+    "                     pozycję. --ug, --uf, --psi i --d nadają te wartości\n"
+    "                     każdemu oknu. Jeden wiersz podsumowania trafia na\n"
+    "                     standardowe wyjście błędów; gdy import się nie uda, nic\n"
+    "                     nie jest zapisywane, a przyczyna jest podawana.\n";
 
 int ImportIfcCli(const QStringList& argumenty) {
     QStringList pliki;

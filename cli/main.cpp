@@ -27,62 +27,69 @@
 
 namespace {
 
-const char* const POMOC_POCZATEK = "Usage: termivo-cli COMMAND [ARGUMENTS]\n"
-                                   "       termivo-cli COMMAND --help\n"
+const char* const POMOC_POCZATEK = "Składnia: termivo-cli POLECENIE [ARGUMENTY]\n"
+                                   "          termivo-cli POLECENIE --help\n"
                                    "\n"
-                                   "Commands:\n";
+                                   "Polecenia:\n";
 
 const char* const POMOC_PODSUMOWANIA =
-    "  summary FILE.tmv   Read a Termivo project and print it as one JSON object\n"
-    "                     (UTF-8) on stdout: WersjaFormatu (the version of the\n"
-    "                     object's layout), the project's header, levels and\n"
-    "                     pricing options, its mean U (USrednie, null when no\n"
-    "                     window has thermal data) with the windows it covers\n"
-    "                     (USrednieOkien) and those without data (BezDanych),\n"
-    "                     window area (PowierzchniaOkien) and price totals in\n"
-    "                     zloty (SumaCenOkien, SumaCenOkienBrutto, SumaCenMontazu,\n"
-    "                     SumaCenMontazuBrutto, CenaZaM2Netto, CenaZaM2Brutto),\n"
-    "                     and every window with its fields, counts per level and\n"
-    "                     direction, SumaOkien, its area (Pole, PoleRazem in m2),\n"
-    "                     Uw (null without thermal data), its list price in euro\n"
-    "                     (CenaZCennika), its net price in zloty (CenaNetto; both\n"
-    "                     null when there is none), KomunikatWyceny, its kind\n"
-    "                     (Rodzaj), Umax and WT2021 (the verdict of the technical\n"
-    "                     conditions of 2021); the project's WT2021 says whether\n"
-    "                     it complies and which windows fail or lack data. A\n"
-    "                     project without a date has Data null. Numbers are read\n"
-    "                     with the user's locale, as the program does, and\n"
-    "                     written in the shortest form that reads back the same.\n"
-    "                     Messages of the model go to stderr.\n";
+    "  summary PLIK.tmv   Wczytuje projekt Termivo i wypisuje go na standardowe\n"
+    "                     wyjście jako jeden obiekt JSON (UTF-8): WersjaFormatu\n"
+    "                     (wersja układu obiektu), dane projektu, kondygnacje i\n"
+    "                     opcje wyceny, średni współczynnik U (USrednie; null, gdy\n"
+    "                     żadne okno nie ma danych cieplnych) z oknami, które\n"
+    "                     obejmuje (USrednieOkien), i oknami bez danych\n"
+    "                     (BezDanych), metodę Uw (MetodaUw), pole okien\n"
+    "                     (PowierzchniaOkien) i sumy cen w złotych (SumaCenOkien,\n"
+    "                     SumaCenOkienBrutto, SumaCenMontazu, SumaCenMontazuBrutto,\n"
+    "                     CenaZaM2Netto, CenaZaM2Brutto) oraz każde okno z jego\n"
+    "                     polami, sztukami na kondygnacjach i stronach świata,\n"
+    "                     SumaOkien, polem (Pole, PoleRazem w m²), Uw (null bez\n"
+    "                     danych cieplnych), ceną z cennika w euro (CenaZCennika)\n"
+    "                     i ceną netto w złotych (CenaNetto; obie null, gdy ceny\n"
+    "                     nie ma), KomunikatWyceny, rodzajem (Rodzaj), Umax i\n"
+    "                     ocenami WT 2021 zimą (WT2021) i latem (WT2021Lato);\n"
+    "                     WT2021 i WT2021Lato projektu mówią, czy projekt spełnia\n"
+    "                     wymagania i które okna ich nie spełniają lub nie mają\n"
+    "                     danych. Projekt bez daty ma Data null. Liczby są\n"
+    "                     czytane tak jak w programie (przecinek lub kropka) i\n"
+    "                     wypisywane w najkrótszej postaci, która wczytuje się\n"
+    "                     tak samo. Komunikaty trafiają na standardowe wyjście\n"
+    "                     błędów.\n";
 
 const char* const POMOC_ORIENTACJI =
-    "  orientations FILE.tmv [--csv]\n"
-    "                     The windows by storey and compass direction: for every\n"
-    "                     storey and direction N ... NW the pieces (Sztuk), area\n"
-    "                     in m2 (Pole) and area-weighted mean Uw of the windows\n"
-    "                     with thermal data (null without any), per storey, per\n"
-    "                     direction and for the building, as one JSON object;\n"
-    "                     with --csv as CSV for a Polish spreadsheet (UTF-8 with\n"
-    "                     BOM, CR LF, \";\", decimal comma).\n";
+    "  orientations PLIK.tmv [--csv]\n"
+    "                     Okna wg kondygnacji i stron świata: dla każdej\n"
+    "                     kondygnacji i strony N ... NW liczba sztuk (Sztuk), pole\n"
+    "                     w m² (Pole) i średnie ważone polem Uw okien z danymi\n"
+    "                     cieplnymi (null bez takich okien), dla kondygnacji, dla\n"
+    "                     strony i dla budynku, jako jeden obiekt JSON; z --csv\n"
+    "                     jako CSV dla polskiego arkusza (UTF-8 z BOM, CR LF,\n"
+    "                     \";\", przecinek dziesiętny).\n";
 
 const char* const POMOC_IMPORTU =
-    "  import-avk IN.avk OUT.tmv\n"
-    "                     Import an Arvo-K project (walls, windows and doors) as a\n"
-    "                     new Termivo project with a ground floor, and save it.\n"
-    "                     On failure nothing is written and the reason is said.\n";
+    "  import-avk WEJŚCIE.avk WYJŚCIE.tmv\n"
+    "                     Importuje projekt Arvo-K (ściany, okna i drzwi) jako\n"
+    "                     nowy projekt Termivo z parterem i zapisuje go. Gdy się\n"
+    "                     nie uda, nic nie jest zapisywane, a przyczyna jest\n"
+    "                     podawana.\n";
 
 const char* const POMOC_KONIEC =
-    "  --help             Show this text (with a command: that command's).\n"
-    "  --version          Show the program's version.\n"
     "\n"
-    "Exit status: 0 on success, 1 when a file cannot be read or written or a\n"
-    "printer cannot be used (the reason on stderr), 2 for wrong usage (what was\n"
-    "wrong on stderr, in one line), 3 when the page of report or print cannot\n"
-    "hold a window block (\"Strona jest za mała by wydrukować zestawienie\n"
-    "stolarki!\"; nothing is written or printed) or, for check, when a window\n"
-    "fails WT 2021 or lacks thermal data, 4 when the project was read from a\n"
-    "file cut short or with window sections left out (the output is still\n"
-    "written, the warning is on stderr; 4 is given instead of 0 or 3).\n";
+    "Opcje:\n"
+    "  -h, --help         Wypisuje ten tekst (po nazwie polecenia: pomoc tego\n"
+    "                     polecenia).\n"
+    "  --version          Wypisuje wersję programu.\n"
+    "\n"
+    "Kod wyjścia: 0 – sukces; 1 – nie można odczytać lub zapisać pliku albo użyć\n"
+    "drukarki (przyczyna na standardowym wyjściu błędów); 2 – błędne wywołanie\n"
+    "(co było błędne, w jednym wierszu); 3 – strona polecenia report lub print\n"
+    "nie mieści bloku okna (\"Strona jest za mała by wydrukować zestawienie\n"
+    "stolarki!\"; nic nie jest zapisywane ani drukowane) albo, w poleceniu check,\n"
+    "okno nie spełnia WT 2021 (zimą lub latem) lub nie ma danych do oceny Uw;\n"
+    "4 – projekt wczytano z uciętego pliku lub z pominiętymi sekcjami okien\n"
+    "(wynik jest zapisany, ostrzeżenie jest na standardowym wyjściu błędów; 4\n"
+    "zamiast 0 lub 3).\n";
 
 // Every command with its help.
 struct TPolecenieCli {

@@ -18,24 +18,23 @@
 #include <optional>
 
 const char* const POMOC_RAPORTU =
-    "  report PROJECT.tmv OUT.pdf [--prices] [--installation] [--per-m2]\n"
-    "         [--font FAMILY] [--paper A4|A3|A5|Letter|Legal] [--landscape]\n"
-    "         [--margins MM | --margins LEFT,TOP,RIGHT,BOTTOM] [--orientations]\n"
+    "  report PLIK.tmv WYJŚCIE.pdf [--prices] [--installation] [--per-m2]\n"
+    "         [--font RODZINA] [--paper A4|A3|A5|Letter|Legal] [--landscape]\n"
+    "         [--margins MM | --margins LEWY,GÓRNY,PRAWY,DOLNY] [--orientations]\n"
     "         [--wt2021]\n"
-    "                     Write the schedule report of a project as a PDF file,\n"
-    "                     the pages the print preview shows. --prices,\n"
-    "                     --installation and --per-m2 add the price of every\n"
-    "                     window and the project, the installation totals, and\n"
-    "                     the price per square metre; --orientations the tables\n"
-    "                     of windows by storey and direction, --wt2021 the WT 2021\n"
-    "                     verdict of every window and the project. Defaults: Tahoma (or the\n"
-    "                     default family), A4 portrait, margins of 20 mm. No\n"
-    "                     display is needed.\n"
-    "  print PROJECT.tmv [--printer NAME] [--copies N] [the options of report]\n"
-    "                     Print the same pages through the system's print queue,\n"
-    "                     to the printer NAME or the default printer, N copies\n"
-    "                     (default 1). The paper is the one asked for (A4 unless\n"
-    "                     --paper says otherwise), whatever the queue's default.\n";
+    "                     Zapisuje zestawienie projektu jako plik PDF: te same\n"
+    "                     strony, które pokazuje podgląd wydruku. --prices,\n"
+    "                     --installation i --per-m2 dodają cenę każdego okna i\n"
+    "                     projektu, sumy montażu i cenę za metr kwadratowy;\n"
+    "                     --orientations tabele okien wg kondygnacji i stron\n"
+    "                     świata, --wt2021 ocenę WT 2021 każdego okna i projektu.\n"
+    "                     Domyślnie: Tahoma (lub czcionka domyślna), A4 pionowo,\n"
+    "                     marginesy 20 mm. Ekran nie jest potrzebny.\n"
+    "  print PLIK.tmv [--printer NAZWA] [--copies N] [opcje polecenia report]\n"
+    "                     Drukuje te same strony przez kolejkę wydruku systemu na\n"
+    "                     drukarce NAZWA lub domyślnej, N kopii (domyślnie 1).\n"
+    "                     Papier jest ten, o który poproszono (A4, chyba że\n"
+    "                     --paper mówi inaczej), niezależnie od ustawień kolejki.\n";
 
 namespace {
 

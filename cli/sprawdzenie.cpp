@@ -12,19 +12,21 @@
 #include <cstdio>
 
 const char* const POMOC_SPRAWDZENIA =
-    "  check PROJECT.tmv [--json]\n"
-    "                     Check every window against the maximum U of the\n"
-    "                     technical conditions of 2021 (WT 2021) for its kind\n"
-    "                     and the project's indoor temperature: one line per\n"
-    "                     window (symbol, kind, Uw, Umax, verdict), then the\n"
-    "                     project's verdict; --json prints {\"WersjaFormatu\",\n"
-    "                     \"Okna\": [{\"Symbol\", \"Rodzaj\", \"Uw\", \"Umax\",\n"
-    "                     \"Wynik\"}, ...], \"Spelnia\", \"NieSpelnia\", \"BezDanych\"\n"
-    "                     (lists of symbols, as in summary), \"LiczbaNieSpelnia\",\n"
-    "                     \"LiczbaBezDanych\"}; Uw is null for a window without\n"
-    "                     thermal data. Exit status 0 when every window\n"
-    "                     complies, 3 when one fails or lacks thermal data\n"
-    "                     (4 for a project read from a damaged file).\n";
+    "  check PLIK.tmv [--json]\n"
+    "                     Ocenia każde okno według warunków technicznych WT 2021:\n"
+    "                     zimą Uw wobec Umax jego rodzaju i temperatury\n"
+    "                     wewnętrznej projektu, latem g·fC wobec 0,35. Wypisuje\n"
+    "                     wiersz na okno (symbol, rodzaj, Uw, Umax, ocena, ocena\n"
+    "                     latem), potem ocenę projektu; z --json obiekt\n"
+    "                     {\"WersjaFormatu\", \"MetodaUw\", \"Okna\": [{\"Symbol\",\n"
+    "                     \"Rodzaj\", \"Uw\", \"Umax\", \"Wynik\", \"Lato\"}, ...],\n"
+    "                     \"Spelnia\", \"NieSpelnia\", \"BezDanych\" (listy symboli,\n"
+    "                     jak w summary), \"LiczbaNieSpelnia\", \"LiczbaBezDanych\",\n"
+    "                     \"Lato\"}; Uw jest null dla okna bez danych cieplnych.\n"
+    "                     Kod wyjścia 0, gdy wszystkie okna spełniają wymagania,\n"
+    "                     3, gdy któreś nie spełnia wymagania zimą lub latem albo\n"
+    "                     nie ma danych do oceny Uw (okno bez g nie daje kodu 3),\n"
+    "                     4 dla projektu z uszkodzonego pliku.\n";
 
 namespace {
 

@@ -16,8 +16,10 @@ QString Tekst(const QString& sciezka) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-QString Wyjscie(const QString& program, const QStringList& argumenty) {
+QString Wyjscie(const QString& program, const QStringList& argumenty,
+                const QProcessEnvironment& srodowisko = QProcessEnvironment::systemEnvironment()) {
     QProcess p;
+    p.setProcessEnvironment(srodowisko);
     p.start(program, argumenty);
     return p.waitForFinished(60000) ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
 }
@@ -69,6 +71,56 @@ private slots:
         for (const QString& p : polecenia)
             QVERIFY2(opis.contains(QStringLiteral("termivo-cli ") + p),
                      qPrintable(QStringLiteral("„termivo-cli %1” nie ma w opisie").arg(p)));
+    }
+
+    // Both manual pages in Polish, whole: every section, the Polish letters
+    // as letters; every command and option of the help named in the page
+    // and in the manual.
+    void stronyMan_data() {
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<QString>("program");
+        QTest::newRow("termivo") << "termivo" << TERMIVO_PROGRAM;
+        QTest::newRow("termivo-cli") << "termivo-cli" << TERMIVO_CLI;
+    }
+    void stronyMan() {
+        QFETCH(QString, nazwa);
+        QFETCH(QString, program);
+        QProcessEnvironment polskie = QProcessEnvironment::systemEnvironment();
+        polskie.insert(QStringLiteral("LC_ALL"), QStringLiteral("pl_PL.UTF-8"));
+        polskie.insert(QStringLiteral("MANWIDTH"), QStringLiteral("80"));
+        polskie.insert(QStringLiteral("MAN_KEEP_FORMATTING"), QString());
+        const QString strona =
+            Wyjscie(QStringLiteral("man"),
+                    {QStringLiteral("-l"), QStringLiteral("-P"), QStringLiteral("cat"),
+                     QStringLiteral(TERMIVO_MAN) + QLatin1Char('/') + nazwa + QStringLiteral(".1")},
+                    polskie)
+                .remove(QRegularExpression(QStringLiteral(".\\x08")));
+        for (const char* sekcja : {"NAZWA", "SKŁADNIA", "OPIS", "POLECENIA", "OPCJE", "KOD WYJŚCIA",
+                                   "PRZYKŁADY", "PLIKI", "ZOBACZ TAKŻE"})
+            QVERIFY2(strona.contains(QRegularExpression(
+                         QLatin1Char('^') + QString::fromUtf8(sekcja) + QLatin1Char('$'),
+                         QRegularExpression::MultilineOption)),
+                     sekcja);
+        QVERIFY2(!strona.contains(QLatin1Char('?')) && strona.contains(QStringLiteral("świata")),
+                 qPrintable(strona));
+        // Help needs no display, and says what the page says.
+        QProcessEnvironment bezEkranu = polskie;
+        bezEkranu.remove(QStringLiteral("DISPLAY"));
+        bezEkranu.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        const QString pomoc = Wyjscie(program, {QStringLiteral("--help")}, bezEkranu);
+        QVERIFY(pomoc.startsWith(QStringLiteral("Składnia: ") + nazwa));
+        static const QRegularExpression slowa(
+            QStringLiteral("(?:^  ([a-z][a-z-]+) )|(?:(?<![\\w-])(--?[a-z][a-z0-9-]*))"),
+            QRegularExpression::MultilineOption);
+        QStringList nazwane;
+        for (const QRegularExpressionMatch& m : slowa.globalMatch(pomoc))
+            nazwane << (m.captured(1).isEmpty() ? m.captured(2) : m.captured(1));
+        nazwane.removeDuplicates();
+        QVERIFY(nazwane.size() >= (nazwa == QLatin1String("termivo") ? 3 : 30));
+        for (const QString& n : nazwane) {
+            QVERIFY2(strona.contains(n), qPrintable(QStringLiteral("„%1” nie ma w man").arg(n)));
+            QVERIFY2(opis.contains(n), qPrintable(QStringLiteral("„%1” nie ma w opisie").arg(n)));
+        }
     }
 
     void pdf() {

@@ -205,6 +205,16 @@ private slots:
         QVERIFY(OtworzDokument(DOKUMENT_PDF, katalog.path()));
         QVERIFY(!OtworzDokument(DOKUMENT_WORD, katalog.path()));
         QCOMPARE(otwarte.adresy, QList<QUrl>{QUrl::fromLocalFile(plik.fileName())});
+        // Installed by the package: bin/ and share/doc/termivo/ side by side.
+        QDir pakiet(katalog.path());
+        QVERIFY(pakiet.mkpath(QStringLiteral("usr/bin")) &&
+                pakiet.mkpath(QStringLiteral("usr/share/doc/termivo")));
+        QFile opis(pakiet.filePath(QStringLiteral("usr/share/doc/termivo/") + DOKUMENT_PDF));
+        QVERIFY(opis.open(QIODevice::WriteOnly));
+        opis.close();
+        QVERIFY(OtworzDokument(DOKUMENT_PDF, pakiet.filePath(QStringLiteral("usr/bin"))));
+        QCOMPARE(otwarte.adresy.last(), QUrl::fromLocalFile(opis.fileName()));
+        QVERIFY(!JestDokument(DOKUMENT_WORD, pakiet.filePath(QStringLiteral("usr/bin"))));
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 };
