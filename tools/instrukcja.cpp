@@ -8,13 +8,17 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cstdio>
@@ -62,10 +66,112 @@ int Strony(const QTextDocument& d) {
     return std::max(1, d.pageCount());
 }
 
+// Where a block's first (or last) line stands: a heading's top margin may
+// begin on the page before its text.
+double GoraLinii(const QTextDocument& d, const QTextBlock& b, bool ostatnia) {
+    const double gora = d.documentLayout()->blockBoundingRect(b).top();
+    const QTextLayout* l = b.layout();
+    if (!l || l->lineCount() == 0)
+        return gora;
+    return gora + l->lineAt(ostatnia ? l->lineCount() - 1 : 0).y();
+}
+int Strona(const QTextDocument& d, const QTextBlock& b, double wysokosc, bool ostatnia = false) {
+    return static_cast<int>(GoraLinii(d, b, ostatnia) / wysokosc);
+}
+
+bool Naglowek(const QTextBlock& b) {
+    return b.blockFormat().headingLevel() > 0;
+}
+bool Obraz(const QTextBlock& b) {
+    for (auto it = b.begin(); !it.atEnd(); ++it)
+        if (it.fragment().charFormat().isImageFormat())
+            return true;
+    return false;
+}
+
+// Every picture gets its numbered caption below it, from its description
+// in the source: "Rys. 3. Podgląd wydruku".
+void Podpisz(QTextDocument& d, const QString& zrodlo) {
+    static const QRegularExpression obrazMd(QStringLiteral("!\\[([^\\]]*)\\]\\(([^)]+)\\)"));
+    QHash<QString, QString> opisy;
+    for (const QRegularExpressionMatch& m : obrazMd.globalMatch(zrodlo))
+        opisy.insert(m.captured(2), m.captured(1));
+    int numer = 0;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QString nazwa;
+        for (auto it = b.begin(); !it.atEnd() && nazwa.isEmpty(); ++it)
+            if (it.fragment().charFormat().isImageFormat())
+                nazwa = it.fragment().charFormat().toImageFormat().name();
+        if (nazwa.isEmpty())
+            continue;
+        QTextCursor c(b);
+        QTextBlockFormat srodek = b.blockFormat();
+        srodek.setAlignment(Qt::AlignHCenter);
+        srodek.setBottomMargin(2);
+        c.setBlockFormat(srodek);
+        c.movePosition(QTextCursor::EndOfBlock);
+        QTextBlockFormat podpis;
+        podpis.setAlignment(Qt::AlignHCenter);
+        podpis.setBottomMargin(10);
+        QTextCharFormat kursywa;
+        kursywa.setFontItalic(true);
+        kursywa.setFontPointSize(9);
+        c.insertBlock(podpis, kursywa);
+        c.insertText(QStringLiteral("Rys. %1. %2").arg(++numer).arg(opisy.value(nazwa, nazwa)));
+        b = c.block();
+    }
+}
+
+// A heading never stands alone at a page's foot, nor a picture apart from
+// its caption, and a paragraph of up to a dozen lines is never split by a
+// page break (a split one would be drawn on both pages' text layers: the
+// layout draws one line above the page it is asked for). Such a block
+// starts the next page; each move is laid out before the next is looked for.
+void TrzymajZNastepnym(QTextDocument& d, double wysokosc) {
+    constexpr int NAJWYZEJ_LINII = 12;
+    for (int proba = 0; proba < 2000; ++proba) {
+        // The layout is lazy: the whole document laid out before it is read.
+        d.documentLayout()->documentSize();
+        bool przeniesiono = false;
+        for (QTextBlock b = d.begin(); b.isValid() && !przeniesiono; b = b.next()) {
+            if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore ||
+                QTextCursor(b).currentTable())
+                continue;
+            const int strona = Strona(d, b, wysokosc, true);
+            const QTextBlock nastepny = b.next();
+            const bool rozdzielony = Strona(d, b, wysokosc) != strona && b.layout() &&
+                                     b.layout()->lineCount() <= NAJWYZEJ_LINII;
+            const bool osamotniony = nastepny.isValid() && (Naglowek(b) || Obraz(b)) &&
+                                     Strona(d, nastepny, wysokosc) != strona;
+            if (!rozdzielony && !osamotniony)
+                continue;
+            // A heading just above goes with it.
+            QTextBlock pierwszy = b;
+            if (b.previous().isValid() && Naglowek(b.previous()) && !Naglowek(b))
+                pierwszy = b.previous();
+            QTextBlockFormat f = pierwszy.blockFormat();
+            f.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(pierwszy).setBlockFormat(f);
+            przeniesiono = true;
+        }
+        if (!przeniesiono)
+            return;
+    }
+}
+
+// A page of the document. A line the layout lets reach a few pixels past a
+// page's foot is drawn whole on that page and not again at the top of the
+// next, so that the text layer (search, copy) has every line once.
 void RysujStrone(QPainter& p, QTextDocument& d, int strona, int numer, const QRectF& tresc) {
+    constexpr double ZAPAS = 6; // px
     p.save();
     p.translate(tresc.left(), tresc.top() - strona * tresc.height());
-    d.drawContents(&p, QRectF(0, strona * tresc.height(), tresc.width(), tresc.height()));
+    const QRectF kartka(0, strona * tresc.height(), tresc.width(), tresc.height());
+    p.setClipRect(kartka.adjusted(0, 0, 0, ZAPAS));
+    QAbstractTextDocumentLayout::PaintContext kontekst;
+    kontekst.clip = kartka.adjusted(0, ZAPAS, 0, 0);
+    kontekst.palette.setColor(QPalette::Text, Qt::black);
+    d.documentLayout()->draw(&p, kontekst);
     p.restore();
     QFont f = d.defaultFont();
     f.setPointSizeF(8);
@@ -107,9 +213,12 @@ int main(int argc, char* argv[]) {
     QTextDocument opis;
     opis.setDefaultFont(pismo);
     opis.setBaseUrl(QUrl::fromLocalFile(katalog + QLatin1Char('/')));
-    opis.setMarkdown(QString::fromUtf8(zrodlo.readAll()));
+    const QString markdown = QString::fromUtf8(zrodlo.readAll());
+    opis.setMarkdown(markdown);
     DopasujObrazy(opis, katalog, tresc.width());
+    Podpisz(opis, markdown);
     opis.setPageSize(tresc.size());
+    TrzymajZNastepnym(opis, tresc.height());
 
     // Where each heading landed.
     std::vector<TNaglowek> naglowki;
@@ -117,8 +226,7 @@ int main(int argc, char* argv[]) {
         const int poziom = b.blockFormat().headingLevel();
         if (poziom < 1 || poziom > 3)
             continue;
-        const QRectF r = opis.documentLayout()->blockBoundingRect(b);
-        naglowki.push_back({poziom, b.text(), static_cast<int>(r.top() / tresc.height())});
+        naglowki.push_back({poziom, b.text(), Strona(opis, b, tresc.height())});
     }
 
     // The table of contents: its page numbers count its own pages first.

@@ -31,11 +31,13 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -179,6 +181,12 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
         widok.RysujStrone(p, n, QRectF(strona.rect()));
         p.end();
         ZapiszObraz(strona, QStringLiteral("%1_strona%2").arg(nazwa).arg(n));
+        // For the manual: the page's upper part within its margins, at full
+        // size (a whole page would be scaled down below a legible size).
+        const int margines = strona.width() / 12;
+        ZapiszObraz(
+            strona.copy(margines, margines, strona.width() - 2 * margines, strona.height() / 2),
+            QStringLiteral("%1_strona%2_wycinek").arg(nazwa).arg(n));
     }
 }
 
@@ -247,6 +255,11 @@ int main(int argc, char* argv[]) {
     TMainForm f(dialogi);
     f.show();
     Zapisz(&f, QStringLiteral("glowne_bez_projektu"));
+    // The manual's pictures show what they are about, at full size: the
+    // start page's corner, the panels alone, the dialogs no wider than
+    // its page.
+    QCoreApplication::processEvents();
+    ZapiszObraz(f.grab(QRect(0, 0, 640, 290)).toImage(), QStringLiteral("glowne_start"));
 
     // The sample project opened as a file of a user's is.
     const QTemporaryDir tymczasowy;
@@ -260,10 +273,12 @@ int main(int argc, char* argv[]) {
         }
     }
     Zapisz(&f, QStringLiteral("panel_projektu"));
+    Zapisz(f.StolarkaPanel, QStringLiteral("panel_projektu_sam"));
     niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu"));
     for (const char* s : {"O1", "O2", "O3", "DV1"}) {
         Wybierz(f, QString::fromUtf8(s));
         Zapisz(&f, QStringLiteral("edytor_%1").arg(QString::fromUtf8(s)));
+        Zapisz(f.ElementStolarkiPanel, QStringLiteral("edytor_%1_sam").arg(QString::fromUtf8(s)));
         niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel,
                                        QStringLiteral("edytor ") + QString::fromUtf8(s));
     }
@@ -296,6 +311,30 @@ int main(int argc, char* argv[]) {
         ZapiszStrony(*podglad->PageView, QStringLiteral("raport_opcje"));
         podglad->PageView->SetZoomState(zsZoomToWidth);
         Zapisz(&okno, QStringLiteral("podglad_opcje"));
+        // For the manual, pieces no wider than its page takes at full size:
+        // the toolbar's buttons, its options, and the window below them.
+        QCoreApplication::processEvents();
+        const auto obszar = [&okno](const QList<QWidget*>& widzety) {
+            QRect r;
+            for (QWidget* w : widzety)
+                r |= QRect(w->mapTo(&okno, QPoint(0, 0)), w->size());
+            return r;
+        };
+        const QRect przyciski = obszar(
+            {podglad->UstStronyBtn, podglad->ZapiszPdfBtn, podglad->ZoomComboBox, podglad->FontCB});
+        const QRect opcje =
+            obszar({podglad->DodajWyceneCB, podglad->DodajCeneMontazuCB, podglad->DodajCeneM2CB,
+                    podglad->DodajOrientacjeCB, podglad->DodajWT2021CB});
+        const int dol = std::max(przyciski.bottom(), opcje.bottom()) + 6;
+        ZapiszObraz(okno.grab(QRect(0, 0, przyciski.right() + 8, dol)).toImage(),
+                    QStringLiteral("podglad_przyciski"));
+        ZapiszObraz(okno.grab(QRect(opcje.left() - 6, 0, opcje.width() + 12, dol)).toImage(),
+                    QStringLiteral("podglad_pasek_opcji"));
+        podglad->PageView->SetZoomState(zsZoomToFit);
+        okno.resize(720, 820);
+        QCoreApplication::processEvents();
+        ZapiszObraz(okno.grab(QRect(0, dol, 720, okno.height() - dol)).toImage(),
+                    QStringLiteral("podglad_strony"));
         return false;
     };
     f.PodgladWydruku();
@@ -303,6 +342,8 @@ int main(int argc, char* argv[]) {
         if (okno.objectName() != QLatin1String("OrientacjeForm"))
             return false;
         Zapisz(&okno, QStringLiteral("zestawienie_wg_stron"));
+        okno.resize(700, 380);
+        Zapisz(&okno, QStringLiteral("zestawienie_wg_stron_male"));
         NaEkranie(&okno, okno.objectName());
         return false;
     };
@@ -318,6 +359,8 @@ int main(int argc, char* argv[]) {
         if (okno.objectName() != QLatin1String("PrzegladOkienForm"))
             return false;
         Zapisz(&okno, QStringLiteral("przeglad_okien"));
+        okno.resize(700, 360);
+        Zapisz(&okno, QStringLiteral("przeglad_okien_male"));
         NaEkranie(&okno, okno.objectName());
         return false;
     };

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QImageReader>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProcess>
@@ -138,6 +139,77 @@ private slots:
                 calosc.contains(QStringLiteral("Uw = 1,36")));
         const QString obrazy = Wyjscie(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
         QVERIFY2(obrazy.count(QStringLiteral(" image ")) >= 8, qPrintable(obrazy));
+    }
+
+    // Every picture of the manual at a scale that keeps its text legible:
+    // the program's 9 pt no smaller than 8 pt, so no picture wider than
+    // 9/8 of the page's 170 mm of text (642 px at the pictures' 96 dpi).
+    void obrazyCzytelne() {
+        static const QRegularExpression obraz(QStringLiteral("!\\[[^\\]]*\\]\\(([^)]+)\\)"));
+        int obrazow = 0;
+        for (const QRegularExpressionMatch& m : obraz.globalMatch(opis)) {
+            const QSize rozmiar =
+                QImageReader(QStringLiteral(TERMIVO_OBRAZY "/") + m.captured(1)).size();
+            QVERIFY2(rozmiar.isValid() && rozmiar.width() <= 642 * 9 / 8,
+                     qPrintable(m.captured(1)));
+            ++obrazow;
+        }
+        QVERIFY(obrazow >= 10);
+    }
+
+    // Read page by page: every entry of the contents stands on the page it
+    // names; no heading ends a page; no line is in the text layer of two
+    // pages (the foot of one and the top of the next); every picture has
+    // its numbered caption.
+    void strony() {
+        const QString pdf = QStringLiteral(TERMIVO_OPIS_PDF);
+        const QString info = Wyjscie(QStringLiteral("pdfinfo"), {pdf});
+        const int stron =
+            QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
+        QVERIFY(stron > 10);
+        QList<QStringList> linie; // of each page, without blank lines and its number
+        for (int i = 1; i <= stron; ++i) {
+            const QString n = QString::number(i);
+            QStringList l =
+                Wyjscie(QStringLiteral("pdftotext"), {QStringLiteral("-f"), n, QStringLiteral("-l"),
+                                                      n, pdf, QStringLiteral("-")})
+                    .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            l.removeIf([](const QString& w) {
+                return w.trimmed().isEmpty() || w.startsWith(QStringLiteral("Strona "));
+            });
+            linie << l;
+        }
+        const QString spis =
+            Wyjscie(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-l"),
+                                                  QStringLiteral("1"), pdf, QStringLiteral("-")});
+        static const QRegularExpression pozycja(QStringLiteral("^\\s*(\\S.*\\S)\\s{2,}(\\d+)$"),
+                                                QRegularExpression::MultilineOption);
+        QStringList naglowki;
+        for (const QRegularExpressionMatch& m : pozycja.globalMatch(spis)) {
+            const QString tytul = m.captured(1);
+            const int strona = m.captured(2).toInt();
+            naglowki << tytul;
+            QVERIFY2(strona >= 2 && strona <= stron && linie[strona - 1].contains(tytul),
+                     qPrintable(QStringLiteral("„%1” nie na stronie %2").arg(tytul).arg(strona)));
+        }
+        QVERIFY(naglowki.size() > 15);
+        for (int i = 1; i < stron; ++i) {
+            QVERIFY2(!naglowki.contains(linie[i].last()),
+                     qPrintable(QStringLiteral("strona %1 kończy się nagłówkiem").arg(i + 1)));
+            if (i + 1 < stron)
+                QVERIFY2(linie[i].last() != linie[i + 1].first(),
+                         qPrintable(QStringLiteral("„%1” na stronach %2 i %3")
+                                        .arg(linie[i].last())
+                                        .arg(i + 1)
+                                        .arg(i + 2)));
+        }
+        const int rysunkow = opis.count(QStringLiteral("!["));
+        int podpisow = 0;
+        for (const QStringList& l : linie)
+            for (const QString& w : l)
+                if (w.startsWith(QStringLiteral("Rys. %1. ").arg(podpisow + 1)))
+                    ++podpisow;
+        QCOMPARE(podpisow, rysunkow);
     }
 };
 
