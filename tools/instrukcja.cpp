@@ -5,11 +5,13 @@
 #include "raport.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
+#include <QLocale>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
@@ -21,6 +23,7 @@
 #include <QTextTable>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -159,6 +162,62 @@ void TrzymajZNastepnym(QTextDocument& d, double wysokosc) {
     }
 }
 
+// The index: the glossary's terms (of two letters and more: a one-letter
+// symbol is on every page), each with the pages that name it outside the
+// glossary, as they are numbered in print (`przesuniecie` pages before the
+// content's first).
+QString Skorowidz(const QTextDocument& d, const QString& zrodlo, double wysokosc,
+                  int przesuniecie) {
+    const qsizetype poczatek = zrodlo.indexOf(QStringLiteral("\n## Słowniczek"));
+    if (poczatek < 0)
+        return QString();
+    const qsizetype koniec = zrodlo.indexOf(QStringLiteral("\n## "), poczatek + 1);
+    static const QRegularExpression haslo(QStringLiteral("^- \\*\\*([^*]+)\\*\\*"),
+                                          QRegularExpression::MultilineOption);
+    QStringList hasla;
+    for (const QRegularExpressionMatch& m :
+         haslo.globalMatch(zrodlo.mid(poczatek, koniec < 0 ? -1 : koniec - poczatek)))
+        if (m.captured(1).size() > 1)
+            hasla << m.captured(1);
+    QCollator polski{QLocale(QLocale::Polish, QLocale::Poland)};
+    polski.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(hasla.begin(), hasla.end(), polski);
+    // The glossary's own blocks: from its heading to the next heading.
+    int odSlowniczka = -1, doSlowniczka = -1;
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        if (!Naglowek(b))
+            continue;
+        if (odSlowniczka >= 0 && doSlowniczka < 0)
+            doSlowniczka = b.position();
+        if (b.text() == QStringLiteral("Słowniczek"))
+            odSlowniczka = b.position();
+    }
+    QString html = QStringLiteral("<h1>Skorowidz</h1><table width=\"100%\" cellpadding=\"2\">");
+    for (const QString& h : hasla) {
+        QList<int> strony;
+        for (QTextCursor c =
+                 d.find(h, 0, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
+             !c.isNull();
+             c = d.find(h, c, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords)) {
+            if (c.position() >= odSlowniczka && (doSlowniczka < 0 || c.position() < doSlowniczka))
+                continue;
+            const QTextBlock b = c.block();
+            const QTextLine l = b.layout()->lineForTextPosition(c.selectionStart() - b.position());
+            const double y =
+                d.documentLayout()->blockBoundingRect(b).top() + (l.isValid() ? l.y() : 0);
+            const int strona = static_cast<int>(y / wysokosc) + 1 + przesuniecie;
+            if (strony.isEmpty() || strony.last() != strona)
+                strony << strona;
+        }
+        QStringList numery;
+        for (int n : strony)
+            numery << QString::number(n);
+        html += QStringLiteral("<tr><td>%1</td><td align=\"right\">%2</td></tr>")
+                    .arg(h.toHtmlEscaped(), numery.join(QStringLiteral(", ")));
+    }
+    return html + QStringLiteral("</table>");
+}
+
 // A page of the document. A line the layout lets reach a few pixels past a
 // page's foot is drawn whole on that page and not again at the top of the
 // next, so that the text layer (search, copy) has every line once.
@@ -245,11 +304,19 @@ int main(int argc, char* argv[]) {
                         .arg(wciecie, n.tekst.toHtmlEscaped())
                         .arg(n.strona + 1 + przesuniecie);
         }
+        // The index follows the content.
+        html += QStringLiteral("<tr><td>Skorowidz</td><td align=\"right\">%1</td></tr>")
+                    .arg(przesuniecie + Strony(opis) + 1);
         spis.setHtml(html + QStringLiteral("</table>"));
     };
     zbudujSpis(0);
     const int stronSpisu = Strony(spis);
     zbudujSpis(stronSpisu);
+
+    QTextDocument skorowidz;
+    skorowidz.setDefaultFont(pismo);
+    skorowidz.setPageSize(tresc.size());
+    skorowidz.setHtml(Skorowidz(opis, markdown, tresc.height(), stronSpisu));
 
     QPainter p;
     if (!p.begin(&pdf)) {
@@ -265,6 +332,10 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < Strony(opis); ++i, ++numer) {
         pdf.newPage();
         RysujStrone(p, opis, i, numer, tresc);
+    }
+    for (int i = 0; i < Strony(skorowidz); ++i, ++numer) {
+        pdf.newPage();
+        RysujStrone(p, skorowidz, i, numer, tresc);
     }
     return p.end() ? 0 : 1;
 }

@@ -10,6 +10,7 @@
 #include "edytorokna.h"
 #include "glowna.h"
 #include "importifcform.h"
+#include "listaskrzydel.h"
 #include "oprogramie.h"
 #include "pageview.h"
 #include "panelprojektu.h"
@@ -17,6 +18,7 @@
 #include "postep.h"
 #include "prnprvform.h"
 #include "raport.h"
+#include "siatkapieter.h"
 #include "tabdr.h"
 #include "tabpsig.h"
 #include "tabuf.h"
@@ -34,6 +36,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -46,6 +50,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -190,6 +195,31 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
     }
 }
 
+// The steps of the manual's first project, each a part of the panel it is
+// about: the building's storeys, the window's size and sashes, its storeys
+// and directions, its Uw and verdicts.
+void Kroki(TMainForm& f) {
+    QCoreApplication::processEvents();
+    TEdytorOkna* e = f.ElementStolarkiPanel;
+    const auto w = [e](QWidget* x) {
+        return QRect(x->mapTo(e, QPoint(0, 0)), x->size());
+    };
+    const QRect skrzydla = w(e->SkrzydlaVLE);
+    // From the label "Rodzaj:" left of its list to the panel's right edge.
+    const int lewa = std::min(skrzydla.left(),
+                              w(e->RodzajCB).left() -
+                                  e->fontMetrics().horizontalAdvance(QStringLiteral("Rodzaj: "))) -
+                     8;
+    const QRect prawa(lewa, 0, e->width() - lewa, skrzydla.bottom() + 6);
+    ZapiszObraz(e->grab(prawa).toImage(), QStringLiteral("krok_wymiary"));
+    ZapiszObraz(e->OknaNaKondSG->grab().toImage(), QStringLiteral("krok_sztuki"));
+    const QRect uw = w(e->UwOknaEd) | w(e->Lato2021ST) | w(e->WT2021ST);
+    ZapiszObraz(e->grab(QRect(0, uw.top() - 4, skrzydla.left() - 12, uw.height() + 30)).toImage(),
+                QStringLiteral("krok_uw"));
+    TPanelProjektu* p = f.StolarkaPanel;
+    ZapiszObraz(p->ParterCB->parentWidget()->grab().toImage(), QStringLiteral("krok_budynek"));
+}
+
 // Counts, and names on stderr, what does not fit a shown panel: a scroll bar
 // it needs, or a shown control lying outside the client area or outside the
 // part of the panel in view.
@@ -279,6 +309,8 @@ int main(int argc, char* argv[]) {
         Wybierz(f, QString::fromUtf8(s));
         Zapisz(&f, QStringLiteral("edytor_%1").arg(QString::fromUtf8(s)));
         Zapisz(f.ElementStolarkiPanel, QStringLiteral("edytor_%1_sam").arg(QString::fromUtf8(s)));
+        if (std::strcmp(s, "O2") == 0)
+            Kroki(f);
         niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel,
                                        QStringLiteral("edytor ") + QString::fromUtf8(s));
     }
@@ -390,6 +422,11 @@ int main(int argc, char* argv[]) {
     uf.RodzajRamyGB->button(2)->click();
     uf.MetalPrzeklTermGb->button(1)->click();
     Zapisz(&uf, QStringLiteral("tabela_uf_metal"));
+    // For the manual, no wider than its page takes at full size.
+    uf.resize(std::max(uf.minimumSizeHint().width(), 720), uf.height());
+    Zapisz(&uf, QStringLiteral("tabela_uf_metal_waska"));
+    uf.RodzajRamyGB->button(1)->click();
+    Zapisz(&uf, QStringLiteral("tabela_uf_drewno_waska"));
     NaEkranie(&uf, QStringLiteral("tabela_uf"));
     uf.hide();
     typ.show();

@@ -166,7 +166,7 @@ private slots:
         const QString info = Wyjscie(QStringLiteral("pdfinfo"), {pdf});
         const int stron =
             QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1).toInt();
-        QVERIFY(stron > 10);
+        QVERIFY(stron >= 24);
         QList<QStringList> linie; // of each page, without blank lines and its number
         for (int i = 1; i <= stron; ++i) {
             const QString n = QString::number(i);
@@ -203,6 +203,28 @@ private slots:
                                         .arg(i + 1)
                                         .arg(i + 2)));
         }
+        // The index, the last pages: every page it gives names the term.
+        int skorowidz = stron - 1;
+        while (skorowidz > 0 && linie[skorowidz].first() != QStringLiteral("Skorowidz"))
+            --skorowidz;
+        QVERIFY(skorowidz > 1);
+        const QString hasla = Wyjscie(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-layout"), QStringLiteral("-f"),
+                                       QString::number(skorowidz + 1), pdf, QStringLiteral("-")});
+        static const QRegularExpression haslo(QStringLiteral("^(\\S.*\\S)\\s{2,}([\\d, ]+)$"),
+                                              QRegularExpression::MultilineOption);
+        int hasel = 0;
+        for (const QRegularExpressionMatch& m : haslo.globalMatch(hasla)) {
+            ++hasel;
+            for (const QString& n : m.captured(2).split(QStringLiteral(", "))) {
+                const int strona = n.toInt();
+                QVERIFY2(
+                    strona > 1 && strona <= skorowidz &&
+                        linie[strona - 1].join(QLatin1Char(' ')).contains(m.captured(1)),
+                    qPrintable(QStringLiteral("„%1” nie na stronie %2").arg(m.captured(1), n)));
+            }
+        }
+        QVERIFY(hasel >= 10);
         const int rysunkow = opis.count(QStringLiteral("!["));
         int podpisow = 0;
         for (const QStringList& l : linie)
