@@ -11,6 +11,7 @@
 #include "glowna.h"
 #include "importifcform.h"
 #include "listaskrzydel.h"
+#include "odzyskform.h"
 #include "oprogramie.h"
 #include "pageview.h"
 #include "panelprojektu.h"
@@ -497,6 +498,22 @@ int main(int argc, char* argv[]) {
 
     // Forty windows that fail WT 2021 never widen the project panel.
     f.Zamknij();
+    // The start page with the recent projects, and the recovery offered at
+    // start-up, for the manual.
+    QCoreApplication::processEvents();
+    ZapiszObraz(f.grab(QRect(0, 0, 640, 400)).toImage(), QStringLiteral("glowne_ostatnie"));
+    {
+        TOdzysk odzysk(tymczasowy.filePath(QStringLiteral("odzysk")));
+        TOdzyskForm odzyskForm(
+            {{QStringLiteral("1"), tymczasowy.filePath(QStringLiteral("odzysk/1.tmv")),
+              QStringLiteral("/home/projektant/Projekty/Dom pod Lipami.tmv"),
+              QStringLiteral("Dom pod Lipami.tmv"), QDateTime(QDate(2026, 12, 9), QTime(14, 32))}},
+            odzysk, dialogi, &f);
+        odzyskForm.show();
+        Zapisz(&odzyskForm, QStringLiteral("odzysk"));
+        NaEkranie(&odzyskForm, QStringLiteral("odzysk"));
+        odzyskForm.hide();
+    }
     const QString czterdziesci = tymczasowy.filePath(QStringLiteral("40 okien.tmv"));
     {
         TZestawienieStolarki p;
