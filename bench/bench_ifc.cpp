@@ -2,6 +2,7 @@
 // geometry a real model mostly is): time, and memory beyond the file.
 
 #include "importifc.h"
+#include "pamiec.h"
 #include "zestawienie.h"
 
 #include <QFile>
@@ -10,15 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Resident memory of the process in MB.
-double PamiecMB() {
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> pola = f.readAll().split(' ');
-    return pola.size() > 1 ? pola[1].toDouble() * 4096 / 1e6 : 0;
-}
 
 QString Model(const QTemporaryDir& katalog) {
     const QString sciezka = katalog.filePath(QStringLiteral("duzy.ifc"));

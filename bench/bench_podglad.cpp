@@ -6,6 +6,7 @@
 #include "dokumentpodgladu.h"
 #include "generator.h"
 #include "pageview.h"
+#include "pamiec.h"
 #include "papersheet.h"
 #include "prnprvform.h"
 #include "przegladokien.h"
@@ -36,15 +37,6 @@ TZestawienieStolarki& Projekt() {
         return q;
     }();
     return *p;
-}
-
-// Resident memory of the process in MB.
-double PamiecMB() {
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> pola = f.readAll().split(' ');
-    return pola.size() > 1 ? pola[1].toDouble() * 4096 / 1e6 : 0;
 }
 
 void Buduj(TPageView& widok) {

@@ -3,9 +3,16 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
+#include <optional>
 #include <string>
+
+// The verdicts' and catalogues' "below 0: none", as JSON has it: null.
+inline std::optional<double> JesliNieujemna(double x) {
+    return x < 0 ? std::nullopt : std::optional<double>(x);
+}
 
 // A small JSON writer that keeps keys in the order they are added (the
 // summary lists them in the model's order, which QJsonObject would sort).
@@ -28,7 +35,8 @@ public:
     void Logiczna(bool b);
     void Null();
 
-    // Key and value together.
+    // Key and value together: a text, number, count, flag, a number or null
+    // (std::optional), or a list of texts as an array.
     template <typename T> void Pole(QLatin1String nazwa, const T& wartosc) {
         Klucz(nazwa);
         Wartosc(wartosc);
@@ -49,6 +57,18 @@ private:
     void Wartosc(double x) { Liczba(x); }
     void Wartosc(int n) { Calkowita(n); }
     void Wartosc(bool b) { Logiczna(b); }
+    void Wartosc(const std::optional<double>& x) {
+        if (x)
+            Liczba(*x);
+        else
+            Null();
+    }
+    void Wartosc(const QStringList& teksty) {
+        PoczatekTablicy();
+        for (const QString& t : teksty)
+            Tekst(t);
+        KoniecTablicy();
+    }
     void Dolacz(const char* dane, qsizetype n);
     void Dolacz(char c);
     void PrzedWartoscia();

@@ -8,11 +8,7 @@ void Komorka(TJson& j, const TKomorkaStron& k) {
     j.Klucz(QLatin1String("Sztuk"));
     j.Calkowita(k.Sztuk);
     j.Pole(QLatin1String("Pole"), k.Pole);
-    j.Klucz(QLatin1String("Uw"));
-    if (k.Uw)
-        j.Liczba(*k.Uw);
-    else
-        j.Null();
+    j.Pole(QLatin1String("Uw"), k.Uw);
 }
 
 void Strony(TJson& j, const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony) {

@@ -9,15 +9,6 @@
 
 namespace {
 
-// A price, or null where there is none (-1).
-void Cena(TJson& j, QLatin1String klucz, double cena) {
-    j.Klucz(klucz);
-    if (cena == -1)
-        j.Null();
-    else
-        j.Liczba(cena);
-}
-
 // The window's fields as the file holds them (PolaOkna), with the JSON's
 // own forms: the type also by its code, the sash kinds as one list, the
 // remarks as their lines, the counts by level; then what is computed.
@@ -32,12 +23,10 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
         switch (pole.rodzaj) {
         case TRodzajPola::Dziesietna:
             // gn and a typed fC below 0 are unknown: null.
-            if ((pole.klucz == "g" || pole.klucz == "fC") && pole.liczba(o) < 0) {
-                j.Klucz(klucz);
-                j.Null();
-            } else {
+            if (pole.klucz == "g" || pole.klucz == "fC")
+                j.Pole(klucz, JesliNieujemna(pole.liczba(o)));
+            else
                 j.Pole(klucz, pole.liczba(o));
-            }
             break;
         case TRodzajPola::Calkowita:
             j.Klucz(klucz);
@@ -90,46 +79,29 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
     const double pole = o.Szerokosc * o.Wysokosc / 1e6;
     j.Pole(QLatin1String("Pole"), pole);
     j.Pole(QLatin1String("PoleRazem"), pole * o.SumaOkien());
-    const std::optional<double> uw = p.UwOkna(o);
-    j.Klucz(QLatin1String("Uw"));
-    if (uw)
-        j.Liczba(*uw);
-    else
-        j.Null();
+    j.Pole(QLatin1String("Uw"), p.UwOkna(o));
+    // A price, or null where there is none (-1).
+    const auto cena = [](double c) {
+        return c == -1 ? std::nullopt : std::optional<double>(c);
+    };
     const TWycena zCennika = o.CenaZCennika();
-    Cena(j, QLatin1String("CenaZCennika"), zCennika.Cena);
-    Cena(j, QLatin1String("CenaNetto"),
-         o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna); // the list read once
+    j.Pole(QLatin1String("CenaZCennika"), cena(zCennika.Cena));
+    j.Pole(QLatin1String("CenaNetto"),
+           cena(o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna)); // the list read once
     j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
     const TOcenaWT wt = OcenWT2021(o, p);
-    j.Klucz(QLatin1String("Umax"));
-    if (wt.umax < 0)
-        j.Null();
-    else
-        j.Liczba(wt.umax);
+    j.Pole(QLatin1String("Umax"), JesliNieujemna(wt.umax));
     j.Klucz(QLatin1String("WT2021"));
     j.Nazwa(TekstWynikuWT(wt.wynik));
     const TOcenaLato lato = OcenLato2021(o, p);
     j.Klucz(QLatin1String("WT2021Lato"));
     j.PoczatekObiektu();
     j.Pole(QLatin1String("fC"), lato.fc);
-    j.Klucz(QLatin1String("gfC"));
-    if (lato.gfc < 0)
-        j.Null();
-    else
-        j.Liczba(lato.gfc);
+    j.Pole(QLatin1String("gfC"), JesliNieujemna(lato.gfc));
     j.Klucz(QLatin1String("Wynik"));
     j.Nazwa(TekstWynikuLato(lato.wynik));
     j.KoniecObiektu();
     j.KoniecObiektu();
-}
-
-void Symbole(TJson& j, QLatin1String klucz, const QStringList& symbole) {
-    j.Klucz(klucz);
-    j.PoczatekTablicy();
-    for (const QString& s : symbole)
-        j.Tekst(s);
-    j.KoniecTablicy();
 }
 
 } // namespace
@@ -172,11 +144,7 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     // The mean of the windows with thermal data (null without any), how many
     // it covers, and the windows left out.
     const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
-    j.Klucz(QLatin1String("USrednie"));
-    if (u.u)
-        j.Liczba(*u.u);
-    else
-        j.Null();
+    j.Pole(QLatin1String("USrednie"), u.u);
     j.Pole(QLatin1String("USrednieOkien"), u.okien);
     j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
     const TSumyCen sumy = p.SumyCen();
@@ -190,17 +158,17 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     j.Klucz(QLatin1String("WT2021"));
     j.PoczatekObiektu();
     j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
-    Symbole(j, QLatin1String("NieSpelnia"), wt.nieSpelnia);
-    Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
+    j.Pole(QLatin1String("NieSpelnia"), wt.nieSpelnia);
+    j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
     j.KoniecObiektu();
     const TZgodnoscLato lato = ZgodnoscLato2021(p);
     j.Klucz(QLatin1String("WT2021Lato"));
     j.PoczatekObiektu();
     j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
-    Symbole(j, QLatin1String("NieSpelnia"), lato.nieSpelnia);
-    Symbole(j, QLatin1String("BezDanych"), lato.bezDanych);
+    j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
+    j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
     j.KoniecObiektu();
-    Symbole(j, QLatin1String("BezDanych"), wt.bezDanych);
+    j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
     TPoziomy poziomy;
     for (const QString& poziom : p.Poziomy())
         poziomy.append({poziom, LevelIndex(poziom)});

@@ -60,26 +60,15 @@ int Sprawdz(const QStringList& argumenty) {
             j.Pole(QLatin1String("Symbol"), o.Symbol());
             j.Klucz(QLatin1String("Rodzaj"));
             j.Nazwa(NazwaRodzaju(o.Rodzaj));
-            j.Klucz(QLatin1String("Uw"));
-            if (w.wynik == TWynikWT::BrakDanych)
-                j.Null();
-            else
-                j.Liczba(w.uw);
-            j.Klucz(QLatin1String("Umax"));
-            if (w.umax < 0)
-                j.Null();
-            else
-                j.Liczba(w.umax);
+            j.Pole(QLatin1String("Uw"),
+                   w.wynik == TWynikWT::BrakDanych ? std::nullopt : std::optional<double>(w.uw));
+            j.Pole(QLatin1String("Umax"), JesliNieujemna(w.umax));
             j.Klucz(QLatin1String("Wynik"));
             j.Nazwa(TekstWynikuWT(w.wynik));
             const TOcenaLato letnia = OcenLato2021(o, p);
             j.Klucz(QLatin1String("Lato"));
             j.PoczatekObiektu();
-            j.Klucz(QLatin1String("gfC"));
-            if (letnia.gfc < 0)
-                j.Null();
-            else
-                j.Liczba(letnia.gfc);
+            j.Pole(QLatin1String("gfC"), JesliNieujemna(letnia.gfc));
             j.Klucz(QLatin1String("Wynik"));
             j.Nazwa(TekstWynikuLato(letnia.wynik));
             j.KoniecObiektu();
@@ -88,28 +77,15 @@ int Sprawdz(const QStringList& argumenty) {
         j.KoniecTablicy();
         // The lists as the summary has them; their counts under keys of their own.
         j.Pole(QLatin1String("Spelnia"), z.Spelnia());
-        for (const auto& [klucz, symbole] : {std::pair{QLatin1String("NieSpelnia"), &z.nieSpelnia},
-                                             std::pair{QLatin1String("BezDanych"), &z.bezDanych}}) {
-            j.Klucz(klucz);
-            j.PoczatekTablicy();
-            for (const QString& s : *symbole)
-                j.Tekst(s);
-            j.KoniecTablicy();
-        }
+        j.Pole(QLatin1String("NieSpelnia"), z.nieSpelnia);
+        j.Pole(QLatin1String("BezDanych"), z.bezDanych);
         j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(z.nieSpelnia.size()));
         j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(z.bezDanych.size()));
         j.Klucz(QLatin1String("Lato"));
         j.PoczatekObiektu();
         j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
-        for (const auto& [klucz, symbole] :
-             {std::pair{QLatin1String("NieSpelnia"), &lato.nieSpelnia},
-              std::pair{QLatin1String("BezDanych"), &lato.bezDanych}}) {
-            j.Klucz(klucz);
-            j.PoczatekTablicy();
-            for (const QString& s : *symbole)
-                j.Tekst(s);
-            j.KoniecTablicy();
-        }
+        j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
+        j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
         j.KoniecObiektu();
         j.KoniecObiektu();
         Wypisz(j.Wynik() + '\n');

@@ -85,11 +85,12 @@ int Strona(const QTextDocument& d, const QTextBlock& b, double wysokosc, bool os
 bool Naglowek(const QTextBlock& b) {
     return b.blockFormat().headingLevel() > 0;
 }
-bool Obraz(const QTextBlock& b) {
+// The file of the block's picture; empty when it has none.
+QString Obraz(const QTextBlock& b) {
     for (auto it = b.begin(); !it.atEnd(); ++it)
         if (it.fragment().charFormat().isImageFormat())
-            return true;
-    return false;
+            return it.fragment().charFormat().toImageFormat().name();
+    return QString();
 }
 
 // Every picture gets its numbered caption below it, from its description
@@ -101,10 +102,7 @@ void Podpisz(QTextDocument& d, const QString& zrodlo) {
         opisy.insert(m.captured(2), m.captured(1));
     int numer = 0;
     for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
-        QString nazwa;
-        for (auto it = b.begin(); !it.atEnd() && nazwa.isEmpty(); ++it)
-            if (it.fragment().charFormat().isImageFormat())
-                nazwa = it.fragment().charFormat().toImageFormat().name();
+        const QString nazwa = Obraz(b);
         if (nazwa.isEmpty())
             continue;
         QTextCursor c(b);
@@ -144,7 +142,7 @@ void TrzymajZNastepnym(QTextDocument& d, double wysokosc) {
             const QTextBlock nastepny = b.next();
             const bool rozdzielony = Strona(d, b, wysokosc) != strona && b.layout() &&
                                      b.layout()->lineCount() <= NAJWYZEJ_LINII;
-            const bool osamotniony = nastepny.isValid() && (Naglowek(b) || Obraz(b)) &&
+            const bool osamotniony = nastepny.isValid() && (Naglowek(b) || !Obraz(b).isEmpty()) &&
                                      Strona(d, nastepny, wysokosc) != strona;
             if (!rozdzielony && !osamotniony)
                 continue;

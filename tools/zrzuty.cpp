@@ -115,6 +115,15 @@ void ZapiszObraz(const QImage& obraz, const QString& nazwa) {
     }
 }
 
+// Where widgets stand within one of their ancestors: the rectangle they
+// cover together.
+QRect Obszar(const QWidget* wzgledem, const QList<const QWidget*>& widzety) {
+    QRect r;
+    for (const QWidget* w : widzety)
+        r |= QRect(w->mapTo(wzgledem, QPoint(0, 0)), w->size());
+    return r;
+}
+
 void Zapisz(QWidget* w, const QString& nazwa) {
     QCoreApplication::processEvents();
     ZapiszObraz(w->grab().toImage(), nazwa);
@@ -202,19 +211,16 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
 void Kroki(TMainForm& f) {
     QCoreApplication::processEvents();
     TEdytorOkna* e = f.ElementStolarkiPanel;
-    const auto w = [e](QWidget* x) {
-        return QRect(x->mapTo(e, QPoint(0, 0)), x->size());
-    };
-    const QRect skrzydla = w(e->SkrzydlaVLE);
+    const QRect skrzydla = Obszar(e, {e->SkrzydlaVLE});
     // From the label "Rodzaj:" left of its list to the panel's right edge.
     const int lewa = std::min(skrzydla.left(),
-                              w(e->RodzajCB).left() -
+                              Obszar(e, {e->RodzajCB}).left() -
                                   e->fontMetrics().horizontalAdvance(QStringLiteral("Rodzaj: "))) -
                      8;
     const QRect prawa(lewa, 0, e->width() - lewa, skrzydla.bottom() + 6);
     ZapiszObraz(e->grab(prawa).toImage(), QStringLiteral("krok_wymiary"));
     ZapiszObraz(e->OknaNaKondSG->grab().toImage(), QStringLiteral("krok_sztuki"));
-    const QRect uw = w(e->UwOknaEd) | w(e->Lato2021ST) | w(e->WT2021ST);
+    const QRect uw = Obszar(e, {e->UwOknaEd, e->Lato2021ST, e->WT2021ST});
     ZapiszObraz(e->grab(QRect(0, uw.top() - 4, skrzydla.left() - 12, uw.height() + 30)).toImage(),
                 QStringLiteral("krok_uw"));
     TPanelProjektu* p = f.StolarkaPanel;
@@ -239,12 +245,11 @@ int Niemieszczace(TMainForm& f, QWidget* panel, const QString& nazwa) {
         ++n;
     }
     const QRect klient(0, 0, f.width(), f.height());
-    const QRect widac(przewijanie->viewport()->mapTo(&f, QPoint(0, 0)),
-                      przewijanie->viewport()->size());
+    const QRect widac = Obszar(&f, {przewijanie->viewport()});
     for (QWidget* w : panel->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(panel) || w->isWindow() || w->size().isEmpty())
             continue;
-        const QRect r(w->mapTo(&f, QPoint(0, 0)), w->size());
+        const QRect r = Obszar(&f, {w});
         if (!klient.contains(r) || !widac.contains(r)) {
             std::fprintf(stderr, "%s: %s %s poza oknem (%d,%d %d×%d)\n", qPrintable(nazwa),
                          w->metaObject()->className(), qPrintable(w->objectName()), r.x(), r.y(),
@@ -347,17 +352,11 @@ int main(int argc, char* argv[]) {
         // For the manual, pieces no wider than its page takes at full size:
         // the toolbar's buttons, its options, and the window below them.
         QCoreApplication::processEvents();
-        const auto obszar = [&okno](const QList<QWidget*>& widzety) {
-            QRect r;
-            for (QWidget* w : widzety)
-                r |= QRect(w->mapTo(&okno, QPoint(0, 0)), w->size());
-            return r;
-        };
-        const QRect przyciski = obszar(
-            {podglad->UstStronyBtn, podglad->ZapiszPdfBtn, podglad->ZoomComboBox, podglad->FontCB});
-        const QRect opcje =
-            obszar({podglad->DodajWyceneCB, podglad->DodajCeneMontazuCB, podglad->DodajCeneM2CB,
-                    podglad->DodajOrientacjeCB, podglad->DodajWT2021CB});
+        const QRect przyciski = Obszar(&okno, {podglad->UstStronyBtn, podglad->ZapiszPdfBtn,
+                                               podglad->ZoomComboBox, podglad->FontCB});
+        const QRect opcje = Obszar(&okno, {podglad->DodajWyceneCB, podglad->DodajCeneMontazuCB,
+                                           podglad->DodajCeneM2CB, podglad->DodajOrientacjeCB,
+                                           podglad->DodajWT2021CB});
         const int dol = std::max(przyciski.bottom(), opcje.bottom()) + 6;
         ZapiszObraz(okno.grab(QRect(0, 0, przyciski.right() + 8, dol)).toImage(),
                     QStringLiteral("podglad_przyciski"));

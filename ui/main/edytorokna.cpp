@@ -348,26 +348,15 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
     GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
 }
 
-void TEdytorOkna::PokazLato(const TOcenaLato& o) {
-    Lato2021ST->setText(TekstOcenyLato(o));
-    QPalette p = Lato2021ST->palette();
+void TEdytorOkna::PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia,
+                             bool nieSpelnia) {
+    etykieta->setText(tekst);
+    QPalette p = etykieta->palette();
     p.setColor(QPalette::WindowText,
-               o.wynik == TWynikLato::Spelnia ? QColor(0x1b, 0x7a, 0x2e)
-               : o.wynik == TWynikLato::NieSpelnia
-                   ? QColor(0xc6, 0x28, 0x28)
-                   : palette().color(QPalette::Disabled, QPalette::WindowText));
-    Lato2021ST->setPalette(p);
-}
-
-void TEdytorOkna::PokazWT2021(const TOcenaWT& o) {
-    WT2021ST->setText(TekstOcenyWT(o));
-    QPalette p = WT2021ST->palette();
-    p.setColor(QPalette::WindowText,
-               o.wynik == TWynikWT::Spelnia ? QColor(0x1b, 0x7a, 0x2e)
-               : o.wynik == TWynikWT::NieSpelnia
-                   ? QColor(0xc6, 0x28, 0x28)
-                   : palette().color(QPalette::Disabled, QPalette::WindowText));
-    WT2021ST->setPalette(p);
+               spelnia      ? QColor(0x1b, 0x7a, 0x2e)
+               : nieSpelnia ? QColor(0xc6, 0x28, 0x28)
+                            : palette().color(QPalette::Disabled, QPalette::WindowText));
+    etykieta->setPalette(p);
 }
 
 void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) {
@@ -408,8 +397,12 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     const std::optional<double> uw = projekt.UwOkna(okno);
     UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
     PokazGeometrie(projekt, okno);
-    PokazWT2021(OcenWT2021(okno, projekt));
-    PokazLato(OcenLato2021(okno, projekt));
+    const TOcenaWT wt = OcenWT2021(okno, projekt);
+    PokazOcene(WT2021ST, TekstOcenyWT(wt), wt.wynik == TWynikWT::Spelnia,
+               wt.wynik == TWynikWT::NieSpelnia);
+    const TOcenaLato lato = OcenLato2021(okno, projekt);
+    PokazOcene(Lato2021ST, TekstOcenyLato(lato), lato.wynik == TWynikLato::Spelnia,
+               lato.wynik == TWynikLato::NieSpelnia);
     PokazCene(projekt, okno);
     Rysuj(okno);
     // The suggestion and the vent rule fill the fields only; the window

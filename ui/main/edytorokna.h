@@ -14,11 +14,9 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
-struct TOcenaWT;
 class TDialogi;
 class TEtykietaSkracana;
 class TListaSkrzydel;
-struct TOcenaLato;
 class TOkno;
 class TSiatkaPieter;
 class TZestawienieStolarki;
@@ -118,8 +116,9 @@ private:
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
     void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
-    void PokazLato(const TOcenaLato& ocena);
-    void PokazWT2021(const TOcenaWT& ocena);
+    // A verdict's text, green when it complies, red when it fails, grey
+    // otherwise (no data, exempt, no requirement).
+    void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia);
     void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
     // Whether a field holds what the show step left in it.
     bool Nietkniete(const QLineEdit* pole) const;
