@@ -2,6 +2,7 @@
 // every time the project panel is shown, so they must stay fast.
 
 #include "generator.h"
+#include "model/obliczenia/srednie.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,8 +19,8 @@ std::unique_ptr<TZestawienieStolarki> DuzyProjekt(int okien) {
 void BM_USrednieIPowierzchnia(benchmark::State& stan) {
     auto p = DuzyProjekt(static_cast<int>(stan.range(0)));
     for (auto _ : stan) {
-        benchmark::DoNotOptimize(p->USrednie());
-        benchmark::DoNotOptimize(p->PowierzchniaOkien());
+        benchmark::DoNotOptimize(USrednie(*p));
+        benchmark::DoNotOptimize(PowierzchniaOkien(*p));
     }
 }
 BENCHMARK(BM_USrednieIPowierzchnia)->Arg(10000)->Unit(benchmark::kMillisecond);

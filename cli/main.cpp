@@ -44,10 +44,14 @@ const char* const POMOC_PODSUMOWANIA =
     "                     SumaCenOkienBrutto, SumaCenMontazu, SumaCenMontazuBrutto,\n"
     "                     CenaZaM2Netto, CenaZaM2Brutto) oraz każde okno z jego\n"
     "                     polami, sztukami na kondygnacjach i stronach świata,\n"
-    "                     SumaOkien, polem (Pole, PoleRazem w m²), Uw (null bez\n"
-    "                     danych cieplnych), ceną z cennika w euro (CenaZCennika)\n"
-    "                     i ceną netto w złotych (CenaNetto; obie null, gdy ceny\n"
-    "                     nie ma), KomunikatWyceny, rodzajem (Rodzaj), Umax i\n"
+    "                     SumaOkien, polem (Pole, PoleRazem w m²), Uw z roletą\n"
+    "                     (Uw, UwPokazane) i bez niej (UwBezRolety, UwOceniane:\n"
+    "                     to ocenia WT 2021; null bez danych, BrakUw mówi\n"
+    "                     dlaczego), ceną z cennika w euro (CenaZCennika), ceną\n"
+    "                     netto i brutto w złotych (CenaNetto, CenaBrutto) i\n"
+    "                     wartością wszystkich sztuk (WartoscNetto,\n"
+    "                     WartoscBrutto; null, gdy ceny nie ma),\n"
+    "                     KomunikatWyceny, rodzajem (Rodzaj), Umax i\n"
     "                     ocenami WT 2021 zimą (WT2021) i latem (WT2021Lato);\n"
     "                     WT2021 i WT2021Lato projektu mówią, czy projekt spełnia\n"
     "                     wymagania i które okna ich nie spełniają lub nie mają\n"
@@ -58,12 +62,13 @@ const char* const POMOC_PODSUMOWANIA =
     "                     błędów.\n";
 
 const char* const POMOC_ORIENTACJI =
-    "  orientations PLIK.tmv [--csv]\n"
+    "  orientations PLIK.tmv [--json | --csv]\n"
     "                     Okna wg kondygnacji i stron świata: dla każdej\n"
     "                     kondygnacji i strony N ... NW liczba sztuk (Sztuk), pole\n"
     "                     w m² (Pole) i średnie ważone polem Uw okien z danymi\n"
     "                     cieplnymi (null bez takich okien), dla kondygnacji, dla\n"
-    "                     strony i dla budynku, jako jeden obiekt JSON; z --csv\n"
+    "                     strony i dla budynku, jako jeden obiekt JSON z\n"
+    "                     WersjaFormatu (także z --json); z --csv\n"
     "                     jako CSV dla polskiego arkusza (UTF-8 z BOM, CR LF,\n"
     "                     \";\", przecinek dziesiętny).\n";
 
@@ -239,9 +244,12 @@ int main(int argc, char* argv[]) {
                                  ? Podsumowanie(reszta[0])
                                  : ZleUzycie(QStringLiteral("podaj jeden plik projektu")));
     if (nazwa == QStringLiteral("orientations")) {
-        if (reszta.size() == 1 || (reszta.size() == 2 && reszta[1] == QStringLiteral("--csv")))
-            return Orientacje(reszta[0], reszta.size() == 2);
-        return Uzycie(nazwa, ZleUzycie(QStringLiteral("podaj plik projektu i najwyżej --csv")));
+        const QString opcja = reszta.value(1);
+        if (reszta.size() == 1 || (reszta.size() == 2 && (opcja == QStringLiteral("--csv") ||
+                                                          opcja == QStringLiteral("--json"))))
+            return Orientacje(reszta[0], opcja == QStringLiteral("--csv"));
+        return Uzycie(nazwa,
+                      ZleUzycie(QStringLiteral("podaj plik projektu i najwyżej --json lub --csv")));
     }
     if (nazwa == QStringLiteral("export"))
         return Uzycie(nazwa, EksportCli(reszta));

@@ -1,6 +1,7 @@
 #include "orientacjejson.h"
 
 #include "json.h"
+#include "podsumowanie.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ void Strony(TJson& j, const std::array<TKomorkaStron, LICZBA_KIERUNKOW>& strony)
 QByteArray OrientacjeJson(const TZestawienieStron& z) {
     TJson j;
     j.PoczatekObiektu();
+    j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
     j.Klucz(QLatin1String("Kondygnacje"));
     j.PoczatekTablicy();
     for (const TWierszStron& w : z.Kondygnacje) {

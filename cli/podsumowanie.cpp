@@ -1,11 +1,16 @@
 #include "podsumowanie.h"
 
 #include "json.h"
+#include "model/obliczenia/geometria.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
+#include "model/obliczenia/zaokraglenia.h"
 #include "polaokna.h"
 #include "polaprojektu.h"
 #include "tekst.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 
 namespace {
 
@@ -76,19 +81,42 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
         }
     }
     j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
-    const double pole = o.Szerokosc * o.Wysokosc / 1e6;
-    j.Pole(QLatin1String("Pole"), pole);
-    j.Pole(QLatin1String("PoleRazem"), pole * o.SumaOkien());
-    j.Pole(QLatin1String("Uw"), p.UwOkna(o));
+    TSumaOkien pole;
+    pole.Dodaj(o.SumaOkien(), o, std::nullopt);
+    j.Pole(QLatin1String("Pole"), PoleOkna(o));
+    j.Pole(QLatin1String("PoleRazem"), pole.Pole());
     // A price, or null where there is none (-1).
     const auto cena = [](double c) {
         return c == -1 ? std::nullopt : std::optional<double>(c);
     };
-    const TWycena zCennika = o.CenaZCennika();
+    const TWycena zCennika = CenaZCennika(o);
     j.Pole(QLatin1String("CenaZCennika"), cena(zCennika.Cena));
-    j.Pole(QLatin1String("CenaNetto"),
-           cena(o.JestDV() ? p.CenaDV(o, zCennika).Cena : o.CenaOkna)); // the list read once
-    j.Pole(QLatin1String("KomunikatWyceny"), zCennika.Komunikat);
+    const TCenaOkna c = CenaOkna(p, o);
+    j.Pole(QLatin1String("CenaNetto"), cena(c.netto.Cena));
+    j.Pole(QLatin1String("CenaBrutto"), c.brutto);
+    j.Pole(QLatin1String("WartoscNetto"), c.wartoscNetto);
+    j.Pole(QLatin1String("WartoscBrutto"), c.wartoscBrutto);
+    j.Pole(QLatin1String("KomunikatWyceny"), c.netto.Komunikat);
+    WynikiOknaJson(j, p, o);
+    j.KoniecObiektu();
+}
+
+} // namespace
+
+void WynikiOknaJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o) {
+    const TUw uw = ObliczUw(o, p);
+    const auto pokazane = [](std::optional<double> x) {
+        return x ? std::optional<double>(Zaokraglij(*x, 2)) : std::nullopt;
+    };
+    j.Pole(QLatin1String("Uw"), uw.uw);
+    j.Pole(QLatin1String("UwPokazane"), pokazane(uw.uw));
+    j.Pole(QLatin1String("UwBezRolety"), uw.uwOkna);
+    j.Pole(QLatin1String("UwOceniane"), pokazane(uw.uwOkna));
+    j.Klucz(QLatin1String("BrakUw"));
+    if (uw.brak.isEmpty())
+        j.Null();
+    else
+        j.Tekst(uw.brak);
     const TOcenaWT wt = OcenWT2021(o, p);
     j.Pole(QLatin1String("Umax"), JesliNieujemna(wt.umax));
     j.Klucz(QLatin1String("WT2021"));
@@ -101,10 +129,32 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
     j.Klucz(QLatin1String("Wynik"));
     j.Nazwa(TekstWynikuLato(lato.wynik));
     j.KoniecObiektu();
-    j.KoniecObiektu();
 }
 
-} // namespace
+TZgodnoscWT ZgodnoscJson(TJson& j, const TZestawienieStolarki& p) {
+    const TZgodnoscWT wt = ZgodnoscWT2021(p);
+    j.Klucz(QLatin1String("WT2021"));
+    j.PoczatekObiektu();
+    j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
+    j.Pole(QLatin1String("NieSpelnia"), wt.nieSpelnia);
+    j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
+    j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(wt.nieSpelnia.size()));
+    j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(wt.bezDanych.size()));
+    j.KoniecObiektu();
+    const TZgodnoscLato lato = ZgodnoscLato2021(p);
+    j.Klucz(QLatin1String("WT2021Lato"));
+    j.PoczatekObiektu();
+    j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
+    j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
+    j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
+    j.KoniecObiektu();
+    return wt;
+}
+
+void MetodaUwJson(TJson& j, const TZestawienieStolarki& p) {
+    j.Pole(QLatin1String("MetodaUw"), static_cast<int>(p.Metoda()));
+    j.Pole(QLatin1String("MetodaUwNazwa"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
+}
 
 void PodsumowanieJson(const TZestawienieStolarki& p,
                       const std::function<void(QByteArrayView)>& wypisz) {
@@ -133,41 +183,32 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
             j.Pole(klucz, pole.liczba(p) != 0);
             break;
         case TRodzajPolaProjektu::Calkowita:
-            j.Pole(klucz, static_cast<int>(pole.liczba(p)));
+            if (pole.klucz == "MetodaUw")
+                MetodaUwJson(j, p);
+            else
+                j.Pole(klucz, static_cast<int>(pole.liczba(p)));
             break;
         case TRodzajPolaProjektu::Dziesietna:
             j.Pole(klucz, pole.liczba(p));
             break;
         }
     }
-    j.Pole(QLatin1String("MetodaUwNazwa"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
-    // The mean of the windows with thermal data (null without any), how many
-    // it covers, and the windows left out.
-    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    // The mean of the windows with a Uw (null without any), how many it
+    // covers, and the windows left out.
+    const TUsrednie u = USrednie(p);
     j.Pole(QLatin1String("USrednie"), u.u);
+    j.Pole(QLatin1String("USredniePokazane"),
+           u.u ? std::optional<double>(Zaokraglij(*u.u, 2)) : std::nullopt);
     j.Pole(QLatin1String("USrednieOkien"), u.okien);
-    j.Pole(QLatin1String("PowierzchniaOkien"), p.PowierzchniaOkien());
-    const TSumyCen sumy = p.SumyCen();
+    j.Pole(QLatin1String("PowierzchniaOkien"), PowierzchniaOkien(p));
+    const TSumyCen sumy = SumyCen(p);
     j.Pole(QLatin1String("SumaCenOkien"), sumy.SumaCenOkien);
     j.Pole(QLatin1String("SumaCenOkienBrutto"), sumy.SumaCenOkienBrutto);
     j.Pole(QLatin1String("SumaCenMontazu"), sumy.SumaCenMontazu);
     j.Pole(QLatin1String("SumaCenMontazuBrutto"), sumy.SumaCenMontazuBrutto);
     j.Pole(QLatin1String("CenaZaM2Netto"), sumy.CenaZaM2Netto);
     j.Pole(QLatin1String("CenaZaM2Brutto"), sumy.CenaZaM2Brutto);
-    const TZgodnoscWT wt = ZgodnoscWT2021(p);
-    j.Klucz(QLatin1String("WT2021"));
-    j.PoczatekObiektu();
-    j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
-    j.Pole(QLatin1String("NieSpelnia"), wt.nieSpelnia);
-    j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
-    j.KoniecObiektu();
-    const TZgodnoscLato lato = ZgodnoscLato2021(p);
-    j.Klucz(QLatin1String("WT2021Lato"));
-    j.PoczatekObiektu();
-    j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
-    j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
-    j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
-    j.KoniecObiektu();
+    const TZgodnoscWT wt = ZgodnoscJson(j, p);
     j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
     TPoziomy poziomy;
     for (const QString& poziom : p.Poziomy())

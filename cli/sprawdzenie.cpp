@@ -2,11 +2,11 @@
 
 #include "json.h"
 #include "liczby.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "podsumowanie.h"
 #include "projektotwarty.h"
 #include "wspolne.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <cstdio>
@@ -18,11 +18,12 @@ const char* const POMOC_SPRAWDZENIA =
     "                     wewnętrznej projektu, latem g·fC wobec 0,35. Wypisuje\n"
     "                     wiersz na okno (symbol, rodzaj, Uw, Umax, ocena, ocena\n"
     "                     latem), potem ocenę projektu; z --json obiekt\n"
-    "                     {\"WersjaFormatu\", \"MetodaUw\", \"Okna\": [{\"Symbol\",\n"
-    "                     \"Rodzaj\", \"Uw\", \"Umax\", \"Wynik\", \"Lato\"}, ...],\n"
-    "                     \"Spelnia\", \"NieSpelnia\", \"BezDanych\" (listy symboli,\n"
-    "                     jak w summary), \"LiczbaNieSpelnia\", \"LiczbaBezDanych\",\n"
-    "                     \"Lato\"}; Uw jest null dla okna bez danych cieplnych.\n"
+    "                     {\"WersjaFormatu\", \"MetodaUw\", \"MetodaUwNazwa\",\n"
+    "                     \"Okna\": [{\"Symbol\", \"Rodzaj\", \"Uw\", ...}, ...],\n"
+    "                     \"WT2021\", \"WT2021Lato\"} z tymi samymi kluczami i\n"
+    "                     wartościami co w summary; Uw jest null dla okna bez\n"
+    "                     danych (BrakUw mówi dlaczego). Zimą oceniane jest Uw\n"
+    "                     samego okna, bez rolety (UwOceniane).\n"
     "                     Kod wyjścia 0, gdy wszystkie okna spełniają wymagania,\n"
     "                     3, gdy któreś nie spełnia wymagania zimą lub latem albo\n"
     "                     nie ma danych do oceny Uw (okno bez g nie daje kodu 3),\n"
@@ -50,43 +51,20 @@ int Sprawdz(const QStringList& argumenty) {
         TJson j;
         j.PoczatekObiektu();
         j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
-        j.Pole(QLatin1String("MetodaUw"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
+        MetodaUwJson(j, p);
         j.Klucz(QLatin1String("Okna"));
         j.PoczatekTablicy();
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
-            const TOcenaWT w = OcenWT2021(o, p);
             j.PoczatekObiektu();
             j.Pole(QLatin1String("Symbol"), o.Symbol());
             j.Klucz(QLatin1String("Rodzaj"));
             j.Nazwa(NazwaRodzaju(o.Rodzaj));
-            j.Pole(QLatin1String("Uw"),
-                   w.wynik == TWynikWT::BrakDanych ? std::nullopt : std::optional<double>(w.uw));
-            j.Pole(QLatin1String("Umax"), JesliNieujemna(w.umax));
-            j.Klucz(QLatin1String("Wynik"));
-            j.Nazwa(TekstWynikuWT(w.wynik));
-            const TOcenaLato letnia = OcenLato2021(o, p);
-            j.Klucz(QLatin1String("Lato"));
-            j.PoczatekObiektu();
-            j.Pole(QLatin1String("gfC"), JesliNieujemna(letnia.gfc));
-            j.Klucz(QLatin1String("Wynik"));
-            j.Nazwa(TekstWynikuLato(letnia.wynik));
-            j.KoniecObiektu();
+            WynikiOknaJson(j, p, o);
             j.KoniecObiektu();
         }
         j.KoniecTablicy();
-        // The lists as the summary has them; their counts under keys of their own.
-        j.Pole(QLatin1String("Spelnia"), z.Spelnia());
-        j.Pole(QLatin1String("NieSpelnia"), z.nieSpelnia);
-        j.Pole(QLatin1String("BezDanych"), z.bezDanych);
-        j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(z.nieSpelnia.size()));
-        j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(z.bezDanych.size()));
-        j.Klucz(QLatin1String("Lato"));
-        j.PoczatekObiektu();
-        j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
-        j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
-        j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
-        j.KoniecObiektu();
+        ZgodnoscJson(j, p);
         j.KoniecObiektu();
         Wypisz(j.Wynik() + '\n');
     } else {
@@ -95,12 +73,16 @@ int Sprawdz(const QStringList& argumenty) {
             const TOkno& o = *p.Okno(i);
             const TOcenaWT w = OcenWT2021(o, p);
             const TOcenaLato letnia = OcenLato2021(o, p);
-            tekst += QStringLiteral("%1; %2; Uw = %3; Umax = %4; %5; lato: %6\n")
-                         .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj),
-                              w.wynik == TWynikWT::BrakDanych ? QStringLiteral("–")
-                                                              : TekstStaly(w.uw, 4, 2),
-                              w.umax < 0 ? QStringLiteral("–") : TekstStaly(w.umax, 4, 2),
-                              TekstWynikuWT(w.wynik), TekstWynikuLato(letnia.wynik));
+            const QString uw = w.wynik == TWynikWT::BrakDanych ? QStringLiteral("Uw = –")
+                               : w.uwZRoleta                   ? TekstUwZRoleta(w)
+                                             : QStringLiteral("Uw = ") + TekstStaly(w.uw, 4, 2);
+            QString wynik = TekstWynikuWT(w.wynik);
+            if (w.wynik == TWynikWT::BrakDanych && !w.brak.isEmpty())
+                wynik += QStringLiteral(" (%1)").arg(w.brak);
+            tekst += QStringLiteral("%1; %2; %3; Umax = %4; %5; lato: %6\n")
+                         .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj), uw,
+                              w.umax < 0 ? QStringLiteral("–") : TekstStaly(w.umax, 4, 2), wynik,
+                              TekstWynikuLato(letnia.wynik));
         }
         tekst += TekstZgodnosciWT(z) + QLatin1Char('\n');
         tekst += QStringLiteral("Metoda obliczania Uw: %1\n")

@@ -3,6 +3,8 @@
 // bytes, and a model read makes a project.
 
 #include "importifc.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
 #include "zestawienie.h"
 
 #include <QByteArray>
@@ -18,6 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
         return 0;
     TZestawienieStolarki projekt;
     UtworzProjektZIfc(model, TOpcjeImportuIfc(), projekt);
-    projekt.USrednie();
+    USrednie(projekt);
+    SumyCen(projekt);
     return 0;
 }

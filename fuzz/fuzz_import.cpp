@@ -2,6 +2,8 @@
 // must neither crash nor hang, whatever counts the file claims.
 
 #include "importavk.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
 #include "powiadomienia.h"
 
 #include <QByteArray>
@@ -15,6 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
     TZestawienieStolarki projekt;
     projekt.SetParter(true);
     ImportujArvoK(projekt, bajty, QLocale(QLocale::Polish, QLocale::Poland));
-    projekt.USrednie();
+    USrednie(projekt);
+    SumyCen(projekt);
     return 0;
 }

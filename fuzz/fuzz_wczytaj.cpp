@@ -8,6 +8,8 @@
 
 #include "kolejnosc.h"
 #include "liczby.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
 #include "plikprojektu.h"
 #include "polaokna.h"
 #include "powiadomienia.h"
@@ -64,8 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dane, size_t rozmiar) {
     TZestawienieStolarki projekt;
     if (WczytajProjektZBajtow(projekt, bajty, pl) != WYNIK_OK)
         return 0;
-    projekt.USrednie();
-    projekt.PowierzchniaOkien();
+    USrednie(projekt);
+    SumyCen(projekt);
+    PowierzchniaOkien(projekt);
     // What was read from the file can be stored in it again.
     const std::optional<QByteArray> zapis = ZapiszProjektDoBajtow(projekt, pl);
     Wymagaj(zapis.has_value());

@@ -3,11 +3,16 @@
 #include "katalog.h"
 #include "kolejnosc.h"
 #include "liczby.h"
+#include "model/obliczenia/dziesietne.h"
+#include "model/obliczenia/geometria.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "orientacje.h"
 #include "polaprojektu.h"
 #include "tekst.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QLocale>
@@ -90,7 +95,7 @@ QString NaglowekPoziomu(const QString& poziom) {
 // The opening kinds of the type's sashes: "1: uchylne; 2: stałe w ramie".
 QString SposobyOtwierania(const TOkno& o) {
     QStringList s;
-    const int skrzydel = std::clamp(static_cast<int>(o.TypOkna / 1000), 1, MAX_SKRZYDEL);
+    const int skrzydel = LiczbaSkrzydel(o.TypOkna);
     for (int i = 0; i < skrzydel; ++i)
         s << QStringLiteral("%1: %2").arg(i + 1).arg(o.RodzajSkrzydlaNazwa(i));
     return s.join(QStringLiteral("; "));
@@ -133,66 +138,69 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
                              QStringLiteral("fC"),
                              QStringLiteral("g·fC"),
                              QStringLiteral("Wynik WT 2021 latem"),
-                             QStringLiteral("Uwagi")};
+                             QStringLiteral("Uwagi"),
+                             QStringLiteral("Uw bez rolety – ocena WT 2021 [W/m²K]"),
+                             QStringLiteral("Brak Uw – powód")};
     const int kUw = 14;
     const int kSztuk = kUw + 1 + static_cast<int>(poziomy.size());
     const int kPole = kSztuk + 1;
     const int kWartosc = kSztuk + 5;
     const int kBrutto = kSztuk + 10;
 
-    const double vat = (p.StawkaVat + 100) / 100;
     const std::vector<const TOkno*> kolejno = KolejnoscRaportu(p);
     a.wiersze.reserve(p.LiczbaOkienWLiscie());
     for (const TOkno* okno : kolejno) {
         const TOkno& o = *okno;
-        const double pole1 = o.Szerokosc * o.Wysokosc / 1e6;
-        const TWycena wycena = p.CenaNetto(o);
-        const double cena = wycena.Cena;
-        const std::optional<double> uw = p.UwOkna(o);
+        const TCenaOkna cena = CenaOkna(p, o);
+        const TUw uw = ObliczUw(o, p);
         const TOcenaWT wt = OcenWT2021(o, p);
         const TOcenaLato lato = OcenLato2021(o, p);
         auto liczba = [&](int k, double x, int miejsca = -1) {
             return LiczbaLubNic(a, o, a.naglowki[k], x, miejsca);
         };
+        auto kwota = [&](int k, std::optional<double> x) {
+            return x ? liczba(k, *x, 2) : TKomorkaArkusza();
+        };
+        const std::optional<double> lg = LgOkna(o);
         QVector<TKomorkaArkusza> w{K::Tekst(o.Symbol()),
                                    K::Tekst(o.TypOknaNazwa()),
                                    K::Tekst(o.MaterialRamyNazwa()),
                                    liczba(3, o.Szerokosc),
                                    liczba(4, o.Wysokosc),
-                                   liczba(5, pole1, 2),
+                                   liczba(5, PoleOkna(o), 2),
                                    liczba(6, o.Ug),
                                    K::Tekst(NazwaZrodla(o.ZrodloUg)),
                                    liczba(8, o.Uf),
                                    K::Tekst(NazwaZrodla(o.ZrodloUf)),
                                    liczba(10, o.Psi_g),
                                    liczba(11, o.dRamy),
-                                   liczba(12, o.LgObliczeniowe()),
+                                   lg ? liczba(12, *lg) : TKomorkaArkusza(),
                                    liczba(13, o.dR),
-                                   uw ? K::Liczba(*uw, 2) : TKomorkaArkusza()};
+                                   uw.uw ? K::Liczba(*uw.uw, 2) : TKomorkaArkusza()};
         for (int k = 0; k < poziomy.size(); ++k) {
             int64_t n = 0;
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
                 n += o.GetLiczba(poziomy[k], d);
             w << K::Liczba(static_cast<double>(n));
         }
-        const double sztuk = o.SumaOkien();
-        w << K::Liczba(sztuk) << liczba(kPole, sztuk * pole1, 2) << K::Liczba(o.LiczbaNawiewnikow)
-          << K::Liczba(o.SzerokoscNawiewnika)
-          << (cena == -1 ? TKomorkaArkusza() : liczba(kWartosc - 1, cena, 2))
-          << (cena == -1 ? TKomorkaArkusza() : liczba(kWartosc, cena * sztuk, 2))
-          << K::Tekst(NazwaRodzaju(o.Rodzaj))
+        TSumaOkien pole;
+        pole.Dodaj(o.SumaOkien(), o, std::nullopt);
+        w << K::Liczba(o.SumaOkien()) << liczba(kPole, pole.Pole(), 2)
+          << K::Liczba(o.LiczbaNawiewnikow) << K::Liczba(o.SzerokoscNawiewnika)
+          << (cena.Jest() ? liczba(kWartosc - 1, cena.netto.Cena, 2) : TKomorkaArkusza())
+          << kwota(kWartosc, cena.wartoscNetto) << K::Tekst(NazwaRodzaju(o.Rodzaj))
           << (wt.umax < 0 ? TKomorkaArkusza() : K::Liczba(wt.umax, 2))
-          << K::Tekst(TekstWynikuWT(wt.wynik))
-          << (cena == -1 ? TKomorkaArkusza() : liczba(kBrutto - 1, cena * vat, 2))
-          << (cena == -1 ? TKomorkaArkusza() : liczba(kBrutto, cena * vat * sztuk, 2))
-          << K::Tekst(cena != -1                   ? QString()
-                      : wycena.Komunikat.isEmpty() ? QStringLiteral("cena nie podana")
-                                                   : wycena.Komunikat)
+          << K::Tekst(TekstWynikuWT(wt.wynik)) << kwota(kBrutto - 1, cena.brutto)
+          << kwota(kBrutto, cena.wartoscBrutto)
+          << K::Tekst(cena.Jest()                      ? QString()
+                      : cena.netto.Komunikat.isEmpty() ? QStringLiteral("cena nie podana")
+                                                       : cena.netto.Komunikat)
           << K::Tekst(SposobyOtwierania(o)) << (o.g >= 0 ? K::Liczba(o.g) : TKomorkaArkusza())
           << K::Tekst(NazwaOslony(o.Oslona)) << K::Liczba(lato.fc)
           << (lato.gfc >= 0 ? K::Liczba(lato.gfc, 2) : TKomorkaArkusza())
           << K::Tekst(TekstWynikuLato(lato.wynik))
-          << K::Tekst(RozdzielWiersze(o.Uwagi).join(QLatin1Char('\n')));
+          << K::Tekst(RozdzielWiersze(o.Uwagi).join(QLatin1Char('\n')))
+          << (uw.uwOkna ? K::Liczba(*uw.uwOkna, 2) : TKomorkaArkusza()) << K::Tekst(uw.brak);
         a.wiersze << w;
     }
 
@@ -234,8 +242,16 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
             srednia, 2);
     for (int k = kUw + 1; k <= kSztuk; ++k)
         suma(k);
-    for (int k : {kPole, kWartosc, kBrutto})
+    for (int k : {kPole, kWartosc})
         suma(k, 2);
+    // The gross of the total net, as the VAT act has it: the net to the
+    // grosz, times the rate, a half grosz up (exact in a spreadsheet too:
+    // whole grosze times a rate of few digits, a half held exactly).
+    const TSumyCen sumy = SumyCen(p);
+    a.razem[kBrutto] =
+        K::Formula(QStringLiteral("ROUND(ROUND(SUM(%1)*100,0)*%2/100,0)/100")
+                       .arg(zakres(kWartosc), TekstOgolny(100 + p.StawkaVat, QLocale::c())),
+                   sumy.SumaCenOkienBrutto, 2);
     return a;
 }
 
@@ -316,13 +332,13 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
         }
         a.wiersze << w;
     }
-    const TSumyCen sumy = p.SumyCen();
-    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    const TSumyCen sumy = SumyCen(p);
+    const TUsrednie u = USrednie(p);
     a.wiersze << QVector<TKomorkaArkusza>{
         K::Tekst(QStringLiteral("Średni ważony współczynnik przenikania ciepła Uśr [W/m²K]")),
         u.u ? K::Liczba(*u.u, 2) : TKomorkaArkusza()};
     a.wiersze << QVector<TKomorkaArkusza>{K::Tekst(QStringLiteral("Uśr obejmuje")),
-                                          K::Tekst(TZestawienieStolarki::TekstZakresuUsr(u))};
+                                          K::Tekst(TekstZakresuUsr(u))};
     const std::pair<QString, double> razem[] = {
         {QStringLiteral("Łączna cena netto wszystkich wycenionych okien [zł]"), sumy.SumaCenOkien},
         {QStringLiteral("Łączna cena brutto wszystkich wycenionych okien [zł]"),
@@ -330,7 +346,7 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
         {QStringLiteral("Łączna cena netto montażu wszystkich okien [zł]"), sumy.SumaCenMontazu},
         {QStringLiteral("Łączna cena brutto montażu wszystkich okien [zł]"),
          sumy.SumaCenMontazuBrutto},
-        {QStringLiteral("Łączne pole powierzchni wszystkich okien [m²]"), p.PowierzchniaOkien()},
+        {QStringLiteral("Łączne pole powierzchni wszystkich okien [m²]"), PowierzchniaOkien(p)},
         {QStringLiteral("Cena netto za metr kwadratowy okna (z montażem) [zł/m²]"),
          sumy.CenaZaM2Netto},
         {QStringLiteral("Cena brutto za metr kwadratowy okna (z montażem) [zł/m²]"),

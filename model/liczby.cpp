@@ -1,5 +1,7 @@
 #include "liczby.h"
 
+#include "model/obliczenia/zaokraglenia.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -60,12 +62,6 @@ QString ZSeparatorem(const std::string& tekst, const QString& separator) {
 
 } // namespace
 
-double ZaokraglijDoSetnych(double x) {
-    // The hundredths found, given as the double nearest to them (times 0.01
-    // would leave 1.6300000000000001 for 1.63).
-    return std::nearbyint(x / 0.01) / 100;
-}
-
 QString TekstOgolny(double x, const QLocale& locale) {
     if (!std::isfinite(x))
         return NieLiczba(x);
@@ -101,12 +97,9 @@ QString TekstStaly(double x, int p, int d, const QLocale& locale) {
     if (naCalosc > p)
         return Wykladniczo(r, separator);
     const int dokladnosc = std::min(d, p - std::max(naCalosc, 0));
-    // Correctly rounded, whatever the process's C locale says.
-    char bufor[128];
-    const auto w = std::to_chars(bufor, bufor + sizeof bufor - 1, x, std::chars_format::fixed,
-                                 std::max(dokladnosc, 0));
-    *w.ptr = 0;
-    std::string s = bufor;
+    // Rounded as the calculations round what they judge, whatever the
+    // process's C locale says.
+    std::string s = CyfryZaokraglone(x, std::max(dokladnosc, 0)).value_or("0");
     if (d > dokladnosc) {
         if (dokladnosc <= 0)
             s += '.';
@@ -120,25 +113,20 @@ QString TekstStaly(double x, int p, int d, const QLocale& locale) {
 QString TekstSetnych(double x, const QLocale& locale) {
     if (!std::isfinite(x))
         return NieLiczba(x);
-    // Every digit a double has before the point (up to 309), two after it.
-    char bufor[400];
-    const auto w = std::to_chars(bufor, bufor + sizeof bufor - 1, x, std::chars_format::fixed, 2);
-    *w.ptr = 0;
-    std::string s = bufor;
+    // Hundredths by the program's rule; beyond the decimals a double keeps,
+    // every digit it has before the point (up to 309).
+    std::string s;
+    if (const std::optional<std::string> setne = CyfrySetnych(x)) {
+        s = *setne;
+    } else {
+        char bufor[400];
+        const auto w =
+            std::to_chars(bufor, bufor + sizeof bufor - 1, x, std::chars_format::fixed, 2);
+        s.assign(bufor, w.ptr);
+    }
     if (s[0] == '-' && s.find_first_of("123456789") == std::string::npos)
         s.erase(0, 1);
     return ZSeparatorem(s, locale.decimalPoint());
-}
-
-double JakPokazane(double x, int d) {
-    if (!std::isfinite(x))
-        return x;
-    char bufor[400];
-    const auto w = std::to_chars(bufor, bufor + sizeof bufor, x, std::chars_format::fixed,
-                                 std::clamp(d, 0, 17));
-    double wynik = x;
-    std::from_chars(bufor, w.ptr, wynik);
-    return wynik;
 }
 
 namespace {

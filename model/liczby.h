@@ -9,28 +9,20 @@
 
 // Number texts shared by the editor, the project file and the report.
 
-// Rounds to hundredths: x / 0.01 to the nearest integer (an exact half to the
-// even one), as the double nearest to that many hundredths.
-double ZaokraglijDoSetnych(double x);
-
 // The general form: the shortest text with at most 15 significant digits, the
 // locale's decimal separator, no thousands separator, and the exponent form
 // ("1E-5", "1,5E20") only outside 0.0001 <= |x| < 1E15.
 QString TekstOgolny(double x, const QLocale& locale = QLocale());
 
 // Fixed(p, d): d decimals, at most p significant digits, the exponent form
-// when the integer part has more than p digits.
+// when the integer part has more than p digits; rounded as Zaokraglij rounds
+// what a verdict compares (a half up).
 QString TekstStaly(double x, int p, int d, const QLocale& locale = QLocale());
 
-// Money and areas: two decimals, correctly rounded, every digit before the
-// separator (no exponent, no cap on significant digits), whatever the
-// process's C locale.
+// Money and areas: two decimals rounded as ZaokraglijDoSetnych (a half to
+// the even hundredth), every digit before the separator (no exponent, no cap
+// on significant digits), whatever the process's C locale.
 QString TekstSetnych(double x, const QLocale& locale = QLocale());
-
-// The value that `d` decimals show: the decimal text of x correctly rounded
-// to d places, read back (0.905, stored a little above, shows and is 0.91).
-// What is judged against a limit is what is shown.
-double JakPokazane(double x, int d = 2);
 
 // The one reading of a decimal number, for fields, files and imports alike:
 // a comma or a point as the decimal separator (and the locale's own, where it

@@ -1,11 +1,8 @@
 #include "okno.h"
 
-#include "podpowiedzi.h"
 #include "tekst.h"
 
 #include <algorithm>
-#include <cmath>
-#include <optional>
 
 int LevelIndex(const QString& poziom) {
     if (RowneBezWielkosci(poziom, POZIOM_PODPIWNICZENIE))
@@ -133,27 +130,4 @@ int32_t TOkno::SumaOkien() const {
     if (suma < INT32_MIN)
         return INT32_MIN;
     return static_cast<int32_t>(suma);
-}
-
-namespace {
-
-// A whole number of millimetres as a field shows it (the general form has
-// no exponent below 1E15); anything else the suggestion does not take.
-std::optional<int64_t> CaleMilimetry(double x) {
-    if (!std::isfinite(x) || std::fabs(x) >= 1e15 || x != std::trunc(x))
-        return std::nullopt;
-    return static_cast<int64_t>(x);
-}
-
-} // namespace
-
-double TOkno::LgObliczeniowe() const {
-    if (Lg >= 0)
-        return Lg;
-    const std::optional<int64_t> d = CaleMilimetry(dRamy);
-    int64_t lg = 0;
-    if (!d || !PodpowiedzLg(TypOkna, CaleMilimetry(Szerokosc).value_or(0),
-                            CaleMilimetry(Wysokosc).value_or(0), *d, &lg))
-        return 0;
-    return static_cast<double>(lg);
 }

@@ -2,8 +2,6 @@
 
 #include "katalog.h"
 
-#include "uwgeometria.h"
-
 #include <QString>
 #include <QVector>
 
@@ -12,12 +10,6 @@
 #include <optional>
 
 class TZestawienieStolarki;
-
-// A price, or -1 with the reason why there is none (for KomunikatWyceny).
-struct TWycena {
-    double Cena = -1;
-    QString Komunikat;
-};
 
 // Level texts and their rows.
 inline const QString POZIOM_PODPIWNICZENIE = QStringLiteral("podpiwniczenie");
@@ -78,8 +70,9 @@ inline QString PoziomPietra(int k) {
     return QString::number(k);
 }
 
-// One window of a joinery schedule. The fields are the user's inputs; Uw and
-// the price are computed on demand. The symbol is changed only through the
+// One window of a joinery schedule. The fields are the user's inputs; Uw,
+// areas and prices are computed from them by the calculations
+// (model/obliczenia/). The symbol is changed only through the
 // project, which keeps its windows' symbols unique.
 class TOkno {
 public:
@@ -112,7 +105,6 @@ public:
     int32_t Oslona = 0;              // shading device (wt2021lato.h); 0 none
     double fC = -1;                  // fC typed for the window; -1: the device's
     QString Uwagi;                   // comma text
-    QString KomunikatWyceny;         // the reason of the last price shown, stored by the caller
 
     QString TypOknaNazwa() const;
     void SetTypOknaNazwa(const QString& nazwa);
@@ -127,29 +119,6 @@ public:
 
     // Glazing and frame both from the manufacturer's range: priced from the list.
     bool JestDV() const { return ZrodloUg == ZrodloDV && ZrodloUf == ZrodloDV; }
-
-    // Thermal transmittance Uw in W/(m²·K), with LgObliczeniowe.
-    double Uw() const;
-    // Width, height, Ug and Uf all above 0: what Uw is computed from.
-    bool MaDaneCieplne() const;
-    // Uw from the window's geometry (PN-EN ISO 10077-1): the glass of every
-    // sash and the frame around it from the type's cells and d; nothing
-    // when a sash keeps no glass or the type has no cells.
-    std::optional<double> UwGeometryczny() const;
-    // Uw by a method where the window has its thermal data and the result
-    // is a physical value (finite, above 0); nothing otherwise. What every
-    // output shows, judges and averages, by the project's method
-    // (TZestawienieStolarki::UwOkna); without one, the estimate.
-    std::optional<double> UwZDanymi(TMetodaUw metoda) const;
-    std::optional<double> UwZDanymi() const;
-    // Lg as the calculations take it: an undetermined Lg (below 0) is what
-    // the Lg suggestion gives for the window's type, W, H and d as the
-    // editor would read them (whole millimetres), 0 when it gives none.
-    double LgObliczeniowe() const;
-
-    // List price in euro from the manufacturer's price list, or -1 with
-    // the reason.
-    TWycena CenaZCennika() const;
 
 private:
     friend class TZestawienieStolarki;

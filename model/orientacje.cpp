@@ -2,78 +2,52 @@
 
 #include "arkusze.h"
 #include "liczby.h"
-
-#include <cmath>
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/uw.h"
 
 namespace {
 
-// Sums of one cell: pieces, Σ n·A, and Σ n·A and Σ n·A·Uw over the windows
-// with thermal data (the others count in pieces and area, not in the mean).
-struct TSumy {
-    int64_t sztuk = 0;
-    double pole = 0;
-    double poleZUw = 0;
-    double poleRazyUw = 0;
-
-    void Dodaj(int64_t n, double a, std::optional<double> uw) {
-        sztuk += n;
-        pole += n * a;
-        if (uw) {
-            poleZUw += n * a;
-            poleRazyUw += n * a * *uw;
-        }
-    }
-    TKomorkaStron Komorka() const {
-        TKomorkaStron k;
-        k.Sztuk = sztuk;
-        k.Pole = pole;
-        if (poleZUw != 0) {
-            const double uw = poleRazyUw / poleZUw;
-            if (std::isfinite(uw))
-                k.Uw = uw;
-        }
-        return k;
-    }
-};
+TKomorkaStron Komorka(const TSumaOkien& s) {
+    return {s.Sztuk(), s.Pole(), s.Srednia()};
+}
 
 } // namespace
 
 TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     const QStringList poziomy = p.Poziomy();
-    QVector<std::array<TSumy, LICZBA_KIERUNKOW>> komorki(poziomy.size());
-    QVector<TSumy> kondygnacje(poziomy.size());
-    std::array<TSumy, LICZBA_KIERUNKOW> strony;
-    TSumy razem;
+    QVector<std::array<TSumaOkien, LICZBA_KIERUNKOW>> komorki(poziomy.size());
+    QVector<TSumaOkien> kondygnacje(poziomy.size());
+    std::array<TSumaOkien, LICZBA_KIERUNKOW> strony;
+    TSumaOkien razem;
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         const TOkno& o = *p.Okno(i);
-        const double a = o.Szerokosc * o.Wysokosc / 1000000.0;
-        const std::optional<double> uw = p.UwOkna(o);
+        const std::optional<double> uw = ObliczUw(o, p).uw;
         for (int k = 0; k < poziomy.size(); ++k) {
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
                 const int32_t n = o.GetLiczba(poziomy[k], d);
                 if (n == 0)
                     continue;
-                komorki[k][static_cast<std::size_t>(d)].Dodaj(n, a, uw);
-                kondygnacje[k].Dodaj(n, a, uw);
-                strony[static_cast<std::size_t>(d)].Dodaj(n, a, uw);
+                komorki[k][static_cast<std::size_t>(d)].Dodaj(n, o, uw);
+                kondygnacje[k].Dodaj(n, o, uw);
+                strony[static_cast<std::size_t>(d)].Dodaj(n, o, uw);
             }
         }
         // The whole building as the project's totals count it: every piece
         // of the window at once.
-        razem.Dodaj(o.SumaOkien(), a, uw);
+        razem.Dodaj(o.SumaOkien(), o, uw);
     }
     TZestawienieStron z;
     for (int k = 0; k < poziomy.size(); ++k) {
         TWierszStron w;
         w.Kondygnacja = poziomy[k];
         for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-            w.Strony[d] = komorki[k][d].Komorka();
-        w.Razem = kondygnacje[k].Komorka();
+            w.Strony[d] = Komorka(komorki[k][d]);
+        w.Razem = Komorka(kondygnacje[k]);
         z.Kondygnacje.append(w);
     }
     for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-        z.Strony[d] = strony[d].Komorka();
-    z.Razem = razem.Komorka();
+        z.Strony[d] = Komorka(strony[d]);
+    z.Razem = Komorka(razem);
     return z;
 }
 

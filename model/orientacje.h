@@ -19,8 +19,8 @@ inline const std::array<QString, LICZBA_KIERUNKOW> SKROTY_KIERUNKOW = {
     QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"), QStringLiteral("NW")};
 
 // One cell: the pieces, their area in m² and the area-weighted mean Uw of
-// those with thermal data (none without any), neither rounded: a table shows
-// them with two decimals, and its cells add up to its totals exactly.
+// those with a Uw (none without any), neither rounded (TSumaOkien): a table
+// shows them with two decimals.
 struct TKomorkaStron {
     int64_t Sztuk = 0;
     double Pole = 0;
@@ -36,7 +36,7 @@ struct TWierszStron {
 struct TZestawienieStron {
     QVector<TWierszStron> Kondygnacje;                  // basement, ground floor, floors, attic
     std::array<TKomorkaStron, LICZBA_KIERUNKOW> Strony; // every storey together
-    TKomorkaStron Razem; // the whole building: PowierzchniaOkien and USrednie before rounding
+    TKomorkaStron Razem; // the whole building: PowierzchniaOkien before rounding, and Uśr
 };
 
 TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& projekt);

@@ -2,6 +2,7 @@
 
 #include "kodowanie.h"
 #include "liczby.h"
+#include "model/obliczenia/zakresy.h"
 #include "plikprofilu.h"
 #include "polaokna.h"
 #include "polaprojektu.h"
@@ -355,6 +356,37 @@ void ObecnePola(const TSekcjaProfilu& s, const TIndeksKluczy& indeks,
     }
 }
 
+// Values no window or project may hold are kept as the file has them (the
+// user corrects them, nothing is lost), named once, and give no number made
+// of them: such a window has no Uw (brak danych). An unknown method of Uw is
+// named too; the project takes the estimate, as a file without one does.
+void ZglosSpozaZakresu(TZestawienieStolarki& p, const TSekcjaProfilu* projekt) {
+    constexpr int NAZWANYCH = 10;
+    QStringList nazwane;
+    long long pozostalych = 0;
+    auto dodaj = [&](const QString& gdzie, const QStringList& wartosci) {
+        for (const QString& w : wartosci) {
+            if (nazwane.size() < NAZWANYCH)
+                nazwane << gdzie + w;
+            else
+                ++pozostalych;
+        }
+    };
+    dodaj(QStringLiteral("projekt – "), SpozaZakresu(p));
+    const int32_t metoda = CzytajCalkowita(projekt, "MetodaUw", 0);
+    if (metoda != 0 && metoda != 1)
+        dodaj(QStringLiteral("projekt – "),
+              {QStringLiteral("nieznana metoda obliczania Uw %1 (przyjęto: %2)")
+                   .arg(metoda)
+                   .arg(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()))});
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
+        dodaj(QStringLiteral("okno %1 – ").arg(p.Okno(i)->Symbol()), SpozaZakresu(*p.Okno(i)));
+    if (nazwane.isEmpty())
+        return;
+    Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
+              KOMUNIKAT_SPOZA_ZAKRESU.arg(ListaZReszta(nazwane, pozostalych))});
+}
+
 // How many of the windows left out a message names.
 constexpr int MAX_NAZWANYCH_POMINIETYCH = 10;
 
@@ -584,14 +616,11 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         pomin(*s, QStringLiteral("poza liczbą okien podaną w sekcji [Okna]"));
     wynik.wczytane = p.LiczbaOkienWLiscie();
 
-    // A file of this program's own ([Info] names its version) always ends
-    // a window with its remarks: that is what a lone window is held to.
-    if (wspolne.empty() && info && info->Surowa("Version")) {
-        wspolne.assign(PolaOkna().size(), 0);
-        wspolne.back() = 1;
-    }
-    // Cut, not written short: what it lacks would all have come after the
-    // last field it has (a window written by hand may leave out any field).
+    // Cut, not written short: what the last window lacks, and the file's
+    // other windows have, would all have come after the last field it has
+    // (a window written by hand, or by another program, may leave out any
+    // field). A lone window has nothing to be held to but the file's last
+    // line end.
     std::size_t poOstatnim = 0;
     for (std::size_t k = 0; k < ostatnie.size(); ++k)
         if (ostatnie[k])
@@ -613,22 +642,19 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                   bezListy ? KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN
                            : KOMUNIKAT_NIEKOMPLETNY.arg(wynik.wczytane).arg(wynik.zadeklarowane)});
+    ZglosSpozaZakresu(p, projekt);
     if (!nieznane.isEmpty()) {
         QStringList nazwane = nieznane;
         nazwane.removeAll(QString());
-        QString lista = nazwane.join(QStringLiteral(", "));
-        if (nieznane.size() > nazwane.size())
-            lista += QStringLiteral(" i %1 innych").arg(nieznane.size() - nazwane.size());
+        const QString lista = ListaZReszta(nazwane, nieznane.size() - nazwane.size());
         Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
                   QStringLiteral("Plik zawiera nazwy, których program nie zna; przyjęto "
                                  "wartości domyślne: %1.")
                       .arg(lista)});
     }
     if (wynik.pominietych > 0) {
-        QString lista = wynik.pominiete.join(QStringLiteral(", "));
-        if (wynik.pominietych > wynik.pominiete.size())
-            lista += QStringLiteral(" i %1 innych")
-                         .arg(wynik.pominietych - static_cast<int>(wynik.pominiete.size()));
+        const QString lista =
+            ListaZReszta(wynik.pominiete, wynik.pominietych - wynik.pominiete.size());
         Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
                   KOMUNIKAT_POMINIETE.arg(lista)});
     }

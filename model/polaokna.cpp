@@ -1,7 +1,7 @@
 #include "polaokna.h"
 
-#include "wt2021.h"
-#include "wt2021lato.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 
 namespace {
 

@@ -110,3 +110,13 @@ QString Odmiana(long long n, const QString& jeden, const QString& kilka, const Q
     const long long dziesiatki = m % 100;
     return m % 10 >= 2 && m % 10 <= 4 && (dziesiatki < 12 || dziesiatki > 14) ? kilka : wiele;
 }
+
+QString ListaZReszta(const QStringList& nazwane, long long pozostalych) {
+    const QString lista = nazwane.join(QStringLiteral(", "));
+    if (pozostalych <= 0)
+        return lista;
+    return lista + QStringLiteral(" i %1 %2")
+                       .arg(pozostalych)
+                       .arg(Odmiana(pozostalych, QStringLiteral("inne"), QStringLiteral("inne"),
+                                    QStringLiteral("innych")));
+}

@@ -22,3 +22,7 @@ QStringList RozdzielWiersze(const QString& tekst);
 // The Polish form of a noun after the number n: "1 piętro", "2 piętra",
 // "5 pięter", "22 piętra", "25 pięter".
 QString Odmiana(long long n, const QString& jeden, const QString& kilka, const QString& wiele);
+
+// The names given, and the count of those left unnamed as Polish says it:
+// "O1, O2 i 1 inne", "O1 i 5 innych"; just the names when none is left.
+QString ListaZReszta(const QStringList& nazwane, long long pozostalych);

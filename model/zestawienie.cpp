@@ -291,11 +291,9 @@ void TZestawienieStolarki::CopyOknoParams(const QString& z, const QString& do_) 
         return;
     const QString symbol = cel->Symbol_;
     const TIdOkna id = cel->Id_;
-    const QString komunikat = cel->KomunikatWyceny;
     *cel = *zrodlo;
     cel->Symbol_ = symbol;
     cel->Id_ = id;
-    cel->KomunikatWyceny = komunikat;
     cel->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
 }
 
@@ -308,4 +306,10 @@ void TZestawienieStolarki::PrzebudujIndeks() {
             Indeks_.insert(klucz, okno.get());
         IndeksId_.insert(okno->Id_, okno.get());
     }
+}
+
+QString TZestawienieStolarki::NazwaMetodyUw(TMetodaUw metoda) {
+    return metoda == TMetodaUw::Geometryczna
+               ? QStringLiteral("z geometrii okna (PN-EN ISO 10077-1)")
+               : QStringLiteral("szacunkowa (z pola okna)");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/obliczenia/uw.h"
 #include "okno.h"
 
 #include <QDateTime>
@@ -15,16 +16,6 @@
 constexpr int32_t WYNIK_OK = 0;
 constexpr int32_t WYNIK_BLAD = -1;
 constexpr int32_t WYNIK_DUPLIKAT = -2;
-
-// The project's price totals in złoty, each rounded to hundredths.
-struct TSumyCen {
-    double SumaCenOkien = 0;
-    double SumaCenOkienBrutto = 0;
-    double SumaCenMontazu = 0;
-    double SumaCenMontazuBrutto = 0;
-    double CenaZaM2Netto = 0;
-    double CenaZaM2Brutto = 0;
-};
 
 // The most upper floors a building may have. Every level is a row of counts
 // in every window, so a damaged file must not be able to ask for millions.
@@ -138,46 +129,12 @@ public:
 
     void CopyOknoParams(const QString& z, const QString& do_);
 
-    // Net price in złoty of one piece of a list-priced window, or -1 with
-    // the reason.
-    TWycena CenaDV(const TOkno& okno) const;
-    // The same from the window's list price already found.
-    TWycena CenaDV(const TOkno& okno, const TWycena& zCennika) const;
-    // CenaDV for a list-priced window, else the typed CenaOkna (maybe -1).
-    TWycena CenaNetto(const TOkno& okno) const;
-    // All price totals from one pass over the windows.
-    TSumyCen SumyCen() const;
-    // The totals one by one (each a pass of its own).
-    double SumaCenOkien() const;
-    double SumaCenOkienBrutto() const;
-    double SumaCenMontazu() const;
-    double SumaCenMontazuBrutto() const;
-    double CenaZaM2Netto() const;
-    double CenaZaM2Brutto() const;
-
-    // A window's Uw by the project's method (MetodaUw), where it has one.
-    std::optional<double> UwOkna(const TOkno& okno) const { return okno.UwZDanymi(Metoda()); }
+    // The method every Uw of the project is computed by.
     TMetodaUw Metoda() const {
         return MetodaUw == 1 ? TMetodaUw::Geometryczna : TMetodaUw::Szacunkowa;
     }
     // "szacunkowa (z pola okna)", "z geometrii okna (PN-EN ISO 10077-1)".
     static QString NazwaMetodyUw(TMetodaUw metoda);
-
-    // Area-weighted mean Uw of the windows with thermal data, counting
-    // pieces (windows without data are left out); 0 when there is none.
-    double USrednie() const;
-    // The same with what it covers.
-    struct TUsrednie {
-        std::optional<double> u; // none: no window with data has an area
-        int okien = 0;           // the windows with thermal data
-        int bezDanych = 0;       // those without
-    };
-    TUsrednie USrednieOkien() const;
-    // What it covers, as every place that shows it says: "(1 z 2 okien;
-    // 1 bez danych)".
-    static QString TekstZakresuUsr(const TUsrednie& u);
-    // Total window area in m², rounded to hundredths.
-    double PowierzchniaOkien() const;
 
 private:
     void PrzebudujIndeks();

@@ -1,8 +1,9 @@
 #include "importifc.h"
 
 #include "liczby.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/wt2021.h"
 #include "tekst.h"
-#include "wt2021.h"
 #include "zestawienie.h"
 
 #include <QHash>
@@ -156,10 +157,13 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
             okno.SetLiczba(it.key().first, it.key().second,
                            okno.GetLiczba(it.key().first, it.key().second) + it.value());
         ++wynik.pozycji;
-        if (w.uwModelu) {
-            const std::optional<double> uw = projekt.UwOkna(okno);
-            if (uw && std::abs(*uw - *w.uwModelu) > 0.1)
-                wynik.rozneUw << s;
+        const TUw uw = ObliczUw(okno, projekt);
+        if (!uw.uw) {
+            wynik.bezUw << s;
+            if (wynik.powodBezUw.isEmpty())
+                wynik.powodBezUw = uw.brak;
+        } else if (w.uwModelu && std::abs(*uw.uw - *w.uwModelu) > 0.1) {
+            wynik.rozneUw << s;
         }
     }
     return wynik;
@@ -177,6 +181,9 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
+    if (!w.bezUw.isEmpty())
+        t += QStringLiteral("; bez Uw (brak danych): %1 – %2")
+                 .arg(ListaSymboli(w.bezUw, 5), w.powodBezUw);
     if (!w.rozneUw.isEmpty())
         t += QStringLiteral("; Uw inny niż w modelu: %1").arg(w.rozneUw.join(QStringLiteral(", ")));
     return t;

@@ -30,6 +30,10 @@ struct TWynikImportuIfc {
     int drzwiPominiete = 0;
     // Symbols whose computed Uw differs from the model's by more than 0.1.
     QStringList rozneUw;
+    // Symbols with no Uw (a d of 0 in the geometric method, say), and why
+    // the first of them has none.
+    QStringList bezUw;
+    QString powodBezUw;
 };
 
 // The windows of a model as a new project: identical windows (size to the

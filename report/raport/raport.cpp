@@ -6,14 +6,18 @@
 #include "jednostki.h"
 #include "kanwaqpainter.h"
 #include "liczby.h"
+#include "model/obliczenia/geometria.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "orientacje.h"
 #include "polaprojektu.h"
 #include "powiadomienia.h"
 #include "rysunek.h"
 #include "tekst.h"
 #include "ukladtekstu.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QFile>
@@ -313,12 +317,12 @@ void TRaport::Podsumowanie(int y) {
         y += tekst(lewa, prawa, t, 12) + 10;
         Linia(y);
     };
-    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    const TUsrednie u = USrednie(p);
     blok(QStringLiteral("Średni ważony współczynnik przenikania ciepła dla całego projektu: ") +
          (u.u ? Stala(*u.u, 4) + QStringLiteral(" W/m2K ") : QStringLiteral("brak ")) +
-         TZestawienieStolarki::TekstZakresuUsr(u));
+         TekstZakresuUsr(u));
     blok(QStringLiteral("Łączne pole powierzchni wszystkich okien dla całego projektu: ") +
-         TekstSetnych(p.PowierzchniaOkien()) + QStringLiteral(" m2"));
+         TekstSetnych(PowierzchniaOkien(p)) + QStringLiteral(" m2"));
     if (DodajWT2021) {
         const TZgodnoscWT z = ZgodnoscWT2021(p);
         const QString bezDanych = TekstBezDanychWT(z);
@@ -326,7 +330,7 @@ void TRaport::Podsumowanie(int y) {
              QStringLiteral(" °C)") + (bezDanych.isEmpty() ? QString() : NL + bezDanych) + NL +
              TekstZgodnosciLato(ZgodnoscLato2021(p)));
     }
-    const TSumyCen sumy = p.SumyCen();
+    const TSumyCen sumy = SumyCen(p);
     auto ceny = [&](const QString& naglowek, double netto, double brutto,
                     const QString& jednostka) {
         blok(naglowek + QStringLiteral("      netto:  ") + TekstSetnych(netto) + jednostka + NL +
@@ -474,11 +478,11 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
         {QStringLiteral(" Uf: "), Ogolna(o.Uf) + wm2k},
         {QStringLiteral(" Psi_g: "), Ogolna(o.Psi_g) + QStringLiteral(" W/mK")},
         {QStringLiteral(" d: "), Ogolna(o.dRamy) + mm},
-        {QStringLiteral(" Lg: "), Ogolna(o.LgObliczeniowe()) + mm},
+        {QStringLiteral(" Lg: "), LgOkna(o) ? Ogolna(*LgOkna(o)) + mm : QStringLiteral("–")},
         {QStringLiteral(" dR: "), Ogolna(o.dR) + QStringLiteral(" m2K/W")},
     };
     if (DodajWycene) {
-        const double cena = projekt_.CenaNetto(o).Cena;
+        const double cena = CenaNetto(projekt_, o).Cena;
         wartosci.append(TWierszKolumny{});
         wartosci.append({QStringLiteral(" Szacunkowa cena") + NL + QStringLiteral(" netto okna:") +
                              NL + QStringLiteral("     "),
@@ -490,13 +494,17 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     // The counts, then Uw and its verdict below them: the counts take the
     // room those leave.
     const int szer85 = x120 + wcieta - x85;
-    const std::optional<double> uw = projekt_.UwOkna(o);
+    // The window's Uw with its shutter; where it has one, the verdict (or a
+    // line of its own) gives the window's own Uw too, the one judged.
+    const TUw uw = ObliczUw(o, projekt_);
+    const TOcenaWT wt = OcenWT2021(o, projekt_);
     const QString tekstUw =
-        uw ? QStringLiteral(" ") + Stala(*uw, 4) + wm2k : QStringLiteral(" brak danych");
+        uw.uw ? QStringLiteral(" ") + Stala(*uw.uw, 4) + wm2k : QStringLiteral(" brak danych");
     const QString ocena = DodajWT2021
-                              ? QStringLiteral(" ") + TekstOcenyWT(OcenWT2021(o, projekt_)) + NL +
-                                    QStringLiteral(" ") + TekstOcenyLato(OcenLato2021(o, projekt_))
-                              : QString();
+                              ? QStringLiteral(" ") + TekstOcenyWT(wt) + NL + QStringLiteral(" ") +
+                                    TekstOcenyLato(OcenLato2021(o, projekt_))
+                          : uw.zRoleta && uw.uw ? QStringLiteral(" ") + TekstUwZRoleta(wt)
+                                                : QString();
     const QString etykietaUw = QStringLiteral(" Uw okna:");
     const int podUw = MmY(30) + WysokoscTekstu(szer85, etykietaUw, 10) +
                       WysokoscTekstu(szer85, tekstUw, 12) + MmY(10) +

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(o.value("LiczbaPieter").toInt(), 2);
         QCOMPARE(o.value("Poddasze").toBool(), true);
         QCOMPARE(o.value("KursEuro").toDouble(), 4.2512);
-        QCOMPARE(o.value("DVPromocjaForma").toDouble(), 1e20);
+        QCOMPARE(o.value("DVPromocjaForma").toDouble(), 99.9999999999999);
         const QJsonArray okna = o.value("Okna").toArray();
         QCOMPARE(okna.size(), 2);
         const QJsonObject o1 = okna[0].toObject();
@@ -351,7 +351,7 @@ private slots:
         const Wynik w = Uruchom({"summary", s});
         QCOMPARE(w.kod, 0);
         const QJsonObject o = QJsonDocument::fromJson(w.wyjscie).object();
-        QCOMPARE(o.value("WersjaFormatu").toInt(), 2);
+        QCOMPARE(o.value("WersjaFormatu").toInt(), 3);
         QVERIFY(o.value("Data").isNull());
         QCOMPARE(o.value("USrednieOkien").toInt(), 1);
         QCOMPARE(o.value("BezDanych").toArray(), QJsonArray{QStringLiteral("O2")});
@@ -359,11 +359,13 @@ private slots:
         QCOMPARE(okna[0].toObject().value("Pole").toDouble(), 1.0);
         QCOMPARE(okna[1].toObject().value("Pole").toDouble(), 1.8);
         QVERIFY(okna[1].toObject().value("Uw").isNull());
+        QCOMPARE(okna[1].toObject().value("BrakUw").toString(),
+                 QStringLiteral("dR = -1 (dopuszczalne od 0 do 1 m²K/W)"));
         const Wynik c = Uruchom({"check", s, "--json"});
         QCOMPARE(c.kod, 3); // O2 lacks data, O1 fails
-        QVERIFY2(c.wyjscie.contains("\"Uw\":1.13,"), c.wyjscie.constData());
+        QVERIFY2(c.wyjscie.contains("\"UwPokazane\":1.13,"), c.wyjscie.constData());
         const QJsonObject j = QJsonDocument::fromJson(c.wyjscie).object();
-        QCOMPARE(j.value("Okna").toArray()[1].toObject().value("Wynik").toString(),
+        QCOMPARE(j.value("Okna").toArray()[1].toObject().value("WT2021").toString(),
                  QStringLiteral("brak danych"));
     }
 
@@ -507,8 +509,9 @@ private slots:
         const Wynik w = Uruchom({"check", s, "--json"});
         QCOMPARE(w.kod, kod);
         const QJsonObject j = QJsonDocument::fromJson(w.wyjscie).object();
-        QCOMPARE(j.value("Spelnia").toBool(), przypadek == QLatin1String("spelnia"));
-        const QJsonObject latem = j.value("Lato").toObject();
+        const QJsonObject zima = j.value("WT2021").toObject();
+        QCOMPARE(zima.value("Spelnia").toBool(), przypadek == QLatin1String("spelnia"));
+        const QJsonObject latem = j.value("WT2021Lato").toObject();
         QCOMPARE(latem.value("Spelnia").toBool(), lato == QStringLiteral("spełnia"));
         QCOMPARE(latem.value("NieSpelnia").toArray(), lato == QStringLiteral("nie spełnia")
                                                           ? QJsonArray{QStringLiteral("O1")}
@@ -522,30 +525,29 @@ private slots:
         QCOMPARE(o1.value("Symbol").toString(), QStringLiteral("O1"));
         QCOMPARE(o1.value("Rodzaj").toString(), QStringLiteral("okno"));
         QCOMPARE(o1.value("Umax").toDouble(), 0.9);
-        QCOMPARE(o1.value("Wynik").toString(),
+        QCOMPARE(o1.value("WT2021").toString(),
                  przypadek == QLatin1String("spelnia") ? QStringLiteral("spełnia")
                  : przypadek == QLatin1String("nie")   ? QStringLiteral("nie spełnia")
                                                        : QStringLiteral("brak danych"));
-        QCOMPARE(o1.value("Uw").toDouble(), qRound(o1.value("Uw").toDouble() * 100) / 100.0);
-        const QJsonObject lato1 = o1.value("Lato").toObject();
+        const QJsonObject lato1 = o1.value("WT2021Lato").toObject();
         QCOMPARE(lato1.value("Wynik").toString(), lato);
         if (g < 0)
             QVERIFY(lato1.value("gfC").isNull());
         else
             QCOMPARE(lato1.value("gfC").toDouble(), g);
-        QCOMPARE(okna[1].toObject().value("Lato").toObject().value("Wynik").toString(),
+        QCOMPARE(okna[1].toObject().value("WT2021Lato").toObject().value("Wynik").toString(),
                  QStringLiteral("nie dotyczy"));
         QVERIFY(okna[1].toObject().value("Umax").isNull());
-        QCOMPARE(okna[1].toObject().value("Wynik").toString(), QStringLiteral("brak wymagań"));
+        QCOMPARE(okna[1].toObject().value("WT2021").toString(), QStringLiteral("brak wymagań"));
         // Lists of symbols, as the summary has them; their counts beside.
-        QCOMPARE(j.value("NieSpelnia").toArray(), przypadek == QLatin1String("nie")
-                                                      ? QJsonArray{QStringLiteral("O1")}
-                                                      : QJsonArray());
-        QCOMPARE(j.value("BezDanych").toArray(), przypadek == QLatin1String("brak")
-                                                     ? QJsonArray{QStringLiteral("O1")}
-                                                     : QJsonArray());
-        QCOMPARE(j.value("LiczbaNieSpelnia").toInt(), przypadek == QLatin1String("nie") ? 1 : 0);
-        QCOMPARE(j.value("LiczbaBezDanych").toInt(), przypadek == QLatin1String("brak") ? 1 : 0);
+        QCOMPARE(zima.value("NieSpelnia").toArray(), przypadek == QLatin1String("nie")
+                                                         ? QJsonArray{QStringLiteral("O1")}
+                                                         : QJsonArray());
+        QCOMPARE(zima.value("BezDanych").toArray(), przypadek == QLatin1String("brak")
+                                                        ? QJsonArray{QStringLiteral("O1")}
+                                                        : QJsonArray());
+        QCOMPARE(zima.value("LiczbaNieSpelnia").toInt(), przypadek == QLatin1String("nie") ? 1 : 0);
+        QCOMPARE(zima.value("LiczbaBezDanych").toInt(), przypadek == QLatin1String("brak") ? 1 : 0);
         if (przypadek == QLatin1String("brak"))
             QVERIFY(o1.value("Uw").isNull());
         // The lines for a person, and the same verdict in the summary.
@@ -560,8 +562,11 @@ private slots:
                  przypadek == QLatin1String("spelnia"));
         QCOMPARE(suma.value("Okna").toArray()[1].toObject().value("Rodzaj").toString(),
                  QStringLiteral("pomieszczenie nieogrzewane"));
-        QCOMPARE(suma.value("Okna").toArray()[0].toObject().value("WT2021").toString(),
-                 o1.value("Wynik").toString());
+        // The same keys with the same values in both.
+        for (const char* klucz : {"Uw", "UwPokazane", "UwBezRolety", "UwOceniane", "BrakUw", "Umax",
+                                  "WT2021", "WT2021Lato"})
+            QCOMPARE(suma.value("Okna").toArray()[0].toObject().value(QLatin1String(klucz)),
+                     o1.value(QLatin1String(klucz)));
         QCOMPARE(suma.value("Okna")
                      .toArray()[0]
                      .toObject()
@@ -696,7 +701,9 @@ private slots:
         QVERIFY(csv.wyjscie.startsWith(
             "\xEF\xBB\xBFKondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n"));
         QVERIFY(csv.wyjscie.contains("\r\nrazem;razem;"));
-        QCOMPARE(Uruchom({"orientations", Wzorcowy(), "--json"}).kod, 2);
+        QCOMPARE(Uruchom({"orientations", Wzorcowy(), "--json"}).wyjscie, w.wyjscie);
+        QCOMPARE(o.value("WersjaFormatu").toInt(), 3);
+        QCOMPARE(Uruchom({"orientations", Wzorcowy(), "--xml"}).kod, 2);
     }
 };
 

@@ -157,8 +157,10 @@ private slots:
         QCOMPARE(liczba("Pole razem [m²]", 2), 9.0);
         QCOMPARE(liczba("Cena netto 1 szt. [zł]", 2), 1234.5);
         QCOMPARE(liczba("Wartość netto [zł]", 2), 6172.5);
-        QCOMPARE(liczba("Cena brutto 1 szt. [zł]", 2), 1234.5 * 1.23);
-        QCOMPARE(liczba("Wartość brutto [zł]", 2), 1234.5 * 1.23 * 5);
+        // Gross by the VAT act: 1234,50 · 1,23 = 1518,435 → 1518,44;
+        // 6172,50 · 1,23 = 7592,175 → 7592,18.
+        QCOMPARE(liczba("Cena brutto 1 szt. [zł]", 2), 1518.44);
+        QCOMPARE(liczba("Wartość brutto [zł]", 2), 7592.18);
         QCOMPARE(komorka("Sposoby otwierania", 2).wartosc, QStringLiteral("1: stałe w ramie"));
         QCOMPARE(komorka("Uwagi", 2).wartosc,
                  QStringLiteral("szyba; bezpieczna\ndrugi \"wiersz\""));
@@ -174,6 +176,11 @@ private slots:
         QCOMPARE(pole.wartosc.toDouble(), 9.0 + 0.54);
         QCOMPARE(liczba("Sztuk razem", 4), 6.0);
         QCOMPARE(liczba("Wartość netto [zł]", 4), 6172.5);
+        // The gross of the total net, as a spreadsheet computes it exactly.
+        const TKomorkaXlsx brutto = komorka("Wartość brutto [zł]", 4);
+        QCOMPARE(brutto.typ, QStringLiteral("f"));
+        QCOMPARE(brutto.wartosc.toDouble(), 7592.18);
+        QVERIFY(xml.contains("ROUND(ROUND(SUM("));
         // Only O1 has data: the mean is its Uw.
         QCOMPARE(liczba("Uw [W/m²K]", 4), liczba("Uw [W/m²K]", 2));
         QVERIFY(xml.contains("SUMIF("));
@@ -281,7 +288,8 @@ private slots:
         const QByteArray b = f.readAll();
         QVERIFY(b.startsWith("\xEF\xBB\xBFSymbol;Typ okna;"));
         const QList<QByteArray> wiersze = b.mid(3).split('\n');
-        QVERIFY(wiersze[0].endsWith(";Uwagi\r"));
+        QVERIFY(
+            wiersze[0].endsWith(";Uwagi;Uw bez rolety – ocena WT 2021 [W/m²K];Brak Uw – powód\r"));
         QVERIFY(wiersze[1].startsWith("O1;1 skrzyd"));
         QVERIFY(b.contains(";1200;1500;1,80;0,6;Inny;1,1;"));
         QVERIFY(b.contains(";1234,50;6172,50;"));

@@ -1,8 +1,8 @@
 #include "importifc.h"
 #include "katalog.h"
+#include "model/obliczenia/wt2021.h"
 #include "modelifc.h"
 #include "step.h"
-#include "wt2021.h"
 #include "zestawienie.h"
 
 #include <QFile>

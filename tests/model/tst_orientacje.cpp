@@ -1,4 +1,5 @@
 #include "liczby.h"
+#include "model/obliczenia/srednie.h"
 #include "orientacje.h"
 #include "zbieracz.h"
 
@@ -47,28 +48,35 @@ private slots:
         QCOMPARE(z.Kondygnacje[0].Kondygnacja, QStringLiteral("parter"));
         QCOMPARE(z.Kondygnacje[1].Kondygnacja, QStringLiteral("1"));
         QCOMPARE(z.Kondygnacje[2].Kondygnacja, QStringLiteral("poddasze"));
-        const double aA = 1.8, aB = 0.54;
-        const double uA = p.GetOkno("A")->Uw(), uB = p.GetOkno("B")->Uw();
+        // A: f = 0,5755 · 1,8^0,3892 = 0,723431, Uw = 0,723431 · 1,1 + 0,276569 · 1,3 +
+        // 4 · 0,04 / 1,8 = 1,244203; B: f = 0,5755 · 0,54^0,3892 = 0,452786,
+        // Uw = 0,452786 · 0,6 + 0,547214 · 1,3 + 4 · 0,04 / 0,54 = 1,279346.
+        const double uA = 1.244203, uB = 1.279346;
         // Ground floor, north: 2 × A and 1 × B.
         const TKomorkaStron& pn = z.Kondygnacje[0].Strony[0];
         QCOMPARE(pn.Sztuk, 3);
         QCOMPARE(pn.Pole, 4.14);
-        QVERIFY(qFuzzyCompare(*pn.Uw, (2 * aA * uA + aB * uB) / (2 * aA + aB)));
+        // (2 · 1,8 · 1,244203 + 0,54 · 1,279346) / 4,14
+        QVERIFY(std::abs(*pn.Uw - 1.248787) < 1e-6);
         QCOMPARE(z.Kondygnacje[0].Strony[4].Sztuk, 1);
+        QVERIFY(std::abs(*z.Kondygnacje[0].Strony[4].Uw - uA) < 1e-6);
         QVERIFY(!z.Kondygnacje[0].Strony[2].Uw); // east: no window, no mean
         QCOMPARE(z.Kondygnacje[0].Strony[2].Pole, 0.0);
         const TKomorkaStron& parter = z.Kondygnacje[0].Razem;
         QCOMPARE(parter.Sztuk, 4);
         QCOMPARE(parter.Pole, 5.94);
-        QVERIFY(qFuzzyCompare(*parter.Uw, (3 * aA * uA + aB * uB) / (3 * aA + aB)));
+        // (3 · 1,8 · 1,244203 + 0,54 · 1,279346) / 5,94
+        QVERIFY(std::abs(*parter.Uw - 1.247397) < 1e-6);
         QCOMPARE(z.Kondygnacje[2].Strony[7].Sztuk, 2);
-        QCOMPARE(*z.Kondygnacje[2].Strony[7].Uw, uB);
+        QVERIFY(std::abs(*z.Kondygnacje[2].Strony[7].Uw - uB) < 1e-6);
         // North over all storeys.
         QCOMPARE(z.Strony[0].Sztuk, 6);
         QCOMPARE(z.Strony[0].Pole, 9.54);
         QCOMPARE(z.Razem.Sztuk, 9);
-        QVERIFY(qFuzzyCompare(z.Razem.Pole, p.PowierzchniaOkien()));
-        QVERIFY(qFuzzyCompare(*z.Razem.Uw, p.USrednie()));
+        QCOMPARE(z.Razem.Pole, 12.42); // 6 · 1,8 + 3 · 0,54
+        // (6 · 1,8 · 1,244203 + 3 · 0,54 · 1,279346) / 12,42, as Uśr
+        QVERIFY(std::abs(*z.Razem.Uw - 1.248787) < 1e-6);
+        QCOMPARE(z.Razem.Uw, USrednie(p).u);
     }
 
     // A window without thermal data counts in pieces and area, not in the
@@ -78,14 +86,14 @@ private slots:
         Projekt(p);
         TOkno& b = *p.GetOkno("B");
         b.Ug = 0;
-        const double uA = p.GetOkno("A")->Uw();
+        const double uA = 1.244203; // as above
         const TZestawienieStron z = ZestawienieWgStron(p);
         const TKomorkaStron& pn = z.Kondygnacje[0].Strony[0];
         QCOMPARE(pn.Sztuk, 3);
         QCOMPARE(pn.Pole, 4.14);
-        QVERIFY(qFuzzyCompare(*pn.Uw, uA));
+        QVERIFY(std::abs(*pn.Uw - uA) < 1e-6);
         QVERIFY(!z.Kondygnacje[2].Strony[7].Uw); // the attic holds only B
-        QVERIFY(qFuzzyCompare(*z.Razem.Uw, p.USrednie()));
+        QVERIFY(std::abs(*z.Razem.Uw - uA) < 1e-6);
     }
 
     void pustyProjekt() {
@@ -108,43 +116,23 @@ private slots:
         TZestawienieStolarki p;
         Projekt(p);
         const TZestawienieStron z = ZestawienieWgStron(p);
-        auto uw = [](double x) {
-            return TekstStaly(x, 12, 2, PolskiLocale()).toUtf8();
-        };
+        // The means as above: 1,248787; 1,244203 (A alone); 1,247397; 1,279346
+        // (B alone); north (5 · 1,8 · 1,244203 + 0,54 · 1,279346) / 9,54 =
+        // 1,246192; the building (6 · 1,8 · 1,244203 + 3 · 0,54 · 1,279346) /
+        // 12,42 = 1,248787.
         const QByteArray oczekiwany =
             "\xEF\xBB\xBFKondygnacja;Strona;Sztuk;Pole [m2];Uw [W/m2K]\r\n"
-            "parter;N;3;4,14;" +
-            uw(*z.Kondygnacje[0].Strony[0].Uw) +
-            "\r\n"
-            "parter;S;1;1,80;" +
-            uw(*z.Kondygnacje[0].Strony[4].Uw) +
-            "\r\n"
-            "parter;razem;4;5,94;" +
-            uw(*z.Kondygnacje[0].Razem.Uw) +
-            "\r\n"
-            "1;N;3;5,40;" +
-            uw(*z.Kondygnacje[1].Razem.Uw) +
-            "\r\n"
-            "1;razem;3;5,40;" +
-            uw(*z.Kondygnacje[1].Razem.Uw) +
-            "\r\n"
-            "poddasze;NW;2;1,08;" +
-            uw(*z.Kondygnacje[2].Razem.Uw) +
-            "\r\n"
-            "poddasze;razem;2;1,08;" +
-            uw(*z.Kondygnacje[2].Razem.Uw) +
-            "\r\n"
-            "razem;N;6;9,54;" +
-            uw(*z.Strony[0].Uw) +
-            "\r\n"
-            "razem;S;1;1,80;" +
-            uw(*z.Strony[4].Uw) +
-            "\r\n"
-            "razem;NW;2;1,08;" +
-            uw(*z.Strony[7].Uw) +
-            "\r\n"
-            "razem;razem;9;12,42;" +
-            uw(p.USrednie()) + "\r\n";
+            "parter;N;3;4,14;1,25\r\n"
+            "parter;S;1;1,80;1,24\r\n"
+            "parter;razem;4;5,94;1,25\r\n"
+            "1;N;3;5,40;1,24\r\n"
+            "1;razem;3;5,40;1,24\r\n"
+            "poddasze;NW;2;1,08;1,28\r\n"
+            "poddasze;razem;2;1,08;1,28\r\n"
+            "razem;N;6;9,54;1,25\r\n"
+            "razem;S;1;1,80;1,24\r\n"
+            "razem;NW;2;1,08;1,28\r\n"
+            "razem;razem;9;12,42;1,25\r\n";
         QCOMPARE(ZestawienieWgStronCsv(z), oczekiwany);
         // A storey without windows has its total with an empty Uw.
         p.SetPodpiwniczenie(true);

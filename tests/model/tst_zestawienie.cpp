@@ -267,13 +267,10 @@ private slots:
         a.RodzajSkrzydla[5] = 9;
         a.Uwagi = QStringLiteral("x,y");
         a.CenaOkna = -1;
-        a.KomunikatWyceny = QStringLiteral("z A");
         a.SetLiczba(QStringLiteral("1"), 7, 3);
         TOkno& b = *p.GetOkno(QStringLiteral("B"));
-        b.KomunikatWyceny = QStringLiteral("z B");
         p.CopyOknoParams(QStringLiteral("a"), QStringLiteral("b"));
         QCOMPARE(b.Symbol(), QStringLiteral("B"));
-        QCOMPARE(b.KomunikatWyceny, QStringLiteral("z B"));
         QCOMPARE(b.Szerokosc, 900.0);
         QCOMPARE(b.TypOkna, 3003);
         QCOMPARE(b.RodzajSkrzydla[5], 9);

@@ -493,7 +493,7 @@ private slots:
         TOkno& o = *p.GetOkno("O1");
         o.Szerokosc = 123456789;
         o.Wysokosc = 987654321;
-        o.CenaOkna = 1234567890123.45;
+        o.CenaOkna = 999999999.99; // the dearest price a window may have
         o.LiczbaNawiewnikow = 20;
         o.SzerokoscNawiewnika = 2147483647;
         o.SetLiczba(POZIOM_PARTER, 0, 2147483646);
@@ -519,7 +519,7 @@ private slots:
         for (const auto& [wartosc, jednostka] :
              QList<std::pair<QString, QString>>{{"123456789", "mm"},
                                                 {"987654321", "mm"},
-                                                {"1234567890123,45", "zł/szt."},
+                                                {"999999999,99", "zł/szt."},
                                                 {"2147483646", "szt."},
                                                 {"2147483647", "mm"}}) {
             const auto [w, j] = nastepne(wartosc, jednostka);

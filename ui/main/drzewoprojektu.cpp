@@ -1,8 +1,8 @@
 #include "drzewoprojektu.h"
 
 #include "ikony.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QCollator>

@@ -5,7 +5,12 @@
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
-#include "podpowiedzi.h"
+#include "model/obliczenia/geometria.h"
+#include "model/obliczenia/podpowiedzi.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
+#include "model/obliczenia/wycena.h"
 #include "polaliczbowe.h"
 #include "siatkapieter.h"
 #include "tabdr.h"
@@ -14,8 +19,6 @@
 #include "tabug.h"
 #include "tekst.h"
 #include "typokna.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QApplication>
@@ -249,10 +252,12 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
 }
 
 void TEdytorOkna::PodpowiedzLg() {
-    const int64_t w = Calkowita(SzerokoscEd).value_or(0);
-    const int64_t h = Calkowita(WysokoscEd).value_or(0);
-    const std::optional<int64_t> d = Calkowita(dRamyEd);
-    if (!d) {
+    // The lengths as they are, fractions of a millimetre too; the suggestion
+    // in whole millimetres.
+    const double w = LiczbaZTekstu(SzerokoscEd->text());
+    const double h = LiczbaZTekstu(WysokoscEd->text());
+    double d = 0;
+    if (!CzytajLiczbe(dRamyEd->text(), &d)) {
         LgEd->setText(QStringLiteral("0"));
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Podana wartość szerokości profilu nie jest prawidłową "
@@ -262,7 +267,7 @@ void TEdytorOkna::PodpowiedzLg() {
     bool jest = false;
     const int32_t typ = KodTypuOkna(TypOknaCB->currentText(), &jest);
     int64_t lg = 0;
-    if (!jest || !::PodpowiedzLg(typ, w, h, *d, &lg)) {
+    if (!jest || !::PodpowiedzLg(typ, w, h, d, &lg)) {
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Brak zdefiniowanego algorytmu!"));
         return;
@@ -296,7 +301,7 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
     DVImage->setVisible(dv);
     CenaEd->setReadOnly(dv);
     // The reason of no price is the price calculation's, shown here only.
-    const TWycena wycena = projekt.CenaNetto(okno);
+    const TWycena wycena = CenaNetto(projekt, okno);
     const double cena = wycena.Cena;
     CenaEd->setText(cena != -1 ? TekstSetnych(cena) : TEKST_BRAK_CENY);
     if (dv) {
@@ -307,43 +312,45 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
 }
 
 void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno) {
-    const TGeometriaOkna g = GeometriaOkna(okno.TypOkna, okno.Szerokosc, okno.Wysokosc, okno.dRamy);
     QStringList krotko, pelny;
-    const bool zGeometrii = projekt.Metoda() == TMetodaUw::Geometryczna;
+    const TMetodaUw metoda = projekt.Metoda();
+    const bool zGeometrii = metoda == TMetodaUw::Geometryczna;
     pelny << QStringLiteral("Metoda obliczania Uw: %1")
-                 .arg(TZestawienieStolarki::NazwaMetodyUw(projekt.Metoda()));
-    if (okno.MaDaneCieplne()) {
-        // The other method's value beside the one the project judges by.
-        const std::optional<double> inna =
-            okno.UwZDanymi(zGeometrii ? TMetodaUw::Szacunkowa : TMetodaUw::Geometryczna);
-        if (inna) {
-            const QString t =
-                (zGeometrii ? QStringLiteral("szacunek: %1") : QStringLiteral("z geometrii: %1"))
-                    .arg(TekstStaly(*inna, 4, 2));
-            krotko << t;
-            pelny << QStringLiteral("Uw %1 W/m²K").arg(t);
+                 .arg(TZestawienieStolarki::NazwaMetodyUw(metoda));
+    const TUw uw = ObliczUw(okno, metoda);
+    if (!uw.uw) {
+        // Why there is none, where the Uw field says "brak danych".
+        if (!uw.brak.isEmpty()) {
+            krotko << uw.brak;
+            pelny << QStringLiteral("Brak Uw: ") + uw.brak;
         }
+        GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
+        return;
     }
-    if (g.znana && g.aw > 0) {
-        if (!g.szyby) {
-            const QString t = QStringLiteral("d = %1 mm nie zostawia szyby w skrzydle")
-                                  .arg(TekstOgolny(okno.dRamy));
-            krotko << t;
-            pelny << t + QStringLiteral(": brak Uw z geometrii okna");
-        } else {
-            krotko << QStringLiteral("Ag %1 m², Af %2 m²")
-                          .arg(TekstStaly(g.ag, 12, 2), TekstStaly(g.af, 12, 2));
-            pelny << QStringLiteral("Ag = %1 m², Af = %2 m², udział szyb %3%")
-                         .arg(TekstStaly(g.ag, 12, 4), TekstStaly(g.af, 12, 4),
-                              TekstStaly(100 * g.ag / g.aw, 4, 1));
-            if (okno.Lg >= 0 && std::abs(okno.Lg - g.obwod) >= 0.5) {
-                const QString t =
-                    QStringLiteral("Lg ≠ %1 mm").arg(TekstOgolny(std::round(g.obwod)));
-                krotko << t;
-                pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
-                             .arg(TekstOgolny(std::round(g.obwod)));
-            }
-        }
+    // The other method's value beside the one the project judges by.
+    const TUw inna = ObliczUw(okno, zGeometrii ? TMetodaUw::Szacunkowa : TMetodaUw::Geometryczna);
+    if (inna.uw) {
+        const QString t =
+            (zGeometrii ? QStringLiteral("szacunek: %1") : QStringLiteral("z geometrii: %1"))
+                .arg(TekstStaly(*inna.uw, 4, 2));
+        krotko << t;
+        pelny << QStringLiteral("Uw %1 W/m²K").arg(t);
+    }
+    // The terms of the Uw shown, for a check by hand.
+    const TSkladnikiUw& s = uw.skladniki;
+    krotko << QStringLiteral("Ag %1 m², Af %2 m²")
+                  .arg(TekstStaly(s.ag, 12, 2), TekstStaly(s.af, 12, 2));
+    pelny << QStringLiteral("Ag = %1 m², Af = %2 m², lg = %3 m (%4), udział szyb %5%")
+                 .arg(TekstStaly(s.ag, 12, 4), TekstStaly(s.af, 12, 4), TekstStaly(s.lg, 12, 3),
+                      s.lgWpisane ? QStringLiteral("Lg wpisane") : QStringLiteral("reguła Lg"),
+                      TekstStaly(100 * s.ag / s.aw, 4, 1));
+    // A typed Lg that differs from the glass edge the geometry has.
+    const std::optional<double> regula =
+        DlugoscKrawedziSzyb(okno.TypOkna, okno.Szerokosc, okno.Wysokosc, okno.dRamy);
+    if (s.lgWpisane && regula && *regula >= 0 && std::abs(okno.Lg - *regula) >= 0.5) {
+        krotko << QStringLiteral("Lg ≠ %1 mm").arg(TekstOgolny(std::round(*regula)));
+        pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
+                     .arg(TekstOgolny(std::round(*regula)));
     }
     GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
 }
@@ -394,7 +401,7 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
 
     RodzajCB->setCurrentIndex(okno.Rodzaj);
-    const std::optional<double> uw = projekt.UwOkna(okno);
+    const std::optional<double> uw = ObliczUw(okno, projekt).uw;
     UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
     PokazGeometrie(projekt, okno);
     const TOcenaWT wt = OcenWT2021(okno, projekt);

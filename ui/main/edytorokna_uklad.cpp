@@ -7,9 +7,9 @@
 #include "liczby.h"
 #include "listaskrzydel.h"
 #include "logodv.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "siatkapieter.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 
 #include <QComboBox>
 #include <QGridLayout>

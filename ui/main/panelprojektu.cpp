@@ -3,9 +3,11 @@
 #include "dialogi.h"
 #include "liczby.h"
 #include "logodv.h"
+#include "model/obliczenia/pieniadze.h"
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "polaliczbowe.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <algorithm>
@@ -296,13 +298,13 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     PromoKobaltEd->setText(TekstOgolny(p.DVPromocjaKobaltowe));
     PromoDVLineEd->setText(TekstOgolny(p.DVPromocjaDVline));
     PromoFormaEd->setText(TekstOgolny(p.DVPromocjaForma));
-    const TZestawienieStolarki::TUsrednie u = p.USrednieOkien();
+    const TUsrednie u = USrednie(p);
     SredniWazonyUEd->setText(u.u ? Staly(*u.u, 4) : QStringLiteral("brak"));
-    ZakresUsrST->setText(QStringLiteral("Uśr: ") + TZestawienieStolarki::TekstZakresuUsr(u));
-    const TSumyCen sumy = p.SumyCen();
+    ZakresUsrST->setText(QStringLiteral("Uśr: ") + TekstZakresuUsr(u));
+    const TSumyCen sumy = SumyCen(p);
     SumaCenaOkienEd->setText(TekstSetnych(sumy.SumaCenOkien));
     SumaCenaMontazEd->setText(TekstSetnych(sumy.SumaCenMontazu));
-    LacznePolePowOkienEd->setText(TekstSetnych(p.PowierzchniaOkien()));
+    LacznePolePowOkienEd->setText(TekstSetnych(PowierzchniaOkien(p)));
     CenaZaMetrKwEd->setText(TekstSetnych(sumy.CenaZaM2Netto));
     TempWewEd->setText(TekstOgolny(p.TemperaturaWewnetrzna));
     MetodaUwCB->setCurrentIndex(static_cast<int>(p.Metoda()));

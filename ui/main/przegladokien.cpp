@@ -1,8 +1,10 @@
 #include "przegladokien.h"
 
 #include "liczby.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
+#include "model/obliczenia/srednie.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
+#include "model/obliczenia/wycena.h"
 #include "zestawienie.h"
 
 #include <QAbstractTableModel>
@@ -69,8 +71,10 @@ public:
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             const TOkno& o = *p.Okno(i);
             const TOcenaWT ocena = OcenWT2021(o, p);
-            const double cena = p.CenaNetto(o).Cena;
-            const double pole = o.SumaOkien() * o.Szerokosc * o.Wysokosc / 1e6;
+            const double cena = CenaNetto(p, o).Cena;
+            TSumaOkien suma;
+            suma.Dodaj(o.SumaOkien(), o, std::nullopt);
+            const double pole = suma.Pole();
             TWiersz w;
             w.teksty[SYMBOL] = o.Symbol();
             w.klucz = porownanie.sortKey(o.Symbol());
@@ -88,8 +92,12 @@ public:
             liczba(PSIG, o.Psi_g, TekstOgolny(o.Psi_g));
             if (ocena.wynik == TWynikWT::BrakDanych)
                 liczba(UW, -1, QStringLiteral("–"));
-            else
-                liczba(UW, ocena.uw, TekstStaly(ocena.uw, 4, 2));
+            else // the window's own Uw, judged; with a shutter, both
+                liczba(UW, ocena.uw,
+                       ocena.uwZRoleta ? QStringLiteral("%1 (z roletą %2)")
+                                             .arg(TekstStaly(ocena.uw, 4, 2),
+                                                  TekstStaly(*ocena.uwZRoleta, 4, 2))
+                                       : TekstStaly(ocena.uw, 4, 2));
             w.teksty[RODZAJ] = NazwaRodzaju(o.Rodzaj);
             liczba(UMAX, ocena.umax,
                    ocena.umax < 0 ? QStringLiteral("–") : TekstStaly(ocena.umax, 4, 2));

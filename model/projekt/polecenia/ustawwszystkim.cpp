@@ -1,5 +1,6 @@
 #include "ustawwszystkim.h"
 
+#include "model/obliczenia/podpowiedzi.h"
 #include "zestawienie.h"
 
 #include <algorithm>
@@ -65,11 +66,15 @@ int32_t TPrzypiszWszystkim::Przygotuj(TZestawienieStolarki& p) {
         // Every Lg undetermined, then determined at once by the suggestion:
         // no window is left for a later show to fill in. The window the
         // value came from keeps the Lg its editor gave it; a window smaller
-        // than its profiles has no glass edge (the suggestion is negative).
+        // than its profiles keeps its Lg to the rule, which gives it no glass.
         p.SetAllDRamy(w.dRamy);
         for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
             TOkno& o = *p.Okno(i);
-            o.Lg = o.Id() == wzor_ && w.Lg >= 0 ? w.Lg : std::max(o.LgObliczeniowe(), 0.0);
+            int64_t lg = -1;
+            if (o.Id() == wzor_ && w.Lg >= 0)
+                o.Lg = w.Lg;
+            else if (PodpowiedzLg(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, &lg) && lg >= 0)
+                o.Lg = static_cast<double>(lg);
         }
         break;
     }

@@ -5,6 +5,7 @@
 #include "katalog.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
+#include "model/obliczenia/uw.h"
 #include "panelprojektu.h"
 #include "tabdr.h"
 #include "tabpsig.h"
@@ -303,13 +304,14 @@ private slots:
                  QStringLiteral("Czy chcesz...?: Czy chcesz ustawić bieżącą wartość d dla "
                                 "wszystkich okien w projekcie?"));
         // Every other window's Lg follows d in the same step; a window
-        // smaller than its profiles has no glass edge, not a negative one.
+        // smaller than its profiles keeps its Lg to the rule, which leaves
+        // it no glass (and no Uw), never a glass edge of 0.
         QCOMPARE(Okno("O2").dRamy, 70.0);
-        QCOMPARE(Okno("O2").Lg, 0.0); // 0 × 0 window: 2·0 + 2·0 − 8·70 < 0
-        QCOMPARE(Okno("O1").Lg, 0.0); // the window shown keeps its own
+        QCOMPARE(Okno("O2").Lg, -1.0); // 0 × 0 window: 2·0 + 2·0 − 8·70 < 0
+        QCOMPARE(Okno("O1").Lg, 0.0);  // the window shown keeps its own
         Wybierz("O2");
         QCOMPARE(e->dRamyEd->text(), QStringLiteral("70"));
-        QCOMPARE(e->LgEd->text(), QStringLiteral("0"));
+        QCOMPARE(e->LgEd->text(), QStringLiteral("-560"));
         // One step, taken back whole.
         f->Cofnij();
         QCOMPARE(Okno("O2").dRamy, 0.0);
@@ -376,18 +378,27 @@ private slots:
                                << "1"
                                << "10474"
                                << "";
+        // Fractions of a millimetre count: 2400 + 3000 − 8 · 70,5 = 4836;
+        // 2 · 1200,5 + 3000 − 560 = 4841.
         QTest::newRow("d 70,5") << "1 skrzydłowe"
                                 << "1200"
                                 << "1500"
                                 << "70,5"
-                                << "0"
-                                << "Podana wartość szerokości profilu nie jest prawidłową liczbą!";
+                                << "4836"
+                                << "";
         QTest::newRow("W 1200,5") << "1 skrzydłowe"
                                   << "1200,5"
                                   << "1500"
                                   << "70"
-                                  << "2440"
+                                  << "4841"
                                   << "";
+        QTest::newRow("d nie liczbą")
+            << "1 skrzydłowe"
+            << "1200"
+            << "1500"
+            << "siedem"
+            << "0"
+            << "Podana wartość szerokości profilu nie jest prawidłową liczbą!";
     }
     void podpowiedzLg() {
         QFETCH(QString, typ);
@@ -594,13 +605,14 @@ private slots:
         e->WysokoscEd->setText("1500");
         e->UgEd->setText("1,1");
         e->UfEd->setText("1,3");
+        e->dRamyEd->setText("70");
         const QImage przed = e->OknoImage->pixmap().toImage();
         e->WybierzTypOknaBBtn->click();
         QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
         QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
         QCOMPARE(Okno("O1").TypOkna, 5037);
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*f->Projekt()->UwOkna(Okno("O1")), 4, 2));
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*ObliczUw(Okno("O1"), *f->Projekt()).uw, 4, 2));
         QVERIFY(e->OknoImage->pixmap().toImage() != przed);
     }
 

@@ -7,6 +7,7 @@
 #include "kanwaqpainter.h"
 #include "liczby.h"
 #include "listaskrzydel.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "orientacjeform.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
@@ -14,7 +15,6 @@
 #include "projektytestowe.h"
 #include "przegladokien.h"
 #include "siatkapieter.h"
-#include "wt2021lato.h"
 #include "zdarzenia.h"
 #include "zestawienie.h"
 

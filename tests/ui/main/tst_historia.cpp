@@ -3,6 +3,7 @@
 #include "edytorokna.h"
 #include "glowna.h"
 #include "liczby.h"
+#include "model/obliczenia/uw.h"
 #include "odzysk.h"
 #include "panelprojektu.h"
 #include "plikprojektu.h"
@@ -367,7 +368,7 @@ private slots:
         // The shown window keeps what its editor gave: leaving d suggested it.
         QCOMPARE(p.GetOkno("O1")->Lg, 4840.0);
         // The Uw shown is the new one at once.
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(p.GetOkno("O1")->Uw(), 4, 2));
+        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*ObliczUw(*p.GetOkno("O1"), p).uw, 4, 2));
         Wybierz(QStringLiteral("O2"));
         QCOMPARE(e->LgEd->text(), QStringLiteral("4840"));
         QCOMPARE(f->Polecenia->EditUndo1->text(),

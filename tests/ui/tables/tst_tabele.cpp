@@ -5,6 +5,7 @@
 #include "tabug.h"
 #include "typokna.h"
 
+#include "model/obliczenia/wycena.h"
 #include "produktydv.h"
 #include "zestawienie.h"
 #include <QButtonGroup>
@@ -262,7 +263,7 @@ private slots:
                 TWycena w;
                 for (int rodzaj = 0; rodzaj < LICZBA_RODZAJOW_SKRZYDEL && w.Cena <= 0; ++rodzaj) {
                     o.RodzajSkrzydla[0] = rodzaj;
-                    w = p.CenaDV(o);
+                    w = CenaDV(p, o);
                 }
                 // The TM74 aluminium frame (25) has its table, but the list prices
                 // no size of it.

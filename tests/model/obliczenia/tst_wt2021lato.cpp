@@ -1,7 +1,7 @@
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/wt2021lato.h"
 #include "okno.h"
 #include "plikprojektu.h"
-#include "wt2021.h"
-#include "wt2021lato.h"
 #include "zestawienie.h"
 
 #include <QtTest>

@@ -4,11 +4,10 @@
 
 // Suggestions the window editor derives from other fields.
 
-// The total length of the glazing edges in mm for a window type, outer
-// width and height and profile width d (all whole millimetres); false for a
-// type without a rule. Rows with a division are summed term by term in
-// extended precision and rounded to the nearest integer, a half to even.
-bool PodpowiedzLg(int32_t typ, int64_t w, int64_t h, int64_t d, int64_t* lg);
+// The editor's suggestion of Lg: the Lg rule (DlugoscKrawedziSzyb) of the
+// lengths as they are, in whole millimetres, a half to the even one; false
+// for a type without a rule.
+bool PodpowiedzLg(int32_t typ, double w, double h, double d, int64_t* lg);
 
 // The widest trickle vent that fits n vents into the window between its
 // profiles: trunc(W − 2d) div n, never below 0 (a window narrower than two

@@ -1,5 +1,5 @@
 #include "katalog.h"
-#include "podpowiedzi.h"
+#include "model/obliczenia/podpowiedzi.h"
 
 #include <QtTest>
 
@@ -21,6 +21,29 @@ private slots:
         QTest::newRow("8002") << 8002 << 1000LL << 1000LL << 50LL << 12000LL - 2200;
         QTest::newRow("mniejsze od profili") << 1001 << 100LL << 100LL << 70LL << -160LL;
     }
+    // Fractions of a millimetre count: 2 · 1230,5 + 2 · 1480 − 8 · 100 = 4621;
+    // d 70,5: 2 · 1200 + 2 · 1500 − 564 = 4836; 5003, W 1001,5, d 1:
+    // 2503,75 + 8000 − 30,5 = 10 473,25 → 10 473.
+    void lgUlamki_data() {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<double>("w");
+        QTest::addColumn<double>("h");
+        QTest::addColumn<double>("d");
+        QTest::addColumn<qint64>("lg");
+        QTest::newRow("W 1230,5") << 1001 << 1230.5 << 1480.0 << 100.0 << 4621LL;
+        QTest::newRow("d 70,5") << 1001 << 1200.0 << 1500.0 << 70.5 << 4836LL;
+        QTest::newRow("5003 ćwierć") << 5003 << 1001.5 << 1000.0 << 1.0 << 10473LL;
+    }
+    void lgUlamki() {
+        QFETCH(int, typ);
+        QFETCH(double, w);
+        QFETCH(double, h);
+        QFETCH(double, d);
+        QFETCH(qint64, lg);
+        int64_t wynik = 0;
+        QVERIFY(PodpowiedzLg(typ, w, h, d, &wynik));
+        QCOMPARE(wynik, lg);
+    }
     void lg() {
         QFETCH(int, typ);
         QFETCH(qint64, w);
@@ -28,7 +51,7 @@ private slots:
         QFETCH(qint64, d);
         QFETCH(qint64, lg);
         int64_t wynik = 0;
-        QVERIFY(PodpowiedzLg(typ, w, h, d, &wynik));
+        QVERIFY(PodpowiedzLg(typ, double(w), double(h), double(d), &wynik));
         QCOMPARE(wynik, lg);
     }
 
@@ -37,7 +60,8 @@ private slots:
         for (const TTypOknaRec& t : TypyOkien())
             QVERIFY2(PodpowiedzLg(t.Kod, 1000, 1000, 70, &lg), qPrintable(QString::number(t.Kod)));
         QVERIFY(!PodpowiedzLg(9001, 1000, 1000, 70, &lg));
-        QVERIFY(PodpowiedzLg(1001, INT64_MAX, INT64_MAX, INT64_MIN, &lg)); // bounded, no overflow
+        QVERIFY(PodpowiedzLg(1001, 1e300, 1e300, -1e300, &lg)); // bounded, no overflow
+        QCOMPARE(lg, int64_t(1e15));
     }
 
     void nawiewniki_data() {

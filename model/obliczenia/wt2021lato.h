@@ -30,8 +30,12 @@ enum class TWynikLato { Spelnia, NieSpelnia, NieDotyczy, BrakDanych };
 struct TOcenaLato {
     TWynikLato wynik = TWynikLato::BrakDanych;
     double fc = 1;
-    double gfc = -1;          // g · fC as shown, to hundredths; -1 without g
+    // g · fC as shown: the exact product of the decimals typed, to
+    // hundredths as Zaokraglij rounds (0,71 · 0,5 = 0,355 is 0,36); -1
+    // without g or with g or fC outside 0…1.
+    double gfc = -1;
     bool bezWymiarow = false; // no width or height: judged when they are
+    QString poza;             // g or fC outside its range, as the file has it
 };
 
 // Whether the rule applies to a kind of window (KodRodzaju's codes): not to

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <optional>
 
 class TOkno;
 class TZestawienieStolarki;
@@ -29,20 +30,28 @@ enum class TWynikWT { Spelnia, NieSpelnia, BrakWymagan, BrakDanych };
 struct TOcenaWT {
     TWynikWT wynik = TWynikWT::BrakDanych;
     double umax = -1; // -1: no requirement
-    double uw = 0;    // rounded to hundredths, as shown
+    double uw = 0;    // the window's own Uw as shown (two decimals): what is judged
+    // Where the window has a shutter: its Uw with the shutter's dR, as shown.
+    std::optional<double> uwZRoleta;
+    QString brak; // why there is no data
 };
 
-// A window complies when its Uw, rounded to hundredths as shown, is at most
-// Umax; without width, height, Ug or Uf it has no data and neither complies
-// nor fails.
-TOcenaWT OcenWT2021(int32_t rodzaj, double ti, double uw, bool dane);
+// A window complies when its own Uw (without a shutter, which is no part of
+// the window), rounded as shown, is at most Umax; without a Uw it has no
+// data and neither complies nor fails.
+TOcenaWT OcenWT2021(int32_t rodzaj, double ti, std::optional<double> uwOkna);
 // A window of a project: its Uw by the project's method, at the project's ti.
 TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt);
 // "spełnia", "nie spełnia", "brak wymagań", "brak danych".
 QString TekstWynikuWT(TWynikWT wynik);
 // A window's line: "WT 2021: Umax = 0,90 – spełnia", "WT 2021: Umax = 0,90 –
-// nie spełnia (1,12)", "WT 2021: brak wymagań", "WT 2021: brak danych".
+// nie spełnia (1,12)", "WT 2021: brak wymagań", "WT 2021: brak danych"; with
+// a shutter both values and the one judged: "WT 2021: Umax = 0,90 – nie
+// spełnia (Uw = 0,94; z roletą 0,82; oceniono Uw bez rolety)".
 QString TekstOcenyWT(const TOcenaWT& ocena);
+// Both values of a window with a shutter: "Uw = 0,94; z roletą 0,82";
+// empty without one.
+QString TekstUwZRoleta(const TOcenaWT& ocena);
 
 // The project as a whole: the windows that fail and those without data, in
 // list order. It complies when none fails and none lacks data.

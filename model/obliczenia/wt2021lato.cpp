@@ -1,8 +1,11 @@
-#include "wt2021lato.h"
+#include "model/obliczenia/wt2021lato.h"
 
 #include "liczby.h"
+#include "model/obliczenia/dziesietne.h"
+#include "model/obliczenia/geometria.h"
+#include "model/obliczenia/wt2021.h"
+#include "model/obliczenia/zakresy.h"
 #include "tekst.h"
-#include "wt2021.h"
 #include "wt2021lato_dane.h"
 #include "zestawienie.h"
 
@@ -49,12 +52,19 @@ bool KierunekPodlegaLatu(int kierunek) {
 TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     TOcenaLato w;
     w.fc = FcOkna(o);
-    if (o.g >= 0)
-        w.gfc = JakPokazane(o.g * w.fc, 2);
+    QStringList poza;
+    for (const auto& [klucz, x] : {std::pair<const char*, double>{"g", o.g}, {"fC", o.fC}})
+        if (const TZakresPola* z = ZakresPola(klucz); z && !WZakresie(*z, x))
+            poza << OpisWartosciSpozaZakresu(*z, x);
+    w.poza = poza.join(QStringLiteral("; "));
+    if (o.g >= 0 && poza.isEmpty()) {
+        const auto gfc = TDziesietna::Z(o.g)->Razy(*TDziesietna::Z(w.fc));
+        if (gfc)
+            w.gfc = gfc->Zaokraglona(2, TDziesietna::TTryb::PolowaWGore).Double();
+    }
     // A window without its size has no area to be exempt by.
     w.bezWymiarow = o.Szerokosc <= 0 || o.Wysokosc <= 0;
-    bool dotyczy = RodzajPodlegaLatu(o.Rodzaj) &&
-                   (w.bezWymiarow || double(o.Szerokosc) * o.Wysokosc / 1e6 >= MIN_POLE_LATO);
+    bool dotyczy = RodzajPodlegaLatu(o.Rodzaj) && (w.bezWymiarow || PoleOkna(o) >= MIN_POLE_LATO);
     bool ok = false;
     const bool dachowe = o.Rodzaj == KodRodzaju(QStringLiteral("okno dachowe"), &ok) && ok;
     if (dotyczy && !dachowe) {
@@ -73,7 +83,9 @@ TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     else if (w.gfc < 0 || w.bezWymiarow)
         w.wynik = TWynikLato::BrakDanych;
     else
-        w.wynik = w.gfc <= GMAX_LATO ? TWynikLato::Spelnia : TWynikLato::NieSpelnia;
+        w.wynik = TDziesietna::Z(w.gfc)->Porownaj(*TDziesietna::Z(GMAX_LATO)) <= 0
+                      ? TWynikLato::Spelnia
+                      : TWynikLato::NieSpelnia;
     return w;
 }
 
@@ -104,6 +116,8 @@ QString TekstOcenyLato(const TOcenaLato& o) {
     case TWynikLato::BrakDanych:
         break;
     }
+    if (!o.poza.isEmpty())
+        return QStringLiteral("WT 2021 lato: brak danych (%1)").arg(o.poza);
     return o.gfc < 0 ? QStringLiteral("WT 2021 lato: brak danych (g)")
                      : QStringLiteral("WT 2021 lato: brak danych (wymiary)");
 }

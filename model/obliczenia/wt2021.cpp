@@ -1,12 +1,13 @@
-#include "wt2021.h"
+#include "model/obliczenia/wt2021.h"
 
 #include "liczby.h"
+#include "model/obliczenia/dziesietne.h"
+#include "model/obliczenia/uw.h"
+#include "model/obliczenia/zaokraglenia.h"
 #include "okno.h"
 #include "tekst.h"
 #include "wt2021_dane.h"
 #include "zestawienie.h"
-
-#include <cmath>
 
 int LiczbaRodzajow() {
     return static_cast<int>(LICZBA_RODZAJOW_WT2021);
@@ -35,25 +36,33 @@ double UmaxWT2021(int32_t rodzaj, double ti) {
     return ti >= 16 ? r.umaxOd16 : r.umaxPonizej16;
 }
 
-TOcenaWT OcenWT2021(int32_t rodzaj, double ti, double uw, bool dane) {
+TOcenaWT OcenWT2021(int32_t rodzaj, double ti, std::optional<double> uwOkna) {
     TOcenaWT o;
     o.umax = UmaxWT2021(rodzaj, ti);
-    // The value exactly as every output shows it, two decimals correctly
-    // rounded, against the table's.
-    o.uw = dane ? JakPokazane(uw, 2) : 0;
-    if (!dane || !(o.uw > 0))
+    // The value exactly as every output shows it, two decimals, against the
+    // table's: decimals compared, never doubles.
+    const std::optional<TDziesietna> pokazane =
+        uwOkna ? TDziesietna::Z(Zaokraglij(*uwOkna, 2)) : std::nullopt;
+    if (!pokazane || pokazane->Znak() <= 0) {
         o.wynik = TWynikWT::BrakDanych;
-    else if (o.umax < 0)
+        return o;
+    }
+    o.uw = pokazane->Double();
+    if (o.umax < 0)
         o.wynik = TWynikWT::BrakWymagan;
     else
-        o.wynik = std::llround(o.uw * 100) <= std::llround(o.umax * 100) ? TWynikWT::Spelnia
-                                                                         : TWynikWT::NieSpelnia;
+        o.wynik = pokazane->Porownaj(*TDziesietna::Z(o.umax)) <= 0 ? TWynikWT::Spelnia
+                                                                   : TWynikWT::NieSpelnia;
     return o;
 }
 
 TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt) {
-    const std::optional<double> uw = projekt.UwOkna(okno);
-    return OcenWT2021(okno.Rodzaj, projekt.TemperaturaWewnetrzna, uw.value_or(0), uw.has_value());
+    const TUw uw = ObliczUw(okno, projekt);
+    TOcenaWT o = OcenWT2021(okno.Rodzaj, projekt.TemperaturaWewnetrzna, uw.uwOkna);
+    o.brak = uw.brak;
+    if (uw.zRoleta && uw.uw)
+        o.uwZRoleta = Zaokraglij(*uw.uw, 2);
+    return o;
 }
 
 QString TekstWynikuWT(TWynikWT wynik) {
@@ -70,14 +79,25 @@ QString TekstWynikuWT(TWynikWT wynik) {
     return QString();
 }
 
+QString TekstUwZRoleta(const TOcenaWT& o) {
+    if (!o.uwZRoleta || o.wynik == TWynikWT::BrakDanych)
+        return QString();
+    return QStringLiteral("Uw = %1; z roletą %2")
+        .arg(TekstStaly(o.uw, 4, 2), TekstStaly(*o.uwZRoleta, 4, 2));
+}
+
 QString TekstOcenyWT(const TOcenaWT& o) {
+    const QString obie = TekstUwZRoleta(o);
+    const QString ktora =
+        obie.isEmpty() ? QString() : QStringLiteral(" (%1; oceniono Uw bez rolety)").arg(obie);
     switch (o.wynik) {
     case TWynikWT::Spelnia:
-        return QStringLiteral("WT 2021: Umax = %1 – spełnia").arg(TekstStaly(o.umax, 4, 2));
+        return QStringLiteral("WT 2021: Umax = %1 – spełnia").arg(TekstStaly(o.umax, 4, 2)) + ktora;
     case TWynikWT::NieSpelnia:
-        return QStringLiteral("WT 2021: Umax = %1 – nie spełnia (%2)")
-            .arg(TekstStaly(o.umax, 4, 2), TekstStaly(o.uw, 4, 2));
+        return QStringLiteral("WT 2021: Umax = %1 – nie spełnia").arg(TekstStaly(o.umax, 4, 2)) +
+               (ktora.isEmpty() ? QStringLiteral(" (%1)").arg(TekstStaly(o.uw, 4, 2)) : ktora);
     case TWynikWT::BrakWymagan:
+        return QStringLiteral("WT 2021: brak wymagań") + ktora;
     case TWynikWT::BrakDanych:
         break;
     }
@@ -102,12 +122,7 @@ QString ListaSymboli(const QStringList& symbole, int symboli) {
     // One name more than the limit is shown rather than "i 1 inne".
     if (symboli < 0 || symbole.size() <= symboli + 1)
         return symbole.join(QStringLiteral(", "));
-    const qsizetype reszta = symbole.size() - symboli;
-    return symbole.mid(0, symboli).join(QStringLiteral(", ")) +
-           QStringLiteral(" i %1 %2")
-               .arg(reszta)
-               .arg(Odmiana(reszta, QStringLiteral("inne"), QStringLiteral("inne"),
-                            QStringLiteral("innych")));
+    return ListaZReszta(symbole.mid(0, symboli), symbole.size() - symboli);
 }
 
 QString TekstZgodnosciWT(const TZgodnoscWT& z, int symboli) {

@@ -1,4 +1,5 @@
 #include "cennikidv.h"
+#include "model/obliczenia/pieniadze.h"
 #include "zestawienie.h"
 
 #include <QtTest>
@@ -36,15 +37,15 @@ private slots:
         p.KursEuro = 4;
         TOkno& o = OknoDV(p, "O1", 1001, 1000, 1400);
         o.RodzajSkrzydla[0] = 5;
-        QCOMPARE(o.CenaZCennika().Cena, 168.0);
-        QCOMPARE(o.CenaZCennika().Komunikat, QString());
-        QCOMPARE(p.CenaDV(o).Cena, 517.44);
+        QCOMPARE(CenaZCennika(o).Cena, 168.0);
+        QCOMPARE(CenaZCennika(o).Komunikat, QString());
+        QCOMPARE(CenaDV(p, o).Cena, 517.44);
         o.SzkloKodID = 20;
-        QCOMPARE(p.CenaDV(o).Cena, 618.24);
+        QCOMPARE(CenaDV(p, o).Cena, 618.24);
         TOkno& d = OknoDV(p, "O2", 2001, 1000, 1400);
         d.RodzajSkrzydla[0] = 0;
         d.RodzajSkrzydla[1] = 5;
-        QCOMPARE(d.CenaZCennika().Cena, 198.0);
+        QCOMPARE(CenaZCennika(d).Cena, 198.0);
     }
 
     void komunikaty_data() {
@@ -107,8 +108,8 @@ private slots:
         o.MaterialRamy = material;
         o.RamaKodID = rama;
         o.RodzajSkrzydla.fill(rodzaj);
-        QCOMPARE(o.CenaZCennika().Cena, cena);
-        QCOMPARE(o.CenaZCennika().Komunikat, komunikat);
+        QCOMPARE(CenaZCennika(o).Cena, cena);
+        QCOMPARE(CenaZCennika(o).Komunikat, komunikat);
     }
 
     void tylkoOknaDV() {
@@ -116,11 +117,11 @@ private slots:
         TOkno& o = OknoDV(p, "O1", 1001, 1000, 1000);
         o.ZrodloUf = ZrodloPolskaNorma;
         o.CenaOkna = 350;
-        QCOMPARE(o.CenaZCennika().Cena, -1.0);
-        QCOMPARE(o.CenaZCennika().Komunikat,
+        QCOMPARE(CenaZCennika(o).Cena, -1.0);
+        QCOMPARE(CenaZCennika(o).Komunikat,
                  QStringLiteral("Okno nie ma wybranej szyby i/lub ramy produkcji D&V!"));
-        QCOMPARE(p.CenaDV(o).Cena, -1.0);
-        QCOMPARE(p.CenaNetto(o).Cena, 350.0);
+        QCOMPARE(CenaDV(p, o).Cena, -1.0);
+        QCOMPARE(CenaNetto(p, o).Cena, 350.0);
     }
 
     void cenaDV_data() {
@@ -130,18 +131,23 @@ private slots:
         QTest::addColumn<double>("kurs");
         QTest::addColumn<double>("rabat");
         QTest::addColumn<double>("cena");
-        // One sash of kind 0 at 1000 × 1000 mm: a euro.
-        const double pcv = c.Cena(T::PCV, 0, 10, 10);
-        const double alu = c.Cena(T::Aluminium26, 0, 10, 10);
-        QTest::newRow("klima") << 3 << 20 << 21 << 4.0 << 10.0 << 0.7 * pcv * 1.1 * 0.9 * 4;
-        QTest::newRow("kobaltowe") << 3 << 21 << 21 << 4.0 << 0.0 << 0.75 * pcv * 4;
-        QTest::newRow("DVline") << 3 << 22 << 21 << 4.0 << 0.0 << 0.67 * pcv * 4;
-        QTest::newRow("forma") << 3 << 23 << 21 << 4.0 << 0.0 << 0.5 * pcv * 4;
-        QTest::newRow("PCV z kodem 24") << 3 << 24 << 21 << 4.0 << 0.0 << pcv * 4;
-        QTest::newRow("aluminium 26 z dopłatą")
-            << 0 << 26 << 20 << 4.0 << 50.0 << alu * 0.5 * 4 + 18 * 4;
+        // One sash of kind 0 at 1000 × 1000 mm: 77 euro in PVC, 138 in
+        // aluminium 26 (the list's entries). Klima: 77 · 0,7 · 1,1 · 0,9 · 4 =
+        // 213,444; kobaltowe: 77 · 0,75 · 4; DVline 77 · 0,67 · 4; forma 77 · 0,5 · 4;
+        // aluminium 26 at half: 138 · 0,5 · 4 + 1 m² · 18 · 4 = 276 + 72. A
+        // half grosz goes to the even one: 57,75 · 4,3 = 248,325; 57,75 · 4,1 =
+        // 236,775.
+        QTest::newRow("klima") << 3 << 20 << 21 << 4.0 << 10.0 << 213.44;
+        QTest::newRow("kobaltowe") << 3 << 21 << 21 << 4.0 << 0.0 << 231.0;
+        QTest::newRow("DVline") << 3 << 22 << 21 << 4.0 << 0.0 << 206.36;
+        QTest::newRow("forma") << 3 << 23 << 21 << 4.0 << 0.0 << 154.0;
+        QTest::newRow("PCV z kodem 24") << 3 << 24 << 21 << 4.0 << 0.0 << 308.0;
+        QTest::newRow("aluminium 26 z dopłatą") << 0 << 26 << 20 << 4.0 << 50.0 << 348.0;
         QTest::newRow("aluminium bez tabeli z dopłatą") << 0 << 11 << 20 << 4.0 << 0.0 << 72.0;
         QTest::newRow("kurs 0") << 3 << 20 << 20 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("połowa grosza do parzystej w dół") << 3 << 21 << 21 << 4.3 << 0.0 << 248.32;
+        QTest::newRow("połowa grosza do parzystej w górę") << 3 << 21 << 21 << 4.1 << 0.0 << 236.78;
+        QTest::newRow("kurs ujemny") << 3 << 21 << 21 << -4.0 << 0.0 << -1.0;
     }
     void cenaDV() {
         QFETCH(int, material);
@@ -161,13 +167,17 @@ private slots:
         o.MaterialRamy = material;
         o.RamaKodID = rama;
         o.SzkloKodID = szklo;
-        QCOMPARE(p.CenaDV(o).Cena, std::nearbyint(cena / 0.01) * 0.01);
-        QCOMPARE(p.CenaNetto(o).Cena, p.CenaDV(o).Cena);
+        QCOMPARE(CenaDV(p, o).Cena, cena);
+        QCOMPARE(CenaNetto(p, o).Cena, cena);
     }
 
-    // A list-priced, a typed and an unpriced window, with pieces.
+    // A list-priced, a typed and an unpriced window, with pieces: windows
+    // 2 · 517,44 + 1000 = 2034,88 net, · 1,23 = 2502,9024 → 2502,90;
+    // installation (2 · 2 · 2,4 + 1 · 2 · 2,0 + 3 · 2 · 1,2) m · 50 zł = 1040,00,
+    // gross 1279,20.
     void sumy() {
         TZestawienieStolarki p;
+        p.SetParter(true);
         p.KursEuro = 4;
         p.StawkaVat = 23;
         p.CenaMontazuOkna = 50;
@@ -185,39 +195,12 @@ private slots:
         p.AddOkno("Puste"); // no pieces
         p.GetOkno("Puste")->CenaOkna = 99;
 
-        QCOMPARE(p.CenaNetto(bez).Cena, -1.0);
-        QCOMPARE(p.SumaCenOkien(), 2 * 517.44 + 1000);
-        QCOMPARE(p.SumaCenOkienBrutto(), 2502.9); // 2034.88 × 1.23 = 2502.9024
-        QCOMPARE(p.SumaCenMontazu(), (2 * 4.8 + 4.0 + 3 * 2.4) * 50);
-        QCOMPARE(p.SumaCenMontazuBrutto(), 1279.2);
-        QCOMPARE(p.PowierzchniaOkien(), 2 * 1.4 + 1 + 3 * 0.2);
-        QCOMPARE(p.CenaZaM2Netto(), std::nearbyint((1040 + 2034.88) / 4.4 / 0.01) * 0.01);
-        QCOMPARE(p.CenaZaM2Brutto(), std::nearbyint((1279.2 + 2502.9) / 4.4 / 0.01) * 0.01);
-    }
-
-    void vat() {
-        TZestawienieStolarki p;
-        p.StawkaVat = 23;
-        p.AddOkno("O1");
-        TOkno& o = *p.GetOkno("O1");
-        o.CenaOkna = 1000;
-        o.SetLiczba("parter", 0, 1);
-        QCOMPARE(p.SumaCenOkien(), 1000.0);
-        QCOMPARE(p.SumaCenOkienBrutto(), 1230.0);
-    }
-
-    void bezSztuk() {
-        TZestawienieStolarki p;
-        p.KursEuro = 4;
-        p.CenaMontazuOkna = 40;
-        OknoDV(p, "O1", 1001, 1000, 1400).RodzajSkrzydla[0] = 5;
-        p.AddOkno("O2");
-        p.GetOkno("O2")->CenaOkna = 500;
-        QCOMPARE(p.SumaCenOkien(), 0.0);
-        QCOMPARE(p.SumaCenOkienBrutto(), 0.0);
-        QCOMPARE(p.SumaCenMontazu(), 0.0);
-        QCOMPARE(p.CenaZaM2Netto(), 0.0);
-        QCOMPARE(p.CenaZaM2Brutto(), 0.0);
+        QCOMPARE(CenaNetto(p, bez).Cena, -1.0);
+        const TSumyCen s = SumyCen(p);
+        QCOMPARE(s.SumaCenOkien, 2034.88);
+        QCOMPARE(s.SumaCenOkienBrutto, 2502.9);
+        QCOMPARE(s.SumaCenMontazu, 1040.0);
+        QCOMPARE(s.SumaCenMontazuBrutto, 1279.2);
     }
 };
 

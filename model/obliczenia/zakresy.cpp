@@ -1,0 +1,129 @@
+#include "model/obliczenia/zakresy.h"
+
+#include "liczby.h"
+#include "okno.h"
+#include "polaokna.h"
+#include "polaprojektu.h"
+#include "zestawienie.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+// Generous bounds of what a real window or project can hold: a window of
+// 100 m, a frame of 1 m, a Ug or Uf of 10 W/m²K (single glazing is about
+// 5,8), an edge bridge of 1 W/mK (the worst spacers are about 0,1), a
+// shutter of 1 m²K/W (the standard's largest is about 0,3).
+const TZakresPola ZAKRESY[] = {
+    {"Szerokosc", 0, 100000, false, false, "szerokość", "mm"},
+    {"Wysokosc", 0, 100000, false, false, "wysokość", "mm"},
+    {"Ug", 0, 10, false, false, "Ug", "W/m²K"},
+    {"Uf", 0, 10, false, false, "Uf", "W/m²K"},
+    {"Psi_g", 0, 1, false, false, "Psi_g", "W/mK"},
+    {"dRamy", 0, 1000, false, false, "d", "mm"},
+    {"Lg", 0, 1e7, false, true, "Lg", "mm"},
+    {"dR", 0, 1, false, false, "dR", "m²K/W"},
+    {"g", 0, 1, true, false, "g", ""},
+    {"fC", 0, 1, true, false, "fC", ""},
+    {"CenaOkna", 0, 1e9, true, false, "cena", "zł"},
+    {"KursEuro", 0, 1000, false, false, "Kurs EURO", "zł"},
+    {"StawkaVat", 0, 100, false, false, "Stawka VAT", "%"},
+    {"RabatDodatkowy", 0, 100, false, false, "Rabat dodatkowy", "%"},
+    {"DVPromocjaKlima", 0, 100, false, false, "Okna klima PCV", "%"},
+    {"DVPromocjaKobaltowe", 0, 100, false, false, "Okna KOBALTOWE PCV", "%"},
+    {"DVPromocjaDVline", 0, 100, false, false, "Okna DVline PCV", "%"},
+    {"DVPromocjaForma", 0, 100, false, false, "Okna forma PCV", "%"},
+    {"CenaMontazuOkna", 0, 1e6, false, false, "Cena montażu", "zł"},
+    {"TemperaturaWewnetrzna", -50, 60, false, false, "ti", "°C"},
+};
+
+// The fields Uw is computed from, each with its range.
+struct TCieplne {
+    const TZakresPola* zakres;
+    double TOkno::*pole;
+};
+const TCieplne* Cieplne() {
+    static const TCieplne pola[] = {{ZakresPola("Szerokosc"), &TOkno::Szerokosc},
+                                    {ZakresPola("Wysokosc"), &TOkno::Wysokosc},
+                                    {ZakresPola("Ug"), &TOkno::Ug},
+                                    {ZakresPola("Uf"), &TOkno::Uf},
+                                    {ZakresPola("Psi_g"), &TOkno::Psi_g},
+                                    {ZakresPola("dRamy"), &TOkno::dRamy},
+                                    {ZakresPola("Lg"), &TOkno::Lg},
+                                    {ZakresPola("dR"), &TOkno::dR},
+                                    {nullptr, nullptr}};
+    return pola;
+}
+
+QString Liczba(double x) {
+    return TekstOgolny(x);
+}
+
+} // namespace
+
+const TZakresPola* ZakresPola(QByteArrayView klucz) {
+    for (const TZakresPola& z : ZAKRESY)
+        if (z.klucz == klucz)
+            return &z;
+    return nullptr;
+}
+
+bool WZakresie(const TZakresPola& z, double x) {
+    if (z.minusJedenToBrak && x == -1)
+        return true;
+    if (z.ujemnaToZnacznik && x < 0)
+        return true;
+    return x >= z.min && x <= z.max; // false for NaN
+}
+
+QString OpisZakresu(const TZakresPola& z) {
+    const QString jednostka =
+        *z.jednostka ? QLatin1Char(' ') + QString::fromUtf8(z.jednostka) : QString();
+    return QStringLiteral("od %1 do %2%3").arg(Liczba(z.min), Liczba(z.max), jednostka);
+}
+
+QString OpisWartosciSpozaZakresu(const TZakresPola& z, double x) {
+    return QStringLiteral("%1 = %2 (dopuszczalne %3)")
+        .arg(QString::fromUtf8(z.etykieta), Liczba(x), OpisZakresu(z));
+}
+
+QStringList SpozaZakresu(const TOkno& o) {
+    // The window's fields that have a range, found once.
+    static const std::vector<std::pair<const TPoleOkna*, const TZakresPola*>> pola = [] {
+        std::vector<std::pair<const TPoleOkna*, const TZakresPola*>> w;
+        for (const TPoleOkna& pole : PolaOkna())
+            if (const TZakresPola* z = ZakresPola(pole.klucz);
+                z && pole.rodzaj == TRodzajPola::Dziesietna)
+                w.emplace_back(&pole, z);
+        return w;
+    }();
+    QStringList wynik;
+    for (const auto& [pole, z] : pola) {
+        const double x = pole->liczba(o);
+        if (!WZakresie(*z, x))
+            wynik << OpisWartosciSpozaZakresu(*z, x);
+    }
+    return wynik;
+}
+
+QStringList SpozaZakresu(const TZestawienieStolarki& p) {
+    QStringList wynik;
+    for (const TPoleProjektu& pole : PolaProjektu()) {
+        if (pole.rodzaj != TRodzajPolaProjektu::Dziesietna)
+            continue;
+        const TZakresPola* z = ZakresPola(pole.klucz);
+        const double x = pole.liczba(p);
+        if (z && !WZakresie(*z, x))
+            wynik << OpisWartosciSpozaZakresu(*z, x);
+    }
+    return wynik;
+}
+
+QStringList CieplneSpozaZakresu(const TOkno& o) {
+    QStringList wynik;
+    for (const TCieplne* c = Cieplne(); c->zakres; ++c)
+        if (!WZakresie(*c->zakres, o.*(c->pole)))
+            wynik << OpisWartosciSpozaZakresu(*c->zakres, o.*(c->pole));
+    return wynik;
+}
