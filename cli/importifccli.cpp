@@ -2,6 +2,7 @@
 
 #include "importifc.h"
 #include "liczby.h"
+#include "model/obliczenia/zakresy.h"
 #include "plikprojektu.h"
 #include "projektotwarty.h"
 #include "wspolne.h"
@@ -29,17 +30,30 @@ int ImportIfcCli(const QStringList& argumenty) {
     TOpcjeImportuIfc opcje;
     for (qsizetype i = 0; i < argumenty.size(); ++i) {
         const QString& a = argumenty[i];
-        double* cel = a == QStringLiteral("--ug")    ? &opcje.ug
-                      : a == QStringLiteral("--uf")  ? &opcje.uf
-                      : a == QStringLiteral("--psi") ? &opcje.psi
-                      : a == QStringLiteral("--d")   ? &opcje.d
-                                                     : nullptr;
+        // Each value by the range of the window's field it becomes.
+        struct TWartosc {
+            const char* opcja;
+            const char* klucz;
+            double* cel;
+        };
+        const TWartosc wartosci[] = {{"--ug", "Ug", &opcje.ug},
+                                     {"--uf", "Uf", &opcje.uf},
+                                     {"--psi", "Psi_g", &opcje.psi},
+                                     {"--d", "dRamy", &opcje.d}};
+        double* cel = nullptr;
+        const TZakresWartosci* zakres = nullptr;
+        for (const TWartosc& w : wartosci)
+            if (a == QLatin1String(w.opcja)) {
+                cel = w.cel;
+                zakres = ZakresWartosci(w.klucz);
+            }
         if (cel || a == QStringLiteral("--polnoc")) {
             double x = 0;
             if (i + 1 >= argumenty.size() || !CzytajLiczbe(argumenty[i + 1], &x))
                 return ZleUzycie(QStringLiteral("%1 wymaga liczby").arg(a));
-            if (cel && x < 0)
-                return ZleUzycie(QStringLiteral("%1 nie może być ujemne").arg(a));
+            if (zakres && !WZakresie(*zakres, x))
+                return ZleUzycie(
+                    QStringLiteral("%1 musi być w zakresie %2").arg(a, OpisZakresu(*zakres)));
             if (cel)
                 *cel = x;
             else

@@ -2,6 +2,7 @@
 
 #include "kodowanie.h"
 #include "liczby.h"
+#include "model/obliczenia/zakresy.h"
 #include "powiadomienia.h"
 #include "tekst.h"
 
@@ -153,6 +154,8 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
         c.Pomin();
     }
     c.Pomin();
+    // Sizes no window has (a negative width, say) are kept and named.
+    ZglosSpozaZakresu(WartosciSpozaZakresu(p));
     if (bezSymbolu > 0)
         Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Import z ARVO K"),
                   QStringLiteral("Pominięto otwory bez symbolu (%1): nie można z nich utworzyć "

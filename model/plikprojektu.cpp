@@ -360,31 +360,14 @@ void ObecnePola(const TSekcjaProfilu& s, const TIndeksKluczy& indeks,
 // user corrects them, nothing is lost), named once, and give no number made
 // of them: such a window has no Uw (brak danych). An unknown method of Uw is
 // named too; the project takes the estimate, as a file without one does.
-void ZglosSpozaZakresu(TZestawienieStolarki& p, const TSekcjaProfilu* projekt) {
-    constexpr int NAZWANYCH = 10;
-    QStringList nazwane;
-    long long pozostalych = 0;
-    auto dodaj = [&](const QString& gdzie, const QStringList& wartosci) {
-        for (const QString& w : wartosci) {
-            if (nazwane.size() < NAZWANYCH)
-                nazwane << gdzie + w;
-            else
-                ++pozostalych;
-        }
-    };
-    dodaj(QStringLiteral("projekt – "), SpozaZakresu(p));
+void ZglosSpozaZakresu(const TZestawienieStolarki& p, const TSekcjaProfilu* projekt) {
+    QStringList wartosci = WartosciSpozaZakresu(p);
     const int32_t metoda = CzytajCalkowita(projekt, "MetodaUw", 0);
     if (metoda != 0 && metoda != 1)
-        dodaj(QStringLiteral("projekt – "),
-              {QStringLiteral("nieznana metoda obliczania Uw %1 (przyjęto: %2)")
-                   .arg(metoda)
-                   .arg(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()))});
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-        dodaj(QStringLiteral("okno %1 – ").arg(p.Okno(i)->Symbol()), SpozaZakresu(*p.Okno(i)));
-    if (nazwane.isEmpty())
-        return;
-    Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
-              KOMUNIKAT_SPOZA_ZAKRESU.arg(ListaZReszta(nazwane, pozostalych))});
+        wartosci.prepend(QStringLiteral("projekt – nieznana metoda obliczania Uw %1 (przyjęto: %2)")
+                             .arg(metoda)
+                             .arg(TZestawienieStolarki::NazwaMetodyUw(p.Metoda())));
+    ::ZglosSpozaZakresu(wartosci);
 }
 
 // How many of the windows left out a message names.

@@ -84,11 +84,6 @@ inline const QString KOMUNIKAT_NIEKOMPLETNY =
 inline const QString KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN =
     QStringLiteral("Plik projektu jest niekompletny (urwany przed listą okien). Sprawdź dane "
                    "projektu i zapisz go pod nową nazwą.");
-// With the values outside their ranges, named.
-inline const QString KOMUNIKAT_SPOZA_ZAKRESU =
-    QStringLiteral("Plik zawiera wartości spoza dopuszczalnych zakresów. Zachowano je, ale okna "
-                   "z nimi nie mają Uw ani oceny WT 2021 (brak danych), dopóki ich nie poprawisz: "
-                   "%1.");
 // With the sections left out.
 inline const QString KOMUNIKAT_POMINIETE =
     QStringLiteral("Pominięto sekcje okien, których nie można wczytać: %1.");

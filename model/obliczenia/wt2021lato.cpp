@@ -54,7 +54,7 @@ TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     w.fc = FcOkna(o);
     QStringList poza;
     for (const auto& [klucz, x] : {std::pair<const char*, double>{"g", o.g}, {"fC", o.fC}})
-        if (const TZakresPola* z = ZakresPola(klucz); z && !WZakresie(*z, x))
+        if (const TZakresWartosci* z = ZakresWartosci(klucz); z && !WZakresie(*z, x))
             poza << OpisWartosciSpozaZakresu(*z, x);
     w.poza = poza.join(QStringLiteral("; "));
     if (o.g >= 0 && poza.isEmpty()) {

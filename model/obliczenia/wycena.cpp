@@ -123,7 +123,7 @@ QString OpcjaSpozaZakresu(const TZestawienieStolarki& p, const TOkno& o) {
         {"Szerokosc", o.Szerokosc},
         {"Wysokosc", o.Wysokosc}};
     for (const auto& [klucz, x] : wartosci)
-        if (const TZakresPola* z = ZakresPola(klucz); z && !WZakresie(*z, x))
+        if (const TZakresWartosci* z = ZakresWartosci(klucz); z && !WZakresie(*z, x))
             return OpisWartosciSpozaZakresu(*z, x);
     return QString();
 }
@@ -183,7 +183,7 @@ TWycena CenaNetto(const TZestawienieStolarki& p, const TOkno& okno) {
     if (okno.JestDV())
         return CenaDV(p, okno);
     // A price typed, none (-1), or one no window has, which is none.
-    if (const TZakresPola* z = ZakresPola("CenaOkna"); z && !WZakresie(*z, okno.CenaOkna))
+    if (const TZakresWartosci* z = ZakresWartosci("CenaOkna"); z && !WZakresie(*z, okno.CenaOkna))
         return {-1, OpisWartosciSpozaZakresu(*z, okno.CenaOkna)};
     return {okno.CenaOkna, QString()};
 }

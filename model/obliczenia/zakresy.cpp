@@ -4,6 +4,8 @@
 #include "okno.h"
 #include "polaokna.h"
 #include "polaprojektu.h"
+#include "powiadomienia.h"
+#include "tekst.h"
 #include "zestawienie.h"
 
 #include <utility>
@@ -15,7 +17,7 @@ namespace {
 // 100 m, a frame of 1 m, a Ug or Uf of 10 W/m²K (single glazing is about
 // 5,8), an edge bridge of 1 W/mK (the worst spacers are about 0,1), a
 // shutter of 1 m²K/W (the standard's largest is about 0,3).
-const TZakresPola ZAKRESY[] = {
+const TZakresWartosci ZAKRESY[] = {
     {"Szerokosc", 0, 100000, false, false, "szerokość", "mm"},
     {"Wysokosc", 0, 100000, false, false, "wysokość", "mm"},
     {"Ug", 0, 10, false, false, "Ug", "W/m²K"},
@@ -35,23 +37,23 @@ const TZakresPola ZAKRESY[] = {
     {"DVPromocjaDVline", 0, 100, false, false, "Okna DVline PCV", "%"},
     {"DVPromocjaForma", 0, 100, false, false, "Okna forma PCV", "%"},
     {"CenaMontazuOkna", 0, 1e6, false, false, "Cena montażu", "zł"},
-    {"TemperaturaWewnetrzna", -50, 60, false, false, "ti", "°C"},
+    {"TemperaturaWewnetrzna", 0, 60, false, false, "ti", "°C"},
 };
 
 // The fields Uw is computed from, each with its range.
 struct TCieplne {
-    const TZakresPola* zakres;
+    const TZakresWartosci* zakres;
     double TOkno::*pole;
 };
 const TCieplne* Cieplne() {
-    static const TCieplne pola[] = {{ZakresPola("Szerokosc"), &TOkno::Szerokosc},
-                                    {ZakresPola("Wysokosc"), &TOkno::Wysokosc},
-                                    {ZakresPola("Ug"), &TOkno::Ug},
-                                    {ZakresPola("Uf"), &TOkno::Uf},
-                                    {ZakresPola("Psi_g"), &TOkno::Psi_g},
-                                    {ZakresPola("dRamy"), &TOkno::dRamy},
-                                    {ZakresPola("Lg"), &TOkno::Lg},
-                                    {ZakresPola("dR"), &TOkno::dR},
+    static const TCieplne pola[] = {{ZakresWartosci("Szerokosc"), &TOkno::Szerokosc},
+                                    {ZakresWartosci("Wysokosc"), &TOkno::Wysokosc},
+                                    {ZakresWartosci("Ug"), &TOkno::Ug},
+                                    {ZakresWartosci("Uf"), &TOkno::Uf},
+                                    {ZakresWartosci("Psi_g"), &TOkno::Psi_g},
+                                    {ZakresWartosci("dRamy"), &TOkno::dRamy},
+                                    {ZakresWartosci("Lg"), &TOkno::Lg},
+                                    {ZakresWartosci("dR"), &TOkno::dR},
                                     {nullptr, nullptr}};
     return pola;
 }
@@ -62,14 +64,14 @@ QString Liczba(double x) {
 
 } // namespace
 
-const TZakresPola* ZakresPola(QByteArrayView klucz) {
-    for (const TZakresPola& z : ZAKRESY)
+const TZakresWartosci* ZakresWartosci(QByteArrayView klucz) {
+    for (const TZakresWartosci& z : ZAKRESY)
         if (z.klucz == klucz)
             return &z;
     return nullptr;
 }
 
-bool WZakresie(const TZakresPola& z, double x) {
+bool WZakresie(const TZakresWartosci& z, double x) {
     if (z.minusJedenToBrak && x == -1)
         return true;
     if (z.ujemnaToZnacznik && x < 0)
@@ -77,23 +79,23 @@ bool WZakresie(const TZakresPola& z, double x) {
     return x >= z.min && x <= z.max; // false for NaN
 }
 
-QString OpisZakresu(const TZakresPola& z) {
+QString OpisZakresu(const TZakresWartosci& z) {
     const QString jednostka =
         *z.jednostka ? QLatin1Char(' ') + QString::fromUtf8(z.jednostka) : QString();
     return QStringLiteral("od %1 do %2%3").arg(Liczba(z.min), Liczba(z.max), jednostka);
 }
 
-QString OpisWartosciSpozaZakresu(const TZakresPola& z, double x) {
+QString OpisWartosciSpozaZakresu(const TZakresWartosci& z, double x) {
     return QStringLiteral("%1 = %2 (dopuszczalne %3)")
         .arg(QString::fromUtf8(z.etykieta), Liczba(x), OpisZakresu(z));
 }
 
 QStringList SpozaZakresu(const TOkno& o) {
     // The window's fields that have a range, found once.
-    static const std::vector<std::pair<const TPoleOkna*, const TZakresPola*>> pola = [] {
-        std::vector<std::pair<const TPoleOkna*, const TZakresPola*>> w;
+    static const std::vector<std::pair<const TPoleOkna*, const TZakresWartosci*>> pola = [] {
+        std::vector<std::pair<const TPoleOkna*, const TZakresWartosci*>> w;
         for (const TPoleOkna& pole : PolaOkna())
-            if (const TZakresPola* z = ZakresPola(pole.klucz);
+            if (const TZakresWartosci* z = ZakresWartosci(pole.klucz);
                 z && pole.rodzaj == TRodzajPola::Dziesietna)
                 w.emplace_back(&pole, z);
         return w;
@@ -112,7 +114,7 @@ QStringList SpozaZakresu(const TZestawienieStolarki& p) {
     for (const TPoleProjektu& pole : PolaProjektu()) {
         if (pole.rodzaj != TRodzajPolaProjektu::Dziesietna)
             continue;
-        const TZakresPola* z = ZakresPola(pole.klucz);
+        const TZakresWartosci* z = ZakresWartosci(pole.klucz);
         const double x = pole.liczba(p);
         if (z && !WZakresie(*z, x))
             wynik << OpisWartosciSpozaZakresu(*z, x);
@@ -126,4 +128,25 @@ QStringList CieplneSpozaZakresu(const TOkno& o) {
         if (!WZakresie(*c->zakres, o.*(c->pole)))
             wynik << OpisWartosciSpozaZakresu(*c->zakres, o.*(c->pole));
     return wynik;
+}
+
+QStringList WartosciSpozaZakresu(const TZestawienieStolarki& p) {
+    QStringList wynik;
+    for (const QString& w : SpozaZakresu(p))
+        wynik << QStringLiteral("projekt – ") + w;
+    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
+        for (const QString& w : SpozaZakresu(*p.Okno(i)))
+            wynik << QStringLiteral("okno %1 – %2").arg(p.Okno(i)->Symbol(), w);
+    return wynik;
+}
+
+void ZglosSpozaZakresu(const QStringList& wartosci) {
+    if (wartosci.isEmpty())
+        return;
+    constexpr int NAZWANYCH = 10;
+    Powiadom({TRodzajKomunikatu::Ostrzezenie, QStringLiteral("Informacja"),
+              QStringLiteral("Plik zawiera wartości spoza dopuszczalnych zakresów. Zachowano je, "
+                             "ale okna z nimi nie mają Uw ani oceny WT 2021 (brak danych), dopóki "
+                             "ich nie poprawisz: %1.")
+                  .arg(ListaZReszta(wartosci.mid(0, NAZWANYCH), wartosci.size() - NAZWANYCH))});
 }

@@ -11,7 +11,7 @@ class TZestawienieStolarki;
 // its field. The editor refuses a value outside it; a file or an import keeps
 // it and says so; the calculations give such a window no Uw (or no price, or
 // no summer verdict) rather than a number made of it.
-struct TZakresPola {
+struct TZakresWartosci {
     QByteArrayView klucz;
     double min = 0;
     double max = 0;
@@ -24,13 +24,13 @@ struct TZakresPola {
 };
 
 // The range of a field, or nullptr for a field without one.
-const TZakresPola* ZakresPola(QByteArrayView klucz);
+const TZakresWartosci* ZakresWartosci(QByteArrayView klucz);
 // Whether the value is one the field may hold (a marker included).
-bool WZakresie(const TZakresPola& z, double x);
+bool WZakresie(const TZakresWartosci& z, double x);
 // "od 0 do 1 m²K/W".
-QString OpisZakresu(const TZakresPola& z);
+QString OpisZakresu(const TZakresWartosci& z);
 // "dR = -0,5 (dopuszczalne od 0 do 1 m²K/W)".
-QString OpisWartosciSpozaZakresu(const TZakresPola& z, double x);
+QString OpisWartosciSpozaZakresu(const TZakresWartosci& z, double x);
 
 // What a window holds outside the ranges, field by field in the file's
 // order: "dR = -0,5 (dopuszczalne od 0 do 1 m²K/W)". Empty for a sound window.
@@ -39,3 +39,12 @@ QStringList SpozaZakresu(const TOkno& okno);
 QStringList SpozaZakresu(const TZestawienieStolarki& projekt);
 // The fields of a window that Uw is computed from, outside their ranges.
 QStringList CieplneSpozaZakresu(const TOkno& okno);
+
+// Every value of a project outside its range, named where it stands:
+// "projekt – Stawka VAT = 230 (dopuszczalne od 0 do 100 %)", "okno O1 – dR =
+// -0,5 (dopuszczalne od 0 do 1 m²K/W)".
+QStringList WartosciSpozaZakresu(const TZestawienieStolarki& projekt);
+// Tells the user, through the notifier, of such values a file or an import
+// brought: they are kept, and what they would make is not computed. Nothing
+// for an empty list.
+void ZglosSpozaZakresu(const QStringList& wartosci);

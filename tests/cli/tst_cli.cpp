@@ -381,7 +381,10 @@ private slots:
             << "zaimportowano 3 okna jako 2 pozycje; 3 bez układu skrzydeł; 1 drzwi pominięto";
         QTest::newRow("północ") << QStringList{"--polnoc", "90"} << 0 << "jako 2 pozycje";
         QTest::newRow("zła liczba") << QStringList{"--ug", "x"} << 2 << "--ug wymaga liczby";
-        QTest::newRow("ujemna") << QStringList{"--d", "-5"} << 2 << "--d nie może być ujemne";
+        QTest::newRow("ujemna") << QStringList{"--d", "-5"} << 2
+                                << "--d musi być w zakresie od 0 do 1000 mm";
+        QTest::newRow("Psi_g 1E300")
+            << QStringList{"--psi", "1E300"} << 2 << "--psi musi być w zakresie od 0 do 1 W/mK";
         QTest::newRow("nieznana") << QStringList{"--abc"} << 2 << "nieznana opcja --abc";
         QTest::newRow("ucięty") << QStringList{"ucięty"} << 1 << "wiersz 5: plik kończy się przed";
     }

@@ -1,4 +1,5 @@
 #include "kodowanie.h"
+#include "model/obliczenia/uw.h"
 #include "plikprofilu.h"
 #include "plikprojektu.h"
 #include "polaokna.h"
@@ -612,6 +613,55 @@ private slots:
         QCOMPARE(p.LiczbaOkienWLiscie(), 3);
         QCOMPARE(odczyt.niekompletny, uszkodzony);
         QCOMPARE(zbieracz.ile(), uszkodzony ? 1 : 0);
+    }
+
+    // A whole file of another program with one window and no remarks line
+    // is whole: only positive evidence calls a file cut.
+    void jednoOknoBezUwag() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        TOdczytProjektu odczyt;
+        QCOMPARE(WczytajProjektZBajtow(p,
+                                       "[Info]\r\nVersion=2.0\r\n[Projekt]\r\nParter=1\r\n"
+                                       "[Okna]\r\nLiczba=1\r\n[Okno0]\r\nSymbol=O1\r\nUg=1\r\n",
+                                       QLocale(), &odczyt),
+                 0);
+        QVERIFY(!odczyt.niekompletny);
+        QCOMPARE(zbieracz.ile(), 0);
+    }
+
+    // Values no window has are kept as the file holds them, named once
+    // (the first ten, and how many more), and give no Uw.
+    void wartosciSpozaZakresu() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki p;
+        QString tekst = QStringLiteral("[Projekt]\nParter=1\nMetodaUw=7\nStawkaVat=230\n[Okna]\n"
+                                       "Liczba=12\n[Okno0]\nSymbol=O1\nSzerokosc=1000\n"
+                                       "Wysokosc=1000\nUg=1\nUf=1\ndR=-0,5\nPsi_g=1E300\n"
+                                       "g=1,5\nUwagi=\n");
+        for (int i = 1; i < 12; ++i)
+            tekst += QStringLiteral("[Okno%1]\nSymbol=P%1\nCenaOkna=-5\nUwagi=\n").arg(i);
+        QCOMPARE(WczytajTekst(p, tekst), 0);
+        const TOkno& o = *p.GetOkno(QStringLiteral("O1"));
+        QCOMPARE(o.dR, -0.5);
+        QCOMPARE(o.Psi_g, 1e300);
+        QCOMPARE(o.g, 1.5);
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(
+            zbieracz.ostatni(),
+            QStringLiteral("Plik zawiera wartości spoza dopuszczalnych zakresów. Zachowano je, "
+                           "ale okna z nimi nie mają Uw ani oceny WT 2021 (brak danych), "
+                           "dopóki ich nie poprawisz: projekt – nieznana metoda obliczania Uw "
+                           "7 (przyjęto: szacunkowa (z pola okna)), projekt – Stawka VAT = "
+                           "230 (dopuszczalne od 0 do 100 %), okno O1 – Psi_g = 1E300 "
+                           "(dopuszczalne od 0 do 1 W/mK), okno O1 – dR = -0,5 (dopuszczalne "
+                           "od 0 do 1 m²K/W), okno O1 – g = 1,5 (dopuszczalne od 0 do 1), "
+                           "okno P1 – cena = -5 (dopuszczalne od 0 do 1000000000 zł), okno "
+                           "P2 – cena = -5 (dopuszczalne od 0 do 1000000000 zł), okno P3 – "
+                           "cena = -5 (dopuszczalne od 0 do 1000000000 zł), okno P4 – cena = "
+                           "-5 (dopuszczalne od 0 do 1000000000 zł), okno P5 – cena = -5 "
+                           "(dopuszczalne od 0 do 1000000000 zł) i 6 innych."));
+        QVERIFY(!ObliczUw(o, p).uw);
     }
 
     // The method of Uw: a file without it keeps the estimate its numbers

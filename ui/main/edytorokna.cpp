@@ -75,11 +75,15 @@ TEdytorOkna::TEdytorOkna(TDialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), 
 }
 
 void TEdytorOkna::Polacz() {
-    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd})
-        PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi_);
-    PilnujPolaLiczbowego(CenaEd, TZakresPola::CenaLubBrak, dialogi_);
-    PilnujPolaLiczbowego(gEd, TZakresPola::UlamekLubBrak, dialogi_);
-    PilnujPolaLiczbowego(fCEd, TZakresPola::UlamekLubPuste, dialogi_);
+    // Each field by the range of the window's value it edits.
+    const std::pair<QLineEdit*, const char*> pola[] = {
+        {SzerokoscEd, "Szerokosc"}, {WysokoscEd, "Wysokosc"}, {UgEd, "Ug"}, {UfEd, "Uf"},
+        {PsiGEd, "Psi_g"},          {dRamyEd, "dRamy"},       {LgEd, "Lg"}, {dREd, "dR"}};
+    for (const auto& [e, klucz] : pola)
+        PilnujPolaLiczbowego(e, klucz, dialogi_);
+    PilnujPolaLiczbowego(CenaEd, "CenaOkna", dialogi_, TBrakWartosci::Brak);
+    PilnujPolaLiczbowego(gEd, "g", dialogi_, TBrakWartosci::Brak);
+    PilnujPolaLiczbowego(fCEd, "fC", dialogi_, TBrakWartosci::Puste);
     // Only what the user types marks a field as edited, not what the program fills in.
     connect(UgEd, &QLineEdit::textEdited, this, [this] { ugEdytowane_ = true; });
     connect(UfEd, &QLineEdit::textEdited, this, [this] { ufEdytowane_ = true; });
@@ -384,7 +388,8 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     dREd->setText(TekstOgolny(okno.dR));
     gEd->setText(TekstG(okno));
     fCEd->setText(okno.fC >= 0 ? TekstOgolny(okno.fC) : QString());
-    OslonaCB->setCurrentIndex(std::clamp(okno.Oslona, 0, OslonaCB->count() - 1));
+    // A code no list holds shows as no choice and stays as it is.
+    OslonaCB->setCurrentIndex(okno.Oslona < OslonaCB->count() ? okno.Oslona : -1);
     for (int i = 0; i < MAX_SKRZYDEL; ++i)
         SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
     SkrzydloCB->hide();
@@ -392,7 +397,11 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     SkrzydlaVLE->PokazSkrzydla(LiczbaSkrzydel(okno.TypOkna));
     SzerokoscNawiewnikaED->setText(QString::number(okno.SzerokoscNawiewnika));
     {
+        // The count as the window holds it, also one the field's 0–20 does
+        // not (a file's 25): shown as it is, kept unless the user changes it.
         const QSignalBlocker cisza(LiczbaNawiewnikowSE);
+        LiczbaNawiewnikowSE->setRange(std::min(0, okno.LiczbaNawiewnikow),
+                                      std::max(MAX_NAWIEWNIKOW, okno.LiczbaNawiewnikow));
         LiczbaNawiewnikowSE->setValue(okno.LiczbaNawiewnikow);
     }
     OknaNaKondSG->Pokaz(projekt, okno);
@@ -442,24 +451,26 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
         o.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
     // A number field the user left as it was shown keeps the window's own
     // value, exactly: its text may be a rounding of it, or a suggestion. A
-    // negative value, or text that is no number, is never taken.
-    auto liczba = [this](const QLineEdit* pole, double& cel) {
+    // value outside the field's range, or text that is no number, is never
+    // taken.
+    auto liczba = [this](const QLineEdit* pole, const char* klucz, double& cel) {
         double x = 0;
-        if (!Nietkniete(pole) && CzytajLiczbe(pole->text(), &x) && x >= 0)
+        if (!Nietkniete(pole) && CzytajLiczbe(pole->text(), &x) &&
+            PowodOdrzucenia(klucz, x).isEmpty())
             cel = x;
     };
-    liczba(SzerokoscEd, o.Szerokosc);
-    liczba(WysokoscEd, o.Wysokosc);
-    liczba(UgEd, o.Ug);
+    liczba(SzerokoscEd, "Szerokosc", o.Szerokosc);
+    liczba(WysokoscEd, "Wysokosc", o.Wysokosc);
+    liczba(UgEd, "Ug", o.Ug);
     o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
     o.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
-    liczba(UfEd, o.Uf);
+    liczba(UfEd, "Uf", o.Uf);
     o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
     o.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
-    liczba(PsiGEd, o.Psi_g);
-    liczba(dRamyEd, o.dRamy);
-    liczba(LgEd, o.Lg);
-    liczba(dREd, o.dR);
+    liczba(PsiGEd, "Psi_g", o.Psi_g);
+    liczba(dRamyEd, "dRamy", o.dRamy);
+    liczba(LgEd, "Lg", o.Lg);
+    liczba(dREd, "dR", o.dR);
     // gn and a typed fC: "brak" (or nothing) for none, else a share 0…1.
     auto ulamek = [this](const QLineEdit* pole, double& cel) {
         if (Nietkniete(pole))
@@ -488,7 +499,7 @@ TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& o
         double cena = 0;
         if (BrakCeny(CenaEd->text()))
             o.CenaOkna = -1;
-        else if (CzytajLiczbe(CenaEd->text(), &cena) && cena >= 0)
+        else if (CzytajLiczbe(CenaEd->text(), &cena) && PowodOdrzucenia("CenaOkna", cena).isEmpty())
             o.CenaOkna = cena;
     }
     const QString uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));

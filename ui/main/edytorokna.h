@@ -27,6 +27,9 @@ class TZestawienieStolarki;
 // command made of that. Showing a window never changes it: what the show
 // step fills in by itself (a suggested Lg, the vent rule) and every field
 // the user has not touched leave the window's own value as it is.
+// The most trickle vents the editor offers.
+constexpr int MAX_NAWIEWNIKOW = 20;
+
 class TEdytorOkna : public QWidget {
     Q_OBJECT
 

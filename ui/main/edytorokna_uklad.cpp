@@ -27,8 +27,6 @@
 
 namespace {
 
-constexpr int MAX_NAWIEWNIKOW = 20;
-
 QLineEdit* PoleLiczby(const char* nazwa, const QString& podpowiedz, QWidget* rodzic) {
     auto* e = new QLineEdit(rodzic);
     e->setObjectName(QLatin1String(nazwa));

@@ -97,19 +97,20 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
     // What a model rarely holds, given to every window.
     auto* wartosci = new QGroupBox(QStringLiteral("Wartości dla wszystkich okien"), this);
     auto* fw = new QFormLayout(wartosci);
-    auto liczba = [&](const char* nazwa, const QString& etykieta, const QString& tekst) {
+    auto liczba = [&](const char* nazwa, const char* klucz, const QString& etykieta,
+                      const QString& tekst) {
         auto* e = new QLineEdit(tekst, wartosci);
         e->setObjectName(QLatin1String(nazwa));
         e->setAlignment(Qt::AlignRight);
         e->setMaximumWidth(80);
-        PilnujPolaLiczbowego(e, TZakresPola::NieUjemna, dialogi);
+        PilnujPolaLiczbowego(e, klucz, dialogi);
         fw->addRow(etykieta, e);
         return e;
     };
-    UgEd = liczba("UgEd", QStringLiteral("Ug [W/m²K]:"), QStringLiteral("0"));
-    UfEd = liczba("UfEd", QStringLiteral("Uf [W/m²K]:"), QStringLiteral("0"));
-    PsiGEd = liczba("PsiGEd", QStringLiteral("Psi_g [W/mK]:"), QStringLiteral("0"));
-    dRamyEd = liczba("dRamyEd", QStringLiteral("d [mm]:"), QStringLiteral("0"));
+    UgEd = liczba("UgEd", "Ug", QStringLiteral("Ug [W/m²K]:"), QStringLiteral("0"));
+    UfEd = liczba("UfEd", "Uf", QStringLiteral("Uf [W/m²K]:"), QStringLiteral("0"));
+    PsiGEd = liczba("PsiGEd", "Psi_g", QStringLiteral("Psi_g [W/mK]:"), QStringLiteral("0"));
+    dRamyEd = liczba("dRamyEd", "dRamy", QStringLiteral("d [mm]:"), QStringLiteral("0"));
     MaterialRamyCB = new QComboBox(wartosci);
     MaterialRamyCB->setObjectName(QStringLiteral("MaterialRamyCB"));
     for (const TMaterialyRamy& m : MaterialyRamy())

@@ -118,15 +118,15 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     fb->addWidget(PoddaszeCB);
     fb->addStretch();
 
-    auto liczba = [&](const char* nazwa, TZakresPola zakres) {
+    auto liczba = [&](const char* nazwa, const char* klucz) {
         auto* e = new QLineEdit;
         e->setObjectName(QLatin1String(nazwa));
         e->setAlignment(Qt::AlignRight);
         e->setMaximumWidth(70);
-        PilnujPolaLiczbowego(e, zakres, dialogi);
+        PilnujPolaLiczbowego(e, klucz, dialogi);
         return e;
     };
-    TempWewEd = liczba("TempWewEd", TZakresPola::NieUjemna);
+    TempWewEd = liczba("TempWewEd", "TemperaturaWewnetrzna");
     TempWewEd->setMaximumWidth(50);
     TempWewEd->setToolTip(QStringLiteral("Projektowana temperatura wewnętrzna, od której zależy "
                                          "wymagany współczynnik Umax okien według WT 2021"));
@@ -147,14 +147,14 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     opcje->setObjectName(QStringLiteral("OpcjePanel"));
     auto* fo = new QFormLayout(opcje);
     fo->setVerticalSpacing(2);
-    KursEd = liczba("KursEd", TZakresPola::NieUjemna);
+    KursEd = liczba("KursEd", "KursEuro");
     fo->addRow(QStringLiteral("Kurs EURO:"),
                ZJednostka(KursEd, QStringLiteral("zł"), QStringLiteral("1 EUR =")));
-    StawkaVatEd = liczba("StawkaVatEd", TZakresPola::Procent);
+    StawkaVatEd = liczba("StawkaVatEd", "StawkaVat");
     fo->addRow(QStringLiteral("Stawka VAT:"), ZJednostka(StawkaVatEd, QStringLiteral("%")));
-    RabatDodEd = liczba("RabatDodEd", TZakresPola::Procent);
+    RabatDodEd = liczba("RabatDodEd", "RabatDodatkowy");
     fo->addRow(QStringLiteral("Rabat dodatkowy:"), ZJednostka(RabatDodEd, QStringLiteral("%")));
-    CenaMontazEd = liczba("CenaMontazEd", TZakresPola::NieUjemna);
+    CenaMontazEd = liczba("CenaMontazEd", "CenaMontazuOkna");
     // Long labels broken by hand: word-wrapped ones would make the scrolling
     // panel take its preferred height and show a scroll bar it does not need.
     fo->addRow(
@@ -174,14 +174,14 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     logo->setObjectName(QStringLiteral("DVLogoPromocji"));
     logo->setPixmap(LogoDV());
     fp->addRow(logo);
-    PromoKlimaEd = liczba("PromoKlimaEd", TZakresPola::Procent);
+    PromoKlimaEd = liczba("PromoKlimaEd", "DVPromocjaKlima");
     fp->addRow(QStringLiteral("Okna klima PCV:"), ZJednostka(PromoKlimaEd, QStringLiteral("%")));
-    PromoKobaltEd = liczba("PromoKobaltEd", TZakresPola::Procent);
+    PromoKobaltEd = liczba("PromoKobaltEd", "DVPromocjaKobaltowe");
     fp->addRow(QStringLiteral("Okna KOBALTOWE PCV:"),
                ZJednostka(PromoKobaltEd, QStringLiteral("%")));
-    PromoDVLineEd = liczba("PromoDVLineEd", TZakresPola::Procent);
+    PromoDVLineEd = liczba("PromoDVLineEd", "DVPromocjaDVline");
     fp->addRow(QStringLiteral("Okna DVline PCV:"), ZJednostka(PromoDVLineEd, QStringLiteral("%")));
-    PromoFormaEd = liczba("PromoFormaEd", TZakresPola::Procent);
+    PromoFormaEd = liczba("PromoFormaEd", "DVPromocjaForma");
     fp->addRow(QStringLiteral("Okna forma PCV:"), ZJednostka(PromoFormaEd, QStringLiteral("%")));
 
     auto* opcjeIPromocje = new QHBoxLayout;
@@ -359,24 +359,24 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     poziomy.Poddasze = PoddaszeCB->isChecked();
     // Text that is no number, or a value out of its field's range, is never
     // taken.
-    auto liczba = [this](const QLineEdit* pole, double& cel, double maks = 1e308) {
+    auto liczba = [this](const QLineEdit* pole, const char* klucz, double& cel) {
         const auto it = pokazane_.constFind(pole);
         double x = 0;
         if ((it == pokazane_.constEnd() || *it != pole->text()) && CzytajLiczbe(pole->text(), &x) &&
-            x >= 0 && x <= maks)
+            PowodOdrzucenia(klucz, x).isEmpty())
             cel = x;
     };
-    liczba(KursEd, d.KursEuro);
-    liczba(StawkaVatEd, d.StawkaVat, 100);
-    liczba(RabatDodEd, d.RabatDodatkowy, 100);
-    liczba(CenaMontazEd, d.CenaMontazuOkna);
+    liczba(KursEd, "KursEuro", d.KursEuro);
+    liczba(StawkaVatEd, "StawkaVat", d.StawkaVat);
+    liczba(RabatDodEd, "RabatDodatkowy", d.RabatDodatkowy);
+    liczba(CenaMontazEd, "CenaMontazuOkna", d.CenaMontazuOkna);
     d.ZakresCzynnosci = ZakresCzynnosciEd->text();
-    liczba(TempWewEd, d.TemperaturaWewnetrzna);
+    liczba(TempWewEd, "TemperaturaWewnetrzna", d.TemperaturaWewnetrzna);
     d.MetodaUw = MetodaUwCB->currentIndex() == 1 ? 1 : 0;
-    liczba(PromoKlimaEd, d.DVPromocjaKlima, 100);
-    liczba(PromoKobaltEd, d.DVPromocjaKobaltowe, 100);
-    liczba(PromoDVLineEd, d.DVPromocjaDVline, 100);
-    liczba(PromoFormaEd, d.DVPromocjaForma, 100);
+    liczba(PromoKlimaEd, "DVPromocjaKlima", d.DVPromocjaKlima);
+    liczba(PromoKobaltEd, "DVPromocjaKobaltowe", d.DVPromocjaKobaltowe);
+    liczba(PromoDVLineEd, "DVPromocjaDVline", d.DVPromocjaDVline);
+    liczba(PromoFormaEd, "DVPromocjaForma", d.DVPromocjaForma);
 }
 
 void TPanelProjektu::Resetuj() {

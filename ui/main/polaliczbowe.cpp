@@ -2,6 +2,7 @@
 
 #include "dialogi.h"
 #include "liczby.h"
+#include "model/obliczenia/zakresy.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -43,46 +44,48 @@ private:
 
 } // namespace
 
-void PilnujPolaLiczbowego(QLineEdit* pole, TZakresPola zakres, TDialogi& dialogi) {
+QString PowodOdrzucenia(const char* klucz, double x) {
+    const TZakresWartosci* z = ZakresWartosci(klucz);
+    if (!z || (x >= z->min && x <= z->max))
+        return QString();
+    if (z->min == 0 && z->max == 100 && QLatin1String(z->jednostka) == QLatin1String("%"))
+        return QStringLiteral("Podana wartość musi być w zakresie od 0% do 100%!");
+    if (z->min == 0 && x < 0)
+        return QStringLiteral("Podana wartość nie może być mniejsza od 0!");
+    return QStringLiteral("Podana wartość musi być w zakresie %1!").arg(OpisZakresu(*z));
+}
+
+void PilnujPolaLiczbowego(QLineEdit* pole, const char* klucz, TDialogi& dialogi,
+                          TBrakWartosci brak) {
     auto* poprzednia = new TPoprzedniaWartosc(pole);
-    QObject::connect(pole, &QLineEdit::editingFinished, pole, [pole, zakres, &dialogi, poprzednia] {
-        // The message box takes the focus away and would finish editing once
-        // more; one message per exit is enough.
-        static bool wTrakcie = false;
-        if (wTrakcie)
-            return;
-        const bool moznaBrak = zakres == TZakresPola::CenaLubBrak ||
-                               zakres == TZakresPola::UlamekLubBrak ||
-                               zakres == TZakresPola::UlamekLubPuste;
-        if (moznaBrak && BrakCeny(pole->text())) {
-            pole->setText(zakres == TZakresPola::UlamekLubPuste ? QString() : TEKST_BRAK_CENY);
-            poprzednia->tekst = pole->text();
-            return;
-        }
-        const bool ulamek =
-            zakres == TZakresPola::UlamekLubBrak || zakres == TZakresPola::UlamekLubPuste;
-        double x = 0;
-        QString blad;
-        if (!CzytajLiczbe(pole->text(), &x))
-            blad = KOMUNIKAT_NIE_LICZBA;
-        else if (zakres != TZakresPola::Procent && x < 0)
-            blad = QStringLiteral("Podana wartość nie może być mniejsza od 0!");
-        else if (zakres == TZakresPola::Procent && (x < 0 || x > 100))
-            blad = QStringLiteral("Podana wartość musi być w zakresie od 0% do 100%!");
-        else if (ulamek && (x < 0 || x > 1))
-            blad = QStringLiteral("Podana wartość musi być w zakresie od 0 do 1!");
-        if (blad.isEmpty()) {
-            pole->setText(TekstOgolny(x));
-            poprzednia->tekst = pole->text();
-            return;
-        }
-        // Never committed: the value the field had comes back.
-        pole->setText(poprzednia->tekst);
-        wTrakcie = true;
-        QPointer<QLineEdit> straz(pole);
-        dialogi.Komunikat(pole->window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), blad);
-        if (straz)
-            straz->setFocus();
-        wTrakcie = false;
-    });
+    QObject::connect(
+        pole, &QLineEdit::editingFinished, pole, [pole, klucz, brak, &dialogi, poprzednia] {
+            // The message box takes the focus away and would finish editing once
+            // more; one message per exit is enough.
+            static bool wTrakcie = false;
+            if (wTrakcie)
+                return;
+            if (brak != TBrakWartosci::Niedozwolony && BrakCeny(pole->text())) {
+                pole->setText(brak == TBrakWartosci::Puste ? QString() : TEKST_BRAK_CENY);
+                poprzednia->tekst = pole->text();
+                return;
+            }
+            double x = 0;
+            const QString blad =
+                CzytajLiczbe(pole->text(), &x) ? PowodOdrzucenia(klucz, x) : KOMUNIKAT_NIE_LICZBA;
+            if (blad.isEmpty()) {
+                pole->setText(TekstOgolny(x));
+                poprzednia->tekst = pole->text();
+                return;
+            }
+            // Never committed: the value the field had comes back.
+            pole->setText(poprzednia->tekst);
+            wTrakcie = true;
+            QPointer<QLineEdit> straz(pole);
+            dialogi.Komunikat(pole->window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                              blad);
+            if (straz)
+                straz->setFocus();
+            wTrakcie = false;
+        });
 }

@@ -70,6 +70,22 @@ private slots:
         QTest::newRow("0,356 widać 0,36")
             << "okno" << 1200 << 1500 << QList<int>{4} << 0.89 << brak << 0.4
             << "WT 2021 lato: g·fC = 0,36 > 0,35 – nie spełnia";
+        // The decimal product: 0,71 · 0,5 = 0,355 shows 0,36 and fails (a
+        // double holds it a hair below the half); 0,345 and 0,355 typed.
+        QTest::newRow("0,71 · 0,5") << "okno" << 1200 << 1500 << QList<int>{4} << 0.71 << brak
+                                    << 0.5 << "WT 2021 lato: g·fC = 0,36 > 0,35 – nie spełnia";
+        QTest::newRow("g 0,355") << "okno" << 1200 << 1500 << QList<int>{4} << 0.355 << brak << 1.0
+                                 << "WT 2021 lato: g·fC = 0,36 > 0,35 – nie spełnia";
+        QTest::newRow("g 0,345") << "okno" << 1200 << 1500 << QList<int>{4} << 0.345 << brak << 1.0
+                                 << "WT 2021 lato: g·fC = 0,35 ≤ 0,35 – spełnia";
+        QTest::newRow("g 0,3549999") << "okno" << 1200 << 1500 << QList<int>{4} << 0.3549999 << brak
+                                     << 1.0 << "WT 2021 lato: g·fC = 0,35 ≤ 0,35 – spełnia";
+        // g or fC no window has: named, no verdict.
+        QTest::newRow("g 1,5") << "okno" << 1200 << 1500 << QList<int>{4} << 1.5 << brak << -1.0
+                               << "WT 2021 lato: brak danych (g = 1,5 (dopuszczalne od 0 do 1))";
+        QTest::newRow("fC -0,2")
+            << "okno" << 1200 << 1500 << QList<int>{4} << 0.5 << brak << -0.2
+            << "WT 2021 lato: brak danych (fC = -0,2 (dopuszczalne od 0 do 1))";
         // The device's fC from the table, a typed one above it.
         QTest::newRow("żaluzje zewnętrzne")
             << "okno" << 1200 << 1500 << QList<int>{4} << 0.6 << zaluzje << -1.0

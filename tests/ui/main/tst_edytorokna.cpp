@@ -7,6 +7,8 @@
 #include "listaskrzydel.h"
 #include "model/obliczenia/uw.h"
 #include "panelprojektu.h"
+#include "polecenia.h"
+#include "projektytestowe.h"
 #include "tabdr.h"
 #include "tabpsig.h"
 #include "tabuf.h"
@@ -28,6 +30,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -618,6 +621,91 @@ private slots:
 
     // A negative value is never kept: the field gets back what it had, and
     // the window never holds it.
+    // Each field by its value's one range, typed as a user types: the value
+    // refused with the range named, the old value back, the window as it was.
+    void zakresyPol_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("dR 1000") << "dREd"
+                                 << "1000"
+                                 << "Podana wartość musi być w zakresie od 0 do 1 m²K/W!";
+        QTest::newRow("Psi_g 1E300") << "PsiGEd"
+                                     << "1E300"
+                                     << "Podana wartość musi być w zakresie od 0 do 1 W/mK!";
+        QTest::newRow("Ug 12") << "UgEd"
+                               << "12"
+                               << "Podana wartość musi być w zakresie od 0 do 10 W/m²K!";
+        QTest::newRow("d 1001") << "dRamyEd"
+                                << "1001"
+                                << "Podana wartość musi być w zakresie od 0 do 1000 mm!";
+        QTest::newRow("cena 2 mld") << "CenaEd"
+                                    << "2000000000"
+                                    << "Podana wartość musi być w zakresie od 0 do 1000000000 zł!";
+        QTest::newRow("dR ujemne") << "dREd"
+                                   << "-0,5"
+                                   << "Podana wartość nie może być mniejsza od 0!";
+    }
+    void zakresyPol() {
+        QFETCH(QString, pole);
+        QFETCH(QString, wpisane);
+        QFETCH(QString, komunikat);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        auto* e1 = e->findChild<QLineEdit*>(pole);
+        QVERIFY(e1);
+        const QString przed = e1->text();
+        const QString krok = f->Polecenia->EditUndo1->text();
+        QTest::mouseClick(e1, Qt::LeftButton);
+        QTest::keyClick(e1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e1, wpisane);
+        QTest::keyClick(e1, Qt::Key_Tab);
+        QCOMPARE(d->OstatniKomunikat(), komunikat);
+        QCOMPARE(e1->text(), przed);
+        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(f->Polecenia->EditUndo1->text(), krok); // nothing changed
+    }
+
+    // Showing changes nothing: counts a field cannot hold (25 vents, -3)
+    // are shown as they are and kept; going to another window and back
+    // with the mouse makes no step to undo.
+    void pokazanieNieZmienia() {
+        QTemporaryDir katalog;
+        const QString plik = ZapiszTestowy(katalog.filePath("nawiewniki.tmv"), [](auto& p) {
+            for (const auto& [s, n] : {std::pair{"A", 25}, std::pair{"B", -3}}) {
+                p.AddOkno(QString::fromLatin1(s));
+                p.GetOkno(QString::fromLatin1(s))->LiczbaNawiewnikow = n;
+            }
+        });
+        d->odpowiedzi << O::Nie; // the new project of init() is not saved
+        QVERIFY(f->Zamknij());
+        QVERIFY(!plik.isEmpty() && f->OtworzPlik(plik));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QTreeWidget* t = f->StolarkaTree;
+        auto klik = [t](const QString& symbol) {
+            QTreeWidgetItem* k = t->topLevelItem(0);
+            for (int i = 0; i < k->childCount(); ++i)
+                if (k->child(i)->text(0) == symbol)
+                    QTest::mouseClick(t->viewport(), Qt::LeftButton, {},
+                                      t->visualItemRect(k->child(i)).center());
+        };
+        klik("A");
+        QCOMPARE(e->LiczbaNawiewnikowSE->value(), 25);
+        klik("B");
+        QCOMPARE(e->LiczbaNawiewnikowSE->value(), -3);
+        klik("A");
+        QCOMPARE(Okno("A").LiczbaNawiewnikow, 25);
+        QCOMPARE(Okno("B").LiczbaNawiewnikow, -3);
+        QVERIFY(!f->Polecenia->EditUndo1->isEnabled());
+        // A change by the user is one: down from 25 by the arrow key.
+        QTest::mouseClick(e->LiczbaNawiewnikowSE, Qt::LeftButton);
+        QTest::keyClick(e->LiczbaNawiewnikowSE, Qt::Key_Down);
+        klik("B");
+        QCOMPARE(Okno("A").LiczbaNawiewnikow, 24);
+        QVERIFY(f->Polecenia->EditUndo1->isEnabled());
+    }
+
     void ujemnaSzerokosc() {
         e->SzerokoscEd->setText("900");
         e->RefreshUwOkna->click();

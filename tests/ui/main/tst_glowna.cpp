@@ -1275,7 +1275,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         TEdytorOkna* e = f->ElementStolarkiPanel;
         const QList<std::pair<QLineEdit*, QString>> wpisy = {
-            {e->SzerokoscEd, "1.500"}, {e->WysokoscEd, "1,1"}, {e->UgEd, "1 100"}};
+            {e->SzerokoscEd, "1.500"}, {e->WysokoscEd, "1,1"}, {e->LgEd, "1 100"}};
         for (const auto& [pole, tekst] : wpisy) {
             pole->setFocus();
             pole->selectAll();
@@ -1285,7 +1285,7 @@ private slots:
         const TOkno& o = *f->Projekt()->GetOkno("O1");
         QCOMPARE(o.Szerokosc, 1.5);
         QCOMPARE(o.Wysokosc, 1.1);
-        QCOMPARE(o.Ug, 1100.0);
+        QCOMPARE(o.Lg, 1100.0);
         QCOMPARE(e->SzerokoscEd->text(), TekstOgolny(1.5, locale));
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
