@@ -6,45 +6,25 @@
 #include <cmath>
 #include <cstring>
 
-void TJson::Dolacz(const char* dane, qsizetype n) {
-    wynik_.append(dane, static_cast<std::size_t>(n));
-}
-
-void TJson::Dolacz(char c) {
-    wynik_.push_back(c);
-}
-
-void TJson::PrzedWartoscia() {
-    if (poKluczu_) {
-        poKluczu_ = false;
-        return;
-    }
-    if (!pierwszy_.isEmpty()) {
-        if (!pierwszy_.last())
-            Dolacz(',');
-        pierwszy_.last() = false;
-    }
-}
-
 void TJson::PoczatekObiektu() {
     PrzedWartoscia();
     Dolacz('{');
-    pierwszy_.append(true);
+    pierwszy_.push_back(true);
 }
 
 void TJson::KoniecObiektu() {
-    pierwszy_.removeLast();
+    pierwszy_.pop_back();
     Dolacz('}');
 }
 
 void TJson::PoczatekTablicy() {
     PrzedWartoscia();
     Dolacz('[');
-    pierwszy_.append(true);
+    pierwszy_.push_back(true);
 }
 
 void TJson::KoniecTablicy() {
-    pierwszy_.removeLast();
+    pierwszy_.pop_back();
     Dolacz(']');
 }
 
@@ -57,9 +37,14 @@ void TJson::Klucz(const QString& nazwa) {
 
 void TJson::Klucz(QLatin1String nazwa) {
     PrzedWartoscia();
-    Dolacz('"');
-    Dolacz(nazwa.data(), nazwa.size());
-    Dolacz("\":", 2);
+    const std::size_t poczatek = wynik_.size();
+    const auto n = static_cast<std::size_t>(nazwa.size());
+    wynik_.resize(poczatek + n + 3);
+    char* p = wynik_.data() + poczatek;
+    *p = '"';
+    std::memcpy(p + 1, nazwa.data(), n);
+    p[n + 1] = '"';
+    p[n + 2] = ':';
     poKluczu_ = true;
 }
 
@@ -81,56 +66,51 @@ void TJson::Nazwa(const QString& s) {
 }
 
 void TJson::DopiszTekst(const QString& s) {
-    bool zwykly = true;
-    bool ascii = true;
-    for (QChar c : s) {
-        if (c.unicode() < 0x20 || c == QLatin1Char('"') || c == QLatin1Char('\\')) {
-            zwykly = false;
-            break;
-        }
-        ascii = ascii && c.unicode() < 0x80;
-    }
-    if (zwykly && ascii) {
-        // The usual case: plain ASCII goes in as it is.
-        const std::size_t poczatek = wynik_.size();
-        wynik_.resize(poczatek + static_cast<std::size_t>(s.size()) + 2);
-        char* p = wynik_.data() + poczatek;
-        *p++ = '"';
-        for (QChar c : s)
-            *p++ = static_cast<char>(c.unicode());
-        *p = '"';
-        return;
-    }
-    if (zwykly) {
-        Dolacz('"');
-        const QByteArray utf8 = s.toUtf8();
-        Dolacz(utf8.constData(), utf8.size());
-        Dolacz('"');
-        return;
-    }
-    QString t;
-    t.reserve(s.size() + 2);
-    t += QLatin1Char('"');
-    for (QChar c : s) {
-        const char16_t u = c.unicode();
-        if (u == '"' || u == '\\') {
-            t += QLatin1Char('\\');
-            t += c;
-        } else if (u == '\n') {
-            t += QLatin1String("\\n");
-        } else if (u == '\r') {
-            t += QLatin1String("\\r");
-        } else if (u == '\t') {
-            t += QLatin1String("\\t");
+    // Straight into UTF-8, escaping what JSON requires: room for the worst
+    // case first (six bytes a character), the rest given back at the end.
+    static const char szesnastkowe[] = "0123456789abcdef";
+    const std::size_t poczatek = wynik_.size();
+    wynik_.resize(poczatek + static_cast<std::size_t>(s.size()) * 6 + 2);
+    char* w = wynik_.data() + poczatek;
+    *w++ = '"';
+    const char16_t* p = reinterpret_cast<const char16_t*>(s.utf16());
+    const char16_t* koniec = p + s.size();
+    while (p < koniec) {
+        const char16_t u = *p++;
+        if (u >= 0x20 && u < 0x80 && u != u'"' && u != u'\\') {
+            *w++ = static_cast<char>(u);
+        } else if (u == u'"' || u == u'\\') {
+            *w++ = '\\';
+            *w++ = static_cast<char>(u);
+        } else if (u == u'\n' || u == u'\r' || u == u'\t') {
+            *w++ = '\\';
+            *w++ = u == u'\n' ? 'n' : u == u'\r' ? 'r' : 't';
         } else if (u < 0x20) {
-            t += QStringLiteral("\\u%1").arg(static_cast<int>(u), 4, 16, QLatin1Char('0'));
+            for (char c : {'\\', 'u', '0', '0', szesnastkowe[u >> 4], szesnastkowe[u & 15]})
+                *w++ = c;
         } else {
-            t += c;
+            char32_t c = u;
+            // A pair of surrogates is one character; a lone one is written as
+            // the replacement character, as toUtf8 would.
+            if (u >= 0xD800 && u < 0xDC00 && p < koniec && *p >= 0xDC00 && *p < 0xE000)
+                c = 0x10000 + ((u - 0xD800) << 10) + (*p++ - 0xDC00);
+            else if (u >= 0xD800 && u < 0xE000)
+                c = 0xFFFD;
+            if (c < 0x800) {
+                *w++ = static_cast<char>(0xC0 | (c >> 6));
+            } else if (c < 0x10000) {
+                *w++ = static_cast<char>(0xE0 | (c >> 12));
+                *w++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            } else {
+                *w++ = static_cast<char>(0xF0 | (c >> 18));
+                *w++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+                *w++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            }
+            *w++ = static_cast<char>(0x80 | (c & 0x3F));
         }
     }
-    t += QLatin1Char('"');
-    const QByteArray utf8 = t.toUtf8();
-    Dolacz(utf8.constData(), utf8.size());
+    *w++ = '"';
+    wynik_.resize(static_cast<std::size_t>(w - wynik_.data()));
 }
 
 void TJson::Liczba(double x) {
@@ -139,14 +119,22 @@ void TJson::Liczba(double x) {
         return;
     }
     PrzedWartoscia();
+    // Whole numbers below 10^5, as most lengths and counts are, as integers:
+    // the same shortest text (no exponent is shorter), at a fraction of the
+    // work.
+    if (std::fabs(x) < 1e5 && x == std::trunc(x) && !(x == 0 && std::signbit(x))) {
+        Calkowita(static_cast<qint64>(x), false);
+        return;
+    }
     // The shortest text that reads back as the same double.
     char bufor[32];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, x);
     Dolacz(bufor, wynik.ptr - bufor);
 }
 
-void TJson::Calkowita(qint64 n) {
-    PrzedWartoscia();
+void TJson::Calkowita(qint64 n, bool wartosc) {
+    if (wartosc)
+        PrzedWartoscia();
     char bufor[24];
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, n);
     Dolacz(bufor, wynik.ptr - bufor);

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // The verdicts' and catalogues' "below 0: none", as JSON has it: null.
 inline std::optional<double> JesliNieujemna(double x) {
@@ -31,7 +32,7 @@ public:
     void Nazwa(const QString& s);
     // Shortest text that reads back as the same double; null when not finite.
     void Liczba(double x);
-    void Calkowita(qint64 n);
+    void Calkowita(qint64 n) { Calkowita(n, true); }
     void Logiczna(bool b);
     void Null();
 
@@ -53,6 +54,7 @@ public:
     void Zarezerwuj(qsizetype bajtow) { wynik_.reserve(static_cast<std::size_t>(bajtow)); }
 
 private:
+    void Calkowita(qint64 n, bool wartosc);
     void Wartosc(const QString& s) { Tekst(s); }
     void Wartosc(double x) { Liczba(x); }
     void Wartosc(int n) { Calkowita(n); }
@@ -69,13 +71,24 @@ private:
             Tekst(t);
         KoniecTablicy();
     }
-    void Dolacz(const char* dane, qsizetype n);
-    void Dolacz(char c);
-    void PrzedWartoscia();
+    void Dolacz(const char* dane, qsizetype n) { wynik_.append(dane, static_cast<std::size_t>(n)); }
+    void Dolacz(char c) { wynik_.push_back(c); }
+    // The comma before a value that is not the first of its container.
+    void PrzedWartoscia() {
+        if (poKluczu_) {
+            poKluczu_ = false;
+            return;
+        }
+        if (!pierwszy_.empty()) {
+            if (!pierwszy_.back())
+                wynik_.push_back(',');
+            pierwszy_.back() = false;
+        }
+    }
     void DopiszTekst(const QString& s);
 
     std::string wynik_; // appends stay inline, unlike QByteArray's
     QHash<QString, QByteArray> nazwy_;
-    QVector<bool> pierwszy_; // per open container: nothing written in it yet
+    std::vector<char> pierwszy_; // per open container: nothing written in it yet
     bool poKluczu_ = false;
 };

@@ -117,7 +117,7 @@ void WynikiOknaJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o) {
         j.Null();
     else
         j.Tekst(uw.brak);
-    const TOcenaWT wt = OcenWT2021(o, p);
+    const TOcenaWT wt = OcenWT2021(o, p, uw);
     j.Pole(QLatin1String("Umax"), JesliNieujemna(wt.umax));
     j.Klucz(QLatin1String("WT2021"));
     j.Nazwa(TekstWynikuWT(wt.wynik));

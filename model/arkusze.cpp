@@ -147,6 +147,9 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
     const int kWartosc = kSztuk + 5;
     const int kBrutto = kSztuk + 10;
 
+    QVector<int> wiersze; // of the counts, level by level
+    for (const QString& poziom : poziomy)
+        wiersze << LevelIndex(poziom);
     const std::vector<const TOkno*> kolejno = KolejnoscRaportu(p);
     a.wiersze.reserve(p.LiczbaOkienWLiscie());
     for (const TOkno* okno : kolejno) {
@@ -180,7 +183,7 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
         for (int k = 0; k < poziomy.size(); ++k) {
             int64_t n = 0;
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-                n += o.GetLiczba(poziomy[k], d);
+                n += o.LiczbaOkien.Liczba(wiersze[k], d);
             w << K::Liczba(static_cast<double>(n));
         }
         TSumaOkien pole;

@@ -45,6 +45,20 @@ void TLiczbaOkien::Ustaw(int wiersz, int kierunek, int32_t n) {
     if (wiersz < 0 || wiersz >= wierszy_ || kierunek < 0 || kierunek >= LICZBA_KIERUNKOW)
         return;
     const auto k = static_cast<std::size_t>(kierunek);
+    // A file gives the rows in order: the last row, or one after it.
+    if (!niezerowe_.isEmpty() && niezerowe_.constLast().wiersz == wiersz && n != 0) {
+        niezerowe_.last().liczby[k] = n;
+        return;
+    }
+    if ((niezerowe_.isEmpty() || niezerowe_.constLast().wiersz < wiersz)) {
+        if (n == 0)
+            return;
+        TWiersz nowy;
+        nowy.wiersz = wiersz;
+        nowy.liczby[k] = n;
+        niezerowe_.append(nowy);
+        return;
+    }
     auto it = std::lower_bound(niezerowe_.begin(), niezerowe_.end(), wiersz,
                                [](const TWiersz& w, int x) { return w.wiersz < x; });
     if (it == niezerowe_.end() || it->wiersz != wiersz) {

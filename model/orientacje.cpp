@@ -15,6 +15,9 @@ TKomorkaStron Komorka(const TSumaOkien& s) {
 
 TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     const QStringList poziomy = p.Poziomy();
+    QVector<int> wiersze; // of the counts, level by level
+    for (const QString& poziom : poziomy)
+        wiersze << LevelIndex(poziom);
     QVector<std::array<TSumaOkien, LICZBA_KIERUNKOW>> komorki(poziomy.size());
     QVector<TSumaOkien> kondygnacje(poziomy.size());
     std::array<TSumaOkien, LICZBA_KIERUNKOW> strony;
@@ -22,19 +25,20 @@ TZestawienieStron ZestawienieWgStron(const TZestawienieStolarki& p) {
     for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
         const TOkno& o = *p.Okno(i);
         const std::optional<double> uw = ObliczUw(o, p).uw;
+        const TPoleSztuki pole = PoleSztuki(o);
         for (int k = 0; k < poziomy.size(); ++k) {
             for (int d = 0; d < LICZBA_KIERUNKOW; ++d) {
-                const int32_t n = o.GetLiczba(poziomy[k], d);
+                const int32_t n = o.LiczbaOkien.Liczba(wiersze[k], d);
                 if (n == 0)
                     continue;
-                komorki[k][static_cast<std::size_t>(d)].Dodaj(n, o, uw);
-                kondygnacje[k].Dodaj(n, o, uw);
-                strony[static_cast<std::size_t>(d)].Dodaj(n, o, uw);
+                komorki[k][static_cast<std::size_t>(d)].Dodaj(n, pole, uw);
+                kondygnacje[k].Dodaj(n, pole, uw);
+                strony[static_cast<std::size_t>(d)].Dodaj(n, pole, uw);
             }
         }
         // The whole building as the project's totals count it: every piece
         // of the window at once.
-        razem.Dodaj(o.SumaOkien(), o, uw);
+        razem.Dodaj(o.SumaOkien(), pole, uw);
     }
     TZestawienieStron z;
     for (int k = 0; k < poziomy.size(); ++k) {

@@ -80,6 +80,17 @@ bool RowneBezWielkosci::operator()(QByteArrayView a, QByteArrayView b) const noe
 } // namespace sekcyjne
 
 bool CzytajLiczbeCalkowita(QByteArrayView t, int32_t* wynik) {
+    // The usual case, the counts of a window: a few plain digits.
+    if (!t.isEmpty() && t.size() <= 9) {
+        int32_t n = 0;
+        qsizetype i = 0;
+        for (; i < t.size() && t[i] >= '0' && t[i] <= '9'; ++i)
+            n = n * 10 + (t[i] - '0');
+        if (i == t.size()) {
+            *wynik = n;
+            return true;
+        }
+    }
     t = BezBialych(t);
     // "1 200" as Polish writes thousands.
     if (t.contains(' ')) {
@@ -172,9 +183,11 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
     int32_t biezaca = -1;
     qsizetype start = 0;
     while (start <= dane.size()) {
-        qsizetype koniec = dane.indexOf('\n', start);
-        if (koniec < 0)
-            koniec = dane.size();
+        const void* nl =
+            start < dane.size()
+                ? std::memchr(poczatek + start, '\n', static_cast<std::size_t>(dane.size() - start))
+                : nullptr;
+        const qsizetype koniec = nl ? static_cast<const char*>(nl) - poczatek : dane.size();
         QByteArrayView linia = dane.sliced(start, koniec - start);
         start = koniec + 1;
         if (linia.endsWith('\r'))
@@ -202,7 +215,9 @@ TPlikProfilu::TPlikProfilu(const QByteArray& bajty) : dane_(bajty.left(MAX_ROZMI
             biezaca = static_cast<int32_t>(it->second);
             continue;
         }
-        const qsizetype rownasie = l.indexOf('=');
+        const void* znak =
+            l.isEmpty() ? nullptr : std::memchr(l.data(), '=', static_cast<std::size_t>(l.size()));
+        const qsizetype rownasie = znak ? static_cast<const char*>(znak) - l.data() : -1;
         if (biezaca < 0 || rownasie <= 0 || rownasie > MAX_DLUGOSC_KLUCZA)
             continue;
         if (wpisy_.size() >= MAX_WPISOW) {

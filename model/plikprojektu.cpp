@@ -19,6 +19,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -256,19 +257,24 @@ TIndeksKluczy IndeksKluczy(const QVector<TPoziomPliku>& poziomy) {
 // is compared byte by byte, any other is looked up by name.
 const TZnaczenieKlucza* Znaczenie(const TIndeksKluczy& indeks, QByteArrayView klucz,
                                   std::size_t& nastepny) {
-    if (nastepny < indeks.kolejno.size() && indeks.kolejno[nastepny].first == klucz)
-        return &indeks.kolejno[nastepny++].second;
+    if (nastepny < indeks.kolejno.size()) {
+        const QByteArrayView oczekiwany = indeks.kolejno[nastepny].first;
+        if (oczekiwany.size() == klucz.size() &&
+            std::memcmp(oczekiwany.data(), klucz.data(), static_cast<std::size_t>(klucz.size())) ==
+                0)
+            return &indeks.kolejno[nastepny++].second;
+    }
     const auto it = indeks.mapa.find(klucz);
     return it == indeks.mapa.end() ? nullptr : &it->second;
 }
 
-// The last name each field met and its code.
-struct TZnanaNazwa {
-    QByteArrayView surowa;
+// The names each field met (their bytes in the file) and their codes: a
+// catalogue's few names are looked up once each.
+struct TKodNazwy {
     int32_t kod = 0;
     bool ok = false;
-    bool jest = false;
 };
+using TZnanaNazwa = std::unordered_map<QByteArrayView, TKodNazwy, sekcyjne::HashBezWielkosci>;
 
 // The section's lines one by one, each looked up once; of repeated keys the
 // first counts. What the section lacks keeps the new window's default.
@@ -317,12 +323,18 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
         }
         case TRodzajPola::Nazwa: {
             // Names repeat from window to window: each is looked up once.
-            TZnanaNazwa& znana = nazwy[nr];
-            if (!znana.jest || znana.surowa != wartosc) {
-                znana.surowa = wartosc;
-                znana.kod = pole.kod(ZCp1250(wartosc), &znana.ok);
-                znana.jest = true;
+            TZnanaNazwa& znane = nazwy[nr];
+            auto it = znane.find(wartosc);
+            if (it == znane.end() && znane.size() < 256) {
+                TKodNazwy k;
+                k.kod = pole.kod(ZCp1250(wartosc), &k.ok);
+                it = znane.emplace(wartosc, k).first;
             }
+            TKodNazwy znana;
+            if (it != znane.end())
+                znana = it->second;
+            else
+                znana.kod = pole.kod(ZCp1250(wartosc), &znana.ok);
             if (znana.ok) // a name that matches none leaves the value as it was
                 pole.ustawKod(o, znana.kod);
             else if (!wartosc.isEmpty() && nieznane.size() < 10)

@@ -73,16 +73,21 @@ QStringList RozdzielWiersze(const QString& tekst) {
             // Quoted item: runs to its closing quote, "" stands for one quote.
             ++i;
             while (i < n) {
-                if (tekst[i] == cudzyslow) {
-                    if (i + 1 < n && tekst[i + 1] == cudzyslow) {
-                        element += cudzyslow;
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
+                // The text up to the next quote as one piece.
+                qsizetype j = tekst.indexOf(cudzyslow, i);
+                if (j < 0)
+                    j = n;
+                element += QStringView(tekst).sliced(i, j - i);
+                i = j;
+                if (i >= n)
                     break;
+                if (i + 1 < n && tekst[i + 1] == cudzyslow) {
+                    element += cudzyslow;
+                    i += 2;
+                    continue;
                 }
-                element += tekst[i++];
+                ++i;
+                break;
             }
         } else {
             const qsizetype start = i;

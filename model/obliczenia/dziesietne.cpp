@@ -1,6 +1,7 @@
 #include "model/obliczenia/dziesietne.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -11,10 +12,14 @@ __extension__ typedef __int128 M;
 
 // 10^n for n of 0 to 38.
 M Potega(int n) {
-    M p = 1;
-    for (int i = 0; i < n; ++i)
-        p *= 10;
-    return p;
+    static const auto potegi = [] {
+        std::array<M, 39> p{};
+        p[0] = 1;
+        for (std::size_t i = 1; i < p.size(); ++i)
+            p[i] = p[i - 1] * 10;
+        return p;
+    }();
+    return potegi[static_cast<std::size_t>(n)];
 }
 
 M Abs(M x) {
@@ -68,6 +73,15 @@ std::optional<TDziesietna> TDziesietna::Z(double x) {
         return std::nullopt;
     if (x == 0)
         return TDziesietna();
+    // Lengths, money and shares as typed have a few decimals: the decimal
+    // they stand for is m / 10^k when that gives the double back (and m has
+    // fewer than 16 digits, so it is the shortest text too).
+    double potega = 1;
+    for (int k = 0; k <= 6; ++k, potega *= 10) {
+        const double y = x * potega;
+        if (std::fabs(y) < 1e15 && y == std::trunc(y) && y / potega == x)
+            return TDziesietna(static_cast<M>(static_cast<long long>(y)), k);
+    }
     char bufor[64];
     const auto w =
         std::to_chars(bufor, bufor + sizeof bufor - 1, x, std::chars_format::scientific, 14);
@@ -98,6 +112,16 @@ std::optional<TDziesietna> TDziesietna::Z(double x) {
 }
 
 std::optional<TDziesietna> TDziesietna::Razy(const TDziesietna& b) const {
+    // The usual case: two factors of at most 18 digits make at most 36.
+    constexpr M GRANICA = static_cast<M>(1000000000000000000LL);
+    if (Abs(m_) < GRANICA && Abs(b.m_) < GRANICA && skala_ + b.skala_ <= MAX_CYFR) {
+        TDziesietna wynik(m_ * b.m_, skala_ + b.skala_);
+        while (wynik.skala_ > 0 && wynik.m_ % 10 == 0) {
+            wynik.m_ /= 10;
+            --wynik.skala_;
+        }
+        return wynik;
+    }
     TDziesietna x = *this;
     TDziesietna y = b;
     // Digits after the point are given up first, from the longer factor.
@@ -128,6 +152,12 @@ std::optional<TDziesietna> TDziesietna::Plus(const TDziesietna& b) const {
     TDziesietna y = b;
     if (x.skala_ < y.skala_)
         std::swap(x, y);
+    // The usual case: y brought to x's scale at once, both well within the
+    // digits kept.
+    const int roznica = x.skala_ - y.skala_;
+    static const M GRANICA = Potega(MAX_CYFR - 1);
+    if (roznica <= 18 && Abs(x.m_) < GRANICA && Abs(y.m_) < Potega(MAX_CYFR - 1 - roznica))
+        return TDziesietna(x.m_ + y.m_ * Potega(roznica), x.skala_);
     // y to x's scale, or x down to y's where that would not fit.
     while (y.skala_ < x.skala_ && Cyfr(y.m_) < MAX_CYFR) {
         y.m_ *= 10;
@@ -184,6 +214,12 @@ std::string TDziesietna::Tekst() const {
 }
 
 double TDziesietna::Double() const {
+    // Both exact in a double: one division, correctly rounded.
+    static constexpr double POTEGI[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (Abs(m_) < (static_cast<M>(1) << 53) && skala_ <= 22)
+        return static_cast<double>(static_cast<long long>(m_)) / POTEGI[skala_];
     const std::string t = Tekst();
     double x = 0;
     std::from_chars(t.data(), t.data() + t.size(), x);

@@ -8,17 +8,26 @@
 
 #include <cmath>
 
+TPoleSztuki PoleSztuki(const TOkno& o) {
+    TPoleSztuki p;
+    p.m2 = PoleOkna(o);
+    const std::optional<TDziesietna> w = TDziesietna::Z(o.Szerokosc);
+    const std::optional<TDziesietna> h = TDziesietna::Z(o.Wysokosc);
+    if (w && h)
+        p.mm2 = w->Razy(*h);
+    return p;
+}
+
 void TSumaOkien::Dodaj(long long sztuk, const TOkno& o, std::optional<double> uw) {
+    Dodaj(sztuk, PoleSztuki(o), uw);
+}
+
+void TSumaOkien::Dodaj(long long sztuk, const TPoleSztuki& p, std::optional<double> uw) {
     sztuk_ += sztuk;
-    const double a = static_cast<double>(sztuk) * PoleOkna(o);
+    const double a = static_cast<double>(sztuk) * p.m2;
     pole_ += a;
     if (mm2_) {
-        const std::optional<TDziesietna> w = TDziesietna::Z(o.Szerokosc);
-        const std::optional<TDziesietna> h = TDziesietna::Z(o.Wysokosc);
-        std::optional<TDziesietna> iloczyn;
-        if (w && h)
-            if (const auto wh = w->Razy(*h))
-                iloczyn = wh->Razy(TDziesietna::Calkowita(sztuk));
+        const auto iloczyn = p.mm2 ? p.mm2->Razy(TDziesietna::Calkowita(sztuk)) : std::nullopt;
         mm2_ = iloczyn ? mm2_->Plus(*iloczyn) : std::nullopt;
     }
     if (uw) {

@@ -10,6 +10,14 @@
 class TOkno;
 class TZestawienieStolarki;
 
+// One piece's area: exactly in mm², where its sizes have decimals, and in m²
+// as a double.
+struct TPoleSztuki {
+    std::optional<TDziesietna> mm2;
+    double m2 = 0;
+};
+TPoleSztuki PoleSztuki(const TOkno& okno);
+
 // Sums of windows: their pieces, their area and the area-weighted mean of
 // their Uw (of those that have one). Areas are summed as exact decimals of
 // the millimetres typed, so a total on a half of a hundredth is rounded as
@@ -18,6 +26,7 @@ class TSumaOkien {
 public:
     // n pieces of the window (W × H) with its Uw, or without one.
     void Dodaj(long long sztuk, const TOkno& okno, std::optional<double> uw);
+    void Dodaj(long long sztuk, const TPoleSztuki& pole, std::optional<double> uw);
     int64_t Sztuk() const { return sztuk_; }
     // Σ n · A in m², not rounded.
     double Pole() const;

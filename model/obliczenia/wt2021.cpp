@@ -57,7 +57,10 @@ TOcenaWT OcenWT2021(int32_t rodzaj, double ti, std::optional<double> uwOkna) {
 }
 
 TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt) {
-    const TUw uw = ObliczUw(okno, projekt);
+    return OcenWT2021(okno, projekt, ObliczUw(okno, projekt));
+}
+
+TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt, const TUw& uw) {
     TOcenaWT o = OcenWT2021(okno.Rodzaj, projekt.TemperaturaWewnetrzna, uw.uwOkna);
     o.brak = uw.brak;
     if (uw.zRoleta && uw.uw)

@@ -40,8 +40,11 @@ struct TOcenaWT {
 // the window), rounded as shown, is at most Umax; without a Uw it has no
 // data and neither complies nor fails.
 TOcenaWT OcenWT2021(int32_t rodzaj, double ti, std::optional<double> uwOkna);
-// A window of a project: its Uw by the project's method, at the project's ti.
+// A window of a project: its Uw by the project's method, at the project's ti;
+// with its Uw already worked out, where it was.
 TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt);
+struct TUw;
+TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt, const TUw& uw);
 // "spełnia", "nie spełnia", "brak wymagań", "brak danych".
 QString TekstWynikuWT(TWynikWT wynik);
 // A window's line: "WT 2021: Umax = 0,90 – spełnia", "WT 2021: Umax = 0,90 –

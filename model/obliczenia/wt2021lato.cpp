@@ -9,6 +9,8 @@
 #include "wt2021lato_dane.h"
 #include "zestawienie.h"
 
+#include <vector>
+
 int LiczbaOslon() {
     return static_cast<int>(LICZBA_OSLON_WT2021);
 }
@@ -38,11 +40,18 @@ double FcOkna(const TOkno& o) {
 }
 
 bool RodzajPodlegaLatu(int32_t rodzaj) {
-    const QString nazwa = NazwaRodzaju(rodzaj);
-    for (std::size_t i = 0; i < LICZBA_RODZAJOW_LATO_WT2021; ++i)
-        if (nazwa == QString::fromUtf8(RODZAJE_LATO_WT2021[i]))
-            return true;
-    return false;
+    // The kinds of the table by code, found once.
+    static const std::vector<bool> podlega = [] {
+        std::vector<bool> w(static_cast<std::size_t>(LiczbaRodzajow()), false);
+        for (int k = 0; k < LiczbaRodzajow(); ++k)
+            for (std::size_t i = 0; i < LICZBA_RODZAJOW_LATO_WT2021; ++i)
+                if (NazwaRodzaju(k) == QString::fromUtf8(RODZAJE_LATO_WT2021[i]))
+                    w[static_cast<std::size_t>(k)] = true;
+        return w;
+    }();
+    if (rodzaj < 0 || rodzaj >= LiczbaRodzajow())
+        rodzaj = RODZAJ_OKNO;
+    return podlega[static_cast<std::size_t>(rodzaj)];
 }
 
 bool KierunekPodlegaLatu(int kierunek) {
@@ -52,9 +61,11 @@ bool KierunekPodlegaLatu(int kierunek) {
 TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     TOcenaLato w;
     w.fc = FcOkna(o);
+    static const TZakresWartosci* const zakresG = ZakresWartosci("g");
+    static const TZakresWartosci* const zakresFc = ZakresWartosci("fC");
     QStringList poza;
-    for (const auto& [klucz, x] : {std::pair<const char*, double>{"g", o.g}, {"fC", o.fC}})
-        if (const TZakresWartosci* z = ZakresWartosci(klucz); z && !WZakresie(*z, x))
+    for (const auto& [z, x] : {std::pair{zakresG, o.g}, std::pair{zakresFc, o.fC}})
+        if (!WZakresie(*z, x))
             poza << OpisWartosciSpozaZakresu(*z, x);
     w.poza = poza.join(QStringLiteral("; "));
     if (o.g >= 0 && poza.isEmpty()) {
@@ -65,17 +76,26 @@ TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     // A window without its size has no area to be exempt by.
     w.bezWymiarow = o.Szerokosc <= 0 || o.Wysokosc <= 0;
     bool dotyczy = RodzajPodlegaLatu(o.Rodzaj) && (w.bezWymiarow || PoleOkna(o) >= MIN_POLE_LATO);
-    bool ok = false;
-    const bool dachowe = o.Rodzaj == KodRodzaju(QStringLiteral("okno dachowe"), &ok) && ok;
-    if (dotyczy && !dachowe) {
-        // The directions its pieces face: exempt only when every one is.
+    static const int32_t dachowe = [] {
+        bool ok = false;
+        const int32_t kod = KodRodzaju(QStringLiteral("okno dachowe"), &ok);
+        return ok ? kod : -1;
+    }();
+    if (dotyczy && o.Rodzaj != dachowe) {
+        // The directions its pieces face (the building's levels only):
+        // exempt only when every one is.
+        const int wierszy = LICZBA_STALYCH_WIERSZY + p.LiczbaPieter();
+        const bool poziomy[LICZBA_STALYCH_WIERSZY] = {p.Podpiwniczenie(), p.Parter(), p.Poddasze()};
         bool sztuki = false, podlega = false;
-        for (const QString& poziom : p.Poziomy())
+        for (const TLiczbaOkien::TWiersz& r : o.LiczbaOkien.Niezerowe()) {
+            if (r.wiersz >= wierszy || (r.wiersz < LICZBA_STALYCH_WIERSZY && !poziomy[r.wiersz]))
+                continue;
             for (int k = 0; k < LICZBA_KIERUNKOW; ++k)
-                if (o.GetLiczba(poziom, k) > 0) {
+                if (r.liczby[static_cast<std::size_t>(k)] > 0) {
                     sztuki = true;
                     podlega = podlega || KierunekPodlegaLatu(k);
                 }
+        }
         dotyczy = !sztuki || podlega;
     }
     if (!dotyczy)

@@ -3,6 +3,7 @@
 #include "model/obliczenia/dziesietne.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -30,6 +31,16 @@ std::string ZMiejscami(const TDziesietna& d, int miejsc) {
 } // namespace
 
 double Zaokraglij(double x, int miejsc) {
+    // Away from a half, the decimal of 15 digits and the double round alike:
+    // the double's own hundredths, found at once.
+    if (miejsc == 2 && std::fabs(x) < 1e6) {
+        const double y = std::fabs(x) * 100;
+        const double calosc = std::floor(y);
+        if (std::fabs(y - calosc - 0.5) > 1e-6) {
+            const double setne = y - calosc > 0.5 ? calosc + 1 : calosc;
+            return std::copysign(setne / 100, x) + 0.0; // no -0
+        }
+    }
     const auto d = Zaokraglona(x, miejsc, TDziesietna::TTryb::PolowaWGore);
     return d ? d->Double() : x;
 }
