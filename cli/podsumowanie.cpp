@@ -132,22 +132,24 @@ void WynikiOknaJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o) {
 }
 
 TZgodnoscWT ZgodnoscJson(TJson& j, const TZestawienieStolarki& p) {
+    // Whether it complies and the windows that fail and lack data, for each rule.
+    auto zgodnosc = [&j](QLatin1String klucz, bool spelnia, const QStringList& nie,
+                         const QStringList& bez, bool liczby) {
+        j.Klucz(klucz);
+        j.PoczatekObiektu();
+        j.Pole(QLatin1String("Spelnia"), spelnia);
+        j.Pole(QLatin1String("NieSpelnia"), nie);
+        j.Pole(QLatin1String("BezDanych"), bez);
+        if (liczby) {
+            j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(nie.size()));
+            j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(bez.size()));
+        }
+        j.KoniecObiektu();
+    };
     const TZgodnoscWT wt = ZgodnoscWT2021(p);
-    j.Klucz(QLatin1String("WT2021"));
-    j.PoczatekObiektu();
-    j.Pole(QLatin1String("Spelnia"), wt.Spelnia());
-    j.Pole(QLatin1String("NieSpelnia"), wt.nieSpelnia);
-    j.Pole(QLatin1String("BezDanych"), wt.bezDanych);
-    j.Pole(QLatin1String("LiczbaNieSpelnia"), static_cast<int>(wt.nieSpelnia.size()));
-    j.Pole(QLatin1String("LiczbaBezDanych"), static_cast<int>(wt.bezDanych.size()));
-    j.KoniecObiektu();
+    zgodnosc(QLatin1String("WT2021"), wt.Spelnia(), wt.nieSpelnia, wt.bezDanych, true);
     const TZgodnoscLato lato = ZgodnoscLato2021(p);
-    j.Klucz(QLatin1String("WT2021Lato"));
-    j.PoczatekObiektu();
-    j.Pole(QLatin1String("Spelnia"), lato.Spelnia());
-    j.Pole(QLatin1String("NieSpelnia"), lato.nieSpelnia);
-    j.Pole(QLatin1String("BezDanych"), lato.bezDanych);
-    j.KoniecObiektu();
+    zgodnosc(QLatin1String("WT2021Lato"), lato.Spelnia(), lato.nieSpelnia, lato.bezDanych, false);
     return wt;
 }
 

@@ -172,7 +172,9 @@ int IndeksZrodla(const QString& nazwa) {
 }
 
 int LiczbaSkrzydel(int32_t kod) {
-    return kod / 1000;
+    // The family's digit, for a code of the families only.
+    TWspolczynnikiPrzeszklenia w{};
+    return WspolczynnikiPrzeszklenia(kod, &w) ? kod / 1000 : 0;
 }
 
 QVector<TKomorka> KomorkiSkrzydel(int32_t kod) {

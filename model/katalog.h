@@ -70,6 +70,8 @@ int32_t KodMaterialuRamy(const QString& nazwa, bool* ok);
 // Index of the source name, 0 ("Inny") when none matches.
 int IndeksZrodla(const QString& nazwa);
 
+// The sashes of a type: the family's digit (1001 → 1 … 8002 → 8), 0 for a
+// code outside every family.
 int LiczbaSkrzydel(int32_t kod);
 // The sash cells of a type in sash order; empty for a code outside the table.
 QVector<TKomorka> KomorkiSkrzydel(int32_t kod);
