@@ -185,6 +185,8 @@ void Przyklady(TZestawienieStolarki& p) {
         o.SetLiczba(POZIOM_PARTER, 0, 2);
         o.SetLiczba(QStringLiteral("1"), 4, 1);
     }
+    // The living room's window has a roller shutter: both its values shown.
+    p.GetOkno(QStringLiteral("O2"))->dR = 0.15;
 }
 
 // Every page as the printer gets it.

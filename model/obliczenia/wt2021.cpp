@@ -89,6 +89,13 @@ QString TekstUwZRoleta(const TOcenaWT& o) {
         .arg(TekstStaly(o.uw, 4, 2), TekstStaly(*o.uwZRoleta, 4, 2));
 }
 
+QString KrotkiTekstOcenyWT(const TOcenaWT& o) {
+    if (!o.uwZRoleta || (o.wynik != TWynikWT::Spelnia && o.wynik != TWynikWT::NieSpelnia))
+        return TekstOcenyWT(o);
+    return QStringLiteral("WT 2021: Umax = %1 – %2 (%3 bez rolety)")
+        .arg(TekstStaly(o.umax, 4, 2), TekstWynikuWT(o.wynik), TekstStaly(o.uw, 4, 2));
+}
+
 QString TekstOcenyWT(const TOcenaWT& o) {
     const QString obie = TekstUwZRoleta(o);
     const QString ktora =

@@ -52,6 +52,9 @@ QString TekstWynikuWT(TWynikWT wynik);
 // a shutter both values and the one judged: "WT 2021: Umax = 0,90 – nie
 // spełnia (Uw = 0,94; z roletą 0,82; oceniono Uw bez rolety)".
 QString TekstOcenyWT(const TOcenaWT& ocena);
+// The same in a line of little room: with a shutter, the judged value only,
+// "WT 2021: Umax = 0,90 – nie spełnia (0,94 bez rolety)".
+QString KrotkiTekstOcenyWT(const TOcenaWT& ocena);
 // Both values of a window with a shutter: "Uw = 0,94; z roletą 0,82";
 // empty without one.
 QString TekstUwZRoleta(const TOcenaWT& ocena);

@@ -9,6 +9,7 @@
 #include "dialogiskrypt.h"
 #include "drzewoprojektu.h"
 #include "edytorokna.h"
+#include "etykieta.h"
 #include "glowna.h"
 #include "liczby.h"
 #include "model/obliczenia/pieniadze.h"
@@ -501,8 +502,13 @@ private slots:
                 QCOMPARE(e->UwOknaEd->text(), o.Okno(s, "UwPokazane") == BRAK
                                                   ? QStringLiteral("brak danych")
                                                   : o.Okno(s, "UwPokazane"));
+            // The line as it fits, the whole of it in its tooltip.
             if (o.Ma(s, "LiniaWT"))
-                QCOMPARE(e->WT2021ST->text(), o.Okno(s, "LiniaWT"));
+                QCOMPARE(e->WT2021ST->toolTip(), o.Okno(s, "LiniaWT"));
+            if (o.Ma(s, "UwOceniane") && o.Okno(s, "UwOceniane") != BRAK)
+                QVERIFY2(e->WT2021ST->Tekst().contains(o.Okno(s, "UwOceniane")) ||
+                             o.Okno(s, "WT") == QStringLiteral("spełnia"),
+                         qPrintable(e->WT2021ST->Tekst()));
             if (o.Ma(s, "LiniaLato"))
                 QCOMPARE(e->Lato2021ST->text(), o.Okno(s, "LiniaLato"));
             if (o.Ma(s, "CenaNetto"))

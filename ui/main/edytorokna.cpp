@@ -359,9 +359,12 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
     GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
 }
 
-void TEdytorOkna::PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia,
-                             bool nieSpelnia) {
-    etykieta->setText(tekst);
+void TEdytorOkna::PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
+                             const QString& pelny) {
+    if (auto* skracana = qobject_cast<TEtykietaSkracana*>(etykieta))
+        skracana->UstawTekst(tekst, pelny);
+    else
+        etykieta->setText(tekst);
     QPalette p = etykieta->palette();
     p.setColor(QPalette::WindowText,
                spelnia      ? QColor(0x1b, 0x7a, 0x2e)
@@ -414,8 +417,8 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
     PokazGeometrie(projekt, okno);
     const TOcenaWT wt = OcenWT2021(okno, projekt);
-    PokazOcene(WT2021ST, TekstOcenyWT(wt), wt.wynik == TWynikWT::Spelnia,
-               wt.wynik == TWynikWT::NieSpelnia);
+    PokazOcene(WT2021ST, KrotkiTekstOcenyWT(wt), wt.wynik == TWynikWT::Spelnia,
+               wt.wynik == TWynikWT::NieSpelnia, TekstOcenyWT(wt));
     const TOcenaLato lato = OcenLato2021(okno, projekt);
     PokazOcene(Lato2021ST, TekstOcenyLato(lato), lato.wynik == TWynikLato::Spelnia,
                lato.wynik == TWynikLato::NieSpelnia);

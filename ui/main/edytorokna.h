@@ -60,8 +60,8 @@ public:
 
     QLineEdit* SymbolOknaEd;
     QPushButton* ZmSymbBitBtn;
-    QComboBox* RodzajCB; // the kind of element, for WT 2021
-    QLabel* WT2021ST;    // the window's WT 2021 verdict, beside Uw
+    QComboBox* RodzajCB;         // the kind of element, for WT 2021
+    TEtykietaSkracana* WT2021ST; // the window's WT 2021 verdict, beside Uw
     // How Uw was worked out: the other method's value, the glass and frame
     // areas, and Lg against the glass edge of the geometry.
     TEtykietaSkracana* GeometriaST;
@@ -121,7 +121,8 @@ private:
     void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
     // A verdict's text, green when it complies, red when it fails, grey
     // otherwise (no data, exempt, no requirement).
-    void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia);
+    void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
+                    const QString& pelny = QString());
     void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
     // Whether a field holds what the show step left in it.
     bool Nietkniete(const QLineEdit* pole) const;

@@ -107,9 +107,10 @@ void TEdytorOkna::UtworzPola() {
     uw->addWidget(RefreshUwOkna);
     uw->addStretch();
     lewa->addLayout(uw);
-    WT2021ST = new QLabel(this);
+    // Where a window has a shutter, the line gives the value judged (the
+    // window without it, beside the field's Uw with it) and its tooltip both.
+    WT2021ST = new TEtykietaSkracana(this);
     WT2021ST->setObjectName(QStringLiteral("WT2021ST"));
-    WT2021ST->setToolTip(QStringLiteral("Zgodność Uw okna z warunkami technicznymi WT 2021"));
     lewa->addWidget(WT2021ST);
     Lato2021ST = new QLabel(this);
     Lato2021ST->setObjectName(QStringLiteral("Lato2021ST"));
