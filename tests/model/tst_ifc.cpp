@@ -306,6 +306,15 @@ private slots:
         QVERIFY(o1);
         QCOMPARE(o1->GetLiczba(QStringLiteral("poddasze"), 0), 1);
         QCOMPARE(o1->GetLiczba(QStringLiteral("podpiwniczenie"), 6), 1);
+        // d left at 0: no frame, no Uw, and the summary says so.
+        TZestawienieStolarki bezRamy;
+        opcje.d = 0;
+        const TWynikImportuIfc w0 = UtworzProjektZIfc(m, opcje, bezRamy);
+        QCOMPARE(w0.bezUw, (QStringList{QStringLiteral("O-A"), QStringLiteral("O1")}));
+        QCOMPARE(TekstImportuIfc(w0),
+                 QStringLiteral("zaimportowano 5 okien jako 2 pozycje; 5 bez układu skrzydeł; bez "
+                                "Uw (brak danych): O-A, O1 – d = 0: brak ramy (metoda z geometrii "
+                                "okna)"));
     }
 
     void liczebniki_data() {
