@@ -1,19 +1,19 @@
 // Termivo: start-up.
 
-#include "dialogi.h"
-#include "glowna.h"
-#include "oprogramie.h"
-#include "polecenia.h"
-#include "pomoc.h"
-#include "raport.h"
-#include "splash.h"
-#include "tabdr.h"
-#include "tabpsig.h"
-#include "tabuf.h"
-#include "tabug.h"
-#include "tlumaczenia.h"
-#include "typokna.h"
-#include "wersja.h"
+#include "app/oprogramie.h"
+#include "app/pomoc.h"
+#include "app/splash.h"
+#include "model/wersja.h"
+#include "report/raport/raport.h"
+#include "ui/main/glowna.h"
+#include "ui/main/polecenia.h"
+#include "ui/tables/tabdr.h"
+#include "ui/tables/tabpsig.h"
+#include "ui/tables/tabuf.h"
+#include "ui/tables/tabug.h"
+#include "ui/tables/typokna.h"
+#include "uslugi/dialogi.h"
+#include "uslugi/tlumaczenia.h"
 
 #include <QAction>
 #include <QApplication>

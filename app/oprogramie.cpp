@@ -1,6 +1,6 @@
-#include "oprogramie.h"
+#include "app/oprogramie.h"
 
-#include "wersja.h"
+#include "model/wersja.h"
 
 #include <QDesktopServices>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "pomoc.h"
+#include "app/pomoc.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "splash.h"
+#include "app/splash.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 // The schedule of 10,000 windows as an XLSX workbook: time and memory.
 
-#include "eksport.h"
-#include "generator.h"
+#include "model/eksport/eksport.h"
+#include "tools/generator.h"
 
 #include <QCoreApplication>
 #include <QFile>

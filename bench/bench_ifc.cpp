@@ -1,9 +1,9 @@
 // Reading a building model of about 100 MB (20,000 windows among the
 // geometry a real model mostly is): time, and memory beyond the file.
 
-#include "importifc.h"
-#include "pamiec.h"
-#include "zestawienie.h"
+#include "bench/pamiec.h"
+#include "model/ifc/importifc.h"
+#include "model/zestawienie.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Totals of a large project: the mean U and the window area are recomputed
 // every time the project panel is shown, so they must stay fast.
 
-#include "generator.h"
 #include "model/obliczenia/srednie.h"
+#include "tools/generator.h"
 
 #include <benchmark/benchmark.h>
 

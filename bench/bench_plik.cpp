@@ -1,7 +1,7 @@
 // Saving and loading a project of 10,000 windows with every level counted.
 
-#include "generator.h"
-#include "plikprojektu.h"
+#include "model/pliki/plikprojektu.h"
+#include "tools/generator.h"
 
 #include <QTemporaryDir>
 

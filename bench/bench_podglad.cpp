@@ -2,17 +2,17 @@
 // texts, 10 lines and 4 window drawings each): recording, memory, paging,
 // thumbnails and the whole preview window's build.
 
-#include "dialogi.h"
-#include "dokumentpodgladu.h"
-#include "generator.h"
-#include "pageview.h"
-#include "pamiec.h"
-#include "papersheet.h"
-#include "prnprvform.h"
-#include "przegladokien.h"
-#include "raport.h"
-#include "thumbnailstrip.h"
-#include "wydruk.h"
+#include "bench/pamiec.h"
+#include "report/podglad/pageview.h"
+#include "report/podglad/papersheet.h"
+#include "report/podglad/thumbnailstrip.h"
+#include "report/prvform/dokumentpodgladu.h"
+#include "report/prvform/prnprvform.h"
+#include "report/raport/raport.h"
+#include "report/raport/wydruk.h"
+#include "tools/generator.h"
+#include "ui/main/przegladokien.h"
+#include "uslugi/dialogi.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,13 +3,13 @@
 // both, by the CPU each takes, and the counter "stosunek" is the ratio of
 // their sums (the target: at most 2).
 
-#include "generator.h"
+#include "model/obliczenia/orientacje.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "orientacje.h"
-#include "plikprojektu.h"
+#include "model/pliki/plikprojektu.h"
+#include "tools/generator.h"
 
 #include <QTemporaryDir>
 

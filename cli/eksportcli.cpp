@@ -1,8 +1,8 @@
-#include "eksportcli.h"
+#include "cli/eksportcli.h"
 
-#include "eksport.h"
-#include "projektotwarty.h"
-#include "wspolne.h"
+#include "cli/wspolne.h"
+#include "model/eksport/eksport.h"
+#include "model/projekt/projektotwarty.h"
 
 const char* const POMOC_EKSPORTU =
     "  export PLIK.tmv WYJŚCIE.xlsx|WYJŚCIE.csv [--format xlsx|csv]\n"

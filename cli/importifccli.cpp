@@ -1,12 +1,12 @@
-#include "importifccli.h"
+#include "cli/importifccli.h"
 
-#include "importifc.h"
-#include "liczby.h"
+#include "cli/wspolne.h"
+#include "model/ifc/importifc.h"
+#include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
-#include "plikprojektu.h"
-#include "projektotwarty.h"
-#include "wspolne.h"
-#include "zestawienie.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/projekt/projektotwarty.h"
+#include "model/zestawienie.h"
 
 #include <memory>
 

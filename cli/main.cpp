@@ -1,18 +1,19 @@
 // termivo-cli: the command-line companion, for batch use and scripting.
 
-#include "eksport.h"
-#include "eksportcli.h"
-#include "importavk.h"
-#include "importifccli.h"
-#include "orientacjejson.h"
-#include "plikprojektu.h"
-#include "podsumowanie.h"
-#include "projektotwarty.h"
-#include "raport.h"
-#include "raportcli.h"
-#include "sprawdzenie.h"
-#include "wersja.h"
-#include "wspolne.h"
+#include "cli/eksportcli.h"
+#include "cli/importifccli.h"
+#include "cli/orientacjejson.h"
+#include "cli/podsumowanie.h"
+#include "cli/raportcli.h"
+#include "cli/sprawdzenie.h"
+#include "cli/wspolne.h"
+#include "model/eksport/arkusze.h"
+#include "model/eksport/eksport.h"
+#include "model/pliki/importavk.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/projekt/projektotwarty.h"
+#include "model/wersja.h"
+#include "report/raport/raport.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "orientacjejson.h"
+#include "cli/orientacjejson.h"
 
-#include "json.h"
-#include "podsumowanie.h"
+#include "cli/json.h"
+#include "cli/podsumowanie.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "orientacje.h"
+#include "model/obliczenia/orientacje.h"
 
 #include <QByteArray>
 

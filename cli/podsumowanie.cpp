@@ -1,6 +1,6 @@
-#include "podsumowanie.h"
+#include "cli/podsumowanie.h"
 
-#include "json.h"
+#include "cli/json.h"
 #include "model/obliczenia/geometria.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
@@ -8,9 +8,9 @@
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
 #include "model/obliczenia/zaokraglenia.h"
-#include "polaokna.h"
-#include "polaprojektu.h"
-#include "tekst.h"
+#include "model/polaokna.h"
+#include "model/polaprojektu.h"
+#include "model/tekst.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
-#include "raportcli.h"
+#include "cli/raportcli.h"
 
-#include "liczby.h"
-#include "plikprojektu.h"
-#include "powiadomienia.h"
-#include "projektotwarty.h"
-#include "raport.h"
-#include "wspolne.h"
-#include "wydruk.h"
-#include "zestawienie.h"
+#include "cli/wspolne.h"
+#include "model/liczby.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/powiadomienia.h"
+#include "model/projekt/projektotwarty.h"
+#include "model/zestawienie.h"
+#include "report/raport/raport.h"
+#include "report/raport/wydruk.h"
 
 #include <QPageSize>
 #include <QPrinter>

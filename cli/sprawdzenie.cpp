@@ -1,13 +1,13 @@
-#include "sprawdzenie.h"
+#include "cli/sprawdzenie.h"
 
-#include "json.h"
-#include "liczby.h"
+#include "cli/json.h"
+#include "cli/podsumowanie.h"
+#include "cli/wspolne.h"
+#include "model/liczby.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "podsumowanie.h"
-#include "projektotwarty.h"
-#include "wspolne.h"
-#include "zestawienie.h"
+#include "model/projekt/projektotwarty.h"
+#include "model/zestawienie.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
-#include "wspolne.h"
+#include "cli/wspolne.h"
 
-#include "projektotwarty.h"
+#include "model/projekt/projektotwarty.h"
 
 #include <QDir>
 

@@ -2,10 +2,10 @@
 // neither crash nor hang nor take memory beyond a small multiple of the
 // bytes, and a model read makes a project.
 
-#include "importifc.h"
+#include "model/ifc/importifc.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QByteArray>
 

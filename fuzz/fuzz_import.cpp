@@ -1,10 +1,10 @@
 // libFuzzer target: any bytes as an Arvo-K project to import. The import
 // must neither crash nor hang, whatever counts the file claims.
 
-#include "importavk.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
-#include "powiadomienia.h"
+#include "model/pliki/importavk.h"
+#include "model/powiadomienia.h"
 
 #include <QByteArray>
 

@@ -6,13 +6,13 @@
 // read from saving that again must be equal field by field, as the file's
 // table of fields lists them.
 
-#include "kolejnosc.h"
-#include "liczby.h"
+#include "model/kolejnosc.h"
+#include "model/liczby.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
-#include "plikprojektu.h"
-#include "polaokna.h"
-#include "powiadomienia.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/polaokna.h"
+#include "model/powiadomienia.h"
 
 #include <QByteArray>
 

@@ -1,7 +1,7 @@
-#include "katalog.h"
+#include "model/katalog.h"
 
-#include "katalog_dane.h"
-#include "tekst.h"
+#include "model/dane/katalog_dane.h"
+#include "model/tekst.h"
 
 #include <QHash>
 

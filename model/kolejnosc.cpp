@@ -1,7 +1,7 @@
-#include "kolejnosc.h"
+#include "model/kolejnosc.h"
 
-#include "kodowanie.h"
-#include "zestawienie.h"
+#include "model/pliki/kodowanie.h"
+#include "model/zestawienie.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "liczby.h"
+#include "model/liczby.h"
 
 #include "model/obliczenia/zaokraglenia.h"
 

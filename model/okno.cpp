@@ -1,6 +1,6 @@
-#include "okno.h"
+#include "model/okno.h"
 
-#include "tekst.h"
+#include "model/tekst.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "katalog.h"
+#include "model/katalog.h"
 
 #include <QString>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "polaokna.h"
+#include "model/polaokna.h"
 
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"

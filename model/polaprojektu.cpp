@@ -1,6 +1,6 @@
-#include "polaprojektu.h"
+#include "model/polaprojektu.h"
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 namespace {
 

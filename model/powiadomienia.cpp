@@ -1,4 +1,4 @@
-#include "powiadomienia.h"
+#include "model/powiadomienia.h"
 
 #include <cstdio>
 #include <utility>

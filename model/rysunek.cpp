@@ -1,7 +1,7 @@
-#include "rysunek.h"
+#include "model/rysunek.h"
 
-#include "powiadomienia.h"
-#include "zestawienie.h"
+#include "model/powiadomienia.h"
+#include "model/zestawienie.h"
 
 #include <QVector>
 

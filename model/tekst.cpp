@@ -1,4 +1,4 @@
-#include "tekst.h"
+#include "model/tekst.h"
 
 bool RowneBezWielkosci(const QString& a, const QString& b) {
     return QString::compare(a, b, Qt::CaseInsensitive) == 0;

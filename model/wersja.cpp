@@ -1,4 +1,4 @@
-#include "wersja.h"
+#include "model/wersja.h"
 
 #include "wersja_cmake.h"
 

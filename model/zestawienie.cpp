@@ -1,6 +1,6 @@
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
-#include "tekst.h"
+#include "model/tekst.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/obliczenia/uw.h"
-#include "okno.h"
+#include "model/okno.h"
 
 #include <QDateTime>
 #include <QHash>

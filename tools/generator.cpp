@@ -1,6 +1,6 @@
-#include "generator.h"
+#include "tools/generator.h"
 
-#include "tekst.h"
+#include "model/tekst.h"
 
 void GenerujProjekt(TZestawienieStolarki& p, int okien, int pieter) {
     p.TytulProjektu = QStringLiteral("Projekt próbny");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 // Fills a project with `okien` windows of varied types and sizes, with every
 // level (basement, ground floor, `pieter` floors, attic) counted and remarks.

@@ -9,7 +9,7 @@
 // whose relative height exceeds its relative width by more than 0.75 is not
 // offered.
 
-#include "cennikidv.h"
+#include "model/dane/cennikidv.h"
 
 #include <cmath>
 #include <cstdio>

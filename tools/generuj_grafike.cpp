@@ -2,8 +2,8 @@
 // about-box background as JPEG files, and the desktop icon as PNG.
 //   termivo-generuj-grafike FOLDER
 
-#include "kanwaqpainter.h"
-#include "okno.h"
+#include "model/okno.h"
+#include "report/raport/kanwaqpainter.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 // Writes a generated project file, for benchmarks and trying the CLI:
 //   termivo-generuj-projekt WINDOWS OUT.tmv
 
-#include "generator.h"
-#include "plikprojektu.h"
+#include "model/pliki/plikprojektu.h"
+#include "tools/generator.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 // Markdown source and the pictures the screenshot tool made, as an A4 PDF
 // with a table of contents and page numbers, in the report's font.
 
-#include "raport.h"
+#include "report/raport/raport.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCollator>

@@ -1,7 +1,7 @@
-#include "dialogi.h"
+#include "uslugi/dialogi.h"
 
-#include "ustawieniastrony.h"
-#include "znaki.h"
+#include "uslugi/ustawieniastrony.h"
+#include "uslugi/znaki.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

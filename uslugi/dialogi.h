@@ -1,6 +1,6 @@
 #pragma once
 
-#include "powiadomienia.h"
+#include "model/powiadomienia.h"
 
 #include <QPageLayout>
 #include <QString>

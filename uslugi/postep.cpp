@@ -1,4 +1,4 @@
-#include "postep.h"
+#include "uslugi/postep.h"
 
 #include <QCoreApplication>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "tlumaczenia.h"
+#include "uslugi/tlumaczenia.h"
 
 #include <QCoreApplication>
 #include <QFile>

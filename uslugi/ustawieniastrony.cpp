@@ -1,6 +1,6 @@
-#include "ustawieniastrony.h"
+#include "uslugi/ustawieniastrony.h"
 
-#include "liczby.h"
+#include "model/liczby.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

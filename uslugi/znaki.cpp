@@ -1,6 +1,6 @@
-#include "znaki.h"
+#include "uslugi/znaki.h"
 
-#include "kodowanie.h"
+#include "model/pliki/kodowanie.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -1,10 +1,10 @@
-#include "importifc.h"
+#include "model/ifc/importifc.h"
 
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/wt2021.h"
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 #include <QHash>
 #include <QMap>

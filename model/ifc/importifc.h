@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modelifc.h"
+#include "model/ifc/modelifc.h"
 
 #include <QString>
 #include <QStringList>

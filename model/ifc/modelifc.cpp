@@ -1,7 +1,7 @@
-#include "modelifc.h"
+#include "model/ifc/modelifc.h"
 
-#include "katalog.h"
-#include "step.h"
+#include "model/ifc/step.h"
+#include "model/katalog.h"
 
 #include <QFile>
 #include <QHash>

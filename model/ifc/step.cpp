@@ -1,4 +1,4 @@
-#include "step.h"
+#include "model/ifc/step.h"
 
 #include <QStringDecoder>
 

@@ -1,8 +1,8 @@
 #include "model/obliczenia/geometria.h"
 
-#include "katalog.h"
-#include "okno.h"
-#include "podpowiedzi_dane.h"
+#include "model/dane/podpowiedzi_dane.h"
+#include "model/katalog.h"
+#include "model/okno.h"
 
 #include <algorithm>
 

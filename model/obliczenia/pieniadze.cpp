@@ -3,8 +3,8 @@
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/zaokraglenia.h"
-#include "okno.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/zestawienie.h"
 
 #include <cmath>
 

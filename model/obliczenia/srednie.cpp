@@ -3,8 +3,8 @@
 #include "model/obliczenia/geometria.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/zaokraglenia.h"
-#include "okno.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/zestawienie.h"
 
 #include <cmath>
 

@@ -2,12 +2,12 @@
 
 #include "model/obliczenia/uw.h"
 
-#include "katalog.h"
-#include "liczby.h"
+#include "model/katalog.h"
+#include "model/liczby.h"
 #include "model/obliczenia/geometria.h"
 #include "model/obliczenia/zakresy.h"
-#include "okno.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/zestawienie.h"
 
 #include <algorithm>
 #include <cmath>

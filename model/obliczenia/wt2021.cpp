@@ -1,13 +1,13 @@
 #include "model/obliczenia/wt2021.h"
 
-#include "liczby.h"
+#include "model/dane/wt2021_dane.h"
+#include "model/liczby.h"
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/zaokraglenia.h"
-#include "okno.h"
-#include "tekst.h"
-#include "wt2021_dane.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 int LiczbaRodzajow() {
     return static_cast<int>(LICZBA_RODZAJOW_WT2021);

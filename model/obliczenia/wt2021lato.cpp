@@ -1,13 +1,13 @@
 #include "model/obliczenia/wt2021lato.h"
 
-#include "liczby.h"
+#include "model/dane/wt2021lato_dane.h"
+#include "model/liczby.h"
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/geometria.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/zakresy.h"
-#include "tekst.h"
-#include "wt2021lato_dane.h"
-#include "zestawienie.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 #include <vector>
 

@@ -2,12 +2,12 @@
 
 #include "model/obliczenia/wycena.h"
 
-#include "cennikidv.h"
+#include "model/dane/cennikidv.h"
+#include "model/dane/produktydv.h"
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/zakresy.h"
-#include "okno.h"
-#include "produktydv.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/zestawienie.h"
 
 #include <cmath>
 

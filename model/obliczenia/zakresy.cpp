@@ -1,12 +1,12 @@
 #include "model/obliczenia/zakresy.h"
 
-#include "liczby.h"
-#include "okno.h"
-#include "polaokna.h"
-#include "polaprojektu.h"
-#include "powiadomienia.h"
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/liczby.h"
+#include "model/okno.h"
+#include "model/polaokna.h"
+#include "model/polaprojektu.h"
+#include "model/powiadomienia.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 #include <utility>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "blokada.h"
+#include "model/projekt/blokada.h"
 
 #include <QCryptographicHash>
 #include <QDir>

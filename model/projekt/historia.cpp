@@ -1,4 +1,4 @@
-#include "historia.h"
+#include "model/projekt/historia.h"
 
 THistoria::THistoria() = default;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
 
 #include <QString>
 

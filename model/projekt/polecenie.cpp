@@ -1,6 +1,6 @@
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "okno.h"
+#include "model/okno.h"
 
 #include <QString>
 

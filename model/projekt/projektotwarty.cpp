@@ -1,6 +1,6 @@
-#include "projektotwarty.h"
+#include "model/projekt/projektotwarty.h"
 
-#include "importavk.h"
+#include "model/pliki/importavk.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "blokada.h"
-#include "historia.h"
-#include "odzysk.h"
-#include "plikprojektu.h"
-#include "polecenie.h"
-#include "zestawienie.h"
+#include "model/pliki/odzysk.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/projekt/blokada.h"
+#include "model/projekt/historia.h"
+#include "model/projekt/polecenie.h"
+#include "model/zestawienie.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "zmiany.h"
+#include "model/projekt/zmiany.h"
 
-#include "polaokna.h"
-#include "zestawienie.h"
+#include "model/polaokna.h"
+#include "model/zestawienie.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "pagerecorder.h"
+#include "report/podglad/pagerecorder.h"
 
-#include "pageoutput.h"
-#include "pagestore.h"
-#include "papersetup.h"
+#include "report/podglad/pagestore.h"
+#include "report/podglad/papersetup.h"
+#include "report/strony/pageoutput.h"
 
 #include <QImage>
 #include <QPrinter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "strona.h"
+#include "report/strony/strona.h"
 
 #include <QFont>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "pagestore.h"
+#include "report/podglad/pagestore.h"
 
 #include <QBuffer>
 #include <QDataStream>

@@ -1,8 +1,8 @@
 // The page view: its parts put together, the pages it shows.
 
-#include "pageview.h"
+#include "report/podglad/pageview.h"
 
-#include "papersheet.h"
+#include "report/podglad/papersheet.h"
 
 #include <QMetaMethod>
 #include <QPainter>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "jednostki.h"
-#include "pagerecorder.h"
-#include "pagestore.h"
-#include "papersetup.h"
-#include "papiery.h"
-#include "sheetoptions.h"
+#include "report/podglad/pagerecorder.h"
+#include "report/podglad/pagestore.h"
+#include "report/podglad/papersetup.h"
+#include "report/podglad/papiery.h"
+#include "report/podglad/sheetoptions.h"
+#include "report/strony/jednostki.h"
 
 #include <QAbstractScrollArea>
 #include <QFont>

@@ -1,8 +1,8 @@
 // The page view on the screen: fitting the sheet, zoom, keys, wheel, drag.
 
-#include "pageview.h"
+#include "report/podglad/pageview.h"
 
-#include "papersheet.h"
+#include "report/podglad/papersheet.h"
 
 #include <QApplication>
 #include <QKeyEvent>

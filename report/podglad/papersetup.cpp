@@ -1,4 +1,4 @@
-#include "papersetup.h"
+#include "report/podglad/papersetup.h"
 
 #include <QPageSize>
 #include <QPrinter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jednostki.h"
-#include "papiery.h"
+#include "report/podglad/papiery.h"
+#include "report/strony/jednostki.h"
 
 #include <QObject>
 #include <QRect>

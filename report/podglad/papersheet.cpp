@@ -1,4 +1,4 @@
-#include "papersheet.h"
+#include "report/podglad/papersheet.h"
 
 #include <QPaintEvent>
 #include <QPainter>

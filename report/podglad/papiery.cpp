@@ -1,6 +1,6 @@
 // The printer paper constants: identifier and portrait size of every paper.
 
-#include "papiery.h"
+#include "report/podglad/papiery.h"
 
 namespace {
 

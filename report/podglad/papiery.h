@@ -1,6 +1,6 @@
 #pragma once
 
-#include "jednostki.h"
+#include "report/strony/jednostki.h"
 
 #include <QSize>
 

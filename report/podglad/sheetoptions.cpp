@@ -1,6 +1,6 @@
-#include "sheetoptions.h"
+#include "report/podglad/sheetoptions.h"
 
-#include "papersheet.h"
+#include "report/podglad/papersheet.h"
 
 #include <QGuiApplication>
 #include <QMenu>

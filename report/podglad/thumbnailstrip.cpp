@@ -1,7 +1,7 @@
-#include "thumbnailstrip.h"
+#include "report/podglad/thumbnailstrip.h"
 
-#include "pageview.h"
-#include "papersheet.h"
+#include "report/podglad/pageview.h"
+#include "report/podglad/papersheet.h"
 
 #include <QKeyEvent>
 #include <QPainter>

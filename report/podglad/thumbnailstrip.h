@@ -1,7 +1,7 @@
 #pragma once
 
-#include "jednostki.h"
-#include "sheetoptions.h"
+#include "report/podglad/sheetoptions.h"
+#include "report/strony/jednostki.h"
 
 #include <QPointer>
 #include <QScrollArea>

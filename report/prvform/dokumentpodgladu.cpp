@@ -1,6 +1,6 @@
-#include "dokumentpodgladu.h"
+#include "report/prvform/dokumentpodgladu.h"
 
-#include "pageview.h"
+#include "report/podglad/pageview.h"
 
 TDokumentPodgladu::TDokumentPodgladu(TPageView& widok) : widok_(widok) {
     polaczenie_ = QObject::connect(&widok_, &TPageView::OnNewPage, [this] { NowaStronaOtwarta(); });

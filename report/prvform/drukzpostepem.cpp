@@ -1,7 +1,7 @@
-#include "drukzpostepem.h"
+#include "report/prvform/drukzpostepem.h"
 
-#include "pageoutput.h"
-#include "postep.h"
+#include "report/strony/pageoutput.h"
+#include "uslugi/postep.h"
 
 #include <QPrinter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "wydruk.h"
+#include "report/raport/wydruk.h"
 
 #include <functional>
 

@@ -1,14 +1,14 @@
-#include "prnprvform.h"
+#include "report/prvform/prnprvform.h"
 
-#include "dialogi.h"
-#include "dokumentpodgladu.h"
-#include "drukzpostepem.h"
-#include "pageoutput.h"
-#include "pageview.h"
-#include "raport.h"
-#include "thumbnailstrip.h"
-#include "wydruk.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
+#include "report/podglad/pageview.h"
+#include "report/podglad/thumbnailstrip.h"
+#include "report/prvform/dokumentpodgladu.h"
+#include "report/prvform/drukzpostepem.h"
+#include "report/raport/raport.h"
+#include "report/raport/wydruk.h"
+#include "report/strony/pageoutput.h"
+#include "uslugi/dialogi.h"
 
 #include <QApplication>
 #include <QCheckBox>

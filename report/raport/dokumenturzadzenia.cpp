@@ -1,6 +1,6 @@
-#include "dokumenturzadzenia.h"
+#include "report/raport/dokumenturzadzenia.h"
 
-#include "jednostki.h"
+#include "report/strony/jednostki.h"
 
 #include <QPagedPaintDevice>
 #include <QPdfWriter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dokument.h"
-#include "pageoutput.h"
+#include "report/raport/dokument.h"
+#include "report/strony/pageoutput.h"
 
 #include <QPageLayout>
 

@@ -1,4 +1,4 @@
-#include "kanwaqpainter.h"
+#include "report/raport/kanwaqpainter.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rysunek.h"
+#include "model/rysunek.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ukladtekstu.h"
+#include "report/raport/ukladtekstu.h"
 
 #include <QFontMetricsF>
 #include <QHash>

@@ -1,6 +1,6 @@
-#include "wydruk.h"
+#include "report/raport/wydruk.h"
 
-#include "dokumenturzadzenia.h"
+#include "report/raport/dokumenturzadzenia.h"
 
 #include <QPdfWriter>
 

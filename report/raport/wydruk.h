@@ -1,6 +1,6 @@
 #pragma once
 
-#include "raport.h"
+#include "report/raport/raport.h"
 
 #include <QMarginsF>
 #include <QPageLayout>

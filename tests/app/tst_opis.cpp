@@ -1,5 +1,5 @@
-#include "dialogiskrypt.h"
-#include "glowna.h"
+#include "tests/common/dialogiskrypt.h"
+#include "ui/main/glowna.h"
 
 #include <QAction>
 #include <QFile>

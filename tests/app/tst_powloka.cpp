@@ -1,11 +1,11 @@
-#include "dialogi.h"
-#include "oprogramie.h"
-#include "pomoc.h"
-#include "splash.h"
-#include "tlumaczenia.h"
-#include "ustawieniastrony.h"
-#include "wersja.h"
-#include "zdarzenia.h"
+#include "app/oprogramie.h"
+#include "app/pomoc.h"
+#include "app/splash.h"
+#include "model/wersja.h"
+#include "tests/common/zdarzenia.h"
+#include "uslugi/dialogi.h"
+#include "uslugi/tlumaczenia.h"
+#include "uslugi/ustawieniastrony.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "json.h"
-#include "plikprofilu.h"
-#include "plikprojektu.h"
-#include "zestawienie.h"
+#include "cli/json.h"
+#include "model/pliki/plikprofilu.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

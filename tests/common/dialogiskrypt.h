@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogi.h"
+#include "uslugi/dialogi.h"
 
 #include <QDialog>
 #include <QList>

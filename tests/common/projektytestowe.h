@@ -1,7 +1,7 @@
 #pragma once
 
-#include "plikprojektu.h"
-#include "zestawienie.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
 
 #include <QString>
 

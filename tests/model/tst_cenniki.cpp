@@ -1,4 +1,4 @@
-#include "cennikidv.h"
+#include "model/dane/cennikidv.h"
 
 #include <QFile>
 #include <QProcess>

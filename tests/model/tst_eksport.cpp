@@ -1,9 +1,9 @@
-#include "arkusze.h"
-#include "eksport.h"
-#include "plikprojektu.h"
-#include "xlsx.h"
-#include "zbieracz.h"
-#include "zestawienie.h"
+#include "model/eksport/arkusze.h"
+#include "model/eksport/eksport.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
+#include "tests/common/xlsx.h"
+#include "tests/common/zbieracz.h"
 
 #include <QProcess>
 #include <QRegularExpression>

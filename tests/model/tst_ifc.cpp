@@ -1,9 +1,9 @@
-#include "importifc.h"
-#include "katalog.h"
+#include "model/ifc/importifc.h"
+#include "model/ifc/modelifc.h"
+#include "model/ifc/step.h"
+#include "model/katalog.h"
 #include "model/obliczenia/wt2021.h"
-#include "modelifc.h"
-#include "step.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QFile>
 #include <QtTest>

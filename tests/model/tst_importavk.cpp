@@ -1,5 +1,5 @@
-#include "importavk.h"
-#include "kodowanie.h"
+#include "model/pliki/importavk.h"
+#include "model/pliki/kodowanie.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

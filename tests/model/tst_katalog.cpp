@@ -1,5 +1,5 @@
-#include "katalog.h"
-#include "okno.h"
+#include "model/katalog.h"
+#include "model/okno.h"
 
 #include <QtTest>
 

@@ -1,7 +1,8 @@
-#include "liczby.h"
+#include "model/eksport/arkusze.h"
+#include "model/liczby.h"
+#include "model/obliczenia/orientacje.h"
 #include "model/obliczenia/srednie.h"
-#include "orientacje.h"
-#include "zbieracz.h"
+#include "tests/common/zbieracz.h"
 
 #include <QtTest>
 

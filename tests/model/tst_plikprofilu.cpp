@@ -1,4 +1,4 @@
-#include "plikprofilu.h"
+#include "model/pliki/plikprofilu.h"
 
 #include <QtTest>
 

@@ -1,11 +1,11 @@
-#include "kodowanie.h"
 #include "model/obliczenia/uw.h"
-#include "plikprofilu.h"
-#include "plikprojektu.h"
-#include "polaokna.h"
-#include "powiadomienia.h"
-#include "tekst.h"
-#include "zbieracz.h"
+#include "model/pliki/kodowanie.h"
+#include "model/pliki/plikprofilu.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/polaokna.h"
+#include "model/powiadomienia.h"
+#include "model/tekst.h"
+#include "tests/common/zbieracz.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

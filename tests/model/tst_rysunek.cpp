@@ -1,6 +1,6 @@
-#include "rysunek.h"
-#include "zbieracz.h"
-#include "zestawienie.h"
+#include "model/rysunek.h"
+#include "model/zestawienie.h"
+#include "tests/common/zbieracz.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "tekst.h"
+#include "model/tekst.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "kolejnosc.h"
-#include "zestawienie.h"
+#include "model/kolejnosc.h"
+#include "model/zestawienie.h"
 
 #include <QtTest>
 

@@ -6,23 +6,23 @@
 // exported CSV and workbook, the report's PDF, and the editor and project
 // panel as they show the project.
 
-#include "dialogiskrypt.h"
-#include "drzewoprojektu.h"
-#include "edytorokna.h"
-#include "etykieta.h"
-#include "glowna.h"
-#include "liczby.h"
+#include "model/liczby.h"
+#include "model/obliczenia/orientacje.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "orientacje.h"
-#include "panelprojektu.h"
-#include "plikprojektu.h"
-#include "slowapdf.h"
-#include "xlsx.h"
-#include "zestawienie.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
+#include "tests/common/dialogiskrypt.h"
+#include "tests/common/slowapdf.h"
+#include "tests/common/xlsx.h"
+#include "ui/main/drzewoprojektu.h"
+#include "ui/main/edytorokna.h"
+#include "ui/main/etykieta.h"
+#include "ui/main/glowna.h"
+#include "ui/main/panelprojektu.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dokument.h"
+#include "report/raport/dokument.h"
 
 #include <QImage>
 #include <QList>

@@ -1,8 +1,8 @@
-#include "pageview.h"
-#include "papersheet.h"
-#include "slowapdf.h"
-#include "thumbnailstrip.h"
-#include "zdarzenia.h"
+#include "report/podglad/pageview.h"
+#include "report/podglad/papersheet.h"
+#include "report/podglad/thumbnailstrip.h"
+#include "tests/common/slowapdf.h"
+#include "tests/common/zdarzenia.h"
 
 #include <QPainter>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "dokumenttestowy.h"
-#include "raport.h"
-#include "slowapdf.h"
-#include "tekst.h"
-#include "wydruk.h"
-#include "zbieracz.h"
-#include "zestawienie.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
+#include "report/raport/raport.h"
+#include "report/raport/wydruk.h"
+#include "tests/common/slowapdf.h"
+#include "tests/common/zbieracz.h"
+#include "tests/report/dokumenttestowy.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,9 +1,9 @@
-#include "drzewoprojektu.h"
+#include "ui/main/drzewoprojektu.h"
 
-#include "ikony.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
+#include "ui/main/ikony.h"
 
 #include <QCollator>
 #include <QMouseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "okno.h"
-#include "tabele.h"
-#include "ustawwszystkim.h"
+#include "model/okno.h"
+#include "model/projekt/polecenia/ustawwszystkim.h"
+#include "ui/tables/tabele.h"
 
 #include <QHash>
 #include <QWidget>

@@ -1,15 +1,15 @@
 // The controls of the window editor and their layout; what they do is in
 // edytorokna.cpp.
 
-#include "edytorokna.h"
+#include "ui/main/edytorokna.h"
 
-#include "etykieta.h"
-#include "liczby.h"
-#include "listaskrzydel.h"
-#include "logodv.h"
+#include "model/liczby.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "siatkapieter.h"
+#include "ui/main/etykieta.h"
+#include "ui/main/logodv.h"
+#include "ui/main/siatkapieter.h"
+#include "ui/tables/listaskrzydel.h"
 
 #include <QComboBox>
 #include <QGridLayout>

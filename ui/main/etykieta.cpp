@@ -1,4 +1,4 @@
-#include "etykieta.h"
+#include "ui/main/etykieta.h"
 
 #include <QFontMetrics>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "dialogi.h"
-#include "powiadomienia.h"
-#include "projektotwarty.h"
-#include "tabele.h"
-#include "ustawwszystkim.h"
+#include "model/powiadomienia.h"
+#include "model/projekt/polecenia/ustawwszystkim.h"
+#include "model/projekt/projektotwarty.h"
+#include "ui/tables/tabele.h"
+#include "uslugi/dialogi.h"
 
 #include <QMainWindow>
 

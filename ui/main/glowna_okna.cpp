@@ -1,13 +1,13 @@
 // The main window's commands on windows.
 
-#include "glowna.h"
+#include "ui/main/glowna.h"
 
-#include "dodajokno.h"
-#include "drzewoprojektu.h"
-#include "edytorokna.h"
-#include "tekst.h"
-#include "usunokno.h"
-#include "zmiensymbol.h"
+#include "model/projekt/polecenia/dodajokno.h"
+#include "model/projekt/polecenia/usunokno.h"
+#include "model/projekt/polecenia/zmiensymbol.h"
+#include "model/tekst.h"
+#include "ui/main/drzewoprojektu.h"
+#include "ui/main/edytorokna.h"
 
 #include <QLineEdit>
 

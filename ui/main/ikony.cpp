@@ -1,4 +1,4 @@
-#include "ikony.h"
+#include "ui/main/ikony.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,11 +1,11 @@
-#include "importifcform.h"
+#include "ui/main/importifcform.h"
 
-#include "katalog.h"
-#include "liczby.h"
-#include "orientacje.h"
-#include "polaliczbowe.h"
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/katalog.h"
+#include "model/liczby.h"
+#include "model/obliczenia/orientacje.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
+#include "ui/main/polaliczbowe.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

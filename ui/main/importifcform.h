@@ -1,6 +1,6 @@
 #pragma once
 
-#include "importifc.h"
+#include "model/ifc/importifc.h"
 
 #include <QDialog>
 

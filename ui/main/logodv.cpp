@@ -1,4 +1,4 @@
-#include "logodv.h"
+#include "ui/main/logodv.h"
 
 #include <QPainter>
 

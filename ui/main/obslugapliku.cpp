@@ -1,12 +1,12 @@
-#include "obslugapliku.h"
+#include "ui/main/obslugapliku.h"
 
-#include "importavk.h"
-#include "importifc.h"
-#include "importifcform.h"
-#include "odzyskform.h"
-#include "ostatnie.h"
-#include "postep.h"
-#include "projektotwarty.h"
+#include "model/ifc/importifc.h"
+#include "model/pliki/importavk.h"
+#include "model/projekt/projektotwarty.h"
+#include "ui/main/importifcform.h"
+#include "ui/main/odzyskform.h"
+#include "ui/main/ostatnie.h"
+#include "uslugi/postep.h"
 
 #include <QCoreApplication>
 #include <QDir>

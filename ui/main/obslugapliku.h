@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogi.h"
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
+#include "uslugi/dialogi.h"
 
 #include <QObject>
 #include <QString>

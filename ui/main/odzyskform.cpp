@@ -1,6 +1,6 @@
-#include "odzyskform.h"
+#include "ui/main/odzyskform.h"
 
-#include "dialogi.h"
+#include "uslugi/dialogi.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "odzysk.h"
+#include "model/pliki/odzysk.h"
 
 #include <QDialog>
 

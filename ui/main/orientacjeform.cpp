@@ -1,6 +1,7 @@
-#include "orientacjeform.h"
+#include "ui/main/orientacjeform.h"
 
-#include "dialogi.h"
+#include "model/eksport/arkusze.h"
+#include "uslugi/dialogi.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>

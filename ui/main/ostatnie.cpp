@@ -1,7 +1,7 @@
-#include "ostatnie.h"
+#include "ui/main/ostatnie.h"
 
-#include "stronastartowa.h"
-#include "ustawienia.h"
+#include "ui/main/stronastartowa.h"
+#include "ui/main/ustawienia.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,14 +1,14 @@
-#include "panelprojektu.h"
+#include "ui/main/panelprojektu.h"
 
-#include "dialogi.h"
-#include "liczby.h"
-#include "logodv.h"
+#include "model/liczby.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "polaliczbowe.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
+#include "ui/main/logodv.h"
+#include "ui/main/polaliczbowe.h"
+#include "uslugi/dialogi.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "etykieta.h"
+#include "ui/main/etykieta.h"
 
 #include <QDate>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "polaliczbowe.h"
+#include "ui/main/polaliczbowe.h"
 
-#include "dialogi.h"
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
+#include "uslugi/dialogi.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "polecenia.h"
+#include "ui/main/polecenia.h"
 
-#include "ikony.h"
+#include "ui/main/ikony.h"
 
 #include <QAction>
 #include <QApplication>

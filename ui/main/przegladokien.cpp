@@ -1,11 +1,11 @@
-#include "przegladokien.h"
+#include "ui/main/przegladokien.h"
 
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
 #include "model/obliczenia/wycena.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QAbstractTableModel>
 #include <QCheckBox>

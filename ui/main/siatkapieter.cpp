@@ -1,7 +1,7 @@
-#include "siatkapieter.h"
+#include "ui/main/siatkapieter.h"
 
-#include "liczby.h"
-#include "zestawienie.h"
+#include "model/liczby.h"
+#include "model/zestawienie.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "strazpol.h"
+#include "ui/main/strazpol.h"
 
-#include "znaki.h"
+#include "uslugi/znaki.h"
 
 #include <QAbstractSpinBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "stronastartowa.h"
+#include "ui/main/stronastartowa.h"
 
 #include <QCommandLinkButton>
 #include <QDir>

@@ -1,14 +1,14 @@
-#include "zestawienia.h"
+#include "ui/main/zestawienia.h"
 
-#include "dialogi.h"
-#include "drukzpostepem.h"
-#include "eksport.h"
-#include "orientacjeform.h"
-#include "prnprvform.h"
-#include "projektotwarty.h"
-#include "przegladokien.h"
-#include "raport.h"
-#include "wydruk.h"
+#include "model/eksport/eksport.h"
+#include "model/projekt/projektotwarty.h"
+#include "report/prvform/drukzpostepem.h"
+#include "report/prvform/prnprvform.h"
+#include "report/raport/raport.h"
+#include "report/raport/wydruk.h"
+#include "ui/main/orientacjeform.h"
+#include "ui/main/przegladokien.h"
+#include "uslugi/dialogi.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "dialogtabeli.h"
+#include "ui/tables/dialogtabeli.h"
 
-#include "liczby.h"
+#include "model/liczby.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>

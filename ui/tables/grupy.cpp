@@ -1,4 +1,4 @@
-#include "grupy.h"
+#include "ui/tables/grupy.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

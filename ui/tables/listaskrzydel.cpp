@@ -1,6 +1,6 @@
-#include "listaskrzydel.h"
+#include "ui/tables/listaskrzydel.h"
 
-#include "katalog.h"
+#include "model/katalog.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

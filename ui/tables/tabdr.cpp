@@ -1,7 +1,7 @@
-#include "tabdr.h"
+#include "ui/tables/tabdr.h"
 
-#include "grupy.h"
-#include "tabele_dane.h"
+#include "ui/tables/grupy.h"
+#include "ui/tables/tabele_dane.h"
 
 #include <QButtonGroup>
 #include <QPlainTextEdit>

@@ -1,4 +1,4 @@
-#include "tabele_dane.h"
+#include "ui/tables/tabele_dane.h"
 
 namespace tabele_dane {
 

@@ -1,7 +1,7 @@
-#include "tabpsig.h"
+#include "ui/tables/tabpsig.h"
 
-#include "grupy.h"
-#include "tabele_dane.h"
+#include "ui/tables/grupy.h"
+#include "ui/tables/tabele_dane.h"
 
 #include <QButtonGroup>
 #include <QPlainTextEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogtabeli.h"
+#include "ui/tables/dialogtabeli.h"
 
 class QButtonGroup;
 

@@ -1,9 +1,9 @@
-#include "tabuf.h"
+#include "ui/tables/tabuf.h"
 
-#include "grupy.h"
-#include "katalog.h"
-#include "produktydv.h"
-#include "tabele_dane.h"
+#include "model/dane/produktydv.h"
+#include "model/katalog.h"
+#include "ui/tables/grupy.h"
+#include "ui/tables/tabele_dane.h"
 
 #include <QButtonGroup>
 #include <QChart>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "dialogtabeli.h"
-#include "katalog.h"
+#include "model/katalog.h"
+#include "ui/tables/dialogtabeli.h"
 
 #include <QChartView>
 #include <QLabel>

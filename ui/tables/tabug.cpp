@@ -1,11 +1,11 @@
-#include "tabug.h"
+#include "ui/tables/tabug.h"
 
-#include "grupy.h"
-#include "katalog.h"
-#include "liczby.h"
-#include "produktydv.h"
-#include "tabele_dane.h"
-#include "wt2021lato_dane.h"
+#include "model/dane/produktydv.h"
+#include "model/dane/wt2021lato_dane.h"
+#include "model/katalog.h"
+#include "model/liczby.h"
+#include "ui/tables/grupy.h"
+#include "ui/tables/tabele_dane.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

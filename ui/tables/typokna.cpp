@@ -1,7 +1,7 @@
-#include "typokna.h"
+#include "ui/tables/typokna.h"
 
-#include "katalog.h"
-#include "listaskrzydel.h"
+#include "model/katalog.h"
+#include "ui/tables/listaskrzydel.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

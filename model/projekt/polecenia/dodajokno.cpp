@@ -1,7 +1,7 @@
-#include "dodajokno.h"
+#include "model/projekt/polecenia/dodajokno.h"
 
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 TDodajOkno::TDodajOkno(const QString& symbol, TIdOkna wzor, const QString& symbolWzoru)
     : TPolecenie(wzor ? QStringLiteral("powielenie okna %1 jako %2")

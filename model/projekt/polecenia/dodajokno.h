@@ -1,6 +1,6 @@
 #pragma once
 
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
 
 // A new window at the end of the list: with the defaults, or with every
 // parameter, count and remark of another window (duplicating it). Undo

@@ -1,6 +1,6 @@
-#include "ustawpola.h"
+#include "model/projekt/polecenia/ustawpola.h"
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 TUstawPolaOkna::TUstawPolaOkna(TIdOkna id, TOkno docelowe)
     : TPolecenie(QStringLiteral("zmiana okna %1").arg(docelowe.Symbol())), id_(id),

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "polecenie.h"
-#include "zmiany.h"
+#include "model/projekt/polecenie.h"
+#include "model/projekt/zmiany.h"
 
 // The fields of one window as the editor's commit step gives them: the
 // window becomes `docelowe` in every field but its symbol and identity.

@@ -1,4 +1,4 @@
-#include "ustawpoziomy.h"
+#include "model/projekt/polecenia/ustawpoziomy.h"
 
 #include <algorithm>
 

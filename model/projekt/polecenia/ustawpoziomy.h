@@ -1,7 +1,7 @@
 #pragma once
 
-#include "polecenie.h"
-#include "zestawienie.h"
+#include "model/projekt/polecenie.h"
+#include "model/zestawienie.h"
 
 #include <utility>
 

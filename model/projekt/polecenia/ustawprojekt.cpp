@@ -1,4 +1,4 @@
-#include "ustawprojekt.h"
+#include "model/projekt/polecenia/ustawprojekt.h"
 
 TUstawDaneProjektu::TUstawDaneProjektu(const TDaneProjektu& dane)
     : TPolecenie(QStringLiteral("zmiana danych projektu")), po_(dane) {}

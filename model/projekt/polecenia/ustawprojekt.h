@@ -1,7 +1,7 @@
 #pragma once
 
-#include "polecenie.h"
-#include "zestawienie.h"
+#include "model/projekt/polecenie.h"
+#include "model/zestawienie.h"
 
 // The project's header, options and indoor temperature.
 class TUstawDaneProjektu : public TPolecenie {

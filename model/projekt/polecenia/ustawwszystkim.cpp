@@ -1,7 +1,7 @@
-#include "ustawwszystkim.h"
+#include "model/projekt/polecenia/ustawwszystkim.h"
 
 #include "model/obliczenia/podpowiedzi.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "polecenie.h"
-#include "zmiany.h"
+#include "model/projekt/polecenie.h"
+#include "model/projekt/zmiany.h"
 
 // What "Przypisz wszystkim" gives every window, from one window's values.
 enum class TCoWszystkim {

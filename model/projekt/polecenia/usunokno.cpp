@@ -1,6 +1,6 @@
-#include "usunokno.h"
+#include "model/projekt/polecenia/usunokno.h"
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 TUsunOkno::TUsunOkno(TIdOkna id, const QString& symbol)
     : TPolecenie(QStringLiteral("usunięcie okna %1").arg(symbol)), id_(id), okno_(QString()) {}

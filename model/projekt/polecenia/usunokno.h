@@ -1,6 +1,6 @@
 #pragma once
 
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
 
 // A window deleted; undo puts it back at its place, as it was.
 class TUsunOkno : public TPolecenie {

@@ -1,7 +1,7 @@
-#include "zmiensymbol.h"
+#include "model/projekt/polecenia/zmiensymbol.h"
 
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 TZmienSymbol::TZmienSymbol(TIdOkna id, const QString& stary, const QString& nowy)
     : TPolecenie(QStringLiteral("zmiana symbolu okna %1 na %2").arg(stary, PrzytnijSymbol(nowy))),

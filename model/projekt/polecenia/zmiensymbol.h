@@ -1,6 +1,6 @@
 #pragma once
 
-#include "polecenie.h"
+#include "model/projekt/polecenie.h"
 
 // A window's new symbol, a change of letter case included.
 class TZmienSymbol : public TPolecenie {

@@ -1,6 +1,6 @@
 // Exact decimals and the program's roundings, against values worked by hand.
 
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/zaokraglenia.h"
 

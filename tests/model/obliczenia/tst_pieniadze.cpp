@@ -2,7 +2,7 @@
 // up), lines and totals of a project.
 
 #include "model/obliczenia/pieniadze.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QtTest>
 

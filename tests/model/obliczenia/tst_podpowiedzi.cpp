@@ -1,4 +1,4 @@
-#include "katalog.h"
+#include "model/katalog.h"
 #include "model/obliczenia/podpowiedzi.h"
 
 #include <QtTest>

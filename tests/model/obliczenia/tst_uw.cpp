@@ -1,13 +1,13 @@
 // Uw by both methods against values worked by hand (the arithmetic is in
 // each row's comment), the means and the areas.
 
-#include "katalog.h"
+#include "model/katalog.h"
 #include "model/obliczenia/geometria.h"
 #include "model/obliczenia/podpowiedzi.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/uw.h"
-#include "zbieracz.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
+#include "tests/common/zbieracz.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 #include "model/obliczenia/wt2021.h"
-#include "plikprojektu.h"
-#include "zbieracz.h"
-#include "zestawienie.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
+#include "tests/common/zbieracz.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "okno.h"
-#include "plikprojektu.h"
-#include "zestawienie.h"
+#include "model/okno.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
 
 #include <QtTest>
 

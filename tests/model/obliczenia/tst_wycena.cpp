@@ -1,6 +1,6 @@
-#include "cennikidv.h"
+#include "model/dane/cennikidv.h"
 #include "model/obliczenia/pieniadze.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QtTest>
 

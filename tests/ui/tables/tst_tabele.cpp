@@ -1,13 +1,13 @@
-#include "listaskrzydel.h"
-#include "tabdr.h"
-#include "tabpsig.h"
-#include "tabuf.h"
-#include "tabug.h"
-#include "typokna.h"
+#include "ui/tables/listaskrzydel.h"
+#include "ui/tables/tabdr.h"
+#include "ui/tables/tabpsig.h"
+#include "ui/tables/tabuf.h"
+#include "ui/tables/tabug.h"
+#include "ui/tables/typokna.h"
 
+#include "model/dane/produktydv.h"
 #include "model/obliczenia/wycena.h"
-#include "produktydv.h"
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLabel>

@@ -10,7 +10,7 @@
 // their light transmittance. The first entry is no device. An amendment is
 // one edit of this table; a device it does not list takes a typed fC.
 
-#include "wt2021lato_dane.h"
+#include "model/dane/wt2021lato_dane.h"
 
 const TOslonaWT OSLONY_WT2021[] = {
     {"brak osłony", 1.0},

@@ -1,4 +1,4 @@
-#include "strona.h"
+#include "report/strony/strona.h"
 
 #include <QPainter>
 

@@ -59,3 +59,8 @@ QString KolumnaArkusza(int kolumna);
 // ";", quotes or a line break, and begun with "'" when it begins as a
 // formula would ("=", "+", "-", "@", a tab or CR); formulas by their values.
 QByteArray CsvArkusza(const TArkusz& arkusz);
+
+// The table by storey and direction as a Polish spreadsheet opens it
+// directly: UTF-8 with a byte-order mark, CR LF, ";" between fields, the
+// decimal comma whatever the locale.
+QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z);

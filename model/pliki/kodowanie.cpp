@@ -1,4 +1,4 @@
-#include "kodowanie.h"
+#include "model/pliki/kodowanie.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "jednostki.h"
+#include "report/strony/jednostki.h"
 
 #include <QGuiApplication>
 #include <QScreen>

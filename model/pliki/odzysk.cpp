@@ -1,7 +1,7 @@
-#include "odzysk.h"
+#include "model/pliki/odzysk.h"
 
-#include "plikprojektu.h"
-#include "zestawienie.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/zestawienie.h"
 
 #include <QDir>
 #include <QFileInfo>

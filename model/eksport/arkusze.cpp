@@ -1,19 +1,19 @@
-#include "arkusze.h"
+#include "model/eksport/arkusze.h"
 
-#include "katalog.h"
-#include "kolejnosc.h"
-#include "liczby.h"
+#include "model/katalog.h"
+#include "model/kolejnosc.h"
+#include "model/liczby.h"
 #include "model/obliczenia/dziesietne.h"
 #include "model/obliczenia/geometria.h"
+#include "model/obliczenia/orientacje.h"
 #include "model/obliczenia/pieniadze.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
-#include "orientacje.h"
-#include "polaprojektu.h"
-#include "tekst.h"
-#include "zestawienie.h"
+#include "model/polaprojektu.h"
+#include "model/tekst.h"
+#include "model/zestawienie.h"
 
 #include <QLocale>
 
@@ -388,4 +388,8 @@ QByteArray CsvArkusza(const TArkusz& a) {
     if (!a.razem.isEmpty())
         wiersz(a.razem);
     return QByteArray("\xEF\xBB\xBF") + csv.toUtf8();
+}
+
+QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z) {
+    return CsvArkusza(ArkuszStron(z));
 }

@@ -1,14 +1,14 @@
-#include "plikprojektu.h"
+#include "model/pliki/plikprojektu.h"
 
-#include "kodowanie.h"
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
-#include "plikprofilu.h"
-#include "polaokna.h"
-#include "polaprojektu.h"
-#include "powiadomienia.h"
-#include "tekst.h"
-#include "wersja.h"
+#include "model/pliki/kodowanie.h"
+#include "model/pliki/plikprofilu.h"
+#include "model/polaokna.h"
+#include "model/polaprojektu.h"
+#include "model/powiadomienia.h"
+#include "model/tekst.h"
+#include "model/wersja.h"
 
 #include <QFile>
 #include <QFileInfo>

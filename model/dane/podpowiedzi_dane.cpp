@@ -1,4 +1,4 @@
-#include "podpowiedzi_dane.h"
+#include "model/dane/podpowiedzi_dane.h"
 
 namespace podpowiedzi_dane {
 

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
-#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QVector>
@@ -46,7 +45,3 @@ enum class TWielkoscStron { Sztuk, Pole, Uw };
 // A cell as the dialog and the report show it: pieces, the area with two
 // decimals, the mean Uw with two decimals (empty without area).
 QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w);
-
-// As a Polish spreadsheet opens it directly: UTF-8 with a byte-order mark,
-// CR LF, ";" between fields, the decimal comma whatever the locale.
-QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z);

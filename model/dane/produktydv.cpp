@@ -1,8 +1,8 @@
 // The manufacturer's glass and frames.
 
-#include "produktydv.h"
+#include "model/dane/produktydv.h"
 
-#include "katalog.h"
+#include "model/katalog.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "plikprofilu.h"
+#include "model/pliki/plikprofilu.h"
 
-#include "kodowanie.h"
-#include "liczby.h"
+#include "model/liczby.h"
+#include "model/pliki/kodowanie.h"
 
 #include <algorithm>
 #include <charconv>

@@ -7,7 +7,7 @@
 // załącznik nr 2, pkt 1.5, tabela: "Okna, drzwi balkonowe i drzwi zewnętrzne",
 // the column "od 31 grudnia 2020 r." An amendment is one edit of this table.
 
-#include "wt2021_dane.h"
+#include "model/dane/wt2021_dane.h"
 
 const TRodzajWT RODZAJE_WT2021[] = {
     // okna (z wyjątkiem okien połaciowych), drzwi balkonowe i powierzchnie

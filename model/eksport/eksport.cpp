@@ -1,11 +1,11 @@
-#include "eksport.h"
+#include "model/eksport/eksport.h"
 
-#include "arkusze.h"
-#include "orientacje.h"
-#include "plikprojektu.h"
-#include "powiadomienia.h"
-#include "wersja.h"
-#include "zestawienie.h"
+#include "model/eksport/arkusze.h"
+#include "model/obliczenia/orientacje.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/powiadomienia.h"
+#include "model/wersja.h"
+#include "model/zestawienie.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "importavk.h"
+#include "model/pliki/importavk.h"
 
-#include "kodowanie.h"
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
-#include "powiadomienia.h"
-#include "tekst.h"
+#include "model/pliki/kodowanie.h"
+#include "model/powiadomienia.h"
+#include "model/tekst.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "katalog_dane.h"
+#include "model/dane/katalog_dane.h"
 
 namespace katalog_dane {
 

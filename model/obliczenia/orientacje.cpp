@@ -1,7 +1,6 @@
-#include "orientacje.h"
+#include "model/obliczenia/orientacje.h"
 
-#include "arkusze.h"
-#include "liczby.h"
+#include "model/liczby.h"
 #include "model/obliczenia/srednie.h"
 #include "model/obliczenia/uw.h"
 
@@ -65,8 +64,4 @@ QString TekstKomorki(const TKomorkaStron& k, TWielkoscStron w) {
         break;
     }
     return QString::number(k.Sztuk);
-}
-
-QByteArray ZestawienieWgStronCsv(const TZestawienieStron& z) {
-    return CsvArkusza(ArkuszStron(z));
 }

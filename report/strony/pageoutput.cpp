@@ -1,4 +1,4 @@
-#include "pageoutput.h"
+#include "report/strony/pageoutput.h"
 
 #include <QPagedPaintDevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "zestawienie.h"
+#include "model/zestawienie.h"
 
 #include <QByteArray>
 #include <QLocale>

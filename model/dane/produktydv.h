@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cennikidv.h"
+#include "model/dane/cennikidv.h"
 
 #include <QString>
 #include <QVector>
