@@ -2,7 +2,7 @@
 
 #include "model/eksport/arkusze.h"
 #include "model/obliczenia/orientacje.h"
-#include "model/pliki/plikprojektu.h"
+#include "model/pliki/bezpiecznyzapis.h"
 #include "model/powiadomienia.h"
 #include "model/wersja.h"
 #include "model/zestawienie.h"
@@ -25,10 +25,6 @@
 
 namespace {
 
-// The file being written, for a signal handler to remove: a fixed buffer,
-// since the handler may use nothing else.
-char tymczasowyEksportu[4096];
-
 // The C library formats numbers by LC_NUMERIC, and the workbook's writer
 // formats them with it: for as long as it writes, this thread's is "C".
 class TLiczbyJakWC {
@@ -49,47 +45,6 @@ private:
     locale_t c_;
     locale_t poprzedni_;
 };
-
-// What the user's other new files get: 0666 less the umask (a temporary
-// file is made 0600).
-void JakZwyklyPlik(const QString& sciezka) {
-    const mode_t maska = umask(0);
-    umask(maska);
-    chmod(QFile::encodeName(sciezka).constData(), 0666 & ~maska);
-}
-
-// Writes a file through `zapisz` under a hidden name beside it, then renames
-// it over the target: the file appears only when whole.
-bool PrzezTymczasowy(const QString& sciezka, const std::function<bool(const QString&)>& zapisz,
-                     QString* blad) {
-    const QFileInfo cel(sciezka);
-    QTemporaryFile tymczasowy(cel.absolutePath() + QStringLiteral("/.") + cel.fileName() +
-                              QStringLiteral(".XXXXXX"));
-    tymczasowy.setAutoRemove(true);
-    if (!tymczasowy.open()) {
-        if (blad)
-            *blad = PowodBleduZapisu(sciezka, tymczasowy.errorString());
-        return false;
-    }
-    const QString nazwa = tymczasowy.fileName();
-    tymczasowy.close();
-    const QByteArray nazwaBajty = QFile::encodeName(nazwa);
-    if (nazwaBajty.size() < static_cast<qsizetype>(sizeof tymczasowyEksportu))
-        std::memcpy(tymczasowyEksportu, nazwaBajty.constData(),
-                    static_cast<std::size_t>(nazwaBajty.size()) + 1);
-    bool ok = zapisz(nazwa);
-    if (ok) {
-        JakZwyklyPlik(nazwa);
-        ok = std::rename(nazwaBajty.constData(),
-                         QFile::encodeName(cel.absoluteFilePath()).constData()) == 0;
-        if (ok)
-            tymczasowy.setAutoRemove(false); // it is the target now
-    }
-    tymczasowyEksportu[0] = 0;
-    if (!ok && blad && blad->isEmpty())
-        *blad = PowodBleduZapisu(sciezka, QString());
-    return ok;
-}
 
 // The values left out of the sheets, named.
 void ZglosPominiete(const QStringList& ostrzezenia) {
@@ -264,9 +219,9 @@ private:
 bool ZapiszXlsx(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
     const TArkusz okna = ArkuszOkien(p);
     ZglosPominiete(okna.ostrzezenia);
-    return PrzezTymczasowy(
+    return ZapiszBezpiecznie(
         sciezka,
-        [&](const QString& nazwa) {
+        [&](const QString& nazwa, QString* powod) {
             const TLiczbyJakWC liczby;
             TSkoroszyt s(QFile::encodeName(nazwa), QFile::encodeName(QDir::tempPath()));
             if (!s.Jest())
@@ -279,10 +234,9 @@ bool ZapiszXlsx(const TZestawienieStolarki& p, const QString& sciezka, QString* 
             const lxw_error zamkniecie = s.Zamknij();
             if (zamkniecie != LXW_NO_ERROR && s.BladSkoroszytu().isEmpty())
                 ok = false;
-            if (!ok && blad)
-                *blad = PowodBleduZapisu(sciezka, s.BladSkoroszytu().isEmpty()
-                                                      ? QString::fromUtf8(lxw_strerror(zamkniecie))
-                                                      : s.BladSkoroszytu());
+            if (!ok)
+                *powod = s.BladSkoroszytu().isEmpty() ? QString::fromUtf8(lxw_strerror(zamkniecie))
+                                                      : s.BladSkoroszytu();
             return zamkniecie == LXW_NO_ERROR && ok;
         },
         blad);
@@ -291,18 +245,7 @@ bool ZapiszXlsx(const TZestawienieStolarki& p, const QString& sciezka, QString* 
 bool ZapiszCsv(const TZestawienieStolarki& p, const QString& sciezka, QString* blad) {
     const TArkusz okna = ArkuszOkien(p);
     ZglosPominiete(okna.ostrzezenia);
-    const QByteArray bajty = CsvArkusza(okna);
-    return PrzezTymczasowy(
-        sciezka,
-        [&](const QString& nazwa) {
-            QFile plik(nazwa);
-            const bool ok = plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size() &&
-                            plik.flush();
-            if (!ok && blad)
-                *blad = PowodBleduZapisu(sciezka, plik.errorString());
-            return ok;
-        },
-        blad);
+    return ZapiszBajtyBezpiecznie(sciezka, CsvArkusza(okna), blad);
 }
 
 } // namespace
@@ -325,6 +268,5 @@ bool EksportujZestawienie(const TZestawienieStolarki& p, const QString& sciezka,
 }
 
 void UsunTymczasowyEksportu() {
-    if (tymczasowyEksportu[0] != 0)
-        unlink(tymczasowyEksportu);
+    UsunTymczasowyZapisu();
 }

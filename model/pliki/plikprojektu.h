@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/pliki/bezpiecznyzapis.h"
 #include "model/zestawienie.h"
 
 #include <QByteArray>
@@ -25,10 +26,6 @@ int32_t ZapiszBajtyProjektu(const QByteArray& bajty, const QString& sciezka,
 // Reads a project file's bytes whole; -1 when it cannot be read (with the
 // system's reason) or is larger than any project (with a message).
 int32_t CzytajBajtyProjektu(const QString& sciezka, QByteArray* bajty, QString* powod = nullptr);
-
-// Why a file cannot be written, in the user's words: what stands in the
-// way (a missing or read-only folder, a read-only file), else the system's.
-QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy);
 
 // The file's content, or nothing (with a message) when a text cannot be
 // stored.

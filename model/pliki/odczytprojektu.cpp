@@ -1,126 +1,32 @@
-#include "model/pliki/plikprojektu.h"
+// Reading project files (.tmv): a file of this program, of the original, of
+// another program or written by hand, whole or cut, into a project.
 
 #include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
 #include "model/pliki/kodowanie.h"
 #include "model/pliki/plikprofilu.h"
+#include "model/pliki/plikprojektu.h"
+#include "model/pliki/poziomypliku.h"
+#include "model/pliki/urwanie.h"
 #include "model/polaokna.h"
 #include "model/polaprojektu.h"
 #include "model/powiadomienia.h"
 #include "model/tekst.h"
-#include "model/wersja.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QVector>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
 #include <cstring>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
+using namespace plik_projektu;
+
 namespace {
 
 // Larger files are refused rather than read into memory.
 constexpr qint64 MAX_ROZMIAR_PLIKU = TPlikProfilu::MAX_ROZMIAR;
-
-const QString INFO = QStringLiteral("Info");
-const QString PROJEKT = QStringLiteral("Projekt");
-const QString OKNA = QStringLiteral("Okna");
-const QString PREFIKS_OKNA = QStringLiteral("Okno");
-const QString FORMAT_DATY = QStringLiteral("yyyy-MM-dd");
-
-// The count keys of the project's levels, with the row each level has in
-// a window's counts.
-struct TPoziomPliku {
-    QString poziom;
-    int wiersz;
-    std::array<QByteArray, LICZBA_KIERUNKOW> klucze;
-};
-
-QVector<TPoziomPliku> PoziomyPliku(const TZestawienieStolarki& p) {
-    QVector<TPoziomPliku> wynik;
-    for (const QString& poziom : p.Poziomy()) {
-        TPoziomPliku pp{poziom, LevelIndex(poziom), {}};
-        for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-            pp.klucze[static_cast<std::size_t>(d)] = KluczLiczby(poziom, d);
-        wynik.append(pp);
-    }
-    return wynik;
-}
-
-void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPoziomPliku>& poziomy,
-                const QLocale& locale) {
-    z.Sekcja(PREFIKS_OKNA + QString::number(numer));
-    z.Liczba("Numer", numer);
-    for (const TPoleOkna& pole : PolaOkna()) {
-        switch (pole.rodzaj) {
-        case TRodzajPola::Dziesietna:
-            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(o), locale));
-            break;
-        case TRodzajPola::Calkowita:
-            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(o)));
-            break;
-        case TRodzajPola::Nazwa:
-        case TRodzajPola::Tekst:
-        case TRodzajPola::Wiersze:
-            z.Wartosc(pole.klucz, pole.tekst(o));
-            break;
-        case TRodzajPola::Liczby:
-            for (const TPoziomPliku& pp : poziomy) {
-                for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-                    z.Liczba(pp.klucze[d], o.LiczbaOkien.Liczba(pp.wiersz, static_cast<int>(d)));
-            }
-            break;
-        }
-    }
-}
-
-// A file holds decimals with a comma or a point only: the locale's, when it
-// is one of those, else a point (another character would not survive the
-// code page, and no reader would take it back).
-QLocale LocalePliku(const QLocale& locale) {
-    const QString s = locale.decimalPoint();
-    return s == QLatin1String(",") || s == QLatin1String(".") ? locale : QLocale::c();
-}
-
-QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& wybrany) {
-    const QLocale locale = LocalePliku(wybrany);
-    TZapisProfilu z;
-    z.Zarezerwuj(1024 + 2200 * static_cast<qsizetype>(p.LiczbaOkienWLiscie()));
-    z.Sekcja(INFO);
-    z.Wartosc("Program", QStringLiteral("Termivo"));
-    z.Wartosc("Version", WersjaProgramu());
-
-    z.Sekcja(PROJEKT);
-    for (const TPoleProjektu& pole : PolaProjektu()) {
-        switch (pole.rodzaj) {
-        case TRodzajPolaProjektu::Tekst:
-        case TRodzajPolaProjektu::Data:
-            z.Wartosc(pole.klucz, pole.tekst(p));
-            break;
-        case TRodzajPolaProjektu::Flaga:
-        case TRodzajPolaProjektu::Calkowita:
-            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(p)));
-            break;
-        case TRodzajPolaProjektu::Dziesietna:
-            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(p), locale));
-            break;
-        }
-    }
-
-    z.Sekcja(OKNA);
-    z.Liczba("Liczba", p.LiczbaOkienWLiscie());
-    const QVector<TPoziomPliku> poziomy = PoziomyPliku(p);
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
-        ZapiszOkno(z, i, *p.Okno(i), poziomy, locale);
-    return z.Bajty();
-}
 
 // Decimal value straight from the file's bytes; only a value that is not
 // plain ASCII (a locale's own separator) needs decoding first.
@@ -389,93 +295,7 @@ void ZglosBlad(const QString& tytul, const QString& tresc) {
     Powiadom({TRodzajKomunikatu::Blad, tytul, tresc});
 }
 
-// False, with a message naming the field, when a text holds a character the
-// file cannot store: it would come back as another one, and two symbols could
-// become one.
-bool TekstyDoZapisania(const TZestawienieStolarki& p) {
-    auto sprawdz = [](const QString& tekst, const QString& gdzie) {
-        const qsizetype i = PierwszyNiezapisywalny(tekst);
-        if (i < 0)
-            return true;
-        ZglosBlad(QStringLiteral("Błąd"),
-                  QStringLiteral("Projektu nie zapisano: %1 zawiera znak „%2”, którego nie można "
-                                 "zapisać w pliku projektu (strona kodowa Windows-1250). Zmień ten "
-                                 "tekst i zapisz projekt ponownie.")
-                      .arg(gdzie, ZnakOd(tekst, i)));
-        return false;
-    };
-    for (const TPoleProjektu& pole : PolaProjektu())
-        if (pole.rodzaj == TRodzajPolaProjektu::Tekst &&
-            !sprawdz(pole.tekst(p), QStringLiteral("pole „%1” projektu").arg(pole.etykieta)))
-            return false;
-    for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
-        const TOkno& o = *p.Okno(i);
-        for (const TPoleOkna& pole : PolaOkna()) {
-            if (pole.rodzaj != TRodzajPola::Tekst && pole.rodzaj != TRodzajPola::Wiersze)
-                continue;
-            const QString gdzie =
-                pole.klucz == "Symbol"
-                    ? QStringLiteral("%1 „%2”").arg(pole.etykieta, o.Symbol())
-                    : QStringLiteral("pole „%1” okna „%2”").arg(pole.etykieta, o.Symbol());
-            if (!sprawdz(pole.tekst(o), gdzie))
-                return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
-
-std::optional<QByteArray> ZapiszProjektDoBajtow(const TZestawienieStolarki& projekt,
-                                                const QLocale& locale) {
-    // Nothing is made unless every text survives.
-    if (!Cp1250Dostepne()) {
-        ZglosBlad(QStringLiteral("Błąd"),
-                  QStringLiteral("Brak konwersji tekstu na stronę kodową Windows-1250: projektu "
-                                 "nie można zapisać."));
-        return std::nullopt;
-    }
-    if (!TekstyDoZapisania(projekt))
-        return std::nullopt;
-    return ZbudujPlik(projekt, locale);
-}
-
-int32_t ZapiszProjekt(const TZestawienieStolarki& projekt, const QString& sciezka,
-                      const QLocale& locale, QString* powod) {
-    const std::optional<QByteArray> bajty = ZapiszProjektDoBajtow(projekt, locale);
-    if (!bajty)
-        return WYNIK_BLAD; // and the old file stays
-    return ZapiszBajtyProjektu(*bajty, sciezka, powod);
-}
-
-int32_t ZapiszBajtyProjektu(const QByteArray& bajty, const QString& sciezka, QString* powod) {
-    QSaveFile plik(sciezka);
-    const bool zapisany = plik.open(QIODevice::WriteOnly) && plik.write(bajty) == bajty.size();
-    if (zapisany && plik.commit())
-        return WYNIK_OK;
-    if (powod)
-        *powod = PowodBleduZapisu(sciezka, plik.errorString());
-    plik.cancelWriting();
-    return WYNIK_BLAD;
-}
-
-QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy) {
-    const QFileInfo plik(sciezka);
-    const QFileInfo folder(plik.absolutePath());
-    QString powod;
-    if (!folder.exists())
-        powod = QStringLiteral("folder %1 nie istnieje").arg(folder.absoluteFilePath());
-    else if (plik.isDir())
-        powod = QStringLiteral("pod tą nazwą jest folder");
-    else if (plik.exists() && !plik.isWritable())
-        powod = QStringLiteral("plik jest tylko do odczytu");
-    else if (!folder.isWritable())
-        powod = QStringLiteral("brak prawa zapisu w folderze %1").arg(folder.absoluteFilePath());
-    else
-        return systemowy;
-    return systemowy.isEmpty() ? powod
-                               : powod + QStringLiteral(" (") + systemowy + QLatin1Char(')');
-}
 
 int32_t CzytajBajtyProjektu(const QString& sciezka, QByteArray* bajty, QString* powod) {
     QFile f(sciezka);
@@ -581,9 +401,7 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
         sekcje.kolejno.resize(static_cast<std::size_t>(MAX_LICZBA_OKIEN));
     }
     p.Zarezerwuj(static_cast<int>(sekcje.kolejno.size()));
-    // The fields every window section but the last has, and those of the
-    // last: a file cut inside its last window lacks the ones that follow.
-    std::vector<char> wspolne, ostatnie;
+    TUrwanieOkien urwanie;
     for (std::size_t i = 0; i < sekcje.kolejno.size(); ++i) {
         const TSekcjaProfilu& sekcja = *sekcje.kolejno[i].second;
         const QString symbol = sekcja.Tekst("Symbol");
@@ -598,35 +416,19 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
             CzytajOkno(sekcja, *p.Okno(p.LiczbaOkienWLiscie() - 1), indeks, nazwy, przeczytane,
                        liczby, locale, nieznane);
         }
-        if (i + 1 < sekcje.kolejno.size()) {
-            if (wspolne.empty())
-                wspolne = przeczytane;
-            for (std::size_t k = 0; k < wspolne.size(); ++k)
-                wspolne[k] = static_cast<char>(wspolne[k] && przeczytane[k]);
-        } else {
-            ostatnie = przeczytane;
-        }
+        urwanie.Sekcja(przeczytane, i + 1 == sekcje.kolejno.size());
     }
     for (const TSekcjaProfilu* s : sekcje.poza)
         pomin(*s, QStringLiteral("poza liczbą okien podaną w sekcji [Okna]"));
     wynik.wczytane = p.LiczbaOkienWLiscie();
 
-    // Cut, not written short: what the last window lacks, and the file's
-    // other windows have, would all have come after the last field it has
-    // (a window written by hand, or by another program, may leave out any
-    // field). A lone window has nothing to be held to but the file's last
-    // line end.
-    std::size_t poOstatnim = 0;
-    for (std::size_t k = 0; k < ostatnie.size(); ++k)
-        if (ostatnie[k])
-            poOstatnim = k + 1;
-    bool uciete = false;
-    for (std::size_t k = poOstatnim; k < wspolne.size() && k < ostatnie.size(); ++k)
-        uciete = uciete || (wspolne[k] && !ostatnie[k]);
-    const bool bezListy = !(okna && okna->Surowa("Liczba"));
-    wynik.niekompletny = zaDuzo || plik.Obciety() || uciete || bezListy ||
-                         (!bajty.isEmpty() && !bajty.endsWith('\n')) ||
-                         static_cast<qint64>(sekcje.kolejno.size()) < liczba;
+    TSladyUrwania slady;
+    slady.bezKoncaLinii = BezKoncaLinii(bajty);
+    slady.mniejSekcjiNizZadeklarowano = static_cast<qint64>(sekcje.kolejno.size()) < liczba;
+    slady.bezListyOkien = !(okna && okna->Surowa("Liczba"));
+    slady.urwaneOstatnieOkno = urwanie.Urwane();
+    const bool bezListy = slady.bezListyOkien;
+    wynik.niekompletny = zaDuzo || plik.Obciety() || slady.Urwany();
     if (zaDuzo || plik.Obciety())
         Powiadom({TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                   QStringLiteral("Plik projektu zawiera więcej danych, niż program może wczytać "
