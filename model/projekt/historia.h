@@ -40,8 +40,6 @@ public:
     // Whether the project stands where it was saved.
     bool Czysta() const { return indeks_ == czysty_; }
     void UstawCzysta() { czysty_ = indeks_; }
-    // No place of the history is the saved one any more.
-    void UtracCzysta() { czysty_ = -1; }
     // A new project or file: no steps, and clean.
     void Wyczysc();
 

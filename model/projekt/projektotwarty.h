@@ -56,8 +56,6 @@ public:
     QString Nazwa() const;
     // Differs from its file (or has none: imported, restored).
     bool Zmieniony() const;
-    // Read from a file cut short or with windows left out.
-    bool Uszkodzony() const { return uszkodzony_; }
     // Opened while another program had it open: its own file is not written.
     bool TylkoDoOdczytu() const { return tylkoDoOdczytu_; }
     // "Zapisz" goes through the save dialog.

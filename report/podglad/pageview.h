@@ -55,8 +55,6 @@ public:
     void SetPaperType(TPaperType t) { papier_.SetPaperType(t); }
     int PaperWidth() const { return papier_.PaperWidth(); }
     int PaperHeight() const { return papier_.PaperHeight(); }
-    void SetPaperWidth(int w) { papier_.SetPaperSize(w, PaperHeight()); }
-    void SetPaperHeight(int h) { papier_.SetPaperSize(PaperWidth(), h); }
     void SetPaperSize(int w, int h) { papier_.SetPaperSize(w, h); }
     Qt::Orientation Orientation() const { return papier_.Orientation(); }
     void SetOrientation(Qt::Orientation o) { papier_.SetOrientation(o); }
@@ -73,8 +71,6 @@ public:
     void SetUsePrinterOptions(bool b) { papier_.SetUsePrinterOptions(b); }
     bool DirectPrint() const { return rejestrator_.DirectPrint(); }
     void SetDirectPrint(bool b) { rejestrator_.SetDirectPrint(b); }
-    bool FastPrint() const { return szybko_; }
-    void SetFastPrint(bool b) { szybko_ = b; }
     QString PrintJobTitle() const { return rejestrator_.PrintJobTitle(); }
     void SetPrintJobTitle(const QString& t) { rejestrator_.SetPrintJobTitle(t); }
     bool UseTempFile() const { return strony_.UseTempFile(); }
@@ -88,11 +84,8 @@ public:
     void SetZoomMin(int z);
     int ZoomMax() const { return zoomMax_; }
     void SetZoomMax(int z);
-    int ZoomStep() const { return zoomKrok_; }
-    void SetZoomStep(int z) { zoomKrok_ = std::max(1, z); }
     TZoomState ZoomState() const { return stanZoomu_; }
     void SetZoomState(TZoomState s);
-    bool ZoomSavePos() const { return zachowajPozycje_; }
     void SetZoomSavePos(bool b) { zachowajPozycje_ = b; }
 
     bool Annotation() const { return adnotacja_; }
@@ -125,7 +118,6 @@ signals:
     void OnPrintProgress(int strona, int procent, bool* przerwij);
     void OnBeforePrint();
     void OnAfterPrint();
-    void OnAutoCustomForm(const QString& nazwa, bool dodany);
     void OnAnnotation(int strona, QPainter* plotno);
     // "Not enough memory to create a new page" and the like.
     void OnError(const QString& tresc);
@@ -164,7 +156,6 @@ private:
     int zoomKrok_ = 10;
     TZoomState stanZoomu_ = zsZoomToFit;
     bool zachowajPozycje_ = true;
-    bool szybko_ = true;
     bool adnotacja_ = false;
 
     int biezaca_ = 0;

@@ -104,7 +104,6 @@ TPrnPrvForm::TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic) : QDialog(rodzic), 
     PageView->SetUsePrinterOptions(false);
     PageView->SetUnits(mmPixel);
     PageView->SetAnnotation(false);
-    PageView->SetFastPrint(false);
     PageView->SetZoom(100);
     PageView->SetPrintJobTitle(TRaport::TYTUL_DOKUMENTU);
     OdbijZoom();
