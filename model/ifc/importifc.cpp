@@ -1,5 +1,6 @@
 #include "model/ifc/importifc.h"
 
+#include "model/ifc/kierunki.h"
 #include "model/liczby.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/wt2021.h"

@@ -63,9 +63,3 @@ bool CzytajModelIfcZPliku(const QString& sciezka, TModelIfc* model, QString* pow
 // lowest other "parter", then "1", "2", …, and a top storey named as an
 // attic "poddasze".
 QStringList ProponowanePoziomy(const QVector<TKondygnacjaIfc>& kondygnacje);
-
-// The compass direction (0 N … 7 NW) of a horizontal normal, true north
-// being `polnoc` degrees counterclockwise from the model's +Y axis.
-int KierunekNormalnej(const std::array<double, 3>& normalna, double polnoc);
-// The same as an azimuth, degrees clockwise from north in [0, 360).
-double Azymut(const std::array<double, 3>& normalna, double polnoc);

@@ -97,3 +97,8 @@ private:
 // A STEP string's characters decoded: '' and \\, \X\hh, \X2\…\X0\,
 // \X4\…\X0\, \S\c in the code page set by \PA\ … \PI\ (ISO 8859-1 … 9).
 QString DekodujTekstStep(QByteArrayView surowy);
+
+// Whether a name or enumeration read from a model is `b`, case ignored.
+inline bool RowneStep(const QString& a, const char* b) {
+    return a.compare(QLatin1String(b), Qt::CaseInsensitive) == 0;
+}

@@ -1,5 +1,7 @@
 #include "model/ifc/importifc.h"
+#include "model/ifc/kierunki.h"
 #include "model/ifc/modelifc.h"
+#include "model/ifc/skrzydlaifc.h"
 #include "model/ifc/step.h"
 #include "model/katalog.h"
 #include "model/obliczenia/wt2021.h"
@@ -382,6 +384,81 @@ private slots:
         QVERIFY(ok1);
         QCOMPARE(NazwaRodzaju(ok1->Rodzaj), QStringLiteral("okno w ścianie wewnętrznej"));
         QVERIFY(ok1->Uwagi.contains(QStringLiteral("Uw wg modelu: 1,40")));
+    }
+
+    // The partitioning and panels of a model against the catalogue's types
+    // (their cells in the type table) and sash kinds: 1 fixed, 2/3 side
+    // hung, 5/6 tilt and turn, 4 bottom hung, 9 top hung. Panels as
+    // "operation@position"; sashes from the left seen from inside.
+    void ukladSkrzydel_data() {
+        QTest::addColumn<QString>("podzial");
+        QTest::addColumn<QString>("panele");
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<QString>("skrzydla");
+        QTest::addColumn<bool>("bezUkladu");
+        QTest::newRow("jedno") << "SINGLE_PANEL"
+                               << "TOPHUNG@" << 1001 << "9" << false;
+        // Left seen from outside is right inside: the panel goes last.
+        QTest::newRow("dwa pionowe")
+            << "DOUBLE_PANEL_VERTICAL"
+            << "SIDEHUNGLEFTHAND@LEFT;FIXEDCASEMENT@RIGHT" << 2001 << "1,3" << false;
+        QTest::newRow("dwa poziome")
+            << "double_panel_horizontal"
+            << "BOTTOMHUNG@BOTTOM;FIXEDCASEMENT@TOP" << 2002 << "1,4" << false;
+        QTest::newRow("trzy pionowe") << "TRIPLE_PANEL_VERTICAL"
+                                      << "TILTANDTURNLEFTHAND@LEFT;FIXEDCASEMENT@MIDDLE;"
+                                         "TILTANDTURNRIGHTHAND@RIGHT"
+                                      << 3001 << "5,1,6" << false;
+        QTest::newRow("trzy poziome") << "TRIPLE_PANEL_HORIZONTAL"
+                                      << "FIXEDCASEMENT@BOTTOM;PIVOTHORIZONTAL@MIDDLE;TOPHUNG@TOP"
+                                      << 3002 << "9,8,1" << false;
+        QTest::newRow("trzy dolny") << "TRIPLE_PANEL_BOTTOM"
+                                    << "" << 3006 << "0,0,0" << true;
+        QTest::newRow("trzy górny") << "TRIPLE_PANEL_TOP"
+                                    << "" << 3005 << "0,0,0" << true;
+        QTest::newRow("trzy lewy z zewnątrz") << "TRIPLE_PANEL_LEFT"
+                                              << "" << 3004 << "0,0,0" << true;
+        QTest::newRow("trzy prawy z zewnątrz") << "TRIPLE_PANEL_RIGHT"
+                                               << "" << 3003 << "0,0,0" << true;
+        // No partitioning: as many sashes side by side as panels, in the
+        // order written where the position says nothing.
+        QTest::newRow("bez podziału, dwa")
+            << "USERDEFINED"
+            << "SIDEHUNGRIGHTHAND@;TOPHUNG@" << 2001 << "2,9" << false;
+        QTest::newRow("bez podziału, trzy")
+            << ""
+            << "FIXEDCASEMENT@NOTDEFINED;BOTTOMHUNG@;FIXEDCASEMENT@" << 3001 << "1,4,1" << false;
+        QTest::newRow("bez podziału, cztery")
+            << ""
+            << "TOPHUNG@;TOPHUNG@;TOPHUNG@;TOPHUNG@" << 1001 << "9" << false;
+        QTest::newRow("nic") << "NOTDEFINED"
+                             << "" << 1001 << "0" << true;
+        // Two panels on one place: the second takes the first free sash.
+        QTest::newRow("jedno miejsce dwa razy")
+            << "DOUBLE_PANEL_VERTICAL"
+            << "TOPHUNG@LEFT;BOTTOMHUNG@LEFT" << 2001 << "4,9" << false;
+        // More panels than sashes: the extra ones are left out.
+        QTest::newRow("za dużo paneli") << "SINGLE_PANEL"
+                                        << "TOPHUNG@;BOTTOMHUNG@" << 1001 << "9" << false;
+        QTest::newRow("nieznany ruch") << "SINGLE_PANEL"
+                                       << "SLIDINGHORIZONTAL@" << 1001 << "0" << false;
+    }
+    void ukladSkrzydel() {
+        QFETCH(QString, podzial);
+        QFETCH(QString, panele);
+        QFETCH(int, typ);
+        QFETCH(QString, skrzydla);
+        QFETCH(bool, bezUkladu);
+        QVector<TPanelIfc> p;
+        for (const QString& panel : panele.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            p.append({panel.section(QLatin1Char('@'), 0, 0), panel.section(QLatin1Char('@'), 1)});
+        const TUkladSkrzydelIfc u = UkladSkrzydelIfc(podzial, p);
+        QCOMPARE(u.typOkna, typ);
+        QStringList s;
+        for (qsizetype i = 0; i < skrzydla.count(QLatin1Char(',')) + 1; ++i)
+            s << QString::number(u.skrzydla[static_cast<std::size_t>(i)]);
+        QCOMPARE(s.join(QLatin1Char(',')), skrzydla);
+        QCOMPARE(u.bezUkladu, bezUkladu);
     }
 
     // Whatever is cut from a model is read or refused with its line; never

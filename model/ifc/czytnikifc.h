@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/ifc/modelifc.h"
+#include "model/ifc/step.h"
+#include "model/ifc/wektory.h"
+
+#include <QHash>
+
+// Reads what a window list needs out of a STEP file's instances: the
+// length unit and true north, the relations (containment, aggregation,
+// openings, types, property sets), the storeys and the windows with their
+// placements, properties and sash layout.
+
+class TCzytnikIfc {
+public:
+    explicit TCzytnikIfc(const TPlikStep& p) : p_(p) {}
+
+    // Storeys, windows and glazed balcony doors, into `m`. It cannot fail:
+    // what the model leaves out or writes unreadably stays unknown.
+    void Czytaj(TModelIfc& m);
+
+private:
+    // The coordinates of a point or a direction (3 of them, missing ones 0).
+    std::optional<W3> Wspolrzedne(const TWartoscStep& odwolanie) const;
+    TUklad Osie(int64_t numer) const;
+
+    // The chain of local placements, each relative to the one it names.
+    TUklad Umieszczenie(int64_t numer, int glebokosc = 0);
+    // A product's placement (its ObjectPlacement).
+    TUklad UmieszczenieProduktu(int64_t produkt);
+
+    void Jednostki();
+    void Polnoc(TModelIfc& m);
+    void Relacje();
+    void WlasciwosciTypu(int64_t typ, TOknoIfc& o);
+    void Wlasciwosci(int64_t element, TOknoIfc& o);
+    void UkladSkrzydel(int64_t element, const QByteArray& typElementu, TOknoIfc& o);
+    int Kondygnacja(int64_t element) const;
+    // Whether the element fills an opening in a roof (or a roof slab).
+    bool WDachu(int64_t element) const;
+    QVector<std::pair<QString, QString>> ZestawWlasciwosci(int64_t zestaw) const;
+    std::optional<double> DlugoscIlosci(int64_t element, const char* nazwa) const;
+
+    const TPlikStep& p_;
+    double mm_ = 1000; // millimetres in the model's length unit
+    QHash<int64_t, TUklad> umieszczenia_;
+    QHash<int64_t, int64_t> zawarte_;              // element → spatial structure
+    QHash<int64_t, int64_t> nadrzedne_;            // part → whole (aggregation)
+    QHash<int64_t, int64_t> otworDlaWypelnienia_;  // window → opening
+    QHash<int64_t, int64_t> elementDlaOtworu_;     // opening → wall
+    QHash<int64_t, int64_t> typy_;                 // element → its type
+    QHash<int64_t, QVector<int64_t>> wlasciwosci_; // element → property sets
+    QHash<int64_t, int> kondygnacje_;              // storey instance → index
+};
