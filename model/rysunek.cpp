@@ -1,6 +1,5 @@
 #include "model/rysunek.h"
 
-#include "model/powiadomienia.h"
 #include "model/zestawienie.h"
 
 #include <QVector>
@@ -90,7 +89,7 @@ void RysujSkrzydlo(TKanwa& k, int l, int t, int r, int b, int rodzaj) {
     }
 }
 
-void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
+bool RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     k.UstawPedzel(255, 255, 255);
     k.WypelnijProstokat(0, 0, szerokosc, wysokosc);
     const double W = o.Szerokosc;
@@ -98,7 +97,7 @@ void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     // Only a window of positive size has a picture (a negative or undefined
     // size would give a negative scale).
     if (!(W > 0) || !(H > 0))
-        return;
+        return true;
 
     const int mx = Najblizsza(0.1 * szerokosc);
     const int my = Najblizsza(0.1 * wysokosc);
@@ -137,8 +136,9 @@ void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
 
     const QVector<TKomorka> komorki = KomorkiSkrzydel(o.TypOkna);
     if (komorki.isEmpty()) {
-        Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
-                  QStringLiteral("Brak zdefiniowanego algorytmu rysowania!")});
+        // Said in the picture: a message box from a paint would interrupt
+        // every repaint.
+        k.Tekst(x0 + f + 2, y0 + f + 2, KOMUNIKAT_BRAK_RYSUNKU);
     } else {
         // Cells beyond the eight stored sash kinds have no kind to draw.
         for (int i = 0; i < komorki.size() && i < MAX_SKRZYDEL; ++i) {
@@ -157,4 +157,5 @@ void RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     }
     if (o.JestDV())
         k.Tekst(5, 5, QStringLiteral("D&V"));
+    return !komorki.isEmpty();
 }

@@ -23,7 +23,11 @@ public:
 
 // The schematic elevation of a window on a bitmap of the given size: frame,
 // sashes with their opening symbols, trickle vents and the "D&V" mark.
-void RysujOkno(const TOkno& okno, TKanwa& kanwa, int szerokosc, int wysokosc);
+// False for a type with no sash layout to draw: the frame is drawn with
+// KOMUNIKAT_BRAK_RYSUNKU inside it.
+bool RysujOkno(const TOkno& okno, TKanwa& kanwa, int szerokosc, int wysokosc);
+inline const QString KOMUNIKAT_BRAK_RYSUNKU =
+    QStringLiteral("Brak zdefiniowanego algorytmu rysowania!");
 
 // One sash rectangle with the symbol of its opening kind.
 void RysujSkrzydlo(TKanwa& kanwa, int l, int t, int r, int b, int rodzaj);

@@ -299,6 +299,7 @@ void TPrnPrvForm::GenerujRaport() {
         return;
     }
     budowanie_ = true;
+    bool miesci = true;
     do {
         ponownie_ = false;
         if (nowyPapier_) {
@@ -308,10 +309,14 @@ void TPrnPrvForm::GenerujRaport() {
         TRaport raport(*projekt_, *dokument_);
         static_cast<TOpcjeRaportu&>(raport) = Opcje();
         raport.UstawMarginesy(Uklad().margins(QPageLayout::Millimeter));
-        raport.GenerujRaport();
+        miesci = raport.GenerujRaport();
     } while (ponownie_ && !zamykanie_);
     budowanie_ = false;
     OdbijStrony();
+    // Said once the build is over, never from inside it.
+    if (!miesci && !zamykanie_)
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           TRaport::KOMUNIKAT_ZA_MALA_STRONA);
     if (zamykanie_)
         QDialog::reject();
 }
@@ -425,6 +430,9 @@ void TPrnPrvForm::Drukuj() {
     if (wynik == TWynikRaportu::Blad)
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Nie udało się wydrukować zestawienia!"));
+    else if (wynik == TWynikRaportu::ZaMalaStrona)
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           TRaport::KOMUNIKAT_ZA_MALA_STRONA);
     if (zamykanie_)
         QDialog::reject();
 }
@@ -441,7 +449,11 @@ void TPrnPrvForm::ZapiszPdf() {
     const bool otwarty = plik.open(QIODevice::WriteOnly);
     const TWynikRaportu wynik =
         otwarty ? ZapiszRaportPdf(*projekt_, Opcje(), Uklad(), plik) : TWynikRaportu::Blad;
-    if (wynik == TWynikRaportu::Blad || !plik.commit()) {
+    if (wynik == TWynikRaportu::ZaMalaStrona) {
+        plik.cancelWriting();
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
+                           TRaport::KOMUNIKAT_ZA_MALA_STRONA);
+    } else if (wynik != TWynikRaportu::Gotowy || !plik.commit()) {
         plik.cancelWriting();
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Nie udało się zapisać pliku PDF!"));

@@ -11,7 +11,6 @@
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
 #include "model/polaprojektu.h"
-#include "model/powiadomienia.h"
 #include "model/rysunek.h"
 #include "model/tekst.h"
 #include "model/zestawienie.h"
@@ -202,7 +201,6 @@ bool TRaport::GenerujRaport() {
     dokument_.Rozpocznij();
     bool miesci = true;
     if (!StronaMiesciBlok(stronaMm_, marginesyMm_)) {
-        Powiadom({TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), KOMUNIKAT_ZA_MALA_STRONA});
         miesci = false;
     } else {
         if (DodajOrientacje)

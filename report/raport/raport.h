@@ -38,7 +38,8 @@ public:
     // The frame: the page less the margins, given in millimetres.
     void UstawMarginesy(const QMarginsF& mm);
     // Builds the whole report. False when the page cannot hold a window
-    // block: the message has been given and only the summary is built.
+    // block: only the summary page is built, and the caller tells the user
+    // (KOMUNIKAT_ZA_MALA_STRONA) once the build is over.
     bool GenerujRaport();
     // The heading of every page, and on page 1 the project summary.
     void PageViewNewPage();

@@ -426,9 +426,8 @@ private slots:
         QVERIFY(Blisko(TDokumentTestowy::Mm(r.RamkaStrony.width()), 900));
         QVERIFY(!r.GenerujRaport());
         QCOMPARE(d.GotoweStrony(), 1);
-        QCOMPARE(zbieracz.ostatni(),
-                 QStringLiteral("Strona jest za mała by wydrukować zestawienie stolarki!"));
-        QCOMPARE(zbieracz.komunikaty.last().tytul, QStringLiteral("Błąd"));
+        // The caller says it, after the build.
+        QCOMPARE(zbieracz.ile(), 0);
     }
 
     // The tables by storey and direction: a page of their own after the
