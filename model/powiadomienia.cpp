@@ -1,5 +1,8 @@
 #include "model/powiadomienia.h"
 
+#include <QStringList>
+
+#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -27,4 +30,23 @@ TOdbiorcaPowiadomien::TOdbiorcaPowiadomien(TOdbiorcaKomunikatow odbiorca)
 
 TOdbiorcaPowiadomien::~TOdbiorcaPowiadomien() {
     Biezacy() = std::move(poprzedni_);
+}
+
+TKomunikat Zgrupuj(const QList<TKomunikat>& komunikaty) {
+    TKomunikat wynik;
+    if (komunikaty.isEmpty())
+        return wynik;
+    // The enumeration runs from the most serious.
+    wynik.rodzaj = komunikaty.front().rodzaj;
+    for (const TKomunikat& k : komunikaty)
+        wynik.rodzaj = std::min(wynik.rodzaj, k.rodzaj);
+    QStringList tresci;
+    for (const TKomunikat& k : komunikaty) {
+        if (k.rodzaj == wynik.rodzaj && wynik.tytul.isEmpty())
+            wynik.tytul = k.tytul;
+        if (!tresci.contains(k.tresc))
+            tresci << k.tresc;
+    }
+    wynik.tresc = tresci.join(QStringLiteral("\n\n"));
+    return wynik;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <functional>
@@ -32,3 +33,9 @@ public:
 private:
     TOdbiorcaKomunikatow poprzedni_;
 };
+
+// What one step of the user's reported, as one message: of the most serious
+// kind among them (an error before a warning before information), under
+// the first title of that kind, every distinct text once in the order
+// given, a blank line between them. Empty for none.
+TKomunikat Zgrupuj(const QList<TKomunikat>& komunikaty);

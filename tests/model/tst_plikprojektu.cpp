@@ -232,6 +232,7 @@ private slots:
 
     void wartosciNiepoprawne() {
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajTekst(p, "[Projekt]\nDVPromocjaForma=abc\nKursEuro=1.000,5\n"
                                  "StawkaVat=nan\nRabatDodatkowy=inf\nData=jutro\n"
                                  "[Okna]\nLiczba=1\n[Okno0]\nSymbol=A\nTypOkna=10 skrzydłowe\n"
@@ -249,6 +250,12 @@ private slots:
         QCOMPARE(o.ZrodloUg, uint8_t(0));
         QCOMPARE(o.SzkloKodID, 0);
         QCOMPARE(o.LiczbaNawiewnikow, 0);
+        // The names it does not know are said; numbers that are none are not.
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(zbieracz.ostatni(),
+                 QStringLiteral("Plik zawiera nazwy, których program nie zna; przyjęto wartości "
+                                "domyślne: okno A – typ okna „10 skrzydłowe”, okno A – materiał "
+                                "ramy „stal”."));
     }
 
     void daty_data() {
@@ -260,8 +267,10 @@ private slots:
     void daty() {
         QFETCH(QString, tekst);
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajTekst(p, "[Projekt]\nData=" + tekst + "\n"), 0);
         QCOMPARE(p.Data.date(), QDate(2026, 3, 7));
+        QCOMPARE(zbieracz.ostatni(), KOMUNIKAT_NIEKOMPLETNY_BEZ_OKIEN); // no [Okna]
     }
 
     void poziomy() {
@@ -299,21 +308,30 @@ private slots:
 
     void sekcjeOkien() {
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=3\n[Okno2]\nSymbol=C\n[Okno0]\nSymbol=A\n"
                                  "[Okno3]\nSymbol=D\n[Okno01]\nSymbol=E\n"),
                  0);
         QCOMPARE(p.LiczbaOkienWLiscie(), 2);
         QCOMPARE(p.Okno(0)->Symbol(), QStringLiteral("A"));
         QCOMPARE(p.Okno(1)->Symbol(), QStringLiteral("C"));
+        QCOMPARE(zbieracz.ile(), 2);
+        QCOMPARE(zbieracz.komunikaty[0].tresc, KOMUNIKAT_NIEKOMPLETNY.arg(2).arg(3));
+        QCOMPARE(zbieracz.ostatni(), KOMUNIKAT_POMINIETE.arg(QStringLiteral(
+                                         "Okno3 (poza liczbą okien podaną w sekcji [Okna])")));
     }
 
     void powtorzonySymbol() {
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajTekst(p, "[Okna]\nLiczba=2\n[Okno0]\nSymbol=O1\nUg=1\n"
                                  "[Okno1]\nSymbol=o1\nUg=2\n"),
                  0);
         QCOMPARE(p.LiczbaOkienWLiscie(), 1);
         QCOMPARE(p.Okno(0)->Ug, 1.0);
+        QCOMPARE(zbieracz.ile(), 1);
+        QCOMPARE(zbieracz.ostatni(),
+                 KOMUNIKAT_POMINIETE.arg(QStringLiteral("Okno1 (symbol „o1” powtarza się)")));
     }
 
     void innyProgram_data() {
@@ -679,10 +697,17 @@ private slots:
         QFETCH(int, metoda);
         TZestawienieStolarki p;
         p.MetodaUw = 1;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajProjektZBajtow(p, "[Projekt]\r\nParter=1\r\n" + wiersz +
                                               "[Okna]\r\nLiczba=0\r\n"),
                  0);
         QCOMPARE(p.MetodaUw, metoda);
+        // An unknown method is named once, with the one taken instead.
+        QCOMPARE(zbieracz.ile(), wiersz == "MetodaUw=7\r\n" ? 1 : 0);
+        if (zbieracz.ile())
+            QVERIFY(zbieracz.ostatni().endsWith(
+                QStringLiteral("projekt – nieznana metoda obliczania Uw 7 (przyjęto: szacunkowa (z "
+                               "pola okna)).")));
         TZestawienieStolarki q;
         QCOMPARE(WczytajProjektZBajtow(q, ZapiszProjektDoBajtow(p).value_or(QByteArray())), 0);
         QCOMPARE(q.MetodaUw, metoda);
@@ -697,9 +722,13 @@ private slots:
             "Lg=12 00\n"));
         bajty.replace("\n", "\r\n");
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajProjektZBajtow(p, bajty), 0);
         const TOkno& o = *p.GetOkno(QStringLiteral("A"));
         QCOMPARE(p.KursEuro, 4321.5);
+        // Read whole, then kept and named as beyond the rate's range.
+        QCOMPARE(zbieracz.ile(), 1);
+        QVERIFY(zbieracz.ostatni().contains(QStringLiteral("Kurs EURO = 4321,5")));
         QCOMPARE(o.Szerokosc, 1200.0);
         QCOMPARE(o.Wysokosc, 2400.0);
         QCOMPARE(o.GetLiczba(QStringLiteral("parter"), 0), 1200);

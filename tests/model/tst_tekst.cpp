@@ -1,3 +1,4 @@
+#include "model/powiadomienia.h"
 #include "model/tekst.h"
 
 #include <QtTest>
@@ -66,6 +67,32 @@ private slots:
         QFETCH(QString, tekst);
         QFETCH(QStringList, wiersze);
         QCOMPARE(RozdzielWiersze(tekst), wiersze);
+    }
+    // One step's messages as one: "B"/"O"/"I" error, warning, information,
+    // each "kind:title:text".
+    void zgrupuj_data() {
+        QTest::addColumn<QStringList>("komunikaty");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("nic") << QStringList{} << "B::";
+        QTest::newRow("jeden") << QStringList{"I:Informacja:a"} << "I:Informacja:a";
+        QTest::newRow("błąd po ostrzeżeniu")
+            << QStringList{"O:Informacja:a", "B:Błąd:b", "B:Inny:c"} << "B:Błąd:a\n\nb\n\nc";
+        QTest::newRow("ten sam tekst raz")
+            << QStringList{"O:Uwaga:a", "I:Informacja:a", "O:Uwaga:b"} << "O:Uwaga:a\n\nb";
+    }
+    void zgrupuj() {
+        QFETCH(QStringList, komunikaty);
+        QFETCH(QString, wynik);
+        const QString rodzaje = QStringLiteral("BOI");
+        QList<TKomunikat> k;
+        for (const QString& t : komunikaty)
+            k.append(
+                {static_cast<TRodzajKomunikatu>(rodzaje.indexOf(t.section(QLatin1Char(':'), 0, 0))),
+                 t.section(QLatin1Char(':'), 1, 1), t.section(QLatin1Char(':'), 2)});
+        const TKomunikat z = Zgrupuj(k);
+        QCOMPARE(rodzaje[static_cast<int>(z.rodzaj)] + QLatin1Char(':') + z.tytul +
+                     QLatin1Char(':') + z.tresc,
+                 wynik);
     }
 };
 

@@ -18,6 +18,7 @@
 #include "tests/common/dialogiskrypt.h"
 #include "tests/common/slowapdf.h"
 #include "tests/common/xlsx.h"
+#include "tests/common/zbieracz.h"
 #include "ui/main/drzewoprojektu.h"
 #include "ui/main/edytorokna.h"
 #include "ui/main/etykieta.h"
@@ -31,6 +32,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+
 #include <QtTest>
 
 #include <cmath>
@@ -170,7 +172,10 @@ private slots:
         const TOczekiwane o = Wczytaj(Dane(nazwa + QStringLiteral(".oczekiwane")));
         QVERIFY(!o.symbole.isEmpty());
         TZestawienieStolarki p;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajProjekt(p, Dane(nazwa + QStringLiteral(".tmv"))), 0);
+        // Values beyond their ranges are named once, on reading.
+        QCOMPARE(zbieracz.ile(), nazwa == QStringLiteral("brzegowe") ? 1 : 0);
         for (const QString& s : o.symbole) {
             const TOkno& okno = *p.GetOkno(s);
             const TUw uw = ObliczUw(okno, p);

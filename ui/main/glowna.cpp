@@ -5,6 +5,7 @@
 #include "model/projekt/polecenia/ustawprojekt.h"
 #include "ui/main/drzewoprojektu.h"
 #include "ui/main/edytorokna.h"
+#include "ui/main/komunikatykroku.h"
 #include "ui/main/obslugapliku.h"
 #include "ui/main/ostatnie.h"
 #include "ui/main/panelprojektu.h"
@@ -140,7 +141,10 @@ void TMainForm::PolaczPolecenia() {
     connect(p.FileSaveAsTA, &QAction::triggered, this, &TMainForm::ZapiszJako);
     connect(p.FileCloseTA, &QAction::triggered, this, [this] { Zamknij(); });
     connect(p.FileImportArvoKTA, &QAction::triggered, this, &TMainForm::Importuj);
-    connect(p.FileImportIfcTA, &QAction::triggered, pliki_, &TObslugaPliku::ImportujIfc);
+    connect(p.FileImportIfcTA, &QAction::triggered, this, [this] {
+        const TKomunikatyKroku krok(dialogi_, this);
+        pliki_->ImportujIfc();
+    });
     connect(p.FileExportTA, &QAction::triggered, this, &TMainForm::EksportujZestawienie);
     connect(p.FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(p.FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
@@ -293,6 +297,7 @@ void TMainForm::PokazWybrany() {
 }
 
 void TMainForm::ObsluzWybor() {
+    const TKomunikatyKroku krok(dialogi_, this);
     if (!Projekt() || !StolarkaTree->JestWybrany())
         return;
     if (Zatwierdz())
@@ -300,12 +305,14 @@ void TMainForm::ObsluzWybor() {
 }
 
 void TMainForm::Cofnij() {
+    const TKomunikatyKroku krok(dialogi_, this);
     // What was typed becomes a step of its own first.
     if (Projekt() && Zatwierdz())
         projekt_.Cofnij();
 }
 
 void TMainForm::Ponow() {
+    const TKomunikatyKroku krok(dialogi_, this);
     // A commit that changed something ends what could be made again.
     if (Projekt() && Zatwierdz())
         projekt_.Ponow();
@@ -318,30 +325,39 @@ void TMainForm::UstawTabele(const TTabele& tabele) {
 // ---- the project's life and what is made of it, as their classes do it --
 
 void TMainForm::Nowy() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->Nowy();
 }
 void TMainForm::Otworz() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->Otworz();
 }
 bool TMainForm::OtworzPlik(const QString& sciezka) {
+    const TKomunikatyKroku krok(dialogi_, this);
     return pliki_->OtworzPlik(sciezka);
 }
 void TMainForm::Importuj() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->Importuj();
 }
 bool TMainForm::ImportujPlik(const QString& sciezka) {
+    const TKomunikatyKroku krok(dialogi_, this);
     return pliki_->ImportujPlik(sciezka);
 }
 void TMainForm::Zapisz() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->Zapisz();
 }
 void TMainForm::ZapiszJako() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->ZapiszJako();
 }
 bool TMainForm::Zamknij() {
+    const TKomunikatyKroku krok(dialogi_, this);
     return pliki_->Zamknij();
 }
 void TMainForm::OtworzLubImportuj(const QString& sciezka) {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->OtworzLubImportuj(sciezka);
 }
 void TMainForm::UstawOdstepOdzysku(int ms) {
@@ -351,9 +367,11 @@ void TMainForm::ZapiszOdzysk() {
     pliki_->ZapiszOdzysk();
 }
 void TMainForm::ZaproponujOdzysk() {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->ZaproponujOdzysk();
 }
 void TMainForm::PoUruchomieniu(const QString& plik) {
+    const TKomunikatyKroku krok(dialogi_, this);
     pliki_->ZaproponujOdzysk();
     if (!plik.isEmpty() && !projekt_.Otwarty())
         pliki_->OtworzLubImportuj(plik);
@@ -368,19 +386,24 @@ const QPageLayout& TMainForm::UkladStrony() const {
     return zestawienia_->UkladStrony();
 }
 void TMainForm::PodgladWydruku() {
+    const TKomunikatyKroku krok(dialogi_, this);
     zestawienia_->PodgladWydruku();
 }
 void TMainForm::DrukujZestawienie() {
+    const TKomunikatyKroku krok(dialogi_, this);
     zestawienia_->DrukujZestawienie();
 }
 void TMainForm::ZestawienieWgStron() {
+    const TKomunikatyKroku krok(dialogi_, this);
     zestawienia_->ZestawienieWgStron();
 }
 void TMainForm::EksportujZestawienie() {
+    const TKomunikatyKroku krok(dialogi_, this);
     zestawienia_->EksportujZestawienie();
 }
 
 void TMainForm::PrzegladOkien() {
+    const TKomunikatyKroku krok(dialogi_, this);
     // The window chosen is shown, as a click in the tree shows it.
     if (const TIdOkna id = zestawienia_->PrzegladOkien(); id && StolarkaTree->Wybierz(id))
         PokazWybrany();
@@ -389,6 +412,7 @@ void TMainForm::PrzegladOkien() {
 // ---- the window's own events ----------------------------------------------
 
 void TMainForm::closeEvent(QCloseEvent* zdarzenie) {
+    const TKomunikatyKroku krok(dialogi_, this);
     // Ended by the system: the recovery copy is written, nothing is asked.
     if (koniecOdSystemu_ || !projekt_.Otwarty() || Zamknij()) {
         ZapamietajUklad();

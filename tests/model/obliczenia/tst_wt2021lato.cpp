@@ -3,6 +3,7 @@
 #include "model/okno.h"
 #include "model/pliki/plikprojektu.h"
 #include "model/zestawienie.h"
+#include "tests/common/zbieracz.h"
 
 #include <QtTest>
 
@@ -203,7 +204,11 @@ private slots:
             stary.replace(klucz, "");
         stary.replace("Oslona=zewn", "Oslona=markiza zewn");
         TZestawienieStolarki c;
+        TZbieraczKomunikatow zbieracz;
         QCOMPARE(WczytajProjektZBajtow(c, stary), 0);
+        QCOMPARE(zbieracz.ile(), 1);
+        QVERIFY2(zbieracz.ostatni().contains(QStringLiteral("okno O1 – osłona „markiza")),
+                 qPrintable(zbieracz.ostatni()));
         const TOkno& oc = *c.GetOkno(QStringLiteral("O1"));
         QCOMPARE(oc.g, -1.0);
         QCOMPARE(oc.Oslona, 0);

@@ -717,6 +717,31 @@ private slots:
         QCOMPARE(znowu.readAll(), uciety);
     }
 
+    // Two things wrong in one file: told once, after the opening, in one box
+    // of the more serious kind, both texts in it.
+    void komunikatyOtwarciaRazem() {
+        const QString sciezka = katalog.filePath(QStringLiteral("dwa_bledy.tmv"));
+        QFile plik(sciezka);
+        QVERIFY(plik.open(QIODevice::WriteOnly));
+        plik.write("[Projekt]\r\nLiczbaPieter=9999\r\n[Okna]\r\nLiczba=1\r\n[Okno0]\r\n"
+                   "Symbol=O1\r\nSzerokosc=1000\r\nWysokosc=1000\r\nUg=99\r\n");
+        plik.close();
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        d->pliki << sciezka;
+        QTest::keyClick(f.get(), Qt::Key_O, Qt::ControlModifier);
+        QVERIFY(f->Projekt());
+        QCOMPARE(d->komunikaty.size(), 1);
+        QCOMPARE(d->komunikaty[0].rodzaj, TRodzajKomunikatu::Ostrzezenie);
+        QCOMPARE(d->komunikaty[0].tytul, QStringLiteral("Informacja"));
+        const QStringList tresci = d->komunikaty[0].tresc.split(QStringLiteral("\n\n"));
+        QCOMPARE(tresci.size(), 2);
+        QVERIFY2(tresci[0].startsWith(QStringLiteral("Liczba pięter w pliku (9999)")),
+                 qPrintable(tresci[0]));
+        QVERIFY2(tresci[1].startsWith(QStringLiteral("Plik zawiera wartości spoza")),
+                 qPrintable(tresci[1]));
+    }
+
     // A paste keeps every character the file can store: composed, the
     // obvious equivalents put in, the others left out and named; Ctrl+Z
     // takes the paste back in the remarks.
