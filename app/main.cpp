@@ -1,5 +1,6 @@
 // Termivo: start-up.
 
+#include "app/czcionki.h"
 #include "app/oprogramie.h"
 #include "app/pomoc.h"
 #include "app/splash.h"

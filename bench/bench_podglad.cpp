@@ -2,12 +2,14 @@
 // texts, 10 lines and 4 window drawings each): recording, memory, paging,
 // thumbnails and the whole preview window's build.
 
+#include "app/czcionki.h"
 #include "bench/pamiec.h"
 #include "report/podglad/pageview.h"
 #include "report/podglad/papersheet.h"
 #include "report/podglad/thumbnailstrip.h"
 #include "report/prvform/dokumentpodgladu.h"
 #include "report/prvform/prnprvform.h"
+#include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
 #include "report/raport/wydruk.h"
 #include "tools/generator.h"

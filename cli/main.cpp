@@ -1,5 +1,6 @@
 // termivo-cli: the command-line companion, for batch use and scripting.
 
+#include "app/czcionki.h"
 #include "cli/eksportcli.h"
 #include "cli/importifccli.h"
 #include "cli/orientacjejson.h"

@@ -6,6 +6,7 @@
 #include "model/powiadomienia.h"
 #include "model/projekt/projektotwarty.h"
 #include "model/zestawienie.h"
+#include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
 #include "report/raport/wydruk.h"
 

@@ -2,6 +2,8 @@
 // Markdown source and the pictures the screenshot tool made, as an A4 PDF
 // with a table of contents and page numbers, in the report's font.
 
+#include "app/czcionki.h"
+#include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
 
 #include <QAbstractTextDocumentLayout>

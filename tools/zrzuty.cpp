@@ -5,6 +5,7 @@
 // or shows a control outside the main window's client area, or a dialog does
 // not fit a 1024 × 768 screen.
 
+#include "app/czcionki.h"
 #include "app/oprogramie.h"
 #include "model/pliki/plikprojektu.h"
 #include "model/tekst.h"

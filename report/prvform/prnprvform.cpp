@@ -5,6 +5,7 @@
 #include "report/podglad/thumbnailstrip.h"
 #include "report/prvform/dokumentpodgladu.h"
 #include "report/prvform/drukzpostepem.h"
+#include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
 #include "report/raport/wydruk.h"
 #include "report/strony/pageoutput.h"

@@ -94,13 +94,3 @@ bool StronaMiesciBlok(const QSizeF& stronaMm, const QMarginsF& marginesy);
 // The program's own fixed texts follow the mnemonic rule ("&&" prints as
 // "&", a lone "&" is dropped); what the user typed prints as typed.
 QString BezPrefiksow(const QString& tekst);
-
-// The report's font at first: Tahoma where it is installed, else the
-// platform's own family.
-QString DomyslnaCzcionkaRaportu();
-// The families of the installed fonts, each once, without the foundry that
-// tells two copies of one family apart ("Nimbus Sans [urw]").
-QStringList RodzinyCzcionek();
-// Makes the free Tahoma of Debian's fonts-wine known to the program when
-// no Tahoma is installed; true when Tahoma can be used.
-bool ZarejestrujTahome();

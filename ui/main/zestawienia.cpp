@@ -4,6 +4,7 @@
 #include "model/projekt/projektotwarty.h"
 #include "report/prvform/drukzpostepem.h"
 #include "report/prvform/prnprvform.h"
+#include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
 #include "report/raport/wydruk.h"
 #include "ui/main/orientacjeform.h"
