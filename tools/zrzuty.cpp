@@ -213,17 +213,21 @@ void ZapiszStrony(TPageView& widok, const QString& nazwa) {
 // and directions, its Uw and verdicts.
 void Kroki(TMainForm& f) {
     QCoreApplication::processEvents();
-    TEdytorOkna* e = f.ElementStolarkiPanel;
-    const QRect skrzydla = Obszar(e, {e->SkrzydlaVLE});
+    QWidget* e = f.ElementStolarkiPanel;
+    // The editor's controls, by their names.
+    auto k = [e](const char* nazwa) {
+        return e->findChild<QWidget*>(QLatin1String(nazwa));
+    };
+    const QRect skrzydla = Obszar(e, {k("SkrzydlaVLE")});
     // From the label "Rodzaj:" left of its list to the panel's right edge.
     const int lewa = std::min(skrzydla.left(),
-                              Obszar(e, {e->RodzajCB}).left() -
+                              Obszar(e, {k("RodzajCB")}).left() -
                                   e->fontMetrics().horizontalAdvance(QStringLiteral("Rodzaj: "))) -
                      8;
     const QRect prawa(lewa, 0, e->width() - lewa, skrzydla.bottom() + 6);
     ZapiszObraz(e->grab(prawa).toImage(), QStringLiteral("krok_wymiary"));
-    ZapiszObraz(e->OknaNaKondSG->grab().toImage(), QStringLiteral("krok_sztuki"));
-    const QRect uw = Obszar(e, {e->UwOknaEd, e->Lato2021ST, e->WT2021ST});
+    ZapiszObraz(k("OknaNaKondSG")->grab().toImage(), QStringLiteral("krok_sztuki"));
+    const QRect uw = Obszar(e, {k("UwOknaEd"), k("Lato2021ST"), k("WT2021ST")});
     ZapiszObraz(e->grab(QRect(0, uw.top() - 4, skrzydla.left() - 12, uw.height() + 30)).toImage(),
                 QStringLiteral("krok_uw"));
     TPanelProjektu* p = f.StolarkaPanel;

@@ -53,3 +53,35 @@ inline QString TytulOkna(QWidget* w) {
     w->winId();
     return w->windowHandle() ? w->windowHandle()->title() : QString();
 }
+
+// Typing into a field as a user does: a click into it (at its left end,
+// clear of a spin box's arrows), what it holds selected (Ctrl+A) and typed
+// over, or deleted for an empty text. The field is not left.
+inline void Wpisz(QWidget* pole, const QString& tekst) {
+    QTest::mouseClick(pole, Qt::LeftButton, {}, QPoint(4, pole->height() / 2));
+    QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
+    if (tekst.isEmpty())
+        QTest::keyClick(pole, Qt::Key_Delete);
+    else
+        Pisz(pole, tekst);
+}
+// The same, then Enter, which finishes the edit as leaving the field does.
+inline void WpiszIZatwierdz(QWidget* pole, const QString& tekst) {
+    Wpisz(pole, tekst);
+    QTest::keyClick(pole, Qt::Key_Return);
+}
+
+// Picks an item of a list with the keyboard: F4 opens it, the arrows move
+// to the item, Enter takes it (one choice, as a click in the popup).
+inline void WybierzKlawiszami(QComboBox* lista, const QString& tekst) {
+    const int wiersz = lista->findText(tekst);
+    QVERIFY2(wiersz >= 0, qPrintable(tekst));
+    QTest::keyClick(lista, Qt::Key_F4);
+    QAbstractItemView* widok = lista->view();
+    QTRY_VERIFY(widok->isVisible());
+    QTest::keyClick(widok, Qt::Key_Home);
+    for (int i = 0; i < wiersz; ++i)
+        QTest::keyClick(widok, Qt::Key_Down);
+    QTest::keyClick(widok, Qt::Key_Return);
+    QTRY_VERIFY(!widok->isVisible());
+}

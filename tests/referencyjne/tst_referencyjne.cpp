@@ -16,6 +16,7 @@
 #include "model/pliki/plikprojektu.h"
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
+#include "tests/common/polaedytora.h"
 #include "tests/common/slowapdf.h"
 #include "tests/common/xlsx.h"
 #include "tests/common/zbieracz.h"
@@ -498,26 +499,26 @@ private slots:
             QTest::mouseClick(drzewo->viewport(), Qt::LeftButton, {},
                               drzewo->visualItemRect(w).center());
         };
-        TEdytorOkna* e = f.ElementStolarkiPanel;
+        const TPolaEdytora e(f.ElementStolarkiPanel);
         for (int i = 0; i < korzen->childCount(); ++i) {
             const QString s = korzen->child(i)->text(0);
             klik(korzen->child(i));
-            QCOMPARE(e->SymbolOknaEd->text(), s);
+            QCOMPARE(e.SymbolOknaEd->text(), s);
             if (o.Ma(s, "UwPokazane"))
-                QCOMPARE(e->UwOknaEd->text(), o.Okno(s, "UwPokazane") == BRAK
-                                                  ? QStringLiteral("brak danych")
-                                                  : o.Okno(s, "UwPokazane"));
+                QCOMPARE(e.UwOknaEd->text(), o.Okno(s, "UwPokazane") == BRAK
+                                                 ? QStringLiteral("brak danych")
+                                                 : o.Okno(s, "UwPokazane"));
             // The line as it fits, the whole of it in its tooltip.
             if (o.Ma(s, "LiniaWT"))
-                QCOMPARE(e->WT2021ST->toolTip(), o.Okno(s, "LiniaWT"));
+                QCOMPARE(e.WT2021ST->toolTip(), o.Okno(s, "LiniaWT"));
             if (o.Ma(s, "UwOceniane") && o.Okno(s, "UwOceniane") != BRAK)
-                QVERIFY2(e->WT2021ST->Tekst().contains(o.Okno(s, "UwOceniane")) ||
+                QVERIFY2(e.WT2021ST->Tekst().contains(o.Okno(s, "UwOceniane")) ||
                              o.Okno(s, "WT") == QStringLiteral("spełnia"),
-                         qPrintable(e->WT2021ST->Tekst()));
+                         qPrintable(e.WT2021ST->Tekst()));
             if (o.Ma(s, "LiniaLato"))
-                QCOMPARE(e->Lato2021ST->text(), o.Okno(s, "LiniaLato"));
+                QCOMPARE(e.Lato2021ST->text(), o.Okno(s, "LiniaLato"));
             if (o.Ma(s, "CenaNetto"))
-                QCOMPARE(e->CenaEd->text(), o.Okno(s, "CenaNetto"));
+                QCOMPARE(e.CenaEd->text(), o.Okno(s, "CenaNetto"));
         }
         klik(korzen);
         TPanelProjektu* p = f.StolarkaPanel;

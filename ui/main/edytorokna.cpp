@@ -7,6 +7,7 @@
 #include "model/obliczenia/wt2021.h"
 #include "model/obliczenia/wt2021lato.h"
 #include "model/obliczenia/wycena.h"
+#include "model/obliczenia/zaokraglenia.h"
 #include "model/tekst.h"
 #include "model/zestawienie.h"
 #include "report/raport/kanwaqpainter.h"
@@ -44,12 +45,6 @@
 
 namespace {
 
-// The value of a whole-number field, or nothing when its text is not one.
-std::optional<int64_t> Calkowita(const QLineEdit* e) {
-    int64_t n = 0;
-    return CzytajCalkowita(e->text(), &n) ? std::optional<int64_t>(n) : std::nullopt;
-}
-
 // A code or count from its text: a 32-bit whole number, 0 when it is not one.
 int32_t Int32ZTekstu(const QString& tekst) {
     int64_t n = 0;
@@ -84,52 +79,65 @@ void TEdytorOkna::Polacz() {
     PilnujPolaLiczbowego(CenaEd, "CenaOkna", dialogi_, TBrakWartosci::Brak);
     PilnujPolaLiczbowego(gEd, "g", dialogi_, TBrakWartosci::Brak);
     PilnujPolaLiczbowego(fCEd, "fC", dialogi_, TBrakWartosci::Puste);
-    // Only what the user types marks a field as edited, not what the program fills in.
-    connect(UgEd, &QLineEdit::textEdited, this, [this] { ugEdytowane_ = true; });
-    connect(UfEd, &QLineEdit::textEdited, this, [this] { ufEdytowane_ = true; });
-    connect(dRamyEd, &QLineEdit::textEdited, this, [this] { dRamyEdytowane_ = true; });
+    // What the user types goes into the copy when the field is left (after
+    // the guard above, which puts back what it refuses); a field the
+    // program fills is not the user's edit (QLineEdit::isModified).
+    for (QLineEdit* e :
+         {SzerokoscEd, WysokoscEd, PsiGEd, LgEd, dREd, CenaEd, SzerokoscNawiewnikaED})
+        connect(e, &QLineEdit::editingFinished, this, [this, e] { Przenies(e); });
     connect(UgEd, &QLineEdit::editingFinished, this, [this] {
-        if (!ugEdytowane_)
-            return;
-        DostawcaUgST->setText(NazwaZrodla(ZrodloInny));
-        SzkloKodIdST->setText(QStringLiteral("0"));
-        ugEdytowane_ = false;
+        if (Przenies(UgEd))
+            PokazUg();
     });
     connect(UfEd, &QLineEdit::editingFinished, this, [this] {
-        if (!ufEdytowane_)
-            return;
-        DostawcaUfST->setText(NazwaZrodla(ZrodloInny));
-        RamaKodIdST->setText(QStringLiteral("0"));
-        ufEdytowane_ = false;
+        if (Przenies(UfEd))
+            PokazUf();
     });
-    connect(MaterialRamyCB, qOverload<int>(&QComboBox::activated), this, [this] {
-        DostawcaUfST->setText(NazwaZrodla(ZrodloInny));
-        RamaKodIdST->setText(QStringLiteral("0"));
+    connect(MaterialRamyCB, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        TOkno& o = bufor_.Zmien(TPoleOkna::MaterialRamy);
+        o.MaterialRamy = MaterialRamyCB->itemData(i).toInt();
+        o.ZrodloUf = ZrodloInny;
+        o.RamaKodID = 0;
+        PokazUf();
     });
     connect(dRamyEd, &QLineEdit::editingFinished, this, [this] {
-        RegulaNawiewnikow();
-        if (!dRamyEdytowane_)
-            return;
-        dRamyEdytowane_ = false;
-        PodpowiedzLg();
+        const bool zmienione = Przenies(dRamyEd);
+        RegulaNawiewnikow(true);
+        if (zmienione)
+            PodpowiedzLg(true);
     });
-    connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
+    connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, [this] {
+        bufor_.Zmien(TPoleOkna::TypOkna).SetTypOknaNazwa(TypOknaCB->currentText());
+        emit zmienionoTyp();
+    });
     // A new kind is stored and judged at once.
-    connect(RodzajCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::zmienionoTyp);
+    connect(RodzajCB, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        bufor_.Zmien(TPoleOkna::Rodzaj).Rodzaj = i;
+        emit zmienionoTyp();
+    });
     // g, the device and fC decide the summer verdict: stored and judged at
     // once, a field as soon as it is left changed.
-    connect(OslonaCB, qOverload<int>(&QComboBox::activated), this, &TEdytorOkna::przeliczUw);
+    connect(OslonaCB, qOverload<int>(&QComboBox::activated), this, [this](int i) {
+        bufor_.Zmien(TPoleOkna::Oslona).Oslona = i;
+        emit przeliczUw();
+    });
     for (QLineEdit* e : {gEd, fCEd})
         connect(e, &QLineEdit::editingFinished, this, [this, e] {
-            if (!Nietkniete(e))
+            if (Przenies(e))
                 emit przeliczUw();
         });
     // A kind picked for a sash is stored, recomputed and drawn at once.
-    connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, &TEdytorOkna::zmienionoTyp);
-    connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this,
-            &TEdytorOkna::RegulaNawiewnikow);
+    connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, [this](int wiersz) {
+        bufor_.Zmien(TPoleOkna::Skrzydla)
+            .SetRodzajSkrzydlaNazwa(wiersz, SkrzydlaVLE->GetSkrzydlo(QString::number(wiersz + 1)));
+        emit zmienionoTyp();
+    });
+    connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this, [this](int n) {
+        bufor_.Zmien(TPoleOkna::LiczbaNawiewnikow).LiczbaNawiewnikow = n;
+        RegulaNawiewnikow(true);
+    });
     SzerokoscNawiewnikaED->installEventFilter(this);
-    connect(PodpowLgBBtn, &QPushButton::clicked, this, &TEdytorOkna::PodpowiedzLg);
+    connect(PodpowLgBBtn, &QPushButton::clicked, this, [this] { PodpowiedzLg(true); });
     connect(BrakWycenyBBtn, &QPushButton::clicked, this, [this] {
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                            BrakWycenyBBtn->toolTip());
@@ -163,7 +171,8 @@ bool TEdytorOkna::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             SzerNawiewLabHelp->raise();
             SzerNawiewLabHelp->show();
         } else if (zdarzenie->type() == QEvent::FocusOut) {
-            RegulaNawiewnikow();
+            Przenies(SzerokoscNawiewnikaED);
+            RegulaNawiewnikow(true);
             SzerNawiewLabHelp->hide();
         }
     }
@@ -178,38 +187,72 @@ void TEdytorOkna::UstawTabele(const TTabele& tabele) {
         });
 }
 
-// Values from the dialogs land in the fields only; the window gets them at
-// the next commit. Filling a field is not the user's edit.
+// Values from the dialogs go into the copy and its fields; the window gets
+// them at the next commit.
+namespace {
+
+// A value a reference dialog gives, as its text; nothing for none.
+std::optional<double> WartoscTabeli(const QString& tekst) {
+    double x = 0;
+    return CzytajLiczbe(tekst, &x) ? std::optional<double>(x) : std::nullopt;
+}
+
+} // namespace
+
 void TEdytorOkna::WartosciUg() {
     if (!tabele_.ug || !dialogi_.Pokaz(*tabele_.ug))
         return;
-    UgEd->setText(tabele_.ug->Wartosc());
-    SzkloKodIdST->setText(QString::number(tabele_.ug->KodID()));
-    DostawcaUgST->setText(NazwaZrodla(tabele_.ug->ZrodloWartosci()));
-    ugEdytowane_ = false;
+    const std::optional<double> ug = WartoscTabeli(tabele_.ug->Wartosc());
+    if (!ug)
+        return;
+    TOkno& o = bufor_.Zmien(TPoleOkna::Ug);
+    o.Ug = *ug;
+    o.SzkloKodID = tabele_.ug->KodID();
+    o.ZrodloUg = static_cast<uint8_t>(tabele_.ug->ZrodloWartosci());
+    UgEd->setText(TekstOgolny(o.Ug));
+    PokazUg();
     // g only when the user ticked the typical one.
-    if (const double g = tabele_.ug->TypoweG(); g >= 0)
+    if (const double g = tabele_.ug->TypoweG(); g >= 0) {
+        bufor_.Zmien(TPoleOkna::g).g = g;
         gEd->setText(TekstOgolny(g));
+    }
 }
 
 void TEdytorOkna::WartosciUf() {
     if (!tabele_.uf || !dialogi_.Pokaz(*tabele_.uf))
         return;
-    UfEd->setText(tabele_.uf->Wartosc());
-    DostawcaUfST->setText(NazwaZrodla(tabele_.uf->ZrodloWartosci()));
-    RamaKodIdST->setText(QString::number(tabele_.uf->KodID()));
-    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findData(tabele_.uf->WybranyMaterial()));
-    ufEdytowane_ = false;
+    const std::optional<double> uf = WartoscTabeli(tabele_.uf->Wartosc());
+    if (!uf)
+        return;
+    TOkno& o = bufor_.Zmien(TPoleOkna::Uf);
+    o.Uf = *uf;
+    o.ZrodloUf = static_cast<uint8_t>(tabele_.uf->ZrodloWartosci());
+    o.RamaKodID = tabele_.uf->KodID();
+    UfEd->setText(TekstOgolny(o.Uf));
+    PokazUf();
+    const int material = MaterialRamyCB->findData(tabele_.uf->WybranyMaterial());
+    if (material >= 0) {
+        bufor_.Zmien(TPoleOkna::MaterialRamy).MaterialRamy = tabele_.uf->WybranyMaterial();
+        MaterialRamyCB->setCurrentIndex(material);
+    }
 }
 
 void TEdytorOkna::WartosciPsig() {
-    if (tabele_.psig && dialogi_.Pokaz(*tabele_.psig))
-        PsiGEd->setText(tabele_.psig->Wartosc());
+    if (!tabele_.psig || !dialogi_.Pokaz(*tabele_.psig))
+        return;
+    if (const std::optional<double> x = WartoscTabeli(tabele_.psig->Wartosc())) {
+        bufor_.Zmien(TPoleOkna::Psi_g).Psi_g = *x;
+        PsiGEd->setText(TekstOgolny(*x));
+    }
 }
 
 void TEdytorOkna::WartoscidR() {
-    if (tabele_.dr && dialogi_.Pokaz(*tabele_.dr))
-        dREd->setText(tabele_.dr->Wartosc());
+    if (!tabele_.dr || !dialogi_.Pokaz(*tabele_.dr))
+        return;
+    if (const std::optional<double> x = WartoscTabeli(tabele_.dr->Wartosc())) {
+        bufor_.Zmien(TPoleOkna::dR).dR = *x;
+        dREd->setText(TekstOgolny(*x));
+    }
 }
 
 void TEdytorOkna::WybierzTyp() {
@@ -219,11 +262,17 @@ void TEdytorOkna::WybierzTyp() {
         tabele_.typ->SetSkrzydlo(QString::number(i), SkrzydlaVLE->GetSkrzydlo(QString::number(i)));
     if (!dialogi_.Pokaz(*tabele_.typ))
         return;
-    for (int i = 1; i <= MAX_SKRZYDEL; ++i)
-        SkrzydlaVLE->SetSkrzydlo(QString::number(i), tabele_.typ->GetSkrzydlo(QString::number(i)));
+    TOkno& o = bufor_.Zmien(TPoleOkna::Skrzydla);
+    for (int i = 1; i <= MAX_SKRZYDEL; ++i) {
+        const QString rodzaj = tabele_.typ->GetSkrzydlo(QString::number(i));
+        SkrzydlaVLE->SetSkrzydlo(QString::number(i), rodzaj);
+        o.SetRodzajSkrzydlaNazwa(i - 1, rodzaj);
+    }
     const QString nazwa = NazwaTypuOkna(tabele_.typ->WybranyTyp());
-    if (!nazwa.isEmpty())
+    if (!nazwa.isEmpty()) {
+        bufor_.Zmien(TPoleOkna::TypOkna).SetTypOknaNazwa(nazwa);
         TypOknaCB->setCurrentIndex(TypOknaCB->findText(nazwa));
+    }
     // Stored, computed and drawn at once, as a type picked from the list is.
     emit zmienionoTyp();
 }
@@ -255,11 +304,10 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
         emit przypiszWszystkim(co[znacznik - 1]);
 }
 
-void TEdytorOkna::PodpowiedzLg() {
-    // The lengths as they are, fractions of a millimetre too; the suggestion
-    // in whole millimetres.
-    const double w = LiczbaZTekstu(SzerokoscEd->text());
-    const double h = LiczbaZTekstu(WysokoscEd->text());
+void TEdytorOkna::PodpowiedzLg(bool zUzytkownika) {
+    // The lengths as the window has them, fractions of a millimetre too;
+    // the suggestion in whole millimetres.
+    const TOkno& o = bufor_.Okno();
     double d = 0;
     if (!CzytajLiczbe(dRamyEd->text(), &d)) {
         LgEd->setText(QStringLiteral("0"));
@@ -268,251 +316,121 @@ void TEdytorOkna::PodpowiedzLg() {
                                           "liczbą!"));
         return;
     }
-    bool jest = false;
-    const int32_t typ = KodTypuOkna(TypOknaCB->currentText(), &jest);
     int64_t lg = 0;
-    if (!jest || !::PodpowiedzLg(typ, w, h, d, &lg)) {
+    if (!::PodpowiedzLg(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, &lg)) {
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Brak zdefiniowanego algorytmu!"));
         return;
     }
     LgEd->setText(QString::number(lg));
+    // A window whose Lg follows the rule (below 0) keeps following it; a
+    // suggestion below 0 (no glass) is shown, never taken.
+    const double x = static_cast<double>(lg);
+    if (zUzytkownika && (o.Lg >= 0 || bufor_.Zmienione(TPoleOkna::Lg)) &&
+        PowodOdrzucenia("Lg", x).isEmpty())
+        bufor_.Zmien(TPoleOkna::Lg).Lg = x;
 }
 
-void TEdytorOkna::RegulaNawiewnikow() {
-    const int64_t c = Calkowita(SzerokoscNawiewnikaED).value_or(0);
+void TEdytorOkna::RegulaNawiewnikow(bool zUzytkownika) {
+    const TOkno& o = bufor_.Okno();
     const int64_t szerokosc =
-        RegulaNawiewnika(LiczbaZTekstu(SzerokoscEd->text()), LiczbaZTekstu(dRamyEd->text()),
-                         LiczbaNawiewnikowSE->value(), c);
+        RegulaNawiewnika(o.Szerokosc, o.dRamy, o.LiczbaNawiewnikow, o.SzerokoscNawiewnika);
     SzerokoscNawiewnikaED->setText(QString::number(szerokosc));
+    if (zUzytkownika && szerokosc != o.SzerokoscNawiewnika)
+        bufor_.Zmien(TPoleOkna::SzerokoscNawiewnika).SzerokoscNawiewnika =
+            static_cast<int32_t>(szerokosc);
 }
 
-void TEdytorOkna::Rysuj(const TOkno& okno) {
-    QPixmap obraz(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
-    {
-        QPainter p(&obraz);
-        TKanwaQPainter kanwa(p);
-        RysujOkno(okno, kanwa, SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
-    }
-    OknoImage->setPixmap(obraz);
-}
-
-void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno) {
-    BrakWycenyBBtn->setEnabled(false);
-    BrakWycenyBBtn->setToolTip(QString());
-    BrakWycenyBBtn->setStatusTip(QString());
-    const bool dv = okno.JestDV();
-    DVImage->setVisible(dv);
-    CenaEd->setReadOnly(dv);
-    // The reason of no price is the price calculation's, shown here only.
-    const TWycena wycena = CenaNetto(projekt, okno);
-    const double cena = wycena.Cena;
-    CenaEd->setText(cena != -1 ? TekstSetnych(cena) : TEKST_BRAK_CENY);
-    if (dv) {
-        BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()));
-        BrakWycenyBBtn->setToolTip(wycena.Komunikat);
-        BrakWycenyBBtn->setStatusTip(wycena.Komunikat);
-    }
-}
-
-void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno) {
-    QStringList krotko, pelny;
-    const TMetodaUw metoda = projekt.Metoda();
-    const bool zGeometrii = metoda == TMetodaUw::Geometryczna;
-    pelny << QStringLiteral("Metoda obliczania Uw: %1")
-                 .arg(TZestawienieStolarki::NazwaMetodyUw(metoda));
-    const TUw uw = ObliczUw(okno, metoda);
-    if (!uw.uw) {
-        // Why there is none, where the Uw field says "brak danych".
-        if (!uw.brak.isEmpty()) {
-            krotko << uw.brak;
-            pelny << QStringLiteral("Brak Uw: ") + uw.brak;
-        }
-        GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
-        return;
-    }
-    // The other method's value beside the one the project judges by.
-    const TUw inna = ObliczUw(okno, zGeometrii ? TMetodaUw::Szacunkowa : TMetodaUw::Geometryczna);
-    if (inna.uw) {
-        const QString t =
-            (zGeometrii ? QStringLiteral("szacunek: %1") : QStringLiteral("z geometrii: %1"))
-                .arg(TekstStaly(*inna.uw, 4, 2));
-        krotko << t;
-        pelny << QStringLiteral("Uw %1 W/m²K").arg(t);
-    }
-    // The terms of the Uw shown, for a check by hand.
-    const TSkladnikiUw& s = uw.skladniki;
-    krotko << QStringLiteral("Ag %1 m², Af %2 m²")
-                  .arg(TekstStaly(s.ag, 12, 2), TekstStaly(s.af, 12, 2));
-    pelny << QStringLiteral("Ag = %1 m², Af = %2 m², lg = %3 m (%4), udział szyb %5%")
-                 .arg(TekstStaly(s.ag, 12, 4), TekstStaly(s.af, 12, 4), TekstStaly(s.lg, 12, 3),
-                      s.lgWpisane ? QStringLiteral("Lg wpisane") : QStringLiteral("reguła Lg"),
-                      TekstStaly(100 * s.ag / s.aw, 4, 1));
-    // A typed Lg that differs from the glass edge the geometry has.
-    const std::optional<double> regula =
-        DlugoscKrawedziSzyb(okno.TypOkna, okno.Szerokosc, okno.Wysokosc, okno.dRamy);
-    if (s.lgWpisane && regula && *regula >= 0 && std::abs(okno.Lg - *regula) >= 0.5) {
-        krotko << QStringLiteral("Lg ≠ %1 mm").arg(TekstOgolny(std::round(*regula)));
-        pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
-                     .arg(TekstOgolny(std::round(*regula)));
-    }
-    GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
-}
-
-void TEdytorOkna::PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
-                             const QString& pelny) {
-    if (auto* skracana = qobject_cast<TEtykietaSkracana*>(etykieta))
-        skracana->UstawTekst(tekst, pelny);
-    else
-        etykieta->setText(tekst);
-    QPalette p = etykieta->palette();
-    p.setColor(QPalette::WindowText,
-               spelnia      ? QColor(0x1b, 0x7a, 0x2e)
-               : nieSpelnia ? QColor(0xc6, 0x28, 0x28)
-                            : palette().color(QPalette::Disabled, QPalette::WindowText));
-    etykieta->setPalette(p);
-}
-
-void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) {
-    SymbolOknaEd->setText(okno.Symbol());
-    SzerokoscEd->setText(TekstOgolny(okno.Szerokosc));
-    WysokoscEd->setText(TekstOgolny(okno.Wysokosc));
-    TypOknaCB->setCurrentIndex(TypOknaCB->findText(okno.TypOknaNazwa()));
-    MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findText(okno.MaterialRamyNazwa()));
-    UgEd->setText(TekstOgolny(okno.Ug));
-    DostawcaUgST->setText(NazwaZrodla(okno.ZrodloUg));
-    UfEd->setText(TekstOgolny(okno.Uf));
-    DostawcaUfST->setText(NazwaZrodla(okno.ZrodloUf));
-    RamaKodIdST->setText(QString::number(okno.RamaKodID));
-    SzkloKodIdST->setText(QString::number(okno.SzkloKodID));
-    PsiGEd->setText(TekstOgolny(okno.Psi_g));
-    dRamyEd->setText(TekstOgolny(okno.dRamy));
-    LgEd->setText(TekstOgolny(okno.Lg));
-    dREd->setText(TekstOgolny(okno.dR));
-    gEd->setText(TekstG(okno));
-    fCEd->setText(okno.fC >= 0 ? TekstOgolny(okno.fC) : QString());
-    // A code no list holds shows as no choice and stays as it is.
-    OslonaCB->setCurrentIndex(okno.Oslona < OslonaCB->count() ? okno.Oslona : -1);
-    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        SkrzydlaVLE->item(i, 1)->setText(okno.RodzajSkrzydlaNazwa(i));
-    SkrzydloCB->hide();
-    // The type's sashes; the other rows keep their kinds out of sight.
-    SkrzydlaVLE->PokazSkrzydla(LiczbaSkrzydel(okno.TypOkna));
-    SzerokoscNawiewnikaED->setText(QString::number(okno.SzerokoscNawiewnika));
-    {
-        // The count as the window holds it, also one the field's 0–20 does
-        // not (a file's 25): shown as it is, kept unless the user changes it.
-        const QSignalBlocker cisza(LiczbaNawiewnikowSE);
-        LiczbaNawiewnikowSE->setRange(std::min(0, okno.LiczbaNawiewnikow),
-                                      std::max(MAX_NAWIEWNIKOW, okno.LiczbaNawiewnikow));
-        LiczbaNawiewnikowSE->setValue(okno.LiczbaNawiewnikow);
-    }
-    OknaNaKondSG->Pokaz(projekt, okno);
-    UwagiMemo->clear();
-    UwagiMemo->setPlainText(RozdzielWiersze(okno.Uwagi).join(QLatin1Char('\n')));
-    ugEdytowane_ = ufEdytowane_ = dRamyEdytowane_ = false;
-
-    RodzajCB->setCurrentIndex(okno.Rodzaj);
-    const std::optional<double> uw = ObliczUw(okno, projekt).uw;
-    UwOknaEd->setText(uw ? TekstStaly(*uw, 4, 2) : QStringLiteral("brak danych"));
-    PokazGeometrie(projekt, okno);
-    const TOcenaWT wt = OcenWT2021(okno, projekt);
-    PokazOcene(WT2021ST, KrotkiTekstOcenyWT(wt), wt.wynik == TWynikWT::Spelnia,
-               wt.wynik == TWynikWT::NieSpelnia, TekstOcenyWT(wt));
-    const TOcenaLato lato = OcenLato2021(okno, projekt);
-    PokazOcene(Lato2021ST, TekstOcenyLato(lato), lato.wynik == TWynikLato::Spelnia,
-               lato.wynik == TWynikLato::NieSpelnia);
-    PokazCene(projekt, okno);
-    Rysuj(okno);
-    // The suggestion and the vent rule fill the fields only; the window
-    // keeps its own values until the user commits others. The rule acts on
-    // every show alike, whatever window was shown before.
-    if (!(okno.Lg >= 0))
-        PodpowiedzLg();
-    RegulaNawiewnikow();
-    pokazane_.clear();
-    for (const QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd,
-                               SzerokoscNawiewnikaED, CenaEd, gEd, fCEd})
-        pokazane_.insert(e, e->text());
-}
-
-bool TEdytorOkna::Nietkniete(const QLineEdit* pole) const {
-    const auto it = pokazane_.constFind(pole);
-    return it != pokazane_.constEnd() && *it == pole->text();
-}
-
-TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno) const {
-    TOkno o = okno;
-    if (RodzajCB->currentIndex() >= 0)
-        o.Rodzaj = RodzajCB->currentIndex();
-    // A name that is not in a list leaves the window's value as it was.
-    if (TypOknaCB->currentIndex() >= 0)
-        o.SetTypOknaNazwa(TypOknaCB->currentText());
-    if (MaterialRamyCB->currentIndex() >= 0)
-        o.SetMaterialRamyNazwa(MaterialRamyCB->currentText());
-    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-        o.SetRodzajSkrzydlaNazwa(i, SkrzydlaVLE->item(i, 1)->text());
-    // A number field the user left as it was shown keeps the window's own
-    // value, exactly: its text may be a rounding of it, or a suggestion. A
-    // value outside the field's range, or text that is no number, is never
-    // taken.
-    auto liczba = [this](const QLineEdit* pole, const char* klucz, double& cel) {
-        double x = 0;
-        if (!Nietkniete(pole) && CzytajLiczbe(pole->text(), &x) &&
-            PowodOdrzucenia(klucz, x).isEmpty())
-            cel = x;
+bool TEdytorOkna::Przenies(QLineEdit* pole) {
+    if (!pole->isModified())
+        return false;
+    pole->setModified(false);
+    const QString tekst = pole->text();
+    double x = 0;
+    // A number in the range of the value the field edits.
+    auto liczba = [&](TPoleOkna p, const char* klucz, double TOkno::*cel) {
+        if (!CzytajLiczbe(tekst, &x) || !PowodOdrzucenia(klucz, x).isEmpty())
+            return false;
+        bufor_.Zmien(p).*cel = x;
+        return true;
     };
-    liczba(SzerokoscEd, "Szerokosc", o.Szerokosc);
-    liczba(WysokoscEd, "Wysokosc", o.Wysokosc);
-    liczba(UgEd, "Ug", o.Ug);
-    o.ZrodloUg = static_cast<uint8_t>(IndeksZrodla(DostawcaUgST->text()));
-    o.SzkloKodID = Int32ZTekstu(SzkloKodIdST->text());
-    liczba(UfEd, "Uf", o.Uf);
-    o.ZrodloUf = static_cast<uint8_t>(IndeksZrodla(DostawcaUfST->text()));
-    o.RamaKodID = Int32ZTekstu(RamaKodIdST->text());
-    liczba(PsiGEd, "Psi_g", o.Psi_g);
-    liczba(dRamyEd, "dRamy", o.dRamy);
-    liczba(LgEd, "Lg", o.Lg);
-    liczba(dREd, "dR", o.dR);
     // gn and a typed fC: "brak" (or nothing) for none, else a share 0…1.
-    auto ulamek = [this](const QLineEdit* pole, double& cel) {
-        if (Nietkniete(pole))
-            return;
-        double x = 0;
-        if (BrakCeny(pole->text()))
-            cel = -1;
-        else if (CzytajLiczbe(pole->text(), &x) && x >= 0 && x <= 1)
-            cel = x;
+    auto ulamek = [&](TPoleOkna p, double TOkno::*cel) {
+        if (BrakCeny(tekst))
+            x = -1;
+        else if (!CzytajLiczbe(tekst, &x) || x < 0 || x > 1)
+            return false;
+        bufor_.Zmien(p).*cel = x;
+        return true;
     };
-    ulamek(gEd, o.g);
-    ulamek(fCEd, o.fC);
-    if (OslonaCB->currentIndex() >= 0)
-        o.Oslona = OslonaCB->currentIndex();
-    if (!Nietkniete(SzerokoscNawiewnikaED))
-        o.SzerokoscNawiewnika = Int32ZTekstu(SzerokoscNawiewnikaED->text());
-    o.LiczbaNawiewnikow = LiczbaNawiewnikowSE->value();
-    OknaNaKondSG->Zatwierdz(projekt, o);
-    // A window that becomes list-priced has no price of its own; one that
-    // stops being so keeps the price then shown; no price ("brak" or
-    // nothing) stays no price, a number is that price.
-    if (o.JestDV()) {
-        if (!okno.JestDV())
-            o.CenaOkna = -1;
-    } else if (okno.JestDV() || !Nietkniete(CenaEd)) {
-        double cena = 0;
-        if (BrakCeny(CenaEd->text()))
-            o.CenaOkna = -1;
-        else if (CzytajLiczbe(CenaEd->text(), &cena) && PowodOdrzucenia("CenaOkna", cena).isEmpty())
-            o.CenaOkna = cena;
+    if (pole == SzerokoscEd)
+        return liczba(TPoleOkna::Szerokosc, "Szerokosc", &TOkno::Szerokosc);
+    if (pole == WysokoscEd)
+        return liczba(TPoleOkna::Wysokosc, "Wysokosc", &TOkno::Wysokosc);
+    if (pole == UgEd) {
+        if (!liczba(TPoleOkna::Ug, "Ug", &TOkno::Ug))
+            return false;
+        // A typed Ug is no catalogue's.
+        bufor_.Zmien(TPoleOkna::Ug).ZrodloUg = ZrodloInny;
+        bufor_.Zmien(TPoleOkna::Ug).SzkloKodID = 0;
+        return true;
     }
-    const QString uwagi = ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
-    if (RozdzielWiersze(uwagi) != RozdzielWiersze(okno.Uwagi))
-        o.Uwagi = uwagi;
+    if (pole == UfEd) {
+        if (!liczba(TPoleOkna::Uf, "Uf", &TOkno::Uf))
+            return false;
+        bufor_.Zmien(TPoleOkna::Uf).ZrodloUf = ZrodloInny;
+        bufor_.Zmien(TPoleOkna::Uf).RamaKodID = 0;
+        return true;
+    }
+    if (pole == PsiGEd)
+        return liczba(TPoleOkna::Psi_g, "Psi_g", &TOkno::Psi_g);
+    if (pole == dRamyEd)
+        return liczba(TPoleOkna::dRamy, "dRamy", &TOkno::dRamy);
+    if (pole == LgEd)
+        return liczba(TPoleOkna::Lg, "Lg", &TOkno::Lg);
+    if (pole == dREd)
+        return liczba(TPoleOkna::dR, "dR", &TOkno::dR);
+    if (pole == gEd)
+        return ulamek(TPoleOkna::g, &TOkno::g);
+    if (pole == fCEd)
+        return ulamek(TPoleOkna::fC, &TOkno::fC);
+    if (pole == CenaEd) {
+        // No price ("brak" or nothing), or a price in range.
+        if (BrakCeny(tekst))
+            x = -1;
+        else if (!CzytajLiczbe(tekst, &x) || !PowodOdrzucenia("CenaOkna", x).isEmpty())
+            return false;
+        bufor_.Zmien(TPoleOkna::Cena).CenaOkna = x;
+        return true;
+    }
+    if (pole == SzerokoscNawiewnikaED) {
+        // What is no whole number is 0, which the rule makes the maximum.
+        bufor_.Zmien(TPoleOkna::SzerokoscNawiewnika).SzerokoscNawiewnika = Int32ZTekstu(tekst);
+        return true;
+    }
+    return false;
+}
+
+void TEdytorOkna::PrzeniesWszystko() {
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd, gEd,
+                         fCEd, CenaEd, SzerokoscNawiewnikaED})
+        Przenies(e);
+    if (UwagiMemo->document()->isModified()) {
+        UwagiMemo->document()->setModified(false);
+        bufor_.Zmien(TPoleOkna::Uwagi).Uwagi =
+            ZlaczWiersze(WierszeNotatki(UwagiMemo->toPlainText()));
+    }
+}
+
+TOkno TEdytorOkna::Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno) {
+    PrzeniesWszystko();
+    TOkno o = bufor_.Zatwierdz(okno);
+    OknaNaKondSG->Zatwierdz(projekt, o);
     return o;
 }
 
 void TEdytorOkna::Resetuj() {
-    pokazane_.clear();
+    bufor_.Pokaz(TOkno(QString()));
     if (TypOknaCB->count() == 0) {
         for (const TTypOknaRec& t : TypyOkien())
             TypOknaCB->addItem(t.Nazwa);

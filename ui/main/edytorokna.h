@@ -2,9 +2,9 @@
 
 #include "model/okno.h"
 #include "model/projekt/polecenia/ustawwszystkim.h"
+#include "ui/main/buforokna.h"
 #include "ui/tables/tabele.h"
 
-#include <QHash>
 #include <QWidget>
 
 class QComboBox;
@@ -21,12 +21,13 @@ class TOkno;
 class TSiatkaPieter;
 class TZestawienieStolarki;
 
-// ElementStolarkiPanel: the editor of one window. A buffer like the project
-// panel: Pokaz fills it from the window, Zatwierdz gives the window as the
-// editor holds it; what the user types reaches the window only as the
-// command made of that. Showing a window never changes it: what the show
-// step fills in by itself (a suggested Lg, the vent rule) and every field
-// the user has not touched leave the window's own value as it is.
+// ElementStolarkiPanel: the editor of one window, over a buffer (TBuforOkna):
+// Pokaz fills it from the window, the controls show and edit it, Zatwierdz
+// gives the window with what the user changed; that reaches the project only
+// as the command made of it. Showing a window never changes it: what the
+// show step fills in by itself (a suggested Lg, the vent rule) and every
+// value the user has not changed stay the window's own. The controls are
+// found by their object names ("UgEd", "TypOknaCB", …), as the tests do.
 // The most trickle vents the editor offers.
 constexpr int MAX_NAWIEWNIKOW = 20;
 
@@ -37,15 +38,16 @@ public:
     explicit TEdytorOkna(TDialogi& dialogi, QWidget* rodzic = nullptr);
 
     void Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno);
-    // The window as the editor holds it.
-    TOkno Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno) const;
+    // The project's window with what the user changed in the editor (a
+    // field still being typed in included).
+    TOkno Zatwierdz(const TZestawienieStolarki& projekt, const TOkno& okno);
     void Resetuj();
     // Redraws the picture of a window.
     void Rysuj(const TOkno& okno);
 
-    // The Lg suggestion and the vent rule on the editor's fields.
-    void PodpowiedzLg();
-    void RegulaNawiewnikow();
+    // The Lg suggestion and the vent rule, as the user asks for them.
+    void PodpowiedzLg() { PodpowiedzLg(true); }
+    void RegulaNawiewnikow() { RegulaNawiewnikow(true); }
     // The reference dialogs that the editor's buttons open.
     void UstawTabele(const TTabele& tabele);
     // The buttons' actions: a dialog, and on OK its values into the fields.
@@ -58,6 +60,52 @@ public:
     // Chooses the opening kind of row `wiersz` (0–7) as the drop-down does.
     void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);
 
+    static constexpr int SZEROKOSC_RYSUNKU = 303;
+    static constexpr int WYSOKOSC_RYSUNKU = 145;
+
+signals:
+    // Carried out by the main window: rename, commit and show, the commit
+    // and show that a change of type or opening kind asks for, and "apply
+    // to all" once the user said yes.
+    void zmienSymbol();
+    void przeliczUw();
+    void zmienionoTyp();
+    void przypiszWszystkim(TCoWszystkim co);
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    // The rule and the suggestion: shown, and the user's (so committed)
+    // when the user's step asked for them rather than the show step.
+    void PodpowiedzLg(bool zUzytkownika);
+    void RegulaNawiewnikow(bool zUzytkownika);
+    // The value typed into a number field, into the copy; false when the
+    // field was not typed in or holds no value the window may take.
+    bool Przenies(QLineEdit* pole);
+    // Every field still being typed in, into the copy.
+    void PrzeniesWszystko();
+    void PokazUg();
+    void PokazUf();
+    void UtworzPola();
+    void UstawKolejnosc();
+    QWidget* UtworzWymiaryITyp();
+    QWidget* UtworzParametry();
+    QWidget* UtworzNawiewniki();
+    void Polacz();
+    void PrzypiszWszystkim(int znacznik);
+    void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
+    // A verdict's text, green when it complies, red when it fails, grey
+    // otherwise (no data, exempt, no requirement).
+    void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
+                    const QString& pelny = QString());
+    void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
+
+    TDialogi& dialogi_;
+    TTabele tabele_;
+    TBuforOkna bufor_;
+
+    // The controls: they show the copy and edit it, nothing else.
     QLineEdit* SymbolOknaEd;
     QPushButton* ZmSymbBitBtn;
     QComboBox* RodzajCB;         // the kind of element, for WT 2021
@@ -94,44 +142,4 @@ public:
     QLineEdit* UwOknaEd;
     QPushButton* RefreshUwOkna;
     TSiatkaPieter* OknaNaKondSG;
-
-    static constexpr int SZEROKOSC_RYSUNKU = 303;
-    static constexpr int WYSOKOSC_RYSUNKU = 145;
-
-signals:
-    // Carried out by the main window: rename, commit and show, the commit
-    // and show that a change of type or opening kind asks for, and "apply
-    // to all" once the user said yes.
-    void zmienSymbol();
-    void przeliczUw();
-    void zmienionoTyp();
-    void przypiszWszystkim(TCoWszystkim co);
-
-protected:
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
-
-private:
-    void UtworzPola();
-    void UstawKolejnosc();
-    QWidget* UtworzWymiaryITyp();
-    QWidget* UtworzParametry();
-    QWidget* UtworzNawiewniki();
-    void Polacz();
-    void PrzypiszWszystkim(int znacznik);
-    void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
-    // A verdict's text, green when it complies, red when it fails, grey
-    // otherwise (no data, exempt, no requirement).
-    void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
-                    const QString& pelny = QString());
-    void PokazCene(const TZestawienieStolarki& projekt, const TOkno& okno);
-    // Whether a field holds what the show step left in it.
-    bool Nietkniete(const QLineEdit* pole) const;
-
-    TDialogi& dialogi_;
-    TTabele tabele_;
-    // The text of every number field as the show step left it.
-    QHash<const QLineEdit*, QString> pokazane_;
-    bool ugEdytowane_ = false;
-    bool ufEdytowane_ = false;
-    bool dRamyEdytowane_ = false;
 };

@@ -73,7 +73,10 @@ void TMainForm::UsunOkno() {
 void TMainForm::ZmienSymbol() {
     if (!Projekt() || !pokazany_ || *pokazany_ == 0)
         return;
-    const QString stary = ElementStolarkiPanel->SymbolOknaEd->text();
+    const TOkno* okno = Projekt()->OknoId(*pokazany_);
+    if (!okno)
+        return;
+    const QString stary = okno->Symbol();
     const std::optional<QString> odp = dialogi_.Tekst(
         this, QStringLiteral("Symbol okna"), QStringLiteral("Podaj nowy symbol okna:"), stary, 255);
     if (!odp)

@@ -65,17 +65,23 @@ void PilnujPolaLiczbowego(QLineEdit* pole, const char* klucz, TDialogi& dialogi,
             static bool wTrakcie = false;
             if (wTrakcie)
                 return;
+            // What is accepted is written in the program's own form, still
+            // the user's edit (QLineEdit::isModified) for whoever takes it.
+            auto przyjmij = [pole, poprzednia](const QString& tekst) {
+                const bool wpisane = pole->isModified();
+                pole->setText(tekst);
+                pole->setModified(wpisane);
+                poprzednia->tekst = tekst;
+            };
             if (brak != TBrakWartosci::Niedozwolony && BrakCeny(pole->text())) {
-                pole->setText(brak == TBrakWartosci::Puste ? QString() : TEKST_BRAK_CENY);
-                poprzednia->tekst = pole->text();
+                przyjmij(brak == TBrakWartosci::Puste ? QString() : TEKST_BRAK_CENY);
                 return;
             }
             double x = 0;
             const QString blad =
                 CzytajLiczbe(pole->text(), &x) ? PowodOdrzucenia(klucz, x) : KOMUNIKAT_NIE_LICZBA;
             if (blad.isEmpty()) {
-                pole->setText(TekstOgolny(x));
-                poprzednia->tekst = pole->text();
+                przyjmij(TekstOgolny(x));
                 return;
             }
             // Never committed: the value the field had comes back.

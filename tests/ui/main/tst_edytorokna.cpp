@@ -3,6 +3,7 @@
 #include "model/obliczenia/uw.h"
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
+#include "tests/common/polaedytora.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -29,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
@@ -45,7 +47,8 @@ class TestEdytorOkna : public QObject {
 
     std::unique_ptr<TDialogiSkrypt> d;
     std::unique_ptr<TMainForm> f;
-    TEdytorOkna* e = nullptr;
+    TEdytorOkna* edytor = nullptr;
+    std::optional<TPolaEdytora> pola;
     std::unique_ptr<TUgTabForm> tabUg;
     std::unique_ptr<TUfTabForm> tabUf;
     std::unique_ptr<TPsigTabForm> tabPsig;
@@ -61,25 +64,33 @@ class TestEdytorOkna : public QObject {
         f->StolarkaTree->setCurrentItem(cel);
         f->ObsluzWybor();
     }
-    // Types into a field and leaves it.
-    static void Wpisz(QLineEdit* pole, const QString& tekst) {
-        pole->setText(tekst);
-        emit pole->textEdited(tekst);
-        emit pole->editingFinished();
-    }
     const TOkno& Okno(const QString& s) { return *f->Projekt()->GetOkno(s); }
-    void WybierzTyp(const QString& nazwa) {
-        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText(nazwa));
-        emit e->TypOknaCB->activated(e->TypOknaCB->currentIndex());
+    void WybierzTyp(const QString& nazwa) { WybierzKlawiszami(pola->TypOknaCB, nazwa); }
+    // A page of a reference dialog, by a click on its tab.
+    static void Strona(TDialogTabeli& okno, int strona) {
+        if (!QTest::qWaitForWindowExposed(&okno))
+            QFAIL("okno tabeli niewidoczne");
+        QTabBar* karty = okno.Strony->tabBar();
+        QTest::mouseClick(karty, Qt::LeftButton, {}, karty->tabRect(strona).center());
     }
-    // The fields of the manufacturer's glazing and frame, as the dialogs fill them.
+    // The manufacturer's glazing "klima 1.0" (Ug 1, code 21) and frame
+    // "klima PCV" (Uf 1,21, code 20), picked in the dialogs.
     void KatalogDV() {
-        e->UgEd->setText("1");
-        e->DostawcaUgST->setText("DV");
-        e->SzkloKodIdST->setText("21");
-        e->UfEd->setText("1,21");
-        e->DostawcaUfST->setText("DV");
-        e->RamaKodIdST->setText("20");
+        d->przyOknie = [this](QDialog&) {
+            Strona(*tabUg, TDialogTabeli::OknaDV);
+            QTest::mouseClick(tabUg->RadioButton1, Qt::LeftButton);
+            return true;
+        };
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        d->przyOknie = [this](QDialog&) {
+            Strona(*tabUf, TDialogTabeli::OknaDV);
+            QTest::mouseClick(tabUf->RamyDV->button(0), Qt::LeftButton);
+            return true;
+        };
+        QTest::mouseClick(pola->UfBBtn, Qt::LeftButton);
+        d->przyOknie = [](QDialog&) {
+            return false;
+        };
     }
 
 private slots:
@@ -87,7 +98,8 @@ private slots:
     void init() {
         d = std::make_unique<TDialogiSkrypt>();
         f = std::make_unique<TMainForm>(*d);
-        e = f->ElementStolarkiPanel;
+        edytor = f->ElementStolarkiPanel;
+        pola.emplace(edytor);
         tabUg = std::make_unique<TUgTabForm>();
         tabUf = std::make_unique<TUfTabForm>();
         tabPsig = std::make_unique<TPsigTabForm>();
@@ -113,41 +125,41 @@ private slots:
     }
 
     void listyPoResecie() {
-        QCOMPARE(e->TypOknaCB->count(), 82);
-        QCOMPARE(e->TypOknaCB->itemText(0), QStringLiteral("1 skrzydłowe"));
-        QCOMPARE(e->SkrzydloCB->count(), 12);
-        QCOMPARE(e->MaterialRamyCB->count(), 4);
-        QCOMPARE(e->MaterialRamyCB->itemText(3), QStringLiteral("PCV"));
-        QCOMPARE(e->SkrzydlaVLE->rowCount(), 8);
-        QCOMPARE(e->UgBBtn->text(), QStringLiteral("Wartości\npomocnicze"));
-        QCOMPARE(e->SetAlldRamyBBtn->text(), QStringLiteral("Przypisz\nwszystkim"));
-        QCOMPARE(e->PodpowLgBBtn->text(), QStringLiteral("Podpowiedz\nwartość Lg"));
+        QCOMPARE(pola->TypOknaCB->count(), 82);
+        QCOMPARE(pola->TypOknaCB->itemText(0), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(pola->SkrzydloCB->count(), 12);
+        QCOMPARE(pola->MaterialRamyCB->count(), 4);
+        QCOMPARE(pola->MaterialRamyCB->itemText(3), QStringLiteral("PCV"));
+        QCOMPARE(pola->SkrzydlaVLE->rowCount(), 8);
+        QCOMPARE(pola->UgBBtn->text(), QStringLiteral("Wartości\npomocnicze"));
+        QCOMPARE(pola->SetAlldRamyBBtn->text(), QStringLiteral("Przypisz\nwszystkim"));
+        QCOMPARE(pola->PodpowLgBBtn->text(), QStringLiteral("Podpowiedz\nwartość Lg"));
     }
 
     void cenaOknaDV() {
         Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
-        Wpisz(f->StolarkaPanel->KursEd, QStringLiteral("4"));
+        WpiszIZatwierdz(f->StolarkaPanel->KursEd, QStringLiteral("4"));
         Wybierz("O1");
-        e->SzerokoscEd->setText("1000");
-        e->WysokoscEd->setText("1400");
-        e->WybierzRodzajSkrzydla(0, "rozwierne (lewe) uchylne"); // commits and shows
+        WpiszIZatwierdz(pola->SzerokoscEd, "1000");
+        WpiszIZatwierdz(pola->WysokoscEd, "1400");
+        edytor->WybierzRodzajSkrzydla(0, "rozwierne (lewe) uchylne"); // commits and shows
         KatalogDV();
-        e->RefreshUwOkna->click();
-        QVERIFY(e->DVImage->isVisibleTo(e));
-        QVERIFY(e->CenaEd->isReadOnly());
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("517,44"));
-        QVERIFY(!e->BrakWycenyBBtn->isEnabled());
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QVERIFY(pola->DVImage->isVisibleTo(edytor));
+        QVERIFY(pola->CenaEd->isReadOnly());
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("517,44"));
+        QVERIFY(!pola->BrakWycenyBBtn->isEnabled());
         QCOMPARE(Okno("O1").CenaOkna, -1.0);
         // Ug typed by hand: the source becomes "Inny"; after commit and show the
         // price is a manual one, keeping the list price last shown.
-        Wpisz(e->UgEd, "0,9");
-        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("Inny"));
-        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("0"));
-        e->RefreshUwOkna->click();
-        QVERIFY(!e->CenaEd->isReadOnly());
-        QVERIFY(!e->DVImage->isVisibleTo(e));
+        WpiszIZatwierdz(pola->UgEd, "0,9");
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("Inny"));
+        QCOMPARE(pola->SzkloKodIdST->text(), QStringLiteral("0"));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QVERIFY(!pola->CenaEd->isReadOnly());
+        QVERIFY(!pola->DVImage->isVisibleTo(edytor));
         QCOMPARE(Okno("O1").CenaOkna, 517.44);
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("517,44"));
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("517,44"));
     }
 
     // Neither the D&V logo nor the vent help moves a control under the mouse.
@@ -158,112 +170,112 @@ private slots:
         auto uklad = [this] {
             QCoreApplication::processEvents();
             QMap<QString, QRect> m;
-            for (QWidget* w : e->findChildren<QWidget*>())
-                if (!w->objectName().isEmpty() && w != e->DVImage && w != e->SzerNawiewLabHelp &&
-                    w != e->SkrzydloCB)
-                    m[w->objectName()] = QRect(w->mapTo(e, QPoint(0, 0)), w->size());
+            for (QWidget* w : edytor->findChildren<QWidget*>())
+                if (!w->objectName().isEmpty() && w != pola->DVImage &&
+                    w != pola->SzerNawiewLabHelp && w != pola->SkrzydloCB)
+                    m[w->objectName()] = QRect(w->mapTo(edytor, QPoint(0, 0)), w->size());
             return m;
         };
         const QMap<QString, QRect> przed = uklad();
         QVERIFY(przed.size() > 30);
-        QTest::mouseClick(e->SzerokoscNawiewnikaED, Qt::LeftButton);
-        QTRY_VERIFY(e->SzerNawiewLabHelp->isVisible());
+        QTest::mouseClick(pola->SzerokoscNawiewnikaED, Qt::LeftButton);
+        QTRY_VERIFY(pola->SzerNawiewLabHelp->isVisible());
         QCOMPARE(uklad(), przed);
         KatalogDV();
-        e->SzerokoscEd->setText("1000");
-        e->WysokoscEd->setText("1400");
-        e->RefreshUwOkna->click();
-        QVERIFY(e->DVImage->isVisible());
+        WpiszIZatwierdz(pola->SzerokoscEd, "1000");
+        WpiszIZatwierdz(pola->WysokoscEd, "1400");
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QVERIFY(pola->DVImage->isVisible());
         QCOMPARE(uklad(), przed);
     }
 
     void brakCeny() {
-        e->SzerokoscEd->setText("200");
-        e->WysokoscEd->setText("1400");
+        WpiszIZatwierdz(pola->SzerokoscEd, "200");
+        WpiszIZatwierdz(pola->WysokoscEd, "1400");
         KatalogDV();
-        e->RefreshUwOkna->click();
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
-        QVERIFY(e->BrakWycenyBBtn->isEnabled());
-        QCOMPARE(e->BrakWycenyBBtn->toolTip(),
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("brak"));
+        QVERIFY(pola->BrakWycenyBBtn->isEnabled());
+        QCOMPARE(pola->BrakWycenyBBtn->toolTip(),
                  QStringLiteral("Wymiary skrzydła I-go poza cennikiem!"));
-        e->BrakWycenyBBtn->click();
+        QTest::mouseClick(pola->BrakWycenyBBtn, Qt::LeftButton);
         QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Informacja"));
         QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Wymiary skrzydła I-go poza cennikiem!"));
         // No longer list-priced: "brak" stays no price through a show, a
         // pass through the field and a commit; a number typed is the price.
-        Wpisz(e->UfEd, "1,3");
-        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("Inny"));
-        e->RefreshUwOkna->click();
+        WpiszIZatwierdz(pola->UfEd, "1,3");
+        QCOMPARE(pola->DostawcaUfST->text(), QStringLiteral("Inny"));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(Okno("O1").CenaOkna, -1.0);
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("brak"));
         f->show();
+        f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         auto wpisz = [this](const QString& tekst) {
-            e->CenaEd->setFocus();
-            e->CenaEd->selectAll();
-            QTest::keyClick(e->CenaEd, Qt::Key_Delete);
-            QTest::keyClicks(e->CenaEd, tekst);
-            QTest::keyClick(e->CenaEd, Qt::Key_Tab); // leaving the field
-            QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+            pola->CenaEd->setFocus();
+            pola->CenaEd->selectAll();
+            QTest::keyClick(pola->CenaEd, Qt::Key_Delete);
+            QTest::keyClicks(pola->CenaEd, tekst);
+            QTest::keyClick(pola->CenaEd, Qt::Key_Tab); // leaving the field
+            QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         };
         wpisz(QString());
         QCOMPARE(Okno("O1").CenaOkna, -1.0);
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("brak"));
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("brak"));
         wpisz(QStringLiteral("1234,5"));
         QCOMPARE(Okno("O1").CenaOkna, 1234.5);
     }
 
     void materialOdczepiaRame() {
         KatalogDV();
-        e->MaterialRamyCB->setCurrentIndex(1);
-        emit e->MaterialRamyCB->activated(1);
-        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("Inny"));
-        QCOMPARE(e->RamaKodIdST->text(), QStringLiteral("0"));
-        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("DV"));
+        WybierzKlawiszami(pola->MaterialRamyCB, pola->MaterialRamyCB->itemText(1));
+        QCOMPARE(pola->DostawcaUfST->text(), QStringLiteral("Inny"));
+        QCOMPARE(pola->RamaKodIdST->text(), QStringLiteral("0"));
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("DV"));
     }
 
     void zmianaTypuOdRazu() {
-        e->SzerokoscEd->setText("1200");
-        e->WysokoscEd->setText("1500");
-        e->UgEd->setText("1,1");
-        e->UfEd->setText("1,3");
-        e->dRamyEd->setText("70"); // the frame the new type's sashes add
-        e->RefreshUwOkna->click();
-        const QString uw1001 = e->UwOknaEd->text();
-        const QPixmap przed = e->OknoImage->pixmap();
+        WpiszIZatwierdz(pola->SzerokoscEd, "1200");
+        WpiszIZatwierdz(pola->WysokoscEd, "1500");
+        WpiszIZatwierdz(pola->UgEd, "1,1");
+        WpiszIZatwierdz(pola->UfEd, "1,3");
+        WpiszIZatwierdz(pola->dRamyEd, "70"); // the frame the new type's sashes add
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        const QString uw1001 = pola->UwOknaEd->text();
+        const QPixmap przed = pola->OknoImage->pixmap();
         WybierzTyp("2 skrzydłowe (pionowe)");
         QCOMPARE(Okno("O1").TypOkna, 2002);
-        QVERIFY(e->UwOknaEd->text() != uw1001);
-        QVERIFY(e->OknoImage->pixmap().toImage() != przed.toImage());
+        QVERIFY(pola->UwOknaEd->text() != uw1001);
+        QVERIFY(pola->OknoImage->pixmap().toImage() != przed.toImage());
         // A new width waits for a recalculation.
-        const QString uw = e->UwOknaEd->text();
-        e->SzerokoscEd->setText("2400");
-        emit e->SzerokoscEd->editingFinished();
-        QCOMPARE(e->UwOknaEd->text(), uw);
+        const QString uw = pola->UwOknaEd->text();
+        WpiszIZatwierdz(pola->SzerokoscEd, "2400");
+        QTest::keyClick(pola->SzerokoscEd, Qt::Key_Return);
+        QCOMPARE(pola->UwOknaEd->text(), uw);
         QCOMPARE(Okno("O1").Szerokosc, 1200.0);
     }
 
     void szesciuSkrzydelJednegoOkna() {
-        e->WybierzRodzajSkrzydla(5, "uchylne");
-        e->WybierzRodzajSkrzydla(7, "odchylne");
+        edytor->WybierzRodzajSkrzydla(5, "uchylne");
+        edytor->WybierzRodzajSkrzydla(7, "odchylne");
         QCOMPARE(Okno("O1").RodzajSkrzydla[5], 4);
         QCOMPARE(Okno("O1").RodzajSkrzydla[7], 9);
         Wybierz("O2");
         Wybierz("O1");
-        QCOMPARE(e->SkrzydlaVLE->item(5, 1)->text(), QStringLiteral("uchylne"));
+        QCOMPARE(pola->SkrzydlaVLE->item(5, 1)->text(), QStringLiteral("uchylne"));
         // Out of sight for a one-sash type, back with a type of eight.
-        QVERIFY(e->SkrzydlaVLE->isRowHidden(5));
+        QVERIFY(pola->SkrzydlaVLE->isRowHidden(5));
         WybierzTyp(NazwaTypuOkna(8001));
-        QVERIFY(!e->SkrzydlaVLE->isRowHidden(7));
-        QCOMPARE(e->SkrzydlaVLE->item(7, 1)->text(), QStringLiteral("odchylne"));
+        QVERIFY(!pola->SkrzydlaVLE->isRowHidden(7));
+        QCOMPARE(pola->SkrzydlaVLE->item(7, 1)->text(), QStringLiteral("odchylne"));
     }
 
     void rozwijanaSkrzydel() {
         f->show();
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        TListaSkrzydel* l = e->SkrzydlaVLE;
-        QComboBox* cb = e->SkrzydloCB;
+        TListaSkrzydel* l = pola->SkrzydlaVLE;
+        QComboBox* cb = pola->SkrzydloCB;
         WybierzTyp(NazwaTypuOkna(4001));
         const QRect komorka = l->visualItemRect(l->item(2, 1));
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, komorka.center());
@@ -290,19 +302,21 @@ private slots:
     }
 
     void uwagi() {
-        e->UwagiMemo->setPlainText("ala ma kota\nx,y");
-        e->RefreshUwOkna->click();
+        Wpisz(pola->UwagiMemo, "ala ma kota");
+        QTest::keyClick(pola->UwagiMemo, Qt::Key_Return);
+        Pisz(pola->UwagiMemo, "x,y");
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(Okno("O1").Uwagi, QStringLiteral("\"ala ma kota\",\"x,y\""));
         Wybierz("O2");
-        QCOMPARE(e->UwagiMemo->toPlainText(), QString());
+        QCOMPARE(pola->UwagiMemo->toPlainText(), QString());
         Wybierz("O1");
-        QCOMPARE(e->UwagiMemo->toPlainText(), QStringLiteral("ala ma kota\nx,y"));
+        QCOMPARE(pola->UwagiMemo->toPlainText(), QStringLiteral("ala ma kota\nx,y"));
     }
 
     void przypiszDWszystkim() {
-        e->dRamyEd->setText("70");
+        WpiszIZatwierdz(pola->dRamyEd, "70");
         d->odpowiedzi << O::Tak;
-        e->SetAlldRamyBBtn->click();
+        QTest::mouseClick(pola->SetAlldRamyBBtn, Qt::LeftButton);
         QCOMPARE(d->pytania.last(),
                  QStringLiteral("Czy chcesz...?: Czy chcesz ustawić bieżącą wartość d dla "
                                 "wszystkich okien w projekcie?"));
@@ -313,37 +327,43 @@ private slots:
         QCOMPARE(Okno("O2").Lg, -1.0); // 0 × 0 window: 2·0 + 2·0 − 8·70 < 0
         QCOMPARE(Okno("O1").Lg, 0.0);  // the window shown keeps its own
         Wybierz("O2");
-        QCOMPARE(e->dRamyEd->text(), QStringLiteral("70"));
-        QCOMPARE(e->LgEd->text(), QStringLiteral("-560"));
+        QCOMPARE(pola->dRamyEd->text(), QStringLiteral("70"));
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("-560"));
         // One step, taken back whole.
         f->Cofnij();
         QCOMPARE(Okno("O2").dRamy, 0.0);
         QCOMPARE(Okno("O1").dRamy, 0.0);
         // No: nothing written.
-        e->UgEd->setText("2");
+        WpiszIZatwierdz(pola->UgEd, "2");
         d->odpowiedzi << O::Nie;
-        e->SetAllUgBBtn->click();
+        QTest::mouseClick(pola->SetAllUgBBtn, Qt::LeftButton);
         QCOMPARE(Okno("O1").Ug, 0.0);
     }
 
     void przypiszPozostale() {
-        e->UfEd->setText("1,5");
-        e->DostawcaUfST->setText("PolskaNorma");
-        e->RamaKodIdST->setText("10");
-        e->MaterialRamyCB->setCurrentIndex(1);
-        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText("3 skrzydłowe (typ M)"));
-        e->SkrzydlaVLE->item(0, 1)->setText("uchylne");
-        e->PsiGEd->setText("0,04");
-        e->dREd->setText("0,1");
+        // Uf of a metal frame without a thermal break, from the standard's
+        // table: 5,9, source "PolskaNorma" (1), code 10, metal (2).
+        d->przyOknie = [this](QDialog&) {
+            Strona(*tabUf, TDialogTabeli::PolskaNorma);
+            // On its round mark: a long button takes clicks on its text only.
+            QAbstractButton* metal = tabUf->RodzajRamyGB->button(2);
+            QTest::mouseClick(metal, Qt::LeftButton, {}, QPoint(6, metal->height() / 2));
+            return true;
+        };
+        QTest::mouseClick(pola->UfBBtn, Qt::LeftButton);
+        WybierzTyp("3 skrzydłowe (typ M)");
+        edytor->WybierzRodzajSkrzydla(0, "uchylne");
+        WpiszIZatwierdz(pola->PsiGEd, "0,04");
+        WpiszIZatwierdz(pola->dREd, "0,1");
         d->odpowiedzi << O::Tak << O::Tak << O::Tak << O::Tak << O::Tak;
-        for (QPushButton* b : {e->SetAllUfBBtn, e->SetAllPsigBBtn, e->SetAlldRBBtn,
-                               e->SetAllTypOknaBBtn, e->SetAllOtwSkrzBBtn})
-            b->click();
+        for (QPushButton* b : {pola->SetAllUfBBtn, pola->SetAllPsigBBtn, pola->SetAlldRBBtn,
+                               pola->SetAllTypOknaBBtn, pola->SetAllOtwSkrzBBtn})
+            QTest::mouseClick(b, Qt::LeftButton);
         const TOkno& o2 = Okno("O2");
-        QCOMPARE(o2.Uf, 1.5);
+        QCOMPARE(o2.Uf, 5.9);
         QCOMPARE(o2.ZrodloUf, uint8_t(1));
         QCOMPARE(o2.RamaKodID, 10);
-        QCOMPARE(o2.MaterialRamy, 1);
+        QCOMPARE(o2.MaterialRamy, 2);
         QCOMPARE(o2.Psi_g, 0.04);
         QCOMPARE(o2.dR, 0.1);
         QCOMPARE(o2.TypOkna, 3005);
@@ -395,13 +415,14 @@ private slots:
                                   << "70"
                                   << "4841"
                                   << "";
-        QTest::newRow("d nie liczbą")
-            << "1 skrzydłowe"
-            << "1200"
-            << "1500"
-            << "siedem"
-            << "0"
-            << "Podana wartość szerokości profilu nie jest prawidłową liczbą!";
+        // d left as no number comes back as it was (0) before the
+        // suggestion: 2 · 1200 + 2 · 1500 − 8 · 0.
+        QTest::newRow("d nie liczbą") << "1 skrzydłowe"
+                                      << "1200"
+                                      << "1500"
+                                      << "siedem"
+                                      << "5400"
+                                      << "Podana wartość nie jest prawidłową liczbą!";
     }
     void podpowiedzLg() {
         QFETCH(QString, typ);
@@ -410,24 +431,29 @@ private slots:
         QFETCH(QString, dr);
         QFETCH(QString, lg);
         QFETCH(QString, komunikat);
-        e->TypOknaCB->setCurrentIndex(e->TypOknaCB->findText(typ));
-        e->SzerokoscEd->setText(w);
-        e->WysokoscEd->setText(h);
-        e->dRamyEd->setText(dr);
-        e->LgEd->setText("123");
-        e->PodpowLgBBtn->click();
-        QCOMPARE(e->LgEd->text(), lg);
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        if (pola->TypOknaCB->currentText() != typ)
+            WybierzTyp(typ);
+        WpiszIZatwierdz(pola->SzerokoscEd, w);
+        WpiszIZatwierdz(pola->WysokoscEd, h);
+        WpiszIZatwierdz(pola->LgEd, "123");
+        // d typed, and the button clicked straight from the field.
+        pola->dRamyEd->setFocus();
+        Wpisz(pola->dRamyEd, dr);
+        QTest::mouseClick(pola->PodpowLgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->LgEd->text(), lg);
         QCOMPARE(d->OstatniKomunikat(), komunikat);
     }
 
     void lgPoEdycjiD() {
-        e->SzerokoscEd->setText("1200");
-        e->WysokoscEd->setText("1500");
-        Wpisz(e->dRamyEd, "70");
-        QCOMPARE(e->LgEd->text(), QStringLiteral("4840"));
-        e->LgEd->setText("1");
-        emit e->dRamyEd->editingFinished(); // not edited again: no new suggestion
-        QCOMPARE(e->LgEd->text(), QStringLiteral("1"));
+        WpiszIZatwierdz(pola->SzerokoscEd, "1200");
+        WpiszIZatwierdz(pola->WysokoscEd, "1500");
+        WpiszIZatwierdz(pola->dRamyEd, "70");
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("4840"));
+        WpiszIZatwierdz(pola->LgEd, "1");
+        QTest::keyClick(pola->dRamyEd, Qt::Key_Return); // not edited again: no new suggestion
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("1"));
     }
 
     void nawiewniki_data() {
@@ -449,12 +475,12 @@ private slots:
         QFETCH(int, n);
         QFETCH(QString, szerokosc);
         QFETCH(QString, wynik);
-        e->SzerokoscEd->setText("1200");
-        e->dRamyEd->setText("70");
-        e->LiczbaNawiewnikowSE->setValue(n == 0 ? 1 : 0);
-        e->SzerokoscNawiewnikaED->setText(szerokosc);
-        e->LiczbaNawiewnikowSE->setValue(n);
-        QCOMPARE(e->SzerokoscNawiewnikaED->text(), wynik);
+        WpiszIZatwierdz(pola->SzerokoscEd, "1200");
+        WpiszIZatwierdz(pola->dRamyEd, "70");
+        WpiszIZatwierdz(pola->LiczbaNawiewnikowSE, QString::number(n == 0 ? 1 : 0));
+        WpiszIZatwierdz(pola->SzerokoscNawiewnikaED, szerokosc);
+        WpiszIZatwierdz(pola->LiczbaNawiewnikowSE, QString::number(n));
+        QCOMPARE(pola->SzerokoscNawiewnikaED->text(), wynik);
     }
 
     // A window stored with a vent wider than the rule allows is shown with
@@ -462,45 +488,45 @@ private slots:
     // commits another.
     void nawiewnikiNowegoOkna() {
         Wybierz("O2");
-        e->SzerokoscEd->setText("1200");
-        e->dRamyEd->setText("70");
-        e->LiczbaNawiewnikowSE->setValue(3);
-        e->SzerokoscNawiewnikaED->setText("500");
+        WpiszIZatwierdz(pola->SzerokoscEd, "1200");
+        WpiszIZatwierdz(pola->dRamyEd, "70");
+        WpiszIZatwierdz(pola->LiczbaNawiewnikowSE, QString::number(3));
+        WpiszIZatwierdz(pola->SzerokoscNawiewnikaED, "500");
         Wybierz("O1");
         QCOMPARE(Okno("O2").SzerokoscNawiewnika, 500);
         Wybierz("O2");
-        QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("353"));
+        QCOMPARE(pola->SzerokoscNawiewnikaED->text(), QStringLiteral("353"));
         Wybierz("O1");
         QCOMPARE(Okno("O2").SzerokoscNawiewnika, 500);
         Wybierz("O2");
         // A window narrower than its profiles takes no vent.
-        e->SzerokoscEd->setText("100");
-        e->LiczbaNawiewnikowSE->setValue(1);
-        QCOMPARE(e->SzerokoscNawiewnikaED->text(), QStringLiteral("0"));
+        WpiszIZatwierdz(pola->SzerokoscEd, "100");
+        WpiszIZatwierdz(pola->LiczbaNawiewnikowSE, QString::number(1));
+        QCOMPARE(pola->SzerokoscNawiewnikaED->text(), QStringLiteral("0"));
     }
 
     void wartosciZTabel() {
         d->przyOknie = [](QDialog&) {
             return true;
         };
-        e->UgBBtn->click();
-        QCOMPARE(e->UgEd->text(), QStringLiteral("1"));
-        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("DV"));
-        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("21"));
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->UgEd->text(), QStringLiteral("1"));
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("DV"));
+        QCOMPARE(pola->SzkloKodIdST->text(), QStringLiteral("21"));
         d->przyOknie = [this](QDialog&) {
             tabUf->RamyDV->button(8)->click();
             return true;
         };
-        e->UfBBtn->click();
-        QCOMPARE(e->UfEd->text(), QStringLiteral("1,5"));
-        QCOMPARE(e->DostawcaUfST->text(), QStringLiteral("DV"));
-        QCOMPARE(e->RamaKodIdST->text(), QStringLiteral("24"));
-        QCOMPARE(e->MaterialRamyCB->currentText(), QStringLiteral("drewno"));
-        e->Psi_gBBtn->click();
-        e->dRBBtn->click();
-        QCOMPARE(e->dREd->text(), QStringLiteral("0,1927"));
+        QTest::mouseClick(pola->UfBBtn, Qt::LeftButton);
+        QCOMPARE(pola->UfEd->text(), QStringLiteral("1,5"));
+        QCOMPARE(pola->DostawcaUfST->text(), QStringLiteral("DV"));
+        QCOMPARE(pola->RamaKodIdST->text(), QStringLiteral("24"));
+        QCOMPARE(pola->MaterialRamyCB->currentText(), QStringLiteral("drewno"));
+        QTest::mouseClick(pola->Psi_gBBtn, Qt::LeftButton);
+        QTest::mouseClick(pola->dRBBtn, Qt::LeftButton);
+        QCOMPARE(pola->dREd->text(), QStringLiteral("0,1927"));
         QCOMPARE(Okno("O1").Ug, 0.0); // only at the next commit
-        e->RefreshUwOkna->click();
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(Okno("O1").SzkloKodID, 21);
         QCOMPARE(Okno("O1").MaterialRamy, 1);
         QVERIFY(Okno("O1").JestDV());
@@ -509,23 +535,23 @@ private slots:
             tabUg->RadioButton2->click();
             return false;
         };
-        e->UgBBtn->click();
-        QCOMPARE(e->UgEd->text(), QStringLiteral("1"));
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->UgEd->text(), QStringLiteral("1"));
         // The standard's page: source "PolskaNorma" and code 10.
         d->przyOknie = [this](QDialog&) {
             tabUg->Strony->setCurrentIndex(0);
             return true;
         };
-        e->UgBBtn->click();
-        QCOMPARE(e->DostawcaUgST->text(), QStringLiteral("PolskaNorma"));
-        QCOMPARE(e->SzkloKodIdST->text(), QStringLiteral("10"));
-        QCOMPARE(e->UgEd->text(), QStringLiteral("3,3"));
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("PolskaNorma"));
+        QCOMPARE(pola->SzkloKodIdST->text(), QStringLiteral("10"));
+        QCOMPARE(pola->UgEd->text(), QStringLiteral("3,3"));
     }
 
     // The typical g comes with Ug only for coated triple glazing, and only
     // when ticked.
     void typoweG() {
-        Wpisz(e->gEd, QStringLiteral("0,62"));
+        WpiszIZatwierdz(pola->gEd, QStringLiteral("0,62"));
         bool wlaczone = true;
         d->przyOknie = [&](QDialog&) {
             tabUg->Strony->setCurrentIndex(0);
@@ -535,9 +561,9 @@ private slots:
             QTest::mouseClick(tabUg->TypoweGCB, Qt::LeftButton);
             return true;
         };
-        e->UgBBtn->click();
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
         QVERIFY(!wlaczone);
-        QCOMPARE(e->gEd->text(), QStringLiteral("0,62"));
+        QCOMPARE(pola->gEd->text(), QStringLiteral("0,62"));
         d->przyOknie = [this](QDialog&) {
             tabUg->Strony->setCurrentIndex(0);
             QTest::mouseClick(tabUg->TypOszkleniaUgRG->button(1), Qt::LeftButton);
@@ -545,10 +571,10 @@ private slots:
             QTest::mouseClick(tabUg->TypoweGCB, Qt::LeftButton);
             return true;
         };
-        e->UgBBtn->click();
-        QCOMPARE(e->gEd->text(), QStringLiteral("0,5"));
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->gEd->text(), QStringLiteral("0,5"));
         // Uncoated glass takes the tick away.
-        Wpisz(e->gEd, QStringLiteral("0,62"));
+        WpiszIZatwierdz(pola->gEd, QStringLiteral("0,62"));
         d->przyOknie = [this](QDialog&) {
             tabUg->Strony->setCurrentIndex(0);
             QTest::mouseClick(tabUg->TypOszkleniaUgRG->button(1), Qt::LeftButton);
@@ -557,8 +583,8 @@ private slots:
             QTest::mouseClick(tabUg->SzkloEmisyjnoscUgRG->button(0), Qt::LeftButton);
             return true;
         };
-        e->UgBBtn->click();
-        QCOMPARE(e->gEd->text(), QStringLiteral("0,62"));
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(pola->gEd->text(), QStringLiteral("0,62"));
     }
 
     void listaTypow() {
@@ -566,8 +592,8 @@ private slots:
         f->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         // The open list shows ten types and scrolls to the rest.
-        QTest::mouseClick(e->TypOknaCB, Qt::LeftButton);
-        QAbstractItemView* widok = e->TypOknaCB->view();
+        QTest::mouseClick(pola->TypOknaCB, Qt::LeftButton);
+        QAbstractItemView* widok = pola->TypOknaCB->view();
         QVERIFY(QTest::qWaitForWindowExposed(widok->window()));
         const int wysokosc = widok->viewport()->height();
         QCOMPARE(widok->indexAt(QPoint(2, wysokosc - 2)).row() -
@@ -575,48 +601,48 @@ private slots:
                  10);
         QTest::keyClick(widok, Qt::Key_Escape);
         QTRY_VERIFY(!widok->window()->isVisible());
-        const QString dalszy = e->TypOknaCB->itemText(40);
-        WybierzZListy(e->TypOknaCB, dalszy);
+        const QString dalszy = pola->TypOknaCB->itemText(40);
+        WybierzZListy(pola->TypOknaCB, dalszy);
         QCOMPARE(Okno("O1").TypOknaNazwa(), dalszy);
     }
 
     void wyborTypu() {
-        e->WybierzRodzajSkrzydla(0, "uchylne");
+        edytor->WybierzRodzajSkrzydla(0, "uchylne");
         // First "Ok" without a click: the sashes come back, the type stays.
         d->przyOknie = [](QDialog&) {
             return true;
         };
-        e->WybierzTypOknaBBtn->click();
-        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
-        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("1"), QStringLiteral("uchylne"));
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(pola->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(pola->SkrzydlaVLE->GetSkrzydlo("1"), QStringLiteral("uchylne"));
         // 5037 then "Anuluj": nothing changes.
         d->przyOknie = [this](QDialog&) {
             tabTyp->KliknijObraz(5037);
             tabTyp->SetSkrzydlo("3", "odchylne");
             return false;
         };
-        e->WybierzTypOknaBBtn->click();
-        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
-        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("stałe w ramie"));
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(pola->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(pola->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("stałe w ramie"));
         // "Ok" on the next opening: 5037 stored, computed and drawn at once,
         // as a type picked from the list is.
         d->przyOknie = [this](QDialog&) {
             tabTyp->SetSkrzydlo("3", "odchylne");
             return true;
         };
-        e->SzerokoscEd->setText("2000");
-        e->WysokoscEd->setText("1500");
-        e->UgEd->setText("1,1");
-        e->UfEd->setText("1,3");
-        e->dRamyEd->setText("70");
-        const QImage przed = e->OknoImage->pixmap().toImage();
-        e->WybierzTypOknaBBtn->click();
-        QCOMPARE(e->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
-        QCOMPARE(e->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
+        WpiszIZatwierdz(pola->SzerokoscEd, "2000");
+        WpiszIZatwierdz(pola->WysokoscEd, "1500");
+        WpiszIZatwierdz(pola->UgEd, "1,1");
+        WpiszIZatwierdz(pola->UfEd, "1,3");
+        WpiszIZatwierdz(pola->dRamyEd, "70");
+        const QImage przed = pola->OknoImage->pixmap().toImage();
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(pola->TypOknaCB->currentText(), QStringLiteral("5 skrzydłowe (typ 037)"));
+        QCOMPARE(pola->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("odchylne"));
         QCOMPARE(Okno("O1").TypOkna, 5037);
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*ObliczUw(Okno("O1"), *f->Projekt()).uw, 4, 2));
-        QVERIFY(e->OknoImage->pixmap().toImage() != przed);
+        QCOMPARE(pola->UwOknaEd->text(), TekstStaly(*ObliczUw(Okno("O1"), *f->Projekt()).uw, 4, 2));
+        QVERIFY(pola->OknoImage->pixmap().toImage() != przed);
     }
 
     // A negative value is never kept: the field gets back what it had, and
@@ -652,7 +678,7 @@ private slots:
         QFETCH(QString, komunikat);
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        auto* e1 = e->findChild<QLineEdit*>(pole);
+        auto* e1 = edytor->findChild<QLineEdit*>(pole);
         QVERIFY(e1);
         const QString przed = e1->text();
         const QString krok = f->Polecenia->EditUndo1->text();
@@ -662,7 +688,7 @@ private slots:
         QTest::keyClick(e1, Qt::Key_Tab);
         QCOMPARE(d->OstatniKomunikat(), komunikat);
         QCOMPARE(e1->text(), przed);
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(f->Polecenia->EditUndo1->text(), krok); // nothing changed
     }
 
@@ -691,46 +717,46 @@ private slots:
                                       t->visualItemRect(k->child(i)).center());
         };
         klik("A");
-        QCOMPARE(e->LiczbaNawiewnikowSE->value(), 25);
+        QCOMPARE(pola->LiczbaNawiewnikowSE->value(), 25);
         klik("B");
-        QCOMPARE(e->LiczbaNawiewnikowSE->value(), -3);
+        QCOMPARE(pola->LiczbaNawiewnikowSE->value(), -3);
         klik("A");
         QCOMPARE(Okno("A").LiczbaNawiewnikow, 25);
         QCOMPARE(Okno("B").LiczbaNawiewnikow, -3);
         QVERIFY(!f->Polecenia->EditUndo1->isEnabled());
         // A change by the user is one: down from 25 by the arrow key.
-        QTest::mouseClick(e->LiczbaNawiewnikowSE, Qt::LeftButton);
-        QTest::keyClick(e->LiczbaNawiewnikowSE, Qt::Key_Down);
+        QTest::mouseClick(pola->LiczbaNawiewnikowSE, Qt::LeftButton);
+        QTest::keyClick(pola->LiczbaNawiewnikowSE, Qt::Key_Down);
         klik("B");
         QCOMPARE(Okno("A").LiczbaNawiewnikow, 24);
         QVERIFY(f->Polecenia->EditUndo1->isEnabled());
     }
 
     void ujemnaSzerokosc() {
-        e->SzerokoscEd->setText("900");
-        e->RefreshUwOkna->click();
+        WpiszIZatwierdz(pola->SzerokoscEd, "900");
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        QTest::mouseClick(e->SzerokoscEd, Qt::LeftButton);
-        QTest::keyClick(e->SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(e->SzerokoscEd, QStringLiteral("-5"));
-        QTest::keyClick(e->SzerokoscEd, Qt::Key_Tab);
+        QTest::mouseClick(pola->SzerokoscEd, Qt::LeftButton);
+        QTest::keyClick(pola->SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pola->SzerokoscEd, QStringLiteral("-5"));
+        QTest::keyClick(pola->SzerokoscEd, Qt::Key_Tab);
         QCOMPARE(d->OstatniKomunikat(),
                  QStringLiteral("Podana wartość nie może być mniejsza od 0!"));
-        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("900"));
-        e->SzerokoscEd->setText("-7"); // even one the rule has not seen
-        e->RefreshUwOkna->click();
+        QCOMPARE(pola->SzerokoscEd->text(), QStringLiteral("900"));
+        WpiszIZatwierdz(pola->SzerokoscEd, "-7"); // even one the rule has not seen
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(Okno("O1").Szerokosc, 900.0);
         // Text that is no number: a message, the old value, the focus kept.
-        const QString psi = e->PsiGEd->text();
-        QTest::mouseClick(e->PsiGEd, Qt::LeftButton);
-        QTest::keyClick(e->PsiGEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(e->PsiGEd, QStringLiteral("x"));
-        QTest::keyClick(e->PsiGEd, Qt::Key_Tab);
+        const QString psi = pola->PsiGEd->text();
+        QTest::mouseClick(pola->PsiGEd, Qt::LeftButton);
+        QTest::keyClick(pola->PsiGEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pola->PsiGEd, QStringLiteral("x"));
+        QTest::keyClick(pola->PsiGEd, Qt::Key_Tab);
         QCOMPARE(d->OstatniKomunikat(),
                  QStringLiteral("Podana wartość nie jest prawidłową liczbą!"));
-        QCOMPARE(e->PsiGEd->text(), psi);
-        QVERIFY(e->PsiGEd->hasFocus());
+        QCOMPARE(pola->PsiGEd->text(), psi);
+        QVERIFY(pola->PsiGEd->hasFocus());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "model/zestawienie.h"
 #include "report/raport/kanwaqpainter.h"
 #include "tests/common/dialogiskrypt.h"
+#include "tests/common/polaedytora.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -151,7 +152,7 @@ private slots:
         NowyZOknami({"O2", "O10", "A1"});
         QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1", "O10", "O2"}));
         QVERIFY(EdytorWidoczny());
-        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("A1"));
+        QCOMPARE(TPolaEdytora(f->ElementStolarkiPanel).SymbolOknaEd->text(), QStringLiteral("A1"));
         QVERIFY(f->Polecenia->DelStolarkaTA->isEnabled());
         QCOMPARE(d->komunikaty.size(), 0);
 
@@ -173,7 +174,7 @@ private slots:
     void siatkaPieter() {
         NowyZOknami({"O1"});
         Wybierz("O1");
-        TSiatkaPieter* s = f->ElementStolarkiPanel->OknaNaKondSG;
+        TSiatkaPieter* s = TPolaEdytora(f->ElementStolarkiPanel).OknaNaKondSG;
         // No storey ticked: one cell across the grid says where to tick them.
         QCOMPARE(s->rowCount(), 1);
         QCOMPARE(s->columnSpan(0, 0), 9);
@@ -197,7 +198,7 @@ private slots:
         s->item(1, 3)->setText(QStringLiteral("4"));
         s->item(3, 8)->setText(QStringLiteral("-3"));
         s->item(4, 1)->setText(QStringLiteral("x"));
-        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         const TOkno& o = *f->Projekt()->GetOkno("O1");
         QCOMPARE(o.GetLiczba("parter", 2), 4);
         QCOMPARE(o.GetLiczba("2", 7), 0);
@@ -210,23 +211,26 @@ private slots:
         Wybierz("bez nazwy");
         f->StolarkaPanel->ParterCB->setChecked(true);
         Wybierz("O1");
-        TEdytorOkna* e = f->ElementStolarkiPanel;
-        e->SzerokoscEd->setText("1200");
-        e->WysokoscEd->setText("1500");
-        e->UgEd->setText("1,1");
-        e->UfEd->setText("1,3");
-        e->PsiGEd->setText("0,08");
-        e->LgEd->setText("4520");
-        e->dRamyEd->setText("70");
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        WpiszIZatwierdz(e.SzerokoscEd, "1200");
+        WpiszIZatwierdz(e.WysokoscEd, "1500");
+        WpiszIZatwierdz(e.UgEd, "1,1");
+        WpiszIZatwierdz(e.UfEd, "1,3");
+        WpiszIZatwierdz(e.PsiGEd, "0,08");
+        // d first: leaving it edited would suggest Lg over one typed.
+        WpiszIZatwierdz(e.dRamyEd, "70");
+        WpiszIZatwierdz(e.LgEd, "4520");
         // Not before a recalculation: a window without its sizes and U has no Uw.
-        QCOMPARE(e->UwOknaEd->text(), QStringLiteral("brak danych"));
-        e->RefreshUwOkna->click();
+        QCOMPARE(e.UwOknaEd->text(), QStringLiteral("brak danych"));
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         // A new project measures the glass: 1,34 (the estimate would give 1,36).
-        QCOMPARE(f->ElementStolarkiPanel->UwOknaEd->text(), QStringLiteral("1,34"));
-        QVERIFY(e->GeometriaST->toolTip().contains(QStringLiteral("szacunek: 1,36")));
-        QVERIFY(e->GeometriaST->toolTip().contains(QStringLiteral("Ag = 1,4416 m²")));
-        f->ElementStolarkiPanel->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2"));
-        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        QCOMPARE(TPolaEdytora(f->ElementStolarkiPanel).UwOknaEd->text(), QStringLiteral("1,34"));
+        QVERIFY(e.GeometriaST->toolTip().contains(QStringLiteral("szacunek: 1,36")));
+        QVERIFY(e.GeometriaST->toolTip().contains(QStringLiteral("Ag = 1,4416 m²")));
+        TPolaEdytora(f->ElementStolarkiPanel)
+            .OknaNaKondSG->item(0, 1)
+            ->setText(QStringLiteral("2"));
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         Wybierz("bez nazwy");
         QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,34"));
         // The estimate chosen in the list: every value follows at once.
@@ -332,22 +336,22 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         Wybierz(QStringLiteral("O1"));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("1234567,89"));
-        QTest::mouseClick(e->SzerokoscEd, Qt::LeftButton);
-        QTest::keyClick(e->SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(e->SzerokoscEd, QStringLiteral("900"));
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        QCOMPARE(e.CenaEd->text(), QStringLiteral("1234567,89"));
+        QTest::mouseClick(e.SzerokoscEd, Qt::LeftButton);
+        QTest::keyClick(e.SzerokoscEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e.SzerokoscEd, QStringLiteral("900"));
         QTest::keyClick(f.get(), Qt::Key_S, Qt::ControlModifier);
         TZestawienieStolarki z;
         QCOMPARE(WczytajProjekt(z, plik), WYNIK_OK);
         QCOMPARE(z.GetOkno(QStringLiteral("O1"))->Szerokosc, 900.0);
         QCOMPARE(z.GetOkno(QStringLiteral("O1"))->CenaOkna, 1234567.89);
-        QTest::mouseClick(e->CenaEd, Qt::LeftButton);
-        QTest::keyClick(e->CenaEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(e->CenaEd, QStringLiteral("9876543,216"));
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QTest::mouseClick(e.CenaEd, Qt::LeftButton);
+        QTest::keyClick(e.CenaEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(e.CenaEd, QStringLiteral("9876543,216"));
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(f->Projekt()->GetOkno(QStringLiteral("O1"))->CenaOkna, 9876543.216);
-        QCOMPARE(e->CenaEd->text(), QStringLiteral("9876543,22"));
+        QCOMPARE(e.CenaEd->text(), QStringLiteral("9876543,22"));
     }
 
     void zapisZamknijOtworz() {
@@ -476,10 +480,12 @@ private slots:
         Wybierz("bez nazwy");
         f->StolarkaPanel->ParterCB->setChecked(true);
         Wybierz("O1");
-        f->ElementStolarkiPanel->OknaNaKondSG->item(0, 5)->setText(QStringLiteral("3"));
+        TPolaEdytora(f->ElementStolarkiPanel)
+            .OknaNaKondSG->item(0, 5)
+            ->setText(QStringLiteral("3"));
         d->teksty << QStringLiteral("O9");
         f->PowielOkno();
-        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("O9"));
+        QCOMPARE(TPolaEdytora(f->ElementStolarkiPanel).SymbolOknaEd->text(), QStringLiteral("O9"));
         QCOMPARE(f->Projekt()->GetOkno("O9")->GetLiczba("parter", 4), 3);
         d->odpowiedzi << O::Nie;
         f->UsunOkno();
@@ -582,8 +588,8 @@ private slots:
         QTreeWidget* t = f->StolarkaTree;
         QTreeWidgetItem* b1 = t->topLevelItem(0)->child(1);
         QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->visualItemRect(b1).center());
-        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), QStringLiteral("B1"));
-        QLineEdit* szer = f->ElementStolarkiPanel->SzerokoscEd;
+        QCOMPARE(TPolaEdytora(f->ElementStolarkiPanel).SymbolOknaEd->text(), QStringLiteral("B1"));
+        QLineEdit* szer = TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd;
         szer->setFocus();
         szer->selectAll();
         QTest::keyClicks(szer, QStringLiteral("1234"));
@@ -596,7 +602,7 @@ private slots:
         QCOMPARE(f->Projekt()->GetOkno("B1")->Szerokosc, 1234.0);
         if (nastepny == QLatin1String("bez nazwy"))
             return;
-        QCOMPARE(f->ElementStolarkiPanel->SymbolOknaEd->text(), nastepny);
+        QCOMPARE(TPolaEdytora(f->ElementStolarkiPanel).SymbolOknaEd->text(), nastepny);
         d->odpowiedzi << O::Tak;
         QTest::keyClick(f.get(), Qt::Key_U, Qt::ControlModifier);
         QCOMPARE(Dzieci(t), (QStringList{"A1", "B1"}));
@@ -610,11 +616,11 @@ private slots:
         NowyZOknami({"O1"});
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
         f->StolarkaTree->setFocus();
         for (QWidget* w :
-             {static_cast<QWidget*>(e->TypOknaCB), static_cast<QWidget*>(e->MaterialRamyCB),
-              static_cast<QWidget*>(e->LiczbaNawiewnikowSE)}) {
+             {static_cast<QWidget*>(e.TypOknaCB), static_cast<QWidget*>(e.MaterialRamyCB),
+              static_cast<QWidget*>(e.LiczbaNawiewnikowSE)}) {
             const QString przed =
                 w->property("currentText").toString() + w->property("value").toString();
             Kolko(w, w->rect().center(), -120);
@@ -623,10 +629,10 @@ private slots:
                      przed);
             QVERIFY(!w->hasFocus());
         }
-        e->MaterialRamyCB->setFocus();
-        const int przed = e->MaterialRamyCB->currentIndex();
-        Kolko(e->MaterialRamyCB, e->MaterialRamyCB->rect().center(), 120);
-        QCOMPARE(e->MaterialRamyCB->currentIndex(), przed - 1);
+        e.MaterialRamyCB->setFocus();
+        const int przed = e.MaterialRamyCB->currentIndex();
+        Kolko(e.MaterialRamyCB, e.MaterialRamyCB->rect().center(), 120);
+        QCOMPARE(e.MaterialRamyCB->currentIndex(), przed - 1);
     }
 
     // Cut, Copy and Paste follow the focused text field from the start; a
@@ -655,7 +661,7 @@ private slots:
              {f->Polecenia->EditCut1, f->Polecenia->EditCopy1, f->Polecenia->EditPaste1})
             QVERIFY(!a->isEnabled());
         Wybierz("O1");
-        QWidget* typ = f->ElementStolarkiPanel->TypOknaCB;
+        QWidget* typ = TPolaEdytora(f->ElementStolarkiPanel).TypOknaCB;
         QTest::mouseMove(typ);
         QTRY_COMPARE(f->statusBar()->currentMessage(), typ->toolTip());
         QVERIFY(!f->statusBar()->currentMessage().isEmpty());
@@ -777,7 +783,7 @@ private slots:
                      qPrintable(f->statusBar()->currentMessage()));
 
         Wybierz(QStringLiteral("O1"));
-        QPlainTextEdit* uwagi = f->ElementStolarkiPanel->UwagiMemo;
+        QPlainTextEdit* uwagi = TPolaEdytora(f->ElementStolarkiPanel).UwagiMemo;
         uwagi->setFocus();
         f->statusBar()->clearMessage();
         QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
@@ -813,26 +819,26 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         Wybierz(QStringLiteral("O1"));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
-        QTableWidget* skrzydla = e->SkrzydlaVLE;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        QTableWidget* skrzydla = e.SkrzydlaVLE;
         // A two-sash type shows two rows; the arrows stay within them.
         QVERIFY(!skrzydla->isRowHidden(1) && skrzydla->isRowHidden(2));
         QTest::mouseClick(skrzydla->viewport(), Qt::LeftButton, {},
                           skrzydla->visualItemRect(skrzydla->item(0, 1)).center());
-        QVERIFY(e->SkrzydloCB->hasFocus());
+        QVERIFY(e.SkrzydloCB->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(skrzydla->currentRow(), 1);
 
         // Tab walks the editor in reading order, in and out of both grids.
         auto nazwa = [e](QWidget* w) {
-            if (w == e->SkrzydloCB)
-                w = e->SkrzydlaVLE;
+            if (w == e.SkrzydloCB)
+                w = e.SkrzydlaVLE;
             while (w && w->objectName().isEmpty())
                 w = w->parentWidget(); // a spin field's own line
             return w ? w->objectName() : QString();
         };
-        QTest::mouseClick(e->SymbolOknaEd, Qt::LeftButton);
+        QTest::mouseClick(e.SymbolOknaEd, Qt::LeftButton);
         QStringList droga{nazwa(QApplication::focusWidget())};
         for (int i = 0; i < 22; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -862,19 +868,19 @@ private slots:
                                      "ZmSymbBitBtn",
                                      "RefreshUwOkna"};
         QCOMPARE(droga, oczekiwana);
-        QCOMPARE(e->UwagiMemo->toPlainText(), QString()); // Tab typed nothing there
+        QCOMPARE(e.UwagiMemo->toPlainText(), QString()); // Tab typed nothing there
         // Back from the remarks into the storey grid, the arrows inside, and
         // Shift+Tab out of it.
-        QTest::mouseClick(e->UwagiMemo->viewport(), Qt::LeftButton);
+        QTest::mouseClick(e.UwagiMemo->viewport(), Qt::LeftButton);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-        QVERIFY(e->OknaNaKondSG->hasFocus());
-        e->OknaNaKondSG->setCurrentCell(0, 1);
-        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Right);
-        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Down);
-        QCOMPARE(e->OknaNaKondSG->currentColumn(), 2);
-        QCOMPARE(e->OknaNaKondSG->currentRow(), 1);
-        QTest::keyClick(e->OknaNaKondSG, Qt::Key_Backtab);
-        QVERIFY(e->CenaEd->hasFocus());
+        QVERIFY(e.OknaNaKondSG->hasFocus());
+        e.OknaNaKondSG->setCurrentCell(0, 1);
+        QTest::keyClick(e.OknaNaKondSG, Qt::Key_Right);
+        QTest::keyClick(e.OknaNaKondSG, Qt::Key_Down);
+        QCOMPARE(e.OknaNaKondSG->currentColumn(), 2);
+        QCOMPARE(e.OknaNaKondSG->currentRow(), 1);
+        QTest::keyClick(e.OknaNaKondSG, Qt::Key_Backtab);
+        QVERIFY(e.CenaEd->hasFocus());
 
         f->StolarkaTree->setFocus();
         d->odpowiedzi << O::Tak;
@@ -904,7 +910,7 @@ private slots:
         QTRY_COMPARE(f->size(), QSize(1600, 1000));
         QVERIFY(f->ElementStolarkiPanel->width() > edytor + 500);
         QVERIFY(f->StolarkaTree->width() > drzewo);
-        QVERIFY(f->ElementStolarkiPanel->UwagiMemo->width() > 700);
+        QVERIFY(TPolaEdytora(f->ElementStolarkiPanel).UwagiMemo->width() > 700);
         f->setWindowState(Qt::WindowMaximized);
         QTRY_VERIFY(f->isMaximized());
         f->setWindowState(Qt::WindowNoState);
@@ -1110,14 +1116,14 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         Wybierz(QStringLiteral("O2"));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
         QVERIFY2(
-            e->WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 0,90 – nie spełnia (")),
-            qPrintable(e->WT2021ST->text()));
+            e.WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 0,90 – nie spełnia (")),
+            qPrintable(e.WT2021ST->text()));
         // A roof window: another Umax, chosen from the real list.
-        WybierzZListy(e->RodzajCB, QStringLiteral("okno dachowe"));
+        WybierzZListy(e.RodzajCB, QStringLiteral("okno dachowe"));
         QCOMPARE(p.GetOkno("O2")->Rodzaj, 2);
-        QVERIFY(e->WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 1,10")));
+        QVERIFY(e.WT2021ST->text().startsWith(QStringLiteral("WT 2021: Umax = 1,10")));
         QTreeWidgetItem* korzen = f->StolarkaTree->topLevelItem(0);
         // Every row has its mark: O1 complies, O10 has no data, O2 fails.
         QCOMPARE(korzen->childCount(), 3);
@@ -1201,27 +1207,27 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         Wybierz(QStringLiteral("O1"));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
-        QCOMPARE(e->Lato2021ST->text(), QStringLiteral("WT 2021 lato: brak danych (g)"));
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        QCOMPARE(e.Lato2021ST->text(), QStringLiteral("WT 2021 lato: brak danych (g)"));
         const auto wpisz = [](QLineEdit* pole, const QString& tekst) {
             QTest::mouseClick(pole, Qt::LeftButton);
             QTest::keyClick(pole, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClicks(pole, tekst);
             QTest::keyClick(pole, Qt::Key_Tab);
         };
-        wpisz(e->gEd, QStringLiteral("0,5"));
-        QCOMPARE(e->Lato2021ST->text(),
+        wpisz(e.gEd, QStringLiteral("0,5"));
+        QCOMPARE(e.Lato2021ST->text(),
                  QStringLiteral("WT 2021 lato: g·fC = 0,50 > 0,35 – nie spełnia"));
-        WybierzZListy(e->OslonaCB, QStringLiteral("wewnętrzne białe żaluzje, przepuszczalność "
-                                                  "0,1 (fC = 0,30)"));
-        QCOMPARE(e->Lato2021ST->text(),
+        WybierzZListy(e.OslonaCB, QStringLiteral("wewnętrzne białe żaluzje, przepuszczalność "
+                                                 "0,1 (fC = 0,30)"));
+        QCOMPARE(e.Lato2021ST->text(),
                  QStringLiteral("WT 2021 lato: g·fC = 0,15 ≤ 0,35 – spełnia"));
-        wpisz(e->fCEd, QStringLiteral("1,5"));
+        wpisz(e.fCEd, QStringLiteral("1,5"));
         QCOMPARE(d->OstatniKomunikat(),
                  QStringLiteral("Podana wartość musi być w zakresie od 0 do 1!"));
-        QCOMPARE(e->fCEd->text(), QString());
-        wpisz(e->fCEd, QStringLiteral("0,8"));
-        QCOMPARE(e->Lato2021ST->text(),
+        QCOMPARE(e.fCEd->text(), QString());
+        wpisz(e.fCEd, QStringLiteral("0,8"));
+        QCOMPARE(e.Lato2021ST->text(),
                  QStringLiteral("WT 2021 lato: g·fC = 0,40 > 0,35 – nie spełnia"));
         Wybierz(QStringLiteral("lato.tmv"));
         const TOkno& o = *f->Projekt()->GetOkno(QStringLiteral("O1"));
@@ -1242,7 +1248,7 @@ private slots:
         NowyZOknami({"O1"});
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        QLineEdit* szerokosc = f->ElementStolarkiPanel->SzerokoscEd;
+        QLineEdit* szerokosc = TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd;
         szerokosc->setFocus();
         szerokosc->selectAll();
         QTest::keyClicks(szerokosc, QStringLiteral("1410"));
@@ -1273,14 +1279,14 @@ private slots:
         QCOMPARE(firma->text(), QStringLiteral("Łąka €"));
         QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("„Ж”")));
         NowyZOknamiBezNowego({"O1"});
-        QPlainTextEdit* uwagi = f->ElementStolarkiPanel->UwagiMemo;
+        QPlainTextEdit* uwagi = TPolaEdytora(f->ElementStolarkiPanel).UwagiMemo;
         uwagi->setFocus();
         QTest::keyClicks(uwagi, QStringLiteral("ok"));
         QApplication::clipboard()->setText(QStringLiteral("a🏠b\nć"));
         QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(uwagi->toPlainText(), QStringLiteral("okab\nć"));
         QVERIFY(f->statusBar()->currentMessage().contains(QStringLiteral("🏠")));
-        f->ElementStolarkiPanel->RefreshUwOkna->click();
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(ZapiszProjekt(*f->Projekt(), katalog.filePath("znaki.tmv")), 0);
     }
 
@@ -1298,20 +1304,20 @@ private slots:
         NowyZOknami({"O1"});
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
         const QList<std::pair<QLineEdit*, QString>> wpisy = {
-            {e->SzerokoscEd, "1.500"}, {e->WysokoscEd, "1,1"}, {e->LgEd, "1 100"}};
+            {e.SzerokoscEd, "1.500"}, {e.WysokoscEd, "1,1"}, {e.LgEd, "1 100"}};
         for (const auto& [pole, tekst] : wpisy) {
             pole->setFocus();
             pole->selectAll();
             QTest::keyClicks(pole, tekst);
         }
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         const TOkno& o = *f->Projekt()->GetOkno("O1");
         QCOMPARE(o.Szerokosc, 1.5);
         QCOMPARE(o.Wysokosc, 1.1);
         QCOMPARE(o.Lg, 1100.0);
-        QCOMPARE(e->SzerokoscEd->text(), TekstOgolny(1.5, locale));
+        QCOMPARE(e.SzerokoscEd->text(), TekstOgolny(1.5, locale));
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
 
@@ -1324,14 +1330,14 @@ private slots:
         Wybierz("O1");
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
         for (auto [pole, tekst] :
-             {std::pair{e->SzerokoscEd, "1200"}, std::pair{e->WysokoscEd, "1500"}}) {
+             {std::pair{e.SzerokoscEd, "1200"}, std::pair{e.WysokoscEd, "1500"}}) {
             pole->setFocus();
             pole->selectAll();
             QTest::keyClicks(pole, QLatin1String(tekst));
         }
-        e->OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2")); // typed, not committed yet
+        e.OknaNaKondSG->item(0, 1)->setText(QStringLiteral("2")); // typed, not committed yet
         const QString csv = katalog.filePath(QStringLiteral("strony.csv"));
         d->pliki << csv;
         QString pole, sztuk;

@@ -4,6 +4,7 @@
 #include "model/pliki/plikprojektu.h"
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
+#include "tests/common/polaedytora.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -42,12 +43,6 @@ QByteArray Stan(const TMainForm& f) {
     return f.Projekt() ? ZapiszProjektDoBajtow(*f.Projekt()).value_or(QByteArray()) : QByteArray();
 }
 
-void Wpisz(QLineEdit* pole, const QString& tekst) {
-    pole->setFocus();
-    pole->selectAll();
-    Pisz(pole, tekst);
-}
-
 // The child of the recovery test: a project with an edit, its recovery copy
 // written, then it waits to be killed.
 int Dziecko(int argc, char* argv[]) {
@@ -59,7 +54,7 @@ int Dziecko(int argc, char* argv[]) {
     f.Nowy();
     d.teksty << QStringLiteral("O7");
     f.DodajOkno();
-    Wpisz(f.ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1234"));
+    Wpisz(TPolaEdytora(f.ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1234"));
     const QDir katalog(TOdzysk::Katalog());
     while (katalog.entryList({QStringLiteral("*.tmv")}).isEmpty())
         QTest::qWait(20);
@@ -156,25 +151,25 @@ private slots:
         f->DodajOkno();
         QList<QByteArray> stany{Stan(*f)};
         QStringList nazwy;
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
 
         Wybierz(QStringLiteral("O1"));
-        Wpisz(e->SzerokoscEd, QStringLiteral("1500"));
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        Wpisz(e.SzerokoscEd, QStringLiteral("1500"));
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         stany << Stan(*f);
         nazwy << QStringLiteral("zmiana okna O1");
 
-        Wpisz(e->UgEd, QStringLiteral("0,7"));
+        Wpisz(e.UgEd, QStringLiteral("0,7"));
         d->odpowiedzi << O::Tak;
-        QTest::mouseClick(e->SetAllUgBBtn, Qt::LeftButton);
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        QTest::mouseClick(e.SetAllUgBBtn, Qt::LeftButton);
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         QCOMPARE(f->Projekt()->GetOkno("O2")->Ug, 0.7);
         stany << Stan(*f);
         nazwy << QStringLiteral("przypisanie Ug wszystkim oknom");
 
         Wybierz(QStringLiteral("O2"));
         d->teksty << QStringLiteral("O5");
-        QTest::mouseClick(e->ZmSymbBitBtn, Qt::LeftButton);
+        QTest::mouseClick(e.ZmSymbBitBtn, Qt::LeftButton);
         stany << Stan(*f);
         nazwy << QStringLiteral("zmiana symbolu okna O2 na O5");
 
@@ -235,12 +230,12 @@ private slots:
         f->Nowy();
         d->teksty << QStringLiteral("O1");
         f->DodajOkno();
-        TEdytorOkna* e = f->ElementStolarkiPanel;
-        Wpisz(e->SzerokoscEd, QStringLiteral("900"));
-        QTest::keyClick(e->SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(e->SzerokoscEd->text(), QStringLiteral("0"));
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        Wpisz(e.SzerokoscEd, QStringLiteral("900"));
+        QTest::keyClick(e.SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.SzerokoscEd->text(), QStringLiteral("0"));
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
-        QTest::keyClick(e->SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(e.SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 0); // the window's adding taken back
     }
 
@@ -256,8 +251,8 @@ private slots:
         d->pliki << katalog.filePath(QStringLiteral("zapisany.tmv"));
         f->Zapisz();
         QVERIFY(!f->Zmieniony());
-        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1000"));
-        QTest::mouseClick(f->ElementStolarkiPanel->RefreshUwOkna, Qt::LeftButton);
+        Wpisz(TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1000"));
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         QVERIFY(f->Zmieniony());
         Klawisz(Qt::Key_Z);
         QVERIFY(!f->Zmieniony());
@@ -281,10 +276,10 @@ private slots:
         f->StolarkaTree->setCurrentItem(f->StolarkaTree->topLevelItem(0)->child(0));
         QElapsedTimer czas;
         czas.start();
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
         d->odpowiedzi << O::Tak;
-        e->UgEd->setText(QStringLiteral("1,1"));
-        e->SetAllUgBBtn->click();
+        WpiszIZatwierdz(e.UgEd, QStringLiteral("1,1"));
+        QTest::mouseClick(e.SetAllUgBBtn, Qt::LeftButton);
         QVERIFY(czas.elapsed() < 3000);
         QCOMPARE(p.Okno(9999)->Ug, 1.1);
         f->Cofnij();
@@ -325,8 +320,8 @@ private slots:
         QCOMPARE(Stan(*f), przed);
 
         Wybierz(QStringLiteral("O2"));
-        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("900"));
-        QTest::mouseClick(f->ElementStolarkiPanel->RefreshUwOkna, Qt::LeftButton);
+        Wpisz(TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd, QStringLiteral("900"));
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         Klawisz(Qt::Key_Z);
         QCOMPARE(Stan(*f), przed);
         Kazde();
@@ -353,24 +348,27 @@ private slots:
         });
         QVERIFY(!plik.isEmpty());
         const QByteArray poczatek = Stan(*f);
-        TEdytorOkna* e = f->ElementStolarkiPanel;
+        const TPolaEdytora e(f->ElementStolarkiPanel);
+        // Shown: a click on a button takes the focus from the field typed in.
+        f->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
         Wybierz(QStringLiteral("O3"));
-        Wpisz(e->WysokoscEd, QStringLiteral("1000"));
-        QTest::mouseClick(e->RefreshUwOkna, Qt::LeftButton);
+        Wpisz(e.WysokoscEd, QStringLiteral("1000"));
+        QTest::mouseClick(e.RefreshUwOkna, Qt::LeftButton);
         const QByteArray poPierwszym = Stan(*f);
         Wybierz(QStringLiteral("O1"));
-        Wpisz(e->dRamyEd, QStringLiteral("70"));
+        Wpisz(e.dRamyEd, QStringLiteral("70"));
         d->odpowiedzi << O::Tak;
-        QTest::mouseClick(e->SetAlldRamyBBtn, Qt::LeftButton);
+        QTest::mouseClick(e.SetAlldRamyBBtn, Qt::LeftButton);
         const TZestawienieStolarki& p = *f->Projekt();
         QCOMPARE(p.GetOkno("O2")->Lg, 2.0 * 1200 + 2 * 1500 - 8 * 70);
         QCOMPARE(p.GetOkno("O3")->Lg, 2.0 * 1200 + 2 * 1000 - 8 * 70);
         // The shown window keeps what its editor gave: leaving d suggested it.
         QCOMPARE(p.GetOkno("O1")->Lg, 4840.0);
         // The Uw shown is the new one at once.
-        QCOMPARE(e->UwOknaEd->text(), TekstStaly(*ObliczUw(*p.GetOkno("O1"), p).uw, 4, 2));
+        QCOMPARE(e.UwOknaEd->text(), TekstStaly(*ObliczUw(*p.GetOkno("O1"), p).uw, 4, 2));
         Wybierz(QStringLiteral("O2"));
-        QCOMPARE(e->LgEd->text(), QStringLiteral("4840"));
+        QCOMPARE(e.LgEd->text(), QStringLiteral("4840"));
         QCOMPARE(f->Polecenia->EditUndo1->text(),
                  QStringLiteral("&Cofnij: przypisanie d wszystkim oknom"));
         Klawisz(Qt::Key_Z);
@@ -440,7 +438,7 @@ private slots:
         inny.write("[Obce]\r\nKlucz=1\r\n");
         inny.close();
         Wybierz(QStringLiteral("O1"));
-        Wpisz(f->ElementStolarkiPanel->SzerokoscEd, QStringLiteral("1000"));
+        Wpisz(TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1000"));
         d->odpowiedzi << O::Nie;
         Klawisz(Qt::Key_S);
         QVERIFY(d->pytania.last().contains(QStringLiteral("został zmieniony przez inny program")));
