@@ -230,8 +230,8 @@ void Kroki(TMainForm& f) {
     const QRect uw = Obszar(e, {k("UwOknaEd"), k("Lato2021ST"), k("WT2021ST")});
     ZapiszObraz(e->grab(QRect(0, uw.top() - 4, skrzydla.left() - 12, uw.height() + 30)).toImage(),
                 QStringLiteral("krok_uw"));
-    TPanelProjektu* p = f.StolarkaPanel;
-    ZapiszObraz(p->ParterCB->parentWidget()->grab().toImage(), QStringLiteral("krok_budynek"));
+    const QWidget* parter = f.StolarkaPanel->findChild<QWidget*>(QStringLiteral("ParterCB"));
+    ZapiszObraz(parter->parentWidget()->grab().toImage(), QStringLiteral("krok_budynek"));
 }
 
 // Counts, and names on stderr, what does not fit a shown panel: a scroll bar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -84,4 +85,10 @@ inline void WybierzKlawiszami(QComboBox* lista, const QString& tekst) {
         QTest::keyClick(widok, Qt::Key_Down);
     QTest::keyClick(widok, Qt::Key_Return);
     QTRY_VERIFY(!widok->isVisible());
+}
+
+// Ticks a check box with the mouse, if it is not ticked already.
+inline void Zaznacz(QAbstractButton* pole) {
+    if (!pole->isChecked())
+        QTest::mouseClick(pole, Qt::LeftButton, {}, QPoint(6, pole->height() / 2));
 }

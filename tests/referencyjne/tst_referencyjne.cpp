@@ -17,6 +17,7 @@
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
 #include "tests/common/polaedytora.h"
+#include "tests/common/polapanelu.h"
 #include "tests/common/slowapdf.h"
 #include "tests/common/xlsx.h"
 #include "tests/common/zbieracz.h"
@@ -521,12 +522,12 @@ private slots:
                 QCOMPARE(e.CenaEd->text(), o.Okno(s, "CenaNetto"));
         }
         klik(korzen);
-        TPanelProjektu* p = f.StolarkaPanel;
-        QCOMPARE(p->SredniWazonyUEd->text(), o.projekt[QStringLiteral("USredniePokazane")]);
-        QCOMPARE(p->LacznePolePowOkienEd->text(), o.projekt[QStringLiteral("Pole")]);
-        QCOMPARE(p->SumaCenaOkienEd->text(), o.projekt[QStringLiteral("SumaCenOkien")]);
-        QCOMPARE(p->SumaCenaMontazEd->text(), o.projekt[QStringLiteral("SumaCenMontazu")]);
-        QCOMPARE(p->CenaZaMetrKwEd->text(), o.projekt[QStringLiteral("CenaZaM2Netto")]);
+        const TPolaPanelu p(f.StolarkaPanel);
+        QCOMPARE(p.SredniWazonyUEd->text(), o.projekt[QStringLiteral("USredniePokazane")]);
+        QCOMPARE(p.LacznePolePowOkienEd->text(), o.projekt[QStringLiteral("Pole")]);
+        QCOMPARE(p.SumaCenaOkienEd->text(), o.projekt[QStringLiteral("SumaCenOkien")]);
+        QCOMPARE(p.SumaCenaMontazEd->text(), o.projekt[QStringLiteral("SumaCenMontazu")]);
+        QCOMPARE(p.CenaZaMetrKwEd->text(), o.projekt[QStringLiteral("CenaZaM2Netto")]);
         // Looking changed nothing.
         QVERIFY(!f.Zmieniony());
     }

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -89,6 +90,7 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     ProjektantEd = tekst("ProjektantEd", QStringLiteral("Opracował:"), 3, 2, 1);
     DataTP = new QDateEdit(stopka);
     DataTP->setObjectName(QStringLiteral("DataTP"));
+    connect(DataTP, &QDateEdit::dateChanged, this, [this] { dataZmieniona_ = true; });
     DataTP->setCalendarPopup(true);
     // As the project files hold it: year-month-day.
     DataTP->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -240,7 +242,7 @@ TPanelProjektu::TPanelProjektu(TDialogi& dialogi, QWidget* rodzic) : QWidget(rod
     connect(MetodaUwCB, &QComboBox::activated, this, &TPanelProjektu::przeliczCeny);
     // ti decides every window's limit: the verdicts follow as soon as it is left.
     connect(TempWewEd, &QLineEdit::editingFinished, this, [this] {
-        if (TempWewEd->text() != pokazane_.value(TempWewEd))
+        if (TempWewEd->isModified())
             emit przeliczCeny();
     });
 
@@ -282,8 +284,11 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
     InwestorEd->setText(p.Inwestor);
     ProjektantEd->setText(p.Projektant);
     // A project without a date shows today's, and keeps none until one is set.
-    DataTP->setDate(p.Data.isValid() ? p.Data.date() : QDate::currentDate());
-    pokazanaData_ = DataTP->date();
+    {
+        const QSignalBlocker cisza(DataTP);
+        DataTP->setDate(p.Data.isValid() ? p.Data.date() : QDate::currentDate());
+    }
+    dataZmieniona_ = false;
     PodpiwniczenieCB->setChecked(p.Podpiwniczenie());
     ParterCB->setChecked(p.Parter());
     LiczbaPieterSpinEd->setValue(p.LiczbaPieter());
@@ -336,10 +341,6 @@ void TPanelProjektu::Pokaz(const TZestawienieStolarki& p) {
         wierszZgodnosci_->setStretchFactor(
             e, std::max(1, e->fontMetrics().horizontalAdvance(e->Tekst())));
     BezDanychWTST->setVisible(!z.bezDanych.isEmpty());
-    pokazane_.clear();
-    for (const QLineEdit* e : {KursEd, StawkaVatEd, RabatDodEd, CenaMontazEd, TempWewEd,
-                               PromoKlimaEd, PromoKobaltEd, PromoDVLineEd, PromoFormaEd})
-        pokazane_.insert(e, e->text());
 }
 
 void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
@@ -351,7 +352,7 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     d.Obiekt = ObiektEd->text();
     d.Inwestor = InwestorEd->text();
     d.Projektant = ProjektantEd->text();
-    if (DataTP->date() != pokazanaData_)
+    if (dataZmieniona_)
         d.Data = QDateTime(DataTP->date(), p.Data.isValid() ? p.Data.time() : QTime(0, 0));
     poziomy.Podpiwniczenie = PodpiwniczenieCB->isChecked();
     poziomy.Parter = ParterCB->isChecked();
@@ -359,10 +360,9 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
     poziomy.Poddasze = PoddaszeCB->isChecked();
     // Text that is no number, or a value out of its field's range, is never
     // taken.
-    auto liczba = [this](const QLineEdit* pole, const char* klucz, double& cel) {
-        const auto it = pokazane_.constFind(pole);
+    auto liczba = [](const QLineEdit* pole, const char* klucz, double& cel) {
         double x = 0;
-        if ((it == pokazane_.constEnd() || *it != pole->text()) && CzytajLiczbe(pole->text(), &x) &&
+        if (pole->isModified() && CzytajLiczbe(pole->text(), &x) &&
             PowodOdrzucenia(klucz, x).isEmpty())
             cel = x;
     };
@@ -380,12 +380,13 @@ void TPanelProjektu::Zatwierdz(const TZestawienieStolarki& p, TDaneProjektu& d,
 }
 
 void TPanelProjektu::Resetuj() {
-    pokazane_.clear();
+    dataZmieniona_ = false;
     for (QLineEdit* e :
          {TytulProjEd, FirmaEd, ProjektEd, ObiektEd, InwestorEd, ProjektantEd, ZakresCzynnosciEd,
           SredniWazonyUEd, SumaCenaOkienEd, SumaCenaMontazEd, LacznePolePowOkienEd, CenaZaMetrKwEd})
         e->clear();
     DataTP->setDate(QDate::currentDate());
+    dataZmieniona_ = false;
     PoddaszeCB->setChecked(false);
     LiczbaPieterSpinEd->setValue(0);
     ParterCB->setChecked(false);

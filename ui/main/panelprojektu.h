@@ -2,8 +2,6 @@
 
 #include "ui/main/etykieta.h"
 
-#include <QDate>
-#include <QHash>
 #include <QWidget>
 
 class QCheckBox;
@@ -22,7 +20,7 @@ struct TPoziomyBudynku;
 // StolarkaPanel: the project's header data, building data, options and
 // promotions, and its totals. A buffer: Pokaz fills it from the project,
 // Zatwierdz gives the project's data and levels as the panel holds them (a
-// number field the user left as it was shown keeps the project's value).
+// number field the user has not typed in keeps the project's value exactly).
 class TPanelProjektu : public QWidget {
     Q_OBJECT
 
@@ -35,6 +33,17 @@ public:
     // Empty header texts, today's date, no storeys, options "0".
     void Resetuj();
 
+signals:
+    // "   Przelicz ceny", or ti changed: commit and show the project node.
+    void przeliczCeny();
+
+private:
+    void RegulyBudynku();
+
+    // Whether the user changed the date since the show step.
+    bool dataZmieniona_ = false;
+
+    // The controls, found by their object names ("KursEd", …) as the tests do.
     QLineEdit *TytulProjEd, *FirmaEd, *ProjektEd, *ObiektEd, *InwestorEd, *ProjektantEd;
     QDateEdit* DataTP;
     QCheckBox *PodpiwniczenieCB, *ParterCB, *PoddaszeCB;
@@ -51,16 +60,6 @@ public:
         *CenaZaMetrKwEd;
     QPushButton* PrzeliczCenyBBtn;
 
-signals:
-    // "   Przelicz ceny", or ti changed: commit and show the project node.
-    void przeliczCeny();
-
-private:
-    void RegulyBudynku();
-
-    // The text of every number field as the show step left it.
-    QHash<const QLineEdit*, QString> pokazane_;
-    QDate pokazanaData_;
     // Winter's and summer's verdicts, sharing their line by their lengths.
     QHBoxLayout* wierszZgodnosci_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
 #include "tests/common/polaedytora.h"
+#include "tests/common/polapanelu.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -138,7 +139,7 @@ private slots:
 
     void cenaOknaDV() {
         Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
-        WpiszIZatwierdz(f->StolarkaPanel->KursEd, QStringLiteral("4"));
+        WpiszIZatwierdz(TPolaPanelu(f->StolarkaPanel).KursEd, QStringLiteral("4"));
         Wybierz("O1");
         WpiszIZatwierdz(pola->SzerokoscEd, "1000");
         WpiszIZatwierdz(pola->WysokoscEd, "1400");

@@ -5,6 +5,7 @@
 #include "report/raport/kanwaqpainter.h"
 #include "tests/common/dialogiskrypt.h"
 #include "tests/common/polaedytora.h"
+#include "tests/common/polapanelu.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -144,8 +145,8 @@ private slots:
         QVERIFY(!f->Polecenia->FileNewTA->isEnabled());
         QVERIFY(f->Polecenia->AddStolarkaTA->isEnabled());
         QVERIFY(!f->Polecenia->DelStolarkaTA->isEnabled());
-        QCOMPARE(f->StolarkaPanel->KursEd->text(), QStringLiteral("0"));
-        QCOMPARE(f->StolarkaPanel->PromoKlimaEd->text(), QStringLiteral("30"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).KursEd->text(), QStringLiteral("0"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).PromoKlimaEd->text(), QStringLiteral("30"));
     }
 
     void dodawanieIKolejnosc() {
@@ -184,10 +185,10 @@ private slots:
         QCOMPARE(s->horizontalHeaderItem(1)->text(), QStringLiteral(" N"));
         QCOMPARE(s->horizontalHeaderItem(8)->text(), QStringLiteral(" NW"));
         Wybierz("bez nazwy");
-        f->StolarkaPanel->PodpiwniczenieCB->setChecked(true);
-        f->StolarkaPanel->LiczbaPieterSpinEd->setValue(2);
-        f->StolarkaPanel->PoddaszeCB->setChecked(true);
-        QVERIFY(f->StolarkaPanel->ParterCB->isChecked());
+        Zaznacz(TPolaPanelu(f->StolarkaPanel).PodpiwniczenieCB);
+        WpiszIZatwierdz(TPolaPanelu(f->StolarkaPanel).LiczbaPieterSpinEd, QString::number(2));
+        Zaznacz(TPolaPanelu(f->StolarkaPanel).PoddaszeCB);
+        QVERIFY(TPolaPanelu(f->StolarkaPanel).ParterCB->isChecked());
         Wybierz("O1");
         QVERIFY(s->isEnabled());
         QStringList wiersze;
@@ -209,7 +210,7 @@ private slots:
     void przeliczUwISumy() {
         NowyZOknami({"O1"});
         Wybierz("bez nazwy");
-        f->StolarkaPanel->ParterCB->setChecked(true);
+        Zaznacz(TPolaPanelu(f->StolarkaPanel).ParterCB);
         Wybierz("O1");
         const TPolaEdytora e(f->ElementStolarkiPanel);
         WpiszIZatwierdz(e.SzerokoscEd, "1200");
@@ -232,29 +233,31 @@ private slots:
             ->setText(QStringLiteral("2"));
         QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
         Wybierz("bez nazwy");
-        QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,34"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).SredniWazonyUEd->text(), QStringLiteral("1,34"));
         // The estimate chosen in the list: every value follows at once.
-        WybierzZListy(f->StolarkaPanel->MetodaUwCB, QStringLiteral("szacunkowa (z pola okna)"));
+        WybierzZListy(TPolaPanelu(f->StolarkaPanel).MetodaUwCB,
+                      QStringLiteral("szacunkowa (z pola okna)"));
         QCOMPARE(f->Projekt()->MetodaUw, 0);
-        QCOMPARE(f->StolarkaPanel->SredniWazonyUEd->text(), QStringLiteral("1,36"));
-        QCOMPARE(f->StolarkaPanel->LacznePolePowOkienEd->text(), QStringLiteral("3,60"));
-        f->StolarkaPanel->CenaMontazEd->setText(QStringLiteral("10"));
-        f->StolarkaPanel->PrzeliczCenyBBtn->click();
-        QCOMPARE(f->StolarkaPanel->SumaCenaMontazEd->text(), QStringLiteral("108,00"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).SredniWazonyUEd->text(), QStringLiteral("1,36"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).LacznePolePowOkienEd->text(),
+                 QStringLiteral("3,60"));
+        WpiszIZatwierdz(TPolaPanelu(f->StolarkaPanel).CenaMontazEd, QStringLiteral("10"));
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).PrzeliczCenyBBtn, Qt::LeftButton);
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).SumaCenaMontazEd->text(), QStringLiteral("108,00"));
     }
 
     void regulyParteru() {
         f->Nowy();
-        TPanelProjektu* p = f->StolarkaPanel;
-        p->LiczbaPieterSpinEd->setValue(1);
-        QVERIFY(p->ParterCB->isChecked());
-        p->ParterCB->click();
-        QVERIFY(p->ParterCB->isChecked());
-        p->LiczbaPieterSpinEd->setValue(0);
-        p->ParterCB->click();
-        QVERIFY(!p->ParterCB->isChecked());
-        p->PoddaszeCB->setChecked(true);
-        QVERIFY(p->ParterCB->isChecked());
+        const TPolaPanelu p(f->StolarkaPanel);
+        WpiszIZatwierdz(p.LiczbaPieterSpinEd, QString::number(1));
+        QVERIFY(p.ParterCB->isChecked());
+        QTest::mouseClick(p.ParterCB, Qt::LeftButton);
+        QVERIFY(p.ParterCB->isChecked());
+        WpiszIZatwierdz(p.LiczbaPieterSpinEd, QString::number(0));
+        QTest::mouseClick(p.ParterCB, Qt::LeftButton);
+        QVERIFY(!p.ParterCB->isChecked());
+        Zaznacz(p.PoddaszeCB);
+        QVERIFY(p.ParterCB->isChecked());
     }
 
     void polaLiczbowe_data() {
@@ -318,7 +321,7 @@ private slots:
         // After a message the field keeps the focus.
         QCOMPARE(QApplication::focusWidget() == e, !komunikat.isEmpty());
         // Committed, the project holds what the field shows.
-        QTest::mouseClick(f->StolarkaPanel->PrzeliczCenyBBtn, Qt::LeftButton);
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).PrzeliczCenyBBtn, Qt::LeftButton);
         if (pole == QLatin1String("KursEd"))
             QCOMPARE(f->Projekt()->KursEuro, LiczbaZTekstu(pokazane));
         if (pole == QLatin1String("CenaMontazEd"))
@@ -358,7 +361,7 @@ private slots:
         const QString plik = katalog.filePath(QStringLiteral("dom.tmv"));
         NowyZOknami({"O2", "O10", "A1"});
         Wybierz("bez nazwy");
-        f->StolarkaPanel->FirmaEd->setText(QStringLiteral("Pracownia Łęg"));
+        WpiszIZatwierdz(TPolaPanelu(f->StolarkaPanel).FirmaEd, QStringLiteral("Pracownia Łęg"));
         d->pliki << plik;
         f->Zapisz(); // unnamed: Save As
         QCOMPARE(f->NazwaPliku(), plik);
@@ -382,7 +385,7 @@ private slots:
         QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1", "O10", "O2"}));
         QVERIFY(f->StolarkaTree->topLevelItem(0)->isExpanded());
         QVERIFY(PanelProjektuWidoczny());
-        QCOMPARE(f->StolarkaPanel->FirmaEd->text(), QStringLiteral("Pracownia Łęg"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).FirmaEd->text(), QStringLiteral("Pracownia Łęg"));
         // Something to save shows in the title, and goes with the save.
         d->teksty << QStringLiteral("O3");
         f->DodajOkno();
@@ -478,7 +481,7 @@ private slots:
     void usuwanieIPowielanie() {
         NowyZOknami({"O1"});
         Wybierz("bez nazwy");
-        f->StolarkaPanel->ParterCB->setChecked(true);
+        Zaznacz(TPolaPanelu(f->StolarkaPanel).ParterCB);
         Wybierz("O1");
         TPolaEdytora(f->ElementStolarkiPanel)
             .OknaNaKondSG->item(0, 5)
@@ -516,7 +519,7 @@ private slots:
                                                        "pliku.\r\nWczytano wszystkie okna."));
         QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"A1 (drzwi)", "O2"}));
         QVERIFY(PanelProjektuWidoczny());
-        QVERIFY(f->StolarkaPanel->ParterCB->isChecked());
+        QVERIFY(TPolaPanelu(f->StolarkaPanel).ParterCB->isChecked());
         // Imported, nothing saved yet.
         QCOMPARE(TytulOkna(f.get()), QStringLiteral("Termivo - [bez nazwy]*"));
         QCOMPARE(f->Projekt()->GetOkno("O2")->GetLiczba("parter", 4), 2);
@@ -649,7 +652,7 @@ private slots:
         const QPoint korzen =
             f->StolarkaTree->visualItemRect(f->StolarkaTree->topLevelItem(0)).center();
         QTest::mouseClick(f->StolarkaTree->viewport(), Qt::LeftButton, {}, korzen);
-        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        QLineEdit* firma = TPolaPanelu(f->StolarkaPanel).FirmaEd;
         QTest::mouseClick(firma, Qt::LeftButton);
         QTRY_VERIFY(firma->hasFocus());
         QVERIFY(f->Polecenia->EditPaste1->isEnabled() && !f->Polecenia->EditCopy1->isEnabled());
@@ -773,7 +776,7 @@ private slots:
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
         f->statusBar()->clearMessage();
-        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        QLineEdit* firma = TPolaPanelu(f->StolarkaPanel).FirmaEd;
         firma->setFocus();
         QApplication::clipboard()->setText(schowek);
         QTest::keyClick(firma, Qt::Key_V, Qt::ControlModifier);
@@ -945,18 +948,17 @@ private slots:
         });
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        TPanelProjektu* panel = f->StolarkaPanel;
-        QVERIFY(panel->minimumSizeHint().width() <= TMainForm::SZEROKOSC_KLIENTA);
-        QVERIFY(panel->ZgodnoscWTST->Tekst().startsWith(
+        QVERIFY(f->StolarkaPanel->minimumSizeHint().width() <= TMainForm::SZEROKOSC_KLIENTA);
+        const TPolaPanelu panel(f->StolarkaPanel);
+        QVERIFY(panel.ZgodnoscWTST->Tekst().startsWith(
             QStringLiteral("Zgodność z WT 2021: nie spełnia 40 z 40 (OKNO-BARDZO-DLUGIE-01, ")));
-        QVERIFY(panel->ZgodnoscWTST->Tekst().endsWith(QStringLiteral(" i 35 innych)")));
-        QVERIFY(panel->ZgodnoscWTST->toolTip().contains(QStringLiteral("OKNO-BARDZO-DLUGIE-40")));
-        const QRect r(panel->ZgodnoscWTST->mapTo(f.get(), QPoint(0, 0)),
-                      panel->ZgodnoscWTST->size());
+        QVERIFY(panel.ZgodnoscWTST->Tekst().endsWith(QStringLiteral(" i 35 innych)")));
+        QVERIFY(panel.ZgodnoscWTST->toolTip().contains(QStringLiteral("OKNO-BARDZO-DLUGIE-40")));
+        const QRect r(panel.ZgodnoscWTST->mapTo(f.get(), QPoint(0, 0)), panel.ZgodnoscWTST->size());
         QVERIFY(f->rect().contains(r));
-        QVERIFY(panel->SredniWazonyUEd->isVisible());
-        QVERIFY(f->rect().contains(QRect(panel->SredniWazonyUEd->mapTo(f.get(), QPoint(0, 0)),
-                                         panel->SredniWazonyUEd->size())));
+        QVERIFY(panel.SredniWazonyUEd->isVisible());
+        QVERIFY(f->rect().contains(QRect(panel.SredniWazonyUEd->mapTo(f.get(), QPoint(0, 0)),
+                                         panel.SredniWazonyUEd->size())));
     }
 
     // ti sets every window's limit: the verdicts follow when the field is
@@ -974,14 +976,14 @@ private slots:
         });
         f->show();
         QVERIFY(QTest::qWaitForWindowActive(f.get()));
-        TPanelProjektu* panel = f->StolarkaPanel;
-        QVERIFY(panel->ZgodnoscWTST->Tekst().contains(QStringLiteral("nie spełnia 1 z 1")));
-        QTest::mouseClick(panel->TempWewEd, Qt::LeftButton);
-        QTest::keyClick(panel->TempWewEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(panel->TempWewEd, QStringLiteral("12"));
-        QTest::keyClick(panel->TempWewEd, Qt::Key_Tab);
+        const TPolaPanelu panel(f->StolarkaPanel);
+        QVERIFY(panel.ZgodnoscWTST->Tekst().contains(QStringLiteral("nie spełnia 1 z 1")));
+        QTest::mouseClick(panel.TempWewEd, Qt::LeftButton);
+        QTest::keyClick(panel.TempWewEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(panel.TempWewEd, QStringLiteral("12"));
+        QTest::keyClick(panel.TempWewEd, Qt::Key_Tab);
         QCOMPARE(f->Projekt()->TemperaturaWewnetrzna, 12.0);
-        QCOMPARE(panel->ZgodnoscWTST->Tekst(),
+        QCOMPARE(panel.ZgodnoscWTST->Tekst(),
                  QStringLiteral("Zgodność z WT 2021: spełniają wszystkie okna"));
         const QTreeWidgetItem* o1 = f->StolarkaTree->topLevelItem(0)->child(0);
         QCOMPARE(o1->icon(0).pixmap(16).toImage(),
@@ -1137,12 +1139,13 @@ private slots:
         Wybierz(QStringLiteral("wt.tmv"));
         // Winter and summer share their line whole at the smallest size; the
         // windows left out of the mean stand beside its button.
-        QTRY_COMPARE(f->StolarkaPanel->ZgodnoscWTST->text(),
+        QTRY_COMPARE(TPolaPanelu(f->StolarkaPanel).ZgodnoscWTST->text(),
                      QStringLiteral("Zgodność z WT 2021: nie spełnia 1 z 3 (O2)"));
-        QTRY_COMPARE(f->StolarkaPanel->LatoWTST->text(),
+        QTRY_COMPARE(TPolaPanelu(f->StolarkaPanel).LatoWTST->text(),
                      QStringLiteral("Latem (g·fC ≤ 0,35): bez danych: 3 z 3"));
-        QTRY_COMPARE(f->StolarkaPanel->BezDanychWTST->text(), QStringLiteral("Bez danych: O10"));
-        QCOMPARE(f->StolarkaPanel->BezDanychWTST->toolTip(),
+        QTRY_COMPARE(TPolaPanelu(f->StolarkaPanel).BezDanychWTST->text(),
+                     QStringLiteral("Bez danych: O10"));
+        QCOMPARE(TPolaPanelu(f->StolarkaPanel).BezDanychWTST->toolTip(),
                  QStringLiteral("Bez danych cieplnych: 1 (O10) – nieujęte w Uśr"));
 
         d->przyOknie = [](QDialog& okno) {
@@ -1238,7 +1241,7 @@ private slots:
         // Winter complies, summer does not: the mark says it fails.
         QCOMPARE(f->StolarkaTree->topLevelItem(0)->child(0)->icon(0).pixmap(16).toImage(),
                  IkonaPolecenia(TIkona::NieSpelniaWT).pixmap(16).toImage());
-        QTRY_COMPARE(f->StolarkaPanel->LatoWTST->text(),
+        QTRY_COMPARE(TPolaPanelu(f->StolarkaPanel).LatoWTST->text(),
                      QStringLiteral("Latem (g·fC ≤ 0,35): nie spełnia 1 z 1 (O1)"));
     }
 
@@ -1273,7 +1276,7 @@ private slots:
         f->Nowy();
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));
-        QLineEdit* firma = f->StolarkaPanel->FirmaEd;
+        QLineEdit* firma = TPolaPanelu(f->StolarkaPanel).FirmaEd;
         firma->setFocus();
         Pisz(firma, QStringLiteral("Łąka Ж€"));
         QCOMPARE(firma->text(), QStringLiteral("Łąka €"));
@@ -1326,7 +1329,7 @@ private slots:
     void zestawienieWgStron() {
         NowyZOknami({"O1"});
         Wybierz("bez nazwy");
-        f->StolarkaPanel->ParterCB->setChecked(true);
+        Zaznacz(TPolaPanelu(f->StolarkaPanel).ParterCB);
         Wybierz("O1");
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f.get()));

@@ -5,6 +5,7 @@
 #include "model/zestawienie.h"
 #include "tests/common/dialogiskrypt.h"
 #include "tests/common/polaedytora.h"
+#include "tests/common/polapanelu.h"
 #include "tests/common/projektytestowe.h"
 #include "tests/common/zdarzenia.h"
 #include "ui/main/drzewoprojektu.h"
@@ -186,9 +187,9 @@ private slots:
         nazwy << QStringLiteral("usunięcie okna O5");
 
         Wybierz(QStringLiteral("bez nazwy"));
-        Wpisz(f->StolarkaPanel->FirmaEd, QStringLiteral("Łęg"));
-        QTest::mouseClick(f->StolarkaPanel->PodpiwniczenieCB, Qt::LeftButton);
-        QTest::mouseClick(f->StolarkaPanel->PrzeliczCenyBBtn, Qt::LeftButton);
+        Wpisz(TPolaPanelu(f->StolarkaPanel).FirmaEd, QStringLiteral("Łęg"));
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).PodpiwniczenieCB, Qt::LeftButton);
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).PrzeliczCenyBBtn, Qt::LeftButton);
         stany << Stan(*f);
         nazwy << QStringLiteral("zmiana danych projektu");
         QCOMPARE(f->Projekt()->Firma, QStringLiteral("Łęg"));
@@ -397,7 +398,7 @@ private slots:
                      p.GetOkno(QStringLiteral("O2"))->SetLiczba(POZIOM_PODPIWNICZENIE, 5, 3);
                  }).isEmpty());
         const QByteArray przed = Stan(*f);
-        QTest::mouseClick(f->StolarkaPanel->ParterCB, Qt::LeftButton);
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).ParterCB, Qt::LeftButton);
         Wybierz(QStringLiteral("O1"));
         d->przyOknie = [](QDialog&) {
             return false;
