@@ -15,6 +15,7 @@
 #include "report/raport/raport.h"
 #include "ui/main/drzewoprojektu.h"
 #include "ui/main/edytorokna.h"
+#include "ui/main/etykieta.h"
 #include "ui/main/glowna.h"
 #include "ui/main/importifcform.h"
 #include "ui/main/odzyskform.h"
@@ -46,6 +47,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -267,6 +270,46 @@ int Niemieszczace(TMainForm& f, QWidget* panel, const QString& nazwa) {
     return n;
 }
 
+// Counts, and names on stderr, the texts of a shown panel that do not read
+// whole: a field's text wider than its field, a one-line label's wider
+// than the label, a shortened label's ("…") cut.
+int Nieczytelne(QWidget* panel, const QString& nazwa) {
+    QCoreApplication::processEvents();
+    int n = 0;
+    auto zglos = [&](const QWidget* w, const QString& tekst) {
+        std::fprintf(stderr, "%s: %s %s nie mieści tekstu „%s”\n", qPrintable(nazwa),
+                     w->metaObject()->className(), qPrintable(w->objectName()), qPrintable(tekst));
+        ++n;
+    };
+    for (QLineEdit* e : panel->findChildren<QLineEdit*>()) {
+        if (!e->isVisibleTo(panel) || e->text().isEmpty())
+            continue;
+        QStyleOptionFrame opcje;
+        opcje.initFrom(e);
+        opcje.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        const QRect wnetrze = e->style()->subElementRect(QStyle::SE_LineEditContents, &opcje, e);
+        const QMargins m = e->textMargins();
+        // QLineEdit keeps two pixels each side of its text.
+        if (e->fontMetrics().horizontalAdvance(e->text()) >
+            wnetrze.width() - m.left() - m.right() - 4)
+            zglos(e, e->text());
+    }
+    for (QLabel* l : panel->findChildren<QLabel*>()) {
+        if (!l->isVisibleTo(panel) || l->wordWrap() || l->text().isEmpty() ||
+            l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()))
+            continue;
+        if (auto* s = qobject_cast<TEtykietaSkracana*>(l)) {
+            if (s->text() != s->Tekst())
+                zglos(l, s->Tekst());
+            continue;
+        }
+        for (const QString& wiersz : l->text().split(QLatin1Char('\n')))
+            if (l->fontMetrics().horizontalAdvance(wiersz) > l->contentsRect().width())
+                zglos(l, wiersz);
+    }
+    return n;
+}
+
 void Wybierz(TMainForm& f, const QString& tekst) {
     QTreeWidgetItem* k = f.StolarkaTree->topLevelItem(0);
     if (k->text(0) == tekst)
@@ -318,6 +361,7 @@ int main(int argc, char* argv[]) {
     Zapisz(&f, QStringLiteral("panel_projektu"));
     Zapisz(f.StolarkaPanel, QStringLiteral("panel_projektu_sam"));
     niemieszczace += Niemieszczace(f, f.StolarkaPanel, QStringLiteral("panel projektu"));
+    niemieszczace += Nieczytelne(f.StolarkaPanel, QStringLiteral("panel projektu"));
     for (const char* s : {"O1", "O2", "O3", "DV1"}) {
         Wybierz(f, QString::fromUtf8(s));
         Zapisz(&f, QStringLiteral("edytor_%1").arg(QString::fromUtf8(s)));
@@ -326,6 +370,47 @@ int main(int argc, char* argv[]) {
             Kroki(f);
         niemieszczace += Niemieszczace(f, f.ElementStolarkiPanel,
                                        QStringLiteral("edytor ") + QString::fromUtf8(s));
+        niemieszczace +=
+            Nieczytelne(f.ElementStolarkiPanel, QStringLiteral("edytor ") + QString::fromUtf8(s));
+    }
+    // The longest values the fields are made to show whole, at the smallest
+    // size: nine characters of a thermal value, seven of a size, ten of a
+    // price.
+    {
+        const QString skrajne = tymczasowy.filePath(QStringLiteral("Wartości skrajne.tmv"));
+        TZestawienieStolarki p;
+        p.AddOkno(QStringLiteral("X1"));
+        TOkno& o = *p.GetOkno(QStringLiteral("X1"));
+        o.Szerokosc = 12345.5;
+        o.Wysokosc = 23456.5;
+        o.Ug = 0.0000001;
+        o.Uf = 1.2345678;
+        o.Psi_g = 0.0123456;
+        o.dRamy = 123.456;
+        o.Lg = 1234567;
+        o.dR = 0.123456;
+        o.g = 0.123456;
+        o.fC = 0.987654;
+        o.CenaOkna = 1234567.89;
+        if (ZapiszProjekt(p, skrajne) != WYNIK_OK || !f.Zamknij() || !f.OtworzPlik(skrajne)) {
+            std::fprintf(stderr, "cannot open the project of extreme values\n");
+            return 1;
+        }
+        Wybierz(f, QStringLiteral("X1"));
+        Zapisz(&f, QStringLiteral("edytor_skrajne"));
+        niemieszczace += Nieczytelne(f.ElementStolarkiPanel, QStringLiteral("edytor (skrajne)"));
+        // Without a Uw: the field says so whole.
+        o.Ug = 0;
+        if (ZapiszProjekt(p, skrajne) != WYNIK_OK || !f.Zamknij() || !f.OtworzPlik(skrajne)) {
+            std::fprintf(stderr, "cannot open the project of extreme values\n");
+            return 1;
+        }
+        Wybierz(f, QStringLiteral("X1"));
+        niemieszczace += Nieczytelne(f.ElementStolarkiPanel, QStringLiteral("edytor (bez Uw)"));
+        if (!f.Zamknij() || !f.OtworzPlik(przyklad)) {
+            std::fprintf(stderr, "cannot open the sample project\n");
+            return 1;
+        }
     }
     // The same on a large screen: the panels take the room they get.
     f.resize(1600, 1000);

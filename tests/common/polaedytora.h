@@ -26,7 +26,7 @@ public:
     QPushButton* ZmSymbBitBtn = Znajdz<QPushButton>("ZmSymbBitBtn");
     QComboBox* RodzajCB = Znajdz<QComboBox>("RodzajCB");
     TEtykietaSkracana* WT2021ST = Znajdz<TEtykietaSkracana>("WT2021ST");
-    TEtykietaSkracana* GeometriaST = Znajdz<TEtykietaSkracana>("GeometriaST");
+    QLabel* GeometriaST = Znajdz<QLabel>("GeometriaST");
     QLineEdit* SzerokoscEd = Znajdz<QLineEdit>("SzerokoscEd");
     QLineEdit* WysokoscEd = Znajdz<QLineEdit>("WysokoscEd");
     QComboBox* TypOknaCB = Znajdz<QComboBox>("TypOknaCB");

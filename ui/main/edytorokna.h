@@ -61,7 +61,7 @@ public:
     void WybierzRodzajSkrzydla(int wiersz, const QString& nazwa);
 
     static constexpr int SZEROKOSC_RYSUNKU = 303;
-    static constexpr int WYSOKOSC_RYSUNKU = 145;
+    static constexpr int WYSOKOSC_RYSUNKU = 132;
 
 signals:
     // Carried out by the main window: rename, commit and show, the commit
@@ -95,6 +95,7 @@ private:
     void Polacz();
     void PrzypiszWszystkim(int znacznik);
     void PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno);
+    void PokazGeometrieTekst(const QStringList& krotko, const QStringList& pelny);
     // A verdict's text, green when it complies, red when it fails, grey
     // otherwise (no data, exempt, no requirement).
     void PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,
@@ -112,7 +113,7 @@ private:
     TEtykietaSkracana* WT2021ST; // the window's WT 2021 verdict, beside Uw
     // How Uw was worked out: the other method's value, the glass and frame
     // areas, and Lg against the glass edge of the geometry.
-    TEtykietaSkracana* GeometriaST;
+    QLabel* GeometriaST;
     QLineEdit *SzerokoscEd, *WysokoscEd;
     QComboBox* TypOknaCB;
     QPushButton* WybierzTypOknaBBtn;

@@ -83,6 +83,27 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
     }
 }
 
+void TEdytorOkna::PokazGeometrieTekst(const QStringList& krotko, const QStringList& pelny) {
+    // The parts on the first line while they fit, the rest on the second:
+    // a part is never broken.
+    const QFontMetrics miara(GeometriaST->font());
+    const int szerokosc = GeometriaST->width() - 2 * GeometriaST->margin();
+    const QString odstep = QStringLiteral(" · ");
+    QString linie;
+    QString linia;
+    for (const QString& c : krotko) {
+        const QString dluzsza = linia.isEmpty() ? c : linia + odstep + c;
+        if (!linia.isEmpty() && miara.horizontalAdvance(dluzsza) > szerokosc) {
+            linie += linia + QLatin1Char('\n');
+            linia = c;
+        } else {
+            linia = dluzsza;
+        }
+    }
+    GeometriaST->setText(linie + linia);
+    GeometriaST->setToolTip(pelny.join(QLatin1Char('\n')));
+}
+
 void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkno& okno) {
     QStringList krotko, pelny;
     const TMetodaUw metoda = projekt.Metoda();
@@ -96,7 +117,7 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
             krotko << uw.brak;
             pelny << QStringLiteral("Brak Uw: ") + uw.brak;
         }
-        GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
+        PokazGeometrieTekst(krotko, pelny);
         return;
     }
     // The other method's value beside the one the project judges by.
@@ -124,7 +145,7 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
         pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
                      .arg(TekstOgolny(std::round(*regula)));
     }
-    GeometriaST->UstawTekst(krotko.join(QStringLiteral(" · ")), pelny.join(QLatin1Char('\n')));
+    PokazGeometrieTekst(krotko, pelny);
 }
 
 void TEdytorOkna::PokazOcene(QLabel* etykieta, const QString& tekst, bool spelnia, bool nieSpelnia,

@@ -25,6 +25,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QLineEdit* PoleLiczby(const char* nazwa, const QString& podpowiedz, QWidget* rodzic) {
@@ -42,6 +44,20 @@ QPushButton* Przycisk(const char* nazwa, const QString& tytul, const QString& po
     b->setObjectName(QLatin1String(nazwa));
     b->setToolTip(podpowiedz);
     return b;
+}
+
+// A field at least as wide as `wzor` needs: the longest value it is
+// expected to show whole (its frame and margins added).
+void Mieszczace(QLineEdit* e, const QString& wzor) {
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(wzor) + 10);
+}
+
+// A button no wider than its longest line needs.
+void Waski(QPushButton* b) {
+    int szerokosc = 0;
+    for (const QString& linia : b->text().split(QLatin1Char('\n')))
+        szerokosc = std::max(szerokosc, b->fontMetrics().horizontalAdvance(linia));
+    b->setMaximumWidth(szerokosc + 10);
 }
 
 } // namespace
@@ -91,10 +107,12 @@ void TEdytorOkna::UtworzPola() {
     UwOknaEd = new QLineEdit(this);
     UwOknaEd->setObjectName(QStringLiteral("UwOknaEd"));
     UwOknaEd->setReadOnly(true);
-    UwOknaEd->setMaximumWidth(70);
     QFont pogrubiona = UwOknaEd->font();
     pogrubiona.setBold(true);
     UwOknaEd->setFont(pogrubiona);
+    // Wide enough for its longest text, "brak danych", in bold.
+    UwOknaEd->setFixedWidth(
+        QFontMetrics(pogrubiona).horizontalAdvance(QStringLiteral("brak danych")) + 16);
     UwOknaEd->setToolTip(
         QStringLiteral("Wypadkowy współczynnik przenikania ciepła przez projektowane okno"));
     uw->addWidget(UwOknaEd);
@@ -117,13 +135,17 @@ void TEdytorOkna::UtworzPola() {
     Lato2021ST->setToolTip(QStringLiteral("Letnia zasada WT 2021: g·fC nie większe niż 0,35 (poza "
                                           "oknami na NW, N i NE oraz mniejszymi niż 0,5 m²)"));
     lewa->addWidget(Lato2021ST);
-    // One line under the verdict; what does not fit is in its tooltip.
-    GeometriaST = new TEtykietaSkracana(this);
+    // Under the verdicts, as wide as the picture: every value whole, on a
+    // second line where the first has no room; two lines always kept, so
+    // nothing moves. The tooltip says it in full.
+    GeometriaST = new QLabel(this);
     GeometriaST->setObjectName(QStringLiteral("GeometriaST"));
-    GeometriaST->setMaximumWidth(SZEROKOSC_RYSUNKU);
+    GeometriaST->setFixedWidth(SZEROKOSC_RYSUNKU);
+    GeometriaST->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QFont drobne = GeometriaST->font();
     drobne.setPointSizeF(drobne.pointSizeF() * 0.9);
     GeometriaST->setFont(drobne);
+    GeometriaST->setFixedHeight(2 * QFontMetrics(drobne).lineSpacing());
     lewa->addWidget(GeometriaST);
 
     WycenaPanel = new QWidget(this);
@@ -132,7 +154,8 @@ void TEdytorOkna::UtworzPola() {
     wycena->setContentsMargins(0, 0, 0, 0);
     wycena->addWidget(new QLabel(QStringLiteral("Szacunkowa cena"), WycenaPanel));
     CenaEd = PoleLiczby("CenaEd", QStringLiteral("Szacunkowa cena okna (zł netto)"), WycenaPanel);
-    CenaEd->setMaximumWidth(90);
+    Mieszczace(CenaEd, QStringLiteral("9999999,99"));
+    CenaEd->setMaximumWidth(CenaEd->minimumWidth());
     wycena->addWidget(CenaEd);
     wycena->addWidget(new QLabel(QStringLiteral("zł netto"), WycenaPanel));
     BrakWycenyBBtn = Przycisk("BrakWycenyBBtn", QStringLiteral("?"), QString(), WycenaPanel);
@@ -241,8 +264,10 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
         PoleLiczby("SzerokoscEd", QStringLiteral("Szerokość projektowanego okna w milimetrach"), w);
     WysokoscEd =
         PoleLiczby("WysokoscEd", QStringLiteral("Wysokość projektowanego okna w milimetrach"), w);
-    SzerokoscEd->setMaximumWidth(60);
-    WysokoscEd->setMaximumWidth(60);
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd}) {
+        Mieszczace(e, QStringLiteral("99999,5"));
+        e->setMaximumWidth(e->minimumWidth());
+    }
     auto* wymiary = new QHBoxLayout;
     wymiary->addWidget(new QLabel(QStringLiteral("szerokość:"), w));
     wymiary->addWidget(SzerokoscEd);
@@ -298,7 +323,7 @@ QWidget* TEdytorOkna::UtworzParametry() {
     auto* uklad = new QGridLayout(g);
     uklad->setContentsMargins(6, 2, 6, 4);
     uklad->setVerticalSpacing(1);
-    uklad->setHorizontalSpacing(4);
+    uklad->setHorizontalSpacing(2);
     // The two-line buttons in a smaller type, as low as their two lines need:
     // two columns of rows then fit the panel.
     QFont drobna = font();
@@ -309,6 +334,7 @@ QWidget* TEdytorOkna::UtworzParametry() {
         QPushButton* b = Przycisk(nazwa, tytul, podpowiedz, g);
         b->setFont(drobna);
         b->setFixedHeight(wysokosc);
+        Waski(b);
         return b;
     };
     auto pomocnicze = [&](const char* nazwa, const QString& podpowiedz) {
@@ -317,8 +343,11 @@ QWidget* TEdytorOkna::UtworzParametry() {
     auto wszystkim = [&](const char* nazwa, const QString& podpowiedz) {
         return przycisk(nazwa, QStringLiteral("Przypisz\nwszystkim"), podpowiedz);
     };
+    // Nine characters whole ("0,0000001", "1,2345678"): more than any table
+    // gives and what a typed value usually has.
     auto waskie = [](QLineEdit* e) {
-        e->setMaximumWidth(56);
+        Mieszczace(e, QStringLiteral("0,0000001"));
+        e->setMaximumWidth(e->minimumWidth());
         return e;
     };
     auto zrodlo = [g, drobna](const char* nazwa) {
