@@ -22,63 +22,62 @@ using TPoziomy = QVector<std::pair<QString, int>>;
 
 void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPoziomy& poziomy) {
     j.PoczatekObiektu();
-    bool skrzydla = false;
-    for (const TPoleOkna& pole : PolaOkna()) {
+    const std::vector<TPoleOkna>& pola = PolaOkna();
+    for (std::size_t i = 0; i < pola.size(); ++i) {
+        const TPoleOkna& pole = pola[i];
         const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
-        switch (pole.rodzaj) {
-        case TRodzajPola::Dziesietna:
-            // gn and a typed fC below 0 are unknown: null.
-            if (pole.klucz == "g" || pole.klucz == "fC")
-                j.Pole(klucz, JesliNieujemna(pole.liczba(o)));
-            else
-                j.Pole(klucz, pole.liczba(o));
-            break;
-        case TRodzajPola::Calkowita:
-            j.Klucz(klucz);
-            j.Calkowita(static_cast<qint64>(pole.liczba(o)));
-            break;
-        case TRodzajPola::Tekst:
-            j.Pole(klucz, pole.tekst(o));
-            break;
-        case TRodzajPola::Wiersze:
-            j.Klucz(klucz);
+        // An array of keys as one list, at its first key.
+        if (!pole.grupa.isEmpty()) {
+            if (i > 0 && pola[i - 1].grupa == pole.grupa)
+                continue;
+            j.Klucz(QLatin1String(pole.grupa.constData(), pole.grupa.size()));
             j.PoczatekTablicy();
-            for (const QString& w : RozdzielWiersze(pole.tekst(o)))
-                j.Tekst(w);
+            for (std::size_t k = i; k < pola.size() && pola[k].grupa == pole.grupa; ++k)
+                j.Nazwa(pola[k].tekst(o));
             j.KoniecTablicy();
-            break;
-        case TRodzajPola::Nazwa:
-            if (pole.klucz.startsWith("RodzajSkrzydlaNr")) {
-                if (!skrzydla) {
-                    skrzydla = true;
-                    j.Klucz(QLatin1String("RodzajSkrzydla"));
-                    j.PoczatekTablicy();
-                    for (int i = 0; i < MAX_SKRZYDEL; ++i)
-                        j.Nazwa(o.RodzajSkrzydlaNazwa(i));
-                    j.KoniecTablicy();
-                }
-            } else if (pole.klucz == "TypOkna") {
-                j.Pole(klucz, o.TypOkna);
-                j.Klucz(QLatin1String("TypOknaNazwa"));
-                j.Nazwa(pole.tekst(o));
-            } else {
-                j.Klucz(klucz);
-                j.Nazwa(pole.tekst(o));
-            }
-            break;
-        case TRodzajPola::Liczby:
-            j.Klucz(QLatin1String("LiczbaOkien"));
-            j.PoczatekObiektu();
-            for (const auto& [poziom, wiersz] : poziomy) {
-                j.Klucz(poziom);
-                j.PoczatekTablicy();
-                for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
-                    j.Calkowita(o.LiczbaOkien.Liczba(wiersz, d));
-                j.KoniecTablicy();
-            }
-            j.KoniecObiektu();
-            break;
+            continue;
         }
+        OdwiedzPole(pole, TPrzypadki{[&](pole::Dziesietna) {
+                                         // Below 0 where that means unknown: null.
+                                         if (pole.brakPonizejZera)
+                                             j.Pole(klucz, JesliNieujemna(pole.liczba(o)));
+                                         else
+                                             j.Pole(klucz, pole.liczba(o));
+                                     },
+                                     [&](pole::Calkowita) {
+                                         j.Klucz(klucz);
+                                         j.Calkowita(static_cast<qint64>(pole.liczba(o)));
+                                     },
+                                     [&](pole::Tekst) { j.Pole(klucz, pole.tekst(o)); },
+                                     [&](pole::Wiersze) {
+                                         j.Klucz(klucz);
+                                         j.PoczatekTablicy();
+                                         for (const QString& w : RozdzielWiersze(pole.tekst(o)))
+                                             j.Tekst(w);
+                                         j.KoniecTablicy();
+                                     },
+                                     [&](pole::Nazwa) {
+                                         const QString nazwa = pole.tekst(o);
+                                         if (pole.zKodem) {
+                                             j.Pole(klucz, static_cast<int32_t>(pole.liczba(o)));
+                                             j.Klucz(QString(klucz) + QStringLiteral("Nazwa"));
+                                         } else {
+                                             j.Klucz(klucz);
+                                         }
+                                         j.Nazwa(nazwa);
+                                     },
+                                     [&](pole::Liczby) {
+                                         j.Klucz(QLatin1String("LiczbaOkien"));
+                                         j.PoczatekObiektu();
+                                         for (const auto& [poziom, wiersz] : poziomy) {
+                                             j.Klucz(poziom);
+                                             j.PoczatekTablicy();
+                                             for (int d = 0; d < LICZBA_KIERUNKOW; ++d)
+                                                 j.Calkowita(o.LiczbaOkien.Liczba(wiersz, d));
+                                             j.KoniecTablicy();
+                                         }
+                                         j.KoniecObiektu();
+                                     }});
     }
     j.Pole(QLatin1String("SumaOkien"), o.SumaOkien());
     TSumaOkien pole;
@@ -153,9 +152,32 @@ TZgodnoscWT ZgodnoscJson(TJson& j, const TZestawienieStolarki& p) {
     return wt;
 }
 
+void PoleProjektuJson(TJson& j, const TZestawienieStolarki& p, const TPoleProjektu& pole) {
+    const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
+    OdwiedzPole(pole, TPrzypadki{[&](pole::Tekst) { j.Pole(klucz, pole.tekst(p)); },
+                                 [&](pole::Data) {
+                                     j.Klucz(klucz);
+                                     if (p.Data.isValid())
+                                         j.Tekst(pole.tekst(p));
+                                     else
+                                         j.Null();
+                                 },
+                                 [&](pole::Flaga) { j.Pole(klucz, pole.liczba(p) != 0); },
+                                 [&](pole::Calkowita) {
+                                     j.Pole(klucz, static_cast<int>(pole.liczba(p)));
+                                     // A number with a name: the name beside it.
+                                     if (pole.nazwa) {
+                                         j.Klucz(QString(klucz) + QStringLiteral("Nazwa"));
+                                         j.Tekst(pole.nazwa(p));
+                                     }
+                                 },
+                                 [&](pole::Dziesietna) {
+                                     j.Pole(klucz, pole.liczba(p));
+                                 }});
+}
+
 void MetodaUwJson(TJson& j, const TZestawienieStolarki& p) {
-    j.Pole(QLatin1String("MetodaUw"), static_cast<int>(p.Metoda()));
-    j.Pole(QLatin1String("MetodaUwNazwa"), TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
+    PoleProjektuJson(j, p, *PoleProjektu("MetodaUw"));
 }
 
 void PodsumowanieJson(const TZestawienieStolarki& p,
@@ -168,33 +190,8 @@ void PodsumowanieJson(const TZestawienieStolarki& p,
     j.PoczatekObiektu();
     j.Pole(QLatin1String("WersjaFormatu"), WERSJA_FORMATU_JSON);
     // The header as the file holds it (PolaProjektu), then what is computed.
-    for (const TPoleProjektu& pole : PolaProjektu()) {
-        const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
-        switch (pole.rodzaj) {
-        case TRodzajPolaProjektu::Tekst:
-            j.Pole(klucz, pole.tekst(p));
-            break;
-        case TRodzajPolaProjektu::Data:
-            j.Klucz(klucz);
-            if (p.Data.isValid())
-                j.Tekst(pole.tekst(p));
-            else
-                j.Null();
-            break;
-        case TRodzajPolaProjektu::Flaga:
-            j.Pole(klucz, pole.liczba(p) != 0);
-            break;
-        case TRodzajPolaProjektu::Calkowita:
-            if (pole.klucz == "MetodaUw")
-                MetodaUwJson(j, p);
-            else
-                j.Pole(klucz, static_cast<int>(pole.liczba(p)));
-            break;
-        case TRodzajPolaProjektu::Dziesietna:
-            j.Pole(klucz, pole.liczba(p));
-            break;
-        }
-    }
+    for (const TPoleProjektu& pole : PolaProjektu())
+        PoleProjektuJson(j, p, pole);
     // The mean of the windows with a Uw (null without any), how many it
     // covers, and the windows left out.
     const TUsrednie u = USrednie(p);

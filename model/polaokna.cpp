@@ -58,6 +58,8 @@ template <int I> TPoleOkna Skrzydlo() {
         [](const TOkno& o) { return o.RodzajSkrzydlaNazwa(I); }, KodRodzajuSkrzydla,
         [](TOkno& o, int32_t k) { o.RodzajSkrzydla[I] = k; }, NazwaRodzajuSkrzydla(0));
     p.etykieta = QStringLiteral("sposób otwierania skrzydła %1").arg(I + 1);
+    p.grupa = "RodzajSkrzydla";
+    p.indeksWGrupie = I;
     return p;
 }
 
@@ -71,15 +73,21 @@ std::vector<TPoleOkna> Zbuduj() {
     TPoleOkna symbol = Tekstowe(
         "Symbol", TRodzajPola::Tekst, [](const TOkno& o) { return o.Symbol(); }, nullptr);
     symbol.czytane = false;
+    symbol.tozsamosc = true;
     symbol.etykieta = QStringLiteral("symbol okna");
     p.push_back(symbol);
     p.push_back(DZIESIETNA(Szerokosc, 0));
     p.push_back(DZIESIETNA(Wysokosc, 0));
-    p.push_back(
+    TPoleOkna typ =
         Nazwane(Nazwowe(
                     "TypOkna", [](const TOkno& o) { return o.TypOknaNazwa(); }, KodTypuOkna,
                     [](TOkno& o, int32_t k) { o.TypOkna = k; }, NazwaTypuOkna(TYP_OKNA_DOMYSLNY)),
-                QStringLiteral("typ okna")));
+                QStringLiteral("typ okna"));
+    typ.zKodem = true;
+    typ.liczba = [](const TOkno& o) {
+        return double(o.TypOkna);
+    };
+    p.push_back(typ);
     p.push_back(Skrzydlo<0>());
     p.push_back(Skrzydlo<1>());
     p.push_back(Skrzydlo<2>());
@@ -118,12 +126,16 @@ std::vector<TPoleOkna> Zbuduj() {
                     [](TOkno& o, int32_t k) { o.Rodzaj = k; }, NazwaRodzaju(RODZAJ_OKNO)),
                 QStringLiteral("rodzaj")));
     // The summer rule: gn (-1 unknown), the shading device, a typed fC.
-    p.push_back(DZIESIETNA(g, -1));
+    TPoleOkna g = DZIESIETNA(g, -1);
+    g.brakPonizejZera = true;
+    p.push_back(g);
     p.push_back(Nazwane(Nazwowe(
                             "Oslona", [](const TOkno& o) { return NazwaOslony(o.Oslona); },
                             KodOslony, [](TOkno& o, int32_t k) { o.Oslona = k; }, NazwaOslony(0)),
                         QStringLiteral("osłona")));
-    p.push_back(DZIESIETNA(fC, -1));
+    TPoleOkna fC = DZIESIETNA(fC, -1);
+    fC.brakPonizejZera = true;
+    p.push_back(fC);
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/okno.h"
+#include "model/rodzajepol.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,7 +41,42 @@ struct TPoleOkna {
     bool czytane = true;
     // Tekst, Wiersze, Nazwa: how messages name the field.
     QString etykieta;
+
+    // What the uses of the table need besides the kind:
+    // the window's identity (the symbol): changed by a command of its own,
+    // never one of a window's values; messages name it as it is;
+    bool tozsamosc = false;
+    // a value below 0 stands for "unknown" (gn, a typed fC): null outside;
+    bool brakPonizejZera = false;
+    // one of an array of keys (the sash kinds "RodzajSkrzydlaNr1" …): the
+    // array's name and the place in it;
+    QByteArray grupa;
+    int indeksWGrupie = -1;
+    // a name that outside is given with its code too (the type: 1001 and
+    // "1 skrzydłowe"), the code through `liczba`.
+    bool zKodem = false;
 };
+
+// Calls the visitor with the field's kind (pole::Dziesietna{} …): the one
+// place the kinds are told apart; a visitor is an overload set (TPrzypadki)
+// whose generic member takes the kinds it treats alike.
+template <class V> decltype(auto) OdwiedzPole(const TPoleOkna& p, V&& v) {
+    switch (p.rodzaj) {
+    case TRodzajPola::Dziesietna:
+        return v(pole::Dziesietna{});
+    case TRodzajPola::Calkowita:
+        return v(pole::Calkowita{});
+    case TRodzajPola::Nazwa:
+        return v(pole::Nazwa{});
+    case TRodzajPola::Tekst:
+        return v(pole::Tekst{});
+    case TRodzajPola::Wiersze:
+        return v(pole::Wiersze{});
+    case TRodzajPola::Liczby:
+        break;
+    }
+    return v(pole::Liczby{});
+}
 
 const std::vector<TPoleOkna>& PolaOkna();
 

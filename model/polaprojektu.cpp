@@ -65,11 +65,13 @@ std::vector<TPoleProjektu> Zbuduj() {
     pola.push_back(data);
     pola.push_back(POZIOM(Podpiwniczenie, "Podpiwniczenie"));
     pola.push_back(POZIOM(Parter, "Parter"));
-    pola.push_back(Liczba(
+    TPoleProjektu pietra = Liczba(
         "LiczbaPieter", TRodzajPolaProjektu::Calkowita,
         [](const TZestawienieStolarki& p) { return double(p.LiczbaPieter()); },
         [](TZestawienieStolarki& p, double x) { p.SetLiczbaPieter(static_cast<int32_t>(x)); }, 0,
-        QStringLiteral("Liczba pięter")));
+        QStringLiteral("Liczba pięter"));
+    pietra.zPoziomami = true;
+    pola.push_back(pietra);
     pola.push_back(POZIOM(Poddasze, "Poddasze"));
     pola.push_back(DZIESIETNA(KursEuro, 0, "Kurs EURO [zł]"));
     pola.push_back(DZIESIETNA(StawkaVat, 0, "Stawka VAT [%]"));
@@ -83,11 +85,15 @@ std::vector<TPoleProjektu> Zbuduj() {
     pola.push_back(TEKST(ZakresCzynnosci, "Zakres czynności objętych wyceną", ""));
     pola.push_back(DZIESIETNA(TemperaturaWewnetrzna, 20, "Temperatura wewnętrzna ti [°C]"));
     // A file without it keeps the estimate its numbers were made with.
-    pola.push_back(Liczba(
+    TPoleProjektu metoda = Liczba(
         "MetodaUw", TRodzajPolaProjektu::Calkowita,
-        [](const TZestawienieStolarki& p) { return double(p.MetodaUw); },
+        [](const TZestawienieStolarki& p) { return double(p.Metoda()); },
         [](TZestawienieStolarki& p, double x) { p.MetodaUw = x == 1 ? 1 : 0; }, 0,
-        QStringLiteral("Metoda obliczania Uw")));
+        QStringLiteral("Metoda obliczania Uw"));
+    metoda.nazwa = [](const TZestawienieStolarki& p) {
+        return TZestawienieStolarki::NazwaMetodyUw(p.Metoda());
+    };
+    pola.push_back(metoda);
     return pola;
 }
 
@@ -100,4 +106,11 @@ std::vector<TPoleProjektu> Zbuduj() {
 const std::vector<TPoleProjektu>& PolaProjektu() {
     static const std::vector<TPoleProjektu> pola = Zbuduj();
     return pola;
+}
+
+const TPoleProjektu* PoleProjektu(QByteArrayView klucz) {
+    for (const TPoleProjektu& p : PolaProjektu())
+        if (p.klucz == klucz)
+            return &p;
+    return nullptr;
 }

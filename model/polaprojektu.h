@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/rodzajepol.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -33,6 +35,30 @@ struct TPoleProjektu {
     double (*liczba)(const TZestawienieStolarki&) = nullptr;
     void (*ustawLiczbe)(TZestawienieStolarki&, double) = nullptr;
     double domyslna = 0;
+    // A number shown by its name too (the Uw method), and that name.
+    QString (*nazwa)(const TZestawienieStolarki&) = nullptr;
+    // Read with the rules of the building's levels, not alone (the floors).
+    bool zPoziomami = false;
 };
 
+// Calls the visitor with the field's kind (pole::Tekst{}, pole::Data{},
+// pole::Flaga{}, pole::Calkowita{}, pole::Dziesietna{}).
+template <class V> decltype(auto) OdwiedzPole(const TPoleProjektu& p, V&& v) {
+    switch (p.rodzaj) {
+    case TRodzajPolaProjektu::Tekst:
+        return v(pole::Tekst{});
+    case TRodzajPolaProjektu::Data:
+        return v(pole::Data{});
+    case TRodzajPolaProjektu::Flaga:
+        return v(pole::Flaga{});
+    case TRodzajPolaProjektu::Calkowita:
+        return v(pole::Calkowita{});
+    case TRodzajPolaProjektu::Dziesietna:
+        break;
+    }
+    return v(pole::Dziesietna{});
+}
+
 const std::vector<TPoleProjektu>& PolaProjektu();
+// The field of that key; nullptr for none.
+const TPoleProjektu* PoleProjektu(QByteArrayView klucz);

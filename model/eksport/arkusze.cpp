@@ -317,22 +317,19 @@ TArkusz ArkuszProjektu(const TZestawienieStolarki& p) {
     a.naglowki = QStringList{QStringLiteral("Dane"), QStringLiteral("Wartość")};
     for (const TPoleProjektu& pole : PolaProjektu()) {
         QVector<TKomorkaArkusza> w{K::Tekst(pole.etykieta)};
-        switch (pole.rodzaj) {
-        case TRodzajPolaProjektu::Tekst:
-        case TRodzajPolaProjektu::Data:
-            w << K::Tekst(pole.tekst(p));
-            break;
-        case TRodzajPolaProjektu::Flaga:
-            w << K::Tekst(pole.liczba(p) != 0 ? QStringLiteral("tak") : QStringLiteral("nie"));
-            break;
-        case TRodzajPolaProjektu::Calkowita:
-        case TRodzajPolaProjektu::Dziesietna:
-            if (pole.klucz == "MetodaUw")
-                w << K::Tekst(TZestawienieStolarki::NazwaMetodyUw(p.Metoda()));
-            else
-                w << K::Liczba(pole.liczba(p));
-            break;
-        }
+        OdwiedzPole(pole, TPrzypadki{[&](pole::Tekst) { w << K::Tekst(pole.tekst(p)); },
+                                     [&](pole::Data) { w << K::Tekst(pole.tekst(p)); },
+                                     [&](pole::Flaga) {
+                                         w << K::Tekst(pole.liczba(p) != 0 ? QStringLiteral("tak")
+                                                                           : QStringLiteral("nie"));
+                                     },
+                                     // Numbers; one with a name by its name.
+                                     [&](auto) {
+                                         if (pole.nazwa)
+                                             w << K::Tekst(pole.nazwa(p));
+                                         else
+                                             w << K::Liczba(pole.liczba(p));
+                                     }});
         a.wiersze << w;
     }
     const TSumyCen sumy = SumyCen(p);

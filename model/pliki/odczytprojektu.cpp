@@ -216,47 +216,45 @@ void CzytajOkno(const TSekcjaProfilu& s, TOkno& o, const TIndeksKluczy& indeks,
             continue;
         przeczytane[nr] = 1;
         const TPoleOkna& pole = pola[nr];
-        switch (pole.rodzaj) {
-        case TRodzajPola::Dziesietna: {
-            double x = 0;
-            pole.ustawLiczbe(o, CzytajDziesietnaZBajtow(wartosc, &x, locale) ? x : pole.domyslna);
-            break;
-        }
-        case TRodzajPola::Calkowita: {
-            int32_t n = 0;
-            pole.ustawLiczbe(o, CzytajLiczbeCalkowita(wartosc, &n) ? n : pole.domyslna);
-            break;
-        }
-        case TRodzajPola::Nazwa: {
-            // Names repeat from window to window: each is looked up once.
-            TZnanaNazwa& znane = nazwy[nr];
-            auto it = znane.find(wartosc);
-            if (it == znane.end() && znane.size() < 256) {
-                TKodNazwy k;
-                k.kod = pole.kod(ZCp1250(wartosc), &k.ok);
-                it = znane.emplace(wartosc, k).first;
-            }
-            TKodNazwy znana;
-            if (it != znane.end())
-                znana = it->second;
-            else
-                znana.kod = pole.kod(ZCp1250(wartosc), &znana.ok);
-            if (znana.ok) // a name that matches none leaves the value as it was
-                pole.ustawKod(o, znana.kod);
-            else if (!wartosc.isEmpty() && nieznane.size() < 10)
-                nieznane << QStringLiteral("okno %1 – %2 „%3”")
-                                .arg(o.Symbol(), pole.etykieta, ZCp1250(wartosc));
-            else if (!wartosc.isEmpty())
-                nieznane << QString(); // counted, not named
-            break;
-        }
-        case TRodzajPola::Tekst:
-        case TRodzajPola::Wiersze:
-            pole.ustawTekst(o, ZCp1250(wartosc));
-            break;
-        case TRodzajPola::Liczby:
-            break;
-        }
+        OdwiedzPole(
+            pole,
+            TPrzypadki{[&](pole::Dziesietna) {
+                           double x = 0;
+                           pole.ustawLiczbe(
+                               o, CzytajDziesietnaZBajtow(wartosc, &x, locale) ? x : pole.domyslna);
+                       },
+                       [&](pole::Calkowita) {
+                           int32_t n = 0;
+                           pole.ustawLiczbe(o,
+                                            CzytajLiczbeCalkowita(wartosc, &n) ? n : pole.domyslna);
+                       },
+                       [&](pole::Nazwa) {
+                           // Names repeat from window to window: each is looked up once.
+                           TZnanaNazwa& znane = nazwy[nr];
+                           auto it = znane.find(wartosc);
+                           if (it == znane.end() && znane.size() < 256) {
+                               TKodNazwy k;
+                               k.kod = pole.kod(ZCp1250(wartosc), &k.ok);
+                               it = znane.emplace(wartosc, k).first;
+                           }
+                           TKodNazwy znana;
+                           if (it != znane.end())
+                               znana = it->second;
+                           else
+                               znana.kod = pole.kod(ZCp1250(wartosc), &znana.ok);
+                           if (znana.ok) // a name that matches none leaves the value as it was
+                               pole.ustawKod(o, znana.kod);
+                           else if (!wartosc.isEmpty() && nieznane.size() < 10)
+                               nieznane << QStringLiteral("okno %1 – %2 „%3”")
+                                               .arg(o.Symbol(), pole.etykieta, ZCp1250(wartosc));
+                           else if (!wartosc.isEmpty())
+                               nieznane << QString(); // counted, not named
+                       },
+                       // The counts are read by their own keys above.
+                       [&](pole::Liczby) {},
+                       [&](auto) {
+                           pole.ustawTekst(o, ZCp1250(wartosc));
+                       }});
     }
 }
 
@@ -353,16 +351,25 @@ int32_t WczytajProjektZBajtow(TZestawienieStolarki& p, const QByteArray& bajty,
 
     // The header's texts and numbers from the table; the date and the
     // levels, whose rules tie them together, by hand.
-    for (const TPoleProjektu& pole : PolaProjektu()) {
-        if (pole.rodzaj == TRodzajPolaProjektu::Tekst)
-            pole.ustawTekst(p, CzytajTekst(projekt, pole.klucz.constData()));
-        else if (pole.rodzaj == TRodzajPolaProjektu::Dziesietna)
-            pole.ustawLiczbe(
-                p, CzytajDziesietna(projekt, pole.klucz.constData(), pole.domyslna, locale));
-        else if (pole.rodzaj == TRodzajPolaProjektu::Calkowita && pole.klucz != "LiczbaPieter")
-            pole.ustawLiczbe(p, CzytajCalkowita(projekt, pole.klucz.constData(),
-                                                static_cast<int32_t>(pole.domyslna)));
-    }
+    for (const TPoleProjektu& pole : PolaProjektu())
+        OdwiedzPole(pole,
+                    TPrzypadki{[&](pole::Tekst) {
+                                   pole.ustawTekst(p, CzytajTekst(projekt, pole.klucz.constData()));
+                               },
+                               [&](pole::Dziesietna) {
+                                   pole.ustawLiczbe(p, CzytajDziesietna(projekt,
+                                                                        pole.klucz.constData(),
+                                                                        pole.domyslna, locale));
+                               },
+                               [&](pole::Calkowita) {
+                                   if (!pole.zPoziomami)
+                                       pole.ustawLiczbe(
+                                           p, CzytajCalkowita(projekt, pole.klucz.constData(),
+                                                              static_cast<int32_t>(pole.domyslna)));
+                               },
+                               // The date and the levels below.
+                               [&](auto) {
+                               }});
     p.Data = CzytajDate(projekt, locale);
     p.SetPodpiwniczenie(CzytajFlage(projekt, "Podpiwniczenie"));
     p.SetParter(CzytajFlage(projekt, "Parter"));

@@ -19,27 +19,24 @@ void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPozi
                 const QLocale& locale) {
     z.Sekcja(PREFIKS_OKNA + QString::number(numer));
     z.Liczba("Numer", numer);
-    for (const TPoleOkna& pole : PolaOkna()) {
-        switch (pole.rodzaj) {
-        case TRodzajPola::Dziesietna:
-            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(o), locale));
-            break;
-        case TRodzajPola::Calkowita:
-            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(o)));
-            break;
-        case TRodzajPola::Nazwa:
-        case TRodzajPola::Tekst:
-        case TRodzajPola::Wiersze:
-            z.Wartosc(pole.klucz, pole.tekst(o));
-            break;
-        case TRodzajPola::Liczby:
-            for (const TPoziomPliku& pp : poziomy) {
-                for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
-                    z.Liczba(pp.klucze[d], o.LiczbaOkien.Liczba(pp.wiersz, static_cast<int>(d)));
-            }
-            break;
-        }
-    }
+    for (const TPoleOkna& pole : PolaOkna())
+        OdwiedzPole(pole, TPrzypadki{[&](pole::Dziesietna) {
+                                         z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(o), locale));
+                                     },
+                                     [&](pole::Calkowita) {
+                                         z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(o)));
+                                     },
+                                     [&](pole::Liczby) {
+                                         for (const TPoziomPliku& pp : poziomy)
+                                             for (std::size_t d = 0; d < LICZBA_KIERUNKOW; ++d)
+                                                 z.Liczba(pp.klucze[d],
+                                                          o.LiczbaOkien.Liczba(
+                                                              pp.wiersz, static_cast<int>(d)));
+                                     },
+                                     // Names, texts and remark lines: as their text.
+                                     [&](auto) {
+                                         z.Wartosc(pole.klucz, pole.tekst(o));
+                                     }});
 }
 
 // A file holds decimals with a comma or a point only: the locale's, when it
@@ -59,21 +56,16 @@ QByteArray ZbudujPlik(const TZestawienieStolarki& p, const QLocale& wybrany) {
     z.Wartosc("Version", WersjaProgramu());
 
     z.Sekcja(PROJEKT);
-    for (const TPoleProjektu& pole : PolaProjektu()) {
-        switch (pole.rodzaj) {
-        case TRodzajPolaProjektu::Tekst:
-        case TRodzajPolaProjektu::Data:
-            z.Wartosc(pole.klucz, pole.tekst(p));
-            break;
-        case TRodzajPolaProjektu::Flaga:
-        case TRodzajPolaProjektu::Calkowita:
-            z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(p)));
-            break;
-        case TRodzajPolaProjektu::Dziesietna:
-            z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(p), locale));
-            break;
-        }
-    }
+    for (const TPoleProjektu& pole : PolaProjektu())
+        OdwiedzPole(pole, TPrzypadki{[&](pole::Tekst) { z.Wartosc(pole.klucz, pole.tekst(p)); },
+                                     [&](pole::Data) { z.Wartosc(pole.klucz, pole.tekst(p)); },
+                                     [&](pole::Dziesietna) {
+                                         z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(p), locale));
+                                     },
+                                     // Flags and whole numbers.
+                                     [&](auto) {
+                                         z.Liczba(pole.klucz, static_cast<int64_t>(pole.liczba(p)));
+                                     }});
 
     z.Sekcja(OKNA);
     z.Liczba("Liczba", p.LiczbaOkienWLiscie());
@@ -112,7 +104,7 @@ bool TekstyDoZapisania(const TZestawienieStolarki& p) {
             if (pole.rodzaj != TRodzajPola::Tekst && pole.rodzaj != TRodzajPola::Wiersze)
                 continue;
             const QString gdzie =
-                pole.klucz == "Symbol"
+                pole.tozsamosc
                     ? QStringLiteral("%1 „%2”").arg(pole.etykieta, o.Symbol())
                     : QStringLiteral("pole „%1” okna „%2”").arg(pole.etykieta, o.Symbol());
             if (!sprawdz(pole.tekst(o), gdzie))

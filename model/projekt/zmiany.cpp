@@ -6,42 +6,30 @@
 namespace {
 
 TWartoscPola Wartosc(const TOkno& o, const TPoleOkna& pole) {
-    switch (pole.rodzaj) {
-    case TRodzajPola::Dziesietna:
-    case TRodzajPola::Calkowita:
-        return pole.liczba(o);
-    case TRodzajPola::Nazwa:
-    case TRodzajPola::Tekst:
-    case TRodzajPola::Wiersze:
-        return pole.tekst(o);
-    case TRodzajPola::Liczby:
-        return o.LiczbaOkien;
-    }
-    return 0.0;
+    return OdwiedzPole(pole,
+                       TPrzypadki{[&](pole::Dziesietna) -> TWartoscPola { return pole.liczba(o); },
+                                  [&](pole::Calkowita) -> TWartoscPola { return pole.liczba(o); },
+                                  [&](pole::Liczby) -> TWartoscPola { return o.LiczbaOkien; },
+                                  [&](auto) -> TWartoscPola {
+                                      return pole.tekst(o);
+                                  }});
 }
 
 void Ustaw(TOkno& o, const TPoleOkna& pole, const TWartoscPola& w) {
-    switch (pole.rodzaj) {
-    case TRodzajPola::Dziesietna:
-    case TRodzajPola::Calkowita:
-        pole.ustawLiczbe(o, std::get<double>(w));
-        break;
-    case TRodzajPola::Nazwa: {
-        bool ok = false;
-        const int32_t kod = pole.kod(std::get<QString>(w), &ok);
-        if (ok)
-            pole.ustawKod(o, kod);
-        break;
-    }
-    case TRodzajPola::Tekst:
-    case TRodzajPola::Wiersze:
-        if (pole.ustawTekst)
-            pole.ustawTekst(o, std::get<QString>(w));
-        break;
-    case TRodzajPola::Liczby:
-        o.LiczbaOkien = std::get<TLiczbaOkien>(w);
-        break;
-    }
+    OdwiedzPole(pole,
+                TPrzypadki{[&](pole::Dziesietna) { pole.ustawLiczbe(o, std::get<double>(w)); },
+                           [&](pole::Calkowita) { pole.ustawLiczbe(o, std::get<double>(w)); },
+                           [&](pole::Nazwa) {
+                               bool ok = false;
+                               const int32_t kod = pole.kod(std::get<QString>(w), &ok);
+                               if (ok)
+                                   pole.ustawKod(o, kod);
+                           },
+                           [&](pole::Liczby) { o.LiczbaOkien = std::get<TLiczbaOkien>(w); },
+                           [&](auto) {
+                               if (pole.ustawTekst)
+                                   pole.ustawTekst(o, std::get<QString>(w));
+                           }});
 }
 
 // Equal as stored: a NaN read from nowhere equals itself, so it is no change.
@@ -59,7 +47,7 @@ TZmianaOkna RozniceOkna(const TOkno& przed, const TOkno& po) {
     TZmianaOkna z{przed.Id(), {}};
     const std::vector<TPoleOkna>& pola = PolaOkna();
     for (std::size_t i = 0; i < pola.size(); ++i) {
-        if (pola[i].klucz == "Symbol")
+        if (pola[i].tozsamosc)
             continue;
         TWartoscPola a = Wartosc(przed, pola[i]);
         TWartoscPola b = Wartosc(po, pola[i]);
