@@ -1,7 +1,6 @@
 #include "model/pliki/importavk.h"
 #include "model/pliki/kodowanie.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 
 namespace {
@@ -132,10 +131,8 @@ private slots:
         p.SetParter(true);
         const QByteArray obciety = DoCp1250("A\r\n2000000000\r\n--\r\ns\r\n1\r\n2\r\n3\r\nE\r\n"
                                             "2000000000\r\n--\r\notwor\r\nO1\r\n1\r\n1\r\n3\r\n");
-        QElapsedTimer czas;
-        czas.start();
+        // Its time: bench/bench_wrogie.cpp.
         QCOMPARE(ImportujArvoK(p, obciety, pl), 0);
-        QVERIFY(czas.elapsed() < 5000);
         QCOMPARE(p.GetOkno("O1")->GetLiczba("parter", 2), 3);
     }
 };

@@ -816,13 +816,11 @@ private slots:
     void plikWrogi() {
         TZbieraczKomunikatow zbieracz;
         TZestawienieStolarki p;
-        QElapsedTimer czas;
-        czas.start();
+        // Its time: bench/bench_wrogie.cpp.
         QCOMPARE(WczytajTekst(p, "[Projekt]\nLiczbaPieter=2000000000\n"
                                  "[Okna]\nLiczba=2147483647\n[Okno0]\nSymbol=A\n"
                                  "[Okno2147483646]\nSymbol=B\n[Okno99999999999]\nSymbol=C\n"),
                  0);
-        QVERIFY(czas.elapsed() < 5000);
         QCOMPARE(p.LiczbaPieter(), MAX_LICZBA_PIETER);
         QCOMPARE(zbieracz.ile(), 2); // the floors cut down, the windows missing
         QVERIFY(zbieracz.komunikaty[0].tresc.contains("2000000000"));

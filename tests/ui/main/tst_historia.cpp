@@ -275,13 +275,11 @@ private slots:
         QVERIFY(f->OtworzPlik(katalog.filePath(QStringLiteral("duzy.tmv"))));
         const TZestawienieStolarki& p = *f->Projekt();
         f->StolarkaTree->setCurrentItem(f->StolarkaTree->topLevelItem(0)->child(0));
-        QElapsedTimer czas;
-        czas.start();
+        // Its time: bench/bench_wrogie.cpp.
         const TPolaEdytora e(f->ElementStolarkiPanel);
         d->odpowiedzi << O::Tak;
         WpiszIZatwierdz(e.UgEd, QStringLiteral("1,1"));
         QTest::mouseClick(e.SetAllUgBBtn, Qt::LeftButton);
-        QVERIFY(czas.elapsed() < 3000);
         QCOMPARE(p.Okno(9999)->Ug, 1.1);
         f->Cofnij();
         QCOMPARE(p.Okno(9999)->Ug, 0.0);
@@ -603,8 +601,8 @@ private slots:
                 return false;
             QDropEvent upuszczenie(QPointF(p), Qt::CopyAction, &dane, Qt::LeftButton, {});
             QApplication::sendEvent(cel, &upuszczenie);
-            QTest::qWait(50); // opening waits for the drop to end
-            return true;
+            // Opening waits for the drop to end: then it asks its question.
+            return QTest::qWaitFor([&] { return d->odpowiedzi.isEmpty(); });
         };
         QVERIFY(!upusc(txt));
         d->odpowiedzi << O::Anuluj;

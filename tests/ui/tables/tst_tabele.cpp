@@ -94,7 +94,8 @@ private slots:
         Klik(f.RodzajRamyGB, 1);
         QCOMPARE(f.Wartosc(), QStringLiteral("0"));
         QVERIFY(f.DrewnianaChart->isVisible());
-        QTest::qWait(50);
+        // Its points where they are drawn once the chart is laid out.
+        QTRY_VERIFY(!f.DrewnianaChart->chart()->plotArea().isEmpty());
         // Softwood (series 2) at 60 mm.
         QTest::mouseClick(f.DrewnianaChart->viewport(), Qt::LeftButton, {},
                           f.DrewnianaChart->PozycjaPunktu(1, 3));
@@ -110,7 +111,7 @@ private slots:
         QCOMPARE(NazwaMaterialuRamy(f.WybranyMaterial()), QStringLiteral("metal"));
         Klik(f.MetalPrzeklTermGb, 1);
         QVERIFY(f.MetalowaChart->isVisible());
-        QTest::qWait(50);
+        QTRY_VERIFY(!f.MetalowaChart->chart()->plotArea().isEmpty());
         QTest::mouseClick(f.MetalowaChart->viewport(), Qt::LeftButton, {},
                           f.MetalowaChart->PozycjaPunktu(0, 16));
         QCOMPARE(f.Wartosc(), QStringLiteral("2,48"));
