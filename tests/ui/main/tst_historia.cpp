@@ -1,146 +1,12 @@
-#include "model/liczby.h"
-#include "model/obliczenia/uw.h"
-#include "model/pliki/odzysk.h"
-#include "model/pliki/plikprojektu.h"
-#include "model/zestawienie.h"
-#include "tests/common/dialogiskrypt.h"
-#include "tests/common/polaedytora.h"
-#include "tests/common/polapanelu.h"
-#include "tests/common/projektytestowe.h"
-#include "tests/common/zdarzenia.h"
-#include "ui/main/drzewoprojektu.h"
-#include "ui/main/edytorokna.h"
-#include "ui/main/glowna.h"
-#include "ui/main/panelprojektu.h"
-#include "ui/main/polecenia.h"
-#include "ui/main/stronastartowa.h"
+#include "tests/ui/main/historia_wspolne.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QCommandLinkButton>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QProcess>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QToolBar>
-#include <QTreeWidget>
-#include <QtTest>
-
-#include <csignal>
-#include <functional>
-#include <memory>
-
-namespace {
-
-using O = TDialogi::Odpowiedz;
-
-// The whole project as its file would hold it: every field of every window,
-// in list order.
-QByteArray Stan(const TMainForm& f) {
-    return f.Projekt() ? ZapiszProjektDoBajtow(*f.Projekt()).value_or(QByteArray()) : QByteArray();
-}
-
-// The child of the recovery test: a project with an edit, its recovery copy
-// written, then it waits to be killed.
-int Dziecko(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    TDialogiSkrypt d;
-    TMainForm f(d);
-    f.show();
-    f.UstawOdstepOdzysku(50);
-    f.Nowy();
-    d.teksty << QStringLiteral("O7");
-    f.DodajOkno();
-    Wpisz(TPolaEdytora(f.ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1234"));
-    const QDir katalog(TOdzysk::Katalog());
-    while (katalog.entryList({QStringLiteral("*.tmv")}).isEmpty())
-        QTest::qWait(20);
-    QTest::qWait(200); // a write or two more
-    std::printf("gotowe\n");
-    std::fflush(stdout);
-    for (;;)
-        QTest::qWait(1000);
-}
-
-} // namespace
-
-class TestHistoria : public QObject {
+class TestHistoria : public TTestHistorii {
     Q_OBJECT
 
-    std::unique_ptr<TDialogiSkrypt> d;
-    std::unique_ptr<TMainForm> f;
-    QTemporaryDir katalog;
-
-    void Pokazane() {
-        f->show();
-        f->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(f.get()));
-    }
-    void Wybierz(const QString& tekst) {
-        const QList<QTreeWidgetItem*> w =
-            f->StolarkaTree->findItems(tekst, Qt::MatchExactly | Qt::MatchRecursive);
-        QVERIFY(!w.isEmpty());
-        QTest::mouseClick(f->StolarkaTree->viewport(), Qt::LeftButton, {},
-                          f->StolarkaTree->visualItemRect(w.first()).center());
-    }
-    void Klawisz(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
-        f->StolarkaTree->setFocus();
-        QTest::keyClick(f->StolarkaTree, k, m);
-    }
-    // A project as `zbuduj` makes it, saved under `nazwa`, opened and shown.
-    QString Otwarty(const QString& nazwa,
-                    const std::function<void(TZestawienieStolarki&)>& zbuduj) {
-        TZestawienieStolarki p;
-        zbuduj(p);
-        const QString plik = katalog.filePath(nazwa);
-        if (ZapiszProjekt(p, plik) != WYNIK_OK || !f->OtworzPlik(plik))
-            return QString();
-        Pokazane();
-        return plik;
-    }
-    // Every window node clicked in turn, then the root.
-    void Kazde() {
-        for (const QString& s : Dzieci())
-            Wybierz(s);
-        Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
-    }
-    QStringList Dzieci() const {
-        QStringList l;
-        const QTreeWidgetItem* k = f->StolarkaTree->topLevelItem(0);
-        for (int i = 0; k && i < k->childCount(); ++i)
-            l << k->child(i)->text(0);
-        return l;
-    }
-    // A copy left by a program that ended without closing its project.
-    static void Pozostawiona(const QString& plik) {
-        TOdzysk odzysk;
-        TZestawienieStolarki z;
-        z.AddOkno(QStringLiteral("Z9"));
-        QVERIFY(odzysk.Zapisz(z, plik, QFileInfo(plik).fileName()));
-    }
-
 private slots:
-    void initTestCase() {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QVERIFY(katalog.isValid());
-        QDir(TOdzysk::Katalog()).removeRecursively(); // what earlier runs left
-    }
-    void init() {
-        d = std::make_unique<TDialogiSkrypt>();
-        f = std::make_unique<TMainForm>(*d);
-    }
-    void cleanup() {
-        if (f && f->Projekt()) {
-            d->odpowiedzi << O::Nie;
-            f->Zamknij();
-        }
-        f.reset();
-        d.reset();
-    }
+    void initTestCase() { initTestCaseWspolne(); }
+    void init() { initWspolne(); }
+    void cleanup() { cleanupWspolne(); }
 
     // Every kind of step taken back with Ctrl+Z (and once from the menu) and
     // made again with Ctrl+Y: the whole project as it was, field by field.
@@ -238,29 +104,6 @@ private slots:
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
         QTest::keyClick(e.SzerokoscEd, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 0); // the window's adding taken back
-    }
-
-    // Saving makes the project unchanged; undoing back to the save too, and
-    // then closing asks nothing.
-    void stanZapisany() {
-        Pokazane();
-        f->Nowy();
-        QVERIFY(!f->Zmieniony());
-        d->teksty << QStringLiteral("O1");
-        f->DodajOkno();
-        QVERIFY(f->Zmieniony());
-        d->pliki << katalog.filePath(QStringLiteral("zapisany.tmv"));
-        f->Zapisz();
-        QVERIFY(!f->Zmieniony());
-        Wpisz(TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1000"));
-        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
-        QVERIFY(f->Zmieniony());
-        Klawisz(Qt::Key_Z);
-        QVERIFY(!f->Zmieniony());
-        const int pytan = d->pytania.size();
-        QVERIFY(f->Zamknij());
-        QCOMPARE(d->pytania.size(), pytan);
-        QCOMPARE(f->Otwarty().Historia().Liczba(), 0);
     }
 
     // 10,000 windows given one Ug: the step keeps the values it replaced,
@@ -410,43 +253,6 @@ private slots:
         QCOMPARE(f->Projekt()->Okno(0)->Symbol(), QStringLiteral("O2"));
     }
 
-    // Two main windows at one file: the second is told and opens it
-    // read-only, saving it only under another name; a file another program
-    // wrote since it was opened is not overwritten without asking.
-    void jedenProjektJedenProgram() {
-        const QString plik = Otwarty(QStringLiteral("wspolny.tmv"), [](TZestawienieStolarki& p) {
-            p.AddOkno(QStringLiteral("O1"));
-        });
-        QVERIFY(!plik.isEmpty());
-        TDialogiSkrypt d2;
-        TMainForm drugi(d2);
-        QVERIFY(!drugi.OtworzPlik(plik)); // the question answered "Nie"
-        QVERIFY(d2.pytania.last().contains(QStringLiteral("jest otwarty w innym oknie")));
-        QVERIFY(!drugi.Projekt());
-        d2.odpowiedzi << O::Tak;
-        QVERIFY(drugi.OtworzPlik(plik));
-        QCOMPARE(TytulOkna(&drugi), QStringLiteral("Termivo - [wspolny.tmv] (tylko do odczytu)"));
-        const int dialogow = d2.katalogiDialogow.size();
-        drugi.Zapisz(); // the save dialog, cancelled
-        QCOMPARE(d2.katalogiDialogow.size(), dialogow + 1);
-        d2.odpowiedzi << O::Nie;
-        QVERIFY(drugi.Zamknij());
-
-        QFile inny(plik);
-        QVERIFY(inny.open(QIODevice::Append));
-        inny.write("[Obce]\r\nKlucz=1\r\n");
-        inny.close();
-        Wybierz(QStringLiteral("O1"));
-        Wpisz(TPolaEdytora(f->ElementStolarkiPanel).SzerokoscEd, QStringLiteral("1000"));
-        d->odpowiedzi << O::Nie;
-        Klawisz(Qt::Key_S);
-        QVERIFY(d->pytania.last().contains(QStringLiteral("został zmieniony przez inny program")));
-        QVERIFY(QFile(plik).open(QIODevice::ReadOnly) && f->Zmieniony());
-        d->odpowiedzi << O::Tak;
-        Klawisz(Qt::Key_S);
-        QVERIFY(!f->Zmieniony());
-    }
-
     // Recovery at start-up, also with a file to open: "Odrzuć" asks first,
     // and a copy restored is no recent project.
     void odzyskPrzyStarcie() {
@@ -532,88 +338,6 @@ private slots:
         QVERIFY(f->Zamknij());
         TOdzysk pozniej;
         QVERIFY(pozniej.Pozostawione().empty());
-    }
-
-    // The recent projects: in the menu and on the start page, newest
-    // first, a file that is gone left out.
-    void ostatnieProjekty() {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Termivo"),
-                  QStringLiteral("Termivo"))
-            .remove(QStringLiteral("OstatnioOtwierane"));
-        const QString a = katalog.filePath(QStringLiteral("a.tmv"));
-        const QString b = katalog.filePath(QStringLiteral("b.tmv"));
-        for (const QString& s : {a, b}) {
-            f->Nowy();
-            d->pliki << s;
-            f->Zapisz();
-            QVERIFY(f->Zamknij());
-        }
-        QCOMPARE(f->OstatnieProjekty(), (QStringList{b, a}));
-        // The open and import dialogs start where the last project is.
-        f->Otworz();
-        f->Importuj();
-        QCOMPARE(d->katalogiDialogow.mid(d->katalogiDialogow.size() - 2),
-                 (QStringList{katalog.path(), katalog.path()}));
-        Pokazane();
-        QVERIFY(f->StronaStartowa->isVisible());
-        QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 2);
-        QFile::remove(b);
-        // The menu, opened, leaves the missing file out.
-        f->Polecenia->OstatnieMI->popup(f->mapToGlobal(QPoint(40, 40)));
-        QVERIFY(QTest::qWaitForWindowExposed(f->Polecenia->OstatnieMI));
-        QCOMPARE(f->Polecenia->OstatnieMI->actions().size(), 1);
-        f->Polecenia->OstatnieMI->hide();
-        QCOMPARE(f->Polecenia->OstatnieMI->actions()[0]->toolTip(), QDir::toNativeSeparators(a));
-        // A click on the start page opens it.
-        QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 1);
-        QTest::mouseClick(f->StronaStartowa->OstatnieBtn[0], Qt::LeftButton);
-        QVERIFY(f->Projekt());
-        QCOMPARE(f->NazwaPliku(), a);
-        QVERIFY(!f->StronaStartowa->isVisible());
-    }
-
-    // A project file dropped on the window: refused when it is no project
-    // file, kept out by "Anuluj" of the close question, opened after "Nie".
-    void upuszczonyPlik() {
-        const QString a = katalog.filePath(QStringLiteral("upuszczony.tmv"));
-        const QString txt = katalog.filePath(QStringLiteral("notatki.txt"));
-        f->Nowy();
-        d->pliki << a;
-        f->Zapisz();
-        QVERIFY(f->Zamknij());
-        QFile t(txt);
-        QVERIFY(t.open(QIODevice::WriteOnly));
-        t.write("x");
-        t.close();
-        f->Nowy();
-        d->teksty << QStringLiteral("O1");
-        f->DodajOkno();
-        Pokazane();
-        // Over the tree, which takes no drops itself: the window does.
-        QWidget* cel = f->StolarkaTree->viewport();
-        const QPoint p = cel->rect().center();
-        auto upusc = [&](const QString& plik) {
-            QMimeData dane;
-            dane.setUrls({QUrl::fromLocalFile(plik)});
-            QDragEnterEvent wejscie(p, Qt::CopyAction, &dane, Qt::LeftButton, {});
-            QApplication::sendEvent(cel, &wejscie);
-            if (!wejscie.isAccepted())
-                return false;
-            QDropEvent upuszczenie(QPointF(p), Qt::CopyAction, &dane, Qt::LeftButton, {});
-            QApplication::sendEvent(cel, &upuszczenie);
-            // Opening waits for the drop to end: then it asks its question.
-            return QTest::qWaitFor([&] { return d->odpowiedzi.isEmpty(); });
-        };
-        QVERIFY(!upusc(txt));
-        d->odpowiedzi << O::Anuluj;
-        QVERIFY(upusc(a));
-        QVERIFY(d->odpowiedzi.isEmpty());
-        QVERIFY(f->NazwaPliku() != a);
-        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);
-        d->odpowiedzi << O::Nie;
-        QVERIFY(upusc(a));
-        QCOMPARE(f->NazwaPliku(), a);
-        QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 0);
     }
 };
 
