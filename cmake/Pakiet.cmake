@@ -36,8 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The report is laid out in Tahoma's metrics: Debian's free Tahoma.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
-# "Pomoc" opens the manual in the desktop's PDF viewer.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# "Pomoc" opens the manual in the desktop's PDF viewer; Qt's own dialogs
+# (file, print) speak Polish with Qt's translations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, evince | pdf-viewer, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "joinery schedule of a building with window Uw and prices")
 # The long description; CPack puts the summary above it and indents it.

@@ -10,7 +10,9 @@ string(TIMESTAMP TERMIVO_DATA_MAN "%Y-%m-%d")
 find_program(TERMIVO_GZIP gzip REQUIRED)
 
 function(termivo_strona_man nazwa)
-    set(TERMIVO_KATALOG_OPISU ${CMAKE_INSTALL_FULL_DATADIR}/doc/termivo)
+    # The folder the package installs it in (under /usr, whatever prefix
+    # this build tree has).
+    set(TERMIVO_KATALOG_OPISU /usr/${CMAKE_INSTALL_DATADIR}/doc/termivo)
     set(strona ${CMAKE_BINARY_DIR}/man/${nazwa}.1)
     configure_file(${CMAKE_SOURCE_DIR}/docs/man/${nazwa}.1.in ${strona} @ONLY)
     add_custom_command(OUTPUT ${strona}.gz
