@@ -118,9 +118,16 @@ int main(int argc, char* argv[]) {
     okno.UstawTabele({&tabelaUg, &tabelaUf, &tabelaPsig, &tabeladR, &typOkna});
     const TPoleceniaGlowne& p = *okno.Polecenia;
     QObject::connect(p.HelpAbout1, &QAction::triggered, &oProgramie, &QDialog::exec);
-    QObject::connect(p.HelpWord1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_WORD); });
-    QObject::connect(p.HelpPdf1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
-    QObject::connect(p.HelpContents1, &QAction::triggered, [] { OtworzDokument(DOKUMENT_PDF); });
+    // A document that cannot be shown: where it is, and how to open it.
+    auto pokaz = [&](const QString& dokument) {
+        const QString powod = PokazDokument(dokument);
+        if (!powod.isEmpty())
+            dialogi.Komunikat(&okno, TRodzajKomunikatu::Informacja, QStringLiteral("Opis programu"),
+                              powod);
+    };
+    QObject::connect(p.HelpWord1, &QAction::triggered, [&] { pokaz(DOKUMENT_WORD); });
+    QObject::connect(p.HelpPdf1, &QAction::triggered, [&] { pokaz(DOKUMENT_PDF); });
+    QObject::connect(p.HelpContents1, &QAction::triggered, [&] { pokaz(DOKUMENT_PDF); });
     // The Word description is offered only where it is installed.
     p.HelpWord1->setEnabled(JestDokument(DOKUMENT_WORD));
     p.HelpWord1->setStatusTip(QStringLiteral("Opis programu w formacie 'doc' Microsoft Word"));

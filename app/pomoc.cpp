@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -22,6 +23,34 @@ QString Sciezka(const QString& nazwa, const QString& katalog) {
 
 bool JestDokument(const QString& nazwa, const QString& katalog) {
     return QFileInfo(Sciezka(nazwa, katalog)).isFile();
+}
+
+QString SciezkaDokumentu(const QString& nazwa, const QString& katalog) {
+    return QDir::toNativeSeparators(Sciezka(nazwa, katalog));
+}
+
+bool JestProgramDla(const QString& typMime) {
+    QProcess xdg;
+    xdg.start(QStringLiteral("xdg-mime"),
+              {QStringLiteral("query"), QStringLiteral("default"), typMime});
+    if (!xdg.waitForFinished(3000) || xdg.exitStatus() != QProcess::NormalExit)
+        return false;
+    return !xdg.readAllStandardOutput().trimmed().isEmpty();
+}
+
+QString PokazDokument(const QString& nazwa, const QString& katalog) {
+    const QString gdzie = SciezkaDokumentu(nazwa, katalog);
+    if (!JestDokument(nazwa, katalog))
+        return QStringLiteral("Nie znaleziono opisu programu: brak pliku %1.").arg(gdzie);
+    const bool pdf = nazwa.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive);
+    const QString typ =
+        pdf ? QStringLiteral("application/pdf") : QStringLiteral("application/msword");
+    if (!JestProgramDla(typ) || !OtworzDokument(nazwa, katalog))
+        return QStringLiteral("Nie ma programu, który otworzyłby opis programu. Opis jest w pliku "
+                              "%1; otwórz go przeglądarką plików %2 (na przykład %3).")
+            .arg(gdzie, pdf ? QStringLiteral("PDF") : QStringLiteral("DOC"),
+                 pdf ? QStringLiteral("evince lub okular") : QStringLiteral("LibreOffice Writer"));
+    return QString();
 }
 
 bool OtworzDokument(const QString& nazwa, const QString& katalog) {

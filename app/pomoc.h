@@ -14,3 +14,14 @@ inline const QString DOKUMENT_PDF = QStringLiteral("Opis programu Termivo.pdf");
 bool OtworzDokument(const QString& nazwa, const QString& katalog = QString());
 // Whether the program's folder (or `katalog`) holds the document.
 bool JestDokument(const QString& nazwa, const QString& katalog = QString());
+// Where the document is (or would be), as a user types it.
+QString SciezkaDokumentu(const QString& nazwa, const QString& katalog = QString());
+
+// Whether the desktop has a program for that kind of file (a MIME type such
+// as "application/pdf"): xdg-mime names one. Without it xdg-open would run
+// a text browser on the file, or nothing at all.
+bool JestProgramDla(const QString& typMime);
+
+// What to tell the user when the document cannot be shown: where it is and
+// how to open it; empty when it opened.
+QString PokazDokument(const QString& nazwa, const QString& katalog = QString());

@@ -215,6 +215,33 @@ private slots:
         QVERIFY(OtworzDokument(DOKUMENT_PDF, pakiet.filePath(QStringLiteral("usr/bin"))));
         QCOMPARE(otwarte.adresy.last(), QUrl::fromLocalFile(opis.fileName()));
         QVERIFY(!JestDokument(DOKUMENT_WORD, pakiet.filePath(QStringLiteral("usr/bin"))));
+
+        // F1 on a desktop without a PDF viewer (xdg-mime names none): the
+        // user is told where the manual is and how to open it; with one,
+        // it opens and nothing is said.
+        const QByteArray sciezkaPrzed = qgetenv("PATH");
+        QDir narzedzia(katalog.filePath(QStringLiteral("narzedzia")));
+        QVERIFY(narzedzia.mkpath(QStringLiteral(".")));
+        qputenv("PATH", QFile::encodeName(narzedzia.path()));
+        const QString bin = pakiet.filePath(QStringLiteral("usr/bin"));
+        const int przed = static_cast<int>(otwarte.adresy.size());
+        QCOMPARE(
+            PokazDokument(DOKUMENT_PDF, bin),
+            QStringLiteral("Nie ma programu, który otworzyłby opis programu. Opis jest w pliku "
+                           "%1; otwórz go przeglądarką plików PDF (na przykład evince lub "
+                           "okular).")
+                .arg(QDir::toNativeSeparators(opis.fileName())));
+        QCOMPARE(otwarte.adresy.size(), przed);
+        QFile xdg(narzedzia.filePath(QStringLiteral("xdg-mime")));
+        QVERIFY(xdg.open(QIODevice::WriteOnly));
+        xdg.write("#!/bin/sh\necho org.gnome.Evince.desktop\n");
+        xdg.close();
+        QVERIFY(xdg.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QCOMPARE(PokazDokument(DOKUMENT_PDF, bin), QString());
+        QCOMPARE(otwarte.adresy.size(), przed + 1);
+        QVERIFY(PokazDokument(DOKUMENT_WORD, bin)
+                    .startsWith(QStringLiteral("Nie znaleziono opisu programu: brak pliku ")));
+        qputenv("PATH", sciezkaPrzed);
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     }
 };
