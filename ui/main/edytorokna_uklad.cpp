@@ -4,6 +4,7 @@
 #include "ui/main/edytorokna.h"
 
 #include "ui/main/edytorokna_pomoc.h"
+#include "uslugi/polenotatki.h"
 
 #include "model/liczby.h"
 #include "model/obliczenia/wt2021.h"
@@ -192,7 +193,7 @@ void TEdytorOkna::UtworzPola() {
     dol->addLayout(etykiety, 0, 0, 1, 2);
     OknaNaKondSG = new TSiatkaPieter(this);
     dol->addWidget(OknaNaKondSG, 1, 0);
-    UwagiMemo = new QPlainTextEdit(this);
+    UwagiMemo = new TPoleNotatki(this);
     UwagiMemo->setObjectName(QStringLiteral("UwagiMemo"));
     UwagiMemo->setToolTip(QStringLiteral("Uwagi dodatkowe dotyczące projektowanego okna"));
     UwagiMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
