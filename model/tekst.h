@@ -12,6 +12,8 @@ QString KluczBezWielkosci(const QString& s);
 // A window symbol as the project keeps it: blanks and control characters
 // at both ends removed (a file could not give them back).
 QString PrzytnijSymbol(const QString& s);
+// The longest symbol a user gives a window: the report prints it whole.
+constexpr int MAX_DLUGOSC_SYMBOLU = 100;
 
 // Remarks are kept as one "comma text": lines joined by commas, a line that
 // holds a space, comma, double quote or control character enclosed in double

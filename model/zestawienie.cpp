@@ -2,6 +2,8 @@
 
 #include "model/tekst.h"
 
+#include <QSet>
+
 #include <algorithm>
 #include <atomic>
 #include <new>
@@ -312,4 +314,15 @@ QString TZestawienieStolarki::NazwaMetodyUw(TMetodaUw metoda) {
     return metoda == TMetodaUw::Geometryczna
                ? QStringLiteral("z geometrii okna (PN-EN ISO 10077-1)")
                : QStringLiteral("szacunkowa (z pola okna)");
+}
+
+QString WolnySymbol(const TZestawienieStolarki& projekt) {
+    QSet<QString> zajete;
+    for (int i = 0; i < projekt.LiczbaOkienWLiscie(); ++i)
+        zajete.insert(projekt.Okno(i)->Symbol().toUpper());
+    for (int n = 1;; ++n) {
+        const QString s = QStringLiteral("O%1").arg(n);
+        if (!zajete.contains(s))
+            return s;
+    }
 }

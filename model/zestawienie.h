@@ -153,3 +153,7 @@ private:
     bool Parter_ = false;
     bool Podpiwniczenie_ = false;
 };
+
+// The first of "O1", "O2", … that no window of the project has (letter case
+// ignored): what a new window is offered.
+QString WolnySymbol(const TZestawienieStolarki& projekt);

@@ -338,7 +338,8 @@ int main(int argc, char* argv[]) {
         TOdzyskForm odzyskForm(
             {{QStringLiteral("1"), tymczasowy.filePath(QStringLiteral("odzysk/1.tmv")),
               QStringLiteral("/home/projektant/Projekty/Dom pod Lipami.tmv"),
-              QStringLiteral("Dom pod Lipami.tmv"), QDateTime(QDate(2026, 12, 9), QTime(14, 32))}},
+              QStringLiteral("Dom pod Lipami.tmv"), QDateTime(QDate(2026, 12, 9), QTime(14, 32)),
+              QByteArray()}},
             odzysk, dialogi, &f);
         odzyskForm.show();
         Zapisz(&odzyskForm, QStringLiteral("odzysk"));

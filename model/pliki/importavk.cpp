@@ -36,6 +36,7 @@ public:
             ++poz_;
         if (Koniec()) {
             *n = 0;
+            zaKoncem_ = true;
             return true;
         }
         const qsizetype start = poz_;
@@ -54,6 +55,8 @@ public:
     }
     // Why the last number could not be read.
     const QString& Blad() const { return blad_; }
+    // Whether the last number was looked for past the end of the file.
+    bool ZaKoncem() const { return zaKoncem_; }
 
 private:
     QByteArray Linia() {
@@ -74,6 +77,7 @@ private:
     qsizetype poz_ = 0;
     int nr_ = 0; // lines read
     QString blad_;
+    bool zaKoncem_ = false;
 };
 
 int Kierunek(const QString& orientacja) {
@@ -111,6 +115,14 @@ int32_t ImportujArvoK(TZestawienieStolarki& p, const QByteArray& bajty, const QL
     int64_t scian = 0;
     if (!c.Liczba(&scian))
         return blad();
+    // A project has at least its count of walls: a file that ends before it
+    // (empty, or one line of anything) is no Arvo-K project.
+    if (c.ZaKoncem()) {
+        if (powod)
+            *powod = QStringLiteral("plik kończy się przed liczbą ścian (wiersz 2); to nie jest "
+                                    "projekt Arvo-K");
+        return WYNIK_BLAD;
+    }
     c.Pomin();
     // Counts beyond the lines present end at the end of the file.
     for (int64_t s = 0; s < scian && !c.Koniec(); ++s) {

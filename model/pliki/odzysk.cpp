@@ -44,8 +44,8 @@ bool TOdzysk::Zablokuj() {
     return true;
 }
 
-bool TOdzysk::Zapisz(const TZestawienieStolarki& projekt, const QString& plik,
-                     const QString& nazwa) {
+bool TOdzysk::Zapisz(const TZestawienieStolarki& projekt, const QString& plik, const QString& nazwa,
+                     const QByteArray& odcisk) {
     if (!Zablokuj())
         return false;
     // The description first: a copy is never left that no description
@@ -55,6 +55,7 @@ bool TOdzysk::Zapisz(const TZestawienieStolarki& projekt, const QString& plik,
         opis.setValue(QStringLiteral("Plik"), plik);
         opis.setValue(QStringLiteral("Nazwa"), nazwa);
         opis.setValue(QStringLiteral("Czas"), QDateTime::currentDateTime());
+        opis.setValue(QStringLiteral("Odcisk"), QString::fromLatin1(odcisk.toHex()));
         opis.sync();
         if (opis.status() != QSettings::NoError)
             return false;
@@ -98,13 +99,19 @@ std::vector<TKopiaOdzysku> TOdzysk::Pozostawione() {
             QFile::remove(Sciezka(id, "ini"));
             continue; // the lock goes with `blokada`
         }
-        TKopiaOdzysku k{id, Sciezka(id, "tmv"), QString(), QString(),
-                        QFileInfo(Sciezka(id, "tmv")).lastModified()};
+        TKopiaOdzysku k{id,
+                        Sciezka(id, "tmv"),
+                        QString(),
+                        QString(),
+                        QFileInfo(Sciezka(id, "tmv")).lastModified(),
+                        QByteArray()};
         if (jestOpis) {
             const QSettings opis(Sciezka(id, "ini"), QSettings::IniFormat);
             k.plik = opis.value(QStringLiteral("Plik")).toString();
             k.nazwa = opis.value(QStringLiteral("Nazwa")).toString();
             k.czas = opis.value(QStringLiteral("Czas"), k.czas).toDateTime();
+            k.odcisk =
+                QByteArray::fromHex(opis.value(QStringLiteral("Odcisk")).toString().toLatin1());
         }
         if (k.nazwa.isEmpty())
             k.nazwa = k.plik.isEmpty() ? QStringLiteral("bez nazwy") : QFileInfo(k.plik).fileName();

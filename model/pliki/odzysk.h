@@ -18,6 +18,9 @@ struct TKopiaOdzysku {
     QString plik;
     QString nazwa;
     QDateTime czas;
+    // What the project's file held when the copy was made (its fingerprint);
+    // empty for a copy of a project without a file, or an older copy.
+    QByteArray odcisk;
 };
 
 // TOdzysk: the recovery copy of the open project, written while it has
@@ -35,8 +38,10 @@ public:
 
     static QString Katalog();
 
-    // Writes the copy; false when it cannot be written.
-    bool Zapisz(const TZestawienieStolarki& projekt, const QString& plik, const QString& nazwa);
+    // Writes the copy, with the project's file (an absolute path) and what
+    // that file held then; false when it cannot be written.
+    bool Zapisz(const TZestawienieStolarki& projekt, const QString& plik, const QString& nazwa,
+                const QByteArray& odcisk = QByteArray());
     // The copy goes: the project was saved, or closed without saving.
     void Usun();
     bool Jest() const { return !id_.isEmpty(); }

@@ -25,6 +25,11 @@ QByteArray OdciskPliku(const QString& sciezka) {
     return Odcisk(f.readAll());
 }
 
+// A path made absolute (against the current folder); empty stays empty.
+QString Bezwzgledna(const QString& sciezka) {
+    return sciezka.isEmpty() ? sciezka : QFileInfo(sciezka).absoluteFilePath();
+}
+
 TWynikPliku Blad(const QString& powod = QString()) {
     return {TWynikPliku::Kod::Blad, powod};
 }
@@ -59,7 +64,8 @@ bool TProjektOtwarty::Zmieniony() const {
 void TProjektOtwarty::Rozpocznij(std::unique_ptr<TZestawienieStolarki> projekt,
                                  const QString& sciezka) {
     projekt_ = std::move(projekt);
-    sciezka_ = sciezka;
+    // Absolute: a copy or a recent entry names the same file from anywhere.
+    sciezka_ = Bezwzgledna(sciezka);
     historia_.Wyczysc();
     emit otwarto();
     emit stanPliku();
@@ -89,6 +95,8 @@ TWynikPliku TProjektOtwarty::Nowy() {
     // A new project measures its windows' glass; stored ones keep their method.
     auto projekt = std::make_unique<TZestawienieStolarki>();
     projekt->MetodaUw = static_cast<int32_t>(TMetodaUw::Geometryczna);
+    // A ground floor from the start: a new window has a storey to count on.
+    projekt->SetParter(true);
     Rozpocznij(std::move(projekt), QString());
     return {};
 }
@@ -149,8 +157,12 @@ TWynikPliku TProjektOtwarty::Przywroc(const TKopiaOdzysku& kopia) {
     zmienionyBezHistorii_ = true;
     if (!kopia.plik.isEmpty()) {
         tylkoDoOdczytu_ = blokada_ && !blokada_->Zajmij(kopia.plik);
-        // The file as it is now: saving over it is what restoring is for.
-        odcisk_ = OdciskPliku(kopia.plik);
+        // The file as it was when the copy was made: saving over it is what
+        // restoring is for, unless it changed since (another program, or
+        // another project of that name): then Zapisz answers
+        // ZmienionyNaDysku and the user is asked. An older copy that does
+        // not say takes the file as it is now.
+        odcisk_ = kopia.odcisk.isEmpty() ? OdciskPliku(kopia.plik) : kopia.odcisk;
     }
     if (odzysk_)
         odzysk_->Przejmij(kopia);
@@ -189,7 +201,7 @@ TWynikPliku TProjektOtwarty::ZapiszDo(const QString& sciezka, bool wlasny, bool 
         return Blad(powod);
     if (blokada_ && !blokada_->Zajmij(sciezka))
         blokada_->Zwolnij();
-    sciezka_ = sciezka;
+    sciezka_ = Bezwzgledna(sciezka);
     odcisk_ = Odcisk(*bajty);
     historia_.UstawCzysta();
     zmienionyBezHistorii_ = uszkodzony_ = tylkoDoOdczytu_ = false;
@@ -256,7 +268,7 @@ bool TProjektOtwarty::ZapiszOdzysk(std::unique_ptr<TPolecenie> oczekujace) {
     const bool zPanelu = oczekujace && oczekujace->Wykonaj(*projekt_) == WYNIK_OK;
     bool ok = true;
     if (Zmieniony() || zPanelu)
-        ok = odzysk_->Zapisz(*projekt_, sciezka_, Nazwa());
+        ok = odzysk_->Zapisz(*projekt_, sciezka_, Nazwa(), odcisk_);
     else
         odzysk_->Usun();
     if (zPanelu)

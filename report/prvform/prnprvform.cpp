@@ -434,6 +434,9 @@ void TPrnPrvForm::Drukuj() {
     else if (wynik == TWynikRaportu::ZaMalaStrona)
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            TRaport::KOMUNIKAT_ZA_MALA_STRONA);
+    if (wynik != TWynikRaportu::Gotowy && DoPliku(drukarka))
+        dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
+                           KomunikatNiedokonczonegoPliku(drukarka));
     if (zamykanie_)
         QDialog::reject();
 }

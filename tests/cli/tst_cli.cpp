@@ -174,6 +174,17 @@ private slots:
         QVERIFY(w.bledy.contains(
             QStringLiteral("Próba importu projektu z pliku zakończyła się niepowodzeniem.")));
         QVERIFY(!QFile::exists(zly));
+        // Any text, or nothing, is refused with its reason; nothing written.
+        for (const QByteArray& tekst : {QByteArray("hello world\n"), QByteArray()}) {
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(tekst);
+            f.close();
+            w = Uruchom({QStringLiteral("import-avk"), avk, zly});
+            QCOMPARE(w.kod, 1);
+            QVERIFY2(w.bledy.contains(QStringLiteral("to nie jest projekt Arvo-K")),
+                     qPrintable(w.bledy));
+            QVERIFY(!QFile::exists(zly));
+        }
     }
 
     void innyProgram() {

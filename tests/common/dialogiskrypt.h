@@ -41,9 +41,11 @@ public:
         pytania << tytul + QStringLiteral(": ") + tresc;
         return odpowiedzi.isEmpty() ? Odpowiedz::Anuluj : odpowiedzi.takeFirst();
     }
+    QStringList proponowane; // the text every input box offered
     std::optional<QString> Tekst(QWidget*, const QString& tytul, const QString& etykieta,
-                                 const QString&, int) override {
+                                 const QString& tekst, int) override {
         pytania << tytul + QStringLiteral(": ") + etykieta;
+        proponowane << tekst;
         return teksty.isEmpty() ? std::nullopt : teksty.takeFirst();
     }
     QString PlikDoOtwarcia(QWidget*, const QString&, const QString&,

@@ -120,8 +120,18 @@ private slots:
         TZestawienieStolarki r;
         QCOMPARE(ImportujArvoK(r, Plik({}), pl), 0);
         QCOMPARE(r.LiczbaOkienWLiscie(), 0);
+        // What ends before the count of walls is no Arvo-K project: empty,
+        // one line of anything, blank lines.
+        for (const QByteArray& tekst : {QByteArray(), QByteArray("hello world"),
+                                        QByteArray("hello world\r\n"), QByteArray("x\n\n  \n")}) {
+            TZestawienieStolarki s;
+            QString powod;
+            QCOMPARE(ImportujArvoK(s, tekst, pl, &powod), -1);
+            QCOMPARE(powod, QStringLiteral("plik kończy się przed liczbą ścian (wiersz 2); to nie "
+                                           "jest projekt Arvo-K"));
+            QCOMPARE(s.LiczbaOkienWLiscie(), 0);
+        }
         TZestawienieStolarki s;
-        QCOMPARE(ImportujArvoK(s, QByteArray(), pl), 0);
         QCOMPARE(ImportujArvoKZPliku(s, "/nie/ma/pliku.avk", pl), -1);
     }
 

@@ -1,5 +1,9 @@
 #include "tests/model/plikprojektu_wspolne.h"
 
+#include <QDir>
+
+#include <sys/mount.h>
+
 class TestPlikProjektu : public TTestPlikuProjektu {
     Q_OBJECT
 
@@ -305,6 +309,36 @@ private slots:
                  qPrintable(powod));
         QCOMPARE(ZapiszProjekt(p, katalog.path(), QLocale(), &powod), -1);
         QVERIFY2(powod.startsWith(QStringLiteral("pod tą nazwą jest folder")), qPrintable(powod));
+    }
+
+    // A full disk is named as one, and the file saved before stays whole: a
+    // disk of 64 KiB (tmpfs), a project of about 200 KiB.
+    void pelnyDysk() {
+        const QString folder = Sciezka("maly-dysk");
+        QVERIFY(QDir().mkpath(folder));
+        if (mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("a small disk cannot be mounted here (needs root)");
+        const QString plik = folder + QStringLiteral("/dom.tmv");
+        TZestawienieStolarki maly;
+        maly.AddOkno(QStringLiteral("O1"));
+        QCOMPARE(ZapiszProjekt(maly, plik), 0);
+        const QByteArray przed = Czytaj(plik);
+        TZestawienieStolarki duzy;
+        for (int i = 0; i < 300; ++i) {
+            duzy.AddOkno(QStringLiteral("O%1").arg(i));
+            duzy.Okno(i)->Uwagi = QString(500, QLatin1Char('x'));
+        }
+        QString powod;
+        const int32_t wynik = ZapiszProjekt(duzy, plik, QLocale(), &powod);
+        const QByteArray po = Czytaj(plik);
+        const QStringList zostalo = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        umount(QFile::encodeName(folder).constData());
+        QCOMPARE(wynik, -1);
+        QVERIFY2(powod.startsWith(QStringLiteral("na dysku ")) &&
+                     powod.contains(QStringLiteral("nie ma wolnego miejsca")),
+                 qPrintable(powod));
+        QCOMPARE(po, przed);
+        QCOMPARE(zostalo, QStringList{QStringLiteral("dom.tmv")}); // no temporary file left
     }
 };
 

@@ -27,7 +27,10 @@ TDrzewoProjektu::TDrzewoProjektu(QWidget* rodzic) : QTreeWidget(rodzic) {
     setMouseTracking(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Delete in the tree deletes the window, as Ctrl+U does.
-    auto* usun = new QShortcut(QKeySequence::Delete, this, nullptr, nullptr, Qt::WidgetShortcut);
+    // The Delete key alone: the platform's "delete" sequence also means Ctrl+D on X11,
+    // which would make the menu's Ctrl+D (duplicate) ambiguous here.
+    auto* usun =
+        new QShortcut(QKeySequence(Qt::Key_Delete), this, nullptr, nullptr, Qt::WidgetShortcut);
     connect(usun, &QShortcut::activated, this, &TDrzewoProjektu::usun);
     // Whatever moves the current node (a click, any key, type-ahead) is a
     // selection, once per change; a click on the node already current too.

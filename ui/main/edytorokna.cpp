@@ -258,8 +258,10 @@ void TEdytorOkna::WartoscidR() {
 void TEdytorOkna::WybierzTyp() {
     if (!tabele_.typ)
         return;
+    // It opens on the window's own type and sash kinds.
+    tabele_.typ->UstawTyp(bufor_.Okno().TypOkna);
     for (int i = 1; i <= MAX_SKRZYDEL; ++i)
-        tabele_.typ->SetSkrzydlo(QString::number(i), SkrzydlaVLE->GetSkrzydlo(QString::number(i)));
+        tabele_.typ->SetSkrzydlo(QString::number(i), bufor_.Okno().RodzajSkrzydlaNazwa(i - 1));
     if (!dialogi_.Pokaz(*tabele_.typ))
         return;
     TOkno& o = bufor_.Zmien(TPoleOkna::Skrzydla);
@@ -307,15 +309,8 @@ void TEdytorOkna::PrzypiszWszystkim(int znacznik) {
 void TEdytorOkna::PodpowiedzLg(bool zUzytkownika) {
     // The lengths as the window has them, fractions of a millimetre too;
     // the suggestion in whole millimetres.
+    // d as the window holds it: what the d field refuses never gets there.
     const TOkno& o = bufor_.Okno();
-    double d = 0;
-    if (!CzytajLiczbe(dRamyEd->text(), &d)) {
-        LgEd->setText(QStringLiteral("0"));
-        dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
-                           QStringLiteral("Podana wartość szerokości profilu nie jest prawidłową "
-                                          "liczbą!"));
-        return;
-    }
     int64_t lg = 0;
     if (!::PodpowiedzLg(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, &lg)) {
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),

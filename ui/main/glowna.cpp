@@ -360,8 +360,8 @@ void TMainForm::OtworzLubImportuj(const QString& sciezka) {
     const TKomunikatyKroku krok(dialogi_, this);
     pliki_->OtworzLubImportuj(sciezka);
 }
-void TMainForm::UstawOdstepOdzysku(int ms) {
-    pliki_->UstawOdstepOdzysku(ms);
+void TMainForm::UstawOdstepOdzysku(int ms, int pierwszyMs) {
+    pliki_->UstawOdstepOdzysku(ms, pierwszyMs);
 }
 void TMainForm::ZapiszOdzysk() {
     pliki_->ZapiszOdzysk();

@@ -79,7 +79,7 @@ public:
 
     // The recovery copy, written every `ms` while the project differs from
     // its file, and when the system ends the program.
-    void UstawOdstepOdzysku(int ms);
+    void UstawOdstepOdzysku(int ms, int pierwszyMs = 5000);
     void ZapiszOdzysk();
     // The system asks the program to end (SIGTERM): the recovery copy is
     // written and the program ends without questions.
@@ -129,6 +129,11 @@ private:
     int32_t Wykonaj(std::unique_ptr<TPolecenie> polecenie);
     void PrzypiszWszystkim(TCoWszystkim co);
     void DodajLubPowiel(bool powiel);
+    void DodajOknoZSymbolem(const QString& symbol, bool powiel);
+    // A window symbol asked for with `etykieta`, offered `tekst`: trimmed,
+    // asked again (with what was typed) while it is longer than the report
+    // prints; nothing on Cancel.
+    std::optional<QString> PodajSymbol(const QString& etykieta, QString tekst);
     void Blad(const QString& tresc);
     void BladFatalny();
 

@@ -11,16 +11,45 @@
 
 #include <QLineEdit>
 
+std::optional<QString> TMainForm::PodajSymbol(const QString& etykieta, QString tekst) {
+    for (;;) {
+        const std::optional<QString> odp =
+            dialogi_.Tekst(this, QStringLiteral("Symbol okna"), etykieta, tekst, 255);
+        if (!odp)
+            return std::nullopt;
+        const QString symbol = PrzytnijSymbol(*odp);
+        if (symbol.size() <= MAX_DLUGOSC_SYMBOLU)
+            return symbol;
+        // Asked again with what was typed: nothing of it is lost.
+        Blad(QStringLiteral("Symbol okna może mieć najwyżej %1 znaków (ma %2).")
+                 .arg(MAX_DLUGOSC_SYMBOLU)
+                 .arg(symbol.size()));
+        tekst = *odp;
+    }
+}
+
 void TMainForm::DodajLubPowiel(bool powiel) {
     if (!Projekt())
         return;
-    const std::optional<QString> odp =
-        dialogi_.Tekst(this, QStringLiteral("Symbol okna"),
-                       QStringLiteral("Podaj symbol nowego okna:"), QString(), 255);
-    if (!odp)
+    // The next free symbol offered; a symbol that exists is asked again.
+    QString proponowany = WolnySymbol(*Projekt());
+    for (;;) {
+        const std::optional<QString> symbol =
+            PodajSymbol(QStringLiteral("Podaj symbol nowego okna:"), proponowany);
+        if (!symbol || symbol->isEmpty())
+            return;
+        if (Projekt()->GetOkno(*symbol)) {
+            Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+            proponowany = *symbol;
+            continue;
+        }
+        DodajOknoZSymbolem(*symbol, powiel);
         return;
-    const QString symbol = PrzytnijSymbol(*odp);
-    if (symbol.isEmpty() || !Zatwierdz())
+    }
+}
+
+void TMainForm::DodajOknoZSymbolem(const QString& symbol, bool powiel) {
+    if (!Zatwierdz())
         return;
     TIdOkna wzor = 0;
     QString symbolWzoru;
@@ -50,9 +79,12 @@ void TMainForm::UsunOkno() {
     // The window whose editor is shown is the one deleted.
     if (!Projekt() || !pokazany_ || *pokazany_ == 0)
         return;
+    const TOkno* wybrane = Projekt()->OknoId(*pokazany_);
+    // The question names the window it is about.
     if (dialogi_.Pytanie(this, QStringLiteral("Pytanie"),
-                         QStringLiteral("Czy chcesz usunąć wybrane okno?")) !=
-        TDialogi::Odpowiedz::Tak)
+                         QStringLiteral("Czy chcesz usunąć wybrane okno?") +
+                             (wybrane ? QStringLiteral("\n\n„%1”").arg(wybrane->Symbol())
+                                      : QString())) != TDialogi::Odpowiedz::Tak)
         return;
     const TOkno* okno = Projekt()->OknoId(*pokazany_);
     if (!okno) {
@@ -77,21 +109,32 @@ void TMainForm::ZmienSymbol() {
     if (!okno)
         return;
     const QString stary = okno->Symbol();
-    const std::optional<QString> odp = dialogi_.Tekst(
-        this, QStringLiteral("Symbol okna"), QStringLiteral("Podaj nowy symbol okna:"), stary, 255);
-    if (!odp)
-        return;
-    const QString nowy = PrzytnijSymbol(*odp);
-    if (nowy.isEmpty()) {
-        Blad(QStringLiteral("Symbol okna nie może pozostać pusty!"));
+    const TIdOkna id = *pokazany_;
+    QString tekst = stary;
+    for (;;) {
+        const std::optional<QString> nowy =
+            PodajSymbol(QStringLiteral("Podaj nowy symbol okna:"), tekst);
+        if (!nowy)
+            return;
+        if (nowy->isEmpty()) {
+            Blad(QStringLiteral("Symbol okna nie może pozostać pusty!"));
+            return;
+        }
+        // Another window's symbol: asked again with what was typed.
+        const TOkno* inne = Projekt()->GetOkno(*nowy);
+        if (inne && inne->Id() != id) {
+            Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
+            tekst = *nowy;
+            continue;
+        }
+        // What the editor holds is kept: it is committed before the window is
+        // shown again.
+        if (!Zatwierdz())
+            return;
+        if (Wykonaj(std::make_unique<TZmienSymbol>(id, stary, *nowy)) == WYNIK_DUPLIKAT)
+            Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
         return;
     }
-    // What the editor holds is kept: it is committed before the window is shown again.
-    const TIdOkna id = *pokazany_;
-    if (!Zatwierdz())
-        return;
-    if (Wykonaj(std::make_unique<TZmienSymbol>(id, stary, nowy)) == WYNIK_DUPLIKAT)
-        Blad(QStringLiteral("Istnieje już okno o podanej nazwie!"));
 }
 
 // "Przypisz wszystkim": the shown window committed, then its value given to

@@ -47,10 +47,20 @@ TObslugaPliku::TObslugaPliku(TProjektOtwarty& projekt, TDialogi& dialogi,
                              std::function<std::unique_ptr<TPolecenie>()> oczekujace)
     : QObject(&okno), projekt_(projekt), dialogi_(dialogi), ostatnie_(ostatnie), okno_(okno),
       zatwierdz_(std::move(zatwierdz)), oczekujace_(std::move(oczekujace)),
-      zegarOdzysku_(new QTimer(this)) {
+      zegarOdzysku_(new QTimer(this)), pierwszyOdzysk_(new QTimer(this)) {
     zegarOdzysku_->setInterval(60 * 1000);
     connect(zegarOdzysku_, &QTimer::timeout, this, &TObslugaPliku::ZapiszOdzysk);
     zegarOdzysku_->start();
+    // The first minute after a change is protected too: a copy a few
+    // seconds after a change that no copy holds, then the minute's.
+    pierwszyOdzysk_->setSingleShot(true);
+    pierwszyOdzysk_->setInterval(5 * 1000);
+    connect(pierwszyOdzysk_, &QTimer::timeout, this, &TObslugaPliku::ZapiszOdzysk);
+    connect(&projekt_, &TProjektOtwarty::zmieniono, this, [this] {
+        const TOdzysk* odzysk = projekt_.Odzysk();
+        if (odzysk && !odzysk->Jest() && !pierwszyOdzysk_->isActive())
+            pierwszyOdzysk_->start();
+    });
 }
 
 void TObslugaPliku::Blad(const QString& tresc) {
@@ -288,8 +298,9 @@ bool TObslugaPliku::Zamknij() {
     return true;
 }
 
-void TObslugaPliku::UstawOdstepOdzysku(int ms) {
+void TObslugaPliku::UstawOdstepOdzysku(int ms, int pierwszyMs) {
     zegarOdzysku_->start(ms);
+    pierwszyOdzysk_->setInterval(pierwszyMs);
 }
 
 void TObslugaPliku::ZapiszOdzysk() {

@@ -43,7 +43,10 @@ public:
     // closed first (with its question).
     void OtworzLubImportuj(const QString& sciezka);
 
-    void UstawOdstepOdzysku(int ms);
+    // The recovery copy every `ms`, and `pierwszyMs` after a change when
+    // the project has none yet (by default every minute, and 5 s after the
+    // first change).
+    void UstawOdstepOdzysku(int ms, int pierwszyMs = 5000);
     void ZapiszOdzysk();
     void ZaproponujOdzysk();
 
@@ -70,4 +73,6 @@ private:
     Wynik wynik_ = Wynik::Brak;
     QString katalogZapisu_;
     QTimer* zegarOdzysku_;
+    // A few seconds after the first change that no copy holds yet.
+    QTimer* pierwszyOdzysk_;
 };

@@ -71,6 +71,9 @@ void TZestawieniaProjektu::DrukujZestawienie() {
                         drukarka, &okno_, od, doStrony);
     if (wynik == TWynikRaportu::Blad)
         Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
+    if (wynik != TWynikRaportu::Gotowy && DoPliku(drukarka))
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
+                           KomunikatNiedokonczonegoPliku(drukarka));
 }
 
 void TZestawieniaProjektu::ZestawienieWgStron() {

@@ -201,6 +201,16 @@ void TFTypOkna::SetSkrzydlo(const QString& klucz, const QString& nazwa) {
     SkrzydlaVLE->SetSkrzydlo(klucz, nazwa);
 }
 
+void TFTypOkna::UstawTyp(int kod) {
+    wybranyTyp_ = NazwaTypuOkna(kod).isEmpty() ? 0 : kod;
+    WybranyIMG->setPixmap(wybranyTyp_ ? ObrazTypuOkna(wybranyTyp_) : QPixmap());
+    WybranyIMG->adjustSize();
+    // The tabs go by the code's thousands, the number of sashes.
+    const int skrzydel = wybranyTyp_ / 1000;
+    if (skrzydel >= 1 && skrzydel <= LiczbaSkrzydelPC->count())
+        LiczbaSkrzydelPC->setCurrentIndex(skrzydel - 1);
+}
+
 void TFTypOkna::KliknijObraz(int tag) {
     if (NazwaTypuOkna(tag).isEmpty()) {
         wybranyTyp_ = TYP_OKNA_DOMYSLNY;

@@ -7,8 +7,8 @@ class QTabWidget;
 class TListaSkrzydel;
 
 // TFTypOkna: the window types as pictures, eight tabs by number of sashes,
-// with the opening kind of each of the eight sashes. Made once and kept: the
-// last clicked type and its picture survive between openings.
+// with the opening kind of each of the eight sashes. Made once and kept;
+// each opening starts from the shown window's type (UstawTyp).
 class TFTypOkna : public QDialog {
     Q_OBJECT
 
@@ -21,6 +21,9 @@ public:
     int WybranyTyp() const { return wybranyTyp_; }
     // What a click on the picture with that tag does.
     void KliknijObraz(int tag);
+    // Opens on this type: its tab, its picture as the one chosen; Ok
+    // without a click keeps it.
+    void UstawTyp(int kod);
 
     QTabWidget* LiczbaSkrzydelPC;
     TListaSkrzydel* SkrzydlaVLE;

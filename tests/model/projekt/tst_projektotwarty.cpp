@@ -11,6 +11,7 @@
 #include "tests/common/zbieracz.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -321,6 +322,54 @@ private slots:
         // Closed without saving, the copy goes.
         inny.Zamknij();
         QCOMPARE(kopie(), 0);
+    }
+
+    // A project opened by a relative path is known by its absolute one, and
+    // so is its recovery copy: restored in a program started elsewhere, it
+    // names the same file; when that file changed since the copy was made,
+    // saving over it asks first (ZmienionyNaDysku), nothing written.
+    void odzyskZWzglednejSciezki() {
+        const QString folder = katalog.filePath(QStringLiteral("odzysk-wzgledny"));
+        QVERIFY(QDir().mkpath(katalog.filePath(QStringLiteral("w"))));
+        const QString plik = ZapiszTestowy(katalog.filePath(QStringLiteral("w/dom.tmv")),
+                                           [](TZestawienieStolarki& z) { z.AddOkno("A"); });
+        QVERIFY(!plik.isEmpty());
+        const QString bylyFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(katalog.path()));
+        auto wlasny = std::make_unique<TProjektOtwarty>();
+        wlasny->UzywajOdzysku(folder);
+        QVERIFY(wlasny->Otworz(QStringLiteral("w/dom.tmv")).Ok());
+        QVERIFY(QDir::setCurrent(bylyFolder));
+        QCOMPARE(wlasny->Sciezka(), QFileInfo(plik).absoluteFilePath());
+        TOkno a = Okno(*wlasny, "A");
+        a.Szerokosc = 900;
+        QCOMPARE(wlasny->Wykonaj(std::make_unique<TUstawPolaOkna>(a.Id(), a)), WYNIK_OK);
+        QVERIFY(wlasny->ZapiszOdzysk());
+        wlasny.reset(); // gone without closing
+
+        // Another project written to that file meanwhile.
+        const QByteArray inny = [] {
+            TZestawienieStolarki z;
+            z.AddOkno(QStringLiteral("INNE"));
+            return ZapiszProjektDoBajtow(z).value_or(QByteArray());
+        }();
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(inny) == inny.size());
+        f.close();
+
+        TProjektOtwarty drugi;
+        drugi.UzywajOdzysku(folder);
+        const std::vector<TKopiaOdzysku> k = drugi.Odzysk()->Pozostawione();
+        QCOMPARE(k.size(), std::size_t(1));
+        QCOMPARE(k[0].plik, QFileInfo(plik).absoluteFilePath());
+        QVERIFY(drugi.Przywroc(k[0]).Ok());
+        QCOMPARE(drugi.Zapisz().kod, TWynikPliku::Kod::ZmienionyNaDysku);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), inny);
+        f.close();
+        // Told yes, it is written.
+        QVERIFY(drugi.Zapisz(true).Ok());
+        drugi.Zamknij();
     }
 
     // A copy whose description is missing, or a description without its

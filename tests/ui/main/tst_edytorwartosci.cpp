@@ -112,6 +112,14 @@ private slots:
                                   << "70"
                                   << "4841"
                                   << "";
+        // A d in exponent form is a number like any other: taken, no message
+        // (2 · 1200 + 2 · 1500 − 8 · 0,00001 = 5399,99992).
+        QTest::newRow("d 1e-5") << "1 skrzydłowe"
+                                << "1200"
+                                << "1500"
+                                << "1e-5"
+                                << "5400"
+                                << "";
         // d left as no number comes back as it was (0) before the
         // suggestion: 2 · 1200 + 2 · 1500 − 8 · 0.
         QTest::newRow("d nie liczbą") << "1 skrzydłowe"
@@ -141,6 +149,12 @@ private slots:
         QTest::mouseClick(pola->PodpowLgBBtn, Qt::LeftButton);
         QCOMPARE(pola->LgEd->text(), lg);
         QCOMPARE(d->OstatniKomunikat(), komunikat);
+        // What the window keeps: the d taken, or the old one where refused.
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        if (QByteArray(QTest::currentDataTag()) == "d 1e-5")
+            QCOMPARE(Okno("O1").dRamy, 0.00001);
+        if (QByteArray(QTest::currentDataTag()) == "d nie liczbą")
+            QCOMPARE(Okno("O1").dRamy, 0.0);
     }
 
     void lgPoEdycjiD() {
@@ -321,9 +335,21 @@ private slots:
         QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
         QCOMPARE(pola->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
         QCOMPARE(pola->SkrzydlaVLE->GetSkrzydlo("3"), QStringLiteral("stałe w ramie"));
-        // "Ok" on the next opening: 5037 stored, computed and drawn at once,
-        // as a type picked from the list is.
+        // "Ok" on the next opening with nothing clicked: what was clicked
+        // in the cancelled one is not applied; it opens on the window's type.
+        int zakladka = -1;
+        d->przyOknie = [&](QDialog&) {
+            zakladka = tabTyp->LiczbaSkrzydelPC->currentIndex();
+            return true;
+        };
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(zakladka, 0);
+        QCOMPARE(pola->TypOknaCB->currentText(), QStringLiteral("1 skrzydłowe"));
+        QCOMPARE(Okno("O1").TypOkna, 1001);
+        // 5037 clicked and "Ok": stored, computed and drawn at once, as a
+        // type picked from the list is.
         d->przyOknie = [this](QDialog&) {
+            tabTyp->KliknijObraz(5037);
             tabTyp->SetSkrzydlo("3", "odchylne");
             return true;
         };
@@ -340,6 +366,21 @@ private slots:
         QCOMPARE(Okno("O1").RodzajSkrzydla[2], 9);
         QCOMPARE(pola->UwOknaEd->text(), TekstStaly(*ObliczUw(Okno("O1"), *f->Projekt()).uw, 4, 2));
         QVERIFY(pola->OknoImage->pixmap().toImage() != przed);
+        // Another window, "Ok" without a click: its own type stays, the
+        // chooser showed its tab.
+        Wybierz("O2");
+        d->przyOknie = [&](QDialog&) {
+            zakladka = tabTyp->LiczbaSkrzydelPC->currentIndex();
+            return true;
+        };
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(zakladka, 0);
+        QCOMPARE(Okno("O2").TypOkna, 1001);
+        // Back on O1 it opens on the five-sash tab.
+        Wybierz("O1");
+        QTest::mouseClick(pola->WybierzTypOknaBBtn, Qt::LeftButton);
+        QCOMPARE(zakladka, 4);
+        QCOMPARE(Okno("O1").TypOkna, 5037);
     }
 };
 

@@ -44,6 +44,38 @@ private slots:
         QVERIFY(!f->Polecenia->DelStolarkaTA->isEnabled());
         QCOMPARE(TPolaPanelu(f->StolarkaPanel).KursEd->text(), QStringLiteral("0"));
         QCOMPARE(TPolaPanelu(f->StolarkaPanel).PromoKlimaEd->text(), QStringLiteral("30"));
+        // A ground floor from the start: a new window has a storey to count on.
+        QVERIFY(TPolaPanelu(f->StolarkaPanel).ParterCB->isChecked());
+        QVERIFY(f->Projekt()->Parter());
+    }
+
+    // The symbol box offers the next free symbol; a symbol taken or too
+    // long is asked again with what was typed, after its message.
+    void symbolNowegoOkna() {
+        f->Nowy();
+        d->teksty << QStringLiteral("O1");
+        f->DodajOkno();
+        d->teksty << QStringLiteral("o3");
+        f->DodajOkno();
+        d->teksty << QStringLiteral("O3") << QStringLiteral("O7");
+        f->DodajOkno();
+        QCOMPARE(d->proponowane, (QStringList{"O1", "O2", "O2", "O3"}));
+        QCOMPARE(d->OstatniKomunikat(), QStringLiteral("Istnieje już okno o podanej nazwie!"));
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"O1", "o3", "O7"}));
+        const QString dlugi(101, QLatin1Char('x'));
+        d->teksty << dlugi << QString(100, QLatin1Char('x'));
+        f->DodajOkno();
+        QCOMPARE(d->proponowane.mid(4), (QStringList{"O2", dlugi}));
+        QCOMPARE(d->komunikaty.last().tresc,
+                 QStringLiteral("Symbol okna może mieć najwyżej 100 znaków (ma 101)."));
+        QVERIFY(f->Projekt()->GetOkno(QString(100, QLatin1Char('x'))));
+        // A rename to a symbol taken: asked again with it, then another.
+        Wybierz(QStringLiteral("O7"));
+        d->teksty << QStringLiteral("O1") << QStringLiteral("O8");
+        f->ZmienSymbol();
+        QCOMPARE(d->proponowane.mid(6), (QStringList{"O7", "O1"}));
+        QVERIFY(f->Projekt()->GetOkno(QStringLiteral("O8")));
+        QVERIFY(!f->Projekt()->GetOkno(QStringLiteral("O7")));
     }
 
     void dodawanieIKolejnosc() {
@@ -205,7 +237,9 @@ private slots:
         d->odpowiedzi << O::Nie;
         f->UsunOkno();
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 2);
-        QCOMPARE(d->pytania.last(), QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?"));
+        // The question names the window.
+        QCOMPARE(d->pytania.last(),
+                 QStringLiteral("Pytanie: Czy chcesz usunąć wybrane okno?\n\n„O9”"));
         d->odpowiedzi << O::Tak;
         f->UsunOkno();
         QCOMPARE(f->Projekt()->LiczbaOkienWLiscie(), 1);

@@ -295,6 +295,20 @@ private slots:
         QVERIFY(f->Projekt()->GetOkno(QStringLiteral("O1")));
     }
 
+    // The first change is protected within seconds, not after the minute:
+    // with an hour between copies, a copy follows the first step at once
+    // (here 50 ms after it).
+    void pierwszaMinuta() {
+        f->UstawOdstepOdzysku(3600 * 1000, 50);
+        f->Nowy();
+        const TOdzysk* odzysk = f->Otwarty().Odzysk();
+        QVERIFY(odzysk && !odzysk->Jest());
+        d->teksty << QStringLiteral("O1");
+        f->DodajOkno();
+        QTRY_VERIFY(odzysk->Jest());
+        QVERIFY(QFile::exists(odzysk->Kopia()));
+    }
+
     // A program killed after an edit: the next start offers the edit back,
     // under the project's name; another running program's copy is not
     // offered.

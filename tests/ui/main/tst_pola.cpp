@@ -2,6 +2,8 @@
 // wheel, the drawing.
 #include "tests/ui/main/oknoglowne.h"
 
+#include <QMimeData>
+
 class TestPola : public TTestOknaGlownego {
     Q_OBJECT
 
@@ -12,6 +14,11 @@ private slots:
 
     void siatkaPieter() {
         NowyZOknami({"O1"});
+        // A new project has its ground floor: untick it for none.
+        Wybierz("bez nazwy");
+        QVERIFY(TPolaPanelu(f->StolarkaPanel).ParterCB->isChecked());
+        QTest::mouseClick(TPolaPanelu(f->StolarkaPanel).ParterCB, Qt::LeftButton, {},
+                          QPoint(6, TPolaPanelu(f->StolarkaPanel).ParterCB->height() / 2));
         Wybierz("O1");
         TSiatkaPieter* s = TPolaEdytora(f->ElementStolarkiPanel).OknaNaKondSG;
         // No storey ticked: one cell across the grid says where to tick them.
@@ -298,6 +305,28 @@ private slots:
         QTest::keyClick(uwagi, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(uwagi->toPlainText(), QString());
         QCOMPARE(f->statusBar()->currentMessage(), QString());
+    }
+
+    // Ctrl+V with nothing to paste (an empty clipboard, or a picture only)
+    // puts nothing into the remarks, and the program goes on.
+    void wklejanieBezTekstu() {
+        NowyZOknami({"O1"});
+        Wybierz(QStringLiteral("O1"));
+        f->show();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        QPlainTextEdit* uwagi = TPolaEdytora(f->ElementStolarkiPanel).UwagiMemo;
+        QTest::mouseClick(uwagi->viewport(), Qt::LeftButton);
+        Pisz(uwagi, QStringLiteral("ala"));
+        QApplication::clipboard()->clear();
+        QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(uwagi->toPlainText(), QStringLiteral("ala"));
+        auto* obraz = new QMimeData;
+        obraz->setImageData(QImage(4, 4, QImage::Format_RGB32));
+        QApplication::clipboard()->setMimeData(obraz);
+        QTest::keyClick(uwagi, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(uwagi->toPlainText(), QStringLiteral("ala"));
+        QTest::mouseClick(TPolaEdytora(f->ElementStolarkiPanel).RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(f->Projekt()->GetOkno(QStringLiteral("O1"))->Uwagi, QStringLiteral("ala"));
     }
 
     // The editor reads a comma or a point on every locale, and digit groups
