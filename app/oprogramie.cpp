@@ -65,7 +65,7 @@ TAboutBox::TAboutBox(QWidget* rodzic) : QDialog(rodzic) {
     ProductName = new QLabel(QStringLiteral("Termivo"), panel);
     ProductName->setObjectName(QStringLiteral("ProductName"));
     ProductName->setStyleSheet(QStringLiteral("color: red; font-weight: bold;"));
-    Version = new QLabel(QStringLiteral("Version: ") + WersjaProgramu(), panel);
+    Version = new QLabel(QStringLiteral("Wersja: ") + WersjaProgramu(), panel);
     Version->setObjectName(QStringLiteral("Version"));
     Copyright = new QLabel(QStringLiteral("Copyright © 2026 ") + QString::fromUtf8(WYDAWCA), panel);
     Copyright->setObjectName(QStringLiteral("Copyright"));

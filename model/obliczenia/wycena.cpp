@@ -176,6 +176,11 @@ TWycena CenaDV(const TZestawienieStolarki& p, const TOkno& okno, const TWycena& 
     }
     if (!cena)
         return {-1, QStringLiteral("Cena poza zakresem obliczeń")};
+    // A price of 0 zł because no rate was given is a price, and says why.
+    if (p.KursEuro == 0)
+        return {cena->Zaokraglona(2).Double(),
+                QStringLiteral("Kurs EURO w panelu projektu wynosi 0, więc cena z cennika wynosi "
+                               "0 zł. Podaj kurs EURO.")};
     return {cena->Zaokraglona(2).Double(), QString()};
 }
 

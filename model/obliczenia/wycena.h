@@ -10,6 +10,8 @@ class TZestawienieStolarki;
 // A price, or -1 with the reason why there is none.
 struct TWycena {
     double Cena = -1;
+    // Why there is no price; or, beside a price, what the user should know
+    // about it (a list price of 0 zł for a rate of 0).
     QString Komunikat;
 };
 

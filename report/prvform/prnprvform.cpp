@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -434,6 +435,12 @@ void TPrnPrvForm::Drukuj() {
     else if (wynik == TWynikRaportu::ZaMalaStrona)
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            TRaport::KOMUNIKAT_ZA_MALA_STRONA);
+    else if (wynik == TWynikRaportu::Gotowy)
+        ostatniZapis_ =
+            DoPliku(drukarka)
+                ? QStringLiteral("Zapisano zestawienie w pliku PDF %1")
+                      .arg(QDir::toNativeSeparators(drukarka.outputFileName()))
+                : QStringLiteral("Wysłano zestawienie do drukarki %1").arg(drukarka.printerName());
     if (wynik != TWynikRaportu::Gotowy && DoPliku(drukarka))
         dialogi_.Komunikat(this, TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                            KomunikatNiedokonczonegoPliku(drukarka));
@@ -461,5 +468,8 @@ void TPrnPrvForm::ZapiszPdf() {
         plik.cancelWriting();
         dialogi_.Komunikat(this, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Nie udało się zapisać pliku PDF!"));
+    } else {
+        ostatniZapis_ = QStringLiteral("Zapisano zestawienie w pliku PDF %1")
+                            .arg(QDir::toNativeSeparators(sciezka));
     }
 }

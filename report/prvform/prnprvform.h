@@ -28,6 +28,10 @@ class TPrnPrvForm : public QDialog {
 
 public:
     explicit TPrnPrvForm(TDialogi& dialogi, QWidget* rodzic = nullptr);
+    // What the window last wrote where ("Zapisano zestawienie w pliku PDF
+    // …", "Wysłano zestawienie do drukarki …"), for the main window's status
+    // bar once it closes; empty when nothing was.
+    const QString& OstatniZapis() const { return ostatniZapis_; }
     ~TPrnPrvForm() override;
 
     // What the main window hands over before the window is shown.
@@ -76,6 +80,7 @@ private:
     void PierwszaAktywacja();
 
     TDialogi& dialogi_;
+    QString ostatniZapis_;
     const TZestawienieStolarki* projekt_ = nullptr;
     std::function<bool()> ustawieniaStrony_;
     std::function<QPageLayout()> ukladStrony_;

@@ -16,23 +16,22 @@ namespace {
 
 const QString NAGLOWEK_ZAKRESU = QStringLiteral("Zakres czynności objętych wyceną:");
 
-// "1 piętro; ", "2 piętra; ", "5 pięter; ", "22 piętra; ".
+// The levels the building has, one after another: "parter; 1 piętro;
+// poddasze" ("2 piętra", "5 pięter", "22 piętra"); "brak" for none.
 QString Kondygnacje(const TZestawienieStolarki& p) {
-    QString s;
+    QStringList s;
     if (p.Podpiwniczenie())
-        s += QStringLiteral("podpiwniczenie; ");
+        s << QStringLiteral("podpiwniczenie");
     if (p.Parter())
-        s += QStringLiteral("parter; ");
+        s << QStringLiteral("parter");
     const int n = p.LiczbaPieter();
-    if (n > 0) {
-        s += QString::number(n) + QLatin1Char(' ') +
-             Odmiana(n, QStringLiteral("piętro"), QStringLiteral("piętra"),
-                     QStringLiteral("pięter")) +
-             QStringLiteral("; ");
-    }
+    if (n > 0)
+        s << QString::number(n) + QLatin1Char(' ') +
+                 Odmiana(n, QStringLiteral("piętro"), QStringLiteral("piętra"),
+                         QStringLiteral("pięter"));
     if (p.Poddasze())
-        s += QStringLiteral("poddasze; ");
-    return s;
+        s << QStringLiteral("poddasze");
+    return s.isEmpty() ? QStringLiteral("brak") : s.join(QStringLiteral("; "));
 }
 
 } // namespace

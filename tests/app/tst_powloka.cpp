@@ -74,8 +74,8 @@ private slots:
     void oProgramie() {
         TAboutBox o;
         QCOMPARE(o.windowTitle(), QStringLiteral("O programie"));
-        QCOMPARE(o.Version->text(), QStringLiteral("Version: ") + WersjaProgramu());
-        QVERIFY(QRegularExpression(QStringLiteral("^Version: \\d+\\.\\d+\\.\\d+\\.\\d+$"))
+        QCOMPARE(o.Version->text(), QStringLiteral("Wersja: ") + WersjaProgramu());
+        QVERIFY(QRegularExpression(QStringLiteral("^Wersja: \\d+\\.\\d+\\.\\d+\\.\\d+$"))
                     .match(o.Version->text())
                     .hasMatch());
         QCOMPARE(o.ProductName->text(), QStringLiteral("Termivo"));

@@ -29,6 +29,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -332,6 +333,10 @@ private slots:
         QCOMPARE(d->katalogiDialogow.last(),
                  katalog.filePath(QFileInfo(f->NazwaPliku()).completeBaseName() + ".pdf"));
         QCOMPARE(StronyPdf(pdf), 4);
+        // Said in the main window's status bar once the preview closed.
+        QCOMPARE(f->statusBar()->currentMessage(),
+                 QStringLiteral("Zapisano zestawienie w pliku PDF %1")
+                     .arg(QDir::toNativeSeparators(pdf)));
     }
 
     // "Drukuj..." and Ctrl+P put on the paper, at the printer's resolution,

@@ -175,12 +175,13 @@ private slots:
         QTest::addColumn<int>("pietra");
         QTest::addColumn<bool>("poddasze");
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("2 piętra") << false << 2 << true << "parter; 2 piętra; poddasze; ";
-        QTest::newRow("5 pięter") << false << 5 << false << "parter; 5 pięter; ";
-        QTest::newRow("1 piętro") << true << 1 << false << "podpiwniczenie; parter; 1 piętro; ";
-        QTest::newRow("22 piętra") << false << 22 << false << "parter; 22 piętra; ";
-        QTest::newRow("25 pięter") << false << 25 << false << "parter; 25 pięter; ";
-        QTest::newRow("12 pięter") << false << 12 << false << "parter; 12 pięter; ";
+        // Separated, not ended, by semicolons.
+        QTest::newRow("2 piętra") << false << 2 << true << "parter; 2 piętra; poddasze";
+        QTest::newRow("5 pięter") << false << 5 << false << "parter; 5 pięter";
+        QTest::newRow("1 piętro") << true << 1 << false << "podpiwniczenie; parter; 1 piętro";
+        QTest::newRow("22 piętra") << false << 22 << false << "parter; 22 piętra";
+        QTest::newRow("25 pięter") << false << 25 << false << "parter; 25 pięter";
+        QTest::newRow("12 pięter") << false << 12 << false << "parter; 12 pięter";
     }
     void kondygnacje() {
         QFETCH(bool, piwnica);

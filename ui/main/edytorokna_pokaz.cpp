@@ -77,7 +77,7 @@ void TEdytorOkna::PokazCene(const TZestawienieStolarki& projekt, const TOkno& ok
         // The price shown, to the grosz: the window's own should it stop
         // being list-priced.
         bufor_.UstawCeneZCennika(cena != -1 ? ZaokraglijDoSetnych(cena) : -1);
-        BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()));
+        BrakWycenyBBtn->setEnabled(BrakCeny(CenaEd->text()) || !wycena.Komunikat.isEmpty());
         BrakWycenyBBtn->setToolTip(wycena.Komunikat);
         BrakWycenyBBtn->setStatusTip(wycena.Komunikat);
     }

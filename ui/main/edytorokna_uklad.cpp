@@ -336,10 +336,10 @@ QWidget* TEdytorOkna::UtworzNawiewniki() {
     uklad->addStretch();
     // The help floats over the picture above the vents instead of pushing
     // the fields down under the mouse (placed when shown).
-    SzerNawiewLabHelp = new QLabel(
-        QStringLiteral("Maksymalna szerokość nawiewnika nie może przekroczyć wartości równej "
-                       "(SzerokośćOkna-2*SzerokoscProfilu)/LiczbaNawiewników"),
-        this);
+    SzerNawiewLabHelp =
+        new QLabel(QStringLiteral("Szerokość nawiewnika nie może przekroczyć (szerokość okna − 2 × "
+                                  "szerokość profilu) ÷ liczba nawiewników"),
+                   this);
     SzerNawiewLabHelp->setObjectName(QStringLiteral("SzerNawiewLabHelp"));
     SzerNawiewLabHelp->setWordWrap(true);
     SzerNawiewLabHelp->setAlignment(Qt::AlignCenter);

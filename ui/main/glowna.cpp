@@ -160,6 +160,10 @@ void TMainForm::PolaczPolecenia() {
     connect(StronaStartowa, &TStronaStartowa::nowy, this, &TMainForm::Nowy);
     connect(StronaStartowa, &TStronaStartowa::otworz, this, &TMainForm::Otworz);
     connect(StronaStartowa, &TStronaStartowa::importuj, this, &TMainForm::Importuj);
+    connect(StronaStartowa, &TStronaStartowa::importujIfc, this, [this] {
+        const TKomunikatyKroku krok(dialogi_, this);
+        pliki_->ImportujIfc();
+    });
     connect(ostatnie_, &TOstatnieProjekty::otworz, this, &TMainForm::OtworzLubImportuj);
 }
 

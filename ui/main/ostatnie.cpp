@@ -53,7 +53,12 @@ void TOstatnieProjekty::Odswiez() {
         ustawienia_->setValue(KLUCZ, ostatnie);
     menu_.clear();
     for (const QString& s : ostatnie) {
-        QAction* a = menu_.addAction(QFileInfo(s).fileName());
+        // The folder beside the name: two "dom.tmv" tell apart.
+        const QFileInfo info(s);
+        QAction* a = menu_.addAction(
+            info.fileName() + QStringLiteral("  –  ") +
+            menu_.fontMetrics().elidedText(QDir::toNativeSeparators(info.absolutePath()),
+                                           Qt::ElideMiddle, 320));
         a->setToolTip(QDir::toNativeSeparators(s));
         a->setStatusTip(a->toolTip());
         connect(a, &QAction::triggered, this, [this, s] { emit otworz(s); });

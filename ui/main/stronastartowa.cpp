@@ -30,7 +30,10 @@ TStronaStartowa::TStronaStartowa(QWidget* rodzic) : QWidget(rodzic) {
                          QStringLiteral("Okna i drzwi projektu programu Arvo-K (.avk)"));
     connect(NowyBtn, &QCommandLinkButton::clicked, this, &TStronaStartowa::nowy);
     connect(OtworzBtn, &QCommandLinkButton::clicked, this, &TStronaStartowa::otworz);
+    ImportIfcBtn = przycisk("ImportIfcBtn", QStringLiteral("Import z IFC..."),
+                            QStringLiteral("Okna modelu budynku architekta (.ifc)"));
     connect(ImportBtn, &QCommandLinkButton::clicked, this, &TStronaStartowa::importuj);
+    connect(ImportIfcBtn, &QCommandLinkButton::clicked, this, &TStronaStartowa::importujIfc);
     naglowekOstatnich_ = new QLabel(QStringLiteral("Ostatnio otwierane"), this);
     QFont pogrubiona = naglowekOstatnich_->font();
     pogrubiona.setBold(true);
@@ -49,7 +52,9 @@ void TStronaStartowa::UstawOstatnie(const QStringList& sciezki) {
     OstatnieBtn.clear();
     for (const QString& sciezka : sciezki) {
         const QFileInfo info(sciezka);
-        auto* b = new QCommandLinkButton(info.fileName(), this);
+        // Its folder under the name: two "dom.tmv" tell apart.
+        auto* b = new QCommandLinkButton(info.fileName(),
+                                         QDir::toNativeSeparators(info.absolutePath()), this);
         b->setToolTip(QDir::toNativeSeparators(sciezka));
         b->setStatusTip(b->toolTip());
         b->setMinimumHeight(0);

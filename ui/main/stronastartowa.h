@@ -18,13 +18,14 @@ public:
     // The recent projects, newest first.
     void UstawOstatnie(const QStringList& sciezki);
 
-    QCommandLinkButton *NowyBtn, *OtworzBtn, *ImportBtn;
+    QCommandLinkButton *NowyBtn, *OtworzBtn, *ImportBtn, *ImportIfcBtn;
     QList<QCommandLinkButton*> OstatnieBtn;
 
 signals:
     void nowy();
     void otworz();
     void importuj();
+    void importujIfc();
     void otworzPlik(const QString& sciezka);
 
 private:

@@ -13,7 +13,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMainWindow>
 #include <QPrinter>
+#include <QStatusBar>
 
 TZestawieniaProjektu::TZestawieniaProjektu(const TProjektOtwarty& projekt, TDialogi& dialogi,
                                            QWidget& okno, std::function<bool()> zatwierdz,
@@ -31,6 +33,11 @@ void TZestawieniaProjektu::Blad(const QString& tresc) {
     dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, QStringLiteral("Błąd"), tresc);
 }
 
+void TZestawieniaProjektu::Zrobione(const QString& tresc) {
+    if (auto* glowne = qobject_cast<QMainWindow*>(&okno_))
+        glowne->statusBar()->showMessage(tresc, 15000);
+}
+
 bool TZestawieniaProjektu::UstawieniaStrony() {
     return dialogi_.UstawieniaStrony(&okno_, ukladStrony_);
 }
@@ -44,6 +51,8 @@ void TZestawieniaProjektu::PodgladWydruku() {
     okno.UstawProjekt(projekt_.Projekt());
     okno.UstawProponowanyPdf(obokProjektu_(QStringLiteral("pdf")));
     dialogi_.Pokaz(okno);
+    if (!okno.OstatniZapis().isEmpty())
+        Zrobione(okno.OstatniZapis());
 }
 
 void TZestawieniaProjektu::DrukujZestawienie() {
@@ -71,6 +80,12 @@ void TZestawieniaProjektu::DrukujZestawienie() {
                         drukarka, &okno_, od, doStrony);
     if (wynik == TWynikRaportu::Blad)
         Blad(QStringLiteral("Nie udało się wydrukować zestawienia!"));
+    else if (wynik == TWynikRaportu::Gotowy)
+        Zrobione(
+            DoPliku(drukarka)
+                ? QStringLiteral("Zapisano zestawienie w pliku PDF %1")
+                      .arg(QDir::toNativeSeparators(drukarka.outputFileName()))
+                : QStringLiteral("Wysłano zestawienie do drukarki %1").arg(drukarka.printerName()));
     if (wynik != TWynikRaportu::Gotowy && DoPliku(drukarka))
         dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, QStringLiteral("Informacja"),
                            KomunikatNiedokonczonegoPliku(drukarka));
@@ -112,4 +127,7 @@ void TZestawieniaProjektu::EksportujZestawienie() {
     if (!ok)
         Blad(QStringLiteral("Nie udało się zapisać zestawienia do pliku %1: %2.")
                  .arg(QDir::toNativeSeparators(sciezka), powod));
+    else
+        Zrobione(QStringLiteral("Zapisano zestawienie w pliku %1")
+                     .arg(QDir::toNativeSeparators(sciezka)));
 }

@@ -38,6 +38,8 @@ public:
 private:
     bool Gotowy();
     void Blad(const QString& tresc);
+    // What was written where, in the main window's status bar.
+    void Zrobione(const QString& tresc);
 
     const TProjektOtwarty& projekt_;
     TDialogi& dialogi_;

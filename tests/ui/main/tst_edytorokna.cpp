@@ -21,6 +21,16 @@ private slots:
     }
 
     void cenaOknaDV() {
+        // With no rate given, the list price of 0 zł says why.
+        WpiszIZatwierdz(pola->SzerokoscEd, "1000");
+        WpiszIZatwierdz(pola->WysokoscEd, "1400");
+        KatalogDV();
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->CenaEd->text(), QStringLiteral("0,00"));
+        QVERIFY(pola->BrakWycenyBBtn->isEnabled());
+        QCOMPARE(pola->BrakWycenyBBtn->toolTip(),
+                 QStringLiteral("Kurs EURO w panelu projektu wynosi 0, więc cena z cennika wynosi "
+                                "0 zł. Podaj kurs EURO."));
         Wybierz(f->StolarkaTree->topLevelItem(0)->text(0));
         WpiszIZatwierdz(TPolaPanelu(f->StolarkaPanel).KursEd, QStringLiteral("4"));
         Wybierz("O1");

@@ -100,8 +100,12 @@ private slots:
         QCOMPARE(f->Polecenia->OstatnieMI->actions().size(), 1);
         f->Polecenia->OstatnieMI->hide();
         QCOMPARE(f->Polecenia->OstatnieMI->actions()[0]->toolTip(), QDir::toNativeSeparators(a));
+        QVERIFY(f->Polecenia->OstatnieMI->actions()[0]->text().startsWith(
+            QStringLiteral("a.tmv  –  ")));
         // A click on the start page opens it.
         QCOMPARE(f->StronaStartowa->OstatnieBtn.size(), 1);
+        QCOMPARE(f->StronaStartowa->OstatnieBtn[0]->description(),
+                 QDir::toNativeSeparators(katalog.path()));
         QTest::mouseClick(f->StronaStartowa->OstatnieBtn[0], Qt::LeftButton);
         QVERIFY(f->Projekt());
         QCOMPARE(f->NazwaPliku(), a);

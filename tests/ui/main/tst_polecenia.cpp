@@ -1,6 +1,9 @@
 // The menus, toolbar and keys, and what they make: imports, the spreadsheet, the table by storey
 // and direction.
 #include "tests/ui/main/oknoglowne.h"
+#include "ui/main/stronastartowa.h"
+
+#include <QCommandLinkButton>
 
 class TestPolecenia : public TTestOknaGlownego {
     Q_OBJECT
@@ -238,7 +241,9 @@ private slots:
         f2.write("ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n#1=IFCWALL(");
         f2.close();
         d->pliki << zly;
-        f->Polecenia->FileImportIfcTA->trigger();
+        // This time from the start page's own button.
+        QVERIFY(f->StronaStartowa->isVisible());
+        QTest::mouseClick(f->StronaStartowa->ImportIfcBtn, Qt::LeftButton);
         QVERIFY(!f->Projekt());
         QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Import z IFC"));
         QVERIFY2(d->OstatniKomunikat().contains(QStringLiteral("wiersz 6")),
@@ -269,6 +274,10 @@ private slots:
         QVERIFY(c.open(QIODevice::ReadOnly));
         QVERIFY(c.readAll().contains("\r\nO1;1 skrzyd"));
         QCOMPARE(f->Projekt()->GetOkno("O1")->Szerokosc, 1410.0);
+        // What was written where: in the status bar.
+        QCOMPARE(
+            f->statusBar()->currentMessage(),
+            QStringLiteral("Zapisano zestawienie w pliku %1").arg(QDir::toNativeSeparators(csv)));
     }
 
     // The table by storey and direction, opened from the menu as a user
