@@ -84,30 +84,50 @@ const char* const POMOC_IMPORTU =
 const char* const POMOC_KONIEC =
     "\n"
     "Opcje:\n"
-    "  -h, --help         Wypisuje ten tekst (po nazwie polecenia: pomoc tego\n"
-    "                     polecenia).\n"
-    "  --version          Wypisuje wersję programu.\n"
+    "  -h, --help    ten tekst; po nazwie polecenia: pomoc tego polecenia\n"
+    "  --version     wersja programu\n"
     "\n"
-    "Kod wyjścia: 0 – sukces; 1 – nie można odczytać lub zapisać pliku albo użyć\n"
-    "drukarki (przyczyna na standardowym wyjściu błędów); 2 – błędne wywołanie\n"
-    "(co było błędne, w jednym wierszu); 3 – strona polecenia report lub print\n"
-    "nie mieści bloku okna (\"Strona jest za mała by wydrukować zestawienie\n"
-    "stolarki!\"; nic nie jest zapisywane ani drukowane) albo, w poleceniu check,\n"
-    "okno nie spełnia WT 2021 (zimą lub latem) lub nie ma danych do oceny Uw;\n"
-    "4 – projekt wczytano z uciętego pliku lub z pominiętymi sekcjami okien\n"
-    "(wynik jest zapisany, ostrzeżenie jest na standardowym wyjściu błędów; 4\n"
-    "zamiast 0 lub 3).\n";
+    "Kod wyjścia: 0 – sukces, 1 – błąd pliku lub drukarki, 2 – błędne wywołanie,\n"
+    "3 – strona za mała lub (check) okno nie spełnia WT 2021, 4 – plik uszkodzony.\n"
+    "Szczegóły: termivo-cli POLECENIE --help oraz man termivo-cli.\n";
+
+const char* const POMOC_KODOW =
+    "\n"
+    "Kod wyjścia: 0 – sukces, 1 – błąd pliku lub drukarki, 2 – błędne wywołanie,\n"
+    "3 – strona za mała lub (check) okno nie spełnia WT 2021, 4 – plik uszkodzony.\n"
+    "Więcej: man termivo-cli.\n";
 
 // Every command with its help.
 struct TPolecenieCli {
     const char* nazwa;
     const char* const* pomoc;
+    const char* krotko; // its line in the general help
 };
+
+// The first argument that looks like an option ("--bogus", "-x") and that
+// the commands reading their own options do not take; empty for none. The
+// commands with options of their own (check, export, report, print,
+// import-ifc) name an unknown one themselves.
+QString NieznanaOpcja(const QString& polecenie, const QStringList& argumenty) {
+    QStringList znane;
+    if (polecenie == QStringLiteral("orientations"))
+        znane = {QStringLiteral("--json"), QStringLiteral("--csv")};
+    else if (polecenie != QStringLiteral("summary") && polecenie != QStringLiteral("import-avk"))
+        return QString();
+    for (const QString& a : argumenty)
+        if (a.size() > 1 && a.startsWith(QLatin1Char('-')) && !znane.contains(a))
+            return a;
+    return QString();
+}
 const TPolecenieCli POLECENIA[] = {
-    {"summary", &POMOC_PODSUMOWANIA}, {"orientations", &POMOC_ORIENTACJI},
-    {"import-avk", &POMOC_IMPORTU},   {"import-ifc", &POMOC_IMPORTU_IFC},
-    {"check", &POMOC_SPRAWDZENIA},    {"export", &POMOC_EKSPORTU},
-    {"report", &POMOC_RAPORTU},       {"print", &POMOC_RAPORTU},
+    {"summary", &POMOC_PODSUMOWANIA, "PLIK.tmv                projekt z wynikami jako JSON"},
+    {"check", &POMOC_SPRAWDZENIA, "PLIK.tmv [--json]       ocena okien według WT 2021"},
+    {"orientations", &POMOC_ORIENTACJI, "PLIK.tmv [--json|--csv] okna wg kondygnacji i stron"},
+    {"export", &POMOC_EKSPORTU, "PLIK.tmv WYJŚCIE.xlsx|.csv  zestawienie w arkuszu"},
+    {"report", &POMOC_RAPORTU, "PLIK.tmv WYJŚCIE.pdf [opcje]  zestawienie w PDF"},
+    {"print", &POMOC_RAPORTU, "PLIK.tmv [opcje]        zestawienie na drukarkę"},
+    {"import-avk", &POMOC_IMPORTU, "WEJŚCIE.avk WYJŚCIE.tmv import projektu Arvo-K"},
+    {"import-ifc", &POMOC_IMPORTU_IFC, "WEJŚCIE.ifc WYJŚCIE.tmv [opcje]  import okien z IFC"},
 };
 
 const TPolecenieCli* Polecenie(const QString& nazwa) {
@@ -121,12 +141,12 @@ void Wypisz(FILE* strumien, const QByteArray& tekst) {
     std::fwrite(tekst.constData(), 1, static_cast<std::size_t>(tekst.size()), strumien);
 }
 
+// The general help: one line a command (it fits a screen); each command's
+// own with COMMAND --help, everything in the manual page.
 void Pomoc(FILE* strumien) {
     std::fputs(POMOC_POCZATEK, strumien);
-    for (const char* const* p :
-         {&POMOC_PODSUMOWANIA, &POMOC_ORIENTACJI, &POMOC_IMPORTU, &POMOC_IMPORTU_IFC,
-          &POMOC_SPRAWDZENIA, &POMOC_EKSPORTU, &POMOC_RAPORTU})
-        std::fputs(*p, strumien);
+    for (const TPolecenieCli& p : POLECENIA)
+        std::fprintf(strumien, "  %-13s %s\n", p.nazwa, p.krotko);
     std::fputs(POMOC_KONIEC, strumien);
 }
 
@@ -229,15 +249,19 @@ int main(int argc, char* argv[]) {
         std::printf("termivo-cli %s\n", WersjaProgramu().toUtf8().constData());
         return KOD_OK;
     }
-    // A command's own help.
+    // A command's own help: its syntax and what it does, nothing else.
     if (const TPolecenieCli* p = Polecenie(nazwa);
         p && (argumenty.contains(QStringLiteral("--help")) ||
               argumenty.contains(QStringLiteral("-h")))) {
-        std::fputs(POMOC_POCZATEK, stdout);
+        std::printf("Składnia: termivo-cli %s\n\n", p->nazwa);
         std::fputs(*p->pomoc, stdout);
+        std::fputs(POMOC_KODOW, stdout);
         return KOD_OK;
     }
     const QStringList reszta = argumenty.mid(1);
+    // An option the command does not know is named as such.
+    if (const QString nieznana = NieznanaOpcja(nazwa, reszta); !nieznana.isEmpty())
+        return Uzycie(nazwa, ZleUzycie(QStringLiteral("nieznana opcja „%1”").arg(nieznana)));
     if (strony)
         return Uzycie(nazwa,
                       nazwa == QStringLiteral("report") ? RaportPdf(reszta) : DrukujCli(reszta));

@@ -30,10 +30,10 @@ bool OtworzLubZglos(TProjektOtwarty& projekt, const QString& sciezka) {
     const TWynikPliku w = projekt.Otworz(sciezka);
     if (w.Ok())
         return true;
-    Blad(w.powod.isEmpty()
-             ? KOMUNIKAT_BLAD_ODCZYTU
-             : KOMUNIKAT_BLAD_ODCZYTU +
-                   QStringLiteral(" %1: %2").arg(QDir::toNativeSeparators(sciezka), w.powod));
+    // The file named always, with why where the reader said it.
+    const QString plik = QDir::toNativeSeparators(sciezka);
+    Blad(w.powod.isEmpty() ? KOMUNIKAT_BLAD_ODCZYTU + QStringLiteral(" %1").arg(plik)
+                           : KOMUNIKAT_BLAD_ODCZYTU + QStringLiteral(" %1: %2").arg(plik, w.powod));
     return false;
 }
 

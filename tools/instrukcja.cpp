@@ -5,15 +5,18 @@
 #include "app/czcionki.h"
 #include "report/raport/czcionki.h"
 #include "report/raport/raport.h"
+#include "tools/zakladkipdf.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCollator>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QLocale>
+#include <QMap>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
@@ -39,7 +42,14 @@ struct TNaglowek {
     int poziom;
     QString tekst;
     int strona; // 0-based, within the content
+    double y;   // its top within that page's text, px
 };
+
+// A height within a page's text (px) as PDF points from the page's foot.
+double PunktyOdDolu(double y, const QRectF& tresc) {
+    constexpr double A4_PT = 842;
+    return A4_PT - (tresc.top() + y) * 72.0 / DPI;
+}
 
 double Piksele(double mm) {
     return mm * DPI / 25.4;
@@ -163,25 +173,40 @@ void TrzymajZNastepnym(QTextDocument& d, double wysokosc) {
 }
 
 // The index: the glossary's terms (of two letters and more: a one-letter
-// symbol is on every page), each with the pages that name it outside the
-// glossary, as they are numbered in print (`przesuniecie` pages before the
-// content's first).
-QString Skorowidz(const QTextDocument& d, const QString& zrodlo, double wysokosc,
-                  int przesuniecie) {
+// symbol is on every page) and the terms users look up (docs/skorowidz.txt:
+// a term and the pattern of its forms), each with the pages that name it
+// outside the glossary, as they are numbered in print (`przesuniecie`
+// pages before the content's first).
+QString Skorowidz(const QTextDocument& d, const QString& zrodlo, const QString& hasla_,
+                  double wysokosc, int przesuniecie) {
+    QMap<QString, QRegularExpression> hasla;
     const qsizetype poczatek = zrodlo.indexOf(QStringLiteral("\n## Słowniczek"));
-    if (poczatek < 0)
-        return QString();
-    const qsizetype koniec = zrodlo.indexOf(QStringLiteral("\n## "), poczatek + 1);
-    static const QRegularExpression haslo(QStringLiteral("^- \\*\\*([^*]+)\\*\\*"),
-                                          QRegularExpression::MultilineOption);
-    QStringList hasla;
-    for (const QRegularExpressionMatch& m :
-         haslo.globalMatch(zrodlo.mid(poczatek, koniec < 0 ? -1 : koniec - poczatek)))
-        if (m.captured(1).size() > 1)
-            hasla << m.captured(1);
+    if (poczatek >= 0) {
+        const qsizetype koniec = zrodlo.indexOf(QStringLiteral("\n## "), poczatek + 1);
+        static const QRegularExpression haslo(QStringLiteral("^- \\*\\*([^*]+)\\*\\*"),
+                                              QRegularExpression::MultilineOption);
+        for (const QRegularExpressionMatch& m :
+             haslo.globalMatch(zrodlo.mid(poczatek, koniec < 0 ? -1 : koniec - poczatek)))
+            if (m.captured(1).size() > 1)
+                hasla.insert(m.captured(1),
+                             QRegularExpression(QStringLiteral("(?<!\\w)") +
+                                                QRegularExpression::escape(m.captured(1)) +
+                                                QStringLiteral("(?!\\w)")));
+    }
+    for (const QString& w : hasla_.split(QLatin1Char('\n'))) {
+        if (w.trimmed().isEmpty() || w.startsWith(QLatin1Char('#')))
+            continue;
+        const QString nazwa = w.section(QLatin1Char('|'), 0, 0).trimmed();
+        const QString wzor = w.section(QLatin1Char('|'), 1).trimmed();
+        if (!nazwa.isEmpty() && !wzor.isEmpty())
+            hasla.insert(nazwa, QRegularExpression(
+                                    wzor, QRegularExpression::CaseInsensitiveOption |
+                                              QRegularExpression::UseUnicodePropertiesOption));
+    }
+    QStringList kolejne = hasla.keys();
     QCollator polski{QLocale(QLocale::Polish, QLocale::Poland)};
     polski.setCaseSensitivity(Qt::CaseInsensitive);
-    std::sort(hasla.begin(), hasla.end(), polski);
+    std::sort(kolejne.begin(), kolejne.end(), polski);
     // The glossary's own blocks: from its heading to the next heading.
     int odSlowniczka = -1, doSlowniczka = -1;
     for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
@@ -193,22 +218,24 @@ QString Skorowidz(const QTextDocument& d, const QString& zrodlo, double wysokosc
             odSlowniczka = b.position();
     }
     QString html = QStringLiteral("<h1>Skorowidz</h1><table width=\"100%\" cellpadding=\"2\">");
-    for (const QString& h : hasla) {
+    for (const QString& h : kolejne) {
         QList<int> strony;
-        for (QTextCursor c =
-                 d.find(h, 0, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
-             !c.isNull();
-             c = d.find(h, c, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords)) {
-            if (c.position() >= odSlowniczka && (doSlowniczka < 0 || c.position() < doSlowniczka))
+        for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+            if (b.position() >= odSlowniczka && (doSlowniczka < 0 || b.position() < doSlowniczka))
                 continue;
-            const QTextBlock b = c.block();
-            const QTextLine l = b.layout()->lineForTextPosition(c.selectionStart() - b.position());
-            const double y =
-                d.documentLayout()->blockBoundingRect(b).top() + (l.isValid() ? l.y() : 0);
-            const int strona = static_cast<int>(y / wysokosc) + 1 + przesuniecie;
-            if (strony.isEmpty() || strony.last() != strona)
-                strony << strona;
+            for (const QRegularExpressionMatch& m : hasla[h].globalMatch(b.text())) {
+                const QTextLine l =
+                    b.layout()->lineForTextPosition(static_cast<int>(m.capturedStart()));
+                const double y =
+                    d.documentLayout()->blockBoundingRect(b).top() + (l.isValid() ? l.y() : 0);
+                const int strona = static_cast<int>(y / wysokosc) + 1 + przesuniecie;
+                if (!strony.contains(strona))
+                    strony << strona;
+            }
         }
+        if (strony.isEmpty())
+            continue;
+        std::sort(strony.begin(), strony.end());
         QStringList numery;
         for (int n : strony)
             numery << QString::number(n);
@@ -285,7 +312,8 @@ int main(int argc, char* argv[]) {
         const int poziom = b.blockFormat().headingLevel();
         if (poziom < 1 || poziom > 3)
             continue;
-        naglowki.push_back({poziom, b.text(), Strona(opis, b, tresc.height())});
+        const int s = Strona(opis, b, tresc.height());
+        naglowki.push_back({poziom, b.text(), s, GoraLinii(opis, b, false) - s * tresc.height()});
     }
 
     // The table of contents: its page numbers count its own pages first.
@@ -316,7 +344,11 @@ int main(int argc, char* argv[]) {
     QTextDocument skorowidz;
     skorowidz.setDefaultFont(pismo);
     skorowidz.setPageSize(tresc.size());
-    skorowidz.setHtml(Skorowidz(opis, markdown, tresc.height(), stronSpisu));
+    QFile hasla(
+        QFileInfo(QString::fromLocal8Bit(argv[1])).dir().filePath(QStringLiteral("skorowidz.txt")));
+    const QString dodatkowe =
+        hasla.open(QIODevice::ReadOnly) ? QString::fromUtf8(hasla.readAll()) : QString();
+    skorowidz.setHtml(Skorowidz(opis, markdown, dodatkowe, tresc.height(), stronSpisu));
 
     QPainter p;
     if (!p.begin(&pdf)) {
@@ -337,5 +369,41 @@ int main(int argc, char* argv[]) {
         pdf.newPage();
         RysujStrone(p, skorowidz, i, numer, tresc);
     }
-    return p.end() ? 0 : 1;
+    if (!p.end())
+        return 1;
+
+    // Bookmarks for every chapter and section, and the contents' rows as
+    // links to them.
+    std::vector<TZakladkaPdf> zakladki;
+    std::vector<TOdnosnikPdf> odnosniki;
+    QTextBlock wiersz = spis.begin();
+    for (const TNaglowek& n : naglowki) {
+        if (n.poziom == 1)
+            continue;
+        const int cel = stronSpisu + n.strona;
+        const double celY = PunktyOdDolu(n.y, tresc) + 12;
+        zakladki.push_back({n.tekst, n.poziom - 1, cel, celY});
+        // Its row in the contents: the next block that reads as the heading.
+        while (wiersz.isValid() && wiersz.text().trimmed().remove(QChar(0xA0)) != n.tekst)
+            wiersz = wiersz.next();
+        if (!wiersz.isValid())
+            break;
+        const QRectF r = spis.documentLayout()->blockBoundingRect(wiersz);
+        const int s = static_cast<int>(r.top() / tresc.height());
+        const double gora = PunktyOdDolu(r.top() - s * tresc.height(), tresc);
+        const double dol = PunktyOdDolu(r.bottom() - s * tresc.height(), tresc);
+        odnosniki.push_back({s,
+                             QRectF(QPointF(tresc.left() * 72.0 / DPI, dol),
+                                    QPointF(tresc.right() * 72.0 / DPI, gora)),
+                             cel, celY});
+        wiersz = wiersz.next();
+    }
+    zakladki.push_back(
+        {QStringLiteral("Skorowidz"), 1, stronSpisu + Strony(opis), PunktyOdDolu(0, tresc) + 12});
+    QString blad;
+    if (!DodajZakladkiPdf(QString::fromLocal8Bit(argv[3]), zakladki, odnosniki, &blad)) {
+        std::fprintf(stderr, "Zakładki PDF: %s\n", qPrintable(blad));
+        return 1;
+    }
+    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "model/ifc/czytnikifc.h"
 #include "model/ifc/step.h"
+#include "model/pliki/bezpiecznyzapis.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -29,7 +30,7 @@ bool CzytajModelIfcZPliku(const QString& sciezka, TModelIfc* model, QString* pow
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly)) {
         if (powod)
-            *powod = f.errorString();
+            *powod = PowodBleduOdczytu(f.fileName(), f.errorString());
         return false;
     }
     if (f.size() > MAKS_ROZMIAR) {

@@ -117,3 +117,14 @@ QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy) {
     return systemowy.isEmpty() ? powod
                                : powod + QStringLiteral(" (") + systemowy + QLatin1Char(')');
 }
+
+QString PowodBleduOdczytu(const QString& sciezka, const QString& systemowy) {
+    const QFileInfo plik(sciezka);
+    if (!plik.exists())
+        return QStringLiteral("plik nie istnieje");
+    if (plik.isDir())
+        return QStringLiteral("to jest folder, nie plik");
+    if (!plik.isReadable())
+        return QStringLiteral("brak prawa odczytu pliku");
+    return systemowy;
+}

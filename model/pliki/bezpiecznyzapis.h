@@ -28,3 +28,6 @@ void UsunTymczasowyZapisu();
 // way (a missing or read-only folder, a read-only file, no room left on the
 // disk), else the system's.
 QString PowodBleduZapisu(const QString& sciezka, const QString& systemowy);
+// Why a file cannot be read, in the user's words: it does not exist, is a
+// folder, may not be read; else the system's.
+QString PowodBleduOdczytu(const QString& sciezka, const QString& systemowy);

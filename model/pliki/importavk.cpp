@@ -2,6 +2,7 @@
 
 #include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
+#include "model/pliki/bezpiecznyzapis.h"
 #include "model/pliki/kodowanie.h"
 #include "model/powiadomienia.h"
 #include "model/tekst.h"
@@ -188,7 +189,7 @@ int32_t ImportujArvoKZPliku(TZestawienieStolarki& p, const QString& sciezka, con
     const QByteArray bajty = otwarty ? f.readAll() : QByteArray();
     if (!otwarty || f.error() != QFileDevice::NoError) {
         if (powod)
-            *powod = f.errorString();
+            *powod = PowodBleduOdczytu(f.fileName(), f.errorString());
         return WYNIK_BLAD;
     }
     return ImportujArvoK(p, bajty, locale, powod);

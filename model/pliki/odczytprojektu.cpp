@@ -3,6 +3,7 @@
 
 #include "model/liczby.h"
 #include "model/obliczenia/zakresy.h"
+#include "model/pliki/bezpiecznyzapis.h"
 #include "model/pliki/kodowanie.h"
 #include "model/pliki/plikprofilu.h"
 #include "model/pliki/plikprojektu.h"
@@ -299,7 +300,7 @@ int32_t CzytajBajtyProjektu(const QString& sciezka, QByteArray* bajty, QString* 
     QFile f(sciezka);
     if (!f.open(QIODevice::ReadOnly)) {
         if (powod)
-            *powod = f.errorString();
+            *powod = PowodBleduOdczytu(f.fileName(), f.errorString());
         return WYNIK_BLAD;
     }
     if (f.size() > MAX_ROZMIAR_PLIKU) {
@@ -310,7 +311,7 @@ int32_t CzytajBajtyProjektu(const QString& sciezka, QByteArray* bajty, QString* 
     *bajty = f.read(MAX_ROZMIAR_PLIKU + 1);
     if (f.error() != QFileDevice::NoError || bajty->size() > MAX_ROZMIAR_PLIKU) {
         if (powod)
-            *powod = f.errorString();
+            *powod = PowodBleduOdczytu(f.fileName(), f.errorString());
         return WYNIK_BLAD;
     }
     return WYNIK_OK;

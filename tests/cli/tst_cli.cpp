@@ -87,11 +87,20 @@ private slots:
         QTest::newRow("brak pliku")
             << QStringList{"summary"} << 2
             << "termivo-cli: podaj jeden plik projektu. Pomoc: termivo-cli summary --help\n";
-        // A file that cannot be read is named, with the system's reason.
+        QTest::newRow("nieznana opcja")
+            << QStringList{"summary", "--bogus", "a.tmv"} << 2
+            << "termivo-cli: nieznana opcja „--bogus”. Pomoc: termivo-cli summary --help\n";
+        QTest::newRow("nieznana opcja orientations")
+            << QStringList{"orientations", "a.tmv", "--xml"} << 2
+            << "termivo-cli: nieznana opcja „--xml”. Pomoc: termivo-cli orientations --help\n";
+        // A file that cannot be read is named, with the reason in Polish.
         QTest::newRow("plik nie istnieje")
             << QStringList{"summary", "/nie/ma/takiego.tmv"} << 1
-            << "Wystąpił błąd podczas odczytu projektu z pliku! /nie/ma/takiego.tmv: No such "
-               "file or directory\n";
+            << "Wystąpił błąd podczas odczytu projektu z pliku! /nie/ma/takiego.tmv: plik nie "
+               "istnieje\n";
+        QTest::newRow("folder") << QStringList{"summary", "/tmp"} << 1
+                                << "Wystąpił błąd podczas odczytu projektu z pliku! /tmp: to jest "
+                                   "folder, nie plik\n";
     }
     void kodyWyjscia() {
         QFETCH(QStringList, argumenty);
@@ -104,9 +113,18 @@ private slots:
             QVERIFY(w.wyjscie.isEmpty());
         else
             QVERIFY(w.wyjscie.contains("summary"));
-        // The help of one command is that command's only.
-        if (argumenty.size() == 2 && argumenty[1] == QLatin1String("--help"))
+        // The help of one command is that command's only, from its syntax.
+        if (argumenty.size() == 2 && argumenty[1] == QLatin1String("--help")) {
+            QVERIFY(w.wyjscie.startsWith("Składnia: termivo-cli summary\n"));
             QVERIFY(!w.wyjscie.contains("orientations"));
+        }
+        // The general one fits a screen of 80 × 24.
+        if (argumenty == QStringList{"--help"}) {
+            const QList<QByteArray> wiersze = w.wyjscie.trimmed().split('\n');
+            QVERIFY2(wiersze.size() <= 24, w.wyjscie.constData());
+            for (const QByteArray& l : wiersze)
+                QVERIFY2(QString::fromUtf8(l).size() <= 80, l.constData());
+        }
     }
 
     // The worked example of the price list, next to a window out of the list.
