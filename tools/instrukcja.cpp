@@ -77,6 +77,18 @@ void DopasujObrazy(QTextDocument& d, const QString& katalog, double szerokosc) {
     }
 }
 
+// A table that goes on to the next page repeats its heading row there.
+void NaglowkiTabel(QTextDocument& d) {
+    for (QTextBlock b = d.begin(); b.isValid(); b = b.next()) {
+        QTextTable* t = QTextCursor(b).currentTable();
+        if (!t || t->format().headerRowCount() == 1)
+            continue;
+        QTextTableFormat f = t->format();
+        f.setHeaderRowCount(1);
+        t->setFormat(f);
+    }
+}
+
 int Strony(const QTextDocument& d) {
     return std::max(1, d.pageCount());
 }
@@ -302,6 +314,7 @@ int main(int argc, char* argv[]) {
     const QString markdown = QString::fromUtf8(zrodlo.readAll());
     opis.setMarkdown(markdown);
     DopasujObrazy(opis, katalog, tresc.width());
+    NaglowkiTabel(opis);
     Podpisz(opis, markdown);
     opis.setPageSize(tresc.size());
     TrzymajZNastepnym(opis, tresc.height());

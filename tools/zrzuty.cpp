@@ -93,7 +93,12 @@ int main(int argc, char* argv[]) {
     {
         TZestawienieStolarki p;
         Przyklady(p);
-        if (ZapiszProjekt(p, przyklad) != WYNIK_OK || !f.OtworzPlik(przyklad)) {
+        // Also beside the pictures: the package ships it as the manual's
+        // example.
+        if (ZapiszProjekt(p, przyklad) != WYNIK_OK ||
+            ZapiszProjekt(p, QDir(katalog).filePath(QStringLiteral("Dom pod Lipami.tmv"))) !=
+                WYNIK_OK ||
+            !f.OtworzPlik(przyklad)) {
             std::fprintf(stderr, "cannot open the sample project\n");
             return 1;
         }
@@ -268,6 +273,11 @@ int main(int argc, char* argv[]) {
         NaEkranie(&typ, QStringLiteral("typ okna"));
     }
     typ.hide();
+    // The whole catalogue for the manual, at a readable size, each sheet
+    // lower than a page: one to four sashes, five, six to eight.
+    ZapiszObraz(ArkuszTypow(1, 4), QStringLiteral("typy_okien_1_4"));
+    ZapiszObraz(ArkuszTypow(5, 5), QStringLiteral("typy_okien_5"));
+    ZapiszObraz(ArkuszTypow(6, 8), QStringLiteral("typy_okien_6_8"));
     // The import of a building model: what it found, before anything is made.
     {
         const QByteArray ifc =
@@ -299,6 +309,10 @@ int main(int argc, char* argv[]) {
     // Qt's own dialogs the program opens, in Polish.
     {
         QPrinter drukarka(QPrinter::HighResolution);
+        // A user's file, not the home folder of the machine making the
+        // pictures.
+        drukarka.setOutputFileName(
+            QStringLiteral("/home/projektant/Projekty/Dom pod Lipami.pdf"));
         QPrintDialog druk(&drukarka, &f);
         druk.show();
         for (QAbstractButton* b : druk.findChildren<QAbstractButton*>())

@@ -1,5 +1,9 @@
 #include "tools/zrzuty_narzedzia.h"
 
+#include "report/raport/czcionki.h"
+
+#include "model/katalog.h"
+
 #include "app/czcionki.h"
 #include "app/oprogramie.h"
 #include "model/pliki/plikprojektu.h"
@@ -102,6 +106,7 @@ void Przyklady(TZestawienieStolarki& p) {
     p.Obiekt = QStringLiteral("ul. Źródlana 5, Łódź");
     p.Inwestor = QStringLiteral("Zofia Żółkiewska");
     p.Projektant = QStringLiteral("mgr inż. arch. Ścibor");
+    p.Data = QDateTime(QDate(2026, 12, 9), QTime(0, 0));
     p.SetParter(true);
     p.SetLiczbaPieter(1);
     p.SetPoddasze(true);
@@ -191,8 +196,18 @@ void Kroki(TMainForm& f) {
     const QRect prawa(lewa, 0, e->width() - lewa, skrzydla.bottom() + 6);
     ZapiszObraz(e->grab(prawa).toImage(), QStringLiteral("krok_wymiary"));
     ZapiszObraz(k("OknaNaKondSG")->grab().toImage(), QStringLiteral("krok_sztuki"));
-    const QRect uw = Obszar(e, {k("UwOknaEd"), k("Lato2021ST"), k("WT2021ST")});
-    ZapiszObraz(e->grab(QRect(0, uw.top() - 4, skrzydla.left() - 12, uw.height() + 30)).toImage(),
+    // Uw and every line under it, whole: each label as wide as its text.
+    QRect uw = Obszar(e, {k("UwOknaEd"), k("RefreshUwOkna"), k("Lato2021ST"), k("WT2021ST"),
+                          k("GeometriaST")});
+    for (const char* nazwa : {"WT2021ST", "Lato2021ST", "GeometriaST"}) {
+        const auto* l = qobject_cast<const QLabel*>(k(nazwa));
+        const QRect r = Obszar(e, {l});
+        int szerokosc = 0;
+        for (const QString& linia : l->text().split(QLatin1Char('\n')))
+            szerokosc = std::max(szerokosc, l->fontMetrics().horizontalAdvance(linia));
+        uw |= QRect(r.topLeft(), QSize(szerokosc + 4, r.height()));
+    }
+    ZapiszObraz(e->grab(QRect(0, uw.top() - 4, uw.right() + 8, uw.height() + 8)).toImage(),
                 QStringLiteral("krok_uw"));
     const QWidget* parter = f.StolarkaPanel->findChild<QWidget*>(QStringLiteral("ParterCB"));
     ZapiszObraz(parter->parentWidget()->grab().toImage(), QStringLiteral("krok_budynek"));
@@ -278,6 +293,52 @@ void Wybierz(TMainForm& f, const QString& tekst) {
     for (int i = 0; i < k->childCount(); ++i)
         if (k->child(i)->text(0) == tekst)
             f.StolarkaTree->setCurrentItem(k->child(i));
+}
+
+QImage ArkuszTypow(int od, int doSkrzydel) {
+    constexpr int KOLUMN = 8, KOMORKA = 80, PODPIS = 26, NAGLOWEK = 24;
+    QFont pismo(DomyslnaCzcionkaRaportu());
+    pismo.setPixelSize(10);
+    QFont naglowek = pismo;
+    naglowek.setBold(true);
+    naglowek.setPixelSize(12);
+    // Rows first, to know the sheet's height.
+    std::vector<std::vector<int>> grupy;
+    int wysokosc = 0;
+    for (int n = od; n <= doSkrzydel; ++n) {
+        std::vector<int> kody;
+        for (const TTypOknaRec& t : TypyOkien())
+            if (t.Kod / 1000 == n)
+                kody.push_back(t.Kod);
+        wysokosc +=
+            NAGLOWEK + ((static_cast<int>(kody.size()) + KOLUMN - 1) / KOLUMN) * (KOMORKA + PODPIS);
+        grupy.push_back(kody);
+    }
+    QImage arkusz(KOLUMN * KOMORKA, wysokosc, QImage::Format_RGB32);
+    arkusz.fill(Qt::white);
+    QPainter p(&arkusz);
+    int y = 0;
+    for (std::size_t g = 0; g < grupy.size(); ++g) {
+        p.setFont(naglowek);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, y, arkusz.width(), NAGLOWEK), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Okna %1-skrzydłowe").arg(od + static_cast<int>(g)));
+        y += NAGLOWEK;
+        p.setFont(pismo);
+        for (std::size_t i = 0; i < grupy[g].size(); ++i) {
+            const int kod = grupy[g][i];
+            const int x = static_cast<int>(i % KOLUMN) * KOMORKA;
+            const int gora = y + static_cast<int>(i / KOLUMN) * (KOMORKA + PODPIS);
+            const QPixmap obraz = ObrazTypuOkna(kod).scaled(
+                KOMORKA - 10, KOMORKA - 10, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+            p.drawPixmap(x + (KOMORKA - obraz.width()) / 2, gora + (KOMORKA - obraz.height()) / 2,
+                         obraz);
+            p.drawText(QRect(x, gora + KOMORKA, KOMORKA, PODPIS), Qt::AlignHCenter | Qt::AlignTop,
+                       QString::number(kod));
+        }
+        y += ((static_cast<int>(grupy[g].size()) + KOLUMN - 1) / KOLUMN) * (KOMORKA + PODPIS);
+    }
+    return arkusz;
 }
 
 } // namespace zrzuty

@@ -82,5 +82,9 @@ int Niemieszczace(TMainForm& f, QWidget* panel, const QString& nazwa);
 // The texts of a shown panel that do not read whole, counted and named.
 int Nieczytelne(QWidget* panel, const QString& nazwa);
 void Wybierz(TMainForm& f, const QString& tekst);
+// The catalogue's types of `od` to `doSkrzydel` sashes as one sheet: each
+// picture with its code and name below, eight to a row, rows of one number
+// of sashes together.
+QImage ArkuszTypow(int od, int doSkrzydel);
 
 } // namespace zrzuty

@@ -194,6 +194,8 @@ private slots:
                 QImageReader(QStringLiteral(TERMIVO_OBRAZY "/") + m.captured(1)).size();
             QVERIFY2(rozmiar.isValid() && rozmiar.width() <= 642 * 9 / 8,
                      qPrintable(m.captured(1)));
+            // And lower than a page's text (257 mm, 971 px) with its caption.
+            QVERIFY2(rozmiar.height() <= 900, qPrintable(m.captured(1)));
             ++obrazow;
         }
         QVERIFY(obrazow >= 10);
