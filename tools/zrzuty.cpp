@@ -311,8 +311,7 @@ int main(int argc, char* argv[]) {
         QPrinter drukarka(QPrinter::HighResolution);
         // A user's file, not the home folder of the machine making the
         // pictures.
-        drukarka.setOutputFileName(
-            QStringLiteral("/home/projektant/Projekty/Dom pod Lipami.pdf"));
+        drukarka.setOutputFileName(QStringLiteral("/home/projektant/Projekty/Dom pod Lipami.pdf"));
         QPrintDialog druk(&drukarka, &f);
         druk.show();
         for (QAbstractButton* b : druk.findChildren<QAbstractButton*>())

@@ -197,8 +197,8 @@ void Kroki(TMainForm& f) {
     ZapiszObraz(e->grab(prawa).toImage(), QStringLiteral("krok_wymiary"));
     ZapiszObraz(k("OknaNaKondSG")->grab().toImage(), QStringLiteral("krok_sztuki"));
     // Uw and every line under it, whole: each label as wide as its text.
-    QRect uw = Obszar(e, {k("UwOknaEd"), k("RefreshUwOkna"), k("Lato2021ST"), k("WT2021ST"),
-                          k("GeometriaST")});
+    QRect uw = Obszar(
+        e, {k("UwOknaEd"), k("RefreshUwOkna"), k("Lato2021ST"), k("WT2021ST"), k("GeometriaST")});
     for (const char* nazwa : {"WT2021ST", "Lato2021ST", "GeometriaST"}) {
         const auto* l = qobject_cast<const QLabel*>(k(nazwa));
         const QRect r = Obszar(e, {l});

@@ -148,9 +148,9 @@ private slots:
 
         // A viewer's bookmarks: every chapter at the page its contents row
         // names; the contents' rows link there.
-        const QString xml = Wyjscie(QStringLiteral("pdftohtml"),
-                                    {QStringLiteral("-xml"), QStringLiteral("-stdout"),
-                                     QStringLiteral("-q"), QStringLiteral("-i"), pdf});
+        const QString xml =
+            Wyjscie(QStringLiteral("pdftohtml"), {QStringLiteral("-xml"), QStringLiteral("-stdout"),
+                                                  QStringLiteral("-q"), QStringLiteral("-i"), pdf});
         static const QRegularExpression zakladka(
             QStringLiteral("<item page=\"(\\d+)\">([^<]+)</item>"));
         QMap<QString, int> zakladki;
@@ -171,15 +171,15 @@ private slots:
 
         // The index names what users look up, each with its pages.
         const int stron = xml.count(QStringLiteral("<page number="));
-        const QString skorowidz = Wyjscie(
-            QStringLiteral("pdftotext"),
-            {QStringLiteral("-layout"), QStringLiteral("-f"),
-             QString::number(zakladki.value(QStringLiteral("Skorowidz"))), QStringLiteral("-l"),
-             QString::number(stron), pdf, QStringLiteral("-")});
-        for (const char* h : {"drukowanie", "cennik", "nawiewniki", "kopia odzyskiwania",
-                              "eksport", "import", "termivo-cli", "WT 2021 latem"})
-            QVERIFY2(skorowidz.contains(QRegularExpression(QString::fromUtf8(h) +
-                                                           QStringLiteral("\\s+\\d"))),
+        const QString skorowidz =
+            Wyjscie(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-layout"), QStringLiteral("-f"),
+                     QString::number(zakladki.value(QStringLiteral("Skorowidz"))),
+                     QStringLiteral("-l"), QString::number(stron), pdf, QStringLiteral("-")});
+        for (const char* h : {"drukowanie", "cennik", "nawiewniki", "kopia odzyskiwania", "eksport",
+                              "import", "termivo-cli", "WT 2021 latem"})
+            QVERIFY2(skorowidz.contains(
+                         QRegularExpression(QString::fromUtf8(h) + QStringLiteral("\\s+\\d"))),
                      h);
     }
 
@@ -260,30 +260,32 @@ private slots:
         // A term of docs/skorowidz.txt is named by any of its forms (its first
         // word: a table's layout may set the next one on another line).
         QMap<QString, QRegularExpression> formy;
-        QFile plikHasel(QFileInfo(QStringLiteral(TERMIVO_OPIS_ZRODLO)).dir().filePath(
-            QStringLiteral("skorowidz.txt")));
+        QFile plikHasel(QFileInfo(QStringLiteral(TERMIVO_OPIS_ZRODLO))
+                            .dir()
+                            .filePath(QStringLiteral("skorowidz.txt")));
         QVERIFY(plikHasel.open(QIODevice::ReadOnly));
         for (const QString& w : QString::fromUtf8(plikHasel.readAll()).split(QLatin1Char('\n')))
             if (!w.startsWith(QLatin1Char('#')) && w.contains(QLatin1Char('|')))
-                formy.insert(w.section(QLatin1Char('|'), 0, 0).trimmed(),
-                             QRegularExpression(w.section(QLatin1Char('|'), 1)
-                                                    .trimmed()
-                                                    .section(QStringLiteral("\\s+"), 0, 0),
-                                                QRegularExpression::CaseInsensitiveOption |
-                                                    QRegularExpression::UseUnicodePropertiesOption));
+                formy.insert(
+                    w.section(QLatin1Char('|'), 0, 0).trimmed(),
+                    QRegularExpression(w.section(QLatin1Char('|'), 1)
+                                           .trimmed()
+                                           .section(QStringLiteral("\\s+"), 0, 0),
+                                       QRegularExpression::CaseInsensitiveOption |
+                                           QRegularExpression::UseUnicodePropertiesOption));
         int hasel = 0;
         for (const QRegularExpressionMatch& m : haslo.globalMatch(hasla)) {
             ++hasel;
             for (const QString& n : m.captured(2).split(QStringLiteral(", "))) {
                 const int strona = n.toInt();
-                const QString tekst =
-                    strona > 1 && strona <= skorowidz ? linie[strona - 1].join(QLatin1Char(' '))
-                                                      : QString();
+                const QString tekst = strona > 1 && strona <= skorowidz
+                                          ? linie[strona - 1].join(QLatin1Char(' '))
+                                          : QString();
                 const bool jest = formy.contains(m.captured(1))
                                       ? formy.value(m.captured(1)).match(tekst).hasMatch()
                                       : tekst.contains(m.captured(1));
-                QVERIFY2(jest, qPrintable(QStringLiteral("„%1” nie na stronie %2")
-                                              .arg(m.captured(1), n)));
+                QVERIFY2(jest, qPrintable(
+                                   QStringLiteral("„%1” nie na stronie %2").arg(m.captured(1), n)));
             }
         }
         QVERIFY(hasel >= 10);
