@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/common/kontrolki.h"
 #include "ui/main/edytorokna.h"
 #include "ui/main/etykieta.h"
 #include "ui/main/siatkapieter.h"
@@ -15,13 +16,9 @@
 
 // The window editor's controls as a test reaches them: by the names a user
 // finds them by (object names), not by members of the editor's.
-struct TPolaEdytora {
-    explicit TPolaEdytora(const QWidget* edytor) : e(edytor) {}
+struct TPolaEdytora : TKontrolki {
+    explicit TPolaEdytora(const QWidget* edytor) : TKontrolki(edytor) {}
 
-private:
-    const QWidget* e; // first: the controls below are found in it
-
-public:
     QLineEdit* SymbolOknaEd = Znajdz<QLineEdit>("SymbolOknaEd");
     QPushButton* ZmSymbBitBtn = Znajdz<QPushButton>("ZmSymbBitBtn");
     QComboBox* RodzajCB = Znajdz<QComboBox>("RodzajCB");
@@ -72,12 +69,4 @@ public:
     QPushButton* SetAllTypOknaBBtn = Znajdz<QPushButton>("SetAllTypOknaBBtn");
     QPushButton* SetAllOtwSkrzBBtn = Znajdz<QPushButton>("SetAllOtwSkrzBBtn");
     QPushButton* SetAlldRamyBBtn = Znajdz<QPushButton>("SetAlldRamyBBtn");
-
-private:
-    template <class T> T* Znajdz(const char* nazwa) const {
-        T* w = e->findChild<T*>(QLatin1String(nazwa));
-        if (!w)
-            qFatal("brak kontrolki %s", nazwa);
-        return w;
-    }
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/common/kontrolki.h"
 #include "ui/main/etykieta.h"
 #include "ui/main/panelprojektu.h"
 
@@ -13,13 +14,9 @@
 #include <QtTest>
 
 // The project panel's controls as a test reaches them: by their object names.
-struct TPolaPanelu {
-    explicit TPolaPanelu(const QWidget* panel) : e(panel) {}
+struct TPolaPanelu : TKontrolki {
+    explicit TPolaPanelu(const QWidget* panel) : TKontrolki(panel) {}
 
-private:
-    const QWidget* e; // first: the controls below are found in it
-
-public:
     QLineEdit* TytulProjEd = Znajdz<QLineEdit>("TytulProjEd");
     QLineEdit* FirmaEd = Znajdz<QLineEdit>("FirmaEd");
     QLineEdit* ProjektEd = Znajdz<QLineEdit>("ProjektEd");
@@ -52,12 +49,4 @@ public:
     QLineEdit* LacznePolePowOkienEd = Znajdz<QLineEdit>("LacznePolePowOkienEd");
     QLineEdit* CenaZaMetrKwEd = Znajdz<QLineEdit>("CenaZaMetrKwEd");
     QPushButton* PrzeliczCenyBBtn = Znajdz<QPushButton>("PrzeliczCenyBBtn");
-
-private:
-    template <class T> T* Znajdz(const char* nazwa) const {
-        T* w = e->findChild<T*>(QLatin1String(nazwa));
-        if (!w)
-            qFatal("brak kontrolki %s", nazwa);
-        return w;
-    }
 };
