@@ -7,6 +7,7 @@
 #include "cli/podsumowanie.h"
 #include "cli/raportcli.h"
 #include "cli/sprawdzenie.h"
+#include "cli/ugcli.h"
 #include "cli/wspolne.h"
 #include "model/eksport/arkusze.h"
 #include "model/eksport/eksport.h"
@@ -128,6 +129,7 @@ const TPolecenieCli POLECENIA[] = {
     {"print", &POMOC_RAPORTU, "PLIK.tmv [opcje]        zestawienie na drukarkę"},
     {"import-avk", &POMOC_IMPORTU, "WEJŚCIE.avk WYJŚCIE.tmv import projektu Arvo-K"},
     {"import-ifc", &POMOC_IMPORTU_IFC, "WEJŚCIE.ifc WYJŚCIE.tmv [opcje]  import okien z IFC"},
+    {"ug", &POMOC_UG, "BUDOWA [opcje]          Ug szyby z jej budowy (PN-EN 673)"},
 };
 
 const TPolecenieCli* Polecenie(const QString& nazwa) {
@@ -287,5 +289,7 @@ int main(int argc, char* argv[]) {
                                  : ZleUzycie(QStringLiteral("podaj plik .avk i plik .tmv")));
     if (nazwa == QStringLiteral("import-ifc"))
         return Uzycie(nazwa, ImportIfcCli(reszta));
+    if (nazwa == QStringLiteral("ug"))
+        return Uzycie(nazwa, UgCli(reszta));
     return Uzycie(nazwa, KOD_ZLE_UZYCIE);
 }

@@ -318,6 +318,34 @@ private slots:
     }
 
     // The table of storeys and directions adds up to the project's totals.
+    // Ug of a build-up: the worked case B of tests/model/obliczenia/tst_ug673
+    // (4/16Ar/4, coating 3:0,03, 90 % argon: 1,102701314281 W/m²K).
+    void ug() {
+        Wynik w = Uruchom({QStringLiteral("ug"), QStringLiteral("4/16Ar/4"),
+                           QStringLiteral("--powloka"), QStringLiteral("3:0,03")});
+        QCOMPARE(w.kod, 0);
+        const QJsonObject o = QJsonDocument::fromJson(w.wyjscie).object();
+        QVERIFY(std::abs(o.value("Ug").toDouble() - 1.102701314281) < 1e-9);
+        QCOMPARE(o.value("UgDeklarowane").toDouble(), 1.1);
+        QCOMPARE(o.value("Budowa").toString(), QStringLiteral("4/16Ar/4"));
+        QCOMPARE(o.value("Szczeliny").toArray().size(), 1);
+        QVERIFY(std::abs(o.value("Szczeliny").toArray()[0].toObject().value("hs").toDouble() -
+                         1.3717538598) < 1e-8);
+        // 100 % argon (case H): 1,064450008240.
+        w = Uruchom({QStringLiteral("ug"), QStringLiteral("4/16Ar/4"), QStringLiteral("--powloka"),
+                     QStringLiteral("3:0,03"), QStringLiteral("--wypelnienie"),
+                     QStringLiteral("100")});
+        QVERIFY(std::abs(QJsonDocument::fromJson(w.wyjscie).object().value("Ug").toDouble() -
+                         1.064450008240) < 1e-9);
+        // What it cannot read: exit 2 and the reason in one line.
+        w = Uruchom({QStringLiteral("ug"), QStringLiteral("4/16Xe/4")});
+        QCOMPARE(w.kod, 2);
+        QCOMPARE(w.bledy,
+                 QStringLiteral("termivo-cli: nieznany gaz „Xe” (Ar – argon, Kr – krypton, "
+                                "bez liter – powietrze). Pomoc: termivo-cli ug --help\n"));
+        QVERIFY(w.wyjscie.isEmpty());
+    }
+
     void orientacje() {
         const Wynik podsumowanie = Uruchom({"summary", Wzorcowy()});
         const QJsonObject projekt = QJsonDocument::fromJson(podsumowanie.wyjscie).object();
