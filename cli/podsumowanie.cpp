@@ -25,6 +25,8 @@ void OknoJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o, const TPo
     const std::vector<TPoleOkna>& pola = PolaOkna();
     for (std::size_t i = 0; i < pola.size(); ++i) {
         const TPoleOkna& pole = pola[i];
+        if (!pole.Zapisywane(o))
+            continue;
         const QLatin1String klucz(pole.klucz.constData(), pole.klucz.size());
         // An array of keys as one list, at its first key.
         if (!pole.grupa.isEmpty()) {
@@ -116,7 +118,22 @@ void WynikiOknaJson(TJson& j, const TZestawienieStolarki& p, const TOkno& o) {
         j.Null();
     else
         j.Tekst(uw.brak);
+    // The terms it was computed from (m², m, mm), null without a Uw; the
+    // mullions' width only where the geometry was measured.
+    const TSkladnikiUw& s = uw.skladniki;
+    const auto skladnik = [&uw](double x) {
+        return uw.uw ? std::optional<double>(x) : std::nullopt;
+    };
+    j.Pole(QLatin1String("Ag"), skladnik(s.ag));
+    j.Pole(QLatin1String("Af"), skladnik(s.af));
+    j.Pole(QLatin1String("Ap"), skladnik(s.ap));
+    j.Pole(QLatin1String("lg"), skladnik(s.lg));
+    j.Pole(QLatin1String("lp"), skladnik(s.lp));
+    j.Pole(QLatin1String("SzerokoscSlupka"),
+           uw.uw && s.slupek > 0 ? std::optional<double>(s.slupek) : std::nullopt);
     const TOcenaWT wt = OcenWT2021(o, p, uw);
+    j.Klucz(QLatin1String("RodzajOceniany"));
+    j.Nazwa(NazwaRodzaju(RodzajOceniany(o)));
     j.Pole(QLatin1String("Umax"), JesliNieujemna(wt.umax));
     j.Klucz(QLatin1String("WT2021"));
     j.Nazwa(TekstWynikuWT(wt.wynik));

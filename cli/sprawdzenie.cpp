@@ -80,7 +80,7 @@ int Sprawdz(const QStringList& argumenty) {
             if (w.wynik == TWynikWT::BrakDanych && !w.brak.isEmpty())
                 wynik += QStringLiteral(" (%1)").arg(w.brak);
             tekst += QStringLiteral("%1; %2; %3; Umax = %4; %5; lato: %6\n")
-                         .arg(o.Symbol(), NazwaRodzaju(o.Rodzaj), uw,
+                         .arg(o.Symbol(), NazwaRodzaju(RodzajOceniany(o)), uw,
                               w.umax < 0 ? QStringLiteral("–") : TekstStaly(w.umax, 4, 2), wynik,
                               TekstWynikuLato(letnia.wynik));
         }

@@ -40,7 +40,10 @@ struct TKomorka {
 };
 
 constexpr int LICZBA_TYPOW_OKIEN = 82;
-constexpr int LICZBA_RODZAJOW_SKRZYDEL = 12;
+constexpr int LICZBA_RODZAJOW_SKRZYDEL = 13;
+// An opaque panel in place of glass: the last sash kind; the kinds before it
+// open or are fixed glazing.
+constexpr int32_t RODZAJ_PLYCINA = 12;
 constexpr int LICZBA_MATERIALOW_RAMY = 4;
 constexpr int LICZBA_ZRODEL = 3;
 constexpr int MAX_SKRZYDEL = 8;

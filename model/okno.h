@@ -92,9 +92,21 @@ public:
     double Ug = 0;
     uint8_t ZrodloUg = ZrodloInny;
     int32_t SzkloKodID = 0;
+    // The glazing's build-up its Ug was computed from by PN-EN 673
+    // ("4/16Ar/4"), its coatings ("3:0,03") and gas fill (%); empty when the
+    // Ug was typed or taken from a table.
+    QString BudowaSzyby;
+    QString PowlokiSzyby;
+    double WypelnienieGazem = 90;
     double Psi_g = 0;
+    // Opaque panels (sashes of the kind "płycina"): their U and the linear
+    // bridge of their edge.
+    double Up = 0;    // W/m²K
+    double Psi_p = 0; // W/mK
     double dRamy = 0; // mm
-    double Lg = 0;    // mm; below 0: to be suggested again
+    // Mullions and transoms between sashes, mm; 0: as wide as d.
+    double dSlupka = 0;
+    double Lg = 0; // mm; below 0: to be suggested again
     double dR = 0;
     TLiczbaOkien LiczbaOkien;
     int32_t LiczbaNawiewnikow = 0;
@@ -119,6 +131,8 @@ public:
 
     // Glazing and frame both from the manufacturer's range: priced from the list.
     bool JestDV() const { return ZrodloUg == ZrodloDV && ZrodloUf == ZrodloDV; }
+    // The width between sashes the geometry takes: dSlupka, or d without one.
+    double SzerokoscSlupka() const { return dSlupka > 0 ? dSlupka : dRamy; }
 
 private:
     friend class TZestawienieStolarki;

@@ -68,6 +68,15 @@ TPoleOkna Nazwane(TPoleOkna p, const QString& etykieta) {
     return p;
 }
 
+TPoleOkna Gdy(TPoleOkna p, bool (*zapisywane)(const TOkno&)) {
+    p.zapisywane = zapisywane;
+    return p;
+}
+
+bool ZBudowaSzyby(const TOkno& o) {
+    return !o.BudowaSzyby.isEmpty();
+}
+
 std::vector<TPoleOkna> Zbuduj() {
     std::vector<TPoleOkna> p;
     TPoleOkna symbol = Tekstowe(
@@ -102,6 +111,20 @@ std::vector<TPoleOkna> Zbuduj() {
         [](TOkno& o, int32_t k) { o.ZrodloUg = static_cast<uint8_t>(k); },
         NazwaZrodla(ZrodloInny)));
     p.push_back(CALKOWITA(SzkloKodID));
+    // The build-up its Ug came from, only where it did.
+    p.push_back(Gdy(
+        Nazwane(Tekstowe(
+                    "BudowaSzyby", TRodzajPola::Tekst, [](const TOkno& o) { return o.BudowaSzyby; },
+                    [](TOkno& o, const QString& s) { o.BudowaSzyby = s; }),
+                QStringLiteral("budowa szyby")),
+        ZBudowaSzyby));
+    p.push_back(Gdy(Nazwane(Tekstowe(
+                                "PowlokiSzyby", TRodzajPola::Tekst,
+                                [](const TOkno& o) { return o.PowlokiSzyby; },
+                                [](TOkno& o, const QString& s) { o.PowlokiSzyby = s; }),
+                            QStringLiteral("powłoki szyby")),
+                    ZBudowaSzyby));
+    p.push_back(Gdy(DZIESIETNA(WypelnienieGazem, 90), ZBudowaSzyby));
     p.push_back(DZIESIETNA(Uf, 0));
     p.push_back(Nazwowe(
         "ZrodloUf", [](const TOkno& o) { return NazwaZrodla(o.ZrodloUf); }, KodZrodla,
@@ -114,7 +137,10 @@ std::vector<TPoleOkna> Zbuduj() {
                             NazwaMaterialuRamy(MATERIAL_PCV)),
                         QStringLiteral("materiał ramy")));
     p.push_back(DZIESIETNA(Psi_g, 0));
+    p.push_back(Gdy(DZIESIETNA(Up, 0), [](const TOkno& o) { return o.Up != 0; }));
+    p.push_back(Gdy(DZIESIETNA(Psi_p, 0), [](const TOkno& o) { return o.Psi_p != 0; }));
     p.push_back(DZIESIETNA(dRamy, 0));
+    p.push_back(Gdy(DZIESIETNA(dSlupka, 0), [](const TOkno& o) { return o.dSlupka != 0; }));
     p.push_back(DZIESIETNA(Lg, 0));
     p.push_back(DZIESIETNA(dR, 0));
     p.push_back(CALKOWITA(LiczbaNawiewnikow));

@@ -55,6 +55,11 @@ struct TPoleOkna {
     // a name that outside is given with its code too (the type: 1001 and
     // "1 skrzydłowe"), the code through `liczba`.
     bool zKodem = false;
+    // a key written only when the window uses it (the glazing's build-up,
+    // mullions, panels), so the files of windows without it stay as they
+    // were; null: always written.
+    bool (*zapisywane)(const TOkno&) = nullptr;
+    bool Zapisywane(const TOkno& o) const { return !zapisywane || zapisywane(o); }
 };
 
 // Calls the visitor with the field's kind (pole::Dziesietna{} …): the one

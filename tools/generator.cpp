@@ -21,7 +21,8 @@ void GenerujProjekt(TZestawienieStolarki& p, int okien, int pieter) {
         o.Szerokosc = 600 + i % 1500 + 0.5;
         o.Wysokosc = 900 + i % 1200;
         for (int k = 0; k < MAX_SKRZYDEL; ++k)
-            o.RodzajSkrzydla[static_cast<std::size_t>(k)] = (i + k) % LICZBA_RODZAJOW_SKRZYDEL;
+            o.RodzajSkrzydla[static_cast<std::size_t>(k)] =
+                (i + k) % RODZAJ_PLYCINA; // glazed kinds only
         o.Ug = 0.6 + (i % 5) * 0.1;
         o.ZrodloUg = static_cast<uint8_t>(i % 3);
         o.Uf = 1.2 + (i % 7) * 0.1;

@@ -136,7 +136,8 @@ void Przyklady(TZestawienieStolarki& p) {
         o.Szerokosc = w.w;
         o.Wysokosc = w.h;
         for (int k = 0; k < MAX_SKRZYDEL; ++k)
-            o.RodzajSkrzydla[static_cast<std::size_t>(k)] = (k * 5 + 3) % LICZBA_RODZAJOW_SKRZYDEL;
+            o.RodzajSkrzydla[static_cast<std::size_t>(k)] =
+                (k * 5 + 3) % RODZAJ_PLYCINA; // glazed kinds only
         o.Ug = w.dv ? 0.6 : 1.1;
         o.Uf = w.dv ? 1.21 : 1.3;
         o.Psi_g = 0.04;

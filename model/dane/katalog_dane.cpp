@@ -34,6 +34,7 @@ const char* const nazwyRodzajowSkrzydel[] = {
     "odchylne",
     "rozwierne (lewe) odchylne",
     "rozwierne (prawe) odchylne",
+    "płycina",
 };
 
 // Frame materials 0..3 in code order.

@@ -36,40 +36,82 @@ std::optional<double> DlugoscKrawedziSzyb(int32_t typ, double w, double h, doubl
     return std::nullopt;
 }
 
+unsigned PlycinyOkna(const TOkno& o) {
+    unsigned bity = 0;
+    for (std::size_t i = 0; i < o.RodzajSkrzydla.size(); ++i)
+        if (o.RodzajSkrzydla[i] == RODZAJ_PLYCINA)
+            bity |= 1u << i;
+    return bity;
+}
+
+std::optional<double> KrawedzSzybOkna(const TOkno& o) {
+    // A window as the rule sees it keeps the rule's sum, to the last bit.
+    const double slupek = o.SzerokoscSlupka();
+    if (slupek == o.dRamy && PlycinyOkna(o) == 0)
+        return DlugoscKrawedziSzyb(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy);
+    const TGeometriaOkna g = GeometriaOkna(o);
+    if (!g.znana)
+        return std::nullopt;
+    return g.obwod;
+}
+
 std::optional<double> LgOkna(const TOkno& o) {
     if (o.Lg >= 0)
         return o.Lg;
-    return DlugoscKrawedziSzyb(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy);
+    return KrawedzSzybOkna(o);
 }
 
 namespace {
 
-// One side of a sash's glass: `dzialek` of `n` equal divisions of the
-// length the frame leaves (a d at each end and between divisions), the
-// divisions it spans joined without a profile between them.
-double Bok(const TPrzedzial& p, double dlugosc, double d) {
-    const double dzialka = (dlugosc - (p.n + 1) * d) / p.n;
-    return p.liczbaDzialek() * dzialka + (p.liczbaDzialek() - 1) * d;
+// One side of a sash's opening: `dzialek` of `n` equal divisions of the
+// length the frame leaves (a d at each end, a mullion between divisions),
+// the divisions it spans joined without a profile between them.
+double Bok(const TPrzedzial& p, double dlugosc, double d, double slupek) {
+    const int k = p.liczbaDzialek();
+    if (slupek == d) {
+        // One profile width throughout: the sum as it always was.
+        const double dzialka = (dlugosc - (p.n + 1) * d) / p.n;
+        return k * dzialka + (k - 1) * d;
+    }
+    const double dzialka = (dlugosc - 2 * d - (p.n - 1) * slupek) / p.n;
+    return k * dzialka + (k - 1) * slupek;
 }
 
 } // namespace
 
-TGeometriaOkna GeometriaOkna(int32_t typ, double szerokosc, double wysokosc, double d) {
+TGeometriaOkna GeometriaOkna(int32_t typ, double szerokosc, double wysokosc, double d,
+                             double slupek, unsigned plyciny) {
     TGeometriaOkna g;
     g.aw = PoleOkna(szerokosc, wysokosc);
     const QVector<TKomorka> komorki = KomorkiSkrzydel(typ);
     g.znana = !komorki.isEmpty();
     g.szyby = g.znana;
+    g.komorek = static_cast<int>(komorki.size());
     double ag = 0;
-    for (const TKomorka& k : komorki) {
-        const double s = Bok(k.kolumny, szerokosc, d);
-        const double w = Bok(k.wiersze, wysokosc, d);
+    double ap = 0;
+    for (int i = 0; i < komorki.size(); ++i) {
+        const TKomorka& k = komorki[i];
+        const double s = Bok(k.kolumny, szerokosc, d, slupek);
+        const double w = Bok(k.wiersze, wysokosc, d, slupek);
         if (!(s > 0) || !(w > 0))
             g.szyby = false;
-        ag += s * w;
-        g.obwod += 2 * (s + w);
+        if (i < 32 && (plyciny >> i & 1u)) {
+            ++g.plycin;
+            ap += s * w;
+            g.obwodP += 2 * (s + w);
+        } else {
+            ag += s * w;
+            g.obwod += 2 * (s + w);
+        }
     }
     g.ag = ag / 1e6;
-    g.af = g.aw - g.ag;
+    g.ap = ap / 1e6;
+    // Without panels the frame is what the glass leaves, as it always was.
+    g.af = g.plycin ? g.aw - g.ag - g.ap : g.aw - g.ag;
     return g;
+}
+
+TGeometriaOkna GeometriaOkna(const TOkno& o) {
+    return GeometriaOkna(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, o.SzerokoscSlupka(),
+                         PlycinyOkna(o));
 }

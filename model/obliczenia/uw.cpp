@@ -25,16 +25,21 @@ QString BezSzyby(double d) {
 }
 
 // Why the window's own data give no Uw, whatever the method; empty when
-// they do.
+// they do. A window of panels only needs no Ug, one with a panel needs Up.
 QString BrakDanych(const TOkno& o) {
     const QStringList poza = CieplneSpozaZakresu(o);
     if (!poza.isEmpty())
         return poza.join(QStringLiteral("; "));
+    const unsigned plyciny = PlycinyOkna(o);
+    const int skrzydel = std::min(LiczbaSkrzydel(o.TypOkna), MAX_SKRZYDEL);
+    const bool tylkoPlyciny = skrzydel > 0 && plyciny == (1u << skrzydel) - 1;
     QStringList brak;
     if (!(o.Szerokosc > 0) || !(o.Wysokosc > 0))
         brak << QStringLiteral("wymiarów");
-    if (!(o.Ug > 0))
+    if (!tylkoPlyciny && !(o.Ug > 0))
         brak << QStringLiteral("Ug");
+    if (plyciny && !(o.Up > 0))
+        brak << QStringLiteral("Up płyciny");
     if (!(o.Uf > 0))
         brak << QStringLiteral("Uf");
     return brak.isEmpty() ? QString() : QStringLiteral("brak ") + brak.join(QStringLiteral(", "));
@@ -75,17 +80,28 @@ TUw ObliczUw(const TOkno& o, TMetodaUw metoda) {
             wynik.brak = QStringLiteral("d = 0: brak ramy (metoda z geometrii okna)");
             return wynik;
         }
-        const TGeometriaOkna g = GeometriaOkna(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy);
+        const TGeometriaOkna g = GeometriaOkna(o);
         if (!g.znana) {
             wynik.brak = BRAK_ALGORYTMU;
             return wynik;
         }
         if (!g.szyby) {
-            wynik.brak = BezSzyby(o.dRamy);
+            wynik.brak =
+                o.dSlupka > 0
+                    ? BezSzyby(o.dRamy) +
+                          QStringLiteral(" przy słupkach %1 mm").arg(TekstOgolny(o.dSlupka))
+                    : BezSzyby(o.dRamy);
             return wynik;
         }
         s.ag = g.ag;
+        s.ap = g.ap;
         s.af = g.af;
+        s.lp = g.obwodP / 1000;
+        s.slupek = o.SzerokoscSlupka();
+    } else if (PlycinyOkna(o)) {
+        // The estimate knows a glazed share, not where the panels are.
+        wynik.brak = QStringLiteral("płyciny: Uw tylko metodą z geometrii okna");
+        return wynik;
     } else if (!Szacunek(o, s)) {
         wynik.brak = BRAK_ALGORYTMU;
         return wynik;
@@ -95,7 +111,9 @@ TUw ObliczUw(const TOkno& o, TMetodaUw metoda) {
         wynik.brak = BezSzyby(o.dRamy);
         return wynik;
     }
-    const double u0 = (s.ag * o.Ug + s.af * o.Uf + s.lg * o.Psi_g) / s.aw;
+    // Panels add nothing to a window without them: the sum is as it was.
+    const double u0 =
+        (s.ag * o.Ug + s.ap * o.Up + s.af * o.Uf + s.lg * o.Psi_g + s.lp * o.Psi_p) / s.aw;
     const double uw = u0 / (u0 * o.dR + 1);
     auto fizyczna = [](double u) {
         return std::isfinite(u) && u > 0 && u <= MAX_UW;

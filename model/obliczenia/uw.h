@@ -15,14 +15,17 @@ class TZestawienieStolarki;
 // sashes' cells and the profile width d).
 enum class TMetodaUw : int32_t { Szacunkowa = 0, Geometryczna = 1 };
 
-// The terms a Uw is made of, for a hand check: Uw = (Ag·Ug + Af·Uf +
-// lg·Psi_g) / Aw, then the shutter.
+// The terms a Uw is made of, for a hand check: Uw = (Ag·Ug + Ap·Up + Af·Uf
+// + lg·Psi_g + lp·Psi_p) / Aw, then the shutter.
 struct TSkladnikiUw {
     double aw = 0;          // m², the whole window
     double ag = 0;          // m², the glass (the estimate: f · Aw)
+    double ap = 0;          // m², the opaque panels
     double af = 0;          // m², the frame
     double lg = 0;          // m, the glass edge
-    bool lgWpisane = false; // the Lg typed for the window, not the Lg rule's
+    double lp = 0;          // m, the panels' edge
+    double slupek = 0;      // mm, the mullions' width taken (geometry only)
+    bool lgWpisane = false; // the Lg typed for the window, not the geometry's
 };
 
 struct TUw {

@@ -3,6 +3,7 @@
 #include "model/dane/wt2021_dane.h"
 #include "model/liczby.h"
 #include "model/obliczenia/dziesietne.h"
+#include "model/obliczenia/geometria.h"
 #include "model/obliczenia/uw.h"
 #include "model/obliczenia/zaokraglenia.h"
 #include "model/okno.h"
@@ -27,6 +28,27 @@ int32_t KodRodzaju(const QString& nazwa, bool* ok) {
         }
     *ok = false;
     return RODZAJ_OKNO;
+}
+
+int32_t RodzajDrzwiZewnetrznych() {
+    static const int32_t kod = [] {
+        bool ok = false;
+        const int32_t k = KodRodzaju(QStringLiteral("drzwi zewnętrzne"), &ok);
+        return ok ? k : RODZAJ_OKNO;
+    }();
+    return kod;
+}
+
+int32_t RodzajOceniany(const TOkno& o) {
+    static const int32_t balkonowe = [] {
+        bool ok = false;
+        const int32_t kod = KodRodzaju(QStringLiteral("drzwi balkonowe"), &ok);
+        return ok ? kod : RODZAJ_OKNO;
+    }();
+    if (o.Rodzaj != RODZAJ_OKNO && o.Rodzaj != balkonowe)
+        return o.Rodzaj;
+    const TGeometriaOkna g = GeometriaOkna(o);
+    return g.komorek > 0 && g.plycin == g.komorek ? RodzajDrzwiZewnetrznych() : o.Rodzaj;
 }
 
 double UmaxWT2021(int32_t rodzaj, double ti) {
@@ -61,7 +83,7 @@ TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt) {
 }
 
 TOcenaWT OcenWT2021(const TOkno& okno, const TZestawienieStolarki& projekt, const TUw& uw) {
-    TOcenaWT o = OcenWT2021(okno.Rodzaj, projekt.TemperaturaWewnetrzna, uw.uwOkna);
+    TOcenaWT o = OcenWT2021(RodzajOceniany(okno), projekt.TemperaturaWewnetrzna, uw.uwOkna);
     o.brak = uw.brak;
     if (uw.zRoleta && uw.uw)
         o.uwZRoleta = Zaokraglij(*uw.uw, 2);

@@ -21,6 +21,12 @@ QString NazwaRodzaju(int32_t kod);
 // any other name.
 int32_t KodRodzaju(const QString& nazwa, bool* ok);
 
+// The kind a window is judged as: its own, but a window or balcony door whose
+// every sash is an opaque panel is an entrance door.
+int32_t RodzajOceniany(const TOkno& okno);
+// The code of "drzwi zewnętrzne".
+int32_t RodzajDrzwiZewnetrznych();
+
 // Umax in W/(m²·K) for the kind at indoor temperature ti (°C); -1 where the
 // conditions set no requirement.
 double UmaxWT2021(int32_t rodzaj, double ti);

@@ -75,7 +75,8 @@ TOcenaLato OcenLato2021(const TOkno& o, const TZestawienieStolarki& p) {
     }
     // A window without its size has no area to be exempt by.
     w.bezWymiarow = o.Szerokosc <= 0 || o.Wysokosc <= 0;
-    bool dotyczy = RodzajPodlegaLatu(o.Rodzaj) && (w.bezWymiarow || PoleOkna(o) >= MIN_POLE_LATO);
+    bool dotyczy =
+        RodzajPodlegaLatu(RodzajOceniany(o)) && (w.bezWymiarow || PoleOkna(o) >= MIN_POLE_LATO);
     static const int32_t dachowe = [] {
         bool ok = false;
         const int32_t kod = KodRodzaju(QStringLiteral("okno dachowe"), &ok);

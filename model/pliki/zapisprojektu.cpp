@@ -19,7 +19,9 @@ void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPozi
                 const QLocale& locale) {
     z.Sekcja(PREFIKS_OKNA + QString::number(numer));
     z.Liczba("Numer", numer);
-    for (const TPoleOkna& pole : PolaOkna())
+    for (const TPoleOkna& pole : PolaOkna()) {
+        if (!pole.Zapisywane(o))
+            continue;
         OdwiedzPole(pole, TPrzypadki{[&](pole::Dziesietna) {
                                          z.Wartosc(pole.klucz, TekstOgolny(pole.liczba(o), locale));
                                      },
@@ -37,6 +39,7 @@ void ZapiszOkno(TZapisProfilu& z, int numer, const TOkno& o, const QVector<TPozi
                                      [&](auto) {
                                          z.Wartosc(pole.klucz, pole.tekst(o));
                                      }});
+    }
 }
 
 // A file holds decimals with a comma or a point only: the locale's, when it

@@ -18,7 +18,8 @@ private slots:
         QCOMPARE(typy.last().Kod, 8002);
         QCOMPARE(RodzajeSkrzydel().size(), LICZBA_RODZAJOW_SKRZYDEL);
         QCOMPARE(RodzajeSkrzydel().first().Nazwa, QStringLiteral("stałe w ramie"));
-        QCOMPARE(RodzajeSkrzydel().last().Nazwa, QStringLiteral("rozwierne (prawe) odchylne"));
+        QCOMPARE(RodzajeSkrzydel().last().Nazwa, QStringLiteral("płycina"));
+        QCOMPARE(RodzajeSkrzydel()[RODZAJ_PLYCINA].Nazwa, QStringLiteral("płycina"));
         QCOMPARE(MaterialyRamy().size(), LICZBA_MATERIALOW_RAMY);
         QCOMPARE(ZrodlaNazwy(), QStringList({"Inny", "PolskaNorma", "DV"}));
     }
@@ -88,7 +89,7 @@ private slots:
         QCOMPARE(IndeksZrodla(QStringLiteral("polskanorma")), 1);
         QCOMPARE(IndeksZrodla(QStringLiteral("dv")), 2);
         QCOMPARE(IndeksZrodla(QStringLiteral("producent")), 0);
-        o.RodzajSkrzydla[0] = 12;
+        o.RodzajSkrzydla[0] = LICZBA_RODZAJOW_SKRZYDEL;
         QCOMPARE(o.RodzajSkrzydlaNazwa(0), QString());
     }
 

@@ -113,6 +113,43 @@ private slots:
         QCOMPARE(o.SumaOkien(), 6);
     }
 
+    // The build-up, mullions and panels are written only by a window that
+    // has them; a last window without them is no file cut short.
+    void kluczeTylkoGdyUzyte() {
+        TZbieraczKomunikatow zbieracz;
+        TZestawienieStolarki a;
+        a.AddOkno("A");
+        a.AddOkno("B");
+        TOkno& o = *a.GetOkno("A");
+        o.BudowaSzyby = QStringLiteral("4/16Ar/4");
+        o.PowlokiSzyby = QStringLiteral("3:0,03");
+        o.WypelnienieGazem = 85;
+        o.dSlupka = 120.5;
+        o.Up = 1.1;
+        o.Psi_p = 0.05;
+        o.RodzajSkrzydla[1] = RODZAJ_PLYCINA;
+        const QString s = Sciezka("nowe_klucze.tmv");
+        QCOMPARE(ZapiszProjekt(a, s), 0);
+        const QByteArray b = Czytaj(s);
+        const qsizetype okno1 = b.indexOf("[Okno1]");
+        QVERIFY(okno1 > 0);
+        for (const QByteArray& linia :
+             {QByteArray("BudowaSzyby=4/16Ar/4\r\n"), QByteArray("PowlokiSzyby=3:0,03\r\n"),
+              QByteArray("WypelnienieGazem=85\r\n"), QByteArray("dSlupka=120,5\r\n"),
+              QByteArray("Up=1,1\r\n"), QByteArray("Psi_p=0,05\r\n"),
+              QByteArray("RodzajSkrzydlaNr2=p\xb3ycina\r\n")}) {
+            QCOMPARE(b.count(linia), 1);
+            QVERIFY(b.indexOf(linia) < okno1);
+        }
+        for (const char* klucz :
+             {"BudowaSzyby", "PowlokiSzyby", "Wypelnienie", "dSlupka", "Up=", "Psi_p"})
+            QVERIFY2(!b.mid(okno1).contains(klucz), klucz);
+        TZestawienieStolarki c;
+        QCOMPARE(WczytajProjekt(c, s), 0);
+        PorownajProjekty(a, c);
+        QCOMPARE(zbieracz.ile(), 0);
+    }
+
     void bezPoddaszaBezKluczy() {
         TZestawienieStolarki p;
         p.SetParter(true);

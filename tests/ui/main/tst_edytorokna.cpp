@@ -11,7 +11,7 @@ private slots:
     void listyPoResecie() {
         QCOMPARE(pola->TypOknaCB->count(), 82);
         QCOMPARE(pola->TypOknaCB->itemText(0), QStringLiteral("1 skrzydłowe"));
-        QCOMPARE(pola->SkrzydloCB->count(), 12);
+        QCOMPARE(pola->SkrzydloCB->count(), LICZBA_RODZAJOW_SKRZYDEL);
         QCOMPARE(pola->MaterialRamyCB->count(), 4);
         QCOMPARE(pola->MaterialRamyCB->itemText(3), QStringLiteral("PCV"));
         QCOMPARE(pola->SkrzydlaVLE->rowCount(), 8);
