@@ -44,6 +44,16 @@ int Najblizsza(double x) {
 
 void RysujSkrzydlo(TKanwa& k, int l, int t, int r, int b, int rodzaj) {
     k.Prostokat(l, t, r, b);
+    if (rodzaj == RODZAJ_PLYCINA) {
+        // An opaque panel: filled grey, its raised field inside.
+        k.UstawPedzel(200, 200, 200);
+        k.WypelnijProstokat(l + 1, t + 1, r - 1, b - 1);
+        const int m = std::max(2, Najblizsza(0.12 * std::min(r - l, b - t)));
+        if (r - l > 2 * m && b - t > 2 * m)
+            k.Prostokat(l + m, t + m, r - m, b - m);
+        k.UstawPedzel(255, 255, 255);
+        return;
+    }
     if (rodzaj < 0 || rodzaj > 11)
         return;
     const int cx = Najblizsza(l + (r - l) * 0.5);

@@ -158,6 +158,13 @@ void Przyklady(TZestawienieStolarki& p) {
     }
     // The living room's window has a roller shutter: both its values shown.
     p.GetOkno(QStringLiteral("O2"))->dR = 0.15;
+    // The big one has mullions of their own and two opaque panels.
+    TOkno& o3 = *p.GetOkno(QStringLiteral("O3"));
+    o3.dSlupka = 110;
+    o3.RodzajSkrzydla[6] = o3.RodzajSkrzydla[7] = RODZAJ_PLYCINA;
+    o3.Up = 0.9;
+    o3.Psi_p = 0.05;
+    o3.Lg = -1;
 }
 
 // Every page as the printer gets it.

@@ -5,13 +5,24 @@
 #include <algorithm>
 #include <cmath>
 
-bool PodpowiedzLg(int32_t typ, double w, double h, double d, int64_t* lg) {
-    const std::optional<double> x = DlugoscKrawedziSzyb(typ, w, h, d);
+namespace {
+
+bool WCalychMilimetrach(std::optional<double> x, int64_t* lg) {
     if (!x)
         return false;
     // No window is a million kilometres round: bounded, it fits.
     *lg = static_cast<int64_t>(std::nearbyint(std::clamp(*x, -1e15, 1e15)));
     return true;
+}
+
+} // namespace
+
+bool PodpowiedzLg(int32_t typ, double w, double h, double d, int64_t* lg) {
+    return WCalychMilimetrach(DlugoscKrawedziSzyb(typ, w, h, d), lg);
+}
+
+bool PodpowiedzLg(const TOkno& okno, int64_t* lg) {
+    return WCalychMilimetrach(KrawedzSzybOkna(okno), lg);
 }
 
 int64_t MaksSzerokoscNawiewnika(double w, double d, int n) {

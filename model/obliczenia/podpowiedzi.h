@@ -8,6 +8,10 @@
 // lengths as they are, in whole millimetres, a half to the even one; false
 // for a type without a rule.
 bool PodpowiedzLg(int32_t typ, double w, double h, double d, int64_t* lg);
+// The same of the window's own glass edge (KrawedzSzybOkna): its mullions'
+// width and its panels taken.
+class TOkno;
+bool PodpowiedzLg(const TOkno& okno, int64_t* lg);
 
 // The widest trickle vent that fits n vents into the window between its
 // profiles: trunc(W − 2d) div n, never below 0 (a window narrower than two

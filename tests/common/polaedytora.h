@@ -39,6 +39,10 @@ struct TPolaEdytora : TKontrolki {
     QComboBox* MaterialRamyCB = Znajdz<QComboBox>("MaterialRamyCB");
     QLineEdit* PsiGEd = Znajdz<QLineEdit>("PsiGEd");
     QLineEdit* dRamyEd = Znajdz<QLineEdit>("dRamyEd");
+    QLineEdit* dSlupkaEd = Znajdz<QLineEdit>("dSlupkaEd");
+    QLineEdit* UpEd = Znajdz<QLineEdit>("UpEd");
+    QLineEdit* PsiPEd = Znajdz<QLineEdit>("PsiPEd");
+    QWidget* PlycinyPanel = Znajdz<QWidget>("PlycinyPanel");
     QLineEdit* LgEd = Znajdz<QLineEdit>("LgEd");
     QLineEdit* dREd = Znajdz<QLineEdit>("dREd");
     QLineEdit* gEd = Znajdz<QLineEdit>("gEd");

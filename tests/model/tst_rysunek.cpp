@@ -89,7 +89,7 @@ private slots:
         TZbieraczKomunikatow zbieracz;
         TKanwaZapisu k;
         TOkno o = Okno(typ, w, h, nawiewniki, szerNawiewnika);
-        o.RodzajSkrzydla.fill(12); // outlines only, so every stroke is a vent
+        o.RodzajSkrzydla.fill(LICZBA_RODZAJOW_SKRZYDEL); // outlines only, so every stroke is a vent
         RysujOkno(o, k, 300, 200);
         QCOMPARE(k.zapis.mid(0, 2), (QStringList{"B 255,255,255", "F 0,0,300,200"}));
         QCOMPARE(k.Prostokaty(), prostokaty);
@@ -128,7 +128,7 @@ private slots:
         TKanwaZapisu k;
         TOkno o = Okno(2001, 1500, 1000);
         o.RodzajSkrzydla.fill(4);
-        o.RodzajSkrzydla[0] = o.RodzajSkrzydla[1] = 12;
+        o.RodzajSkrzydla[0] = o.RodzajSkrzydla[1] = LICZBA_RODZAJOW_SKRZYDEL;
         RysujOkno(o, k, 300, 200);
         QCOMPARE(k.Prostokaty().size(), 3);
         QVERIFY(k.Kreski().isEmpty());
@@ -159,7 +159,10 @@ private slots:
         QTest::newRow("11") << 11
                             << QStringList{"M 100,200", "L 200,400", "L 300,200", "L 100,300",
                                            "L 300,400"};
-        QTest::newRow("12") << 12 << QStringList{};
+        QTest::newRow("płycina") << 12
+                                 << QStringList{"B 200,200,200", "F 101,201,299,399",
+                                                "R 124,224,276,376", "B 255,255,255"};
+        QTest::newRow("13") << 13 << QStringList{};
         QTest::newRow("-1") << -1 << QStringList{};
     }
     void skrzydlo() {

@@ -32,6 +32,9 @@ TOkno TBuforOkna::Zatwierdz(const TOkno& w) const {
         o.Ug = b.Ug;
         o.ZrodloUg = b.ZrodloUg;
         o.SzkloKodID = b.SzkloKodID;
+        o.BudowaSzyby = b.BudowaSzyby;
+        o.PowlokiSzyby = b.PowlokiSzyby;
+        o.WypelnienieGazem = b.WypelnienieGazem;
     }
     if (jesli(TPoleOkna::MaterialRamy))
         o.MaterialRamy = b.MaterialRamy;
@@ -43,8 +46,14 @@ TOkno TBuforOkna::Zatwierdz(const TOkno& w) const {
         o.Uf = b.Uf;
     if (jesli(TPoleOkna::Psi_g))
         o.Psi_g = b.Psi_g;
+    if (jesli(TPoleOkna::Up))
+        o.Up = b.Up;
+    if (jesli(TPoleOkna::Psi_p))
+        o.Psi_p = b.Psi_p;
     if (jesli(TPoleOkna::dRamy))
         o.dRamy = b.dRamy;
+    if (jesli(TPoleOkna::dSlupka))
+        o.dSlupka = b.dSlupka;
     if (jesli(TPoleOkna::Lg))
         o.Lg = b.Lg;
     if (jesli(TPoleOkna::dR))

@@ -12,11 +12,14 @@ enum class TPoleOkna : uint8_t {
     Skrzydla,
     Szerokosc,
     Wysokosc,
-    Ug, // with where it came from and the glazing's code
+    Ug, // with where it came from, the glazing's code and build-up
     Uf, // with where it came from and the frame's code
     MaterialRamy,
     Psi_g,
+    Up,
+    Psi_p,
     dRamy,
+    dSlupka,
     Lg,
     dR,
     g,

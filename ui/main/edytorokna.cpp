@@ -71,9 +71,17 @@ TEdytorOkna::TEdytorOkna(TDialogi& dialogi, QWidget* rodzic) : QWidget(rodzic), 
 
 void TEdytorOkna::Polacz() {
     // Each field by the range of the window's value it edits.
-    const std::pair<QLineEdit*, const char*> pola[] = {
-        {SzerokoscEd, "Szerokosc"}, {WysokoscEd, "Wysokosc"}, {UgEd, "Ug"}, {UfEd, "Uf"},
-        {PsiGEd, "Psi_g"},          {dRamyEd, "dRamy"},       {LgEd, "Lg"}, {dREd, "dR"}};
+    const std::pair<QLineEdit*, const char*> pola[] = {{SzerokoscEd, "Szerokosc"},
+                                                       {WysokoscEd, "Wysokosc"},
+                                                       {UgEd, "Ug"},
+                                                       {UfEd, "Uf"},
+                                                       {PsiGEd, "Psi_g"},
+                                                       {dRamyEd, "dRamy"},
+                                                       {LgEd, "Lg"},
+                                                       {dREd, "dR"},
+                                                       {dSlupkaEd, "dSlupka"},
+                                                       {UpEd, "Up"},
+                                                       {PsiPEd, "Psi_p"}};
     for (const auto& [e, klucz] : pola)
         PilnujPolaLiczbowego(e, klucz, dialogi_);
     PilnujPolaLiczbowego(CenaEd, "CenaOkna", dialogi_, TBrakWartosci::Brak);
@@ -83,8 +91,13 @@ void TEdytorOkna::Polacz() {
     // the guard above, which puts back what it refuses); a field the
     // program fills is not the user's edit (QLineEdit::isModified).
     for (QLineEdit* e :
-         {SzerokoscEd, WysokoscEd, PsiGEd, LgEd, dREd, CenaEd, SzerokoscNawiewnikaED})
+         {SzerokoscEd, WysokoscEd, PsiGEd, LgEd, dREd, CenaEd, SzerokoscNawiewnikaED, UpEd, PsiPEd})
         connect(e, &QLineEdit::editingFinished, this, [this, e] { Przenies(e); });
+    // The mullions move the glass edge as d does.
+    connect(dSlupkaEd, &QLineEdit::editingFinished, this, [this] {
+        if (Przenies(dSlupkaEd))
+            PodpowiedzLg(true);
+    });
     connect(UgEd, &QLineEdit::editingFinished, this, [this] {
         if (Przenies(UgEd))
             PokazUg();
@@ -128,8 +141,13 @@ void TEdytorOkna::Polacz() {
         });
     // A kind picked for a sash is stored, recomputed and drawn at once.
     connect(SkrzydlaVLE, &TListaSkrzydel::wybrano, this, [this](int wiersz) {
-        bufor_.Zmien(TPoleOkna::Skrzydla)
-            .SetRodzajSkrzydlaNazwa(wiersz, SkrzydlaVLE->GetSkrzydlo(QString::number(wiersz + 1)));
+        const int32_t byl = bufor_.Okno().RodzajSkrzydla[static_cast<std::size_t>(wiersz)];
+        TOkno& o = bufor_.Zmien(TPoleOkna::Skrzydla);
+        o.SetRodzajSkrzydlaNazwa(wiersz, SkrzydlaVLE->GetSkrzydlo(QString::number(wiersz + 1)));
+        // A sash that becomes a panel, or glass again, changes the glass edge.
+        if ((byl == RODZAJ_PLYCINA) !=
+            (o.RodzajSkrzydla[static_cast<std::size_t>(wiersz)] == RODZAJ_PLYCINA))
+            PodpowiedzLg(true);
         emit zmienionoTyp();
     });
     connect(LiczbaNawiewnikowSE, qOverload<int>(&QSpinBox::valueChanged), this, [this](int n) {
@@ -312,7 +330,7 @@ void TEdytorOkna::PodpowiedzLg(bool zUzytkownika) {
     // d as the window holds it: what the d field refuses never gets there.
     const TOkno& o = bufor_.Okno();
     int64_t lg = 0;
-    if (!::PodpowiedzLg(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, &lg)) {
+    if (!::PodpowiedzLg(o, &lg)) {
         dialogi_.Komunikat(window(), TRodzajKomunikatu::Blad, QStringLiteral("Błąd"),
                            QStringLiteral("Brak zdefiniowanego algorytmu!"));
         return;
@@ -365,9 +383,13 @@ bool TEdytorOkna::Przenies(QLineEdit* pole) {
     if (pole == UgEd) {
         if (!liczba(TPoleOkna::Ug, "Ug", &TOkno::Ug))
             return false;
-        // A typed Ug is no catalogue's.
-        bufor_.Zmien(TPoleOkna::Ug).ZrodloUg = ZrodloInny;
-        bufor_.Zmien(TPoleOkna::Ug).SzkloKodID = 0;
+        // A typed Ug is no catalogue's, nor a build-up's.
+        TOkno& o = bufor_.Zmien(TPoleOkna::Ug);
+        o.ZrodloUg = ZrodloInny;
+        o.SzkloKodID = 0;
+        o.BudowaSzyby.clear();
+        o.PowlokiSzyby.clear();
+        o.WypelnienieGazem = 90;
         return true;
     }
     if (pole == UfEd) {
@@ -381,6 +403,12 @@ bool TEdytorOkna::Przenies(QLineEdit* pole) {
         return liczba(TPoleOkna::Psi_g, "Psi_g", &TOkno::Psi_g);
     if (pole == dRamyEd)
         return liczba(TPoleOkna::dRamy, "dRamy", &TOkno::dRamy);
+    if (pole == dSlupkaEd)
+        return liczba(TPoleOkna::dSlupka, "dSlupka", &TOkno::dSlupka);
+    if (pole == UpEd)
+        return liczba(TPoleOkna::Up, "Up", &TOkno::Up);
+    if (pole == PsiPEd)
+        return liczba(TPoleOkna::Psi_p, "Psi_p", &TOkno::Psi_p);
     if (pole == LgEd)
         return liczba(TPoleOkna::Lg, "Lg", &TOkno::Lg);
     if (pole == dREd)
@@ -407,8 +435,8 @@ bool TEdytorOkna::Przenies(QLineEdit* pole) {
 }
 
 void TEdytorOkna::PrzeniesWszystko() {
-    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, dREd, gEd,
-                         fCEd, CenaEd, SzerokoscNawiewnikaED})
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, UpEd, PsiPEd, dRamyEd,
+                         dSlupkaEd, LgEd, dREd, gEd, fCEd, CenaEd, SzerokoscNawiewnikaED})
         Przenies(e);
     if (UwagiMemo->document()->isModified()) {
         UwagiMemo->document()->setModified(false);
@@ -438,12 +466,14 @@ void TEdytorOkna::Resetuj() {
     MaterialRamyCB->setCurrentIndex(0);
     SymbolOknaEd->clear();
     UwagiMemo->clear();
-    for (QLineEdit* e :
-         {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, dRamyEd, LgEd, UwOknaEd, dREd})
+    for (QLineEdit* e : {SzerokoscEd, WysokoscEd, UgEd, UfEd, PsiGEd, UpEd, PsiPEd, dRamyEd,
+                         dSlupkaEd, LgEd, UwOknaEd, dREd})
         e->setText(QStringLiteral("0"));
     gEd->setText(TEKST_BRAK_CENY);
     fCEd->clear();
     OslonaCB->setCurrentIndex(0);
+    PlycinyPanel->hide();
+    NaglowekRoletyST->show();
     OknaNaKondSG->Resetuj();
     QPixmap pusty(SZEROKOSC_RYSUNKU, WYSOKOSC_RYSUNKU);
     pusty.fill(Qt::white);

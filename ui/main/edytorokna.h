@@ -125,9 +125,13 @@ private:
     QLabel *DostawcaUfST, *RamaKodIdST;
     QComboBox* MaterialRamyCB;
     QLineEdit *PsiGEd, *dRamyEd, *LgEd, *dREd;
-    QLineEdit *gEd, *fCEd; // the summer rule's gn and a typed fC
-    QComboBox* OslonaCB;   // the shading device
-    QLabel* Lato2021ST;    // the window's verdict of the summer rule
+    QLineEdit* dSlupkaEd;     // mullions and transoms; 0: as d
+    QLineEdit *UpEd, *PsiPEd; // opaque panels
+    QWidget* PlycinyPanel;    // their row: shown for a window with a panel,
+    QLabel* NaglowekRoletyST; // in place of the shutter's heading
+    QLineEdit *gEd, *fCEd;    // the summer rule's gn and a typed fC
+    QComboBox* OslonaCB;      // the shading device
+    QLabel* Lato2021ST;       // the window's verdict of the summer rule
     QPushButton *UgBBtn, *UfBBtn, *Psi_gBBtn, *dRBBtn, *PodpowLgBBtn;
     QPushButton *SetAllUgBBtn, *SetAllUfBBtn, *SetAllPsigBBtn, *SetAlldRBBtn, *SetAllTypOknaBBtn,
         *SetAllOtwSkrzBBtn, *SetAlldRamyBBtn;

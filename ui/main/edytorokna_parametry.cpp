@@ -169,12 +169,26 @@ QWidget* TEdytorOkna::UtworzParametry() {
         "PodpowLgBBtn", QStringLiteral("Podpowiedz\nwartość Lg"),
         QStringLiteral("Autoobliczenie łącznej długości krawędzi tafli oszklenia na podstawie "
                        "wybranego typu okna oraz średniej szerokości profilu"));
+    dSlupkaEd = PoleLiczby("dSlupkaEd",
+                           QStringLiteral("Szerokość słupków i ślemion między skrzydłami; 0: "
+                                          "taka jak szerokość profilu d"),
+                           g);
     waskie(dRamyEd);
+    // A mullion's width is whole millimetres or a tenth: narrower than d,
+    // so the row keeps the column's width.
+    Mieszczace(dSlupkaEd, QStringLiteral("1000,5"));
+    dSlupkaEd->setMaximumWidth(dSlupkaEd->minimumWidth());
     waskie(LgEd);
-    // d above Lg: the Lg suggestion is worked out from d.
+    // d above Lg: the Lg suggestion is worked out from d and the mullions.
+    auto* profile = new QHBoxLayout;
+    profile->addWidget(dRamyEd);
+    profile->addSpacing(4);
+    profile->addWidget(new QLabel(QStringLiteral("słupki"), g));
+    profile->addWidget(dSlupkaEd);
+    profile->addWidget(new QLabel(QStringLiteral("mm"), g));
+    profile->addStretch();
     uklad->addWidget(new QLabel(QStringLiteral("d"), g), wiersze[1], KOLUMN);
-    uklad->addWidget(dRamyEd, wiersze[1], KOLUMN + 1);
-    uklad->addWidget(new QLabel(QStringLiteral("mm"), g), wiersze[1], KOLUMN + 2);
+    uklad->addLayout(profile, wiersze[1], KOLUMN + 1, 1, 3);
     uklad->addWidget(SetAlldRamyBBtn, wiersze[1], KOLUMN + 4);
     ++wiersze[1];
     wiersz(1, QStringLiteral("Lg"), LgEd, QStringLiteral("mm"), nullptr, PodpowLgBBtn, nullptr);
@@ -220,8 +234,44 @@ QWidget* TEdytorOkna::UtworzParametry() {
     SetAlldRBBtn = wszystkim(
         "SetAlldRBBtn", QStringLiteral("Ustawia bieżącą wartość dodatkowego oporu cieplnego dR "
                                        "żaluzji/rolet dla wszystkich okien w projekcie"));
-    auto* zaluzje = new QLabel(QStringLiteral("Określ parametry żaluzji/rolet:"), g);
-    uklad->addWidget(zaluzje, wiersze[0], 0, 1, 4, Qt::AlignBottom);
+    // Opaque panels (sashes of the kind "płycina"): their U and edge bridge,
+    // in a row shown only for a window that has them.
+    UpEd = PoleLiczby("UpEd",
+                      QStringLiteral("Współczynnik przenikania ciepła płyciny nieprzezroczystej "
+                                     "(skrzydła o sposobie otwierania „płycina”)"),
+                      g);
+    PsiPEd = PoleLiczby("PsiPEd",
+                        QStringLiteral("Liniowy współczynnik przenikania ciepła styku płyciny z "
+                                       "ramą"),
+                        g);
+    // Values of two or three decimals: narrower than the other fields, so
+    // the row keeps the column's width.
+    for (QLineEdit* e : {UpEd, PsiPEd}) {
+        Mieszczace(e, QStringLiteral("0,0001"));
+        e->setMaximumWidth(e->minimumWidth());
+    }
+    PlycinyPanel = new QWidget(g);
+    PlycinyPanel->setObjectName(QStringLiteral("PlycinyPanel"));
+    auto* plyciny = new QHBoxLayout(PlycinyPanel);
+    plyciny->setContentsMargins(0, 0, 0, 0);
+    plyciny->setSpacing(2);
+    plyciny->addWidget(new QLabel(QStringLiteral("Up"), PlycinyPanel));
+    plyciny->addWidget(UpEd);
+    plyciny->addWidget(new QLabel(QStringLiteral("W/m²K"), PlycinyPanel));
+    plyciny->addSpacing(6);
+    plyciny->addWidget(new QLabel(QStringLiteral("Psi_p"), PlycinyPanel));
+    plyciny->addWidget(PsiPEd);
+    plyciny->addWidget(new QLabel(QStringLiteral("W/mK"), PlycinyPanel));
+    plyciny->addStretch();
+    PlycinyPanel->hide();
+    // The panels' row takes the place of the shutter's heading in a window
+    // that has panels: the editor keeps its size either way.
+    NaglowekRoletyST = new QLabel(QStringLiteral("Określ parametry żaluzji/rolet:"), g);
+    auto* nadRoleta = new QVBoxLayout;
+    nadRoleta->setSpacing(0);
+    nadRoleta->addWidget(PlycinyPanel);
+    nadRoleta->addWidget(NaglowekRoletyST, 0, Qt::AlignBottom);
+    uklad->addLayout(nadRoleta, wiersze[0], 0, 1, 5);
     ++wiersze[0];
     waskie(dREd);
     wiersz(0, QStringLiteral("dR"), dREd, QStringLiteral("m²K/W"), nullptr, dRBBtn, SetAlldRBBtn);

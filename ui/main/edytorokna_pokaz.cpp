@@ -135,15 +135,24 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
                   .arg(TekstStaly(s.ag, 12, 2), TekstStaly(s.af, 12, 2));
     pelny << QStringLiteral("Ag = %1 m², Af = %2 m², lg = %3 m (%4), udział szyb %5%")
                  .arg(TekstStaly(s.ag, 12, 4), TekstStaly(s.af, 12, 4), TekstStaly(s.lg, 12, 3),
-                      s.lgWpisane ? QStringLiteral("Lg wpisane") : QStringLiteral("reguła Lg"),
+                      s.lgWpisane ? QStringLiteral("Lg wpisane")
+                                  : QStringLiteral("Lg z geometrii okna"),
                       TekstStaly(100 * s.ag / s.aw, 4, 1));
-    // A typed Lg that differs from the glass edge the geometry has.
-    const std::optional<double> regula =
-        DlugoscKrawedziSzyb(okno.TypOkna, okno.Szerokosc, okno.Wysokosc, okno.dRamy);
-    if (s.lgWpisane && regula && *regula >= 0 && std::abs(okno.Lg - *regula) >= 0.5) {
-        krotko << QStringLiteral("Lg ≠ %1 mm").arg(TekstOgolny(std::round(*regula)));
-        pelny << QStringLiteral("Lg różni się od obwodu szyb z geometrii okna (%1 mm)")
-                     .arg(TekstOgolny(std::round(*regula)));
+    if (s.ap > 0) {
+        krotko << QStringLiteral("Ap %1 m²").arg(TekstStaly(s.ap, 12, 2));
+        pelny << QStringLiteral("płyciny: Ap = %1 m², lp = %2 m")
+                     .arg(TekstStaly(s.ap, 12, 4), TekstStaly(s.lp, 12, 3));
+    }
+    if (okno.dSlupka > 0 && zGeometrii)
+        pelny << QStringLiteral("słupki i ślemiona %1 mm").arg(TekstOgolny(okno.dSlupka));
+    // Which Lg the Uw took, where the typed one differs from the glass edge
+    // the geometry has.
+    const std::optional<double> krawedz = KrawedzSzybOkna(okno);
+    if (s.lgWpisane && krawedz && *krawedz >= 0 && std::abs(okno.Lg - *krawedz) >= 0.5) {
+        krotko << QStringLiteral("Lg wpisane ≠ %1 mm").arg(TekstOgolny(std::round(*krawedz)));
+        pelny << QStringLiteral("Do Uw przyjęto wpisane Lg = %1 mm; obwód szyb z geometrii okna "
+                                "to %2 mm")
+                     .arg(TekstOgolny(okno.Lg), TekstOgolny(std::round(*krawedz)));
     }
     PokazGeometrieTekst(krotko, pelny);
 }
@@ -175,6 +184,12 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     PokazUf();
     PsiGEd->setText(TekstOgolny(okno.Psi_g));
     dRamyEd->setText(TekstOgolny(okno.dRamy));
+    dSlupkaEd->setText(TekstOgolny(okno.dSlupka));
+    UpEd->setText(TekstOgolny(okno.Up));
+    PsiPEd->setText(TekstOgolny(okno.Psi_p));
+    const bool plyciny = PlycinyOkna(okno) != 0 || okno.Up != 0 || okno.Psi_p != 0;
+    PlycinyPanel->setVisible(plyciny);
+    NaglowekRoletyST->setVisible(!plyciny);
     LgEd->setText(TekstOgolny(okno.Lg));
     dREd->setText(TekstOgolny(okno.dR));
     gEd->setText(TekstG(okno));

@@ -195,6 +195,55 @@ private slots:
         QVERIFY(!cb->isVisible());
     }
 
+    // Mullions and panels as a user gives them: the glass edge follows, the
+    // panels' row appears, Uw and the verdict take them (values worked by
+    // hand beside the calculation's own tests).
+    void slupkiIPlyciny() {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        WybierzTyp(NazwaTypuOkna(2001));
+        for (const auto& [pole, tekst] : {std::pair{pola->SzerokoscEd, "1500"},
+                                          {pola->WysokoscEd, "1500"},
+                                          {pola->UgEd, "0,7"},
+                                          {pola->UfEd, "1,2"},
+                                          {pola->PsiGEd, "0,04"},
+                                          {pola->dRamyEd, "80"}})
+            WpiszIZatwierdz(pole, QString::fromUtf8(tekst));
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("7880"));
+        WpiszIZatwierdz(pola->dSlupkaEd, "120");
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("7800"));
+        QVERIFY(!pola->PlycinyPanel->isVisible());
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->UwOknaEd->text(), QStringLiteral("0,98")); // 2,1946 / 2,25
+        // Sash 2 a panel, from the list over its cell.
+        TListaSkrzydel* l = pola->SkrzydlaVLE;
+        auto plycina = [&](int wiersz) {
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                              l->visualItemRect(l->item(wiersz, 1)).center());
+            WybierzZListy(pola->SkrzydloCB, QStringLiteral("płycina"));
+        };
+        plycina(1);
+        QVERIFY(pola->PlycinyPanel->isVisible());
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("3900"));
+        WpiszIZatwierdz(pola->UpEd, "1");
+        WpiszIZatwierdz(pola->PsiPEd, "0,06");
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->UwOknaEd->text(), QStringLiteral("1,12")); // 2,51782 / 2,25
+        QVERIFY(
+            pola->GeometriaST->toolTip().contains(QStringLiteral("Ap = 0,8174 m², lp = 3,900 m")));
+        QCOMPARE(Okno("O1").dSlupka, 120.0);
+        QCOMPARE(Okno("O1").Psi_p, 0.06);
+        // Panels only: a door, against 1,30. Ap 1,6348, lp 7,8:
+        // (1,6348 + 0,73824 + 0,468) / 2,25 = 1,2627.
+        plycina(0);
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("0"));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->UwOknaEd->text(), QStringLiteral("1,26"));
+        QVERIFY2(pola->WT2021ST->toolTip().contains(QStringLiteral("Umax = 1,30 – spełnia")),
+                 qPrintable(pola->WT2021ST->toolTip()));
+    }
+
     void uwagi() {
         Wpisz(pola->UwagiMemo, "ala ma kota");
         QTest::keyClick(pola->UwagiMemo, Qt::Key_Return);

@@ -48,7 +48,7 @@ private slots:
         };
         QTest::mouseClick(e.SymbolOknaEd, Qt::LeftButton);
         QStringList droga{nazwa(QApplication::focusWidget())};
-        for (int i = 0; i < 22; ++i) {
+        for (int i = 0; i < 23; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             droga << nazwa(QApplication::focusWidget());
         }
@@ -63,6 +63,7 @@ private slots:
                                      "MaterialRamyCB",
                                      "PsiGEd",
                                      "dRamyEd",
+                                     "dSlupkaEd",
                                      "LgEd",
                                      "gEd",
                                      "fCEd",
