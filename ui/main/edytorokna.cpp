@@ -218,7 +218,11 @@ std::optional<double> WartoscTabeli(const QString& tekst) {
 } // namespace
 
 void TEdytorOkna::WartosciUg() {
-    if (!tabele_.ug || !dialogi_.Pokaz(*tabele_.ug))
+    if (!tabele_.ug)
+        return;
+    // A window with a build-up opens on it.
+    tabele_.ug->PokazBudowe(bufor_.Okno());
+    if (!dialogi_.Pokaz(*tabele_.ug))
         return;
     const std::optional<double> ug = WartoscTabeli(tabele_.ug->Wartosc());
     if (!ug)
@@ -227,6 +231,14 @@ void TEdytorOkna::WartosciUg() {
     o.Ug = *ug;
     o.SzkloKodID = tabele_.ug->KodID();
     o.ZrodloUg = static_cast<uint8_t>(tabele_.ug->ZrodloWartosci());
+    // The build-up the Ug was computed from stays with it; a table's Ug has
+    // none.
+    const std::optional<TBudowaSzyby> budowa =
+        tabele_.ug->Strony->currentIndex() == TDialogTabeli::ObliczenieUg ? tabele_.ug->Budowa()
+                                                                          : std::nullopt;
+    o.BudowaSzyby = budowa ? TekstBudowySzyby(*budowa) : QString();
+    o.PowlokiSzyby = budowa ? TekstPowlok(*budowa) : QString();
+    o.WypelnienieGazem = budowa ? budowa->wypelnienie : 90;
     UgEd->setText(TekstOgolny(o.Ug));
     PokazUg();
     // g only when the user ticked the typical one.

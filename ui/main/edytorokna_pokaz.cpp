@@ -43,8 +43,21 @@
 #include <cmath>
 
 void TEdytorOkna::PokazUg() {
-    DostawcaUgST->setText(NazwaZrodla(bufor_.Okno().ZrodloUg));
-    SzkloKodIdST->setText(QString::number(bufor_.Okno().SzkloKodID));
+    const TOkno& o = bufor_.Okno();
+    // A Ug computed from the glazing's build-up says so, the build-up in its tip.
+    if (o.BudowaSzyby.isEmpty()) {
+        DostawcaUgST->setText(NazwaZrodla(o.ZrodloUg));
+        DostawcaUgST->setToolTip(QString());
+    } else {
+        DostawcaUgST->setText(QStringLiteral("PN-EN 673"));
+        DostawcaUgST->setToolTip(
+            QStringLiteral("Ug obliczone z budowy szyby %1%2, wypełnienie gazem %3%")
+                .arg(o.BudowaSzyby,
+                     o.PowlokiSzyby.isEmpty() ? QString()
+                                              : QStringLiteral(", powłoki %1").arg(o.PowlokiSzyby),
+                     TekstOgolny(o.WypelnienieGazem)));
+    }
+    SzkloKodIdST->setText(QString::number(o.SzkloKodID));
 }
 
 void TEdytorOkna::PokazUf() {

@@ -18,7 +18,9 @@ class TDialogTabeli : public QDialog {
     Q_OBJECT
 
 public:
-    enum Strona { PolskaNorma = 0, OknaDV = 1 };
+    // The Ug dialog has a third page of its own: Ug computed from the
+    // glazing's build-up.
+    enum Strona { PolskaNorma = 0, OknaDV = 1, ObliczenieUg = 2 };
 
     // The value as shown (the general form in the user's notation).
     QString Wartosc() const;

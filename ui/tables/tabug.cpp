@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -104,12 +105,18 @@ TUgTabForm::TUgTabForm(QWidget* rodzic)
             WymiaryUgRG->button(0)->setChecked(true);
         PrzeliczUg();
     });
+    UtworzObliczenie();
     connect(RadioButton1, &QRadioButton::clicked, this, &TUgTabForm::PrzyciskiDV);
     connect(RadioButton2, &QRadioButton::clicked, this, &TUgTabForm::PrzyciskiDV);
 }
 
 void TUgTabForm::PrzeliczStrone(Strona s) {
-    if (s == PolskaNorma) {
+    PobierzBtn->setEnabled(true);
+    if (s == ObliczenieUg) {
+        PrzeliczBudowe();
+        zrodlo_ = ZrodloInny;
+        kod_ = 0;
+    } else if (s == PolskaNorma) {
         UstawPozycjeOszklenia();
         zrodlo_ = ZrodloPolskaNorma;
         kod_ = 10;

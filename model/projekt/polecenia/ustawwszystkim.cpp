@@ -1,5 +1,6 @@
 #include "model/projekt/polecenia/ustawwszystkim.h"
 
+#include "model/obliczenia/geometria.h"
 #include "model/obliczenia/podpowiedzi.h"
 #include "model/zestawienie.h"
 
@@ -39,6 +40,13 @@ int32_t TPrzypiszWszystkim::Przygotuj(TZestawienieStolarki& p) {
         p.SetAllUg(w.Ug);
         p.SetAllZrodloUg(NazwaZrodla(w.ZrodloUg));
         p.SetAllSzkloKodID(QString::number(w.SzkloKodID));
+        // The build-up the Ug came from goes with it (or none).
+        for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+            TOkno& o = *p.Okno(i);
+            o.BudowaSzyby = w.BudowaSzyby;
+            o.PowlokiSzyby = w.PowlokiSzyby;
+            o.WypelnienieGazem = w.WypelnienieGazem;
+        }
         break;
     case TCoWszystkim::Uf:
         p.SetAllUf(w.Uf);
@@ -59,7 +67,20 @@ int32_t TPrzypiszWszystkim::Przygotuj(TZestawienieStolarki& p) {
         std::array<QString, MAX_SKRZYDEL> nazwy;
         for (int i = 0; i < MAX_SKRZYDEL; ++i)
             nazwy[static_cast<std::size_t>(i)] = w.RodzajSkrzydlaNazwa(i);
+        // A window whose panels change has another glass edge: its Lg
+        // follows, as the editor's does.
+        std::vector<unsigned> plyciny;
+        for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i)
+            plyciny.push_back(PlycinyOkna(*p.Okno(i)));
         p.SetAllRodzajSkrzydla(nazwy);
+        for (int i = 0; i < p.LiczbaOkienWLiscie(); ++i) {
+            TOkno& o = *p.Okno(i);
+            int64_t lg = -1;
+            if (o.Id() != wzor_ && o.Lg >= 0 &&
+                PlycinyOkna(o) != plyciny[static_cast<std::size_t>(i)] && PodpowiedzLg(o, &lg) &&
+                lg >= 0)
+                o.Lg = static_cast<double>(lg);
+        }
         break;
     }
     case TCoWszystkim::dRamy:
@@ -73,7 +94,7 @@ int32_t TPrzypiszWszystkim::Przygotuj(TZestawienieStolarki& p) {
             int64_t lg = -1;
             if (o.Id() == wzor_ && w.Lg >= 0)
                 o.Lg = w.Lg;
-            else if (PodpowiedzLg(o.TypOkna, o.Szerokosc, o.Wysokosc, o.dRamy, &lg) && lg >= 0)
+            else if (PodpowiedzLg(o, &lg) && lg >= 0)
                 o.Lg = static_cast<double>(lg);
         }
         break;

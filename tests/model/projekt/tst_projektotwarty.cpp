@@ -76,8 +76,9 @@ private slots:
     // by field and window by window, and made again to the same.
     void polecenia_data() {
         QTest::addColumn<QString>("rodzaj");
-        for (const char* r : {"pola", "dodaj", "powiel", "usun", "symbol", "wielkosc liter",
-                              "wszystkim Ug", "wszystkim d", "poziomy", "dane"})
+        for (const char* r :
+             {"pola", "dodaj", "powiel", "usun", "symbol", "wielkosc liter", "wszystkim Ug",
+              "wszystkim d", "wszystkim skrzydła", "poziomy", "dane"})
             QTest::newRow(r) << QString::fromUtf8(r);
     }
     void polecenia() {
@@ -105,8 +106,15 @@ private slots:
         } else if (rodzaj == "wszystkim Ug") {
             TOkno nowe = Okno(p, "B");
             nowe.Ug = 0.5;
+            nowe.BudowaSzyby = QStringLiteral("4/12Kr/4/12Kr/4");
+            nowe.PowlokiSzyby = QStringLiteral("2:0,03;5:0,03");
             QCOMPARE(p.Wykonaj(std::make_unique<TUstawPolaOkna>(b, nowe)), WYNIK_OK);
             polecenie = std::make_unique<TPrzypiszWszystkim>(TCoWszystkim::Ug, b);
+        } else if (rodzaj == "wszystkim skrzydła") {
+            TOkno nowe = Okno(p, "B");
+            nowe.RodzajSkrzydla[0] = RODZAJ_PLYCINA;
+            QCOMPARE(p.Wykonaj(std::make_unique<TUstawPolaOkna>(b, nowe)), WYNIK_OK);
+            polecenie = std::make_unique<TPrzypiszWszystkim>(TCoWszystkim::RodzajeSkrzydel, b);
         } else if (rodzaj == "wszystkim d") {
             polecenie =
                 std::make_unique<TPrzypiszWszystkim>(TCoWszystkim::dRamy, Okno(p, "C").Id());
@@ -144,6 +152,18 @@ private slots:
             QCOMPARE(Okno(p, "A").dRamy, 80.0);
             QCOMPARE(Okno(p, "A").Lg, 2.0 * 1200 + 2 * 1500 - 8 * 80);
             QCOMPARE(Okno(p, "C").Lg, 3000.0);
+        }
+        if (rodzaj == "wszystkim Ug") {
+            // The build-up goes with its Ug (the second step).
+            QVERIFY(p.Ponow());
+            QCOMPARE(Okno(p, "A").BudowaSzyby, QStringLiteral("4/12Kr/4/12Kr/4"));
+            QCOMPARE(Okno(p, "C").PowlokiSzyby, QStringLiteral("2:0,03;5:0,03"));
+        }
+        if (rodzaj == "wszystkim skrzydła") {
+            // C's one sash becomes a panel: no glass edge left of its 3000.
+            QVERIFY(p.Ponow());
+            QCOMPARE(Okno(p, "C").RodzajSkrzydla[0], RODZAJ_PLYCINA);
+            QCOMPARE(Okno(p, "C").Lg, 0.0);
         }
         if (rodzaj == "poziomy") {
             QCOMPARE(Okno(p, "B").GetLiczba(POZIOM_PARTER, 2), 0);

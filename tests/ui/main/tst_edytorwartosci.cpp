@@ -37,6 +37,55 @@ private slots:
         QCOMPARE(Okno("O1").Ug, 0.0);
     }
 
+    // Ug from the build-up: typed on the dialog's page, computed as typed
+    // (4/16Ar/4, surface 3 at 0,03, 90 % argon: 1,1027, declared 1,1), a
+    // build-up that does not read named with no value to take; the window
+    // keeps the build-up, reopens on it, and a typed Ug drops it.
+    void ugZBudowy() {
+        QString wynik, odmowa;
+        bool pobierzBezBudowy = true;
+        d->przyOknie = [&](QDialog&) {
+            Strona(*tabUg, TDialogTabeli::ObliczenieUg);
+            Wpisz(tabUg->BudowaUgEd, QStringLiteral("4/16Xe/4"));
+            odmowa = tabUg->WynikUgST->text();
+            pobierzBezBudowy = tabUg->PobierzBtn->isEnabled();
+            Wpisz(tabUg->BudowaUgEd, QStringLiteral("4/16Ar/4"));
+            Wpisz(tabUg->PowlokiUgEd, QStringLiteral("3:0,03"));
+            wynik = tabUg->WynikUgST->text();
+            QTest::mouseClick(tabUg->PobierzBtn, Qt::LeftButton);
+            return true;
+        };
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QVERIFY2(odmowa.contains(QStringLiteral("Xe")), qPrintable(odmowa));
+        QVERIFY(!pobierzBezBudowy);
+        QCOMPARE(wynik, QStringLiteral("4/16Ar/4 (powłoki 3:0,03): Ug = 1,103 W/m²K, wartość "
+                                       "deklarowana Ug = 1,1 W/m²K"));
+        QCOMPARE(pola->UgEd->text(), QStringLiteral("1,1"));
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("PN-EN 673"));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(Okno("O1").Ug, 1.1);
+        QCOMPARE(Okno("O1").BudowaSzyby, QStringLiteral("4/16Ar/4"));
+        QCOMPARE(Okno("O1").PowlokiSzyby, QStringLiteral("3:0,03"));
+        // Opened again on the window's build-up, from another page.
+        tabUg->Strony->setCurrentIndex(TDialogTabeli::PolskaNorma);
+        tabUg->BudowaUgEd->clear();
+        int strona = -1;
+        QString budowa;
+        d->przyOknie = [&](QDialog&) {
+            strona = tabUg->Strony->currentIndex();
+            budowa = tabUg->BudowaUgEd->text();
+            return false;
+        };
+        QTest::mouseClick(pola->UgBBtn, Qt::LeftButton);
+        QCOMPARE(strona, int(TDialogTabeli::ObliczenieUg));
+        QCOMPARE(budowa, QStringLiteral("4/16Ar/4"));
+        WpiszIZatwierdz(pola->UgEd, "1,0");
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(Okno("O1").Ug, 1.0);
+        QCOMPARE(Okno("O1").BudowaSzyby, QString());
+        QCOMPARE(pola->DostawcaUgST->text(), QStringLiteral("Inny"));
+    }
+
     void przypiszPozostale() {
         // Uf of a metal frame without a thermal break, from the standard's
         // table: 5,9, source "PolskaNorma" (1), code 10, metal (2).
