@@ -6,6 +6,7 @@
 
 #include "app/czcionki.h"
 #include "app/oprogramie.h"
+#include "model/obliczenia/uw.h"
 #include "model/pliki/plikprojektu.h"
 #include "model/tekst.h"
 #include "model/zestawienie.h"
@@ -114,6 +115,8 @@ void Przyklady(TZestawienieStolarki& p) {
     p.StawkaVat = 8;
     p.CenaMontazuOkna = 45;
     p.ZakresCzynnosci = QStringLiteral("montaż, obróbki, parapety");
+    // Measured from the windows' geometry: the big one's panels need it.
+    p.MetodaUw = static_cast<int32_t>(TMetodaUw::Geometryczna);
     struct Wzor {
         const char* symbol;
         int typ;
@@ -165,6 +168,10 @@ void Przyklady(TZestawienieStolarki& p) {
     o3.Up = 0.9;
     o3.Psi_p = 0.05;
     o3.Lg = -1;
+    // The one-sash window's Ug from its build-up.
+    TOkno& o1 = *p.GetOkno(QStringLiteral("O1"));
+    o1.BudowaSzyby = QStringLiteral("4/16Ar/4");
+    o1.PowlokiSzyby = QStringLiteral("3:0,03");
 }
 
 // Every page as the printer gets it.

@@ -20,6 +20,43 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+// What the Uw was computed from, for a check by hand: the glazing's
+// build-up where its Ug came from one, and in the geometric method the
+// areas, edges and mullions. Empty when there is nothing to say.
+QString Skladniki(const TOkno& o, const TUw& uw, TMetodaUw metoda) {
+    QString t;
+    if (!o.BudowaSzyby.isEmpty())
+        t += QStringLiteral("Ug z budowy szyby (PN-EN 673):") + NL +
+             QStringLiteral("%1%2, gaz %3%")
+                 .arg(o.BudowaSzyby,
+                      o.PowlokiSzyby.isEmpty() ? QString()
+                                               : QStringLiteral(", powłoki %1").arg(o.PowlokiSzyby),
+                      Ogolna(o.WypelnienieGazem)) +
+             NL;
+    if (metoda != TMetodaUw::Geometryczna || !uw.uw)
+        return t;
+    const TSkladnikiUw& s = uw.skladniki;
+    t += QStringLiteral("Uw z geometrii okna:") + NL +
+         QStringLiteral("Ag = %1 m2, Af = %2 m2")
+             .arg(TekstStaly(s.ag, 12, 4), TekstStaly(s.af, 12, 4)) +
+         NL;
+    if (s.ap > 0)
+        t += QStringLiteral("Ap = %1 m2, lp = %2 m")
+                 .arg(TekstStaly(s.ap, 12, 4), TekstStaly(s.lp, 12, 3)) +
+             NL + QStringLiteral("Up = %1 W/m2K").arg(Ogolna(o.Up)) + NL +
+             QStringLiteral("Psi_p = %1 W/mK").arg(Ogolna(o.Psi_p)) + NL;
+    t += QStringLiteral("lg = %1 m (%2)")
+             .arg(TekstStaly(s.lg, 12, 3),
+                  s.lgWpisane ? QStringLiteral("Lg wpisane") : QStringLiteral("z geometrii"));
+    if (o.dSlupka > 0)
+        t += NL + QStringLiteral("słupki i ślemiona %1 mm").arg(Ogolna(o.dSlupka));
+    return t + NL;
+}
+
+} // namespace
+
 void TRaport::RysujBlokOkna(const TOkno& o) {
     QPainter* p = dokument_.Plotno();
     if (!p)
@@ -148,8 +185,12 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
     if (!ocena.isEmpty())
         RysujTekst(false, x85, t + dy2, szer85, wysokosc - dy2, ocena, 8);
 
-    // The remarks take what the page gives beside the block's columns.
-    QString uwagi = QStringLiteral("Uwagi:") + NL;
+    // The terms of the Uw, then the remarks: they take what the page gives
+    // beside the block's columns.
+    QString uwagi = Skladniki(o, uw, projekt_.Metoda());
+    if (!uwagi.isEmpty())
+        uwagi += NL;
+    uwagi += QStringLiteral("Uwagi:") + NL;
     for (const QString& w : RozdzielWiersze(o.Uwagi))
         uwagi += w + NL;
     RysujTekst(false, x120, gora, std::max(koniec, l + ObszarTresci.width()) - x120,

@@ -341,6 +341,52 @@ private slots:
         QVERIFY(tekst.contains(QStringLiteral("1999999999")));
     }
 
+    // The terms a geometric Uw was made of, beside the remarks, as the PDF
+    // holds them (hand values: two sashes 610 × 1340 between d 80 and a
+    // mullion of 120, the right one a panel: Ag = Ap = 0,8174 m², Af 0,6152,
+    // lg = lp = 3,9 m); the glazing's build-up in either method.
+    void skladnikiUw_data() {
+        QTest::addColumn<int>("metoda");
+        QTest::newRow("z geometrii") << 1;
+        QTest::newRow("szacunek") << 0;
+    }
+    void skladnikiUw() {
+        QFETCH(int, metoda);
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        p.MetodaUw = metoda;
+        TOkno& o = *p.GetOkno("O1");
+        o.TypOkna = 2001;
+        o.Szerokosc = o.Wysokosc = 1500;
+        o.dRamy = 80;
+        o.dSlupka = 120;
+        o.RodzajSkrzydla[1] = RODZAJ_PLYCINA;
+        o.Up = 1;
+        o.Psi_p = 0.06;
+        o.Lg = -1;
+        o.BudowaSzyby = QStringLiteral("4/16Ar/4");
+        o.PowlokiSzyby = QStringLiteral("3:0,03");
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        QStringList slowa;
+        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
+            if (s.strona == 2 && s.mm.left() >= 20 + 120)
+                slowa << s.tekst;
+        const QString tekst = slowa.join(QLatin1Char(' '));
+        QVERIFY2(tekst.contains(QStringLiteral("Ug z budowy szyby (PN-EN 673): 4/16Ar/4, powłoki "
+                                               "3:0,03, gaz 90%")),
+                 qPrintable(tekst));
+        const QStringList skladniki{QStringLiteral("Ag = 0,8174 m2, Af = 0,6152 m2"),
+                                    QStringLiteral("Ap = 0,8174 m2, lp = 3,900 m"),
+                                    QStringLiteral("Up = 1 W/m2K"),
+                                    QStringLiteral("Psi_p = 0,06 W/mK"),
+                                    QStringLiteral("lg = 3,900 m (z geometrii)"),
+                                    QStringLiteral("słupki i ślemiona 120 mm")};
+        for (const QString& s : skladniki)
+            QVERIFY2(tekst.contains(s) == (metoda == 1),
+                     qPrintable(s + QStringLiteral(": ") + tekst));
+    }
+
     // A small page with every summary line: what does not fit on page 1
     // goes on to page 2, nothing below the frame; the windows follow.
     void podsumowanieNaDwieStrony() {
