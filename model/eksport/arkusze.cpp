@@ -111,36 +111,33 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
     QStringList naglowkiPoziomow;
     for (const QString& poziom : poziomy)
         naglowkiPoziomow << NaglowekPoziomu(poziom);
-    a.naglowki = QStringList{QStringLiteral("Symbol"),        QStringLiteral("Typ okna"),
-                             QStringLiteral("Materiał ramy"), QStringLiteral("Szerokość [mm]"),
-                             QStringLiteral("Wysokość [mm]"), QStringLiteral("Pole 1 szt. [m²]"),
-                             QStringLiteral("Ug [W/m²K]"),    QStringLiteral("źródło Ug"),
-                             QStringLiteral("Uf [W/m²K]"),    QStringLiteral("źródło Uf"),
-                             QStringLiteral("Psi_g [W/mK]"),  QStringLiteral("d [mm]"),
-                             QStringLiteral("Lg [mm]"),       QStringLiteral("dR [m²K/W]"),
-                             QStringLiteral("Uw [W/m²K]")} +
-                 naglowkiPoziomow +
-                 QStringList{QStringLiteral("Sztuk razem"),
-                             QStringLiteral("Pole razem [m²]"),
-                             QStringLiteral("Nawiewniki: liczba"),
-                             QStringLiteral("Nawiewniki: szerokość [mm]"),
-                             QStringLiteral("Cena netto 1 szt. [zł]"),
-                             QStringLiteral("Wartość netto [zł]"),
-                             QStringLiteral("Rodzaj"),
-                             QStringLiteral("Umax [W/m²K]"),
-                             QStringLiteral("Wynik WT 2021"),
-                             QStringLiteral("Cena brutto 1 szt. [zł]"),
-                             QStringLiteral("Wartość brutto [zł]"),
-                             QStringLiteral("Brak ceny – powód"),
-                             QStringLiteral("Sposoby otwierania"),
-                             QStringLiteral("g"),
-                             QStringLiteral("Osłona"),
-                             QStringLiteral("fC"),
-                             QStringLiteral("g·fC"),
-                             QStringLiteral("Wynik WT 2021 latem"),
-                             QStringLiteral("Uwagi"),
-                             QStringLiteral("Uw bez rolety – ocena WT 2021 [W/m²K]"),
-                             QStringLiteral("Brak Uw – powód")};
+    a.naglowki =
+        QStringList{QStringLiteral("Symbol"),        QStringLiteral("Typ okna"),
+                    QStringLiteral("Materiał ramy"), QStringLiteral("Szerokość [mm]"),
+                    QStringLiteral("Wysokość [mm]"), QStringLiteral("Pole 1 szt. [m²]"),
+                    QStringLiteral("Ug [W/m²K]"),    QStringLiteral("źródło Ug"),
+                    QStringLiteral("Uf [W/m²K]"),    QStringLiteral("źródło Uf"),
+                    QStringLiteral("Psi_g [W/mK]"),  QStringLiteral("d [mm]"),
+                    QStringLiteral("Lg [mm]"),       QStringLiteral("dR [m²K/W]"),
+                    QStringLiteral("Uw [W/m²K]")} +
+        naglowkiPoziomow +
+        QStringList{
+            QStringLiteral("Sztuk razem"), QStringLiteral("Pole razem [m²]"),
+            QStringLiteral("Nawiewniki: liczba"), QStringLiteral("Nawiewniki: szerokość [mm]"),
+            QStringLiteral("Cena netto 1 szt. [zł]"), QStringLiteral("Wartość netto [zł]"),
+            QStringLiteral("Rodzaj"), QStringLiteral("Umax [W/m²K]"),
+            QStringLiteral("Wynik WT 2021"), QStringLiteral("Cena brutto 1 szt. [zł]"),
+            QStringLiteral("Wartość brutto [zł]"), QStringLiteral("Brak ceny – powód"),
+            QStringLiteral("Sposoby otwierania"), QStringLiteral("g"), QStringLiteral("Osłona"),
+            QStringLiteral("fC"), QStringLiteral("g·fC"), QStringLiteral("Wynik WT 2021 latem"),
+            QStringLiteral("Uwagi"), QStringLiteral("Uw bez rolety – ocena WT 2021 [W/m²K]"),
+            QStringLiteral("Brak Uw – powód"),
+            // The terms of the Uw, for a check by hand (the
+            // mullions in the geometric method only).
+            QStringLiteral("Ag [m²]"), QStringLiteral("Af [m²]"), QStringLiteral("Ap [m²]"),
+            QStringLiteral("lg [m]"), QStringLiteral("lp [m]"),
+            QStringLiteral("Słupki i ślemiona [mm]"), QStringLiteral("Up [W/m²K]"),
+            QStringLiteral("Psi_p [W/mK]"), QStringLiteral("Budowa szyby (PN-EN 673)")};
     const int kUw = 14;
     const int kSztuk = kUw + 1 + static_cast<int>(poziomy.size());
     const int kPole = kSztuk + 1;
@@ -204,6 +201,21 @@ TArkusz ArkuszOkien(const TZestawienieStolarki& p) {
           << K::Tekst(TekstWynikuLato(lato.wynik))
           << K::Tekst(RozdzielWiersze(o.Uwagi).join(QLatin1Char('\n')))
           << (uw.uwOkna ? K::Liczba(*uw.uwOkna, 2) : TKomorkaArkusza()) << K::Tekst(uw.brak);
+        const TSkladnikiUw& s = uw.skladniki;
+        auto skladnik = [&uw](double x) {
+            return uw.uw ? K::Liczba(x) : TKomorkaArkusza();
+        };
+        w << skladnik(s.ag) << skladnik(s.af) << skladnik(s.ap) << skladnik(s.lg) << skladnik(s.lp)
+          << (uw.uw && s.slupek > 0 ? K::Liczba(s.slupek) : TKomorkaArkusza())
+          << (PlycinyOkna(o) || o.Up ? K::Liczba(o.Up) : TKomorkaArkusza())
+          << (PlycinyOkna(o) || o.Psi_p ? K::Liczba(o.Psi_p) : TKomorkaArkusza())
+          << K::Tekst(o.BudowaSzyby.isEmpty()
+                          ? QString()
+                          : o.BudowaSzyby +
+                                (o.PowlokiSzyby.isEmpty()
+                                     ? QString()
+                                     : QStringLiteral(", powłoki ") + o.PowlokiSzyby) +
+                                QStringLiteral(", gaz %1%").arg(TekstOgolny(o.WypelnienieGazem)));
         a.wiersze << w;
     }
 

@@ -236,8 +236,10 @@ private slots:
         const QByteArray b = f.readAll();
         QVERIFY(b.startsWith("\xEF\xBB\xBFSymbol;Typ okna;"));
         const QList<QByteArray> wiersze = b.mid(3).split('\n');
-        QVERIFY(
-            wiersze[0].endsWith(";Uwagi;Uw bez rolety – ocena WT 2021 [W/m²K];Brak Uw – powód\r"));
+        QVERIFY(wiersze[0].endsWith(
+            ";Uwagi;Uw bez rolety – ocena WT 2021 [W/m²K];Brak Uw – powód;Ag [m²];Af [m²];Ap "
+            "[m²];lg [m];lp [m];Słupki i ślemiona [mm];Up [W/m²K];Psi_p [W/mK];Budowa szyby (PN-EN "
+            "673)\r"));
         QVERIFY(wiersze[1].startsWith("O1;1 skrzyd"));
         QVERIFY(b.contains(";1200;1500;1,80;0,6;Inny;1,1;"));
         QVERIFY(b.contains(";1234,50;6172,50;"));
