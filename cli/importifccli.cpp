@@ -12,7 +12,7 @@
 
 const char* const POMOC_IMPORTU_IFC =
     "  import-ifc WEJŚCIE.ifc WYJŚCIE.tmv [--polnoc KĄT] [--ug U] [--uf U]\n"
-    "             [--psi P] [--d MM]\n"
+    "             [--psi P] [--d MM] [--slupki MM]\n"
     "                     Importuje okna modelu budynku (IFC2x3, IFC4, IFC4x3) jako\n"
     "                     nowy projekt Termivo i zapisuje go: wymiary,\n"
     "                     kondygnacje (wg proponowanych poziomów: poniżej -0,5 m\n"
@@ -21,7 +21,9 @@ const char* const POMOC_IMPORTU_IFC =
     "                     stopniach przeciwnie do ruchu wskazówek zegara od osi +Y\n"
     "                     modelu) i układy skrzydeł; jednakowe okna tworzą jedną\n"
     "                     pozycję. --ug, --uf, --psi i --d nadają te wartości\n"
-    "                     każdemu oknu. Jeden wiersz podsumowania trafia na\n"
+    "                     każdemu oknu; --slupki to szerokość słupków i ślemion\n"
+    "                     okien, dla których model jej nie podaje (0: jak d). Jeden wiersz "
+    "podsumowania trafia na\n"
     "                     standardowe wyjście błędów; gdy import się nie uda, nic\n"
     "                     nie jest zapisywane, a przyczyna jest podawana.\n";
 
@@ -39,7 +41,8 @@ int ImportIfcCli(const QStringList& argumenty) {
         const TWartosc wartosci[] = {{"--ug", "Ug", &opcje.ug},
                                      {"--uf", "Uf", &opcje.uf},
                                      {"--psi", "Psi_g", &opcje.psi},
-                                     {"--d", "dRamy", &opcje.d}};
+                                     {"--d", "dRamy", &opcje.d},
+                                     {"--slupki", "dSlupka", &opcje.slupek}};
         double* cel = nullptr;
         const TZakresWartosci* zakres = nullptr;
         for (const TWartosc& w : wartosci)

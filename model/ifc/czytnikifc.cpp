@@ -329,6 +329,13 @@ void TCzytnikIfc::UkladSkrzydel(int64_t element, const QByteArray& typElementu, 
             const auto n = e.Odwolanie();
             if (n && p_.JestTypu(*n, "IFCWINDOWPANELPROPERTIES"))
                 panele.append({p_.Atrybut(*n, 4).Tekst(), p_.Atrybut(*n, 5).Tekst()});
+            // The lining's transom (6) and mullion (7): one width for both
+            // here, the wider, as the frame is the worse conductor.
+            if (n && p_.JestTypu(*n, "IFCWINDOWLININGPROPERTIES"))
+                for (int indeks : {6, 7})
+                    if (const auto x = p_.Atrybut(*n, indeks).Liczba();
+                        x && *x > 0 && std::isfinite(*x * mm_) && *x * mm_ <= 1000)
+                        o.slupek = std::max(o.slupek.value_or(0), *x * mm_);
         }
     }
     const TUkladSkrzydelIfc u = UkladSkrzydelIfc(podzial, panele);

@@ -118,6 +118,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
                             .arg(nazwa);
         for (uint8_t s : o.skrzydla)
             klucz += QString::number(s) + QLatin1Char(',');
+        klucz += QLatin1Char('|') + QString::number(o.slupek.value_or(-1), 'g', 17);
         auto it = indeks.constFind(klucz);
         if (it == indeks.constEnd()) {
             it = indeks.insert(klucz, static_cast<int>(pozycje.size()));
@@ -146,6 +147,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         okno.Uf = opcje.uf;
         okno.Psi_g = opcje.psi;
         okno.dRamy = opcje.d;
+        okno.dSlupka = w.slupek.value_or(opcje.slupek);
         okno.Lg = -1; // the suggestion, from the type, size and d
         okno.SetMaterialRamyNazwa(opcje.material);
         QStringList uwagi;

@@ -19,6 +19,8 @@ struct TOpcjeImportuIfc {
     QStringList poziomy;
     // Given to every imported window, since a model rarely holds them.
     double ug = 0, uf = 0, psi = 0, d = 0;
+    // Mullions and transoms where the model gives none (0: as wide as d).
+    double slupek = 0;
     QString material = QStringLiteral("PCV");
 };
 

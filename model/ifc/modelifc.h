@@ -38,6 +38,9 @@ struct TOknoIfc {
     bool bezUkladu = false;         // no sash layout in the model: one fixed sash given
     std::optional<double> uwModelu; // Pset_WindowCommon.ThermalTransmittance
     bool wewnetrzne = false;        // Pset_WindowCommon.IsExternal = false
+    // The width of its mullions and transoms as its type's lining gives it
+    // (the wider of the two), mm.
+    std::optional<double> slupek;
 };
 
 struct TModelIfc {

@@ -345,7 +345,7 @@ private slots:
             "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
             "#1=IFCWINDOW('a',$,'A',$,$,$,$,$,1500.,1200.,.WINDOW.,.NOTDEFINED.,$);\n"
             "#2=IFCWINDOWTYPE('t',$,'Typ "
-            "2',$,$,(#3,#4),$,$,$,.WINDOW.,.DOUBLE_PANEL_VERTICAL.,$,$);\n"
+            "2',$,$,(#3,#4,#14),$,$,$,.WINDOW.,.DOUBLE_PANEL_VERTICAL.,$,$);\n"
             "#3=IFCWINDOWPANELPROPERTIES('p',$,$,$,.TILTANDTURNLEFTHAND.,.LEFT.,$,$,$);\n"
             "#4=IFCWINDOWPANELPROPERTIES('q',$,$,$,.FIXEDCASEMENT.,.RIGHT.,$,$,$);\n"
             "#5=IFCRELDEFINESBYTYPE('r',$,$,$,(#1),#2);\n"
@@ -358,6 +358,9 @@ private slots:
             "IFCTHERMALTRANSMITTANCEMEASURE(1.4),$);\n"
             "#12=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(.F.),$);\n"
             "#13=IFCRELDEFINESBYPROPERTIES('x',$,$,$,(#6),#9);\n"
+            // Transom 100 mm, mullion 120,5 (metres, the model's unit): one
+            // width for both, the wider.
+            "#14=IFCWINDOWLININGPROPERTIES('l',$,$,$,0.07,0.068,0.1,0.1205,$,$,$,$,$,$,$,$);\n"
             "ENDSEC;END-ISO-10303-21;\n";
         TModelIfc m;
         QString powod;
@@ -378,12 +381,18 @@ private slots:
         QCOMPARE(b.uwModelu.value_or(0), 1.4);
         QVERIFY(b.wewnetrzne);
         QVERIFY(m.okna[2].drzwi);
+        QCOMPARE(a.slupek.value_or(0), 120.5);
+        QVERIFY(!b.slupek);
         TZestawienieStolarki p;
-        UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
+        TOpcjeImportuIfc opcje;
+        opcje.slupek = 95; // where the model gives none
+        UtworzProjektZIfc(m, opcje, p);
+        QCOMPARE(p.GetOkno(QStringLiteral("Typ 2"))->dSlupka, 120.5);
         const TOkno* ok1 = p.GetOkno(QStringLiteral("OK-1"));
         QVERIFY(ok1);
         QCOMPARE(NazwaRodzaju(ok1->Rodzaj), QStringLiteral("okno w ścianie wewnętrznej"));
         QVERIFY(ok1->Uwagi.contains(QStringLiteral("Uw wg modelu: 1,40")));
+        QCOMPARE(ok1->dSlupka, 95.0);
     }
 
     // The partitioning and panels of a model against the catalogue's types

@@ -111,6 +111,9 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
     UfEd = liczba("UfEd", "Uf", QStringLiteral("Uf [W/m²K]:"), QStringLiteral("0"));
     PsiGEd = liczba("PsiGEd", "Psi_g", QStringLiteral("Psi_g [W/mK]:"), QStringLiteral("0"));
     dRamyEd = liczba("dRamyEd", "dRamy", QStringLiteral("d [mm]:"), QStringLiteral("0"));
+    dSlupkaEd = liczba("dSlupkaEd", "dSlupka", QStringLiteral("Słupki [mm]:"), QStringLiteral("0"));
+    dSlupkaEd->setToolTip(QStringLiteral("Szerokość słupków i ślemion okien, dla których model jej "
+                                         "nie podaje; 0: taka jak d"));
     MaterialRamyCB = new QComboBox(wartosci);
     MaterialRamyCB->setObjectName(QStringLiteral("MaterialRamyCB"));
     for (const TMaterialyRamy& m : MaterialyRamy())
@@ -141,6 +144,7 @@ TOpcjeImportuIfc TImportIfcForm::Opcje() const {
     o.uf = LiczbaZTekstu(UfEd->text());
     o.psi = LiczbaZTekstu(PsiGEd->text());
     o.d = LiczbaZTekstu(dRamyEd->text());
+    o.slupek = LiczbaZTekstu(dSlupkaEd->text());
     o.material = MaterialRamyCB->currentText();
     return o;
 }

@@ -30,7 +30,7 @@ public:
     QTableWidget* KondygnacjeSG;
     QDoubleSpinBox* PolnocSE;
     QLabel* KierunkiST;
-    QLineEdit *UgEd, *UfEd, *PsiGEd, *dRamyEd;
+    QLineEdit *UgEd, *UfEd, *PsiGEd, *dRamyEd, *dSlupkaEd;
     QComboBox* MaterialRamyCB;
     QPushButton *ImportujBtn, *AnulujBtn;
 
