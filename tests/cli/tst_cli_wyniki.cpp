@@ -275,6 +275,70 @@ private slots:
         QCOMPARE(Uruchom({"check", katalog.filePath(QStringLiteral("nie_ma.tmv"))}).kod, 1);
     }
 
+    // Mullions and panels in the JSON and the CSV, against hand values: two
+    // sashes 610 × 1340 between d 80 and a mullion of 120 (the manual's
+    // example). P: the right one a panel, Uw 2,51782/2,25; D: both panels,
+    // Uw 2,84104/2,25, an entrance door against 1,30.
+    void slupkiIPlyciny() {
+        TZestawienieStolarki p;
+        p.MetodaUw = 1;
+        for (const char* s : {"P", "D"}) {
+            p.AddOkno(QString::fromLatin1(s));
+            TOkno& o = *p.GetOkno(QString::fromLatin1(s));
+            o.TypOkna = 2001;
+            o.Szerokosc = o.Wysokosc = 1500;
+            o.dRamy = 80;
+            o.dSlupka = 120;
+            o.Ug = 0.7;
+            o.Uf = 1.2;
+            o.Up = 1;
+            o.Psi_g = 0.04;
+            o.Psi_p = 0.06;
+            o.Lg = -1;
+            o.RodzajSkrzydla[1] = RODZAJ_PLYCINA;
+        }
+        p.GetOkno("D")->RodzajSkrzydla[0] = RODZAJ_PLYCINA;
+        const QString s = katalog.filePath(QStringLiteral("plyciny.tmv"));
+        QCOMPARE(ZapiszProjekt(p, s), 0);
+        const QJsonArray okna = QJsonDocument::fromJson(Uruchom({"summary", s}).wyjscie)
+                                    .object()
+                                    .value("Okna")
+                                    .toArray();
+        QCOMPARE(okna.size(), 2);
+        struct TOczekiwane {
+            double ag, ap, lg, lp, uw;
+            const char* rodzaj;
+            const char* wt;
+        };
+        const TOczekiwane oczekiwane[] = {
+            {0.8174, 0.8174, 3.9, 3.9, 2.51782 / 2.25, "okno", "nie spełnia"},
+            {0, 1.6348, 0, 7.8, 2.84104 / 2.25, "drzwi zewnętrzne", "spełnia"}};
+        for (int i = 0; i < 2; ++i) {
+            const QJsonObject o = okna[i].toObject();
+            const TOczekiwane& m = oczekiwane[i];
+            for (const auto& [klucz, x] : {std::pair{"Ag", m.ag},
+                                           {"Ap", m.ap},
+                                           {"Af", 0.6152},
+                                           {"lg", m.lg},
+                                           {"lp", m.lp},
+                                           {"Uw", m.uw},
+                                           {"SzerokoscSlupka", 120.0},
+                                           {"dSlupka", 120.0}})
+                QVERIFY2(std::abs(o.value(QLatin1String(klucz)).toDouble(-1) - x) < 1e-9, klucz);
+            QCOMPARE(o.value("RodzajOceniany").toString(), QString::fromUtf8(m.rodzaj));
+            QCOMPARE(o.value("WT2021").toString(), QString::fromUtf8(m.wt));
+            QCOMPARE(o.value("RodzajSkrzydla").toArray()[1].toString(), QStringLiteral("płycina"));
+        }
+        // The text check names the kind judged; the workbook has the terms.
+        QVERIFY(Uruchom({"check", s}).wyjscie.contains("D; drzwi zewnętrzne; Uw = 1,26;"));
+        const QString csv = katalog.filePath(QStringLiteral("plyciny.csv"));
+        QCOMPARE(Uruchom({"export", s, csv}).kod, 0);
+        QFile f(csv);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray b = f.readAll();
+        QVERIFY2(b.contains(";0,8174;0,6152;0,8174;3,9;3,9;120;1;0,06;\r\n"), b.constData());
+    }
+
     // The schedule as a spreadsheet from the command line.
     void eksport_data() {
         QTest::addColumn<QStringList>("argumenty"); // after the project
