@@ -37,7 +37,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -141,13 +143,29 @@ QHash<QString, QHash<QString, QString>> WierszeCsv(const QByteArray& bajty) {
 
 // The words of a PDF from `od` (a word, its page) down `mm` millimetres,
 // joined with spaces in the order they were drawn.
+// The words of a window's block column by column (the block's columns
+// start 48, 83 and 118 mm right of its symbol), each line by line: what a
+// reader reads down a column, whatever the lines of its neighbours.
 QString SlowaPonizej(const QList<TSlowoPdf>& slowa, const TSlowoPdf& od, double mm) {
-    QStringList w;
+    auto kolumna = [&](const TSlowoPdf& s) {
+        const double x = s.mm.left() - od.mm.left();
+        return x < 47 ? 0 : x < 82 ? 1 : x < 117 ? 2 : 3;
+    };
+    QList<const TSlowoPdf*> w;
     for (const TSlowoPdf& s : slowa)
         if (s.strona == od.strona && s.mm.top() >= od.mm.top() - 0.5 &&
             s.mm.top() < od.mm.top() + mm)
-            w << s.tekst;
-    return w.join(QLatin1Char(' '));
+            w << &s;
+    std::stable_sort(w.begin(), w.end(), [&](const TSlowoPdf* a, const TSlowoPdf* b) {
+        const auto klucz = [&](const TSlowoPdf* s) {
+            return std::tuple(kolumna(*s), std::lround(s->mm.top() * 2), s->mm.left());
+        };
+        return klucz(a) < klucz(b);
+    });
+    QStringList t;
+    for (const TSlowoPdf* s : w)
+        t << s->tekst;
+    return t.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -165,6 +183,7 @@ private slots:
         QTest::newRow("geometria") << "geometria";
         QTest::newRow("szacunek") << "szacunek";
         QTest::newRow("brzegowe") << "brzegowe";
+        QTest::newRow("plyciny") << "plyciny";
     }
 
     // The calculations themselves.
@@ -193,8 +212,10 @@ private slots:
             blisko("UwBezRolety", uw.uwOkna);
             if (uw.uw) {
                 blisko("Ag", uw.skladniki.ag);
+                blisko("Ap", uw.skladniki.ap);
                 blisko("Af", uw.skladniki.af);
                 blisko("lg", uw.skladniki.lg);
+                blisko("lp", uw.skladniki.lp);
             }
             if (o.Ma(s, "BrakUw"))
                 QCOMPARE(uw.brak.isEmpty() ? BRAK : uw.brak, o.Okno(s, "BrakUw"));
@@ -283,6 +304,8 @@ private slots:
             liczba("UwBezRolety", "UwBezRolety");
             liczba("UwPokazane", "UwPokazane");
             liczba("UwOceniane", "UwOceniane");
+            for (const char* k : {"Ag", "Ap", "Af", "lg", "lp"})
+                liczba(k, k);
             if (o.Ma(sym, "WT"))
                 QCOMPARE(w.value("WT2021").toString(), o.Okno(sym, "WT"));
             if (o.Ma(sym, "Lato"))
