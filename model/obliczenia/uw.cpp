@@ -97,7 +97,8 @@ TUw ObliczUw(const TOkno& o, TMetodaUw metoda) {
         s.ap = g.ap;
         s.af = g.af;
         s.lp = g.obwodP / 1000;
-        s.slupek = o.SzerokoscSlupka();
+        // A window of one sash has no mullion to name.
+        s.slupek = g.komorek > 1 ? o.SzerokoscSlupka() : 0;
     } else if (PlycinyOkna(o)) {
         // The estimate knows a glazed share, not where the panels are.
         wynik.brak = QStringLiteral("płyciny: Uw tylko metodą z geometrii okna");

@@ -24,7 +24,7 @@ struct TSkladnikiUw {
     double af = 0;          // m², the frame
     double lg = 0;          // m, the glass edge
     double lp = 0;          // m, the panels' edge
-    double slupek = 0;      // mm, the mullions' width taken (geometry only)
+    double slupek = 0;      // mm, the mullions' width taken (geometry, 2 sashes or more)
     bool lgWpisane = false; // the Lg typed for the window, not the geometry's
 };
 
