@@ -102,10 +102,23 @@ int SkrzydloPozycji(const QString& pozycja, int skrzydel, const QString& podzial
 TUkladSkrzydelIfc UkladSkrzydelIfc(const QString& podzial, const QVector<TPanelIfc>& panele) {
     TUkladSkrzydelIfc w;
     const char* komorki = KomorkiPodzialu(podzial);
-    if (!komorki && panele.size() >= 1 && panele.size() <= 3)
-        komorki = KomorkiPodzialu(panele.size() == 1   ? QStringLiteral("SINGLE_PANEL")
-                                  : panele.size() == 2 ? QStringLiteral("DOUBLE_PANEL_VERTICAL")
-                                                       : QStringLiteral("TRIPLE_PANEL_VERTICAL"));
+    // No partitioning: as many sashes as panels, one above another where
+    // every panel says TOP, MIDDLE or BOTTOM, else side by side; the
+    // positions then place the panels as they would in that partitioning.
+    QString uzyty = podzial;
+    if (!komorki && panele.size() >= 1 && panele.size() <= 3) {
+        const bool poziomy =
+            panele.size() > 1 && std::all_of(panele.begin(), panele.end(), [](const TPanelIfc& p) {
+                return RowneStep(p.pozycja, "TOP") || RowneStep(p.pozycja, "MIDDLE") ||
+                       RowneStep(p.pozycja, "BOTTOM");
+            });
+        const QString kierunek =
+            poziomy ? QStringLiteral("_HORIZONTAL") : QStringLiteral("_VERTICAL");
+        uzyty = panele.size() == 1   ? QStringLiteral("SINGLE_PANEL")
+                : panele.size() == 2 ? QStringLiteral("DOUBLE_PANEL") + kierunek
+                                     : QStringLiteral("TRIPLE_PANEL") + kierunek;
+        komorki = KomorkiPodzialu(uzyty);
+    }
     const int32_t kod = komorki ? TypZKomorek(komorki) : 0;
     w.typOkna = kod ? kod : 1001;
     const int skrzydel = LiczbaSkrzydel(w.typOkna);
@@ -117,7 +130,7 @@ TUkladSkrzydelIfc UkladSkrzydelIfc(const QString& podzial, const QVector<TPanelI
     QVector<bool> zajete(skrzydel, false);
     QVector<const TPanelIfc*> bezMiejsca;
     for (const TPanelIfc& p : panele) {
-        const int s = SkrzydloPozycji(p.pozycja, skrzydel, podzial);
+        const int s = SkrzydloPozycji(p.pozycja, skrzydel, uzyty);
         if (s >= 0 && !zajete[s]) {
             zajete[s] = true;
             w.skrzydla[static_cast<std::size_t>(s)] = RodzajSkrzydla(p.ruch);

@@ -440,6 +440,14 @@ private slots:
         QTest::newRow("bez podziału, cztery")
             << ""
             << "TOPHUNG@;TOPHUNG@;TOPHUNG@;TOPHUNG@" << 1001 << "9" << false;
+        // The positions place the panels of a guessed layout too: one
+        // physical window, one layout, whatever order the model writes.
+        QTest::newRow("bez podziału, lewy i prawy")
+            << "NOTDEFINED"
+            << "SIDEHUNGLEFTHAND@LEFT;FIXEDCASEMENT@RIGHT" << 2001 << "1,3" << false;
+        QTest::newRow("bez podziału, góra i dół")
+            << "NOTDEFINED"
+            << "BOTTOMHUNG@BOTTOM;FIXEDCASEMENT@TOP" << 2002 << "1,4" << false;
         QTest::newRow("nic") << "NOTDEFINED"
                              << "" << 1001 << "0" << true;
         // Two panels on one place: the second takes the first free sash.
