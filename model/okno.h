@@ -117,6 +117,9 @@ public:
     int32_t Oslona = 0;              // shading device (wt2021lato.h); 0 none
     double fC = -1;                  // fC typed for the window; -1: the device's
     QString Uwagi;                   // comma text
+    // The GlobalIds of the building model's windows this entry stands for
+    // (comma separated); empty for a window not imported from a model.
+    QString GlobalIdIfc;
 
     QString TypOknaNazwa() const;
     void SetTypOknaNazwa(const QString& nazwa);

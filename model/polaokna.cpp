@@ -165,6 +165,13 @@ std::vector<TPoleOkna> Zbuduj() {
     TPoleOkna liczby;
     liczby.rodzaj = TRodzajPola::Liczby;
     p.push_back(liczby);
+    // The model's windows an imported entry stands for, only where it has them.
+    p.push_back(Gdy(
+        Nazwane(Tekstowe(
+                    "GlobalIdIfc", TRodzajPola::Tekst, [](const TOkno& o) { return o.GlobalIdIfc; },
+                    [](TOkno& o, const QString& s) { o.GlobalIdIfc = s; }),
+                QStringLiteral("identyfikatory IFC")),
+        [](const TOkno& o) { return !o.GlobalIdIfc.isEmpty(); }));
     TPoleOkna uwagi = Tekstowe(
         "Uwagi", TRodzajPola::Wiersze, [](const TOkno& o) { return o.Uwagi; },
         [](TOkno& o, const QString& s) { o.Uwagi = s; });

@@ -296,6 +296,8 @@ void TZestawienieStolarki::CopyOknoParams(const QString& z, const QString& do_) 
     *cel = *zrodlo;
     cel->Symbol_ = symbol;
     cel->Id_ = id;
+    // A copy stands for none of the model's windows.
+    cel->GlobalIdIfc.clear();
     cel->LiczbaOkien.ZmienLiczbeWierszy(LICZBA_STALYCH_WIERSZY + LiczbaPieter_);
 }
 

@@ -273,6 +273,13 @@ void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc&
         } else if (RowneStep(klucz, "Pset_WindowCommon.IsExternal") ||
                    RowneStep(klucz, "Pset_DoorCommon.IsExternal")) {
             o.wewnetrzne = RowneStep(wartosc, "F");
+        } else if (!wartosc.trimmed().isEmpty()) {
+            // Revit's marks, in whatever set its exporter puts them.
+            const QString nazwa = klucz.section(QLatin1Char('.'), -1);
+            if (RowneStep(nazwa, "Type Mark"))
+                o.znakTypu = wartosc.trimmed();
+            else if (RowneStep(nazwa, "Mark"))
+                o.znak = wartosc.trimmed();
         }
     }
 }
@@ -404,8 +411,9 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
             continue;
         TOknoIfc o;
         o.numer = e;
+        o.globalId = a->size() > 0 ? a->at(0).Tekst().trimmed() : QString();
         o.nazwa = a->size() > 2 ? a->at(2).Tekst() : QString();
-        o.odniesienie = a->size() > 7 ? a->at(7).Tekst().trimmed() : QString();
+        o.tag = a->size() > 7 ? a->at(7).Tekst().trimmed() : QString();
         if (const int64_t t = typy_.value(e, 0))
             o.typ = p_.Atrybut(t, 2).Tekst().trimmed();
         if (typ.startsWith("IFCDOOR")) {
@@ -415,10 +423,6 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
             }
             o.drzwi = true;
         }
-        // Revit's tags are element ids, no window references.
-        static const QRegularExpression liczba(QStringLiteral("^\\d+$"));
-        if (liczba.match(o.odniesienie).hasMatch())
-            o.odniesienie.clear();
         Wlasciwosci(e, o);
         auto dlugosc = [&](int indeks, const char* ilosc) -> std::optional<int64_t> {
             std::optional<double> x = a->size() > indeks ? a->at(indeks).Liczba() : std::nullopt;
@@ -444,6 +448,7 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
 
     // A window with no storey of its own goes to the storey its height is in.
     for (TOknoIfc& o : m.okna) {
+        o.bezKondygnacji = o.kondygnacja < 0;
         if (o.kondygnacja < 0 && !m.kondygnacje.isEmpty()) {
             int k = 0;
             for (int i = 0; i < m.kondygnacje.size(); ++i)

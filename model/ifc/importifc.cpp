@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -20,9 +21,31 @@ constexpr int MAKS_DLUGOSC_SYMBOLU = 16;
 // One entry of the schedule: identical windows.
 struct TPozycja {
     const TOknoIfc* wzor;
-    QString nazwa;                            // reference or type, for the symbol
+    QString nazwa;                            // for the symbol (NazwaOkna)
     QMap<std::pair<QString, int>, int> sztuk; // (level, direction) → pieces
+    QStringList globalId;                     // of every window it stands for
 };
+
+// A GUID, whole or cut ("2872C43C-81BB-45…", ArchiCAD's tags), or an IFC
+// GlobalId (22 characters of its base 64), or a number (Revit's element
+// ids): names no designer gave a window.
+bool Identyfikator(const QString& t) {
+    static const QRegularExpression guid(
+        QStringLiteral("^(?:\\{?[0-9A-Fa-f]{8}(?:-[0-9A-Fa-f]{1,12}){1,4}\\}?|[0-9A-Fa-f]{16,}|"
+                       "(?=[0-9A-Za-z_$]*\\d)(?=[0-9A-Za-z_$]*[A-Z])(?=[0-9A-Za-z_$]*[a-z])"
+                       "[0-9A-Za-z_$]{22}|\\d+)$"));
+    return guid.match(t).hasMatch();
+}
+
+// What a window is called in the schedule: its reference, Revit's type mark
+// or mark, its tag (a position number), its type's or its own name, in that
+// order; never an identifier no person gave it. Empty when it has none.
+QString NazwaOkna(const TOknoIfc& o) {
+    for (const QString* t : {&o.odniesienie, &o.znakTypu, &o.znak, &o.tag, &o.typ, &o.nazwa})
+        if (!t->trimmed().isEmpty() && !Identyfikator(t->trimmed()))
+            return t->trimmed();
+    return QString();
+}
 
 // "24 okna", "1 pozycję".
 QString Ile(qsizetype n, const QString& jeden, const QString& kilka, const QString& wiele) {
@@ -109,21 +132,24 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
     QVector<TPozycja> pozycje;
     QHash<QString, int> indeks;
     for (const TOknoIfc& o : model.okna) {
-        const QString nazwa = !o.odniesienie.isEmpty() ? o.odniesienie : o.typ;
+        // Identical windows whatever their names: type, size, sash layout,
+        // kind, mullions and the model's thermal value.
         QString klucz = QStringLiteral("%1|%2|%3|%4|%5|")
                             .arg(o.szerokosc.value_or(-1))
                             .arg(o.wysokosc.value_or(-1))
                             .arg(o.typOkna)
                             .arg(rodzaj(o))
-                            .arg(nazwa);
+                            .arg(o.uwModelu ? QString::number(*o.uwModelu, 'g', 17) : QString());
         for (uint8_t s : o.skrzydla)
             klucz += QString::number(s) + QLatin1Char(',');
         klucz += QLatin1Char('|') + QString::number(o.slupek.value_or(-1), 'g', 17);
         auto it = indeks.constFind(klucz);
         if (it == indeks.constEnd()) {
             it = indeks.insert(klucz, static_cast<int>(pozycje.size()));
-            pozycje.append({&o, nazwa, {}});
+            pozycje.append({&o, NazwaOkna(o), {}, {}});
         }
+        if (!o.globalId.isEmpty())
+            pozycje[*it].globalId << o.globalId;
         ++pozycje[*it].sztuk[{poziom(o.kondygnacja), KierunekNormalnej(o.normalna, polnoc)}];
         ++wynik.okien;
         wynik.bezWymiarow += !o.szerokosc || !o.wysokosc;
@@ -156,6 +182,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         if (w.uwModelu)
             uwagi << QStringLiteral("Uw wg modelu: %1").arg(TekstStaly(*w.uwModelu, 4, 2));
         okno.Uwagi = ZlaczWiersze(uwagi);
+        okno.GlobalIdIfc = p.globalId.join(QLatin1Char(','));
         for (auto it = p.sztuk.constBegin(); it != p.sztuk.constEnd(); ++it)
             okno.SetLiczba(it.key().first, it.key().second,
                            okno.GetLiczba(it.key().first, it.key().second) + it.value());

@@ -25,11 +25,15 @@ struct TKondygnacjaIfc {
 struct TOknoIfc {
     int64_t numer = 0;
     QString nazwa;                              // Name
-    QString odniesienie;                        // Pset_WindowCommon.Reference, else Tag
+    QString globalId;                           // GlobalId
+    QString odniesienie;                        // Pset_WindowCommon.Reference
+    QString znakTypu, znak;                     // Revit's "Type Mark" and "Mark"
+    QString tag;                                // Tag (ArchiCAD writes a GUID there)
     QString typ;                                // the name of its type (style)
     bool drzwi = false;                         // a glazed balcony door
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
     int kondygnacja = -1;                       // into TModelIfc::kondygnacje
+    bool bezKondygnacji = false;                // on no storey in the model: placed by height
     double x = 0, y = 0, z = 0;                 // the window's middle in the model, mm
     std::array<double, 3> normalna{0, 1, 0};    // outwards, unit, model axes
     bool dachowe = false;                       // the normal more than 60° from horizontal

@@ -269,8 +269,9 @@ private slots:
     }
 
     // Identical windows make one entry with their pieces per level and
-    // direction; a window found only through its opening and wall keeps
-    // that wall's storey; the summary line in correct Polish.
+    // direction, whatever their names (the first one's names it); a window
+    // found only through its opening and wall keeps that wall's storey; the
+    // summary line in correct Polish.
     void projekt() {
         TWzorModelu w;
         w.okna = {{180, 1, false, false, QStringLiteral("O-A")},
@@ -290,33 +291,76 @@ private slots:
         opcje.d = 78;
         const TWynikImportuIfc wynik = UtworzProjektZIfc(m, opcje, p);
         QCOMPARE(wynik.okien, 5);
-        QCOMPARE(wynik.pozycji, 2);
+        QCOMPARE(wynik.pozycji, 1);
         QCOMPARE(wynik.bezUkladu, 5);
         QCOMPARE(TekstImportuIfc(wynik),
-                 QStringLiteral("zaimportowano 5 okien jako 2 pozycje; 5 bez układu skrzydeł"));
+                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł"));
         QVERIFY(p.Podpiwniczenie() && p.Parter() && p.Poddasze());
         QCOMPARE(p.LiczbaPieter(), 1);
         const TOkno* a = p.GetOkno(QStringLiteral("O-A"));
         QVERIFY(a);
         QCOMPARE(a->GetLiczba(QStringLiteral("parter"), 4), 2);
         QCOMPARE(a->GetLiczba(QStringLiteral("1"), 2), 1);
-        QCOMPARE(a->SumaOkien(), 3);
+        QCOMPARE(a->SumaOkien(), 5);
         QCOMPARE(a->Ug, 0.6);
         QCOMPARE(a->dRamy, 78.0);
         QVERIFY(a->Lg < 0);
-        const TOkno* o1 = p.GetOkno(QStringLiteral("O1"));
-        QVERIFY(o1);
-        QCOMPARE(o1->GetLiczba(QStringLiteral("poddasze"), 0), 1);
-        QCOMPARE(o1->GetLiczba(QStringLiteral("podpiwniczenie"), 6), 1);
+        QCOMPARE(a->GetLiczba(QStringLiteral("poddasze"), 0), 1);
+        QCOMPARE(a->GetLiczba(QStringLiteral("podpiwniczenie"), 6), 1);
+        // The model's windows it stands for, in the order met.
+        QCOMPARE(a->GlobalIdIfc, QStringLiteral("o0,o1,o2,o3,o4"));
         // d left at 0: no frame, no Uw, and the summary says so.
         TZestawienieStolarki bezRamy;
         opcje.d = 0;
         const TWynikImportuIfc w0 = UtworzProjektZIfc(m, opcje, bezRamy);
-        QCOMPARE(w0.bezUw, (QStringList{QStringLiteral("O-A"), QStringLiteral("O1")}));
+        QCOMPARE(w0.bezUw, (QStringList{QStringLiteral("O-A")}));
         QCOMPARE(TekstImportuIfc(w0),
-                 QStringLiteral("zaimportowano 5 okien jako 2 pozycje; 5 bez układu skrzydeł; bez "
-                                "Uw (brak danych): O-A, O1 – d = 0: brak ramy (metoda z geometrii "
+                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł; bez "
+                                "Uw (brak danych): O-A – d = 0: brak ramy (metoda z geometrii "
                                 "okna)"));
+    }
+
+    // A window's symbol: its reference, Revit's type mark or mark, its tag,
+    // its type's or its own name, never an identifier no person gave it.
+    void symbole_data() {
+        QTest::addColumn<QStringList>("nazwy"); // reference, type mark, mark, tag, type, name
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("odniesienie")
+            << QStringList{"OK-1", "T1", "7", "P1", "Typ", "Okno"} << "OK-1";
+        QTest::newRow("znak typu Revit") << QStringList{"", "W3", "12", "", "M_Fixed", ""} << "W3";
+        QTest::newRow("znak Revit") << QStringList{"", "", "A7", "", "M_Fixed", ""} << "A7";
+        QTest::newRow("GUID ArchiCAD w tagu")
+            << QStringList{"", "", "", "2872C43C-81BB-45", "Okno 1-skrzydłowe", "Okno 21"}
+            << "Okno 1-skrzydłow"; // cut to 16 characters
+        QTest::newRow("numer Revit w tagu")
+            << QStringList{"", "", "", "350211", "", "Okno"} << "Okno";
+        QTest::newRow("GlobalId jako nazwa")
+            << QStringList{"", "", "", "", "", "2O2Fr$t4X7Zf8NOew3FLOH"} << "O1";
+        QTest::newRow("cały GUID")
+            << QStringList{"", "", "", "", "", "{3F2504E0-4F89-11D3-9A0C-0305E82C3301}"} << "O1";
+    }
+    void symbole() {
+        QFETCH(QStringList, nazwy);
+        QFETCH(QString, symbol);
+        TModelIfc m;
+        TOknoIfc o;
+        o.odniesienie = nazwy[0];
+        o.znakTypu = nazwy[1];
+        o.znak = nazwy[2];
+        o.tag = nazwy[3];
+        o.typ = nazwy[4];
+        o.nazwa = nazwy[5];
+        o.szerokosc = 1200;
+        o.wysokosc = 1500;
+        m.okna = {o};
+        // A second window alike but for its names is a piece of the same entry.
+        o.odniesienie = QStringLiteral("inne");
+        m.okna << o;
+        TZestawienieStolarki p;
+        UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
+        QCOMPARE(p.LiczbaOkienWLiscie(), 1);
+        QCOMPARE(p.Okno(0)->Symbol(), symbol);
+        QCOMPARE(p.Okno(0)->SumaOkien(), 2);
     }
 
     void liczebniki_data() {
