@@ -153,6 +153,8 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         ++pozycje[*it].sztuk[{poziom(o.kondygnacja), KierunekNormalnej(o.normalna, polnoc)}];
         ++wynik.okien;
         wynik.bezWymiarow += !o.szerokosc || !o.wysokosc;
+        wynik.bezKondygnacji += o.bezKondygnacji;
+        wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
     }
     QSet<QString> zajete;
@@ -211,6 +213,13 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
+    if (w.bezKondygnacji > 0)
+        t += QStringLiteral("; %1 bez kondygnacji w modelu (przyjęto wg wysokości)")
+                 .arg(w.bezKondygnacji);
+    if (w.wewnetrznych > 0)
+        t += QStringLiteral("; %1 oznaczono w modelu jako wewnętrzne (IsExternal = fałsz): "
+                            "sprawdź, czy nie stoją w ścianie zewnętrznej")
+                 .arg(w.wewnetrznych);
     if (!w.bezUw.isEmpty())
         t += QStringLiteral("; bez Uw (brak danych): %1 – %2")
                  .arg(ListaSymboli(w.bezUw, 5), w.powodBezUw);

@@ -30,6 +30,11 @@ struct TWynikImportuIfc {
     int bezWymiarow = 0;
     int bezUkladu = 0;
     int drzwiPominiete = 0;
+    // Windows on no storey of the model (placed by their height), and
+    // windows the model calls inner (IsExternal = false: Umax 1,1), which
+    // on a façade is the model's error.
+    int bezKondygnacji = 0;
+    int wewnetrznych = 0;
     // Symbols whose computed Uw differs from the model's by more than 0.1.
     QStringList rozneUw;
     // Symbols with no Uw (a d of 0 in the geometric method, say), and why
@@ -39,9 +44,10 @@ struct TWynikImportuIfc {
 };
 
 // The windows of a model as a new project: identical windows (size to the
-// millimetre, layout, sash kinds, kind and reference or type) are one
-// entry with their pieces per level and direction; symbols from the
-// reference or the type's name, shortened and made unique, else O1, O2, ….
+// millimetre, layout, sash kinds, kind, mullions, the model's Uw) are one
+// entry with their pieces per level and direction, whatever their names;
+// symbols from the reference, marks, tag or names, never an identifier,
+// shortened and made unique, else O1, O2, ….
 TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIfc& opcje,
                                    TZestawienieStolarki& projekt);
 

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <cmath>
+
 namespace {
 
 constexpr qint64 MAKS_ROZMIAR = qint64(512) << 20;
@@ -52,15 +54,25 @@ bool CzytajModelIfcZPliku(const QString& sciezka, TModelIfc* model, QString* pow
 }
 
 QStringList ProponowanePoziomy(const QVector<TKondygnacjaIfc>& kondygnacje) {
-    static const QRegularExpression strych(QStringLiteral("poddasz|strych|dach|attic|loft"),
+    static const QRegularExpression strych(QStringLiteral("poddasz|strych|dach|attic|loft|roof"),
                                            QRegularExpression::CaseInsensitiveOption);
+    // The storeys at the top named as an attic or a roof ("Dachgeschoss",
+    // then "Roof") are all the attic.
+    qsizetype odPoddasza = kondygnacje.size();
+    while (odPoddasza > 1 && strych.match(kondygnacje[odPoddasza - 1].nazwa).hasMatch())
+        --odPoddasza;
     QStringList poziomy;
     int pietro = -1; // -1: no ground floor yet
     for (qsizetype i = 0; i < kondygnacje.size(); ++i) {
         const TKondygnacjaIfc& k = kondygnacje[i];
+        // Storeys at one elevation (to a centimetre) are one level.
+        if (i > 0 && std::abs(k.rzedna - kondygnacje[i - 1].rzedna) < 0.01) {
+            poziomy << poziomy.last();
+            continue;
+        }
         if (k.rzedna < -0.5) {
             poziomy << QStringLiteral("podpiwniczenie");
-        } else if (i + 1 == kondygnacje.size() && pietro >= 0 && strych.match(k.nazwa).hasMatch()) {
+        } else if (i >= odPoddasza && pietro >= 0) {
             poziomy << QStringLiteral("poddasze");
         } else if (pietro < 0) {
             poziomy << QStringLiteral("parter");

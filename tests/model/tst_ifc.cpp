@@ -363,6 +363,32 @@ private slots:
         QCOMPARE(p.Okno(0)->SumaOkien(), 2);
     }
 
+    // The levels proposed: storeys at one elevation are one level, the
+    // storeys at the top named as an attic or roof are the attic.
+    void poziomy_data() {
+        QTest::addColumn<QStringList>("kondygnacje"); // "name@elevation"
+        QTest::addColumn<QStringList>("poziomy");
+        QTest::newRow("dach i Dachgeschoss")
+            << QStringList{"EG@0", "OG@3", "Dachgeschoss@6", "Roof@8.5"}
+            << QStringList{"parter", "1", "poddasze", "poddasze"};
+        QTest::newRow("jedna rzędna")
+            << QStringList{"Parter@0", "Parter (konstrukcja)@0.004", "Piętro@3"}
+            << QStringList{"parter", "parter", "1"};
+        QTest::newRow("dach niżej niż na górze")
+            << QStringList{"Parter@0", "Dach garażu@2.5", "Piętro@3"}
+            << QStringList{"parter", "1", "2"};
+        QTest::newRow("sam dach") << QStringList{"Roof@0"} << QStringList{"parter"};
+    }
+    void poziomy() {
+        QFETCH(QStringList, kondygnacje);
+        QFETCH(QStringList, poziomy);
+        QVector<TKondygnacjaIfc> k;
+        for (const QString& s : kondygnacje)
+            k.append({0, s.section(QLatin1Char('@'), 0, 0),
+                      s.section(QLatin1Char('@'), 1).toDouble(), 0});
+        QCOMPARE(ProponowanePoziomy(k), poziomy);
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");
@@ -424,14 +450,21 @@ private slots:
         QCOMPARE(b.odniesienie, QStringLiteral("OK-1"));
         QCOMPARE(b.uwModelu.value_or(0), 1.4);
         QVERIFY(b.wewnetrzne);
+        QVERIFY(b.bezKondygnacji); // the model has no storeys
         QVERIFY(m.okna[2].drzwi);
         QCOMPARE(a.slupek.value_or(0), 120.5);
         QVERIFY(!b.slupek);
         TZestawienieStolarki p;
         TOpcjeImportuIfc opcje;
         opcje.slupek = 95; // where the model gives none
-        UtworzProjektZIfc(m, opcje, p);
+        const TWynikImportuIfc w = UtworzProjektZIfc(m, opcje, p);
         QCOMPARE(p.GetOkno(QStringLiteral("Typ 2"))->dSlupka, 120.5);
+        // An inner window the summary warns of; windows on no storey named.
+        QCOMPARE(w.wewnetrznych, 1);
+        QVERIFY(TekstImportuIfc(w).contains(
+            QStringLiteral("; 1 oznaczono w modelu jako wewnętrzne (IsExternal = fałsz)")));
+        QVERIFY(TekstImportuIfc(w).contains(
+            QStringLiteral("; 3 bez kondygnacji w modelu (przyjęto wg wysokości)")));
         const TOkno* ok1 = p.GetOkno(QStringLiteral("OK-1"));
         QVERIFY(ok1);
         QCOMPARE(NazwaRodzaju(ok1->Rodzaj), QStringLiteral("okno w ścianie wewnętrznej"));

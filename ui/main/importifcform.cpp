@@ -171,6 +171,15 @@ void TImportIfcForm::Odswiez() {
                      .arg(w.bezUkladu);
     if (w.drzwiPominiete > 0)
         tekst += QStringLiteral(" Drzwi pominięte: %1.").arg(w.drzwiPominiete);
+    if (w.bezKondygnacji > 0)
+        tekst += QStringLiteral(" Bez kondygnacji w modelu (przyjęto wg wysokości): %1.")
+                     .arg(w.bezKondygnacji);
+    // A model's error a designer cannot see: inner windows judged at 1,1.
+    if (w.wewnetrznych > 0)
+        tekst += QStringLiteral(" Uwaga: %1 oznaczono w modelu jako wewnętrzne (IsExternal = "
+                                "fałsz) – będą oceniane jak okna w ścianie wewnętrznej (Umax "
+                                "1,1); sprawdź, czy nie stoją w ścianie zewnętrznej.")
+                     .arg(w.wewnetrznych);
     PodsumowanieST->setText(tekst);
     const std::array<int, 8> n = OknaWgKierunkow(model_, PolnocSE->value());
     QStringList kierunki;
