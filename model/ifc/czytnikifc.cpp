@@ -273,6 +273,7 @@ void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc&
         } else if (RowneStep(klucz, "Pset_WindowCommon.IsExternal") ||
                    RowneStep(klucz, "Pset_DoorCommon.IsExternal")) {
             o.wewnetrzne = RowneStep(wartosc, "F");
+            o.zewnetrzne = RowneStep(wartosc, "T");
         } else if (!wartosc.trimmed().isEmpty()) {
             // Revit's marks, in whatever set its exporter puts them.
             const QString nazwa = klucz.section(QLatin1Char('.'), -1);
@@ -353,14 +354,26 @@ void TCzytnikIfc::UkladSkrzydel(int64_t element, const QByteArray& typElementu, 
 
 namespace {
 
-// A door a designer keeps in the window schedule: a glazed balcony or
-// terrace door, as its type or name says.
+// A door a designer keeps in the window schedule as a balcony door: a
+// glazed balcony or terrace door, as its type or name says (in Polish,
+// English or German: "Terrassentür" written "Terrassentuer"). A glazed door
+// in doubt is a balcony door: judged at 0,9, not at an entrance door's 1,3.
 bool DrzwiBalkonowe(const QString& tekst) {
     static const QRegularExpression wzor(
-        QStringLiteral("balkon|taras|balcony|terrace|patio|french|porte.?fen|przeszklon|"
-                       "glazed|fenster.?t|hs-?portal"),
+        QStringLiteral(
+            "balkon|taras|terrass|balcony|terrace|patio|french|porte.?fen|przeszklon|"
+            "glazed|glass|szklan|verglast|fenster.?t|hs-?portal|schiebe|hebe|sliding|przesuw"),
         QRegularExpression::CaseInsensitiveOption);
     return wzor.match(tekst).hasMatch();
+}
+
+// A door that slides, folds, lifts or swings both ways: a terrace door, by
+// its operation (the door's own, else its type's or style's).
+bool RuchTarasowy(const QString& ruch) {
+    static const QRegularExpression wzor(QStringLiteral("SLIDING|FOLDING|LIFTING|SWING_FIXED|"
+                                                        "DOUBLE_SWING|SWING_LEFT_FIXED"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return wzor.match(ruch).hasMatch();
 }
 
 } // namespace
@@ -416,14 +429,25 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         o.tag = a->size() > 7 ? a->at(7).Tekst().trimmed() : QString();
         if (const int64_t t = typy_.value(e, 0))
             o.typ = p_.Atrybut(t, 2).Tekst().trimmed();
+        Wlasciwosci(e, o);
         if (typ.startsWith("IFCDOOR")) {
-            if (!DrzwiBalkonowe(o.typ + QLatin1Char(' ') + o.nazwa)) {
+            // Glazed balcony and terrace doors by name or operation; other
+            // doors the model calls exterior are entrance doors; the rest
+            // (inner doors) are no part of the schedule.
+            QString ruch = a->size() > 11 ? a->at(11).Tekst() : QString();
+            if (const int64_t t = typy_.value(e, 0);
+                ruch.isEmpty() || RowneStep(ruch, "NOTDEFINED"))
+                ruch = p_.Typ(t) == "IFCDOORSTYLE" ? p_.Atrybut(t, 8).Tekst()
+                                                   : p_.Atrybut(t, 10).Tekst();
+            if (DrzwiBalkonowe(o.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch)) {
+                o.drzwi = true;
+            } else if (o.zewnetrzne) {
+                o.drzwiZewnetrzne = true;
+            } else {
                 ++m.drzwiPominiete;
                 continue;
             }
-            o.drzwi = true;
         }
-        Wlasciwosci(e, o);
         auto dlugosc = [&](int indeks, const char* ilosc) -> std::optional<int64_t> {
             std::optional<double> x = a->size() > indeks ? a->at(indeks).Liczba() : std::nullopt;
             if (!x || !(*x > 0))

@@ -125,8 +125,13 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
     const int32_t oknoDachowe = KodRodzajuNazwy("okno dachowe");
     const int32_t wewnetrzne = KodRodzajuNazwy("okno w ścianie wewnętrznej");
     const int32_t drzwi = KodRodzajuNazwy("drzwi balkonowe");
+    const int32_t wejsciowe = KodRodzajuNazwy("drzwi zewnętrzne");
     auto rodzaj = [&](const TOknoIfc& o) {
-        return o.dachowe ? oknoDachowe : o.wewnetrzne ? wewnetrzne : o.drzwi ? drzwi : 0;
+        return o.dachowe           ? oknoDachowe
+               : o.wewnetrzne      ? wewnetrzne
+               : o.drzwiZewnetrzne ? wejsciowe
+               : o.drzwi           ? drzwi
+                                   : 0;
     };
     // Identical windows make one entry, in the order first met.
     QVector<TPozycja> pozycje;
@@ -154,6 +159,8 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         ++wynik.okien;
         wynik.bezWymiarow += !o.szerokosc || !o.wysokosc;
         wynik.bezKondygnacji += o.bezKondygnacji;
+        wynik.drzwiBalkonowych += o.drzwi && !o.drzwiZewnetrzne;
+        wynik.drzwiZewnetrznych += o.drzwiZewnetrzne;
         wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
     }
@@ -211,6 +218,10 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
         t += QStringLiteral("; %1 bez wymiarów").arg(w.bezWymiarow);
     if (w.bezUkladu > 0)
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
+    if (w.drzwiBalkonowych > 0)
+        t += QStringLiteral("; w tym %1 drzwi balkonowych lub tarasowych").arg(w.drzwiBalkonowych);
+    if (w.drzwiZewnetrznych > 0)
+        t += QStringLiteral("; w tym %1 drzwi zewnętrznych").arg(w.drzwiZewnetrznych);
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
     if (w.bezKondygnacji > 0)

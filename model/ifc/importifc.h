@@ -34,6 +34,10 @@ struct TWynikImportuIfc {
     // windows the model calls inner (IsExternal = false: Umax 1,1), which
     // on a façade is the model's error.
     int bezKondygnacji = 0;
+    // Doors taken: balcony and terrace doors, and entrance doors (exterior
+    // doors of the model, judged at 1,3).
+    int drzwiBalkonowych = 0;
+    int drzwiZewnetrznych = 0;
     int wewnetrznych = 0;
     // Symbols whose computed Uw differs from the model's by more than 0.1.
     QStringList rozneUw;

@@ -30,7 +30,8 @@ struct TOknoIfc {
     QString znakTypu, znak;                     // Revit's "Type Mark" and "Mark"
     QString tag;                                // Tag (ArchiCAD writes a GUID there)
     QString typ;                                // the name of its type (style)
-    bool drzwi = false;                         // a glazed balcony door
+    bool drzwi = false;                         // a glazed balcony or terrace door
+    bool drzwiZewnetrzne = false;               // an exterior (entrance) door
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
     int kondygnacja = -1;                       // into TModelIfc::kondygnacje
     bool bezKondygnacji = false;                // on no storey in the model: placed by height
@@ -42,6 +43,7 @@ struct TOknoIfc {
     bool bezUkladu = false;         // no sash layout in the model: one fixed sash given
     std::optional<double> uwModelu; // Pset_WindowCommon.ThermalTransmittance
     bool wewnetrzne = false;        // Pset_WindowCommon.IsExternal = false
+    bool zewnetrzne = false;        // Pset_…Common.IsExternal = true
     // The width of its mullions and transoms as its type's lining gives it
     // (the wider of the two), mm.
     std::optional<double> slupek;

@@ -389,6 +389,54 @@ private slots:
         QCOMPARE(ProponowanePoziomy(k), poziomy);
     }
 
+    // Doors by the model's data: sliding, folding or named as terrace doors
+    // are balcony doors, exterior ones entrance doors, the rest left out.
+    void drzwi_data() {
+        QTest::addColumn<QByteArray>("drzwi"); // the IFC4 door's attributes after its placement
+        QTest::addColumn<QByteArray>("pset");  // IsExternal, or nothing
+        QTest::addColumn<QString>("rodzaj");   // "" when left out
+        QTest::newRow("Terrassentuer")
+            << QByteArray("'T1',2375.,2010.,.DOOR.,$,$") << QByteArray() << "drzwi balkonowe";
+        QTest::newRow("przesuwne") << QByteArray("'D1',2375.,2010.,.DOOR.,.SLIDING_TO_LEFT.,$")
+                                   << QByteArray() << "drzwi balkonowe";
+        QTest::newRow("zewnętrzne") << QByteArray("'D2',2100.,1000.,.DOOR.,.SINGLE_SWING_LEFT.,$")
+                                    << QByteArray(".T.") << "drzwi zewnętrzne";
+        QTest::newRow("wewnętrzne") << QByteArray("'D3',2100.,900.,.DOOR.,.SINGLE_SWING_LEFT.,$")
+                                    << QByteArray(".F.") << "";
+        QTest::newRow("bez danych") << QByteArray("'D4',2100.,900.,$,$,$") << QByteArray() << "";
+    }
+    void drzwi() {
+        QFETCH(QByteArray, drzwi);
+        QFETCH(QByteArray, pset);
+        QFETCH(QString, rodzaj);
+        const QByteArray nazwa =
+            QByteArray(QTest::currentDataTag()) == "Terrassentuer" ? "Terrassentuer" : "Drzwi";
+        QByteArray plik = "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+                          "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n"
+                          "#2=IFCUNITASSIGNMENT((#1));\n"
+                          "#3=IFCDOOR('d',$,'" +
+                          nazwa + "',$,$,$,$," + drzwi + ");\n";
+        if (!pset.isEmpty())
+            plik += "#4=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(" + pset +
+                    "),$);\n"
+                    "#5=IFCPROPERTYSET('s',$,'Pset_DoorCommon',$,(#4));\n"
+                    "#6=IFCRELDEFINESBYPROPERTIES('r',$,$,$,(#3),#5);\n";
+        plik += "ENDSEC;END-ISO-10303-21;\n";
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), rodzaj.isEmpty() ? 0 : 1);
+        QCOMPARE(m.drzwiPominiete, rodzaj.isEmpty() ? 1 : 0);
+        if (rodzaj.isEmpty())
+            return;
+        TZestawienieStolarki p;
+        const TWynikImportuIfc w = UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
+        QCOMPARE(NazwaRodzaju(p.Okno(0)->Rodzaj), rodzaj);
+        QVERIFY(TekstImportuIfc(w).contains(rodzaj == QStringLiteral("drzwi zewnętrzne")
+                                                ? QStringLiteral("w tym 1 drzwi zewnętrznych")
+                                                : QStringLiteral("w tym 1 drzwi balkonowych")));
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");
@@ -585,8 +633,16 @@ private slots:
         QString powod;
         QVERIFY2(CzytajModelIfcZPliku(PlikWspolny("duplex.ifc"), &m, &powod), qPrintable(powod));
         QCOMPARE(m.schemat, QStringLiteral("IFC2X3"));
-        QCOMPARE(m.okna.size(), 24);
-        QCOMPARE(m.drzwiPominiete, 14);
+        // 24 windows; of the 14 doors the model calls 2 exterior (entrance
+        // doors) and 2 glazed (balcony doors); 10 inner doors left out.
+        QCOMPARE(m.okna.size(), 28);
+        QCOMPARE(m.drzwiPominiete, 10);
+        QCOMPARE(std::count_if(m.okna.begin(), m.okna.end(),
+                               [](const TOknoIfc& o) { return o.drzwiZewnetrzne; }),
+                 2);
+        QCOMPARE(
+            std::count_if(m.okna.begin(), m.okna.end(), [](const TOknoIfc& o) { return o.drzwi; }),
+            2);
         QCOMPARE(m.kondygnacje.size(), 4);
         int dachowe = 0;
         for (const TOknoIfc& o : m.okna) {

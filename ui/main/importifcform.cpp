@@ -169,8 +169,12 @@ void TImportIfcForm::Odswiez() {
         tekst += QStringLiteral(" Bez sposobów otwierania skrzydeł (do ustawienia w "
                                 "edytorze okna): %1.")
                      .arg(w.bezUkladu);
+    if (w.drzwiBalkonowych > 0)
+        tekst += QStringLiteral(" Drzwi balkonowe i tarasowe: %1.").arg(w.drzwiBalkonowych);
+    if (w.drzwiZewnetrznych > 0)
+        tekst += QStringLiteral(" Drzwi zewnętrzne: %1.").arg(w.drzwiZewnetrznych);
     if (w.drzwiPominiete > 0)
-        tekst += QStringLiteral(" Drzwi pominięte: %1.").arg(w.drzwiPominiete);
+        tekst += QStringLiteral(" Drzwi pominięte (wewnętrzne): %1.").arg(w.drzwiPominiete);
     if (w.bezKondygnacji > 0)
         tekst += QStringLiteral(" Bez kondygnacji w modelu (przyjęto wg wysokości): %1.")
                      .arg(w.bezKondygnacji);
