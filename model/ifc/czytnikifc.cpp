@@ -470,6 +470,8 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         m.okna.append(o);
     }
 
+    PaneleFasad(m);
+
     // A window with no storey of its own goes to the storey its height is in.
     for (TOknoIfc& o : m.okna) {
         o.bezKondygnacji = o.kondygnacja < 0;

@@ -40,6 +40,9 @@ private:
     bool WDachu(int64_t element) const;
     QVector<std::pair<QString, QString>> ZestawWlasciwosci(int64_t zestaw) const;
     std::optional<double> DlugoscIlosci(int64_t element, const char* nazwa) const;
+    // The glazed panels of curtain walls as fixed glazing (fasadyifc.cpp).
+    void PaneleFasad(TModelIfc& m);
+    std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
 
     const TPlikStep& p_;
     double mm_ = 1000; // millimetres in the model's length unit

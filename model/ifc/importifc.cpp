@@ -161,6 +161,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         wynik.bezKondygnacji += o.bezKondygnacji;
         wynik.drzwiBalkonowych += o.drzwi && !o.drzwiZewnetrzne;
         wynik.drzwiZewnetrznych += o.drzwiZewnetrzne;
+        wynik.paneliFasad += o.fasada;
         wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
     }
@@ -222,6 +223,9 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
         t += QStringLiteral("; w tym %1 drzwi balkonowych lub tarasowych").arg(w.drzwiBalkonowych);
     if (w.drzwiZewnetrznych > 0)
         t += QStringLiteral("; w tym %1 drzwi zewnętrznych").arg(w.drzwiZewnetrznych);
+    if (w.paneliFasad > 0)
+        t += QStringLiteral("; w tym %1 przeszklonych paneli fasad (jako oszklenie stałe)")
+                 .arg(w.paneliFasad);
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
     if (w.bezKondygnacji > 0)

@@ -38,6 +38,8 @@ struct TWynikImportuIfc {
     // doors of the model, judged at 1,3).
     int drzwiBalkonowych = 0;
     int drzwiZewnetrznych = 0;
+    // Glazed panels of curtain walls, taken as fixed glazing.
+    int paneliFasad = 0;
     int wewnetrznych = 0;
     // Symbols whose computed Uw differs from the model's by more than 0.1.
     QStringList rozneUw;

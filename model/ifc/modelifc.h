@@ -32,6 +32,7 @@ struct TOknoIfc {
     QString typ;                                // the name of its type (style)
     bool drzwi = false;                         // a glazed balcony or terrace door
     bool drzwiZewnetrzne = false;               // an exterior (entrance) door
+    bool fasada = false;                        // a glazed panel of a curtain wall
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
     int kondygnacja = -1;                       // into TModelIfc::kondygnacje
     bool bezKondygnacji = false;                // on no storey in the model: placed by height

@@ -437,6 +437,63 @@ private slots:
                                                 : QStringLiteral("w tym 1 drzwi balkonowych")));
     }
 
+    // A curtain wall's glazed panels are fixed glazing, their size from the
+    // panel's shape (through a mapped item too) or quantities; an opaque
+    // panel and a plate of no curtain wall are not.
+    void fasada() {
+        const QByteArray plik =
+            "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n"
+            "#2=IFCUNITASSIGNMENT((#1));\n"
+            "#6=IFCPROJECT('pr',$,'P',$,$,$,$,$,#2);\n"
+            "#3=IFCBUILDINGSTOREY('k',$,'Parter',$,$,$,$,$,.ELEMENT.,0.);\n"
+            "#4=IFCCURTAINWALL('cw',$,'Fasada',$,$,$,$,$,$);\n"
+            "#5=IFCRELCONTAINEDINSPATIALSTRUCTURE('c',$,$,$,(#4),#3);\n"
+            "#10=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,1500.,24.);\n"
+            "#11=IFCEXTRUDEDAREASOLID(#10,$,$,3000.);\n"
+            "#12=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#11));\n"
+            "#13=IFCPRODUCTDEFINITIONSHAPE($,$,(#12));\n"
+            "#14=IFCREPRESENTATIONMAP($,#12);\n"
+            "#15=IFCMAPPEDITEM(#14,$);\n"
+            "#16=IFCSHAPEREPRESENTATION($,'Body','MappedRepresentation',(#15));\n"
+            "#17=IFCPRODUCTDEFINITIONSHAPE($,$,(#16));\n"
+            "#20=IFCPLATE('p1',$,'System Panel:Glazed',$,$,$,#13,$,.CURTAIN_PANEL.);\n"
+            "#21=IFCPLATE('p2',$,'System Panel:Glazed',$,$,$,#17,$,.CURTAIN_PANEL.);\n"
+            "#22=IFCPLATE('p3',$,'System Panel:Solid',$,$,$,#13,$,.CURTAIN_PANEL.);\n"
+            "#23=IFCPLATE('p4',$,'Panel',$,$,$,$,$,.CURTAIN_PANEL.);\n"
+            "#24=IFCELEMENTQUANTITY('q',$,'Qto_PlateBaseQuantities',$,$,(#25,#26));\n"
+            "#25=IFCQUANTITYLENGTH('Width',$,$,1000.,$);\n"
+            "#26=IFCQUANTITYLENGTH('Height',$,$,2400.,$);\n"
+            "#27=IFCRELDEFINESBYPROPERTIES('d',$,$,$,(#23),#24);\n"
+            "#28=IFCMATERIAL('Glass',$,$);\n"
+            "#29=IFCRELASSOCIATESMATERIAL('m',$,$,$,(#23),#28);\n"
+            "#30=IFCRELAGGREGATES('a',$,$,$,#4,(#20,#21,#22,#23));\n"
+            "#31=IFCPLATE('s',$,'Glass fin',$,$,$,#13,$,$);\n"
+            "ENDSEC;END-ISO-10303-21;\n";
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 3);
+        for (const TOknoIfc& o : m.okna) {
+            QVERIFY(o.fasada);
+            QCOMPARE(o.kondygnacja, 0);
+        }
+        QCOMPARE(m.okna[0].szerokosc.value_or(0), 1500);
+        QCOMPARE(m.okna[0].wysokosc.value_or(0), 3000);
+        QCOMPARE(m.okna[1].szerokosc.value_or(0), 1500); // through the mapped item
+        QCOMPARE(m.okna[2].szerokosc.value_or(0), 1000); // its quantities; glass by material
+        QCOMPARE(m.okna[2].wysokosc.value_or(0), 2400);
+        TZestawienieStolarki p;
+        const TWynikImportuIfc w = UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
+        QCOMPARE(w.pozycji, 2);
+        QCOMPARE(w.bezUkladu, 0);
+        QVERIFY(TekstImportuIfc(w).contains(
+            QStringLiteral("w tym 3 przeszklonych paneli fasad (jako oszklenie stałe)")));
+        QCOMPARE(p.Okno(0)->TypOkna, 1001);
+        QCOMPARE(p.Okno(0)->RodzajSkrzydlaNazwa(0), QStringLiteral("stałe w ramie"));
+        QCOMPARE(p.Okno(0)->SumaOkien(), 2);
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");

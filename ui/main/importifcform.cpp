@@ -173,6 +173,9 @@ void TImportIfcForm::Odswiez() {
         tekst += QStringLiteral(" Drzwi balkonowe i tarasowe: %1.").arg(w.drzwiBalkonowych);
     if (w.drzwiZewnetrznych > 0)
         tekst += QStringLiteral(" Drzwi zewnętrzne: %1.").arg(w.drzwiZewnetrznych);
+    if (w.paneliFasad > 0)
+        tekst += QStringLiteral(" Przeszklone panele fasad (jako oszklenie stałe): %1.")
+                 .arg(w.paneliFasad);
     if (w.drzwiPominiete > 0)
         tekst += QStringLiteral(" Drzwi pominięte (wewnętrzne): %1.").arg(w.drzwiPominiete);
     if (w.bezKondygnacji > 0)

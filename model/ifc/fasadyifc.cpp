@@ -1,0 +1,121 @@
+// The glazed panels of curtain walls: each one a piece of fixed glazing,
+// its size from the panel's quantities or its extruded shape.
+
+#include "model/ifc/czytnikifc.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A panel of glass by its names or material, never one called opaque.
+bool Przeszklony(const QString& tekst) {
+    static const QRegularExpression szklo(
+        QStringLiteral("glaz|glass|szk[lł]|szyb|vitr|verglas|glas\\b"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pelny(
+        QStringLiteral("solid|opaque|spandrel|pe[lł]n|nieprzezrocz|blind|empty|pust"),
+        QRegularExpression::CaseInsensitiveOption);
+    return szklo.match(tekst).hasMatch() && !pelny.match(tekst).hasMatch();
+}
+
+} // namespace
+
+// The three extents of a shape made of a rectangle swept along a line,
+// in the model's unit: the first such item of the product's shape, through
+// mapped items too.
+std::optional<std::array<double, 3>> TCzytnikIfc::WymiaryBryly(int64_t produkt) const {
+    std::vector<int64_t> reprezentacje;
+    if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
+        for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
+            if (const auto n = r.Odwolanie())
+                reprezentacje.push_back(*n);
+    for (std::size_t i = 0; i < reprezentacje.size() && i < 16; ++i) {
+        for (const TWartoscStep& e : p_.Atrybut(reprezentacje[i], 3).Elementy()) {
+            const auto n = e.Odwolanie();
+            if (!n)
+                continue;
+            if (p_.JestTypu(*n, "IFCMAPPEDITEM")) {
+                if (const auto mapa = p_.Atrybut(*n, 0).Odwolanie())
+                    if (const auto r = p_.Atrybut(*mapa, 1).Odwolanie())
+                        reprezentacje.push_back(*r);
+                continue;
+            }
+            if (!p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
+                continue;
+            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
+            if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
+                continue;
+            const auto x = p_.Atrybut(*profil, 3).Liczba();
+            const auto y = p_.Atrybut(*profil, 4).Liczba();
+            const auto z = p_.Atrybut(*n, 3).Liczba();
+            if (x && y && z)
+                return std::array<double, 3>{*x, *y, *z};
+        }
+    }
+    return std::nullopt;
+}
+
+void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
+    QHash<int64_t, QString> materialy; // element → its material's name
+    for (int64_t r : p_.Instancje("IFCRELASSOCIATESMATERIAL")) {
+        const auto mat = p_.Atrybut(r, 5).Odwolanie();
+        if (!mat || !p_.JestTypu(*mat, "IFCMATERIAL"))
+            continue;
+        for (const TWartoscStep& e : p_.Atrybut(r, 4).Elementy())
+            if (const auto n = e.Odwolanie())
+                materialy.insert(*n, p_.Atrybut(*mat, 0).Tekst());
+    }
+    for (const char* typ : {"IFCPLATE", "IFCPLATESTANDARDCASE"}) {
+        for (int64_t e : p_.Instancje(typ)) {
+            // Only a curtain wall's panels (a steel plate is no glazing).
+            int64_t fasada = nadrzedne_.value(e, 0);
+            for (int i = 0; fasada && i < 4 && !p_.JestTypu(fasada, "IFCCURTAINWALL"); ++i)
+                fasada = nadrzedne_.value(fasada, 0);
+            if (!fasada || !p_.JestTypu(fasada, "IFCCURTAINWALL"))
+                continue;
+            TOknoIfc o;
+            o.numer = e;
+            o.globalId = p_.Atrybut(e, 0).Tekst().trimmed();
+            o.nazwa = p_.Atrybut(e, 2).Tekst();
+            o.tag = p_.Atrybut(e, 7).Tekst().trimmed();
+            const int64_t t = typy_.value(e, 0);
+            if (t)
+                o.typ = p_.Atrybut(t, 2).Tekst().trimmed();
+            if (!Przeszklony(o.typ + QLatin1Char(' ') + o.nazwa + QLatin1Char(' ') +
+                             materialy.value(e) + QLatin1Char(' ') + materialy.value(t)))
+                continue;
+            Wlasciwosci(e, o);
+            // The panel's two larger extents; its thickness the third.
+            std::optional<double> szer = DlugoscIlosci(e, "Width");
+            std::optional<double> wys = DlugoscIlosci(e, "Height");
+            if (!szer || !wys) {
+                if (const auto w = WymiaryBryly(e)) {
+                    std::array<double, 3> d = *w;
+                    std::sort(d.begin(), d.end());
+                    szer = d[1];
+                    wys = d[2];
+                }
+            }
+            auto mm = [&](std::optional<double> x) -> std::optional<int64_t> {
+                if (!x || !(*x > 0) || !std::isfinite(*x * mm_) || *x * mm_ > 1e9)
+                    return std::nullopt;
+                return static_cast<int64_t>(std::llround(*x * mm_));
+            };
+            o.szerokosc = mm(szer);
+            o.wysokosc = mm(wys);
+            o.fasada = true; // one fixed pane: type 1001, "stałe w ramie"
+            o.kondygnacja = Kondygnacja(fasada);
+            const TUklad u = UmieszczenieProduktu(e);
+            o.x = u.o[0];
+            o.y = u.o[1];
+            o.z = u.o[2];
+            // Outwards from the curtain wall's face (its Y axis), turned
+            // out of the building with the windows.
+            o.normalna = Jednostkowy(UmieszczenieProduktu(fasada).y).value_or(W3{0, 1, 0});
+            m.okna.append(o);
+        }
+    }
+}
