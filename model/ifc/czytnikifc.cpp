@@ -490,5 +490,6 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
     for (const char* typ : {"IFCWALL", "IFCWALLSTANDARDCASE", "IFCCURTAINWALL"})
         for (int64_t s : p_.Instancje(typ))
             sciany.append({Kondygnacja(s), UmieszczenieProduktu(s).o});
+    StronyZWnetrza(m);
     ZwrocNaZewnatrz(m, sciany);
 }

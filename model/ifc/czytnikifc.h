@@ -11,6 +11,12 @@
 // openings, types, property sets), the storeys and the windows with their
 // placements, properties and sash layout.
 
+// A plan outline (mm, the model's X and Y) and the storey it is on.
+struct TObrysIfc {
+    int kondygnacja = -1;
+    QVector<std::array<double, 2>> punkty;
+};
+
 class TCzytnikIfc {
 public:
     explicit TCzytnikIfc(const TPlikStep& p) : p_(p) {}
@@ -40,6 +46,11 @@ private:
     bool WDachu(int64_t element) const;
     QVector<std::pair<QString, QString>> ZestawWlasciwosci(int64_t zestaw) const;
     std::optional<double> DlugoscIlosci(int64_t element, const char* nazwa) const;
+    // Each window's outside from the spaces, else the floor slabs, of its
+    // storey (wnetrzeifc.cpp).
+    void StronyZWnetrza(TModelIfc& m);
+    std::optional<TObrysIfc> ObrysBryly(int64_t produkt);
+    int KondygnacjaCzesci(int64_t element) const;
     // The glazed panels of curtain walls as fixed glazing (fasadyifc.cpp).
     void PaneleFasad(TModelIfc& m);
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;

@@ -162,6 +162,8 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         wynik.drzwiBalkonowych += o.drzwi && !o.drzwiZewnetrzne;
         wynik.drzwiZewnetrznych += o.drzwiZewnetrzne;
         wynik.paneliFasad += o.fasada;
+        wynik.stronaWgStropu += o.strona == 2;
+        wynik.stronaWgSrodka += o.strona == 3;
         wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
     }
@@ -228,6 +230,15 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
                  .arg(w.paneliFasad);
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
+    if (w.stronaWgStropu > 0)
+        t += QStringLiteral("; strona zewnętrzna %1 wg obrysu stropu (bez pomieszczeń w modelu)")
+                 .arg(Ile(w.stronaWgStropu, QStringLiteral("okna"), QStringLiteral("okien"),
+                          QStringLiteral("okien")));
+    if (w.stronaWgSrodka > 0)
+        t += QStringLiteral("; strona zewnętrzna %1 wg środka kondygnacji (bez pomieszczeń i "
+                            "stropów w modelu – sprawdź strony świata)")
+                 .arg(Ile(w.stronaWgSrodka, QStringLiteral("okna"), QStringLiteral("okien"),
+                          QStringLiteral("okien")));
     if (w.bezKondygnacji > 0)
         t += QStringLiteral("; %1 bez kondygnacji w modelu (przyjęto wg wysokości)")
                  .arg(w.bezKondygnacji);

@@ -40,6 +40,10 @@ struct TWynikImportuIfc {
     int drzwiZewnetrznych = 0;
     // Glazed panels of curtain walls, taken as fixed glazing.
     int paneliFasad = 0;
+    // Windows whose outside no space of their storey decided: by the floor
+    // slabs' outline, or by the middle of the storey's walls and windows.
+    int stronaWgStropu = 0;
+    int stronaWgSrodka = 0;
     int wewnetrznych = 0;
     // Symbols whose computed Uw differs from the model's by more than 0.1.
     QStringList rozneUw;

@@ -23,6 +23,11 @@ void ZwrocNaZewnatrz(TModelIfc& m, const QVector<std::pair<int, W3>>& sciany) {
     for (const TOknoIfc& o : m.okna)
         dodaj(o.kondygnacja, W3{o.x, o.y, o.z});
     for (TOknoIfc& o : m.okna) {
+        // Decided by the building's spaces or slabs already.
+        if (o.strona == 1 || o.strona == 2)
+            continue;
+        if (!o.dachowe)
+            o.strona = 3;
         const int k = o.kondygnacja >= 0 && o.kondygnacja < wszystkie && liczby[o.kondygnacja] > 1
                           ? o.kondygnacja
                           : wszystkie;

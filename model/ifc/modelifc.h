@@ -24,15 +24,18 @@ struct TKondygnacjaIfc {
 
 struct TOknoIfc {
     int64_t numer = 0;
-    QString nazwa;                              // Name
-    QString globalId;                           // GlobalId
-    QString odniesienie;                        // Pset_WindowCommon.Reference
-    QString znakTypu, znak;                     // Revit's "Type Mark" and "Mark"
-    QString tag;                                // Tag (ArchiCAD writes a GUID there)
-    QString typ;                                // the name of its type (style)
-    bool drzwi = false;                         // a glazed balcony or terrace door
-    bool drzwiZewnetrzne = false;               // an exterior (entrance) door
-    bool fasada = false;                        // a glazed panel of a curtain wall
+    QString nazwa;                // Name
+    QString globalId;             // GlobalId
+    QString odniesienie;          // Pset_WindowCommon.Reference
+    QString znakTypu, znak;       // Revit's "Type Mark" and "Mark"
+    QString tag;                  // Tag (ArchiCAD writes a GUID there)
+    QString typ;                  // the name of its type (style)
+    bool drzwi = false;           // a glazed balcony or terrace door
+    bool drzwiZewnetrzne = false; // an exterior (entrance) door
+    bool fasada = false;          // a glazed panel of a curtain wall
+    // What decided its outside: 0 not yet, 1 the storey's spaces, 2 its
+    // floor slabs, 3 the middle of its walls and windows (a fallback).
+    int strona = 0;
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
     int kondygnacja = -1;                       // into TModelIfc::kondygnacje
     bool bezKondygnacji = false;                // on no storey in the model: placed by height

@@ -294,7 +294,9 @@ private slots:
         QCOMPARE(wynik.pozycji, 1);
         QCOMPARE(wynik.bezUkladu, 5);
         QCOMPARE(TekstImportuIfc(wynik),
-                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł"));
+                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł; "
+                                "strona zewnętrzna 5 okien wg środka kondygnacji (bez pomieszczeń "
+                                "i stropów w modelu – sprawdź strony świata)"));
         QVERIFY(p.Podpiwniczenie() && p.Parter() && p.Poddasze());
         QCOMPARE(p.LiczbaPieter(), 1);
         const TOkno* a = p.GetOkno(QStringLiteral("O-A"));
@@ -315,9 +317,10 @@ private slots:
         const TWynikImportuIfc w0 = UtworzProjektZIfc(m, opcje, bezRamy);
         QCOMPARE(w0.bezUw, (QStringList{QStringLiteral("O-A")}));
         QCOMPARE(TekstImportuIfc(w0),
-                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł; bez "
-                                "Uw (brak danych): O-A – d = 0: brak ramy (metoda z geometrii "
-                                "okna)"));
+                 QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł; "
+                                "strona zewnętrzna 5 okien wg środka kondygnacji (bez pomieszczeń "
+                                "i stropów w modelu – sprawdź strony świata); bez Uw (brak "
+                                "danych): O-A – d = 0: brak ramy (metoda z geometrii okna)"));
     }
 
     // A window's symbol: its reference, Revit's type mark or mark, its tag,
@@ -492,6 +495,136 @@ private slots:
         QCOMPARE(p.Okno(0)->TypOkna, 1001);
         QCOMPARE(p.Okno(0)->RodzajSkrzydlaNazwa(0), QStringLiteral("stałe w ramie"));
         QCOMPARE(p.Okno(0)->SumaOkien(), 2);
+    }
+
+    // The outside of each window from the building's spaces (or its floor
+    // slabs), on plans where the middle of the storey lies outside the
+    // building or in its courtyard: every window faces the side with no
+    // room, whichever way its exporter points its axis.
+    void stronyPlanu_data() {
+        QTest::addColumn<QString>("plan");
+        QTest::addColumn<bool>("stropy"); // floor slabs instead of spaces
+        for (const char* plan : {"L", "U", "dziedziniec"}) {
+            QTest::newRow(plan) << QString::fromLatin1(plan) << false;
+            QTest::newRow((plan + QByteArray(", stropy")).constData())
+                << QString::fromLatin1(plan) << true;
+        }
+    }
+    void stronyPlanu() {
+        QFETCH(QString, plan);
+        QFETCH(bool, stropy);
+        using P = std::array<double, 2>;
+        // Outlines (mm), as polylines (L) or rectangles (the others: corner,
+        // opposite corner); windows: a point on a wall, the direction its
+        // outside faces (0 N, 2 E, 4 S, 6 W).
+        QList<QList<P>> obrysy;
+        QList<std::pair<P, int>> okna;
+        if (plan == QStringLiteral("L")) {
+            obrysy = {
+                {P{0, 0}, P{20000, 0}, P{20000, 8000}, P{8000, 8000}, P{8000, 20000}, P{0, 20000}}};
+            okna = {{P{10000, 0}, 4}, {P{14000, 8000}, 0}, {P{8000, 14000}, 2},
+                    {P{0, 10000}, 6}, {P{20000, 4000}, 2}, {P{4000, 20000}, 0}};
+        } else if (plan == QStringLiteral("U")) {
+            obrysy = {{P{0, 0}, P{8000, 20000}},
+                      {P{16000, 0}, P{24000, 20000}},
+                      {P{8000, 0}, P{16000, 8000}}};
+            okna = {{P{8000, 14000}, 2}, {P{16000, 14000}, 6}, {P{12000, 8000}, 0},
+                    {P{12000, 0}, 4},    {P{0, 10000}, 6},     {P{24000, 10000}, 2}};
+        } else {
+            obrysy = {{P{0, 0}, P{30000, 10000}},
+                      {P{0, 20000}, P{30000, 30000}},
+                      {P{0, 10000}, P{10000, 20000}},
+                      {P{20000, 10000}, P{30000, 20000}}};
+            okna = {{P{15000, 10000}, 0}, {P{15000, 20000}, 4}, {P{10000, 15000}, 2},
+                    {P{20000, 15000}, 6}, {P{15000, 0}, 4},     {P{15000, 30000}, 0}};
+        }
+        QStringList l{"#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.)", "#2=IFCUNITASSIGNMENT((#1))",
+                      "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2)",
+                      "#4=IFCBUILDINGSTOREY('k',$,'Parter',$,$,$,$,$,.ELEMENT.,0.)",
+                      "#5=IFCDIRECTION((0.,0.,1.))"};
+        int n = 100;
+        auto dodaj = [&](const QString& s) {
+            l << QStringLiteral("#%1=%2").arg(++n).arg(s);
+            return QStringLiteral("#%1").arg(n);
+        };
+        auto punkt = [](double x, double y) {
+            return QStringLiteral("IFCCARTESIANPOINT((%1,%2))").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
+        };
+        QStringList czesci, zawarte;
+        for (const QList<P>& o : obrysy) {
+            QString profil;
+            if (o.size() > 2) {
+                QStringList pkt;
+                for (const P& p : o)
+                    pkt << dodaj(punkt(p[0], p[1]));
+                pkt << pkt.first();
+                profil = dodaj(
+                    QStringLiteral("IFCARBITRARYCLOSEDPROFILEDEF(.AREA.,$,%1)")
+                        .arg(dodaj(
+                            QStringLiteral("IFCPOLYLINE((%1))").arg(pkt.join(QLatin1Char(','))))));
+            } else {
+                const QString srodek =
+                    dodaj(punkt((o[0][0] + o[1][0]) / 2, (o[0][1] + o[1][1]) / 2));
+                profil =
+                    dodaj(QStringLiteral("IFCRECTANGLEPROFILEDEF(.AREA.,$,%1,%2,%3)")
+                              .arg(dodaj(QStringLiteral("IFCAXIS2PLACEMENT2D(%1,$)").arg(srodek)))
+                              .arg(o[1][0] - o[0][0], 0, 'f', 1)
+                              .arg(o[1][1] - o[0][1], 0, 'f', 1));
+            }
+            const QString bryla =
+                dodaj(QStringLiteral("IFCEXTRUDEDAREASOLID(%1,$,#5,3000.)").arg(profil));
+            const QString ksztalt = dodaj(
+                QStringLiteral("IFCPRODUCTDEFINITIONSHAPE($,$,(%1))")
+                    .arg(dodaj(QStringLiteral("IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(%1))")
+                                   .arg(bryla))));
+            if (stropy)
+                zawarte << dodaj(
+                    QStringLiteral("IFCSLAB('s',$,'Strop',$,$,$,%1,$,.FLOOR.)").arg(ksztalt));
+            else
+                czesci << dodaj(
+                    QStringLiteral("IFCSPACE('r',$,'Pokój',$,$,$,%1,$,.ELEMENT.,.SPACE.,$)")
+                        .arg(ksztalt));
+        }
+        int i = 0;
+        for (const auto& [p, kierunek] : okna) {
+            // Outwards as (nx, ny); every other exporter points its Y in.
+            const double kat = kierunek * 45 * std::numbers::pi / 180;
+            const double nx = std::sin(kat), ny = std::cos(kat);
+            const double s = i % 2 ? -1 : 1;
+            const QString os =
+                dodaj(QStringLiteral("IFCDIRECTION((%1,%2,0.))").arg(s * ny).arg(-s * nx));
+            const QString a = dodaj(QStringLiteral("IFCAXIS2PLACEMENT3D(%1,#5,%2)")
+                                        .arg(dodaj(QStringLiteral("IFCCARTESIANPOINT((%1,%2,900.))")
+                                                       .arg(p[0], 0, 'f', 1)
+                                                       .arg(p[1], 0, 'f', 1)))
+                                        .arg(os));
+            zawarte << dodaj(QStringLiteral("IFCWINDOW('o%1',$,'O%1',$,$,%2,$,$,1500.,1200.,"
+                                            ".WINDOW.,.SINGLE_PANEL.,$)")
+                                 .arg(i++)
+                                 .arg(dodaj(QStringLiteral("IFCLOCALPLACEMENT($,%1)").arg(a))));
+        }
+        if (!czesci.isEmpty())
+            dodaj(QStringLiteral("IFCRELAGGREGATES('a',$,$,$,#4,(%1))").arg(czesci.join(',')));
+        dodaj(QStringLiteral("IFCRELCONTAINEDINSPATIALSTRUCTURE('c',$,$,$,(%1),#4)")
+                  .arg(zawarte.join(',')));
+        const QByteArray plik = ("ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n" +
+                                 l.join(";\n") + ";\nENDSEC;END-ISO-10303-21;\n")
+                                    .toUtf8();
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), okna.size());
+        for (qsizetype k = 0; k < okna.size(); ++k) {
+            QVERIFY2(KierunekNormalnej(m.okna[k].normalna, 0) == okna[k].second,
+                     qPrintable(QStringLiteral("okno %1: %2")
+                                    .arg(k)
+                                    .arg(KierunekNormalnej(m.okna[k].normalna, 0))));
+            QCOMPARE(m.okna[k].strona, stropy ? 2 : 1);
+        }
+        TZestawienieStolarki p;
+        const QString t = TekstImportuIfc(UtworzProjektZIfc(m, TOpcjeImportuIfc(), p));
+        QCOMPARE(t.contains(QStringLiteral("wg obrysu stropu")), stropy);
+        QVERIFY(!t.contains(QStringLiteral("wg środka")));
     }
 
     void liczebniki_data() {

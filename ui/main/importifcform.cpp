@@ -178,6 +178,10 @@ void TImportIfcForm::Odswiez() {
                  .arg(w.paneliFasad);
     if (w.drzwiPominiete > 0)
         tekst += QStringLiteral(" Drzwi pominięte (wewnętrzne): %1.").arg(w.drzwiPominiete);
+    if (w.stronaWgStropu + w.stronaWgSrodka > 0)
+        tekst += QStringLiteral(" Strona zewnętrzna bez pomieszczeń modelu (wg obrysu stropu "
+                                "lub środka kondygnacji – sprawdź strony świata): %1.")
+                     .arg(w.stronaWgStropu + w.stronaWgSrodka);
     if (w.bezKondygnacji > 0)
         tekst += QStringLiteral(" Bez kondygnacji w modelu (przyjęto wg wysokości): %1.")
                      .arg(w.bezKondygnacji);

@@ -1,0 +1,142 @@
+// Which side of a window is outside, from the building itself: the side
+// that lies in none of its storey's spaces while the other lies in one;
+// where the model has no spaces there, the same against the outline of the
+// storey's floor slabs. What neither decides is left to the walls' middle
+// (kierunki.cpp) and counted.
+
+#include "model/ifc/czytnikifc.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// How far from a window's place the two sides are tested, mm: beyond any
+// wall, short of any room's depth.
+constexpr double ODSUNIECIE = 750;
+
+bool WWielokacie(const TObrysIfc& w, double x, double y) {
+    bool wewnatrz = false;
+    const qsizetype n = w.punkty.size();
+    for (qsizetype i = 0, j = n - 1; i < n; j = i++) {
+        const auto& a = w.punkty[i];
+        const auto& b = w.punkty[j];
+        if ((a[1] > y) != (b[1] > y) && x < (b[0] - a[0]) * (y - a[1]) / (b[1] - a[1]) + a[0])
+            wewnatrz = !wewnatrz;
+    }
+    return wewnatrz;
+}
+
+bool WKtorymkolwiek(const QVector<TObrysIfc>& obrysy, int kondygnacja, double x, double y) {
+    return std::any_of(obrysy.begin(), obrysy.end(), [&](const TObrysIfc& w) {
+        return w.kondygnacja == kondygnacja && WWielokacie(w, x, y);
+    });
+}
+
+} // namespace
+
+// The storey of a space or slab: the storey it is part of, else the one
+// containing it.
+int TCzytnikIfc::KondygnacjaCzesci(int64_t element) const {
+    int64_t e = element;
+    for (int i = 0; e && i < 8; ++i, e = nadrzedne_.value(e, 0)) {
+        const auto k = kondygnacje_.constFind(e);
+        if (k != kondygnacje_.constEnd())
+            return *k;
+    }
+    return Kondygnacja(element);
+}
+
+// The plan outline of a product's body: the profile of its first extruded
+// solid (an outline of straight lines, or a rectangle), in the model's plan,
+// mm. Nothing for another shape.
+std::optional<TObrysIfc> TCzytnikIfc::ObrysBryly(int64_t produkt) {
+    std::vector<int64_t> reprezentacje;
+    if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
+        for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
+            if (const auto n = r.Odwolanie())
+                reprezentacje.push_back(*n);
+    const TUklad produktu = UmieszczenieProduktu(produkt);
+    for (std::size_t i = 0; i < reprezentacje.size() && i < 16; ++i) {
+        for (const TWartoscStep& e : p_.Atrybut(reprezentacje[i], 3).Elementy()) {
+            const auto n = e.Odwolanie();
+            if (!n || !p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
+                continue;
+            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
+            if (!profil)
+                continue;
+            const auto polozenie = p_.Atrybut(*n, 1).Odwolanie();
+            const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
+            QVector<std::array<double, 2>> lokalne; // mm in the profile's plane
+            if (p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF")) {
+                const auto x = p_.Atrybut(*profil, 3).Liczba();
+                const auto y = p_.Atrybut(*profil, 4).Liczba();
+                if (!x || !y)
+                    continue;
+                const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
+                const TUklad u = pp ? Osie(*pp) : TUklad();
+                const double a = *x * mm_ / 2, b = *y * mm_ / 2;
+                for (const auto& [sx, sy] : {std::pair{-a, -b}, {a, -b}, {a, b}, {-a, b}}) {
+                    const W3 p = u.Punkt({sx, sy, 0});
+                    lokalne.append({p[0], p[1]});
+                }
+            } else if (p_.JestTypu(*profil, "IFCARBITRARYCLOSEDPROFILEDEF")) {
+                const auto krzywa = p_.Atrybut(*profil, 2).Odwolanie();
+                if (!krzywa || !p_.JestTypu(*krzywa, "IFCPOLYLINE"))
+                    continue;
+                for (const TWartoscStep& pt : p_.Atrybut(*krzywa, 0).Elementy())
+                    if (const auto w = Wspolrzedne(pt))
+                        lokalne.append({(*w)[0] * mm_, (*w)[1] * mm_});
+            }
+            if (lokalne.size() < 3 || lokalne.size() > 100000)
+                continue;
+            TObrysIfc obrys;
+            for (const auto& [x, y] : lokalne) {
+                const W3 p = bryly.Punkt({x, y, 0});
+                obrys.punkty.append({p[0], p[1]});
+            }
+            return obrys;
+        }
+    }
+    return std::nullopt;
+}
+
+void TCzytnikIfc::StronyZWnetrza(TModelIfc& m) {
+    QVector<TObrysIfc> pomieszczenia, stropy;
+    for (int64_t s : p_.Instancje("IFCSPACE"))
+        if (auto o = ObrysBryly(s)) {
+            o->kondygnacja = KondygnacjaCzesci(s);
+            pomieszczenia.append(*o);
+        }
+    for (const char* typ : {"IFCSLAB", "IFCSLABSTANDARDCASE"})
+        for (int64_t s : p_.Instancje(typ)) {
+            const QString rodzaj = p_.Atrybut(s, 8).Tekst();
+            if (!RowneStep(rodzaj, "FLOOR") && !RowneStep(rodzaj, "BASESLAB"))
+                continue;
+            if (auto o = ObrysBryly(s)) {
+                o->kondygnacja = KondygnacjaCzesci(s);
+                stropy.append(*o);
+            }
+        }
+    for (TOknoIfc& o : m.okna) {
+        if (o.dachowe)
+            continue;
+        const auto n = Jednostkowy(W3{o.normalna[0], o.normalna[1], 0});
+        if (!n)
+            continue;
+        const double px = o.x + (*n)[0] * ODSUNIECIE, py = o.y + (*n)[1] * ODSUNIECIE;
+        const double mx = o.x - (*n)[0] * ODSUNIECIE, my = o.y - (*n)[1] * ODSUNIECIE;
+        int zrodlo = 1;
+        for (const QVector<TObrysIfc>* obrysy : {&pomieszczenia, &stropy}) {
+            const bool przod = WKtorymkolwiek(*obrysy, o.kondygnacja, px, py);
+            const bool tyl = WKtorymkolwiek(*obrysy, o.kondygnacja, mx, my);
+            if (przod != tyl) {
+                if (przod)
+                    o.normalna = Razy(o.normalna, -1);
+                o.strona = zrodlo;
+                break;
+            }
+            ++zrodlo;
+        }
+    }
+}
