@@ -175,7 +175,7 @@ void TImportIfcForm::Odswiez() {
         tekst += QStringLiteral(" Drzwi zewnętrzne: %1.").arg(w.drzwiZewnetrznych);
     if (w.paneliFasad > 0)
         tekst += QStringLiteral(" Przeszklone panele fasad (jako oszklenie stałe): %1.")
-                 .arg(w.paneliFasad);
+                     .arg(w.paneliFasad);
     if (w.drzwiPominiete > 0)
         tekst += QStringLiteral(" Drzwi pominięte (wewnętrzne): %1.").arg(w.drzwiPominiete);
     if (w.stronaWgStropu + w.stronaWgSrodka > 0)
