@@ -2,6 +2,7 @@
 
 #include "app/czcionki.h"
 #include "cli/eksportcli.h"
+#include "cli/eksportifccli.h"
 #include "cli/importifccli.h"
 #include "cli/orientacjejson.h"
 #include "cli/podsumowanie.h"
@@ -129,6 +130,7 @@ const TPolecenieCli POLECENIA[] = {
     {"print", &POMOC_RAPORTU, "PLIK.tmv [opcje]        zestawienie na drukarkę"},
     {"import-avk", &POMOC_IMPORTU, "WEJŚCIE.avk WYJŚCIE.tmv import projektu Arvo-K"},
     {"import-ifc", &POMOC_IMPORTU_IFC, "WEJŚCIE.ifc WYJŚCIE.tmv [opcje]  import okien z IFC"},
+    {"export-ifc", &POMOC_EKSPORTU_IFC, "PLIK.tmv MODEL.ifc WYJŚCIE.ifc  wartości okien w modelu"},
     {"ug", &POMOC_UG, "BUDOWA [opcje]          Ug szyby z jej budowy (PN-EN 673)"},
 };
 
@@ -291,5 +293,7 @@ int main(int argc, char* argv[]) {
         return Uzycie(nazwa, ImportIfcCli(reszta));
     if (nazwa == QStringLiteral("ug"))
         return Uzycie(nazwa, UgCli(reszta));
+    if (nazwa == QStringLiteral("export-ifc"))
+        return Uzycie(nazwa, EksportIfcCli(reszta));
     return Uzycie(nazwa, KOD_ZLE_UZYCIE);
 }

@@ -495,3 +495,18 @@ TWartoscStep TPlikStep::Atrybut(int64_t numer, int indeks, const QByteArray& typ
     const auto a = Atrybuty(numer, typ);
     return a && indeks >= 0 && indeks < a->size() ? a->at(indeks) : TWartoscStep();
 }
+
+std::optional<std::pair<qsizetype, qsizetype>> TPlikStep::Zakres(int64_t numer) const {
+    const TInstancja* i = Znajdz(numer, QByteArray());
+    if (!i)
+        return std::nullopt;
+    // The last part of a complex instance ends it.
+    const TInstancja* ostatnia = i;
+    while (ostatnia + 1 < instancje_.data() + instancje_.size() && ostatnia[1].numer == numer)
+        ++ostatnia;
+    const qsizetype od = bajty_.lastIndexOf('#', i->od);
+    const qsizetype srednik = bajty_.indexOf(';', ostatnia->do_);
+    if (od < 0 || srednik < 0)
+        return std::nullopt;
+    return std::pair{od, srednik + 1};
+}

@@ -76,6 +76,12 @@ public:
     // One attribute, or a value of kind Brak.
     TWartoscStep Atrybut(int64_t numer, int indeks, const QByteArray& typ = QByteArray()) const;
 
+    // For writing a model back: the file's bytes, where an instance's text
+    // ("#12=IFCWALL(…);") begins and ends in them, the largest number.
+    const QByteArray& Bajty() const { return bajty_; }
+    std::optional<std::pair<qsizetype, qsizetype>> Zakres(int64_t numer) const;
+    int64_t NajwiekszyNumer() const { return instancje_.empty() ? 0 : instancje_.back().numer; }
+
 private:
     struct TInstancja {
         int64_t numer;

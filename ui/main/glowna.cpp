@@ -146,6 +146,10 @@ void TMainForm::PolaczPolecenia() {
         pliki_->ImportujIfc();
     });
     connect(p.FileExportTA, &QAction::triggered, this, &TMainForm::EksportujZestawienie);
+    connect(p.FileExportIfcTA, &QAction::triggered, this, [this] {
+        const TKomunikatyKroku krok(dialogi_, this);
+        pliki_->EksportujIfc();
+    });
     connect(p.FilePageSetup1, &QAction::triggered, this, [this] { UstawieniaStrony(); });
     connect(p.FilePrintPreviewTA, &QAction::triggered, this, &TMainForm::PodgladWydruku);
     connect(p.PrintDlgTA, &QAction::triggered, this, &TMainForm::DrukujZestawienie);

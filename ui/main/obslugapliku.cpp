@@ -1,6 +1,8 @@
 #include "ui/main/obslugapliku.h"
 
+#include "model/ifc/eksportifc.h"
 #include "model/ifc/importifc.h"
+#include "model/pliki/bezpiecznyzapis.h"
 #include "model/pliki/importavk.h"
 #include "model/projekt/projektotwarty.h"
 #include "ui/main/importifcform.h"
@@ -10,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
@@ -201,6 +204,54 @@ bool TObslugaPliku::ImportujIfcPlik(const QString& sciezka) {
                        QStringLiteral("Z modelu %1 %2.")
                            .arg(QFileInfo(sciezka).fileName(), TekstImportuIfc(wynik)));
     return true;
+}
+
+void TObslugaPliku::EksportujIfc() {
+    if (!projekt_.Otwarty())
+        return;
+    const QString model =
+        dialogi_.PlikDoOtwarcia(&okno_, FILTR_IFC, QString(), KatalogOtwierania());
+    if (model.isEmpty())
+        return;
+    const QFileInfo m(model);
+    const QString cel = dialogi_.PlikDoZapisu(
+        &okno_, FILTR_IFC, m.dir().filePath(m.completeBaseName() + QStringLiteral("_termivo.ifc")),
+        QStringLiteral("ifc"));
+    if (cel.isEmpty())
+        return;
+    const QString tytul = QStringLiteral("Eksport do IFC");
+    QFile f(model);
+    if (f.size() > (qint64(512) << 20) || !f.open(QIODevice::ReadOnly)) {
+        dialogi_.Komunikat(
+            &okno_, TRodzajKomunikatu::Blad, tytul,
+            QStringLiteral("Nie udało się odczytać modelu %1: %2")
+                .arg(QDir::toNativeSeparators(model),
+                     f.isOpen() ? QStringLiteral("plik jest za duży") : f.errorString()));
+        return;
+    }
+    TWynikEksportuIfc wynik;
+    const std::optional<QByteArray> bajty =
+        EksportujDoIfc(*projekt_.Projekt(), f.readAll(), &wynik);
+    QString powod = wynik.blad;
+    if (!bajty || !ZapiszBajtyBezpiecznie(cel, *bajty, &powod)) {
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Blad, tytul,
+                           QStringLiteral("Modelu nie zapisano: %1").arg(powod));
+        return;
+    }
+    QString t = QStringLiteral("Zapisano %1: wartości %2 okien modelu.")
+                    .arg(QDir::toNativeSeparators(cel))
+                    .arg(wynik.okien);
+    if (wynik.okien == 0)
+        t += QStringLiteral(" Żadne okno projektu nie pochodzi z tego modelu (okna zaimportowane "
+                            "z IFC pamiętają okna modelu).");
+    if (!wynik.nieZnalezione.isEmpty())
+        t += QStringLiteral(" Okna projektu, których nie ma w modelu: %1.")
+                 .arg(wynik.nieZnalezione.join(QStringLiteral(", ")));
+    dialogi_.Komunikat(&okno_,
+                       wynik.nieZnalezione.isEmpty() && wynik.okien > 0
+                           ? TRodzajKomunikatu::Informacja
+                           : TRodzajKomunikatu::Ostrzezenie,
+                       tytul, t);
 }
 
 // Writes the project; false (with the message shown) when it was not.

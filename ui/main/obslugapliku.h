@@ -35,6 +35,9 @@ public:
     // A building model's windows, after the import dialog, as a new project.
     void ImportujIfc();
     bool ImportujIfcPlik(const QString& sciezka);
+    // The model the project was imported from, written again with the
+    // project's values: the model and the new file asked for.
+    void EksportujIfc();
     void Zapisz();
     void ZapiszJako();
     // False when the project stays open (Cancel, or the save did not happen).

@@ -55,8 +55,9 @@ TPoleceniaGlowne::TPoleceniaGlowne(QMainWindow& okno) : QObject(&okno) {
 void TPoleceniaGlowne::UstawStan(bool jest, bool okno) {
     for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA, FileImportIfcTA})
         a->setEnabled(!jest);
-    for (QAction* a : {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, AddStolarkaTA,
-                       OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
+    for (QAction* a :
+         {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, FileExportIfcTA, AddStolarkaTA,
+          OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})
         a->setEnabled(jest);
     DelStolarkaTA->setEnabled(jest && okno);
     MulStolarkaTA->setEnabled(jest && okno);
@@ -113,6 +114,10 @@ void TPoleceniaGlowne::UtworzPolecenia() {
         "FileExportTA", QStringLiteral("Eksportuj zestawienie..."),
         QStringLiteral("Eksportuj zestawienie|Zapisuje zestawienie okien jako arkusz kalkulacyjny "
                        "XLSX lub CSV"));
+    FileExportIfcTA = polecenie(
+        "FileExportIfcTA", QStringLiteral("Eksport do IFC..."),
+        QStringLiteral("Eksport do IFC|Zapisuje kopię modelu budynku IFC z obliczonymi Uw i "
+                       "oceną WT 2021 okien zaimportowanych z niego"));
     FilePageSetup1 = polecenie("FilePageSetup1", QStringLiteral("&Ustawienia strony..."),
                                QStringLiteral("Ustawienia strony"));
     FilePrintPreviewTA =
@@ -191,7 +196,7 @@ void TPoleceniaGlowne::UtworzMenuIPasek(QMainWindow& okno) {
     OstatnieMI->setObjectName(QStringLiteral("OstatnieMI"));
     OstatnieMI->setToolTipsVisible(true);
     plik->addSeparator();
-    plik->addActions({FileImportArvoKTA, FileImportIfcTA, FileExportTA});
+    plik->addActions({FileImportArvoKTA, FileImportIfcTA, FileExportTA, FileExportIfcTA});
     plik->addSeparator();
     plik->addActions({FilePageSetup1, FilePrintPreviewTA, PrintDlgTA});
     plik->addSeparator();

@@ -25,8 +25,8 @@ public:
     void UstawHistorie(const QString& cofnij, const QString& ponow);
 
     QAction *FileNewTA, *FileOpenTA, *FileSaveTA, *FileSaveAsTA, *FileCloseTA, *FileImportArvoKTA,
-        *FileImportIfcTA, *FileExportTA, *FilePageSetup1, *FilePrintPreviewTA, *PrintDlgTA,
-        *FileExitTA;
+        *FileImportIfcTA, *FileExportTA, *FileExportIfcTA, *FilePageSetup1, *FilePrintPreviewTA,
+        *PrintDlgTA, *FileExitTA;
     QAction *EditUndo1, *EditRedo1, *EditCut1, *EditCopy1, *EditPaste1;
     QAction *AddStolarkaTA, *DelStolarkaTA, *MulStolarkaTA, *OrientacjeTA, *PrzegladOkienTA,
         *CalcStartTA;

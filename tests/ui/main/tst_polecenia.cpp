@@ -233,6 +233,17 @@ private slots:
         QCOMPARE(d->komunikaty.last().tytul, QStringLiteral("Import z IFC"));
         QVERIFY(
             d->OstatniKomunikat().contains(QStringLiteral("zaimportowano 3 okna jako 2 pozycje")));
+        // The values back into the model: the model and the new file asked
+        // for, each of the three windows given its Uw.
+        const QString wynik = katalog.filePath(QStringLiteral("dom_termivo.ifc"));
+        d->pliki << plik << wynik;
+        QVERIFY(f->Polecenia->FileExportIfcTA->isEnabled());
+        f->Polecenia->FileExportIfcTA->trigger();
+        QVERIFY2(d->OstatniKomunikat().contains(QStringLiteral("wartości 3 okien modelu")),
+                 qPrintable(d->OstatniKomunikat()));
+        QFile f3(wynik);
+        QVERIFY(f3.open(QIODevice::ReadOnly));
+        QCOMPARE(f3.readAll().count("'Termivo_WT2021'"), 2);
         // A file that is no model: its reason, and no project.
         d->odpowiedzi << O::Nie;
         QVERIFY(f->Zamknij());
