@@ -213,6 +213,13 @@ int32_t TZestawienieStolarki::WstawOkno(int i, const TOkno& okno) {
     return WYNIK_OK;
 }
 
+int32_t TZestawienieStolarki::WstawKopie(int i, const TOkno& wzor, const QString& symbol) {
+    TOkno kopia = wzor;
+    kopia.Symbol_ = symbol;
+    kopia.Id_ = 0;
+    return WstawOkno(i, kopia);
+}
+
 void TZestawienieStolarki::ClearLevel(const QString& poziom) {
     Kazde([&poziom](TOkno& o) {
         for (int d = 0; d < LICZBA_KIERUNKOW; ++d)

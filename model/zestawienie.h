@@ -112,6 +112,8 @@ public:
     // with its identity (a new one when it has none or the one it has is
     // taken): WYNIK_DUPLIKAT when its symbol is taken.
     int32_t WstawOkno(int i, const TOkno& okno);
+    // The same of a copy under another symbol, with an identity of its own.
+    int32_t WstawKopie(int i, const TOkno& wzor, const QString& symbol);
     void ClearLevel(const QString& poziom);
 
     void SetAllUg(double x);

@@ -5,6 +5,7 @@
 #include "model/ifc/eksportifc.h"
 #include "model/ifc/importifc.h"
 #include "model/ifc/modelifc.h"
+#include "model/ifc/scalanieifc.h"
 #include "model/zestawienie.h"
 
 #include <QProcess>
@@ -94,6 +95,52 @@ private slots:
         QVERIFY(nowy->contains("#31="));
         QVERIFY(nowy->contains("FILE_NAME('m.ifc','2026-01-01T00:00:00',('a'),('b'),'Termivo "));
         QVERIFY(nowy->endsWith("ENDSEC;\nEND-ISO-10303-21;\n"));
+
+        // A new version of the model merged into the project: w1 wider, w3
+        // gone, w4 new. The designer's values stay with the windows the
+        // model keeps; w2, no more like w1, becomes an entry made like it.
+        TZestawienieStolarki projekt;
+        UtworzProjektZIfc(m, opcje, projekt);
+        TOkno& ok1 = *projekt.GetOkno(QStringLiteral("OK-1"));
+        ok1.Ug = 0.7;
+        ok1.CenaOkna = 500;
+        ok1.Uwagi = QStringLiteral("uwaga projektanta");
+        QByteArray v2 = MODEL;
+        v2.replace("#10=IFCWINDOW('w1',$,'A',$,$,$,$,$,1500.,1200.",
+                   "#10=IFCWINDOW('w1',$,'A',$,$,$,$,$,1500.,1250.");
+        v2.replace("#12=IFCWINDOW('w3'", "#12=IFCWINDOW('w4'");
+        TModelIfc m2;
+        QVERIFY2(CzytajModelIfc(v2, &m2, &powod), qPrintable(powod));
+        for (const bool usun : {false, true}) {
+            TZestawienieStolarki scalony;
+            const TZmianyImportuIfc zm = ScalZIfc(projekt, m2, opcje, usun, scalony);
+            QCOMPARE(zm.zmienione,
+                     QStringList{QStringLiteral("OK-1: 1200 × 1500 → 1250 × 1500, sztuk 2 → 1")});
+            // The model's new window is named as the model names it, apart
+            // from the kept window of that name.
+            const QString nowe = usun ? QStringLiteral("B") : QStringLiteral("B-2");
+            QCOMPARE(zm.dodane, (QStringList{QStringLiteral("OK-1-2"), nowe}));
+            QCOMPARE(zm.usuniete, QStringList{QStringLiteral("B")});
+            QCOMPARE(scalony.LiczbaOkienWLiscie(), usun ? 3 : 4);
+            for (const char* s : {"OK-1", "OK-1-2"}) {
+                const TOkno& w = *scalony.GetOkno(QString::fromLatin1(s));
+                QCOMPARE(w.Ug, 0.7);
+                QCOMPARE(w.CenaOkna, 500.0);
+                QCOMPARE(w.Uwagi, QStringLiteral("uwaga projektanta"));
+                QCOMPARE(w.SumaOkien(), 1);
+            }
+            QCOMPARE(scalony.GetOkno(QStringLiteral("OK-1"))->Szerokosc, 1250.0);
+            QCOMPARE(scalony.GetOkno(QStringLiteral("OK-1"))->GlobalIdIfc, QStringLiteral("w1"));
+            QCOMPARE(scalony.GetOkno(QStringLiteral("OK-1"))->Id(),
+                     projekt.GetOkno(QStringLiteral("OK-1"))->Id());
+            // The new window with the import's values.
+            QCOMPARE(scalony.GetOkno(nowe)->Ug, 0.6);
+            QCOMPARE(scalony.GetOkno(nowe)->GlobalIdIfc, QStringLiteral("w4"));
+            QVERIFY(TekstZmianIfc(zm).endsWith(usun ? QStringLiteral("(B; usunięto)")
+                                                    : QStringLiteral("(B; pozostawiono)")));
+        }
+        TZestawienieStolarki tenSam;
+        QVERIFY(ScalZIfc(projekt, m, opcje, false, tenSam).Puste());
 
         // A real IFC client reads each window's Uw too.
         const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
