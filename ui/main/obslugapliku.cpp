@@ -2,9 +2,12 @@
 
 #include "model/ifc/eksportifc.h"
 #include "model/ifc/importifc.h"
+#include "model/ifc/scalanieifc.h"
 #include "model/pliki/bezpiecznyzapis.h"
 #include "model/pliki/importavk.h"
+#include "model/projekt/polecenia/scalmodel.h"
 #include "model/projekt/projektotwarty.h"
+#include "model/projekt/zmiany.h"
 #include "ui/main/importifcform.h"
 #include "ui/main/odzyskform.h"
 #include "ui/main/ostatnie.h"
@@ -165,8 +168,6 @@ bool TObslugaPliku::ImportujPlik(const QString& sciezka) {
 }
 
 void TObslugaPliku::ImportujIfc() {
-    if (projekt_.Otwarty())
-        return;
     const QString sciezka =
         dialogi_.PlikDoOtwarcia(&okno_, FILTR_IFC, QString(), KatalogOtwierania());
     if (!sciezka.isEmpty())
@@ -174,8 +175,6 @@ void TObslugaPliku::ImportujIfc() {
 }
 
 bool TObslugaPliku::ImportujIfcPlik(const QString& sciezka) {
-    if (projekt_.Otwarty())
-        return false;
     // A large model is read with its progress, the window answering.
     TModelIfc model;
     QString powod;
@@ -197,6 +196,8 @@ bool TObslugaPliku::ImportujIfcPlik(const QString& sciezka) {
     TImportIfcForm okno(model, dialogi_, &okno_);
     if (!dialogi_.Pokaz(okno))
         return false;
+    if (projekt_.Otwarty())
+        return ScalModel(model, okno.Opcje(), sciezka);
     auto projekt = std::make_unique<TZestawienieStolarki>();
     const TWynikImportuIfc wynik = UtworzProjektZIfc(model, okno.Opcje(), *projekt);
     projekt_.Przyjmij(std::move(projekt));
@@ -252,6 +253,53 @@ void TObslugaPliku::EksportujIfc() {
                            ? TRodzajKomunikatu::Informacja
                            : TRodzajKomunikatu::Ostrzezenie,
                        tytul, t);
+}
+
+// A new version of the model into the open project: what changes is shown
+// first, and the merge is one step of the history.
+bool TObslugaPliku::ScalModel(const TModelIfc& model, const TOpcjeImportuIfc& opcje,
+                              const QString& sciezka) {
+    TZestawienieStolarki wynik;
+    TZmianyImportuIfc z = ScalZIfc(*projekt_.Projekt(), model, opcje, false, wynik);
+    if (z.Puste()) {
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU_IFC,
+                           QStringLiteral("Model %1 nie zmienia okien projektu.")
+                               .arg(QFileInfo(sciezka).fileName()));
+        return false;
+    }
+    QStringList tresc{
+        QStringLiteral("Model %1 zmieni projekt:").arg(QFileInfo(sciezka).fileName())};
+    if (!z.dodane.isEmpty())
+        tresc << QStringLiteral("dodane okna: %1").arg(z.dodane.join(QStringLiteral(", ")));
+    if (!z.zmienione.isEmpty())
+        tresc << QStringLiteral("zmienione: %1").arg(z.zmienione.join(QStringLiteral("; ")));
+    if (!z.usuniete.isEmpty())
+        tresc << QStringLiteral("okna, których nie ma w modelu: %1")
+                     .arg(z.usuniete.join(QStringLiteral(", ")));
+    tresc << QStringLiteral("Okna rozpoznane w modelu zachowają wartości wpisane w projekcie. "
+                            "Czy scalić?");
+    if (dialogi_.Pytanie(&okno_, TYTUL_IMPORTU_IFC, tresc.join(QLatin1Char('\n'))) !=
+        TDialogi::Odpowiedz::Tak)
+        return false;
+    if (!z.usuniete.isEmpty() &&
+        dialogi_.Pytanie(&okno_, TYTUL_IMPORTU_IFC,
+                         QStringLiteral("Usunąć z projektu okna, których nie ma w modelu (%1)?")
+                             .arg(z.usuniete.join(QStringLiteral(", ")))) ==
+            TDialogi::Odpowiedz::Tak) {
+        TZestawienieStolarki bez;
+        z = ScalZIfc(*projekt_.Projekt(), model, opcje, true, bez);
+        return Scal(bez, z);
+    }
+    return Scal(wynik, z);
+}
+
+bool TObslugaPliku::Scal(const TZestawienieStolarki& wynik, const TZmianyImportuIfc& z) {
+    const int32_t w =
+        projekt_.Wykonaj(std::make_unique<TScalModel>(wynik.PoziomyBudynku(), StanOkien(wynik)));
+    if (w == WYNIK_OK)
+        dialogi_.Komunikat(&okno_, TRodzajKomunikatu::Informacja, TYTUL_IMPORTU_IFC,
+                           QStringLiteral("Scalono: %1.").arg(TekstZmianIfc(z)));
+    return w == WYNIK_OK;
 }
 
 // Writes the project; false (with the message shown) when it was not.

@@ -13,6 +13,10 @@ class QTimer;
 class QWidget;
 class TOstatnieProjekty;
 class TProjektOtwarty;
+class TZestawienieStolarki;
+struct TModelIfc;
+struct TOpcjeImportuIfc;
+struct TZmianyImportuIfc;
 
 // The project's life as the user meets it: new, open, import, save, save
 // as, close, with their dialogs and messages; the recovery copy on a timer
@@ -38,6 +42,8 @@ public:
     // The model the project was imported from, written again with the
     // project's values: the model and the new file asked for.
     void EksportujIfc();
+    bool ScalModel(const TModelIfc& model, const TOpcjeImportuIfc& opcje, const QString& sciezka);
+    bool Scal(const TZestawienieStolarki& wynik, const TZmianyImportuIfc& z);
     void Zapisz();
     void ZapiszJako();
     // False when the project stays open (Cancel, or the save did not happen).

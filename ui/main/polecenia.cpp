@@ -53,8 +53,10 @@ TPoleceniaGlowne::TPoleceniaGlowne(QMainWindow& okno) : QObject(&okno) {
 }
 
 void TPoleceniaGlowne::UstawStan(bool jest, bool okno) {
-    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA, FileImportIfcTA})
+    for (QAction* a : {FileNewTA, FileOpenTA, FileImportArvoKTA})
         a->setEnabled(!jest);
+    // With a project open, a new version of its model is merged into it.
+    FileImportIfcTA->setEnabled(true);
     for (QAction* a :
          {FileSaveTA, FileSaveAsTA, FileCloseTA, FileExportTA, FileExportIfcTA, AddStolarkaTA,
           OrientacjeTA, PrzegladOkienTA, FilePrintPreviewTA, PrintDlgTA})

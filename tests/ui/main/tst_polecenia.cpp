@@ -244,6 +244,36 @@ private slots:
         QFile f3(wynik);
         QVERIFY(f3.open(QIODevice::ReadOnly));
         QCOMPARE(f3.readAll().count("'Termivo_WT2021'"), 2);
+        // A new version of the model, without the upper window, merged into
+        // the open project: asked first, then whether to remove what the
+        // model lost; one step, taken back whole.
+        const QString v2 = katalog.filePath(QStringLiteral("dom2.ifc"));
+        QFile f4(v2);
+        QVERIFY(f4.open(QIODevice::WriteOnly));
+        f4.write("ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+                 "#1=IFCBUILDINGSTOREY('a',$,'Parter',$,$,$,$,$,.ELEMENT.,0.);\n"
+                 "#3=IFCWINDOW('e',$,'O1',$,$,$,$,'OK1',1.5,1.2,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                 "#4=IFCWINDOW('f',$,'O1',$,$,$,$,'OK1',1.5,1.2,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                 "#6=IFCRELCONTAINEDINSPATIALSTRUCTURE('i',$,$,$,(#3,#4),#1);\n"
+                 "ENDSEC;END-ISO-10303-21;\n");
+        f4.close();
+        d->przyOknie = [&](QDialog& okno) {
+            if (auto* imp = qobject_cast<TImportIfcForm*>(&okno)) {
+                QTest::mouseClick(imp->ImportujBtn, Qt::LeftButton);
+                return okno.result() == QDialog::Accepted;
+            }
+            return false;
+        };
+        QVERIFY(f->Polecenia->FileImportIfcTA->isEnabled());
+        d->pliki << v2;
+        d->odpowiedzi << O::Tak << O::Tak;
+        f->Polecenia->FileImportIfcTA->trigger();
+        QVERIFY(d->pytania.at(d->pytania.size() - 2)
+                    .contains(QStringLiteral("okna, których nie ma w modelu: OK2")));
+        QCOMPARE(Dzieci(f->StolarkaTree), QStringList{"OK1"});
+        QCOMPARE(f->Projekt()->GetOkno(QStringLiteral("OK1"))->Ug, 0.6); // the designer's
+        f->Cofnij();
+        QCOMPARE(Dzieci(f->StolarkaTree), (QStringList{"OK1", "OK2"}));
         // A file that is no model: its reason, and no project.
         d->odpowiedzi << O::Nie;
         QVERIFY(f->Zamknij());
