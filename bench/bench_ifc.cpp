@@ -69,6 +69,65 @@ void BM_ImportIfc100MB(benchmark::State& stan) {
 }
 BENCHMARK(BM_ImportIfc100MB)->Unit(benchmark::kMillisecond)->Iterations(2);
 
+// A model of windows only, 480,000 of them in about 60 MB: the peak of
+// memory while it is read and made a schedule, against the file's size.
+QString ModelOkien(const QTemporaryDir& katalog, int okien) {
+    const QString sciezka = katalog.filePath(QStringLiteral("okna.ifc"));
+    QFile f(sciezka);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    f.write("ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#2=IFCUNITASSIGNMENT((#1));\n"
+            "#3=IFCPROJECT('p',$,'Dom',$,$,$,$,$,#2);\n#4=IFCCARTESIANPOINT((0.,0.,0.));\n"
+            "#5=IFCAXIS2PLACEMENT3D(#4,$,$);\n#6=IFCLOCALPLACEMENT($,#5);\n"
+            "#7=IFCBUILDINGSTOREY('s',$,'Parter',$,$,#6,$,$,.ELEMENT.,0.);\n");
+    int64_t n = 10;
+    QByteArray blok;
+    for (int okno = 0; okno < okien; ++okno) {
+        blok.clear();
+        const int64_t p = n++, a = n++, u = n++, w = n++;
+        blok += "#" + QByteArray::number(p) + "=IFCCARTESIANPOINT((" +
+                QByteArray::number(okno % 100 * 1000) + ".,-5000.,900.));\n";
+        blok += "#" + QByteArray::number(a) + "=IFCAXIS2PLACEMENT3D(#" + QByteArray::number(p) +
+                ",$,$);\n";
+        blok += "#" + QByteArray::number(u) + "=IFCLOCALPLACEMENT(#6,#" + QByteArray::number(a) +
+                ");\n";
+        blok += "#" + QByteArray::number(w) + "=IFCWINDOW('" + QByteArray::number(w) +
+                "',$,'Okno',$,$,#" + QByteArray::number(u) + ",$,'O" +
+                QByteArray::number(okno % 50) + "',1500.,1200.,.WINDOW.,.SINGLE_PANEL.,$);\n";
+        f.write(blok);
+    }
+    f.write("#9=IFCRELCONTAINEDINSPATIALSTRUCTURE('r',$,$,$,(");
+    for (int okno = 0; okno < okien; ++okno)
+        f.write((okno ? ",#" : "#") + QByteArray::number(10 + okno * 4 + 3));
+    f.write("),#7);\nENDSEC;\nEND-ISO-10303-21;\n");
+    return sciezka;
+}
+
+void BM_ImportIfc480000Okien(benchmark::State& stan) {
+    const QTemporaryDir katalog;
+    const QString plik = ModelOkien(katalog, 480000);
+    double szczyt = 0;
+    for (auto _ : stan) {
+        ZerujSzczyt();
+        const double przed = PamiecMB();
+        TModelIfc model;
+        QString powod;
+        if (!CzytajModelIfcZPliku(plik, &model, &powod)) {
+            stan.SkipWithError(qPrintable(powod));
+            return;
+        }
+        TZestawienieStolarki projekt;
+        benchmark::DoNotOptimize(UtworzProjektZIfc(model, TOpcjeImportuIfc(), projekt).pozycji);
+        szczyt = std::max(szczyt, SzczytMB() - przed);
+    }
+    const double mb = static_cast<double>(QFile(plik).size()) / 1e6;
+    stan.counters["MB"] = mb;
+    stan.counters["szczyt_pamieci_MB"] = szczyt;
+    stan.counters["szczyt_do_pliku"] = szczyt / mb;
+}
+BENCHMARK(BM_ImportIfc480000Okien)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace {
@@ -83,7 +84,10 @@ TUklad TCzytnikIfc::Umieszczenie(int64_t numer, int glebokosc) {
                 u = wzgledem;
         }
     }
-    umieszczenia_.insert(numer, u);
+    // Only the placements others are placed in are kept: a window's own is
+    // asked for once, and a model of many windows would keep them all.
+    if (glebokosc > 0)
+        umieszczenia_.insert(numer, u);
     return u;
 }
 
@@ -378,6 +382,18 @@ bool RuchTarasowy(const QString& ruch) {
 
 } // namespace
 
+QString TCzytnikIfc::Wspolny(const QString& tekst) {
+    if (tekst.isEmpty())
+        return QString();
+    const auto it = teksty_.constFind(tekst);
+    if (it != teksty_.constEnd())
+        return *it;
+    // A model of as many names as windows gains nothing from keeping them.
+    if (teksty_.size() < 4096)
+        teksty_.insert(tekst, tekst);
+    return tekst;
+}
+
 void TCzytnikIfc::Czytaj(TModelIfc& m) {
     Jednostki();
     Polnoc(m);
@@ -408,27 +424,45 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
     }
 
     // Windows, then glazed doors; other doors only counted.
-    QVector<std::pair<int64_t, QByteArray>> elementy;
-    QSet<int64_t> widziane;
-    for (const char* typ : {"IFCWINDOW", "IFCWINDOWSTANDARDCASE", "IFCDOOR", "IFCDOORSTANDARDCASE"})
+    // An instance is of one type but a complex one of several: each once,
+    // found by a sorted list rather than a set of every window.
+    QVector<std::pair<int64_t, const char*>> elementy;
+    const char* const typyOkien[] = {"IFCWINDOW", "IFCWINDOWSTANDARDCASE", "IFCDOOR",
+                                     "IFCDOORSTANDARDCASE"};
+    std::vector<int64_t> numery;
+    for (const char* typ : typyOkien)
         for (int64_t e : p_.Instancje(typ))
-            if (!widziane.contains(e)) {
+            numery.push_back(e);
+    std::sort(numery.begin(), numery.end());
+    QSet<int64_t> wielokrotne, widziane;
+    for (std::size_t i = 1; i < numery.size(); ++i)
+        if (numery[i] == numery[i - 1])
+            wielokrotne.insert(numery[i]);
+    numery = {};
+    for (const char* typ : typyOkien)
+        for (int64_t e : p_.Instancje(typ))
+            if (!wielokrotne.contains(e)) {
+                elementy.append({e, typ});
+            } else if (!widziane.contains(e)) {
                 widziane.insert(e);
-                elementy.append({e, QByteArray(typ)});
+                elementy.append({e, typ});
             }
+    m.okna.reserve(elementy.size());
     for (const auto& element : elementy) {
         const int64_t e = element.first;
-        const QByteArray& typ = element.second;
+        const QByteArray typ = QByteArray::fromRawData(
+            element.second, static_cast<qsizetype>(std::strlen(element.second)));
         const auto a = p_.Atrybuty(e, typ);
         if (!a)
             continue;
         TOknoIfc o;
         o.numer = e;
         o.globalId = a->size() > 0 ? a->at(0).Tekst().trimmed() : QString();
-        o.nazwa = a->size() > 2 ? a->at(2).Tekst() : QString();
-        o.tag = a->size() > 7 ? a->at(7).Tekst().trimmed() : QString();
+        // Names repeat from window to window: one copy of each is kept.
+        o.nazwa = Wspolny(a->size() > 2 ? a->at(2).Tekst() : QString());
+        o.tag = Wspolny(a->size() > 7 ? a->at(7).Tekst().trimmed() : QString());
         if (const int64_t t = typy_.value(e, 0))
-            o.typ = p_.Atrybut(t, 2).Tekst().trimmed();
+            o.typ = Wspolny(p_.Atrybut(t, 2).Tekst().trimmed());
         Wlasciwosci(e, o);
         if (typ.startsWith("IFCDOOR")) {
             // Glazed balcony and terrace doors by name or operation; other

@@ -65,4 +65,6 @@ private:
     QHash<int64_t, int64_t> typy_;                 // element → its type
     QHash<int64_t, QVector<int64_t>> wlasciwosci_; // element → property sets
     QHash<int64_t, int> kondygnacje_;              // storey instance → index
+    QHash<QString, QString> teksty_;               // one copy of each name met
+    QString Wspolny(const QString& tekst);
 };

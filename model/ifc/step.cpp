@@ -318,9 +318,19 @@ uint32_t TPlikStep::Typ(QByteArrayView nazwa) {
 
 bool TPlikStep::Czytaj(const QByteArray& bajty, QString* powod,
                        const std::function<bool(qint64, qint64)>& postep) {
+    // Offsets are kept in 32 bits; no model reaches 4 GiB (files are
+    // limited to 512 MiB).
+    if (bajty.size() >= static_cast<qsizetype>(UINT32_MAX)) {
+        if (powod)
+            *powod = QStringLiteral("plik jest za duży");
+        return false;
+    }
     bajty_ = bajty;
     schemat_.clear();
     instancje_.clear();
+    // Every instance ends with a semicolon: room for them all at once,
+    // instead of growing to twice their size.
+    instancje_.reserve(static_cast<std::size_t>(bajty.count(';')));
     typy_.clear();
     indeksTypow_.clear();
     QByteArrayView t(bajty_);
@@ -398,7 +408,8 @@ bool TPlikStep::Czytaj(const QByteArray& bajty, QString* powod,
                 if (koniec < 0)
                     return zle(r.blad);
                 const uint32_t t_ = Typ(typ);
-                instancje_.push_back({numer, t_, przesuniecie + poczatek, przesuniecie + koniec});
+                instancje_.push_back({numer, t_, static_cast<uint32_t>(przesuniecie + poczatek),
+                                      static_cast<uint32_t>(przesuniecie + koniec)});
                 poTypie[t_].append(numer);
                 r.Pomin();
             } while (zlozona && r.Znak() != ')' && !r.Koniec());

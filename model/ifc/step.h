@@ -83,11 +83,12 @@ public:
     int64_t NajwiekszyNumer() const { return instancje_.empty() ? 0 : instancje_.back().numer; }
 
 private:
+    // 24 bytes: a model of millions of instances keeps one of these each.
     struct TInstancja {
         int64_t numer;
         uint32_t typ;
-        qsizetype od; // the attributes' bytes, inside the parentheses
-        qsizetype do_;
+        uint32_t od; // the attributes' bytes, inside the parentheses
+        uint32_t do_;
     };
     uint32_t Typ(QByteArrayView nazwa);
     const TInstancja* Znajdz(int64_t numer, const QByteArray& typ) const;
