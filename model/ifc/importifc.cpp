@@ -199,6 +199,8 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
             okno.SetLiczba(it.key().first, it.key().second,
                            okno.GetLiczba(it.key().first, it.key().second) + it.value());
         ++wynik.pozycji;
+        if (!w.szerokosc || !w.wysokosc)
+            wynik.bezWymiarowSymbole << s;
         const TUw uw = ObliczUw(okno, projekt);
         if (!uw.uw) {
             wynik.bezUw << s;
@@ -218,7 +220,10 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
                          Ile(w.pozycji, QStringLiteral("pozycję"), QStringLiteral("pozycje"),
                              QStringLiteral("pozycji")));
     if (w.bezWymiarow > 0)
-        t += QStringLiteral("; %1 bez wymiarów").arg(w.bezWymiarow);
+        t += w.bezWymiarowSymbole.isEmpty() ? QStringLiteral("; %1 bez wymiarów").arg(w.bezWymiarow)
+                                            : QStringLiteral("; %1 bez wymiarów (%2)")
+                                                  .arg(w.bezWymiarow)
+                                                  .arg(ListaSymboli(w.bezWymiarowSymbole, 5));
     if (w.bezUkladu > 0)
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
     if (w.drzwiBalkonowych > 0)

@@ -28,6 +28,7 @@ struct TWynikImportuIfc {
     int okien = 0;   // windows (and glazed doors) imported, pieces
     int pozycji = 0; // entries of the schedule they make
     int bezWymiarow = 0;
+    QStringList bezWymiarowSymbole; // the entries of windows with no size at all
     int bezUkladu = 0;
     int drzwiPominiete = 0;
     // Windows on no storey of the model (placed by their height), and

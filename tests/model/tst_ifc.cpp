@@ -644,6 +644,10 @@ private slots:
         w.okien = okien;
         w.pozycji = pozycji;
         QCOMPARE(TekstImportuIfc(w), tekst);
+        // The windows with no size are named.
+        w.bezWymiarow = 2;
+        w.bezWymiarowSymbole = {QStringLiteral("O1"), QStringLiteral("O7")};
+        QVERIFY(TekstImportuIfc(w).endsWith(QStringLiteral("; 2 bez wymiarów (O1, O7)")));
     }
 
     // Sash layouts: IFC4's partitioning on the type with its panels, and

@@ -3,6 +3,7 @@
 #include "model/katalog.h"
 #include "model/liczby.h"
 #include "model/obliczenia/orientacje.h"
+#include "model/obliczenia/wt2021.h"
 #include "model/tekst.h"
 #include "model/zestawienie.h"
 #include "ui/main/polaliczbowe.h"
@@ -164,7 +165,9 @@ void TImportIfcForm::Odswiez() {
                             Odmiana(w.pozycji, QStringLiteral("pozycję"), QStringLiteral("pozycje"),
                                     QStringLiteral("pozycji"))));
     if (w.bezWymiarow > 0)
-        tekst += QStringLiteral(" Bez wymiarów: %1.").arg(w.bezWymiarow);
+        tekst += QStringLiteral(" Bez wymiarów: %1 (%2).")
+                     .arg(w.bezWymiarow)
+                     .arg(ListaSymboli(w.bezWymiarowSymbole, 5));
     if (w.bezUkladu > 0)
         tekst += QStringLiteral(" Bez sposobów otwierania skrzydeł (do ustawienia w "
                                 "edytorze okna): %1.")
