@@ -262,12 +262,12 @@ QVector<std::pair<QString, QString>> TCzytnikIfc::ZestawWlasciwosci(int64_t zest
 
 namespace {
 
-void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc& o) {
+void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc& o, TNazwyIfc& n) {
     for (const auto& [klucz, wartosc] : wl) {
         if (RowneStep(klucz, "Pset_WindowCommon.Reference") ||
             RowneStep(klucz, "Pset_DoorCommon.Reference")) {
             if (!wartosc.trimmed().isEmpty())
-                o.odniesienie = wartosc.trimmed();
+                n.odniesienie = wartosc.trimmed();
         } else if (RowneStep(klucz, "Pset_WindowCommon.ThermalTransmittance") ||
                    RowneStep(klucz, "Pset_DoorCommon.ThermalTransmittance")) {
             bool ok = false;
@@ -282,27 +282,27 @@ void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc&
             // Revit's marks, in whatever set its exporter puts them.
             const QString nazwa = klucz.section(QLatin1Char('.'), -1);
             if (RowneStep(nazwa, "Type Mark"))
-                o.znakTypu = wartosc.trimmed();
+                n.znakTypu = wartosc.trimmed();
             else if (RowneStep(nazwa, "Mark"))
-                o.znak = wartosc.trimmed();
+                n.znak = wartosc.trimmed();
         }
     }
 }
 
 } // namespace
 
-void TCzytnikIfc::WlasciwosciTypu(int64_t typ, TOknoIfc& o) {
+void TCzytnikIfc::WlasciwosciTypu(int64_t typ, TOknoIfc& o, TNazwyIfc& n) {
     for (const TWartoscStep& e : p_.Atrybut(typ, 5).Elementy())
-        if (const auto n = e.Odwolanie())
-            UstawZWlasciwosci(ZestawWlasciwosci(*n), o);
+        if (const auto z = e.Odwolanie())
+            UstawZWlasciwosci(ZestawWlasciwosci(*z), o, n);
 }
 
 // The element's own sets win over its type's.
-void TCzytnikIfc::Wlasciwosci(int64_t element, TOknoIfc& o) {
+void TCzytnikIfc::Wlasciwosci(int64_t element, TOknoIfc& o, TNazwyIfc& n) {
     if (const int64_t t = typy_.value(element, 0))
-        WlasciwosciTypu(t, o);
+        WlasciwosciTypu(t, o, n);
     for (int64_t z : wlasciwosci_.value(element))
-        UstawZWlasciwosci(ZestawWlasciwosci(z), o);
+        UstawZWlasciwosci(ZestawWlasciwosci(z), o, n);
 }
 
 std::optional<double> TCzytnikIfc::DlugoscIlosci(int64_t element, const char* nazwa) const {
@@ -460,10 +460,12 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         o.globalId = a->size() > 0 ? a->at(0).Tekst().trimmed() : QString();
         // Names repeat from window to window: one copy of each is kept.
         o.nazwa = Wspolny(a->size() > 2 ? a->at(2).Tekst() : QString());
-        o.tag = Wspolny(a->size() > 7 ? a->at(7).Tekst().trimmed() : QString());
+        TNazwyIfc nazwy;
+        nazwy.tag = a->size() > 7 ? a->at(7).Tekst().trimmed() : QString();
         if (const int64_t t = typy_.value(e, 0))
-            o.typ = Wspolny(p_.Atrybut(t, 2).Tekst().trimmed());
-        Wlasciwosci(e, o);
+            nazwy.typ = p_.Atrybut(t, 2).Tekst().trimmed();
+        Wlasciwosci(e, o, nazwy);
+        o.symbol = Wspolny(NazwaOknaIfc(nazwy, o.nazwa));
         if (typ.startsWith("IFCDOOR")) {
             // Glazed balcony and terrace doors by name or operation; other
             // doors the model calls exterior are entrance doors; the rest
@@ -473,7 +475,7 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
                 ruch.isEmpty() || RowneStep(ruch, "NOTDEFINED"))
                 ruch = p_.Typ(t) == "IFCDOORSTYLE" ? p_.Atrybut(t, 8).Tekst()
                                                    : p_.Atrybut(t, 10).Tekst();
-            if (DrzwiBalkonowe(o.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch)) {
+            if (DrzwiBalkonowe(nazwy.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch)) {
                 o.drzwi = true;
             } else if (o.zewnetrzne) {
                 o.drzwiZewnetrzne = true;

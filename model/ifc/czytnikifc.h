@@ -38,8 +38,8 @@ private:
     void Jednostki();
     void Polnoc(TModelIfc& m);
     void Relacje();
-    void WlasciwosciTypu(int64_t typ, TOknoIfc& o);
-    void Wlasciwosci(int64_t element, TOknoIfc& o);
+    void WlasciwosciTypu(int64_t typ, TOknoIfc& o, TNazwyIfc& n);
+    void Wlasciwosci(int64_t element, TOknoIfc& o, TNazwyIfc& n);
     void UkladSkrzydel(int64_t element, const QByteArray& typElementu, TOknoIfc& o);
     int Kondygnacja(int64_t element) const;
     // Whether the element fills an opening in a roof (or a roof slab).

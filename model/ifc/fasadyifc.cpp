@@ -80,14 +80,16 @@ void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
             o.numer = e;
             o.globalId = p_.Atrybut(e, 0).Tekst().trimmed();
             o.nazwa = p_.Atrybut(e, 2).Tekst();
-            o.tag = p_.Atrybut(e, 7).Tekst().trimmed();
+            TNazwyIfc nazwy;
+            nazwy.tag = p_.Atrybut(e, 7).Tekst().trimmed();
             const int64_t t = typy_.value(e, 0);
             if (t)
-                o.typ = p_.Atrybut(t, 2).Tekst().trimmed();
-            if (!Przeszklony(o.typ + QLatin1Char(' ') + o.nazwa + QLatin1Char(' ') +
+                nazwy.typ = p_.Atrybut(t, 2).Tekst().trimmed();
+            if (!Przeszklony(nazwy.typ + QLatin1Char(' ') + o.nazwa + QLatin1Char(' ') +
                              materialy.value(e) + QLatin1Char(' ') + materialy.value(t)))
                 continue;
-            Wlasciwosci(e, o);
+            Wlasciwosci(e, o, nazwy);
+            o.symbol = NazwaOknaIfc(nazwy, o.nazwa);
             // The panel's two larger extents; its thickness the third.
             std::optional<double> szer = DlugoscIlosci(e, "Width");
             std::optional<double> wys = DlugoscIlosci(e, "Height");

@@ -9,7 +9,6 @@
 
 #include <QHash>
 #include <QMap>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <cmath>
@@ -25,27 +24,6 @@ struct TPozycja {
     QMap<std::pair<QString, int>, int> sztuk; // (level, direction) → pieces
     QStringList globalId;                     // of every window it stands for
 };
-
-// A GUID, whole or cut ("2872C43C-81BB-45…", ArchiCAD's tags), or an IFC
-// GlobalId (22 characters of its base 64), or a number (Revit's element
-// ids): names no designer gave a window.
-bool Identyfikator(const QString& t) {
-    static const QRegularExpression guid(
-        QStringLiteral("^(?:\\{?[0-9A-Fa-f]{8}(?:-[0-9A-Fa-f]{1,12}){1,4}\\}?|[0-9A-Fa-f]{16,}|"
-                       "(?=[0-9A-Za-z_$]*\\d)(?=[0-9A-Za-z_$]*[A-Z])(?=[0-9A-Za-z_$]*[a-z])"
-                       "[0-9A-Za-z_$]{22}|\\d+)$"));
-    return guid.match(t).hasMatch();
-}
-
-// What a window is called in the schedule: its reference, Revit's type mark
-// or mark, its tag (a position number), its type's or its own name, in that
-// order; never an identifier no person gave it. Empty when it has none.
-QString NazwaOkna(const TOknoIfc& o) {
-    for (const QString* t : {&o.odniesienie, &o.znakTypu, &o.znak, &o.tag, &o.typ, &o.nazwa})
-        if (!t->trimmed().isEmpty() && !Identyfikator(t->trimmed()))
-            return t->trimmed();
-    return QString();
-}
 
 // "24 okna", "1 pozycję".
 QString Ile(qsizetype n, const QString& jeden, const QString& kilka, const QString& wiele) {
@@ -151,7 +129,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         auto it = indeks.constFind(klucz);
         if (it == indeks.constEnd()) {
             it = indeks.insert(klucz, static_cast<int>(pozycje.size()));
-            pozycje.append({&o, NazwaOkna(o), {}, {}});
+            pozycje.append({&o, o.symbol, {}, {}});
         }
         if (!o.globalId.isEmpty())
             pozycje[*it].globalId << o.globalId;

@@ -53,6 +53,28 @@ bool CzytajModelIfcZPliku(const QString& sciezka, TModelIfc* model, QString* pow
     return ok;
 }
 
+namespace {
+
+// A GUID, whole or cut ("2872C43C-81BB-45…", ArchiCAD's tags), or an IFC
+// GlobalId (22 characters of its base 64), or a number (Revit's element
+// ids): names no designer gave a window.
+bool Identyfikator(const QString& t) {
+    static const QRegularExpression guid(
+        QStringLiteral("^(?:\\{?[0-9A-Fa-f]{8}(?:-[0-9A-Fa-f]{1,12}){1,4}\\}?|[0-9A-Fa-f]{16,}|"
+                       "(?=[0-9A-Za-z_$]*\\d)(?=[0-9A-Za-z_$]*[A-Z])(?=[0-9A-Za-z_$]*[a-z])"
+                       "[0-9A-Za-z_$]{22}|\\d+)$"));
+    return guid.match(t).hasMatch();
+}
+
+} // namespace
+
+QString NazwaOknaIfc(const TNazwyIfc& n, const QString& nazwa) {
+    for (const QString* t : {&n.odniesienie, &n.znakTypu, &n.znak, &n.tag, &n.typ, &nazwa})
+        if (!t->trimmed().isEmpty() && !Identyfikator(t->trimmed()))
+            return t->trimmed();
+    return QString();
+}
+
 QStringList ProponowanePoziomy(const QVector<TKondygnacjaIfc>& kondygnacje) {
     static const QRegularExpression strych(QStringLiteral("poddasz|strych|dach|attic|loft|roof"),
                                            QRegularExpression::CaseInsensitiveOption);

@@ -22,14 +22,25 @@ struct TKondygnacjaIfc {
     int okien = 0;     // windows found on it
 };
 
+// The names a model gives a window, while it is read: its symbol is made
+// of them (NazwaOknaIfc) and only that is kept.
+struct TNazwyIfc {
+    QString odniesienie;    // Pset_WindowCommon.Reference
+    QString znakTypu, znak; // Revit's "Type Mark" and "Mark"
+    QString tag;            // Tag (ArchiCAD writes a GUID there)
+    QString typ;            // the name of its type (style)
+};
+// A window's symbol: its reference, Revit's type mark or mark, its tag (a
+// position number), its type's or its own name, in that order; never an
+// identifier no person gave it (a GUID, an IFC GlobalId, an element
+// number). Empty when it has none.
+QString NazwaOknaIfc(const TNazwyIfc& nazwy, const QString& nazwa);
+
 struct TOknoIfc {
     int64_t numer = 0;
     QString nazwa;                // Name
     QString globalId;             // GlobalId
-    QString odniesienie;          // Pset_WindowCommon.Reference
-    QString znakTypu, znak;       // Revit's "Type Mark" and "Mark"
-    QString tag;                  // Tag (ArchiCAD writes a GUID there)
-    QString typ;                  // the name of its type (style)
+    QString symbol;               // NazwaOknaIfc
     bool drzwi = false;           // a glazed balcony or terrace door
     bool drzwiZewnetrzne = false; // an exterior (entrance) door
     bool fasada = false;          // a glazed panel of a curtain wall

@@ -81,8 +81,8 @@ private slots:
             QVERIFY(std::abs(*o.uwModelu - 1.4736 / 1.8) < 1e-12);
         }
         // The windows' other common properties stay with them.
-        QCOMPARE(z.okna[0].odniesienie, QStringLiteral("OK-1"));
-        QCOMPARE(z.okna[2].odniesienie, QString());
+        QCOMPARE(z.okna[0].symbol, QStringLiteral("OK-1"));
+        QCOMPARE(z.okna[2].symbol, QStringLiteral("B"));
         // Every instance but the relation of the replaced set as it was; the
         // wall keeps its set, the new instances come after the model's.
         for (const QByteArray& linia : MODEL.split('\n'))

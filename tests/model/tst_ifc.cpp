@@ -345,19 +345,16 @@ private slots:
     void symbole() {
         QFETCH(QStringList, nazwy);
         QFETCH(QString, symbol);
+        const TNazwyIfc n{nazwy[0], nazwy[1], nazwy[2], nazwy[3], nazwy[4]};
         TModelIfc m;
         TOknoIfc o;
-        o.odniesienie = nazwy[0];
-        o.znakTypu = nazwy[1];
-        o.znak = nazwy[2];
-        o.tag = nazwy[3];
-        o.typ = nazwy[4];
         o.nazwa = nazwy[5];
+        o.symbol = NazwaOknaIfc(n, o.nazwa);
         o.szerokosc = 1200;
         o.wysokosc = 1500;
         m.okna = {o};
         // A second window alike but for its names is a piece of the same entry.
-        o.odniesienie = QStringLiteral("inne");
+        o.symbol = QStringLiteral("inne");
         m.okna << o;
         TZestawienieStolarki p;
         UtworzProjektZIfc(m, TOpcjeImportuIfc(), p);
@@ -681,7 +678,7 @@ private slots:
         QCOMPARE(m.drzwiPominiete, 1);
         const TOknoIfc& a = m.okna[0];
         QCOMPARE(a.typOkna, 2001);
-        QCOMPARE(a.typ, QStringLiteral("Typ 2"));
+        QCOMPARE(a.symbol, QStringLiteral("Typ 2")); // no reference, mark or tag: its type names it
         // The left panel seen from outside is the right sash inside, and
         // its left-hand tilt and turn is "rozwierne (prawe) uchylne".
         QCOMPARE(NazwaRodzajuSkrzydla(a.skrzydla[1]), QStringLiteral("rozwierne (prawe) uchylne"));
@@ -689,7 +686,7 @@ private slots:
         QVERIFY(!a.bezUkladu);
         const TOknoIfc& b = m.okna[1];
         QCOMPARE(b.typOkna, 3006);
-        QCOMPARE(b.odniesienie, QStringLiteral("OK-1"));
+        QCOMPARE(b.symbol, QStringLiteral("OK-1"));
         QCOMPARE(b.uwModelu.value_or(0), 1.4);
         QVERIFY(b.wewnetrzne);
         QVERIFY(b.bezKondygnacji); // the model has no storeys
