@@ -149,6 +149,11 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
     int kolejne = 0;
     for (const TPozycja& p : pozycje) {
         const QString s = Symbol(p.nazwa, zajete, kolejne);
+        if (opcje.pominiete.contains(s)) {
+            for (int n : p.sztuk)
+                wynik.okien -= n;
+            continue;
+        }
         if (projekt.AddOkno(s) != WYNIK_OK)
             continue;
         TOkno& okno = *projekt.GetOkno(s);

@@ -2,6 +2,7 @@
 
 #include "model/ifc/modelifc.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,8 @@ struct TOpcjeImportuIfc {
     double ug = 0, uf = 0, psi = 0, d = 0;
     // Mullions and transoms where the model gives none (0: as wide as d).
     double slupek = 0;
+    // The entries (by the symbol the import gives them) the user left out.
+    QSet<QString> pominiete;
     QString material = QStringLiteral("PCV");
 };
 

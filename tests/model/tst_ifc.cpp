@@ -316,6 +316,12 @@ private slots:
         opcje.d = 0;
         const TWynikImportuIfc w0 = UtworzProjektZIfc(m, opcje, bezRamy);
         QCOMPARE(w0.bezUw, (QStringList{QStringLiteral("O-A")}));
+        // An entry the user left out is not made, nor its pieces counted.
+        TZestawienieStolarki bez;
+        opcje.pominiete = {QStringLiteral("O-A")};
+        const TWynikImportuIfc wp = UtworzProjektZIfc(m, opcje, bez);
+        QCOMPARE(bez.LiczbaOkienWLiscie(), 0);
+        QCOMPARE(wp.okien, 0);
         QCOMPARE(TekstImportuIfc(w0),
                  QStringLiteral("zaimportowano 5 okien jako 1 pozycję; 5 bez układu skrzydeł; "
                                 "strona zewnętrzna 5 okien wg środka kondygnacji (bez pomieszczeń "

@@ -13,12 +13,57 @@
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// A small compass: the model's Y axis up, true north where the angle puts
+// it (degrees counterclockwise from +Y).
+class TKompas : public QWidget {
+public:
+    TKompas(const QDoubleSpinBox* kat, QWidget* rodzic) : QWidget(rodzic), kat_(kat) {
+        setFixedSize(44, 44);
+        setToolTip(QStringLiteral("Północ geograficzna względem osi Y modelu (w górę)"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPointF s(width() / 2.0, height() / 2.0);
+        const double r = std::min(width(), height()) / 2.0 - 2;
+        p.setPen(palette().color(QPalette::WindowText));
+        p.drawEllipse(s, r, r);
+        // Counterclockwise from up: screen y grows downwards.
+        const double a = kat_->value() * std::numbers::pi / 180;
+        auto punkt = [&](double d) {
+            return QPointF(s.x() - std::sin(a) * d, s.y() - std::cos(a) * d);
+        };
+        p.setPen(QPen(QColor(0xc6, 0x28, 0x28), 2));
+        p.drawLine(s, punkt(r - 13));
+        QFont f = font();
+        f.setPixelSize(10);
+        f.setBold(true);
+        p.setFont(f);
+        const QPointF n = punkt(r - 7);
+        p.drawText(QRectF(n.x() - 6, n.y() - 6, 12, 12), Qt::AlignCenter, QStringLiteral("N"));
+    }
+
+private:
+    const QDoubleSpinBox* kat_;
+};
+
+} // namespace
 
 TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidget* rodzic)
     : QDialog(rodzic), model_(model) {
@@ -87,13 +132,58 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
     PolnocSE->setToolTip(QStringLiteral("Kierunek północy geograficznej: kąt od osi Y modelu, "
                                         "dodatni przeciwnie do ruchu wskazówek zegara"));
     connect(PolnocSE, &QDoubleSpinBox::valueChanged, this, &TImportIfcForm::Odswiez);
+    KompasST = new TKompas(PolnocSE, strony);
+    KompasST->setObjectName(QStringLiteral("KompasST"));
+    connect(PolnocSE, &QDoubleSpinBox::valueChanged, KompasST, qOverload<>(&QWidget::update));
+    auto* polnoc = new QHBoxLayout;
+    polnoc->addWidget(PolnocSE);
+    polnoc->addWidget(KompasST);
+    polnoc->addStretch();
     fs->addRow(model.polnocZModelu ? QStringLiteral("Północ (z modelu):")
                                    : QStringLiteral("Północ (model jej nie podaje):"),
-               PolnocSE);
+               polnoc);
     KierunkiST = new QLabel(strony);
     KierunkiST->setObjectName(QStringLiteral("KierunkiST"));
     fs->addRow(QStringLiteral("Sztuk wg stron:"), KierunkiST);
     glowny->addWidget(strony);
+
+    // The entries the import makes, each to be taken or left out.
+    auto* okna = new QGroupBox(QStringLiteral("Pozycje zestawienia (odznacz, by pominąć)"), this);
+    auto* uo = new QVBoxLayout(okna);
+    OknaSG = new QTableWidget(0, 4, okna);
+    OknaSG->setObjectName(QStringLiteral("OknaSG"));
+    OknaSG->setHorizontalHeaderLabels({QStringLiteral("Symbol"), QStringLiteral("Wymiary [mm]"),
+                                       QStringLiteral("Sztuk"), QStringLiteral("Rodzaj")});
+    OknaSG->verticalHeader()->hide();
+    OknaSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OknaSG->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
+    {
+        TZestawienieStolarki proba;
+        UtworzProjektZIfc(model_, TOpcjeImportuIfc(), proba);
+        OknaSG->setRowCount(proba.LiczbaOkienWLiscie());
+        for (int i = 0; i < proba.LiczbaOkienWLiscie(); ++i) {
+            const TOkno& o = *proba.Okno(i);
+            auto* symbol = new QTableWidgetItem(o.Symbol());
+            symbol->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            symbol->setCheckState(Qt::Checked);
+            OknaSG->setItem(i, 0, symbol);
+            OknaSG->setItem(i, 1,
+                            new QTableWidgetItem(QStringLiteral("%1 × %2").arg(
+                                TekstOgolny(o.Szerokosc), TekstOgolny(o.Wysokosc))));
+            auto* sztuk = new QTableWidgetItem(QString::number(o.SumaOkien()));
+            sztuk->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            OknaSG->setItem(i, 2, sztuk);
+            OknaSG->setItem(i, 3, new QTableWidgetItem(NazwaRodzaju(o.Rodzaj)));
+        }
+    }
+    OknaSG->resizeColumnsToContents();
+    OknaSG->setMinimumHeight(4 * (OknaSG->verticalHeader()->defaultSectionSize() + 2));
+    connect(OknaSG, &QTableWidget::itemChanged, this, [this] { Odswiez(); });
+    uo->addWidget(OknaSG);
+    // The entries beside the values they get: the dialog fits a small screen.
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(okna, 1);
+    glowny->addLayout(dol);
 
     // What a model rarely holds, given to every window.
     auto* wartosci = new QGroupBox(QStringLiteral("Wartości dla wszystkich okien"), this);
@@ -121,7 +211,7 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
         MaterialRamyCB->addItem(m.Nazwa);
     MaterialRamyCB->setCurrentText(QStringLiteral("PCV"));
     fw->addRow(QStringLiteral("Materiał ramy:"), MaterialRamyCB);
-    glowny->addWidget(wartosci);
+    dol->addWidget(wartosci);
 
     auto* przyciski = new QDialogButtonBox(this);
     ImportujBtn = przyciski->addButton(QStringLiteral("Importuj"), QDialogButtonBox::AcceptRole);
@@ -146,6 +236,9 @@ TOpcjeImportuIfc TImportIfcForm::Opcje() const {
     o.psi = LiczbaZTekstu(PsiGEd->text());
     o.d = LiczbaZTekstu(dRamyEd->text());
     o.slupek = LiczbaZTekstu(dSlupkaEd->text());
+    for (int i = 0; i < OknaSG->rowCount(); ++i)
+        if (const QTableWidgetItem* s = OknaSG->item(i, 0); s && s->checkState() != Qt::Checked)
+            o.pominiete.insert(s->text());
     o.material = MaterialRamyCB->currentText();
     return o;
 }

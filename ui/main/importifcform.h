@@ -30,6 +30,9 @@ public:
     QTableWidget* KondygnacjeSG;
     QDoubleSpinBox* PolnocSE;
     QLabel* KierunkiST;
+    QWidget* KompasST; // north beside the angle
+    // The entries the import makes; unticked ones are left out.
+    QTableWidget* OknaSG;
     QLineEdit *UgEd, *UfEd, *PsiGEd, *dRamyEd, *dSlupkaEd;
     QComboBox* MaterialRamyCB;
     QPushButton *ImportujBtn, *AnulujBtn;
