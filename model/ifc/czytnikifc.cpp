@@ -494,6 +494,19 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         };
         o.wysokosc = dlugosc(8, "Height");
         o.szerokosc = dlugosc(9, "Width");
+        // No size given: that of the opening it fills, else of its own body.
+        if (!o.szerokosc || !o.wysokosc) {
+            const int64_t otwor = otworDlaWypelnienia_.value(e, 0);
+            std::pair<double, double> w{0, 0};
+            if (const auto z = otwor ? WymiaryWidoku(otwor) : std::nullopt)
+                w = *z;
+            else if (const auto b = WymiaryWidoku(e))
+                w = *b;
+            if (w.first > 0 && w.second > 0 && w.first <= 1e9 && w.second <= 1e9) {
+                o.szerokosc = static_cast<int64_t>(std::llround(w.first));
+                o.wysokosc = static_cast<int64_t>(std::llround(w.second));
+            }
+        }
         UkladSkrzydel(e, typ, o);
         o.kondygnacja = Kondygnacja(e);
         const TUklad u = UmieszczenieProduktu(e);

@@ -54,6 +54,7 @@ private:
     // The glazed panels of curtain walls as fixed glazing (fasadyifc.cpp).
     void PaneleFasad(TModelIfc& m);
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
+    std::optional<std::pair<double, double>> WymiaryWidoku(int64_t produkt);
 
     const TPlikStep& p_;
     double mm_ = 1000; // millimetres in the model's length unit

@@ -121,3 +121,51 @@ void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
         }
     }
 }
+
+// A product's width and height (mm) from its extruded rectangle set in the
+// model: the extent nearest the vertical is the height, the wider of the
+// other two the width (the third, a wall's or frame's depth, left out).
+std::optional<std::pair<double, double>> TCzytnikIfc::WymiaryWidoku(int64_t produkt) {
+    std::vector<int64_t> reprezentacje;
+    if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
+        for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
+            if (const auto n = r.Odwolanie())
+                reprezentacje.push_back(*n);
+    const TUklad produktu = UmieszczenieProduktu(produkt);
+    for (std::size_t i = 0; i < reprezentacje.size() && i < 16; ++i) {
+        for (const TWartoscStep& e : p_.Atrybut(reprezentacje[i], 3).Elementy()) {
+            const auto n = e.Odwolanie();
+            if (!n || !p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
+                continue;
+            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
+            if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
+                continue;
+            const auto x = p_.Atrybut(*profil, 3).Liczba();
+            const auto y = p_.Atrybut(*profil, 4).Liczba();
+            const auto g = p_.Atrybut(*n, 3).Liczba();
+            if (!x || !y || !g)
+                continue;
+            const auto polozenie = p_.Atrybut(*n, 1).Odwolanie();
+            const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
+            const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
+            const TUklad u = pp ? Osie(*pp) : TUklad();
+            const W3 kierunek = Wspolrzedne(p_.Atrybut(*n, 2)).value_or(W3{0, 0, 1});
+            // The three edges in the model's axes, with their lengths (mm).
+            const std::array<std::pair<W3, double>, 3> krawedzie{
+                std::pair{bryly.Kierunek(u.x), *x * mm_}, std::pair{bryly.Kierunek(u.y), *y * mm_},
+                std::pair{bryly.Kierunek(Jednostkowy(kierunek).value_or(W3{0, 0, 1})), *g * mm_}};
+            std::size_t pion = 0;
+            for (std::size_t k = 1; k < 3; ++k)
+                if (std::abs(krawedzie[k].first[2]) > std::abs(krawedzie[pion].first[2]))
+                    pion = k;
+            double szer = 0;
+            for (std::size_t k = 0; k < 3; ++k)
+                if (k != pion)
+                    szer = std::max(szer, krawedzie[k].second);
+            const double wys = krawedzie[pion].second;
+            if (szer > 0 && wys > 0 && std::isfinite(szer) && std::isfinite(wys))
+                return std::pair{szer, wys};
+        }
+    }
+    return std::nullopt;
+}

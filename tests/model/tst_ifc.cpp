@@ -630,6 +630,42 @@ private slots:
         QVERIFY(!t.contains(QStringLiteral("wg środka")));
     }
 
+    // A window with no size of its own takes its opening's: the extent
+    // nearest the vertical is its height, whichever way the opening is
+    // extruded (through the wall, or upwards as Revit writes it).
+    void rozmiarZOtworu_data() {
+        QTest::addColumn<QByteArray>("bryla");
+        QTest::newRow("przez ścianę")
+            << QByteArray("#21=IFCAXIS2PLACEMENT3D(#20,#22,#23);#22=IFCDIRECTION((0.,1.,0.));"
+                          "#23=IFCDIRECTION((1.,0.,0.));#24=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,"
+                          "900.,1200.);#25=IFCEXTRUDEDAREASOLID(#24,#21,#26,300.);"
+                          "#26=IFCDIRECTION((0.,0.,1.));");
+        QTest::newRow("w górę") << QByteArray(
+            "#21=IFCAXIS2PLACEMENT3D(#20,$,$);#24=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,"
+            "900.,300.);#25=IFCEXTRUDEDAREASOLID(#24,#21,#26,1200.);"
+            "#26=IFCDIRECTION((0.,0.,1.));");
+    }
+    void rozmiarZOtworu() {
+        QFETCH(QByteArray, bryla);
+        const QByteArray plik =
+            "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);#2=IFCUNITASSIGNMENT((#1));"
+            "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2);\n"
+            "#10=IFCWINDOW('w',$,'O',$,$,$,$,$,$,$,.WINDOW.,.SINGLE_PANEL.,$);\n"
+            "#11=IFCOPENINGELEMENT('o',$,$,$,$,$,#12,$,$);\n"
+            "#12=IFCPRODUCTDEFINITIONSHAPE($,$,(#13));\n"
+            "#13=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#25));\n"
+            "#14=IFCRELFILLSELEMENT('f',$,$,$,#11,#10);\n"
+            "#20=IFCCARTESIANPOINT((0.,0.,0.));" +
+            bryla + "\nENDSEC;END-ISO-10303-21;\n";
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 1);
+        QCOMPARE(m.okna[0].szerokosc.value_or(0), 900);
+        QCOMPARE(m.okna[0].wysokosc.value_or(0), 1200);
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");
