@@ -12,27 +12,34 @@
 
 namespace {
 
+// A model's start: its unit, project, and one storey placed at #6.
+const char* const NAGLOWEK =
+    "ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
+    "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#2=IFCUNITASSIGNMENT((#1));\n"
+    "#3=IFCPROJECT('p',$,'Dom',$,$,$,$,$,#2);\n#4=IFCCARTESIANPOINT((0.,0.,0.));\n"
+    "#5=IFCAXIS2PLACEMENT3D(#4,$,$);\n#6=IFCLOCALPLACEMENT($,#5);\n"
+    "#7=IFCBUILDINGSTOREY('s',$,'Parter',$,$,#6,$,$,.ELEMENT.,0.);\n";
+
+// A window's place: a point, its axes and a placement in the storey's.
+QByteArray Umieszczenie(int64_t p, int64_t a, int64_t u, int okno) {
+    return "#" + QByteArray::number(p) + "=IFCCARTESIANPOINT((" +
+           QByteArray::number(okno % 100 * 1000) + ".,-5000.,900.));\n#" + QByteArray::number(a) +
+           "=IFCAXIS2PLACEMENT3D(#" + QByteArray::number(p) + ",$,$);\n#" + QByteArray::number(u) +
+           "=IFCLOCALPLACEMENT(#6,#" + QByteArray::number(a) + ");\n";
+}
+
 QString Model(const QTemporaryDir& katalog) {
     const QString sciezka = katalog.filePath(QStringLiteral("duzy.ifc"));
     QFile f(sciezka);
     if (!f.open(QIODevice::WriteOnly))
         return QString();
-    f.write("ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
-            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#2=IFCUNITASSIGNMENT((#1));\n"
-            "#3=IFCPROJECT('p',$,'Dom',$,$,$,$,$,#2);\n#4=IFCCARTESIANPOINT((0.,0.,0.));\n"
-            "#5=IFCAXIS2PLACEMENT3D(#4,$,$);\n#6=IFCLOCALPLACEMENT($,#5);\n"
-            "#7=IFCBUILDINGSTOREY('s',$,'Parter',$,$,#6,$,$,.ELEMENT.,0.);\n");
+    f.write(NAGLOWEK);
     int64_t n = 10;
     QByteArray blok;
     for (int okno = 0; okno < 20000; ++okno) {
         blok.clear();
         const int64_t p = n++, a = n++, u = n++, w = n++, r = n++;
-        blok += "#" + QByteArray::number(p) + "=IFCCARTESIANPOINT((" +
-                QByteArray::number(okno % 100 * 1000) + ".,-5000.,900.));\n";
-        blok += "#" + QByteArray::number(a) + "=IFCAXIS2PLACEMENT3D(#" + QByteArray::number(p) +
-                ",$,$);\n";
-        blok += "#" + QByteArray::number(u) + "=IFCLOCALPLACEMENT(#6,#" + QByteArray::number(a) +
-                ");\n";
+        blok += Umieszczenie(p, a, u, okno);
         blok += "#" + QByteArray::number(w) + "=IFCWINDOW('w',$,'Okno',$,$,#" +
                 QByteArray::number(u) + ",$,'O" + QByteArray::number(okno % 50) +
                 "',1500.,1200.,.WINDOW.,.SINGLE_PANEL.,$);\n";
@@ -76,22 +83,13 @@ QString ModelOkien(const QTemporaryDir& katalog, int okien) {
     QFile f(sciezka);
     if (!f.open(QIODevice::WriteOnly))
         return QString();
-    f.write("ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC4'));\nENDSEC;\nDATA;\n"
-            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);\n#2=IFCUNITASSIGNMENT((#1));\n"
-            "#3=IFCPROJECT('p',$,'Dom',$,$,$,$,$,#2);\n#4=IFCCARTESIANPOINT((0.,0.,0.));\n"
-            "#5=IFCAXIS2PLACEMENT3D(#4,$,$);\n#6=IFCLOCALPLACEMENT($,#5);\n"
-            "#7=IFCBUILDINGSTOREY('s',$,'Parter',$,$,#6,$,$,.ELEMENT.,0.);\n");
+    f.write(NAGLOWEK);
     int64_t n = 10;
     QByteArray blok;
     for (int okno = 0; okno < okien; ++okno) {
         blok.clear();
         const int64_t p = n++, a = n++, u = n++, w = n++;
-        blok += "#" + QByteArray::number(p) + "=IFCCARTESIANPOINT((" +
-                QByteArray::number(okno % 100 * 1000) + ".,-5000.,900.));\n";
-        blok += "#" + QByteArray::number(a) + "=IFCAXIS2PLACEMENT3D(#" + QByteArray::number(p) +
-                ",$,$);\n";
-        blok += "#" + QByteArray::number(u) + "=IFCLOCALPLACEMENT(#6,#" + QByteArray::number(a) +
-                ");\n";
+        blok += Umieszczenie(p, a, u, okno);
         blok += "#" + QByteArray::number(w) + "=IFCWINDOW('" + QByteArray::number(w) +
                 "',$,'Okno',$,$,#" + QByteArray::number(u) + ",$,'O" +
                 QByteArray::number(okno % 50) + "',1500.,1200.,.WINDOW.,.SINGLE_PANEL.,$);\n";
