@@ -53,6 +53,8 @@ private:
     int KondygnacjaCzesci(int64_t element) const;
     // The glazed panels of curtain walls as fixed glazing (fasadyifc.cpp).
     void PaneleFasad(TModelIfc& m);
+    // The extruded solids of a product's shape, through mapped items too.
+    std::vector<int64_t> BrylyWyciagniete(int64_t produkt) const;
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
     std::optional<std::pair<double, double>> WymiaryWidoku(int64_t produkt);
 

@@ -26,8 +26,8 @@ bool Przeszklony(const QString& tekst) {
 // The three extents of a shape made of a rectangle swept along a line,
 // in the model's unit: the first such item of the product's shape, through
 // mapped items too.
-std::optional<std::array<double, 3>> TCzytnikIfc::WymiaryBryly(int64_t produkt) const {
-    std::vector<int64_t> reprezentacje;
+std::vector<int64_t> TCzytnikIfc::BrylyWyciagniete(int64_t produkt) const {
+    std::vector<int64_t> reprezentacje, bryly;
     if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
         for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
             if (const auto n = r.Odwolanie())
@@ -41,19 +41,24 @@ std::optional<std::array<double, 3>> TCzytnikIfc::WymiaryBryly(int64_t produkt) 
                 if (const auto mapa = p_.Atrybut(*n, 0).Odwolanie())
                     if (const auto r = p_.Atrybut(*mapa, 1).Odwolanie())
                         reprezentacje.push_back(*r);
-                continue;
+            } else if (p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID")) {
+                bryly.push_back(*n);
             }
-            if (!p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
-                continue;
-            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
-            if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
-                continue;
-            const auto x = p_.Atrybut(*profil, 3).Liczba();
-            const auto y = p_.Atrybut(*profil, 4).Liczba();
-            const auto z = p_.Atrybut(*n, 3).Liczba();
-            if (x && y && z)
-                return std::array<double, 3>{*x, *y, *z};
         }
+    }
+    return bryly;
+}
+
+std::optional<std::array<double, 3>> TCzytnikIfc::WymiaryBryly(int64_t produkt) const {
+    for (int64_t n : BrylyWyciagniete(produkt)) {
+        const auto profil = p_.Atrybut(n, 0).Odwolanie();
+        if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
+            continue;
+        const auto x = p_.Atrybut(*profil, 3).Liczba();
+        const auto y = p_.Atrybut(*profil, 4).Liczba();
+        const auto z = p_.Atrybut(n, 3).Liczba();
+        if (x && y && z)
+            return std::array<double, 3>{*x, *y, *z};
     }
     return std::nullopt;
 }
@@ -126,46 +131,36 @@ void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
 // model: the extent nearest the vertical is the height, the wider of the
 // other two the width (the third, a wall's or frame's depth, left out).
 std::optional<std::pair<double, double>> TCzytnikIfc::WymiaryWidoku(int64_t produkt) {
-    std::vector<int64_t> reprezentacje;
-    if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
-        for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
-            if (const auto n = r.Odwolanie())
-                reprezentacje.push_back(*n);
     const TUklad produktu = UmieszczenieProduktu(produkt);
-    for (std::size_t i = 0; i < reprezentacje.size() && i < 16; ++i) {
-        for (const TWartoscStep& e : p_.Atrybut(reprezentacje[i], 3).Elementy()) {
-            const auto n = e.Odwolanie();
-            if (!n || !p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
-                continue;
-            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
-            if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
-                continue;
-            const auto x = p_.Atrybut(*profil, 3).Liczba();
-            const auto y = p_.Atrybut(*profil, 4).Liczba();
-            const auto g = p_.Atrybut(*n, 3).Liczba();
-            if (!x || !y || !g)
-                continue;
-            const auto polozenie = p_.Atrybut(*n, 1).Odwolanie();
-            const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
-            const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
-            const TUklad u = pp ? Osie(*pp) : TUklad();
-            const W3 kierunek = Wspolrzedne(p_.Atrybut(*n, 2)).value_or(W3{0, 0, 1});
-            // The three edges in the model's axes, with their lengths (mm).
-            const std::array<std::pair<W3, double>, 3> krawedzie{
-                std::pair{bryly.Kierunek(u.x), *x * mm_}, std::pair{bryly.Kierunek(u.y), *y * mm_},
-                std::pair{bryly.Kierunek(Jednostkowy(kierunek).value_or(W3{0, 0, 1})), *g * mm_}};
-            std::size_t pion = 0;
-            for (std::size_t k = 1; k < 3; ++k)
-                if (std::abs(krawedzie[k].first[2]) > std::abs(krawedzie[pion].first[2]))
-                    pion = k;
-            double szer = 0;
-            for (std::size_t k = 0; k < 3; ++k)
-                if (k != pion)
-                    szer = std::max(szer, krawedzie[k].second);
-            const double wys = krawedzie[pion].second;
-            if (szer > 0 && wys > 0 && std::isfinite(szer) && std::isfinite(wys))
-                return std::pair{szer, wys};
-        }
+    for (const int64_t n : BrylyWyciagniete(produkt)) {
+        const auto profil = p_.Atrybut(n, 0).Odwolanie();
+        if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
+            continue;
+        const auto x = p_.Atrybut(*profil, 3).Liczba();
+        const auto y = p_.Atrybut(*profil, 4).Liczba();
+        const auto g = p_.Atrybut(n, 3).Liczba();
+        if (!x || !y || !g)
+            continue;
+        const auto polozenie = p_.Atrybut(n, 1).Odwolanie();
+        const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
+        const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
+        const TUklad u = pp ? Osie(*pp) : TUklad();
+        const W3 kierunek = Wspolrzedne(p_.Atrybut(n, 2)).value_or(W3{0, 0, 1});
+        // The three edges in the model's axes, with their lengths (mm).
+        const std::array<std::pair<W3, double>, 3> krawedzie{
+            std::pair{bryly.Kierunek(u.x), *x * mm_}, std::pair{bryly.Kierunek(u.y), *y * mm_},
+            std::pair{bryly.Kierunek(Jednostkowy(kierunek).value_or(W3{0, 0, 1})), *g * mm_}};
+        std::size_t pion = 0;
+        for (std::size_t k = 1; k < 3; ++k)
+            if (std::abs(krawedzie[k].first[2]) > std::abs(krawedzie[pion].first[2]))
+                pion = k;
+        double szer = 0;
+        for (std::size_t k = 0; k < 3; ++k)
+            if (k != pion)
+                szer = std::max(szer, krawedzie[k].second);
+        const double wys = krawedzie[pion].second;
+        if (szer > 0 && wys > 0 && std::isfinite(szer) && std::isfinite(wys))
+            return std::pair{szer, wys};
     }
     return std::nullopt;
 }

@@ -51,52 +51,42 @@ int TCzytnikIfc::KondygnacjaCzesci(int64_t element) const {
 // solid (an outline of straight lines, or a rectangle), in the model's plan,
 // mm. Nothing for another shape.
 std::optional<TObrysIfc> TCzytnikIfc::ObrysBryly(int64_t produkt) {
-    std::vector<int64_t> reprezentacje;
-    if (const auto ksztalt = p_.Atrybut(produkt, 6).Odwolanie())
-        for (const TWartoscStep& r : p_.Atrybut(*ksztalt, 2).Elementy())
-            if (const auto n = r.Odwolanie())
-                reprezentacje.push_back(*n);
     const TUklad produktu = UmieszczenieProduktu(produkt);
-    for (std::size_t i = 0; i < reprezentacje.size() && i < 16; ++i) {
-        for (const TWartoscStep& e : p_.Atrybut(reprezentacje[i], 3).Elementy()) {
-            const auto n = e.Odwolanie();
-            if (!n || !p_.JestTypu(*n, "IFCEXTRUDEDAREASOLID"))
+    for (const int64_t n : BrylyWyciagniete(produkt)) {
+        const auto profil = p_.Atrybut(n, 0).Odwolanie();
+        if (!profil)
+            continue;
+        const auto polozenie = p_.Atrybut(n, 1).Odwolanie();
+        const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
+        QVector<std::array<double, 2>> lokalne; // mm in the profile's plane
+        if (p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF")) {
+            const auto x = p_.Atrybut(*profil, 3).Liczba();
+            const auto y = p_.Atrybut(*profil, 4).Liczba();
+            if (!x || !y)
                 continue;
-            const auto profil = p_.Atrybut(*n, 0).Odwolanie();
-            if (!profil)
-                continue;
-            const auto polozenie = p_.Atrybut(*n, 1).Odwolanie();
-            const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
-            QVector<std::array<double, 2>> lokalne; // mm in the profile's plane
-            if (p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF")) {
-                const auto x = p_.Atrybut(*profil, 3).Liczba();
-                const auto y = p_.Atrybut(*profil, 4).Liczba();
-                if (!x || !y)
-                    continue;
-                const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
-                const TUklad u = pp ? Osie(*pp) : TUklad();
-                const double a = *x * mm_ / 2, b = *y * mm_ / 2;
-                for (const auto& [sx, sy] : {std::pair{-a, -b}, {a, -b}, {a, b}, {-a, b}}) {
-                    const W3 p = u.Punkt({sx, sy, 0});
-                    lokalne.append({p[0], p[1]});
-                }
-            } else if (p_.JestTypu(*profil, "IFCARBITRARYCLOSEDPROFILEDEF")) {
-                const auto krzywa = p_.Atrybut(*profil, 2).Odwolanie();
-                if (!krzywa || !p_.JestTypu(*krzywa, "IFCPOLYLINE"))
-                    continue;
-                for (const TWartoscStep& pt : p_.Atrybut(*krzywa, 0).Elementy())
-                    if (const auto w = Wspolrzedne(pt))
-                        lokalne.append({(*w)[0] * mm_, (*w)[1] * mm_});
+            const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
+            const TUklad u = pp ? Osie(*pp) : TUklad();
+            const double a = *x * mm_ / 2, b = *y * mm_ / 2;
+            for (const auto& [sx, sy] : {std::pair{-a, -b}, {a, -b}, {a, b}, {-a, b}}) {
+                const W3 p = u.Punkt({sx, sy, 0});
+                lokalne.append({p[0], p[1]});
             }
-            if (lokalne.size() < 3 || lokalne.size() > 100000)
+        } else if (p_.JestTypu(*profil, "IFCARBITRARYCLOSEDPROFILEDEF")) {
+            const auto krzywa = p_.Atrybut(*profil, 2).Odwolanie();
+            if (!krzywa || !p_.JestTypu(*krzywa, "IFCPOLYLINE"))
                 continue;
-            TObrysIfc obrys;
-            for (const auto& [x, y] : lokalne) {
-                const W3 p = bryly.Punkt({x, y, 0});
-                obrys.punkty.append({p[0], p[1]});
-            }
-            return obrys;
+            for (const TWartoscStep& pt : p_.Atrybut(*krzywa, 0).Elementy())
+                if (const auto w = Wspolrzedne(pt))
+                    lokalne.append({(*w)[0] * mm_, (*w)[1] * mm_});
         }
+        if (lokalne.size() < 3 || lokalne.size() > 100000)
+            continue;
+        TObrysIfc obrys;
+        for (const auto& [x, y] : lokalne) {
+            const W3 p = bryly.Punkt({x, y, 0});
+            obrys.punkty.append({p[0], p[1]});
+        }
+        return obrys;
     }
     return std::nullopt;
 }
