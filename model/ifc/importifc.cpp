@@ -219,7 +219,8 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
     if (w.drzwiPominiete > 0)
         t += QStringLiteral("; %1 drzwi pominięto").arg(w.drzwiPominiete);
     if (w.stronaWgStropu > 0)
-        t += QStringLiteral("; strona zewnętrzna %1 wg obrysu stropu (bez pomieszczeń w modelu)")
+        t += QStringLiteral("; strona zewnętrzna %1 wg obrysu stropów lub budynku (bez "
+                            "pomieszczeń kondygnacji w modelu)")
                  .arg(Ile(w.stronaWgStropu, QStringLiteral("okna"), QStringLiteral("okien"),
                           QStringLiteral("okien")));
     if (w.stronaWgSrodka > 0)

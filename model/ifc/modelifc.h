@@ -45,7 +45,8 @@ struct TOknoIfc {
     bool drzwiZewnetrzne = false; // an exterior (entrance) door
     bool fasada = false;          // a glazed panel of a curtain wall
     // What decided its outside: 0 not yet, 1 the storey's spaces, 2 its
-    // floor slabs, 3 the middle of its walls and windows (a fallback).
+    // floor slabs or the building's footprint, 3 the middle of its walls
+    // and windows (a fallback).
     int strona = 0;
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
     int kondygnacja = -1;                       // into TModelIfc::kondygnacje

@@ -27,9 +27,12 @@ bool WWielokacie(const TObrysIfc& w, double x, double y) {
     return wewnatrz;
 }
 
+// In any outline of the storey; of every storey (the building's footprint)
+// for WSZYSTKIE.
+constexpr int WSZYSTKIE = -1000;
 bool WKtorymkolwiek(const QVector<TObrysIfc>& obrysy, int kondygnacja, double x, double y) {
     return std::any_of(obrysy.begin(), obrysy.end(), [&](const TObrysIfc& w) {
-        return w.kondygnacja == kondygnacja && WWielokacie(w, x, y);
+        return (kondygnacja == WSZYSTKIE || w.kondygnacja == kondygnacja) && WWielokacie(w, x, y);
     });
 }
 
@@ -116,17 +119,22 @@ void TCzytnikIfc::StronyZWnetrza(TModelIfc& m) {
             continue;
         const double px = o.x + (*n)[0] * ODSUNIECIE, py = o.y + (*n)[1] * ODSUNIECIE;
         const double mx = o.x - (*n)[0] * ODSUNIECIE, my = o.y - (*n)[1] * ODSUNIECIE;
-        int zrodlo = 1;
-        for (const QVector<TObrysIfc>* obrysy : {&pomieszczenia, &stropy}) {
-            const bool przod = WKtorymkolwiek(*obrysy, o.kondygnacja, px, py);
-            const bool tyl = WKtorymkolwiek(*obrysy, o.kondygnacja, mx, my);
+        // The storey's spaces, its slabs, then the footprint every storey's
+        // spaces and slabs make together.
+        const std::pair<const QVector<TObrysIfc>*, int> proby[] = {{&pomieszczenia, o.kondygnacja},
+                                                                   {&stropy, o.kondygnacja},
+                                                                   {&pomieszczenia, WSZYSTKIE},
+                                                                   {&stropy, WSZYSTKIE}};
+        for (std::size_t k = 0; k < std::size(proby); ++k) {
+            const auto& [obrysy, kondygnacja] = proby[k];
+            const bool przod = WKtorymkolwiek(*obrysy, kondygnacja, px, py);
+            const bool tyl = WKtorymkolwiek(*obrysy, kondygnacja, mx, my);
             if (przod != tyl) {
                 if (przod)
                     o.normalna = Razy(o.normalna, -1);
-                o.strona = zrodlo;
+                o.strona = k == 0 ? 1 : 2;
                 break;
             }
-            ++zrodlo;
         }
     }
 }

@@ -507,15 +507,20 @@ private slots:
     void stronyPlanu_data() {
         QTest::addColumn<QString>("plan");
         QTest::addColumn<bool>("stropy"); // floor slabs instead of spaces
+        QTest::addColumn<bool>("pietro"); // the windows on a floor of no spaces above them
         for (const char* plan : {"L", "U", "dziedziniec"}) {
-            QTest::newRow(plan) << QString::fromLatin1(plan) << false;
+            QTest::newRow(plan) << QString::fromLatin1(plan) << false << false;
             QTest::newRow((plan + QByteArray(", stropy")).constData())
-                << QString::fromLatin1(plan) << true;
+                << QString::fromLatin1(plan) << true << false;
         }
+        // The building's footprint (the ground floor's spaces) decides.
+        QTest::newRow("dziedziniec, piętro bez pomieszczeń")
+            << QStringLiteral("dziedziniec") << false << true;
     }
     void stronyPlanu() {
         QFETCH(QString, plan);
         QFETCH(bool, stropy);
+        QFETCH(bool, pietro);
         using P = std::array<double, 2>;
         // Outlines (mm), as polylines (L) or rectangles (the others: corner,
         // opposite corner); windows: a point on a wall, the direction its
@@ -541,10 +546,12 @@ private slots:
             okna = {{P{15000, 10000}, 0}, {P{15000, 20000}, 4}, {P{10000, 15000}, 2},
                     {P{20000, 15000}, 6}, {P{15000, 0}, 4},     {P{15000, 30000}, 0}};
         }
-        QStringList l{"#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.)", "#2=IFCUNITASSIGNMENT((#1))",
+        QStringList l{"#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.)",
+                      "#2=IFCUNITASSIGNMENT((#1))",
                       "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2)",
                       "#4=IFCBUILDINGSTOREY('k',$,'Parter',$,$,$,$,$,.ELEMENT.,0.)",
-                      "#5=IFCDIRECTION((0.,0.,1.))"};
+                      "#5=IFCDIRECTION((0.,0.,1.))",
+                      "#6=IFCBUILDINGSTOREY('l',$,'Pietro',$,$,$,$,$,.ELEMENT.,3000.)"};
         int n = 100;
         auto dodaj = [&](const QString& s) {
             l << QStringLiteral("#%1=%2").arg(++n).arg(s);
@@ -553,7 +560,7 @@ private slots:
         auto punkt = [](double x, double y) {
             return QStringLiteral("IFCCARTESIANPOINT((%1,%2))").arg(x, 0, 'f', 1).arg(y, 0, 'f', 1);
         };
-        QStringList czesci, zawarte;
+        QStringList czesci, zawarte, naPietrze;
         for (const QList<P>& o : obrysy) {
             QString profil;
             if (o.size() > 2) {
@@ -601,15 +608,20 @@ private slots:
                                                        .arg(p[0], 0, 'f', 1)
                                                        .arg(p[1], 0, 'f', 1)))
                                         .arg(os));
-            zawarte << dodaj(QStringLiteral("IFCWINDOW('o%1',$,'O%1',$,$,%2,$,$,1500.,1200.,"
-                                            ".WINDOW.,.SINGLE_PANEL.,$)")
-                                 .arg(i++)
-                                 .arg(dodaj(QStringLiteral("IFCLOCALPLACEMENT($,%1)").arg(a))));
+            (pietro ? naPietrze : zawarte)
+                << dodaj(QStringLiteral("IFCWINDOW('o%1',$,'O%1',$,$,%2,$,$,1500.,1200.,"
+                                        ".WINDOW.,.SINGLE_PANEL.,$)")
+                             .arg(i++)
+                             .arg(dodaj(QStringLiteral("IFCLOCALPLACEMENT($,%1)").arg(a))));
         }
         if (!czesci.isEmpty())
             dodaj(QStringLiteral("IFCRELAGGREGATES('a',$,$,$,#4,(%1))").arg(czesci.join(',')));
-        dodaj(QStringLiteral("IFCRELCONTAINEDINSPATIALSTRUCTURE('c',$,$,$,(%1),#4)")
-                  .arg(zawarte.join(',')));
+        if (!zawarte.isEmpty())
+            dodaj(QStringLiteral("IFCRELCONTAINEDINSPATIALSTRUCTURE('c',$,$,$,(%1),#4)")
+                      .arg(zawarte.join(',')));
+        if (!naPietrze.isEmpty())
+            dodaj(QStringLiteral("IFCRELCONTAINEDINSPATIALSTRUCTURE('d',$,$,$,(%1),#6)")
+                      .arg(naPietrze.join(',')));
         const QByteArray plik = ("ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n" +
                                  l.join(";\n") + ";\nENDSEC;END-ISO-10303-21;\n")
                                     .toUtf8();
@@ -622,11 +634,11 @@ private slots:
                      qPrintable(QStringLiteral("okno %1: %2")
                                     .arg(k)
                                     .arg(KierunekNormalnej(m.okna[k].normalna, 0))));
-            QCOMPARE(m.okna[k].strona, stropy ? 2 : 1);
+            QCOMPARE(m.okna[k].strona, stropy || pietro ? 2 : 1);
         }
         TZestawienieStolarki p;
         const QString t = TekstImportuIfc(UtworzProjektZIfc(m, TOpcjeImportuIfc(), p));
-        QCOMPARE(t.contains(QStringLiteral("wg obrysu stropu")), stropy);
+        QCOMPARE(t.contains(QStringLiteral("wg obrysu stropów lub budynku")), stropy || pietro);
         QVERIFY(!t.contains(QStringLiteral("wg środka")));
     }
 

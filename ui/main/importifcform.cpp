@@ -275,8 +275,9 @@ void TImportIfcForm::Odswiez() {
     if (w.drzwiPominiete > 0)
         tekst += QStringLiteral(" Drzwi pominięte (wewnętrzne): %1.").arg(w.drzwiPominiete);
     if (w.stronaWgStropu + w.stronaWgSrodka > 0)
-        tekst += QStringLiteral(" Strona zewnętrzna bez pomieszczeń modelu (wg obrysu stropu "
-                                "lub środka kondygnacji – sprawdź strony świata): %1.")
+        tekst += QStringLiteral(" Strona zewnętrzna bez pomieszczeń kondygnacji (wg obrysu "
+                                "stropów, budynku lub środka kondygnacji – sprawdź strony "
+                                "świata): %1.")
                      .arg(w.stronaWgStropu + w.stronaWgSrodka);
     if (w.bezKondygnacji > 0)
         tekst += QStringLiteral(" Bez kondygnacji w modelu (przyjęto wg wysokości): %1.")
