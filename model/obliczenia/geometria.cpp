@@ -37,11 +37,20 @@ std::optional<double> DlugoscKrawedziSzyb(int32_t typ, double w, double h, doubl
 }
 
 unsigned PlycinyOkna(const TOkno& o) {
+    // Only the type's sashes: the kinds of the rows a smaller type hides
+    // are kept for a larger one, and are no part of this window.
+    const std::size_t skrzydel = std::min<std::size_t>(
+        static_cast<std::size_t>(std::max(0, LiczbaSkrzydel(o.TypOkna))), o.RodzajSkrzydla.size());
     unsigned bity = 0;
-    for (std::size_t i = 0; i < o.RodzajSkrzydla.size(); ++i)
+    for (std::size_t i = 0; i < skrzydel; ++i)
         if (o.RodzajSkrzydla[i] == RODZAJ_PLYCINA)
             bity |= 1u << i;
     return bity;
+}
+
+bool TylkoPlyciny(const TOkno& o) {
+    const int skrzydel = std::min(LiczbaSkrzydel(o.TypOkna), MAX_SKRZYDEL);
+    return skrzydel > 0 && PlycinyOkna(o) == (1u << skrzydel) - 1;
 }
 
 std::optional<double> KrawedzSzybOkna(const TOkno& o) {
@@ -96,7 +105,6 @@ TGeometriaOkna GeometriaOkna(int32_t typ, double szerokosc, double wysokosc, dou
         if (!(s > 0) || !(w > 0))
             g.szyby = false;
         if (i < 32 && (plyciny >> i & 1u)) {
-            ++g.plycin;
             ap += s * w;
             g.obwodP += 2 * (s + w);
         } else {
@@ -106,8 +114,8 @@ TGeometriaOkna GeometriaOkna(int32_t typ, double szerokosc, double wysokosc, dou
     }
     g.ag = ag / 1e6;
     g.ap = ap / 1e6;
-    // Without panels the frame is what the glass leaves, as it always was.
-    g.af = g.plycin ? g.aw - g.ag - g.ap : g.aw - g.ag;
+    // Ap is 0 without panels: the frame is what the glass leaves, to the bit.
+    g.af = g.aw - g.ag - g.ap;
     return g;
 }
 

@@ -42,7 +42,6 @@ struct TGeometriaOkna {
     double obwodP = 0;  // the panels' edges together
     bool znana = false; // the type has sash cells
     bool szyby = false; // every sash keeps some room (the profiles leave it)
-    int plycin = 0;     // sashes that are panels
     int komorek = 0;    // sashes of the type
 };
 // `plyciny`: bit i set where sash i is a panel; `dSlupka` the width between
@@ -53,5 +52,8 @@ inline TGeometriaOkna GeometriaOkna(int32_t typ, double szerokosc, double wysoko
     return GeometriaOkna(typ, szerokosc, wysokosc, d, d);
 }
 TGeometriaOkna GeometriaOkna(const TOkno& okno);
-// The window's sashes that are panels, as the bits above.
+// The window's sashes that are panels, as the bits above (the type's
+// sashes only).
 unsigned PlycinyOkna(const TOkno& okno);
+// Every sash of the window's type is a panel.
+bool TylkoPlyciny(const TOkno& okno);

@@ -31,8 +31,7 @@ QString BrakDanych(const TOkno& o) {
     if (!poza.isEmpty())
         return poza.join(QStringLiteral("; "));
     const unsigned plyciny = PlycinyOkna(o);
-    const int skrzydel = std::min(LiczbaSkrzydel(o.TypOkna), MAX_SKRZYDEL);
-    const bool tylkoPlyciny = skrzydel > 0 && plyciny == (1u << skrzydel) - 1;
+    const bool tylkoPlyciny = TylkoPlyciny(o);
     QStringList brak;
     if (!(o.Szerokosc > 0) || !(o.Wysokosc > 0))
         brak << QStringLiteral("wymiarów");

@@ -47,8 +47,7 @@ int32_t RodzajOceniany(const TOkno& o) {
     }();
     if (o.Rodzaj != RODZAJ_OKNO && o.Rodzaj != balkonowe)
         return o.Rodzaj;
-    const TGeometriaOkna g = GeometriaOkna(o);
-    return g.komorek > 0 && g.plycin == g.komorek ? RodzajDrzwiZewnetrznych() : o.Rodzaj;
+    return TylkoPlyciny(o) ? RodzajDrzwiZewnetrznych() : o.Rodzaj;
 }
 
 double UmaxWT2021(int32_t rodzaj, double ti) {

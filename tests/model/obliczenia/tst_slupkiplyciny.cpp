@@ -109,6 +109,13 @@ private slots:
             << S << 2001 << 1500.0 << 1500.0 << 80.0 << 0.0 << P2 << 0.7 << 1.2 << 1.0 << 0.06
             << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << BRAK << "tylko metodą z geometrii"
             << "WT 2021: brak danych";
+        // A one-sash window whose hidden fourth row (kept for a larger type)
+        // says panel: glass all the same. Ag 0,64, Af 0,36, lg 3,2;
+        // Uw = 0,448 + 0,54 + 0,128 = 1,116.
+        QTest::newRow("ukryta płycina")
+            << G << 1001 << 1000.0 << 1000.0 << 100.0 << 0.0 << 8 << 0.7 << 1.5 << 0.0 << 0.0
+            << 0.64 << 0.0 << 0.36 << 3.2 << 0.0 << 1.116 << QString()
+            << "WT 2021: Umax = 0,90 – nie spełnia (1,12)";
         // A panel door 1000 × 1000, d 100: Ap 0,64, Af 0,36, lp 3,2;
         // Uw = 0,64 + 0,54 + 3,2·Psi_p about the limit of 1,30.
         QTest::newRow("drzwi 1,3048") << G << 1001 << 1000.0 << 1000.0 << 100.0 << 0.0 << P1 << 0.0
@@ -148,7 +155,7 @@ private slots:
         o.Wysokosc = h;
         o.dRamy = d;
         o.dSlupka = slupek;
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < MAX_SKRZYDEL; ++i)
             if (plyciny >> i & 1)
                 o.RodzajSkrzydla[static_cast<std::size_t>(i)] = RODZAJ_PLYCINA;
         o.Ug = ug;
