@@ -494,6 +494,36 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         };
         o.wysokosc = dlugosc(8, "Height");
         o.szerokosc = dlugosc(9, "Width");
+        const TUklad u = UmieszczenieProduktu(e);
+        const bool wDachu = WDachu(e);
+        auto mm = [](double x) {
+            return static_cast<int64_t>(std::llround(x));
+        };
+        if (wDachu || std::abs(u.y[2]) > 0.5) {
+            // A window in a roof is measured in its own plane: some
+            // exporters give its vertical extent as its height (Revit's
+            // skylights, 635 mm for 1170), and its opening is often cut
+            // plumb through the roof.
+            if (const auto w = WymiaryWPlaszczyznie(e, u);
+                w && w->first <= 1e9 && w->second <= 1e9) {
+                if (!o.szerokosc || !o.wysokosc) {
+                    o.szerokosc = mm(w->first);
+                    o.wysokosc = mm(w->second);
+                } else if (static_cast<double>(*o.wysokosc) < 0.9 * w->second) {
+                    o.wysokosc = mm(w->second);
+                    o.wysokoscZBryly = true;
+                }
+            } else if (const int64_t otwor = otworDlaWypelnienia_.value(e, 0);
+                       otwor && (!o.szerokosc || !o.wysokosc)) {
+                // The opening's profile: what is cut through the roof.
+                if (const auto b = WymiaryBryly(otwor); b && (*b)[0] > 0 && (*b)[1] > 0 &&
+                                                        (*b)[0] * mm_ <= 1e9 &&
+                                                        (*b)[1] * mm_ <= 1e9) {
+                    o.szerokosc = mm((*b)[0] * mm_);
+                    o.wysokosc = mm((*b)[1] * mm_);
+                }
+            }
+        }
         // No size given: that of the opening it fills, else of its own body.
         if (!o.szerokosc || !o.wysokosc) {
             const int64_t otwor = otworDlaWypelnienia_.value(e, 0);
@@ -509,13 +539,12 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         }
         UkladSkrzydel(e, typ, o);
         o.kondygnacja = Kondygnacja(e);
-        const TUklad u = UmieszczenieProduktu(e);
         const W3 srodek = Plus(u.o, Razy(u.x, static_cast<double>(o.szerokosc.value_or(0)) / 2));
         o.x = srodek[0];
         o.y = srodek[1];
         o.z = srodek[2];
         o.normalna = Jednostkowy(u.y).value_or(W3{0, 1, 0});
-        o.dachowe = std::abs(o.normalna[2]) > std::sin(60 * std::numbers::pi / 180) || WDachu(e);
+        o.dachowe = std::abs(o.normalna[2]) > std::sin(60 * std::numbers::pi / 180) || wDachu;
         m.okna.append(o);
     }
 

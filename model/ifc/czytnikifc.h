@@ -57,6 +57,14 @@ private:
     std::vector<int64_t> BrylyWyciagniete(int64_t produkt) const;
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
     std::optional<std::pair<double, double>> WymiaryWidoku(int64_t produkt);
+    // A body as faces, and a roof window's size in its own plane (brylaifc.cpp).
+    struct TZbieraczScian;
+    TUklad Przeksztalcenie(int64_t numer) const;
+    std::vector<W3> PetlaSciany(int64_t petla, const TUklad& u) const;
+    void ScianyElementu(int64_t element, const TUklad& u, TZbieraczScian& z, int glebokosc) const;
+    std::vector<std::vector<W3>> ScianyBryly(int64_t produkt, const TUklad& u) const;
+    std::optional<std::pair<double, double>> WymiaryWPlaszczyznie(int64_t produkt,
+                                                                  const TUklad& u) const;
 
     const TPlikStep& p_;
     double mm_ = 1000; // millimetres in the model's length unit

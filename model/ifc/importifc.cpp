@@ -144,6 +144,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         wynik.stronaWgSrodka += o.strona == 3;
         wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
+        wynik.wysokoscZBryly += o.wysokoscZBryly;
     }
     QSet<QString> zajete;
     int kolejne = 0;
@@ -209,6 +210,11 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
                                                   .arg(ListaSymboli(w.bezWymiarowSymbole, 5));
     if (w.bezUkladu > 0)
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
+    if (w.wysokoscZBryly > 0)
+        t += QStringLiteral("; wysokość %1 w dachu przyjęto wg bryły (model podaje wysokość w "
+                            "rzucie na pion) – sprawdź wymiary")
+                 .arg(Ile(w.wysokoscZBryly, QStringLiteral("okna"), QStringLiteral("okien"),
+                          QStringLiteral("okien")));
     if (w.drzwiBalkonowych > 0)
         t += QStringLiteral("; w tym %1 drzwi balkonowych lub tarasowych").arg(w.drzwiBalkonowych);
     if (w.drzwiZewnetrznych > 0)

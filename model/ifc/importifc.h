@@ -33,6 +33,9 @@ struct TWynikImportuIfc {
     int bezWymiarow = 0;
     QStringList bezWymiarowSymbole; // the entries of windows with no size at all
     int bezUkladu = 0;
+    // Roof windows whose height was taken from their body (the model's
+    // was its vertical extent).
+    int wysokoscZBryly = 0;
     int drzwiPominiete = 0;
     // Windows on no storey of the model (placed by their height), and
     // windows the model calls inner (IsExternal = false: Umax 1,1), which

@@ -49,11 +49,14 @@ struct TOknoIfc {
     // and windows (a fallback).
     int strona = 0;
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
-    int kondygnacja = -1;                       // into TModelIfc::kondygnacje
-    bool bezKondygnacji = false;                // on no storey in the model: placed by height
-    double x = 0, y = 0, z = 0;                 // the window's middle in the model, mm
-    std::array<double, 3> normalna{0, 1, 0};    // outwards, unit, model axes
-    bool dachowe = false;                       // the normal more than 60° from horizontal
+    // A roof window whose height the model gave as less than its body's in
+    // its own plane (its vertical extent): the body's taken.
+    bool wysokoscZBryly = false;
+    int kondygnacja = -1;                    // into TModelIfc::kondygnacje
+    bool bezKondygnacji = false;             // on no storey in the model: placed by height
+    double x = 0, y = 0, z = 0;              // the window's middle in the model, mm
+    std::array<double, 3> normalna{0, 1, 0}; // outwards, unit, model axes
+    bool dachowe = false; // the normal more than 60° from horizontal, or in a roof
     int32_t typOkna = 1001;
     std::array<uint8_t, 8> skrzydla{};
     bool bezUkladu = false;         // no sash layout in the model: one fixed sash given

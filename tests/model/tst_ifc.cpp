@@ -678,6 +678,156 @@ private slots:
         QCOMPARE(m.okna[0].wysokosc.value_or(0), 1200);
     }
 
+    // A roof window 780 × 1180 mm in a roof of 35°: its height is measured
+    // up the slope from its body (a brep, or an extrusion through a mapped
+    // item), whatever its placement, when the model gives its vertical
+    // extent (1180 · sin 35° = 677) or nothing; a true height is kept. With
+    // no body, the opening cut plumb through the roof gives its profile.
+    void oknoDachowe_data() {
+        QTest::addColumn<QString>("wymiary"); // OverallHeight, OverallWidth
+        QTest::addColumn<QString>("bryla");   // "brep", "wyciagniecie", "" (none)
+        QTest::addColumn<int>("szerokosc");
+        QTest::addColumn<int>("wysokosc");
+        QTest::addColumn<bool>("zBryly");
+        QTest::newRow("rzut na pion") << "677.,780."
+                                      << "brep" << 780 << 1180 << true;
+        QTest::newRow("rzut, wyciągnięcie") << "677.,780."
+                                            << "wyciagniecie" << 780 << 1180 << true;
+        QTest::newRow("wysokość własna") << "1180.,780."
+                                         << "brep" << 780 << 1180 << false;
+        // Less than 0,9 of the body's: a vertical extent; more: its own.
+        QTest::newRow("1061") << "1061.,780."
+                              << "brep" << 780 << 1180 << true;
+        QTest::newRow("1063") << "1063.,780."
+                              << "brep" << 780 << 1063 << false;
+        QTest::newRow("bez wymiarów") << "$,$"
+                                      << "brep" << 780 << 1180 << false;
+        QTest::newRow("tylko otwór") << "$,$"
+                                     << "" << 800 << 1200 << false;
+        // A map drawing itself ten times at every level: no body, no hang.
+        QTest::newRow("trójkąty (IFC4)") << "677.,780."
+                                         << "trojkaty" << 780 << 1180 << true;
+        QTest::newRow("mapa w sobie") << "$,$"
+                                      << "petla" << 800 << 1200 << false;
+    }
+    void oknoDachowe() {
+        QFETCH(QString, wymiary);
+        QFETCH(QString, bryla);
+        QFETCH(int, szerokosc);
+        QFETCH(int, wysokosc);
+        QFETCH(bool, zBryly);
+        QStringList l{
+            "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.)", "#2=IFCUNITASSIGNMENT((#1))",
+            "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2)", "#4=IFCSLAB('d',$,'Dach',$,$,$,$,$,.ROOF.)",
+            "#5=IFCOPENINGELEMENT('x',$,$,$,$,$,#30,$,$)", "#6=IFCRELVOIDSELEMENT('v',$,$,$,#4,#5)",
+            "#7=IFCRELFILLSELEMENT('f',$,$,$,#5,#10)",
+            // The opening: 800 × 1200 cut plumb, 400 deep.
+            "#30=IFCPRODUCTDEFINITIONSHAPE($,$,(#31))",
+            "#31=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#32))",
+            "#32=IFCEXTRUDEDAREASOLID(#33,$,$,400.)",
+            "#33=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,800.,1200.)"};
+        // Up the slope (0, cos 35°, sin 35°), out of the roof (0, −sin, cos).
+        const double c = 0.819152044, s = 0.573576436;
+        QString ksztalt = QStringLiteral("$");
+        if (bryla == QStringLiteral("brep") || bryla == QStringLiteral("trojkaty")) {
+            auto p = [&](int i, int j, int k) {
+                return QStringLiteral("IFCCARTESIANPOINT((%1,%2,%3))")
+                    .arg(i * 780.0, 0, 'f', 3)
+                    .arg(j * 1180 * c - k * 100 * s, 0, 'f', 3)
+                    .arg(j * 1180 * s + k * 100 * c, 0, 'f', 3);
+            };
+            const int sciany[6][4][3] = {{{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}},
+                                         {{0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1}},
+                                         {{0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1}},
+                                         {{0, 1, 0}, {1, 1, 0}, {1, 1, 1}, {0, 1, 1}},
+                                         {{0, 0, 0}, {0, 1, 0}, {0, 1, 1}, {0, 0, 1}},
+                                         {{1, 0, 0}, {1, 1, 0}, {1, 1, 1}, {1, 0, 1}}};
+            int n = 50;
+            auto dodaj = [&](const QString& t) {
+                l << QStringLiteral("#%1=%2").arg(++n).arg(t);
+                return QStringLiteral("#%1").arg(n);
+            };
+            QStringList numery, trojkaty, narozniki;
+            for (int k = 0; k < 8; ++k)
+                narozniki << p(k % 2, k / 2 % 2, k / 4).mid(18).chopped(1);
+            for (const auto& sc : sciany) {
+                auto indeks = [&](int w) {
+                    return sc[w][0] + 2 * sc[w][1] + 4 * sc[w][2] + 1;
+                };
+                trojkaty
+                    << QStringLiteral("(%1,%2,%3)").arg(indeks(0)).arg(indeks(1)).arg(indeks(2))
+                    << QStringLiteral("(%1,%2,%3)").arg(indeks(0)).arg(indeks(2)).arg(indeks(3));
+                QStringList pkt;
+                for (const auto& w : sc)
+                    pkt << dodaj(p(w[0], w[1], w[2]));
+                const QString petla = dodaj(QStringLiteral("IFCPOLYLOOP((%1))").arg(pkt.join(',')));
+                numery << dodaj(
+                    QStringLiteral("IFCFACE((%1))")
+                        .arg(dodaj(QStringLiteral("IFCFACEOUTERBOUND(%1,.T.)").arg(petla))));
+            }
+            if (bryla == QStringLiteral("trojkaty"))
+                l << QStringLiteral("#27=IFCCARTESIANPOINTLIST3D((%1))").arg(narozniki.join(','))
+                  << QStringLiteral("#28=IFCTRIANGULATEDFACESET(#27,$,.T.,(%1),$)")
+                         .arg(trojkaty.join(','))
+                  << "#22=IFCSHAPEREPRESENTATION($,'Body','Tessellation',(#28))";
+            else
+                l << QStringLiteral("#20=IFCCLOSEDSHELL((%1))").arg(numery.join(','))
+                  << "#21=IFCFACETEDBREP(#20)"
+                  << "#22=IFCSHAPEREPRESENTATION($,'Body','Brep',(#21))";
+            ksztalt = QStringLiteral("#23");
+            l << "#23=IFCPRODUCTDEFINITIONSHAPE($,$,(#24,#22))"
+              << "#24=IFCSHAPEREPRESENTATION($,'Box','BoundingBox',(#25))"
+              << "#25=IFCBOUNDINGBOX(#26,9000.,9000.,9000.)"
+              << "#26=IFCCARTESIANPOINT((0.,0.,0.))";
+        } else if (bryla == QStringLiteral("wyciagniecie")) {
+            // The rectangle placed in the roof's plane, extruded out of it,
+            // through a map shifted by a transformation of scale 2 (so
+            // 390 × 590 × 50 drawn).
+            l << "#20=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,390.,590.)"
+              << QStringLiteral("#21=IFCDIRECTION((0.,%1,%2))").arg(-s, 0, 'f', 9).arg(c, 0, 'f', 9)
+              << "#22=IFCDIRECTION((1.,0.,0.))"
+              << "#26=IFCCARTESIANPOINT((0.,0.,0.))"
+              << "#27=IFCAXIS2PLACEMENT3D(#26,#21,#22)"
+              << "#28=IFCEXTRUDEDAREASOLID(#20,#27,$,50.)"
+              << "#29=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#28))"
+              << "#34=IFCREPRESENTATIONMAP(#35,#29)"
+              << "#35=IFCAXIS2PLACEMENT3D(#26,$,$)"
+              << "#36=IFCCARTESIANPOINT((100.,200.,300.))"
+              << "#37=IFCCARTESIANTRANSFORMATIONOPERATOR3D($,$,#36,2.,$)"
+              << "#38=IFCMAPPEDITEM(#34,#37)"
+              << "#39=IFCSHAPEREPRESENTATION($,'Body','MappedRepresentation',(#38))"
+              << "#23=IFCPRODUCTDEFINITIONSHAPE($,$,(#39))";
+            ksztalt = QStringLiteral("#23");
+        }
+        if (bryla == QStringLiteral("petla")) {
+            l << "#26=IFCCARTESIANPOINT((0.,0.,0.))"
+              << "#35=IFCAXIS2PLACEMENT3D(#26,$,$)"
+              << "#34=IFCREPRESENTATIONMAP(#35,#39)"
+              << "#38=IFCMAPPEDITEM(#34,$)"
+              << "#39=IFCSHAPEREPRESENTATION($,'Body','MappedRepresentation',(#38,#38,#38,#38,"
+                 "#38,#38,#38,#38,#38,#38))"
+              << "#23=IFCPRODUCTDEFINITIONSHAPE($,$,(#39))";
+            ksztalt = QStringLiteral("#23");
+        }
+        l << QStringLiteral("#10=IFCWINDOW('w',$,'Okno dachowe',$,$,$,%1,$,%2,.SKYLIGHT.,"
+                            ".SINGLE_PANEL.,$)")
+                 .arg(ksztalt, wymiary);
+        const QByteArray plik = ("ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n" +
+                                 l.join(";\n") + ";\nENDSEC;END-ISO-10303-21;\n")
+                                    .toUtf8();
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 1);
+        QVERIFY(m.okna[0].dachowe);
+        QCOMPARE(m.okna[0].szerokosc.value_or(0), szerokosc);
+        QCOMPARE(m.okna[0].wysokosc.value_or(0), wysokosc);
+        QCOMPARE(m.okna[0].wysokoscZBryly, zBryly);
+        TZestawienieStolarki p;
+        const QString t = TekstImportuIfc(UtworzProjektZIfc(m, TOpcjeImportuIfc(), p));
+        QCOMPARE(t.contains(QStringLiteral("wysokość 1 okna w dachu przyjęto wg bryły")), zBryly);
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");
@@ -898,6 +1048,15 @@ private slots:
         QCOMPARE(dachowe, 2);
         QCOMPARE(m.okna[0].szerokosc.value_or(0), 4835);
         QCOMPARE(m.okna[0].wysokosc.value_or(0), 2420);
+        // The skylights on the flat roof: 0,6348 m high in the model, their
+        // body 1172,5 × 1224,5 mm flat (its points: x −865,4 … 307,1,
+        // y −801,8 … 422,8).
+        for (const TOknoIfc& o : m.okna)
+            if (o.dachowe) {
+                QCOMPARE(o.szerokosc.value_or(0), 1173);
+                QCOMPARE(o.wysokosc.value_or(0), 1225);
+                QVERIFY(o.wysokoscZBryly);
+            }
         QVERIFY2(CzytajModelIfcZPliku(PlikWspolny("IfcOpenHouse_IFC4.ifc"), &m, &powod),
                  qPrintable(powod));
         QCOMPARE(m.okna.size(), 5);
