@@ -278,6 +278,11 @@ void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc&
                    RowneStep(klucz, "Pset_DoorCommon.IsExternal")) {
             o.wewnetrzne = RowneStep(wartosc, "F");
             o.zewnetrzne = RowneStep(wartosc, "T");
+        } else if (RowneStep(klucz, "Pset_DoorCommon.GlazingAreaFraction")) {
+            bool ok = false;
+            const double u = wartosc.toDouble(&ok);
+            if (ok && u >= 0 && u <= 1)
+                o.udzialSzyb = u;
         } else if (!wartosc.trimmed().isEmpty()) {
             // Revit's marks, in whatever set its exporter puts them.
             const QString nazwa = klucz.section(QLatin1Char('.'), -1);
@@ -467,15 +472,22 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
         Wlasciwosci(e, o, nazwy);
         o.symbol = Wspolny(NazwaOknaIfc(nazwy, o.nazwa));
         if (typ.startsWith("IFCDOOR")) {
-            // Glazed balcony and terrace doors by name or operation; other
-            // doors the model calls exterior are entrance doors; the rest
-            // (inner doors) are no part of the schedule.
+            // Doors the model calls inner are no part of the schedule, even
+            // sliding ones (a pocket door). Glazed balcony and terrace doors
+            // by name, operation, or an exterior door at least half glass;
+            // other doors the model calls exterior are entrance doors; the
+            // rest left out.
             QString ruch = a->size() > 11 ? a->at(11).Tekst() : QString();
             if (const int64_t t = typy_.value(e, 0);
                 ruch.isEmpty() || RowneStep(ruch, "NOTDEFINED"))
                 ruch = p_.Typ(t) == "IFCDOORSTYLE" ? p_.Atrybut(t, 8).Tekst()
                                                    : p_.Atrybut(t, 10).Tekst();
-            if (DrzwiBalkonowe(nazwy.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch)) {
+            if (o.wewnetrzne) {
+                ++m.drzwiPominiete;
+                continue;
+            }
+            if (DrzwiBalkonowe(nazwy.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch) ||
+                (o.zewnetrzne && o.udzialSzyb.value_or(0) >= 0.5)) {
                 o.drzwi = true;
             } else if (o.zewnetrzne) {
                 o.drzwiZewnetrzne = true;

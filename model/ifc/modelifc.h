@@ -63,6 +63,8 @@ struct TOknoIfc {
     std::optional<double> uwModelu; // Pset_WindowCommon.ThermalTransmittance
     bool wewnetrzne = false;        // Pset_WindowCommon.IsExternal = false
     bool zewnetrzne = false;        // Pset_…Common.IsExternal = true
+    // Pset_DoorCommon.GlazingAreaFraction: the glazed share of a door.
+    std::optional<double> udzialSzyb;
     // The width of its mullions and transoms as its type's lining gives it
     // (the wider of the two), mm.
     std::optional<double> slupek;

@@ -399,7 +399,7 @@ private slots:
     // are balcony doors, exterior ones entrance doors, the rest left out.
     void drzwi_data() {
         QTest::addColumn<QByteArray>("drzwi"); // the IFC4 door's attributes after its placement
-        QTest::addColumn<QByteArray>("pset");  // IsExternal, or nothing
+        QTest::addColumn<QByteArray>("pset");  // IsExternal and ";GlazingAreaFraction", or nothing
         QTest::addColumn<QString>("rodzaj");   // "" when left out
         QTest::newRow("Terrassentuer")
             << QByteArray("'T1',2375.,2010.,.DOOR.,$,$") << QByteArray() << "drzwi balkonowe";
@@ -410,6 +410,16 @@ private slots:
         QTest::newRow("wewnętrzne") << QByteArray("'D3',2100.,900.,.DOOR.,.SINGLE_SWING_LEFT.,$")
                                     << QByteArray(".F.") << "";
         QTest::newRow("bez danych") << QByteArray("'D4',2100.,900.,$,$,$") << QByteArray() << "";
+        // The model's word for an inner door holds whatever its operation.
+        QTest::newRow("wewnętrzne przesuwne")
+            << QByteArray("'D5',2100.,900.,.DOOR.,.SLIDING_TO_LEFT.,$") << QByteArray(".F.") << "";
+        // Glazed share: at least half glass is a balcony door, if exterior.
+        const QByteArray swing("'D6',2100.,1000.,.DOOR.,.SINGLE_SWING_LEFT.,$");
+        QTest::newRow("szyby 0,5") << swing << QByteArray(".T.;0.5") << "drzwi balkonowe";
+        QTest::newRow("szyby 0,49") << swing << QByteArray(".T.;0.49") << "drzwi zewnętrzne";
+        QTest::newRow("szyby 0,8, bez IsExternal") << swing << QByteArray(";0.8") << "";
+        QTest::newRow("szyby 0,9, wewnętrzne") << swing << QByteArray(".F.;0.9") << "";
+        QTest::newRow("szyby 60 (%)") << swing << QByteArray(".T.;60.") << "drzwi zewnętrzne";
     }
     void drzwi() {
         QFETCH(QByteArray, drzwi);
@@ -422,10 +432,21 @@ private slots:
                           "#2=IFCUNITASSIGNMENT((#1));\n"
                           "#3=IFCDOOR('d',$,'" +
                           nazwa + "',$,$,$,$," + drzwi + ");\n";
-        if (!pset.isEmpty())
-            plik += "#4=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(" + pset +
-                    "),$);\n"
-                    "#5=IFCPROPERTYSET('s',$,'Pset_DoorCommon',$,(#4));\n"
+        const QList<QByteArray> wl = pset.split(';');
+        QByteArray zestaw;
+        if (!wl[0].isEmpty()) {
+            zestaw = "#4";
+            plik += "#4=IFCPROPERTYSINGLEVALUE('IsExternal',$,IFCBOOLEAN(" + wl[0] + "),$);\n";
+        }
+        if (wl.size() > 1) {
+            zestaw += zestaw.isEmpty() ? "#7" : ",#7";
+            plik += "#7=IFCPROPERTYSINGLEVALUE('GlazingAreaFraction',$,"
+                    "IFCPOSITIVERATIOMEASURE(" +
+                    wl[1] + "),$);\n";
+        }
+        if (!zestaw.isEmpty())
+            plik += "#5=IFCPROPERTYSET('s',$,'Pset_DoorCommon',$,(" + zestaw +
+                    "));\n"
                     "#6=IFCRELDEFINESBYPROPERTIES('r',$,$,$,(#3),#5);\n";
         plik += "ENDSEC;END-ISO-10303-21;\n";
         TModelIfc m;
