@@ -50,6 +50,9 @@ private:
     // storey (wnetrzeifc.cpp).
     void StronyZWnetrza(TModelIfc& m);
     std::optional<TObrysIfc> ObrysBryly(int64_t produkt);
+    QHash<int64_t, std::vector<std::vector<W3>>> ScianyGranic();
+    QVector<TObrysIfc> Obrysy(int64_t produkt,
+                              const std::vector<std::vector<W3>>* granice = nullptr);
     int KondygnacjaCzesci(int64_t element) const;
     // The glazed panels of curtain walls as fixed glazing (fasadyifc.cpp).
     void PaneleFasad(TModelIfc& m);

@@ -1,5 +1,6 @@
 // Which side of a window is outside, from the building itself: the side
-// that lies in none of its storey's spaces while the other lies in one;
+// that lies in none of its storey's spaces while the other lies in one
+// (their extruded outlines, their bodies' floors, or their boundaries);
 // where the model has no spaces there, the same against the outline of the
 // storey's floor slabs. What neither decides is left to the walls' middle
 // (kierunki.cpp) and counted.
@@ -36,7 +37,100 @@ bool WKtorymkolwiek(const QVector<TObrysIfc>& obrysy, int kondygnacja, double x,
     });
 }
 
+// The outlines of a body given as faces: its faces lying level at its
+// lowest (a floor, or the triangles of one), mm in the model's plan.
+QVector<TObrysIfc> ObrysyDolu(const std::vector<std::vector<W3>>& sciany) {
+    double dol = INFINITY;
+    for (const auto& s : sciany)
+        for (const W3& p : s)
+            dol = std::min(dol, p[2]);
+    QVector<TObrysIfc> w;
+    for (const auto& s : sciany) {
+        W3 n{0, 0, 0};
+        bool nisko = true;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const W3& a = s[i];
+            const W3& b = s[(i + 1) % s.size()];
+            n = Plus(n, Wektorowy(a, b));
+            nisko = nisko && a[2] <= dol + 20;
+        }
+        const auto j = Jednostkowy(n);
+        if (!nisko || !j || std::abs((*j)[2]) < 0.99)
+            continue;
+        TObrysIfc o;
+        for (const W3& p : s)
+            o.punkty.append({p[0], p[1]});
+        w.append(o);
+    }
+    return w;
+}
+
 } // namespace
+
+// The faces a space's boundaries draw around it, each boundary's surface
+// on the space's side (planes bounded by a polyline or by a curve of
+// polylines), in the model's axes: where a model's spaces have no body to
+// read, their floor boundaries outline them.
+QHash<int64_t, std::vector<std::vector<W3>>> TCzytnikIfc::ScianyGranic() {
+    QHash<int64_t, std::vector<std::vector<W3>>> w;
+    std::size_t punktow = 0;
+    for (const char* typ :
+         {"IFCRELSPACEBOUNDARY", "IFCRELSPACEBOUNDARY1STLEVEL", "IFCRELSPACEBOUNDARY2NDLEVEL"})
+        for (int64_t r : p_.Instancje(typ)) {
+            const auto przestrzen = p_.Atrybut(r, 4).Odwolanie();
+            const auto geometria = p_.Atrybut(r, 6).Odwolanie();
+            if (!przestrzen || !geometria ||
+                !p_.JestTypu(*geometria, "IFCCONNECTIONSURFACEGEOMETRY"))
+                continue;
+            const auto plat = p_.Atrybut(*geometria, 0).Odwolanie();
+            if (!plat || !p_.JestTypu(*plat, "IFCCURVEBOUNDEDPLANE"))
+                continue;
+            const auto plaszczyzna = p_.Atrybut(*plat, 0).Odwolanie();
+            const auto polozenie =
+                plaszczyzna ? p_.Atrybut(*plaszczyzna, 0).Odwolanie() : std::nullopt;
+            const auto krzywa = p_.Atrybut(*plat, 1).Odwolanie();
+            if (!polozenie || !krzywa)
+                continue;
+            std::vector<int64_t> linie;
+            if (p_.JestTypu(*krzywa, "IFCPOLYLINE"))
+                linie.push_back(*krzywa);
+            else if (p_.JestTypu(*krzywa, "IFCCOMPOSITECURVE"))
+                for (const TWartoscStep& e : p_.Atrybut(*krzywa, 0).Elementy())
+                    if (const auto odcinek = e.Odwolanie())
+                        if (const auto l = p_.Atrybut(*odcinek, 2).Odwolanie();
+                            l && p_.JestTypu(*l, "IFCPOLYLINE"))
+                            linie.push_back(*l);
+            const TUklad u = UmieszczenieProduktu(*przestrzen).Zlozony(Osie(*polozenie));
+            std::vector<W3> sciana;
+            for (int64_t l : linie)
+                for (const TWartoscStep& e : p_.Atrybut(l, 0).Elementy())
+                    if (const auto p = Wspolrzedne(e))
+                        sciana.push_back(u.Punkt({(*p)[0] * mm_, (*p)[1] * mm_, 0}));
+            punktow += sciana.size();
+            if (punktow > 5000000)
+                return w;
+            if (sciana.size() >= 3)
+                w[*przestrzen].push_back(std::move(sciana));
+        }
+    return w;
+}
+
+// A space's or slab's plan outlines: its extruded profile, else its body's
+// lowest level faces, else (given) its floor boundaries.
+QVector<TObrysIfc> TCzytnikIfc::Obrysy(int64_t produkt,
+                                       const std::vector<std::vector<W3>>* granice) {
+    QVector<TObrysIfc> w;
+    if (auto o = ObrysBryly(produkt))
+        w.append(*o);
+    if (w.isEmpty())
+        w = ObrysyDolu(ScianyBryly(produkt, UmieszczenieProduktu(produkt)));
+    if (w.isEmpty() && granice)
+        w = ObrysyDolu(*granice);
+    const int kondygnacja = KondygnacjaCzesci(produkt);
+    for (TObrysIfc& o : w)
+        o.kondygnacja = kondygnacja;
+    return w;
+}
 
 // The storey of a space or slab: the storey it is part of, else the one
 // containing it.
@@ -96,20 +190,24 @@ std::optional<TObrysIfc> TCzytnikIfc::ObrysBryly(int64_t produkt) {
 
 void TCzytnikIfc::StronyZWnetrza(TModelIfc& m) {
     QVector<TObrysIfc> pomieszczenia, stropy;
-    for (int64_t s : p_.Instancje("IFCSPACE"))
-        if (auto o = ObrysBryly(s)) {
-            o->kondygnacja = KondygnacjaCzesci(s);
-            pomieszczenia.append(*o);
+    // The boundaries are read only when a space has no body to outline it.
+    std::optional<QHash<int64_t, std::vector<std::vector<W3>>>> granice;
+    for (int64_t s : p_.Instancje("IFCSPACE")) {
+        QVector<TObrysIfc> o = Obrysy(s);
+        if (o.isEmpty()) {
+            if (!granice)
+                granice = ScianyGranic();
+            if (const auto g = granice->constFind(s); g != granice->constEnd())
+                o = Obrysy(s, &*g);
         }
+        pomieszczenia += o;
+    }
     for (const char* typ : {"IFCSLAB", "IFCSLABSTANDARDCASE"})
         for (int64_t s : p_.Instancje(typ)) {
             const QString rodzaj = p_.Atrybut(s, 8).Tekst();
             if (!RowneStep(rodzaj, "FLOOR") && !RowneStep(rodzaj, "BASESLAB"))
                 continue;
-            if (auto o = ObrysBryly(s)) {
-                o->kondygnacja = KondygnacjaCzesci(s);
-                stropy.append(*o);
-            }
+            stropy += Obrysy(s);
         }
     for (TOknoIfc& o : m.okna) {
         if (o.dachowe)

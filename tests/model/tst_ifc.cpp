@@ -529,19 +529,30 @@ private slots:
         QTest::addColumn<QString>("plan");
         QTest::addColumn<bool>("stropy"); // floor slabs instead of spaces
         QTest::addColumn<bool>("pietro"); // the windows on a floor of no spaces above them
+        // The spaces' shape: an extruded profile, a brep, or none but their
+        // boundaries (a floor, and a ceiling over the whole site).
+        QTest::addColumn<QString>("forma");
+        const QString profil = QStringLiteral("profil");
         for (const char* plan : {"L", "U", "dziedziniec"}) {
-            QTest::newRow(plan) << QString::fromLatin1(plan) << false << false;
+            const QString p = QString::fromLatin1(plan);
+            QTest::newRow(plan) << p << false << false << profil;
             QTest::newRow((plan + QByteArray(", stropy")).constData())
-                << QString::fromLatin1(plan) << true << false;
+                << p << true << false << profil;
+            QTest::newRow((plan + QByteArray(", bryły")).constData())
+                << p << false << false << QStringLiteral("brep");
+            QTest::newRow((plan + QByteArray(", granice")).constData())
+                << p << false << false << QStringLiteral("granice");
         }
+        QTest::newRow("L, stropy z brył") << "L" << true << false << QStringLiteral("brep");
         // The building's footprint (the ground floor's spaces) decides.
         QTest::newRow("dziedziniec, piętro bez pomieszczeń")
-            << QStringLiteral("dziedziniec") << false << true;
+            << QStringLiteral("dziedziniec") << false << true << profil;
     }
     void stronyPlanu() {
         QFETCH(QString, plan);
         QFETCH(bool, stropy);
         QFETCH(bool, pietro);
+        QFETCH(QString, forma);
         using P = std::array<double, 2>;
         // Outlines (mm), as polylines (L) or rectangles (the others: corner,
         // opposite corner); windows: a point on a wall, the direction its
@@ -602,12 +613,44 @@ private slots:
                               .arg(o[1][0] - o[0][0], 0, 'f', 1)
                               .arg(o[1][1] - o[0][1], 0, 'f', 1));
             }
-            const QString bryla =
+            QString bryla =
                 dodaj(QStringLiteral("IFCEXTRUDEDAREASOLID(%1,$,#5,3000.)").arg(profil));
-            const QString ksztalt = dodaj(
+            const QList<P> wielokat =
+                o.size() > 2 ? o : QList<P>{o[0], P{o[1][0], o[0][1]}, o[1], P{o[0][0], o[1][1]}};
+            QStringList sciany;
+            auto sciana = [&](const QStringList& pkt) {
+                sciany << dodaj(
+                    QStringLiteral("IFCFACE((%1))")
+                        .arg(dodaj(QStringLiteral("IFCFACEOUTERBOUND(%1,.T.)")
+                                       .arg(dodaj(QStringLiteral("IFCPOLYLOOP((%1))")
+                                                      .arg(pkt.join(QLatin1Char(','))))))));
+            };
+            if (forma == QStringLiteral("brep")) {
+                QStringList dol, gora;
+                for (const P& p : wielokat) {
+                    dol << dodaj(QStringLiteral("IFCCARTESIANPOINT((%1,%2,0.))")
+                                     .arg(p[0], 0, 'f', 1)
+                                     .arg(p[1], 0, 'f', 1));
+                    gora << dodaj(QStringLiteral("IFCCARTESIANPOINT((%1,%2,3000.))")
+                                      .arg(p[0], 0, 'f', 1)
+                                      .arg(p[1], 0, 'f', 1));
+                }
+                sciana(dol);
+                sciana(gora);
+                for (qsizetype k = 0; k < dol.size(); ++k) {
+                    const qsizetype j = (k + 1) % dol.size();
+                    sciana({dol[k], dol[j], gora[j], gora[k]});
+                }
+                bryla = dodaj(QStringLiteral("IFCFACETEDBREP(%1)")
+                                  .arg(dodaj(QStringLiteral("IFCCLOSEDSHELL((%1))")
+                                                 .arg(sciany.join(QLatin1Char(','))))));
+            }
+            QString ksztalt = dodaj(
                 QStringLiteral("IFCPRODUCTDEFINITIONSHAPE($,$,(%1))")
                     .arg(dodaj(QStringLiteral("IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(%1))")
                                    .arg(bryla))));
+            if (forma == QStringLiteral("granice"))
+                ksztalt = QStringLiteral("$");
             if (stropy)
                 zawarte << dodaj(
                     QStringLiteral("IFCSLAB('s',$,'Strop',$,$,$,%1,$,.FLOOR.)").arg(ksztalt));
@@ -615,6 +658,30 @@ private slots:
                 czesci << dodaj(
                     QStringLiteral("IFCSPACE('r',$,'Pokój',$,$,$,%1,$,.ELEMENT.,.SPACE.,$)")
                         .arg(ksztalt));
+            if (forma != QStringLiteral("granice"))
+                continue;
+            // Planes bounded at its floor and at its ceiling (over the whole
+            // site: only the floor outlines it), in the space's axes.
+            auto granica = [&](const QList<P>& pkt, double z) {
+                QStringList p;
+                for (const P& q : pkt)
+                    p << dodaj(punkt(q[0], q[1]));
+                p << p.first();
+                const QString os = dodaj(
+                    QStringLiteral("IFCAXIS2PLACEMENT3D(%1,$,$)")
+                        .arg(dodaj(
+                            QStringLiteral("IFCCARTESIANPOINT((0.,0.,%1))").arg(z, 0, 'f', 1))));
+                const QString plat =
+                    dodaj(QStringLiteral("IFCCURVEBOUNDEDPLANE(%1,%2,())")
+                              .arg(dodaj(QStringLiteral("IFCPLANE(%1)").arg(os)))
+                              .arg(dodaj(QStringLiteral("IFCPOLYLINE((%1))").arg(p.join(',')))));
+                dodaj(QStringLiteral("IFCRELSPACEBOUNDARY('b',$,$,$,%1,$,%2,.PHYSICAL.,.INTERNAL.)")
+                          .arg(czesci.last())
+                          .arg(dodaj(
+                              QStringLiteral("IFCCONNECTIONSURFACEGEOMETRY(%1,$)").arg(plat))));
+            };
+            granica(wielokat, 0);
+            granica({P{-1e5, -1e5}, P{1e5, -1e5}, P{1e5, 1e5}, P{-1e5, 1e5}}, 3000);
         }
         int i = 0;
         for (const auto& [p, kierunek] : okna) {
