@@ -20,6 +20,10 @@ constexpr int WIERSZ_PARTERU = 1;
 constexpr int WIERSZ_PODDASZA = 2;
 constexpr int LICZBA_STALYCH_WIERSZY = 3;
 
+// A window's outline (TOkno::Ksztalt).
+constexpr int32_t KSZTALT_PROSTOKATNY = 0;
+constexpr int32_t KSZTALT_OKRAGLY = 1;
+
 using TWierszLiczby = std::array<int32_t, LICZBA_KIERUNKOW>;
 
 // Counts of one window: one row per level (basement, ground floor, attic,
@@ -83,6 +87,9 @@ public:
 
     double Szerokosc = 0; // mm
     double Wysokosc = 0;  // mm
+    // The outline: a rectangle W × H, or (KSZTALT_OKRAGLY) the circle or
+    // ellipse inscribed in it.
+    int32_t Ksztalt = KSZTALT_PROSTOKATNY;
     int32_t TypOkna = TYP_OKNA_DOMYSLNY;
     int32_t MaterialRamy = MATERIAL_PCV;
     std::array<int32_t, MAX_SKRZYDEL> RodzajSkrzydla{};
@@ -134,6 +141,7 @@ public:
 
     // Glazing and frame both from the manufacturer's range: priced from the list.
     bool JestDV() const { return ZrodloUg == ZrodloDV && ZrodloUf == ZrodloDV; }
+    bool Okragle() const { return Ksztalt == KSZTALT_OKRAGLY; }
     // The width between sashes the geometry takes: dSlupka, or d without one.
     double SzerokoscSlupka() const { return dSlupka > 0 ? dSlupka : dRamy; }
 

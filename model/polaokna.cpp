@@ -141,6 +141,7 @@ std::vector<TPoleOkna> Zbuduj() {
     p.push_back(Gdy(DZIESIETNA(Psi_p, 0), [](const TOkno& o) { return o.Psi_p != 0; }));
     p.push_back(DZIESIETNA(dRamy, 0));
     p.push_back(Gdy(DZIESIETNA(dSlupka, 0), [](const TOkno& o) { return o.dSlupka != 0; }));
+    p.push_back(Gdy(CALKOWITA(Ksztalt), [](const TOkno& o) { return o.Ksztalt != 0; }));
     p.push_back(DZIESIETNA(Lg, 0));
     p.push_back(DZIESIETNA(dR, 0));
     p.push_back(CALKOWITA(LiczbaNawiewnikow));

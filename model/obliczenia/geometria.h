@@ -9,10 +9,12 @@ class TOkno;
 // millimetres, taken as it is: 1230,5 mm is 1230,5 mm here, whatever a field
 // shows of it.
 
-// The area of one piece in m²: W · H / 10^6.
+// The area of one piece in m²: W · H / 10^6, a round window's π/4 · W · H
+// / 10^6 (the circle or ellipse inscribed).
 double PoleOkna(double szerokosc, double wysokosc);
 double PoleOkna(const TOkno& okno);
-// The perimeter of one piece in m: 2 (W + H) / 1000.
+// The perimeter of one piece in m: 2 (W + H) / 1000, a round window's its
+// circle's or ellipse's.
 double ObwodOkna(const TOkno& okno);
 
 // The glazing edge length in mm by the Lg rule of the window type (the

@@ -64,6 +64,10 @@ TUw ObliczUw(const TOkno& o, TMetodaUw metoda) {
     wynik.brak = BrakDanych(o);
     if (!wynik.brak.isEmpty())
         return wynik;
+    if (o.Okragle() && LiczbaSkrzydel(o.TypOkna) != 1) {
+        wynik.brak = QStringLiteral("okno okrągłe: Uw tylko dla okna jednoskrzydłowego");
+        return wynik;
+    }
     TSkladnikiUw& s = wynik.skladniki;
     s.aw = PoleOkna(o);
     const std::optional<double> lg = LgOkna(o);
