@@ -8,6 +8,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -29,6 +30,18 @@ int Obetnij(double x) {
     if (!(x < INT_MAX / 2))
         return INT_MAX / 2;
     return static_cast<int>(std::trunc(x));
+}
+
+// An ellipse of 96 chords.
+void Elipsa(TKanwa& k, double cx, double cy, double rx, double ry) {
+    if (!(rx > 0) || !(ry > 0))
+        return;
+    constexpr int N = 96;
+    k.PrzesunDo(Najblizsza(cx + rx), Najblizsza(cy));
+    for (int i = 1; i <= N; ++i) {
+        const double t = 2 * std::numbers::pi * i / N;
+        k.LiniaDo(Najblizsza(cx + rx * std::cos(t)), Najblizsza(cy + ry * std::sin(t)));
+    }
 }
 
 } // namespace
@@ -125,11 +138,24 @@ bool RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     const int y0 = Najblizsza(wysokosc - sh) / 2;
     const int x1 = x0 + Najblizsza(sw);
     const int y1 = y0 + Najblizsza(sh);
-    k.Prostokat(x0, y0, x1, y1);
+    int f = std::min(Najblizsza(0.08 * sw), Najblizsza(0.08 * sh));
+    // The sashes' field: the frame's inside, a round window's the rectangle
+    // inscribed in its glass.
+    double px = x0, py = y0, pw = sw, ph = sh;
+    if (o.Okragle()) {
+        const double cx = x0 + sw / 2, cy = y0 + sh / 2;
+        Elipsa(k, cx, cy, sw / 2, sh / 2);
+        Elipsa(k, cx, cy, sw / 2 - f, sh / 2 - f);
+        pw = std::max(0.0, (sw - 2 * f) / std::numbers::sqrt2);
+        ph = std::max(0.0, (sh - 2 * f) / std::numbers::sqrt2);
+        px = cx - pw / 2;
+        py = cy - ph / 2;
+        f = 0;
+    } else {
+        k.Prostokat(x0, y0, x1, y1);
+    }
 
-    const int f = std::min(Najblizsza(0.08 * sw), Najblizsza(0.08 * sh));
-
-    const int n = o.LiczbaNawiewnikow;
+    const int n = o.Okragle() ? 0 : o.LiczbaNawiewnikow;
     if (n >= 1) {
         const int p = Obetnij(sw / n);
         const int l = Obetnij(o.SzerokoscNawiewnika * sw / W);
@@ -148,20 +174,20 @@ bool RysujOkno(const TOkno& o, TKanwa& k, int szerokosc, int wysokosc) {
     if (komorki.isEmpty()) {
         // Said in the picture: a message box from a paint would interrupt
         // every repaint.
-        k.Tekst(x0 + f + 2, y0 + f + 2, KOMUNIKAT_BRAK_RYSUNKU);
+        k.Tekst(Najblizsza(px) + f + 2, Najblizsza(py) + f + 2, KOMUNIKAT_BRAK_RYSUNKU);
     } else {
         // Cells beyond the eight stored sash kinds have no kind to draw.
         for (int i = 0; i < komorki.size() && i < MAX_SKRZYDEL; ++i) {
             const TPrzedzial& kx = komorki[i].kolumny;
             const TPrzedzial& ky = komorki[i].wiersze;
-            const int lewa =
-                kx.od == 1 ? x0 + f : Najblizsza(x0 + sw * (kx.od - 1) / kx.n + f / 2.0);
-            const int prawa = kx.do_ == kx.n ? Najblizsza(x0 + sw - f)
-                                             : Najblizsza(x0 + sw * kx.do_ / kx.n - f / 2.0);
-            const int gora =
-                ky.od == 1 ? y0 + f : Najblizsza(y0 + sh * (ky.od - 1) / ky.n + f / 2.0);
-            const int dol = ky.do_ == ky.n ? Najblizsza(y0 + sh - f)
-                                           : Najblizsza(y0 + sh * ky.do_ / ky.n - f / 2.0);
+            const int lewa = kx.od == 1 ? Najblizsza(px) + f
+                                        : Najblizsza(px + pw * (kx.od - 1) / kx.n + f / 2.0);
+            const int prawa = kx.do_ == kx.n ? Najblizsza(px + pw - f)
+                                             : Najblizsza(px + pw * kx.do_ / kx.n - f / 2.0);
+            const int gora = ky.od == 1 ? Najblizsza(py) + f
+                                        : Najblizsza(py + ph * (ky.od - 1) / ky.n + f / 2.0);
+            const int dol = ky.do_ == ky.n ? Najblizsza(py + ph - f)
+                                           : Najblizsza(py + ph * ky.do_ / ky.n - f / 2.0);
             RysujSkrzydlo(k, lewa, gora, prawa, dol, o.RodzajSkrzydla[static_cast<std::size_t>(i)]);
         }
     }

@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 // Records every call as text: "R l,t,r,b", "F …", "M x,y", "L x,y", "T x,y,text", "B r,g,b".
@@ -122,6 +124,27 @@ private slots:
         TKanwaZapisu k;
         RysujOkno(Okno(1001, 1500, 1000, 2000000000, 100), k, 300, 200);
         QVERIFY(k.zapis.size() < 2000);
+    }
+
+    // A round window of 1000 on 300 × 200: the circle of 160 at (150, 100),
+    // its glass 13 px in, the sash the square inscribed in the glass: side
+    // 134/√2 = 94,75 from 102,62 to 197,38 each way; no vents on the curve.
+    void okragle() {
+        TKanwaZapisu k;
+        TOkno o = Okno(1001, 1000, 1000, 2, 300);
+        o.Ksztalt = KSZTALT_OKRAGLY;
+        o.RodzajSkrzydla.fill(LICZBA_RODZAJOW_SKRZYDEL);
+        QVERIFY(RysujOkno(o, k, 300, 200));
+        QCOMPARE(k.Prostokaty(), QStringList{"R 103,53,197,147"});
+        QCOMPARE(k.zapis.filter(QRegularExpression("^M ")),
+                 (QStringList{"M 230,100", "M 217,100"}));
+        const QStringList linie = k.zapis.filter(QRegularExpression("^L "));
+        QCOMPARE(linie.size(), 192);
+        for (int i = 0; i < linie.size(); ++i) {
+            const QStringList xy = linie[i].mid(2).split(',');
+            const double r = std::hypot(xy[0].toInt() - 150, xy[1].toInt() - 100);
+            QVERIFY2(std::abs(r - (i < 96 ? 80 : 67)) <= 1, qPrintable(linie[i]));
+        }
     }
 
     void tylkoSkrzydlaTypu() {
