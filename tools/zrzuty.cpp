@@ -152,6 +152,26 @@ int main(int argc, char* argv[]) {
         }
         Wybierz(f, QStringLiteral("X1"));
         niemieszczace += Nieczytelne(f.ElementStolarkiPanel, QStringLiteral("edytor (bez Uw)"));
+        // A round window: its circle, glass and sash.
+        TZestawienieStolarki r;
+        r.AddOkno(QStringLiteral("OK1"));
+        TOkno& k = *r.GetOkno(QStringLiteral("OK1"));
+        k.Ksztalt = KSZTALT_OKRAGLY;
+        k.TypOkna = 1001;
+        k.RodzajSkrzydla[0] = 2;
+        k.Szerokosc = k.Wysokosc = 900;
+        k.Ug = 0.6;
+        k.Uf = 1.3;
+        k.Psi_g = 0.04;
+        k.dRamy = 100;
+        k.Lg = -1;
+        if (ZapiszProjekt(r, skrajne) != WYNIK_OK || !f.Zamknij() || !f.OtworzPlik(skrajne)) {
+            std::fprintf(stderr, "cannot open the project of a round window\n");
+            return 1;
+        }
+        Wybierz(f, QStringLiteral("OK1"));
+        Zapisz(f.ElementStolarkiPanel, QStringLiteral("edytor_okragle_sam"));
+        niemieszczace += Nieczytelne(f.ElementStolarkiPanel, QStringLiteral("edytor (okrągłe)"));
         if (!f.Zamknij() || !f.OtworzPlik(przyklad)) {
             std::fprintf(stderr, "cannot open the sample project\n");
             return 1;

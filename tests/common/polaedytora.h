@@ -6,6 +6,7 @@
 #include "ui/main/siatkapieter.h"
 #include "ui/tables/listaskrzydel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,7 @@ struct TPolaEdytora : TKontrolki {
     QLineEdit* PsiGEd = Znajdz<QLineEdit>("PsiGEd");
     QLineEdit* dRamyEd = Znajdz<QLineEdit>("dRamyEd");
     QLineEdit* dSlupkaEd = Znajdz<QLineEdit>("dSlupkaEd");
+    QCheckBox* OkragleCB = Znajdz<QCheckBox>("OkragleCB");
     QLineEdit* UpEd = Znajdz<QLineEdit>("UpEd");
     QLineEdit* PsiPEd = Znajdz<QLineEdit>("PsiPEd");
     QWidget* PlycinyPanel = Znajdz<QWidget>("PlycinyPanel");

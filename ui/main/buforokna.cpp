@@ -28,6 +28,8 @@ TOkno TBuforOkna::Zatwierdz(const TOkno& w) const {
         o.Szerokosc = b.Szerokosc;
     if (jesli(TPoleOkna::Wysokosc))
         o.Wysokosc = b.Wysokosc;
+    if (jesli(TPoleOkna::Ksztalt))
+        o.Ksztalt = b.Ksztalt;
     if (jesli(TPoleOkna::Ug)) {
         o.Ug = b.Ug;
         o.ZrodloUg = b.ZrodloUg;

@@ -12,6 +12,7 @@ enum class TPoleOkna : uint8_t {
     Skrzydla,
     Szerokosc,
     Wysokosc,
+    Ksztalt,
     Ug, // with where it came from, the glazing's code and build-up
     Uf, // with where it came from and the frame's code
     MaterialRamy,

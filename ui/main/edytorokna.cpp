@@ -23,6 +23,7 @@
 #include "uslugi/dialogi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -121,6 +122,14 @@ void TEdytorOkna::Polacz() {
     });
     connect(TypOknaCB, qOverload<int>(&QComboBox::activated), this, [this] {
         bufor_.Zmien(TPoleOkna::TypOkna).SetTypOknaNazwa(TypOknaCB->currentText());
+        emit zmienionoTyp();
+    });
+    // The outline changes the area and the glass edge: stored and drawn at once.
+    connect(OkragleCB, &QCheckBox::clicked, this, [this](bool okragle) {
+        bufor_.Zmien(TPoleOkna::Ksztalt).Ksztalt = okragle ? KSZTALT_OKRAGLY : KSZTALT_PROSTOKATNY;
+        // A round window of more sashes has no glass edge to suggest.
+        if (int64_t lg = 0; ::PodpowiedzLg(bufor_.Okno(), &lg))
+            PodpowiedzLg(true);
         emit zmienionoTyp();
     });
     // A new kind is stored and judged at once.
@@ -484,6 +493,7 @@ void TEdytorOkna::Resetuj() {
     gEd->setText(TEKST_BRAK_CENY);
     fCEd->clear();
     OslonaCB->setCurrentIndex(0);
+    OkragleCB->setChecked(false);
     PlycinyPanel->hide();
     NaglowekRoletyST->show();
     OknaNaKondSG->Resetuj();

@@ -9,6 +9,7 @@
 
 class QComboBox;
 class QLabel;
+class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -115,6 +116,7 @@ private:
     // areas, and Lg against the glass edge of the geometry.
     QLabel* GeometriaST;
     QLineEdit *SzerokoscEd, *WysokoscEd;
+    QCheckBox* OkragleCB; // a round window (the circle or ellipse in W × H)
     QComboBox* TypOknaCB;
     QPushButton* WybierzTypOknaBBtn;
     TListaSkrzydel* SkrzydlaVLE;

@@ -23,6 +23,7 @@
 #include "ui/tables/typokna.h"
 #include "uslugi/dialogi.h"
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -124,6 +125,9 @@ void TEdytorOkna::PokazGeometrie(const TZestawienieStolarki& projekt, const TOkn
     pelny << QStringLiteral("Metoda obliczania Uw: %1")
                  .arg(TZestawienieStolarki::NazwaMetodyUw(metoda));
     const TUw uw = ObliczUw(okno, metoda);
+    if (okno.Okragle())
+        pelny << QStringLiteral("Okno okrągłe: Aw = π/4 · szerokość · wysokość = %1 m²")
+                     .arg(TekstStaly(PoleOkna(okno), 12, 4));
     if (!uw.uw) {
         // Why there is none, where the Uw field says "brak danych".
         if (!uw.brak.isEmpty()) {
@@ -189,6 +193,7 @@ void TEdytorOkna::Pokaz(const TZestawienieStolarki& projekt, const TOkno& okno) 
     SymbolOknaEd->setText(okno.Symbol());
     SzerokoscEd->setText(TekstOgolny(okno.Szerokosc));
     WysokoscEd->setText(TekstOgolny(okno.Wysokosc));
+    OkragleCB->setChecked(okno.Okragle());
     TypOknaCB->setCurrentIndex(TypOknaCB->findText(okno.TypOknaNazwa()));
     MaterialRamyCB->setCurrentIndex(MaterialRamyCB->findText(okno.MaterialRamyNazwa()));
     UgEd->setText(TekstOgolny(okno.Ug));

@@ -14,6 +14,7 @@
 #include "ui/main/siatkapieter.h"
 #include "ui/tables/listaskrzydel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -213,6 +214,7 @@ void TEdytorOkna::UstawKolejnosc() {
         RodzajCB,
         SzerokoscEd,
         WysokoscEd,
+        OkragleCB,
         TypOknaCB,
         SkrzydlaVLE,
         UgEd,
@@ -300,6 +302,13 @@ QWidget* TEdytorOkna::UtworzWymiaryITyp() {
                  QStringLiteral("Ustawia bieżący typ okna dla wszystkich okien w projekcie"), w);
     przyciskiTypu->addWidget(SetAllTypOknaBBtn);
     przyciskiTypu->addStretch();
+    // The outline beside the type's buttons: a row as high as they are and
+    // wide enough in the narrowest editor.
+    OkragleCB = new QCheckBox(QStringLiteral("okrągłe"), w);
+    OkragleCB->setObjectName(QStringLiteral("OkragleCB"));
+    OkragleCB->setToolTip(QStringLiteral("Okno okrągłe: koło (lub elipsa) wpisane w szerokość i "
+                                         "wysokość; pole, szyba i obwód szyby z koła"));
+    przyciskiTypu->addWidget(OkragleCB);
     uklad->addLayout(przyciskiTypu);
 
     // The sash list keeps the column's whole width for the kinds' names.

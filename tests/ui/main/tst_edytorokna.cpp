@@ -244,6 +244,46 @@ private slots:
                  qPrintable(pola->WT2021ST->toolTip()));
     }
 
+    // A round window by a click: the glass edge and Uw take the circle
+    // (900, d 100: lg = π·700 = 2199,1 mm; Uw = 0,2055/0,2025 = 1,0148,
+    // worked by hand beside the calculation's tests), and back.
+    void okragle() {
+        f->show();
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.get()));
+        WybierzTyp(NazwaTypuOkna(1001));
+        for (const auto& [pole, tekst] : {std::pair{pola->SzerokoscEd, "900"},
+                                          {pola->WysokoscEd, "900"},
+                                          {pola->UgEd, "0,6"},
+                                          {pola->UfEd, "1,3"},
+                                          {pola->PsiGEd, "0,04"},
+                                          {pola->dRamyEd, "100"}})
+            WpiszIZatwierdz(pole, QString::fromUtf8(tekst));
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("2800"));
+        QTest::mouseClick(pola->OkragleCB, Qt::LeftButton);
+        QVERIFY(Okno("O1").Okragle());
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("2199"));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->UwOknaEd->text(), QStringLiteral("1,01"));
+        QVERIFY(pola->OkragleCB->isChecked());
+        // π/4 · 0,81 = 0,63617 m².
+        QVERIFY2(pola->GeometriaST->toolTip().contains(QStringLiteral("Aw = π/4 · szerokość · "
+                                                                      "wysokość = 0,6362 m²")),
+                 qPrintable(pola->GeometriaST->toolTip()));
+        // Two sashes: no Uw for a round one, said; no message box.
+        WybierzTyp(NazwaTypuOkna(2001));
+        QTest::mouseClick(pola->RefreshUwOkna, Qt::LeftButton);
+        QCOMPARE(pola->UwOknaEd->text(), QStringLiteral("brak danych"));
+        QVERIFY2(pola->GeometriaST->toolTip().contains(
+                     QStringLiteral("Brak Uw: okno okrągłe: Uw tylko dla okna jednoskrzydłowego")),
+                 qPrintable(pola->GeometriaST->toolTip()));
+        WybierzTyp(NazwaTypuOkna(1001));
+        QTest::mouseClick(pola->OkragleCB, Qt::LeftButton);
+        QVERIFY(!Okno("O1").Okragle());
+        QCOMPARE(pola->LgEd->text(), QStringLiteral("2800"));
+        QCOMPARE(d->komunikaty.size(), 0);
+    }
+
     void uwagi() {
         Wpisz(pola->UwagiMemo, "ala ma kota");
         QTest::keyClick(pola->UwagiMemo, Qt::Key_Return);

@@ -48,7 +48,7 @@ private slots:
         };
         QTest::mouseClick(e.SymbolOknaEd, Qt::LeftButton);
         QStringList droga{nazwa(QApplication::focusWidget())};
-        for (int i = 0; i < 23; ++i) {
+        for (int i = 0; i < 24; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             droga << nazwa(QApplication::focusWidget());
         }
@@ -56,6 +56,7 @@ private slots:
                                      "RodzajCB",
                                      "SzerokoscEd",
                                      "WysokoscEd",
+                                     "OkragleCB",
                                      "TypOknaCB",
                                      "SkrzydlaVLE",
                                      "UgEd",
