@@ -536,6 +536,24 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
                 }
             }
         }
+        // A round window by its opening, else its body; with no size given,
+        // the circle's.
+        if (!typ.startsWith("IFCDOOR")) {
+            const int64_t otwor = otworDlaWypelnienia_.value(e, 0);
+            // The opening decides where it has a shape to read.
+            std::pair<double, double> kolo{0, 0};
+            if (otwor && !BrylyWyciagniete(otwor).empty()) {
+                if (const auto k = Okrag(otwor))
+                    kolo = *k;
+            } else if (const auto b = Okrag(e)) {
+                kolo = *b;
+            }
+            o.okragle = kolo.first > 0;
+            if (o.okragle && (!o.szerokosc || !o.wysokosc)) {
+                o.szerokosc = mm(kolo.first);
+                o.wysokosc = mm(kolo.second);
+            }
+        }
         // No size given: that of the opening it fills, else of its own body.
         if (!o.szerokosc || !o.wysokosc) {
             const int64_t otwor = otworDlaWypelnienia_.value(e, 0);

@@ -60,6 +60,9 @@ private:
     std::vector<int64_t> BrylyWyciagniete(int64_t produkt) const;
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
     std::optional<std::pair<double, double>> WymiaryWidoku(int64_t produkt);
+    // The width and height (mm) of a product swept from a circle or ellipse
+    // (every solid of it), nothing for another shape.
+    std::optional<std::pair<double, double>> Okrag(int64_t produkt) const;
     // A body as faces, and a roof window's size in its own plane (brylaifc.cpp).
     struct TZbieraczScian;
     TUklad Przeksztalcenie(int64_t numer) const;

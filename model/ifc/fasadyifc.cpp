@@ -127,6 +127,32 @@ void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
     }
 }
 
+std::optional<std::pair<double, double>> TCzytnikIfc::Okrag(int64_t produkt) const {
+    std::optional<std::pair<double, double>> w;
+    for (const int64_t n : BrylyWyciagniete(produkt)) {
+        const auto profil = p_.Atrybut(n, 0).Odwolanie();
+        if (!profil)
+            return std::nullopt;
+        const QByteArray t = p_.Typ(*profil);
+        double a = 0, b = 0;
+        if (t == "IFCCIRCLEPROFILEDEF" || t == "IFCCIRCLEHOLLOWPROFILEDEF") {
+            a = b = p_.Atrybut(*profil, 3).Liczba().value_or(0);
+        } else if (t == "IFCELLIPSEPROFILEDEF") {
+            a = p_.Atrybut(*profil, 3).Liczba().value_or(0);
+            b = p_.Atrybut(*profil, 4).Liczba().value_or(0);
+        } else {
+            return std::nullopt;
+        }
+        const double s = 2 * a * mm_, h = 2 * b * mm_;
+        if (!(s > 0) || !(h > 0) || s > 1e9 || h > 1e9)
+            return std::nullopt;
+        // The widest of the solids: the frame's ring round the glass.
+        if (!w || s * h > w->first * w->second)
+            w = std::pair{s, h};
+    }
+    return w;
+}
+
 // A product's width and height (mm) from its extruded rectangle set in the
 // model: the extent nearest the vertical is the height, the wider of the
 // other two the width (the third, a wall's or frame's depth, left out).

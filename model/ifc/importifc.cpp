@@ -126,6 +126,8 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         for (uint8_t s : o.skrzydla)
             klucz += QString::number(s) + QLatin1Char(',');
         klucz += QLatin1Char('|') + QString::number(o.slupek.value_or(-1), 'g', 17);
+        if (o.okragle)
+            klucz += QStringLiteral("|o");
         auto it = indeks.constFind(klucz);
         if (it == indeks.constEnd()) {
             it = indeks.insert(klucz, static_cast<int>(pozycje.size()));
@@ -145,6 +147,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         wynik.wewnetrznych += o.wewnetrzne;
         wynik.bezUkladu += o.bezUkladu;
         wynik.wysokoscZBryly += o.wysokoscZBryly;
+        wynik.okraglych += o.okragle;
     }
     QSet<QString> zajete;
     int kolejne = 0;
@@ -162,6 +165,7 @@ TWynikImportuIfc UtworzProjektZIfc(const TModelIfc& model, const TOpcjeImportuIf
         okno.Szerokosc = static_cast<double>(w.szerokosc.value_or(0));
         okno.Wysokosc = static_cast<double>(w.wysokosc.value_or(0));
         okno.TypOkna = w.typOkna;
+        okno.Ksztalt = w.okragle ? KSZTALT_OKRAGLY : KSZTALT_PROSTOKATNY;
         for (std::size_t i = 0; i < w.skrzydla.size(); ++i)
             okno.RodzajSkrzydla[i] = w.skrzydla[i];
         okno.Rodzaj = rodzaj(w);
@@ -210,6 +214,10 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
                                                   .arg(ListaSymboli(w.bezWymiarowSymbole, 5));
     if (w.bezUkladu > 0)
         t += QStringLiteral("; %1 bez układu skrzydeł").arg(w.bezUkladu);
+    if (w.okraglych > 0)
+        t += QStringLiteral("; w tym %1")
+                 .arg(Ile(w.okraglych, QStringLiteral("okno okrągłe"),
+                          QStringLiteral("okna okrągłe"), QStringLiteral("okien okrągłych")));
     if (w.wysokoscZBryly > 0)
         t += QStringLiteral("; wysokość %1 w dachu przyjęto wg bryły (model podaje wysokość w "
                             "rzucie na pion) – sprawdź wymiary")

@@ -36,6 +36,8 @@ struct TWynikImportuIfc {
     // Roof windows whose height was taken from their body (the model's
     // was its vertical extent).
     int wysokoscZBryly = 0;
+    // Round windows (their area a circle's or an ellipse's).
+    int okraglych = 0;
     int drzwiPominiete = 0;
     // Windows on no storey of the model (placed by their height), and
     // windows the model calls inner (IsExternal = false: Umax 1,1), which

@@ -52,6 +52,9 @@ struct TOknoIfc {
     // A roof window whose height the model gave as less than its body's in
     // its own plane (its vertical extent): the body's taken.
     bool wysokoscZBryly = false;
+    // Round: its opening, or every solid of its body, swept from a circle or
+    // ellipse.
+    bool okragle = false;
     int kondygnacja = -1;                    // into TModelIfc::kondygnacje
     bool bezKondygnacji = false;             // on no storey in the model: placed by height
     double x = 0, y = 0, z = 0;              // the window's middle in the model, mm

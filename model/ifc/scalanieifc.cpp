@@ -89,6 +89,12 @@ TZmianyImportuIfc ScalZIfc(const TZestawienieStolarki& projekt, const TModelIfc&
             if (!co.isEmpty())
                 z.zmienione << QStringLiteral("%1: %2").arg(o.Symbol(),
                                                             co.join(QStringLiteral(", ")));
+            // A round window the model shows is round; one it does not keeps
+            // what the designer made it (a body the import cannot read).
+            if (m.Okragle() && !o.Okragle()) {
+                co << QStringLiteral("okrągłe");
+                o.Ksztalt = m.Ksztalt;
+            }
             o.Szerokosc = m.Szerokosc;
             o.Wysokosc = m.Wysokosc;
             o.LiczbaOkien = liczby;
@@ -109,6 +115,7 @@ TZmianyImportuIfc ScalZIfc(const TZestawienieStolarki& projekt, const TModelIfc&
         TOkno o = wzor[e] >= 0 ? *projekt.Okno(wzor[e]) : m;
         o.Szerokosc = m.Szerokosc;
         o.Wysokosc = m.Wysokosc;
+        o.Ksztalt = m.Ksztalt;
         o.LiczbaOkien = m.LiczbaOkien;
         o.LiczbaOkien.ZmienLiczbeWierszy(wierszy);
         o.GlobalIdIfc = m.GlobalIdIfc;

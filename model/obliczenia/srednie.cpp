@@ -11,6 +11,9 @@
 TPoleSztuki PoleSztuki(const TOkno& o) {
     TPoleSztuki p;
     p.m2 = PoleOkna(o);
+    // A circle's area is no decimal: a project with one sums in doubles.
+    if (o.Okragle())
+        return p;
     const std::optional<TDziesietna> w = TDziesietna::Z(o.Szerokosc);
     const std::optional<TDziesietna> h = TDziesietna::Z(o.Wysokosc);
     if (w && h)

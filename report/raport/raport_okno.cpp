@@ -23,10 +23,13 @@
 namespace {
 
 // What the Uw was computed from, for a check by hand: the glazing's
-// build-up where its Ug came from one, and in the geometric method the
+// build-up where its Ug came from one, a round window's area, and in the
+// geometric method the
 // areas, edges and mullions. Empty when there is nothing to say.
 QString Skladniki(const TOkno& o, const TUw& uw, TMetodaUw metoda) {
     QString t;
+    if (o.Okragle())
+        t += QStringLiteral("okno okrągłe: Aw = %1 m2").arg(TekstStaly(PoleOkna(o), 12, 4)) + NL;
     if (!o.BudowaSzyby.isEmpty())
         t += QStringLiteral("Ug z budowy szyby (PN-EN 673):") + NL +
              QStringLiteral("%1%2, gaz %3%")

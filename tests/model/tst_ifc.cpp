@@ -916,6 +916,79 @@ private slots:
         QCOMPARE(t.contains(QStringLiteral("wysokość 1 okna w dachu przyjęto wg bryły")), zBryly);
     }
 
+    // A round window by the circle (or ellipse) its opening is swept from,
+    // or with no opening to read every solid of its body; its size the
+    // model's, else the circle's.
+    void okragle_data() {
+        QTest::addColumn<QByteArray>("wymiary"); // OverallHeight, OverallWidth
+        QTest::addColumn<QByteArray>("otwor");   // the opening's profile, or nothing
+        QTest::addColumn<QByteArray>("bryly");   // the body's profiles
+        QTest::addColumn<bool>("okragle");
+        QTest::addColumn<int>("szerokosc");
+        QTest::addColumn<int>("wysokosc");
+        const QByteArray kolo450("IFCCIRCLEPROFILEDEF(.AREA.,$,$,450.)");
+        const QByteArray prostokat("IFCRECTANGLEPROFILEDEF(.AREA.,$,$,900.,900.)");
+        QTest::newRow("otwór koło")
+            << QByteArray("900.,900.") << kolo450 << QByteArray() << true << 900 << 900;
+        QTest::newRow("bryła elipsy, bez wymiarów")
+            << QByteArray("$,$") << QByteArray()
+            << QByteArray("IFCELLIPSEPROFILEDEF(.AREA.,$,$,600.,300.)") << true << 1200 << 600;
+        QTest::newRow("rama i szyba") << QByteArray("$,$") << QByteArray()
+                                      << QByteArray("IFCCIRCLEHOLLOWPROFILEDEF(.AREA.,$,$,450.,"
+                                                    "100.);IFCCIRCLEPROFILEDEF(.AREA.,$,$,350.)")
+                                      << true << 900 << 900;
+        QTest::newRow("otwór prostokątny")
+            << QByteArray("900.,900.") << prostokat << kolo450 << false << 900 << 900;
+        QTest::newRow("koło i prostokąt") << QByteArray("900.,900.") << QByteArray()
+                                          << kolo450 + ';' + prostokat << false << 900 << 900;
+    }
+    void okragle() {
+        QFETCH(QByteArray, wymiary);
+        QFETCH(QByteArray, otwor);
+        QFETCH(QByteArray, bryly);
+        QFETCH(bool, okragle);
+        QFETCH(int, szerokosc);
+        QFETCH(int, wysokosc);
+        QByteArray plik = "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+                          "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);#2=IFCUNITASSIGNMENT((#1));"
+                          "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2);\n";
+        int n = 100;
+        // The shape of extruded solids, one for each profile.
+        auto ksztalt = [&](const QByteArray& profile) {
+            QByteArrayList elementy;
+            for (const QByteArray& pr : profile.split(';')) {
+                plik += '#' + QByteArray::number(++n) + '=' + pr + ";\n";
+                plik += '#' + QByteArray::number(n + 1) + "=IFCEXTRUDEDAREASOLID(#" +
+                        QByteArray::number(n) + ",$,$,80.);\n";
+                elementy << '#' + QByteArray::number(++n);
+            }
+            plik += '#' + QByteArray::number(++n) +
+                    "=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(" + elementy.join(',') +
+                    "));\n";
+            plik += '#' + QByteArray::number(n + 1) + "=IFCPRODUCTDEFINITIONSHAPE($,$,(#" +
+                    QByteArray::number(n) + "));\n";
+            return '#' + QByteArray::number(++n);
+        };
+        const QByteArray cialo = bryly.isEmpty() ? QByteArray("$") : ksztalt(bryly);
+        plik += "#10=IFCWINDOW('w',$,'O',$,$,$," + cialo + ",$," + wymiary +
+                ",.WINDOW.,.SINGLE_PANEL.,$);\n";
+        if (!otwor.isEmpty())
+            plik += "#11=IFCOPENINGELEMENT('o',$,$,$,$,$," + ksztalt(otwor) +
+                    ",$,$);\n#14=IFCRELFILLSELEMENT('f',$,$,$,#11,#10);\n";
+        plik += "ENDSEC;END-ISO-10303-21;\n";
+        TModelIfc m;
+        QString powod;
+        QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+        QCOMPARE(m.okna.size(), 1);
+        QCOMPARE(m.okna[0].okragle, okragle);
+        QCOMPARE(m.okna[0].szerokosc.value_or(0), szerokosc);
+        QCOMPARE(m.okna[0].wysokosc.value_or(0), wysokosc);
+        TZestawienieStolarki p;
+        const QString t = TekstImportuIfc(UtworzProjektZIfc(m, TOpcjeImportuIfc(), p));
+        QCOMPARE(p.Okno(0)->Okragle(), okragle);
+        QCOMPARE(t.contains(QStringLiteral("w tym 1 okno okrągłe")), okragle);
+    }
+
     void liczebniki_data() {
         QTest::addColumn<int>("okien");
         QTest::addColumn<int>("pozycji");

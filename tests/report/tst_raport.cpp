@@ -387,6 +387,31 @@ private slots:
                      qPrintable(s + QStringLiteral(": ") + tekst));
     }
 
+    // A round window's area beside the remarks, and its terms (hand values:
+    // π/4 · 0,9² = 0,6362, glass π · 0,35² = 0,3848, frame 0,2513, lg
+    // π · 0,7 = 2,199 m).
+    void okragle() {
+        TZestawienieStolarki p;
+        Okna(p, 1);
+        p.MetodaUw = 1;
+        TOkno& o = *p.GetOkno("O1");
+        o.Ksztalt = KSZTALT_OKRAGLY;
+        o.TypOkna = 1001;
+        o.Szerokosc = o.Wysokosc = 900;
+        o.dRamy = 100;
+        o.Lg = -1;
+        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                             QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        QStringList slowa;
+        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
+            if (s.strona == 2 && s.mm.left() >= 20 + 120)
+                slowa << s.tekst;
+        const QString tekst = slowa.join(QLatin1Char(' '));
+        for (const char* s : {"okno okrągłe: Aw = 0,6362 m2", "Ag = 0,3848 m2, Af = 0,2513 m2",
+                              "lg = 2,199 m (z geometrii)"})
+            QVERIFY2(tekst.contains(QString::fromUtf8(s)), qPrintable(tekst));
+    }
+
     // A small page with every summary line: what does not fit on page 1
     // goes on to page 2, nothing below the frame; the windows follow.
     void podsumowanieNaDwieStrony() {

@@ -3,6 +3,7 @@
 
 #include "model/katalog.h"
 #include "model/obliczenia/geometria.h"
+#include "model/obliczenia/srednie.h"
 #include "model/obliczenia/uw.h"
 #include "model/pliki/plikprojektu.h"
 #include "model/zestawienie.h"
@@ -121,6 +122,19 @@ private slots:
         QVERIFY(std::abs(PoleOkna(o) - aw) < 1e-12);
         for (const auto& [jest, ma] : {std::pair{s.aw, aw}, {s.ag, ag}, {s.af, af}, {s.lg, lg}})
             QVERIFY2(std::abs(jest - ma) < 1e-7, qPrintable(QString::number(jest, 'g', 17)));
+    }
+
+    // Areas summed with a round window among them: two circles of 900 and
+    // a square metre, 2·0,2025π + 1 = 2,2723450 m² (no exact decimal sum).
+    void suma() {
+        TOkno k(QStringLiteral("K")), p(QStringLiteral("P"));
+        k.Ksztalt = KSZTALT_OKRAGLY;
+        k.Szerokosc = k.Wysokosc = 900;
+        p.Szerokosc = p.Wysokosc = 1000;
+        TSumaOkien s;
+        s.Dodaj(2, k, std::nullopt);
+        s.Dodaj(1, p, std::nullopt);
+        QVERIFY2(std::abs(s.Pole() - 2.2723450247) < 1e-9, qPrintable(QString::number(s.Pole())));
     }
 
     // The shape is kept by the project file, its key written only for a
