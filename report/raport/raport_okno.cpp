@@ -58,6 +58,13 @@ QString Skladniki(const TOkno& o, const TUw& uw, TMetodaUw metoda) {
     return t + NL;
 }
 
+// Lg as typed, or the geometry's to a tenth of a millimetre (a circle's
+// edge has no end of digits).
+double LgDoRaportu(const TOkno& o) {
+    const double lg = LgOkna(o).value_or(0);
+    return o.Lg >= 0 ? lg : std::round(lg * 10) / 10;
+}
+
 } // namespace
 
 void TRaport::RysujBlokOkna(const TOkno& o) {
@@ -139,7 +146,7 @@ void TRaport::RysujBlokOkna(const TOkno& o) {
         {QStringLiteral(" Uf: "), Ogolna(o.Uf) + wm2k},
         {QStringLiteral(" Psi_g: "), Ogolna(o.Psi_g) + QStringLiteral(" W/mK")},
         {QStringLiteral(" d: "), Ogolna(o.dRamy) + mm},
-        {QStringLiteral(" Lg: "), LgOkna(o) ? Ogolna(*LgOkna(o)) + mm : QStringLiteral("–")},
+        {QStringLiteral(" Lg: "), LgOkna(o) ? Ogolna(LgDoRaportu(o)) + mm : QStringLiteral("–")},
         {QStringLiteral(" dR: "), Ogolna(o.dR) + QStringLiteral(" m2K/W")},
     };
     if (DodajWycene) {

@@ -410,6 +410,12 @@ private slots:
         for (const char* s : {"okno okrągłe: Aw = 0,6362 m2", "Ag = 0,3848 m2, Af = 0,2513 m2",
                               "lg = 2,199 m (z geometrii)"})
             QVERIFY2(tekst.contains(QString::fromUtf8(s)), qPrintable(tekst));
+        // Lg in the values column to a tenth of a millimetre: π · 700 = 2199,11.
+        QStringList wartosci;
+        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
+            if (s.strona == 2 && s.mm.left() < 20 + 85)
+                wartosci << s.tekst;
+        QVERIFY2(wartosci.contains(QStringLiteral("2199,1")), qPrintable(wartosci.join(' ')));
     }
 
     // A small page with every summary line: what does not fit on page 1
