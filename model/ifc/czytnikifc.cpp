@@ -282,7 +282,7 @@ void UstawZWlasciwosci(const QVector<std::pair<QString, QString>>& wl, TOknoIfc&
             bool ok = false;
             const double u = wartosc.toDouble(&ok);
             if (ok && u >= 0 && u <= 1)
-                o.udzialSzyb = u;
+                o.udzialSzyb = static_cast<float>(u);
         } else if (!wartosc.trimmed().isEmpty()) {
             // Revit's marks, in whatever set its exporter puts them.
             const QString nazwa = klucz.section(QLatin1Char('.'), -1);
@@ -487,7 +487,7 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
                 continue;
             }
             if (DrzwiBalkonowe(nazwy.typ + QLatin1Char(' ') + o.nazwa) || RuchTarasowy(ruch) ||
-                (o.zewnetrzne && o.udzialSzyb.value_or(0) >= 0.5)) {
+                (o.zewnetrzne && o.udzialSzyb >= 0.5f)) {
                 o.drzwi = true;
             } else if (o.zewnetrzne) {
                 o.drzwiZewnetrzne = true;

@@ -36,41 +36,44 @@ struct TNazwyIfc {
 // number). Empty when it has none.
 QString NazwaOknaIfc(const TNazwyIfc& nazwy, const QString& nazwa);
 
+// Fields by size, the flags together: a model of half a million windows
+// keeps one of these each.
 struct TOknoIfc {
     int64_t numer = 0;
-    QString nazwa;                // Name
-    QString globalId;             // GlobalId
-    QString symbol;               // NazwaOknaIfc
-    bool drzwi = false;           // a glazed balcony or terrace door
-    bool drzwiZewnetrzne = false; // an exterior (entrance) door
-    bool fasada = false;          // a glazed panel of a curtain wall
-    // What decided its outside: 0 not yet, 1 the storey's spaces, 2 its
-    // floor slabs or the building's footprint, 3 the middle of its walls
-    // and windows (a fallback).
-    int strona = 0;
+    QString nazwa;                              // Name
+    QString globalId;                           // GlobalId
+    QString symbol;                             // NazwaOknaIfc
     std::optional<int64_t> szerokosc, wysokosc; // mm; nothing when the model gives none
-    // A roof window whose height the model gave as less than its body's in
-    // its own plane (its vertical extent): the body's taken.
-    bool wysokoscZBryly = false;
-    // Round: its opening, or every solid of its body, swept from a circle or
-    // ellipse.
-    bool okragle = false;
-    int kondygnacja = -1;                    // into TModelIfc::kondygnacje
-    bool bezKondygnacji = false;             // on no storey in the model: placed by height
-    double x = 0, y = 0, z = 0;              // the window's middle in the model, mm
-    std::array<double, 3> normalna{0, 1, 0}; // outwards, unit, model axes
-    bool dachowe = false; // the normal more than 60° from horizontal, or in a roof
-    int32_t typOkna = 1001;
-    std::array<uint8_t, 8> skrzydla{};
-    bool bezUkladu = false;         // no sash layout in the model: one fixed sash given
-    std::optional<double> uwModelu; // Pset_WindowCommon.ThermalTransmittance
-    bool wewnetrzne = false;        // Pset_WindowCommon.IsExternal = false
-    bool zewnetrzne = false;        // Pset_…Common.IsExternal = true
-    // Pset_DoorCommon.GlazingAreaFraction: the glazed share of a door.
-    std::optional<double> udzialSzyb;
+    double x = 0, y = 0, z = 0;                 // the window's middle in the model, mm
+    std::array<double, 3> normalna{0, 1, 0};    // outwards, unit, model axes
+    std::optional<double> uwModelu;             // Pset_WindowCommon.ThermalTransmittance
     // The width of its mullions and transoms as its type's lining gives it
     // (the wider of the two), mm.
     std::optional<double> slupek;
+    int32_t kondygnacja = -1; // into TModelIfc::kondygnacje
+    int32_t typOkna = 1001;
+    // Pset_DoorCommon.GlazingAreaFraction: the glazed share of a door;
+    // below 0 where the model gives none.
+    float udzialSzyb = -1;
+    std::array<uint8_t, 8> skrzydla{};
+    // What decided its outside: 0 not yet, 1 the storey's spaces, 2 its
+    // floor slabs or the building's footprint, 3 the middle of its walls
+    // and windows (a fallback).
+    uint8_t strona = 0;
+    bool drzwi = false;           // a glazed balcony or terrace door
+    bool drzwiZewnetrzne = false; // an exterior (entrance) door
+    bool fasada = false;          // a glazed panel of a curtain wall
+    // A roof window whose height the model gave as less than its body's in
+    // its own plane (its vertical extent): the body's taken.
+    bool wysokoscZBryly = false;
+    // Round: the opening it fills (or, with none to read, every solid of
+    // its body) swept from a circle or ellipse.
+    bool okragle = false;
+    bool bezKondygnacji = false; // on no storey in the model: placed by height
+    bool dachowe = false;        // the normal more than 60° from horizontal, or in a roof
+    bool bezUkladu = false;      // no sash layout in the model: one fixed sash given
+    bool wewnetrzne = false;     // Pset_WindowCommon.IsExternal = false
+    bool zewnetrzne = false;     // Pset_…Common.IsExternal = true
 };
 
 struct TModelIfc {
