@@ -86,15 +86,15 @@ TZmianyImportuIfc ScalZIfc(const TZestawienieStolarki& projekt, const TModelIfc&
                 co << (o.SumaOkien() != m.SumaOkien()
                            ? QStringLiteral("sztuk %1 → %2").arg(o.SumaOkien()).arg(m.SumaOkien())
                            : QStringLiteral("kondygnacje lub strony świata"));
-            if (!co.isEmpty())
-                z.zmienione << QStringLiteral("%1: %2").arg(o.Symbol(),
-                                                            co.join(QStringLiteral(", ")));
             // A round window the model shows is round; one it does not keeps
             // what the designer made it (a body the import cannot read).
             if (m.Okragle() && !o.Okragle()) {
                 co << QStringLiteral("okrągłe");
                 o.Ksztalt = m.Ksztalt;
             }
+            if (!co.isEmpty())
+                z.zmienione << QStringLiteral("%1: %2").arg(o.Symbol(),
+                                                            co.join(QStringLiteral(", ")));
             o.Szerokosc = m.Szerokosc;
             o.Wysokosc = m.Wysokosc;
             o.LiczbaOkien = liczby;

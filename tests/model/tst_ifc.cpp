@@ -1,6 +1,7 @@
 #include "model/ifc/importifc.h"
 #include "model/ifc/kierunki.h"
 #include "model/ifc/modelifc.h"
+#include "model/ifc/scalanieifc.h"
 #include "model/ifc/skrzydlaifc.h"
 #include "model/ifc/step.h"
 #include "model/katalog.h"
@@ -987,6 +988,42 @@ private slots:
         const QString t = TekstImportuIfc(UtworzProjektZIfc(m, TOpcjeImportuIfc(), p));
         QCOMPARE(p.Okno(0)->Okragle(), okragle);
         QCOMPARE(t.contains(QStringLiteral("w tym 1 okno okrągłe")), okragle);
+    }
+
+    // A re-import makes a window round where the model shows it so, and
+    // never takes back the roundness the designer gave a window.
+    void scalanieOkraglych() {
+        auto model = [](const char* profil) {
+            TModelIfc m;
+            QString powod;
+            const QByteArray plik =
+                "ISO-10303-21;HEADER;FILE_SCHEMA(('IFC4'));ENDSEC;DATA;\n"
+                "#1=IFCSIUNIT(*,.LENGTHUNIT.,.MILLI.,.METRE.);#2=IFCUNITASSIGNMENT((#1));"
+                "#3=IFCPROJECT('p',$,'P',$,$,$,$,$,#2);\n"
+                "#10=IFCWINDOW('w',$,'O',$,$,$,$,'K1',900.,900.,.WINDOW.,.SINGLE_PANEL.,$);\n"
+                "#11=IFCOPENINGELEMENT('o',$,$,$,$,$,#12,$,$);\n"
+                "#12=IFCPRODUCTDEFINITIONSHAPE($,$,(#13));\n"
+                "#13=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#15));\n#14=" +
+                QByteArray(profil) +
+                ";\n#15=IFCEXTRUDEDAREASOLID(#14,$,$,300.);\n"
+                "#16=IFCRELFILLSELEMENT('f',$,$,$,#11,#10);\nENDSEC;END-ISO-10303-21;\n";
+            [&] {
+                QVERIFY2(CzytajModelIfc(plik, &m, &powod), qPrintable(powod));
+            }();
+            return m;
+        };
+        const TModelIfc prostokatny = model("IFCRECTANGLEPROFILEDEF(.AREA.,$,$,900.,900.)");
+        const TModelIfc okragly = model("IFCCIRCLEPROFILEDEF(.AREA.,$,$,450.)");
+        TZestawienieStolarki projekt;
+        UtworzProjektZIfc(prostokatny, TOpcjeImportuIfc(), projekt);
+        QVERIFY(!projekt.Okno(0)->Okragle());
+        TZestawienieStolarki scalony;
+        const TZmianyImportuIfc z = ScalZIfc(projekt, okragly, TOpcjeImportuIfc(), false, scalony);
+        QCOMPARE(z.zmienione, QStringList{QStringLiteral("K1: okrągłe")});
+        QVERIFY(scalony.Okno(0)->Okragle());
+        TZestawienieStolarki znowu;
+        QVERIFY(ScalZIfc(scalony, prostokatny, TOpcjeImportuIfc(), false, znowu).Puste());
+        QVERIFY(znowu.Okno(0)->Okragle());
     }
 
     void liczebniki_data() {
