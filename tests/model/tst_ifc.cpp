@@ -774,7 +774,9 @@ private slots:
     // no body, the opening cut plumb through the roof gives its profile.
     void oknoDachowe_data() {
         QTest::addColumn<QString>("wymiary"); // OverallHeight, OverallWidth
-        QTest::addColumn<QString>("bryla");   // "brep", "wyciagniecie", "" (none)
+        // "brep", "trojkaty", "wyciagniecie" (mapped), "petla" (a map of
+        // itself), "" (none)
+        QTest::addColumn<QString>("bryla");
         QTest::addColumn<int>("szerokosc");
         QTest::addColumn<int>("wysokosc");
         QTest::addColumn<bool>("zBryly");
@@ -793,9 +795,9 @@ private slots:
                                       << "brep" << 780 << 1180 << false;
         QTest::newRow("tylko otwór") << "$,$"
                                      << "" << 800 << 1200 << false;
-        // A map drawing itself ten times at every level: no body, no hang.
         QTest::newRow("trójkąty (IFC4)") << "677.,780."
                                          << "trojkaty" << 780 << 1180 << true;
+        // A map drawing itself ten times at every level: no body, no hang.
         QTest::newRow("mapa w sobie") << "$,$"
                                       << "petla" << 800 << 1200 << false;
     }

@@ -68,6 +68,18 @@ int Bloki(const TDokumentTestowy& d, int strona) {
     return n;
 }
 
+// The words of page 2 (the first window's block) of an A4 report with
+// margins of 20 mm, from `od` to short of `do_` mm from the page's left.
+QStringList SlowaBloku(TZestawienieStolarki& p, double od, double do_) {
+    const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                         QPageLayout::Millimeter);
+    QStringList slowa;
+    for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
+        if (s.strona == 2 && s.mm.left() >= od && s.mm.left() < do_)
+            slowa << s.tekst;
+    return slowa;
+}
+
 } // namespace
 
 class TestRaport : public QObject {
@@ -366,13 +378,7 @@ private slots:
         o.Lg = -1;
         o.BudowaSzyby = QStringLiteral("4/16Ar/4");
         o.PowlokiSzyby = QStringLiteral("3:0,03");
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                             QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        QStringList slowa;
-        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
-            if (s.strona == 2 && s.mm.left() >= 20 + 120)
-                slowa << s.tekst;
-        const QString tekst = slowa.join(QLatin1Char(' '));
+        const QString tekst = SlowaBloku(p, 20 + 120, 1000).join(QLatin1Char(' '));
         QVERIFY2(tekst.contains(QStringLiteral("Ug z budowy szyby (PN-EN 673): 4/16Ar/4, powłoki "
                                                "3:0,03, gaz 90%")),
                  qPrintable(tekst));
@@ -400,21 +406,12 @@ private slots:
         o.Szerokosc = o.Wysokosc = 900;
         o.dRamy = 100;
         o.Lg = -1;
-        const QPageLayout a4(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                             QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        QStringList slowa;
-        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
-            if (s.strona == 2 && s.mm.left() >= 20 + 120)
-                slowa << s.tekst;
-        const QString tekst = slowa.join(QLatin1Char(' '));
+        const QString tekst = SlowaBloku(p, 20 + 120, 1000).join(QLatin1Char(' '));
         for (const char* s : {"okno okrągłe: Aw = 0,6362 m2", "Ag = 0,3848 m2, Af = 0,2513 m2",
                               "lg = 2,199 m (z geometrii)"})
             QVERIFY2(tekst.contains(QString::fromUtf8(s)), qPrintable(tekst));
         // Lg in the values column to a tenth of a millimetre: π · 700 = 2199,11.
-        QStringList wartosci;
-        for (const TSlowoPdf& s : SlowaRaportu(p, TOpcjeRaportu{}, a4))
-            if (s.strona == 2 && s.mm.left() < 20 + 85)
-                wartosci << s.tekst;
+        const QStringList wartosci = SlowaBloku(p, 0, 20 + 85);
         QVERIFY2(wartosci.contains(QStringLiteral("2199,1")), qPrintable(wartosci.join(' ')));
     }
 
