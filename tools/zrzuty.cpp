@@ -312,6 +312,29 @@ int main(int argc, char* argv[]) {
             "#8=IFCDOOR('h',$,'Drzwi',$,$,$,$,$,2.1,0.9,$,$,$);\n"
             "#9=IFCRELCONTAINEDINSPATIALSTRUCTURE('i',$,$,$,(#5,#6),#2);\n"
             "#10=IFCRELCONTAINEDINSPATIALSTRUCTURE('j',$,$,$,(#7),#3);\n"
+            // A round window (its opening a circle) and a roof window whose
+            // height the model gives as its vertical extent.
+            "#11=IFCWINDOW('k',$,'O3',$,$,$,$,'O3',0.9,0.9,.WINDOW.,.SINGLE_PANEL.,$);\n"
+            "#12=IFCOPENINGELEMENT('l',$,$,$,$,$,#13,$,$);\n"
+            "#13=IFCPRODUCTDEFINITIONSHAPE($,$,(#14));\n"
+            "#14=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#15));\n"
+            "#15=IFCEXTRUDEDAREASOLID(#16,$,$,0.3);\n"
+            "#16=IFCCIRCLEPROFILEDEF(.AREA.,$,$,0.45);\n"
+            "#17=IFCRELFILLSELEMENT('m',$,$,$,#12,#11);\n"
+            "#20=IFCSLAB('n',$,'Dach',$,$,$,$,$,.ROOF.);\n"
+            "#21=IFCOPENINGELEMENT('o',$,$,$,$,$,$,$,$);\n"
+            "#22=IFCRELVOIDSELEMENT('p',$,$,$,#20,#21);\n"
+            "#23=IFCRELFILLSELEMENT('q',$,$,$,#21,#24);\n"
+            "#24=IFCWINDOW('r',$,'O4',$,$,$,#25,'O4',0.677,0.78,.SKYLIGHT.,.SINGLE_PANEL.,$);\n"
+            "#25=IFCPRODUCTDEFINITIONSHAPE($,$,(#26));\n"
+            "#26=IFCSHAPEREPRESENTATION($,'Body','SweptSolid',(#27));\n"
+            "#27=IFCEXTRUDEDAREASOLID(#28,#29,$,0.1);\n"
+            "#28=IFCRECTANGLEPROFILEDEF(.AREA.,$,$,0.78,1.18);\n"
+            "#29=IFCAXIS2PLACEMENT3D(#30,#31,#32);\n"
+            "#30=IFCCARTESIANPOINT((0.,0.,0.));\n"
+            "#31=IFCDIRECTION((0.,-0.573576436,0.819152044));\n"
+            "#32=IFCDIRECTION((1.,0.,0.));\n"
+            "#33=IFCRELCONTAINEDINSPATIALSTRUCTURE('s',$,$,$,(#11,#24),#4);\n"
             "ENDSEC;END-ISO-10303-21;\n";
         TModelIfc model;
         QString powod;

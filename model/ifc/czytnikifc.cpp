@@ -542,12 +542,11 @@ void TCzytnikIfc::Czytaj(TModelIfc& m) {
             const int64_t otwor = otworDlaWypelnienia_.value(e, 0);
             // The opening decides where it has a shape to read.
             std::pair<double, double> kolo{0, 0};
-            if (otwor && !BrylyWyciagniete(otwor).empty()) {
-                if (const auto k = Okrag(otwor))
-                    kolo = *k;
-            } else if (const auto b = Okrag(e)) {
+            bool otworMaKsztalt = false;
+            if (const auto k = otwor ? Okrag(otwor, &otworMaKsztalt) : std::nullopt)
+                kolo = *k;
+            else if (const auto b = otworMaKsztalt ? std::nullopt : Okrag(e))
                 kolo = *b;
-            }
             o.okragle = kolo.first > 0;
             if (o.okragle && (!o.szerokosc || !o.wysokosc)) {
                 o.szerokosc = mm(kolo.first);

@@ -49,7 +49,6 @@ private:
     // Each window's outside from the spaces, else the floor slabs, of its
     // storey (wnetrzeifc.cpp).
     void StronyZWnetrza(TModelIfc& m);
-    std::optional<TObrysIfc> ObrysBryly(int64_t produkt);
     QHash<int64_t, std::vector<std::vector<W3>>> ScianyGranic();
     QVector<TObrysIfc> Obrysy(int64_t produkt,
                               const std::vector<std::vector<W3>>* granice = nullptr);
@@ -58,11 +57,15 @@ private:
     void PaneleFasad(TModelIfc& m);
     // The extruded solids of a product's shape, through mapped items too.
     std::vector<int64_t> BrylyWyciagniete(int64_t produkt) const;
+    // A solid's rectangle (X, Y) and depth, in the model's unit; nothing
+    // for another profile.
+    std::optional<std::array<double, 3>> ProstokatBryly(int64_t bryla) const;
     std::optional<std::array<double, 3>> WymiaryBryly(int64_t produkt) const;
     std::optional<std::pair<double, double>> WymiaryWidoku(int64_t produkt);
     // The width and height (mm) of a product swept from a circle or ellipse
-    // (every solid of it), nothing for another shape.
-    std::optional<std::pair<double, double>> Okrag(int64_t produkt) const;
+    // (every solid of it), nothing for another shape; `ksztalt` says
+    // whether it has extruded solids at all.
+    std::optional<std::pair<double, double>> Okrag(int64_t produkt, bool* ksztalt = nullptr) const;
     // A body as faces, and a roof window's size in its own plane (brylaifc.cpp).
     struct TZbieraczScian;
     TUklad Przeksztalcenie(int64_t numer) const;

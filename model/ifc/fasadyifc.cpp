@@ -49,17 +49,22 @@ std::vector<int64_t> TCzytnikIfc::BrylyWyciagniete(int64_t produkt) const {
     return bryly;
 }
 
+std::optional<std::array<double, 3>> TCzytnikIfc::ProstokatBryly(int64_t bryla) const {
+    const auto profil = p_.Atrybut(bryla, 0).Odwolanie();
+    if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
+        return std::nullopt;
+    const auto x = p_.Atrybut(*profil, 3).Liczba();
+    const auto y = p_.Atrybut(*profil, 4).Liczba();
+    const auto z = p_.Atrybut(bryla, 3).Liczba();
+    if (!x || !y || !z)
+        return std::nullopt;
+    return std::array<double, 3>{*x, *y, *z};
+}
+
 std::optional<std::array<double, 3>> TCzytnikIfc::WymiaryBryly(int64_t produkt) const {
-    for (int64_t n : BrylyWyciagniete(produkt)) {
-        const auto profil = p_.Atrybut(n, 0).Odwolanie();
-        if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
-            continue;
-        const auto x = p_.Atrybut(*profil, 3).Liczba();
-        const auto y = p_.Atrybut(*profil, 4).Liczba();
-        const auto z = p_.Atrybut(n, 3).Liczba();
-        if (x && y && z)
-            return std::array<double, 3>{*x, *y, *z};
-    }
+    for (int64_t n : BrylyWyciagniete(produkt))
+        if (const auto w = ProstokatBryly(n))
+            return w;
     return std::nullopt;
 }
 
@@ -127,9 +132,12 @@ void TCzytnikIfc::PaneleFasad(TModelIfc& m) {
     }
 }
 
-std::optional<std::pair<double, double>> TCzytnikIfc::Okrag(int64_t produkt) const {
+std::optional<std::pair<double, double>> TCzytnikIfc::Okrag(int64_t produkt, bool* ksztalt) const {
     std::optional<std::pair<double, double>> w;
-    for (const int64_t n : BrylyWyciagniete(produkt)) {
+    const std::vector<int64_t> bryly = BrylyWyciagniete(produkt);
+    if (ksztalt)
+        *ksztalt = !bryly.empty();
+    for (const int64_t n : bryly) {
         const auto profil = p_.Atrybut(n, 0).Odwolanie();
         if (!profil)
             return std::nullopt;
@@ -159,14 +167,11 @@ std::optional<std::pair<double, double>> TCzytnikIfc::Okrag(int64_t produkt) con
 std::optional<std::pair<double, double>> TCzytnikIfc::WymiaryWidoku(int64_t produkt) {
     const TUklad produktu = UmieszczenieProduktu(produkt);
     for (const int64_t n : BrylyWyciagniete(produkt)) {
+        const auto wymiary = ProstokatBryly(n);
+        if (!wymiary)
+            continue;
+        const auto [x, y, g] = *wymiary;
         const auto profil = p_.Atrybut(n, 0).Odwolanie();
-        if (!profil || !p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF"))
-            continue;
-        const auto x = p_.Atrybut(*profil, 3).Liczba();
-        const auto y = p_.Atrybut(*profil, 4).Liczba();
-        const auto g = p_.Atrybut(n, 3).Liczba();
-        if (!x || !y || !g)
-            continue;
         const auto polozenie = p_.Atrybut(n, 1).Odwolanie();
         const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
         const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
@@ -174,8 +179,8 @@ std::optional<std::pair<double, double>> TCzytnikIfc::WymiaryWidoku(int64_t prod
         const W3 kierunek = Wspolrzedne(p_.Atrybut(n, 2)).value_or(W3{0, 0, 1});
         // The three edges in the model's axes, with their lengths (mm).
         const std::array<std::pair<W3, double>, 3> krawedzie{
-            std::pair{bryly.Kierunek(u.x), *x * mm_}, std::pair{bryly.Kierunek(u.y), *y * mm_},
-            std::pair{bryly.Kierunek(Jednostkowy(kierunek).value_or(W3{0, 0, 1})), *g * mm_}};
+            std::pair{bryly.Kierunek(u.x), x * mm_}, std::pair{bryly.Kierunek(u.y), y * mm_},
+            std::pair{bryly.Kierunek(Jednostkowy(kierunek).value_or(W3{0, 0, 1})), g * mm_}};
         std::size_t pion = 0;
         for (std::size_t k = 1; k < 3; ++k)
             if (std::abs(krawedzie[k].first[2]) > std::abs(krawedzie[pion].first[2]))

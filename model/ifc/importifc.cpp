@@ -30,6 +30,11 @@ QString Ile(qsizetype n, const QString& jeden, const QString& kilka, const QStri
     return QStringLiteral("%1 %2").arg(n).arg(Odmiana(n, jeden, kilka, wiele));
 }
 
+// "1 okna", "5 okien": of so many windows.
+QString IluOkien(qsizetype n) {
+    return Ile(n, QStringLiteral("okna"), QStringLiteral("okien"), QStringLiteral("okien"));
+}
+
 int32_t KodRodzajuNazwy(const char* nazwa) {
     bool ok = false;
     const int32_t kod = KodRodzaju(QString::fromUtf8(nazwa), &ok);
@@ -221,8 +226,7 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
     if (w.wysokoscZBryly > 0)
         t += QStringLiteral("; wysokość %1 w dachu przyjęto wg bryły (model podaje wysokość w "
                             "rzucie na pion) – sprawdź wymiary")
-                 .arg(Ile(w.wysokoscZBryly, QStringLiteral("okna"), QStringLiteral("okien"),
-                          QStringLiteral("okien")));
+                 .arg(IluOkien(w.wysokoscZBryly));
     if (w.drzwiBalkonowych > 0)
         t += QStringLiteral("; w tym %1 drzwi balkonowych lub tarasowych").arg(w.drzwiBalkonowych);
     if (w.drzwiZewnetrznych > 0)
@@ -235,13 +239,11 @@ QString TekstImportuIfc(const TWynikImportuIfc& w) {
     if (w.stronaWgStropu > 0)
         t += QStringLiteral("; strona zewnętrzna %1 wg obrysu stropów lub budynku (bez "
                             "pomieszczeń kondygnacji w modelu)")
-                 .arg(Ile(w.stronaWgStropu, QStringLiteral("okna"), QStringLiteral("okien"),
-                          QStringLiteral("okien")));
+                 .arg(IluOkien(w.stronaWgStropu));
     if (w.stronaWgSrodka > 0)
         t += QStringLiteral("; strona zewnętrzna %1 wg środka kondygnacji (bez pomieszczeń i "
                             "stropów w modelu – sprawdź strony świata)")
-                 .arg(Ile(w.stronaWgSrodka, QStringLiteral("okna"), QStringLiteral("okien"),
-                          QStringLiteral("okien")));
+                 .arg(IluOkien(w.stronaWgSrodka));
     if (w.bezKondygnacji > 0)
         t += QStringLiteral("; %1 bez kondygnacji w modelu (przyjęto wg wysokości)")
                  .arg(w.bezKondygnacji);

@@ -115,15 +115,11 @@ QHash<int64_t, std::vector<std::vector<W3>>> TCzytnikIfc::ScianyGranic() {
     return w;
 }
 
-// A space's or slab's plan outlines: its extruded profile, else its body's
-// lowest level faces, else (given) its floor boundaries.
+// A space's or slab's plan outlines: its body's lowest level faces (an
+// extrusion's profile, a brep's floor), else (given) its floor boundaries.
 QVector<TObrysIfc> TCzytnikIfc::Obrysy(int64_t produkt,
                                        const std::vector<std::vector<W3>>* granice) {
-    QVector<TObrysIfc> w;
-    if (auto o = ObrysBryly(produkt))
-        w.append(*o);
-    if (w.isEmpty())
-        w = ObrysyDolu(ScianyBryly(produkt, UmieszczenieProduktu(produkt)));
+    QVector<TObrysIfc> w = ObrysyDolu(ScianyBryly(produkt, UmieszczenieProduktu(produkt)));
     if (w.isEmpty() && granice)
         w = ObrysyDolu(*granice);
     const int kondygnacja = KondygnacjaCzesci(produkt);
@@ -142,50 +138,6 @@ int TCzytnikIfc::KondygnacjaCzesci(int64_t element) const {
             return *k;
     }
     return Kondygnacja(element);
-}
-
-// The plan outline of a product's body: the profile of its first extruded
-// solid (an outline of straight lines, or a rectangle), in the model's plan,
-// mm. Nothing for another shape.
-std::optional<TObrysIfc> TCzytnikIfc::ObrysBryly(int64_t produkt) {
-    const TUklad produktu = UmieszczenieProduktu(produkt);
-    for (const int64_t n : BrylyWyciagniete(produkt)) {
-        const auto profil = p_.Atrybut(n, 0).Odwolanie();
-        if (!profil)
-            continue;
-        const auto polozenie = p_.Atrybut(n, 1).Odwolanie();
-        const TUklad bryly = produktu.Zlozony(polozenie ? Osie(*polozenie) : TUklad());
-        QVector<std::array<double, 2>> lokalne; // mm in the profile's plane
-        if (p_.JestTypu(*profil, "IFCRECTANGLEPROFILEDEF")) {
-            const auto x = p_.Atrybut(*profil, 3).Liczba();
-            const auto y = p_.Atrybut(*profil, 4).Liczba();
-            if (!x || !y)
-                continue;
-            const auto pp = p_.Atrybut(*profil, 2).Odwolanie();
-            const TUklad u = pp ? Osie(*pp) : TUklad();
-            const double a = *x * mm_ / 2, b = *y * mm_ / 2;
-            for (const auto& [sx, sy] : {std::pair{-a, -b}, {a, -b}, {a, b}, {-a, b}}) {
-                const W3 p = u.Punkt({sx, sy, 0});
-                lokalne.append({p[0], p[1]});
-            }
-        } else if (p_.JestTypu(*profil, "IFCARBITRARYCLOSEDPROFILEDEF")) {
-            const auto krzywa = p_.Atrybut(*profil, 2).Odwolanie();
-            if (!krzywa || !p_.JestTypu(*krzywa, "IFCPOLYLINE"))
-                continue;
-            for (const TWartoscStep& pt : p_.Atrybut(*krzywa, 0).Elementy())
-                if (const auto w = Wspolrzedne(pt))
-                    lokalne.append({(*w)[0] * mm_, (*w)[1] * mm_});
-        }
-        if (lokalne.size() < 3 || lokalne.size() > 100000)
-            continue;
-        TObrysIfc obrys;
-        for (const auto& [x, y] : lokalne) {
-            const W3 p = bryly.Punkt({x, y, 0});
-            obrys.punkty.append({p[0], p[1]});
-        }
-        return obrys;
-    }
-    return std::nullopt;
 }
 
 void TCzytnikIfc::StronyZWnetrza(TModelIfc& m) {

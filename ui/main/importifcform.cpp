@@ -156,6 +156,7 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
                                        QStringLiteral("Sztuk"), QStringLiteral("Rodzaj")});
     OknaSG->verticalHeader()->hide();
     OknaSG->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    OknaSG->setWordWrap(false);
     OknaSG->horizontalHeader()->setSectionResizeMode(3, QHeaderView::Stretch);
     {
         TZestawienieStolarki proba;
@@ -173,7 +174,11 @@ TImportIfcForm::TImportIfcForm(const TModelIfc& model, TDialogi& dialogi, QWidge
             auto* sztuk = new QTableWidgetItem(QString::number(o.SumaOkien()));
             sztuk->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             OknaSG->setItem(i, 2, sztuk);
-            OknaSG->setItem(i, 3, new QTableWidgetItem(NazwaRodzaju(o.Rodzaj)));
+            // A long kind ("drzwi balkonowe") cut short on one line, whole
+            // in its tooltip.
+            auto* rodzaj = new QTableWidgetItem(NazwaRodzaju(o.Rodzaj));
+            rodzaj->setToolTip(rodzaj->text());
+            OknaSG->setItem(i, 3, rodzaj);
         }
     }
     OknaSG->resizeColumnsToContents();
@@ -265,6 +270,12 @@ void TImportIfcForm::Odswiez() {
         tekst += QStringLiteral(" Bez sposobów otwierania skrzydeł (do ustawienia w "
                                 "edytorze okna): %1.")
                      .arg(w.bezUkladu);
+    if (w.okraglych > 0)
+        tekst += QStringLiteral(" Okna okrągłe: %1.").arg(w.okraglych);
+    if (w.wysokoscZBryly > 0)
+        tekst += QStringLiteral(" Okna w dachu o wysokości wg bryły (model podaje wysokość w "
+                                "rzucie na pion – sprawdź wymiary): %1.")
+                     .arg(w.wysokoscZBryly);
     if (w.drzwiBalkonowych > 0)
         tekst += QStringLiteral(" Drzwi balkonowe i tarasowe: %1.").arg(w.drzwiBalkonowych);
     if (w.drzwiZewnetrznych > 0)
